@@ -1,0 +1,60 @@
+# Test helpers shared by every test folder.
+#
+# Natively GoogleTest comes from the Debian package. For the MinGW build it is compiled
+# from Debian's googletest sources with the posix-thread compilers of the toolchain.
+# Under cross-compiling every test runs through the emulator (Wine); a fixture starts
+# and warms the wineserver first and stops it at the end, so Wine's helper processes
+# never hold ctest's pipes open.
+
+function(lumora_find_gtest)
+  if(TARGET GTest::gtest_main)
+    return()
+  endif()
+  if(CMAKE_CROSSCOMPILING)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(LUMORA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+    add_subdirectory(${LUMORA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
+endfunction()
+
+# Fixture that readies Wine for the tests of a cross build.
+function(lumora_wine_fixture)
+  if(NOT CMAKE_CROSSCOMPILING OR TEST wine_start)
+    return()
+  endif()
+  set(prefix ${CMAKE_BINARY_DIR}/wineprefix)
+  add_test(NAME wine_start
+           COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} WINEDEBUG=-all
+                   sh -c "wineserver -p </dev/null >/dev/null 2>&1; wine wineboot </dev/null >/dev/null 2>&1; true")
+  set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
+  add_test(NAME wine_stop
+           COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} sh -c "wineserver -k </dev/null >/dev/null 2>&1; true")
+  set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
+endfunction()
+
+# Environment every test gets: Wine's prefix and quiet Wine, no display.
+function(lumora_test_environment test)
+  if(CMAKE_CROSSCOMPILING)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+                 WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all DISPLAY=)
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED wine)
+  endif()
+endfunction()
+
+# lumora_add_gtest(name SOURCES ... LIBS ...): one GoogleTest program, one ctest entry.
+function(lumora_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  lumora_find_gtest()
+  lumora_wine_fixture()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  lumora_test_environment(${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,47 @@
+// The portable heart of the window process: it owns the process block and the window
+// blocks, decodes every command, keeps the drawing-state words current and answers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "block_host.h"
+
+namespace luwnd {
+
+// What the host tells the core when it starts.
+struct CoreConfig {
+    std::int64_t window_handle = 0;  // published in the header line
+    int connection_id = 1;           // published in the header line, expected back by 'K'
+    std::string version = "0,9,9,9a";
+    std::string trace_path;          // LUMORA_TRACE: one line per command, empty for none
+    std::string options;             // the command line it was started with
+};
+
+class Core {
+public:
+    Core(BlockHost& host, CoreConfig config);
+    ~Core();
+    Core(const Core&) = delete;
+    Core& operator=(const Core&) = delete;
+
+    // Creates the first free process block LuWnd1 ... LuWnd16 and writes the idle header.
+    // Returns the process number, or 0 when all sixteen names are taken.
+    int publish();
+
+    // Handles one delivered command (tag is the copy-data record's dwData) and returns
+    // its 32-bit result. Every byte of data is untrusted.
+    std::int32_t handle(std::uint32_t tag, const std::uint8_t* data, std::size_t length);
+
+    int process_number() const;
+    // Set once the client said 'L'; the host may end when no window is left to show.
+    bool quit_requested() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace luwnd
