@@ -1,0 +1,14 @@
+// fourier: reads N and dt at the console and plots the Fourier coefficients of the test
+// signal sin(0.1 * pi * t) sampled N times at interval dt.
+#include <cstdio>
+#include <iostream>
+
+#include "char_source.h"
+#include "fourier_graphics.h"
+#include "fourier_run.h"
+
+int main() {
+    lumora::fourier::FileSource in(stdin);
+    lumora::fourier::FourierGraphics graphics;
+    return lumora::fourier::run_fourier(in, std::cout, std::cerr, graphics);
+}

@@ -1,0 +1,95 @@
+#include "fourier_coefficients.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "reference_coefficients.h"
+
+namespace lumora::fourier {
+namespace {
+
+std::vector<Coefficients> fast(std::int32_t n, double dt) {
+    CoefficientList list;
+    compute_coefficients(n, highest_index(n), dt, record_length(n, dt), list);
+    return list.values;
+}
+
+std::vector<Coefficients> literal(std::int32_t n, double dt) {
+    CoefficientList list;
+    compute_coefficients_literally(n, highest_index(n), dt, record_length(n, dt), list);
+    return list.values;
+}
+
+std::uint64_t bits(double x) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+void expect_bit_identical(std::int32_t n, double dt) {
+    const std::vector<Coefficients> got = fast(n, dt);
+    const std::vector<Coefficients> want = literal(n, dt);
+    ASSERT_EQ(got.size(), want.size()) << "N=" << n << " dt=" << dt;
+    for (std::size_t k = 0; k < got.size(); ++k) {
+        EXPECT_EQ(bits(got[k].a), bits(want[k].a)) << "a_" << k << " N=" << n << " dt=" << dt;
+        EXPECT_EQ(bits(got[k].b), bits(want[k].b)) << "b_" << k << " N=" << n << " dt=" << dt;
+    }
+}
+
+TEST(FourierCoefficients, BitIdenticalToTheLiteralLoops) {
+    struct Case {
+        std::int32_t n;
+        double dt;
+    };
+    for (const Case& c : {Case{8, 1.0}, Case{7, 1.0}, Case{1, 1.0}, Case{2, 0.5}, Case{-1, 1.0},
+                          Case{-2, 1.0}, Case{-9, 0.3}, Case{0, 1.0}, Case{8, 0.0}, Case{9, -0.25},
+                          Case{1000, 0.37}, Case{333, 1.5e-3}, Case{64, 1e300}, Case{16, 1e-310}}) {
+        expect_bit_identical(c.n, c.dt);
+    }
+}
+
+TEST(FourierCoefficients, CountFollowsTruncatingHalf) {
+    EXPECT_EQ(fast(8, 1.0).size(), 5u);
+    EXPECT_EQ(fast(7, 1.0).size(), 4u);
+    EXPECT_EQ(fast(1, 1.0).size(), 1u);
+    EXPECT_EQ(fast(-1, 1.0).size(), 1u);
+    EXPECT_EQ(fast(-2, 1.0).size(), 0u);
+    EXPECT_EQ(fast(-7, 1.0).size(), 0u);
+    EXPECT_EQ(highest_index(-7), -3);
+    EXPECT_EQ(highest_index(7), 3);
+}
+
+TEST(FourierCoefficients, DegenerateRecordsGiveNotANumberWithoutTrapping) {
+    const std::vector<Coefficients> no_samples = fast(0, 1.0);
+    ASSERT_EQ(no_samples.size(), 1u);
+    EXPECT_TRUE(std::isnan(no_samples[0].a));
+    EXPECT_TRUE(std::isnan(no_samples[0].b));
+    for (const Coefficients& c : fast(8, 0.0)) {
+        EXPECT_TRUE(std::isnan(c.a));
+        EXPECT_TRUE(std::isnan(c.b));
+    }
+    // One sample at t = 0: f(0) = 0, and dividing by N = -1 gives a negative zero.
+    const std::vector<Coefficients> single = fast(-1, 1.0);
+    EXPECT_EQ(bits(single[0].a), bits(-0.0));
+}
+
+TEST(FourierCoefficients, MatchTheClosedFormForWholePeriods) {
+    // dt = 1, N = 20: one whole period of sin(0.1 pi t), all energy in b_1 = 1.
+    const std::vector<Coefficients> c = fast(20, 1.0);
+    ASSERT_EQ(c.size(), 11u);
+    EXPECT_NEAR(c[1].b, 1.0, 1e-12);
+    for (std::size_t k = 0; k < c.size(); ++k) {
+        EXPECT_NEAR(c[k].a, 0.0, 1e-12) << k;
+        if (k != 1) {
+            EXPECT_NEAR(c[k].b, 0.0, 1e-12) << k;
+        }
+    }
+    EXPECT_EQ(signal(5.0), std::sin(0.3141592653589793 * 5.0));
+}
+
+}  // namespace
+}  // namespace lumora::fourier
