@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs when any of them is missing.
+# Usage: scripts/deps.sh native|windows|all
+set -euo pipefail
+
+native=(cmake make g++ gfortran pkg-config libgtest-dev googletest libbenchmark-dev)
+windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+         gfortran-mingw-w64-x86-64-posix wine wine64)
+
+case "${1:-all}" in
+  native) wanted=("${native[@]}") ;;
+  windows) wanted=("${native[@]}" "${windows[@]}") ;;
+  all) wanted=("${native[@]}" "${windows[@]}") ;;
+  *) echo "usage: $0 native|windows|all" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Missing packages and not root; install them first: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
