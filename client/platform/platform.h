@@ -26,7 +26,7 @@ inline constexpr std::uint32_t kBoxError = 0x40010;    // MB_TOPMOST|MB_ICONHAND
 inline constexpr int kAnswerAbort = 3;                 // IDABORT
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Opens the named block for writing and maps all of it; {nullptr, 0} on failure.

@@ -1,0 +1,110 @@
+// A platform for unit tests: blocks live in process memory, commands go straight to an
+// in-process window-process core, and everything the client shows or asks is recorded
+// or scripted.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "client/platform/platform.h"
+#include "server/core/core.h"
+#include "server/core/memory_block_host.h"
+
+namespace lumora::platform {
+
+// Thrown by the fake's exit_program so a test can watch a program end.
+struct FakeExit {
+    int status;
+};
+
+// One command as it was delivered.
+struct Delivery {
+    WindowHandle handle = 0;
+    std::uint32_t tag = 0;
+    std::vector<std::uint8_t> bytes;  // exactly the delivered bytes
+    std::uint32_t length = 0;         // the length the client gave
+    std::int32_t result = 0;
+    bool has_params = false;  // the addressed window block existed when it was delivered
+    std::int32_t param1 = 0, param2 = 0, param3 = 0;  // its slots at that moment
+};
+
+struct ShownBox {
+    std::string text;
+    std::uint32_t style;
+};
+
+class FakePlatform : public Platform {
+  public:
+    static constexpr WindowHandle kServerHandle = 0x4C57;
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    // Starts the in-process core and publishes its process block; returns the process
+    // number. The config's window handle defaults to kServerHandle.
+    int start_server(luwnd::CoreConfig config = {});
+    luwnd::Core* core() { return core_.get(); }
+    luwnd::MemoryBlockHost& host() { return host_; }
+
+    // Scripts and records, all public so tests read and set them directly.
+    std::deque<std::int32_t> results;  // taken before asking the core
+    // Runs before each command is answered: a test can play the window process's part.
+    std::function<void(const Delivery&)> on_deliver;
+    std::vector<Delivery> deliveries;
+    std::set<WindowHandle> alive;  // handles that count as alive besides the core's
+    std::set<WindowHandle> dead;   // handles that count as gone whatever else holds
+    std::deque<int> box_answers;   // default answer 0
+    std::vector<ShownBox> boxes;
+    std::vector<std::string> error_lines;
+    std::string output;
+    std::string input;                // read by read_input_char, then -1
+    std::deque<int> keys;             // poll_key sees them, read_key takes them
+    std::vector<std::string> opened;  // names asked of open_block
+    int unmapped = 0;                 // successful unmap_block calls
+    bool fail_unmap = false;
+    std::uint32_t error = 0;  // what last_error reports
+
+    MappedView open_block(const char* name) override;
+    bool unmap_block(const MappedView& view) override;
+    std::uint32_t last_error() override { return error; }
+
+    bool is_window_alive(WindowHandle handle) override;
+    std::int32_t deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                                 std::uint32_t length) override;
+
+    int message_box(const char* text, std::uint32_t style) override;
+    void write_error_line(const char* text) override;
+    void write_output(const char* text) override;
+    int read_input_char() override;
+
+    int poll_key() override { return keys.empty() ? 0 : 1; }
+    int read_key(bool echo) override;
+
+    [[noreturn]] void exit_program(int status) override;
+
+  private:
+    void snapshot_params(Delivery& delivery);
+
+    luwnd::MemoryBlockHost host_;
+    std::unique_ptr<luwnd::Core> core_;
+    WindowHandle server_handle_ = 0;
+    std::size_t input_read_ = 0;
+};
+
+// Installs a FakePlatform for its lifetime, then puts the native backend back.
+class FakePlatformScope {
+  public:
+    FakePlatformScope() { install(&fake); }
+    ~FakePlatformScope() { install(nullptr); }
+    FakePlatformScope(const FakePlatformScope&) = delete;
+    FakePlatformScope& operator=(const FakePlatformScope&) = delete;
+
+    FakePlatform fake;
+};
+
+}  // namespace lumora::platform
