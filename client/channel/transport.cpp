@@ -1,0 +1,79 @@
+#include "transport.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "block_ops.h"
+#include "client/windows/quit.h"
+#include "client_state.h"
+#include "messages.h"
+
+namespace lumora {
+namespace {
+
+constexpr char kWindowProgram[] = "luwnd.exe";
+
+[[noreturn]] void report_overflow(int length) {
+    char shown[kCommandBufferSize + 1];
+    // The buffer may hold no NUL when the text filled it; show what it holds.
+    const int n = length < static_cast<int>(kCommandBufferSize) ? length : kCommandBufferSize;
+    for (int i = 0; i < n; ++i) shown[i] = client_state().command_buffer[i];
+    shown[n] = '\0';
+    report_message(kLevelWarning, message_texts(MessageId::BufferOverflow).english, shown);
+    end_program(1);
+}
+
+[[noreturn]] void report_window_gone() {
+    if (client_state().command_buffer[0] == 'K') {
+        report_message(kLevelError, localized(MessageId::LaunchFailed), kWindowProgram,
+                       kWindowProgram);
+    } else {
+        report_message(kLevelError, "%s", localized(MessageId::WindowClosed));
+    }
+    end_program(1);
+}
+
+}  // namespace
+
+std::int32_t deliver_command(int length) {
+    ClientState& state = client_state();
+    if (length > static_cast<int>(kCommandBufferSize)) report_overflow(length);
+    if (state.table.window_handle == 0) return kNotConnected;
+    platform::Platform& os = platform::current();
+    if (!os.is_window_alive(state.table.window_handle)) report_window_gone();
+    state.copy_data.length = length < 0 ? 0u : static_cast<std::uint32_t>(length);
+    return os.deliver_message(state.table.window_handle, state.copy_data.tag,
+                              state.command_buffer, state.copy_data.length);
+}
+
+std::int32_t check_result(std::int32_t raw) {
+    switch (raw) {
+        case kEndedAbnormally:
+            report_message(kLevelError, "%s", localized(MessageId::EndedAbnormally));
+            end_program(1);
+        case kQuitRequested:
+            quit_with_mode(0);
+            end_program(0);
+        case kExitRequested:
+            end_program(0);
+        case kDisconnected:
+            release_blocks(-1);
+            return 0;
+        case kTrue:
+            return 1;
+        default:
+            return raw;
+    }
+}
+
+std::int32_t deliver_formatted(const char* format, ...) {
+    ClientState& state = client_state();
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(state.command_buffer, kCommandBufferSize, format, args);
+    va_end(args);
+    if (length < 0) report_overflow(static_cast<int>(kCommandBufferSize) + 1);
+    return deliver_command(length + 1);
+}
+
+}  // namespace lumora

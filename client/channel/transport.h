@@ -1,0 +1,32 @@
+// Delivering command texts to the window process and interpreting its results.
+#pragma once
+
+#include <cstdint>
+
+namespace lumora {
+
+// The results that are not ordinary answers.
+inline constexpr std::int32_t kNotConnected = INT32_MIN;            // 0x80000000
+inline constexpr std::int32_t kEndedAbnormally = INT32_MIN + 1;     // 0x80000001
+inline constexpr std::int32_t kQuitRequested = INT32_MIN + 2;       // 0x80000002
+inline constexpr std::int32_t kExitRequested = INT32_MIN + 3;       // 0x80000003
+inline constexpr std::int32_t kDisconnected = INT32_MIN + 4;        // 0x80000004
+inline constexpr std::int32_t kTrue = INT32_MIN + 5;                // 0x80000005
+inline constexpr std::int32_t kLowestOrdinaryResult = -32767;
+inline constexpr std::uint32_t kCopyDataTag = 1;
+
+// Sends the first length bytes of the command buffer; the raw 32-bit result.
+std::int32_t deliver_command(int length);
+
+// Acts on the special results; the ordinary result, 0 after a disconnect, 1 for "true".
+std::int32_t check_result(std::int32_t raw);
+
+// Formats into the command buffer (bounded) and delivers the text with its NUL. A text
+// that does not fit is reported as an overflow and ends the program.
+std::int32_t deliver_formatted(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+}  // namespace lumora

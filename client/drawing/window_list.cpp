@@ -1,0 +1,25 @@
+// Walking the list of open windows.
+#include "binding.h"
+#include "client/include/lumora.h"
+
+using namespace lumora;
+
+extern "C" {
+
+int lu_next_window(int n) {
+    if (n < 0) return 0;
+    for (int m = n + 1; m <= layout::kMaxWindows; ++m) {
+        if (is_open_window(m)) return m;
+    }
+    return 0;
+}
+
+int lu_next_window_(int* result, const int* n) {
+    return store_result(result, lu_next_window(value_at(n)));
+}
+
+int lu_first_window(void) { return lu_next_window(0); }
+
+int lu_first_window_(int* result) { return store_result(result, lu_first_window()); }
+
+}  // extern "C"

@@ -1,0 +1,86 @@
+// A client that drives a real window process through the library's channel, one scenario
+// per command-line argument, and prints what it saw, one "key=value" line per step.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "client/channel/block_ops.h"
+#include "client/channel/client_state.h"
+#include "client/channel/primitives.h"
+#include "client/channel/transport.h"
+#include "client/channel/version_checks.h"
+#include "client/windows/quit.h"
+#include "process_killer.h"
+
+using namespace lumora;
+
+namespace {
+
+void connect() {
+    client_state().use_message_box = 0;  // a console program: messages on the error stream
+    const bool found = find_window_process() != 0;
+    std::printf("connect=%d\n", found ? 1 : 0);
+    std::fflush(stdout);
+    if (!found) check_system_compatibility();  // not connected: the first probe fails
+    std::printf("process=%d\n", block_table().process_number);
+    std::printf("version=%d\n", check_window_program_version());
+    check_system_compatibility();
+    const std::int32_t r = deliver_formatted("%c,%d,%s;%s;%s", 'K', block_table().connection_id,
+                                             "C:\\work", "C:\\work\\client.exe", kVersionBanner);
+    std::printf("handshake=%d\n", r == block_table().connection_id ? 1 : 0);
+    std::fflush(stdout);
+}
+
+int open_window() {
+    const std::int32_t n = check_result(deliver_formatted("I,%d,0,0,-1,-1,-1,", 0));
+    char name[64];
+    std::snprintf(name, sizeof name, "LuWnd%d:%d", block_table().process_number, n);
+    block_table().blocks[n] = map_block(name);
+    ++block_table().open_count;
+    std::printf("window=%d mapped=%d\n", n, make_current(n) ? 1 : 0);
+    return n;
+}
+
+int session() {
+    connect();
+    const int w = open_window();
+    std::printf("channel=%d\n", test_channel());
+    std::vector<std::int32_t> points(2000);
+    for (std::size_t i = 0; i < points.size(); ++i) points[i] = static_cast<std::int32_t>(i);
+    layout::write_i32(window_block(w), layout::kParam2, 1000);
+    std::printf("polyline=%d\n", command_with_data(w, 30, points.data(), 8000));
+    int a = 0;
+    int b = 0;
+    const std::int32_t exchanged = exchange_process_block(2, &a, &b);
+    std::printf("exchange=%d a=%d b=%d\n", exchanged > 0 ? 1 : 0, a, b);
+    std::printf("quit=%d\n", quit_with_mode(1));
+    return 0;
+}
+
+// The window process is killed after the window is open; the next command must end this
+// program with status 1 and say that the window was closed.
+int die() {
+    connect();
+    const int w = open_window();
+    std::fflush(stdout);
+    kill_window_process(block_table().window_handle);
+    command_with_int(w, 'A', 2);
+    std::printf("survived\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string scenario = argc > 1 ? argv[1] : "";
+    if (scenario == "session") return session();
+    if (scenario == "die") return die();
+    if (scenario == "connect") {
+        connect();
+        std::printf("quit=%d\n", quit_with_mode(1));
+        return 0;
+    }
+    std::fprintf(stderr, "usage: channel_client session|die|connect\n");
+    return 2;
+}
