@@ -30,9 +30,11 @@ endfunction()
 
 # Fixture that readies Wine for the tests of a cross build.
 function(lumora_wine_fixture)
-  if(NOT CMAKE_CROSSCOMPILING OR TEST wine_start)
+  get_property(defined GLOBAL PROPERTY LUMORA_WINE_FIXTURE)
+  if(NOT CMAKE_CROSSCOMPILING OR defined)
     return()
   endif()
+  set_property(GLOBAL PROPERTY LUMORA_WINE_FIXTURE TRUE)
   set(prefix ${CMAKE_BINARY_DIR}/wineprefix)
   add_test(NAME wine_start
            COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} WINEDEBUG=-all

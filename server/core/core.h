@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "array_transfer.h"
 #include "block_host.h"
 
 namespace luwnd {
@@ -16,12 +17,12 @@ struct CoreConfig {
     std::int64_t window_handle = 0;  // published in the header line
     int connection_id = 1;           // published in the header line, expected back by 'K'
     std::string version = "0,9,9,9a";
-    std::string trace_path;          // LUMORA_TRACE: one line per command, empty for none
-    std::string options;             // the command line it was started with
+    std::string trace_path;  // LUMORA_TRACE: one line per command, empty for none
+    std::string options;     // the command line it was started with
 };
 
 class Core {
-public:
+  public:
     Core(BlockHost& host, CoreConfig config);
     ~Core();
     Core(const Core&) = delete;
@@ -35,11 +36,17 @@ public:
     // its 32-bit result. Every byte of data is untrusted.
     std::int32_t handle(std::uint32_t tag, const std::uint8_t* data, std::size_t length);
 
+    // The client went away without 'L': the process becomes idle again, so that the next
+    // client can connect, and any unfinished array is dropped.
+    void client_gone();
+
     int process_number() const;
     // Set once the client said 'L'; the host may end when no window is left to show.
     bool quit_requested() const;
+    // The last complete array of an open window, or nullptr.
+    const ArrayData* completed_array(int window) const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

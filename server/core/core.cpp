@@ -1,0 +1,116 @@
+#include "core.h"
+
+#include "client/channel/block_layout.h"
+#include "command_text.h"
+#include "core_state.h"
+#include "process_text.h"
+
+namespace luwnd {
+
+namespace layout = lumora::layout;
+
+namespace {
+
+// Longest command a client sends: its command buffer holds 256 bytes.
+constexpr std::size_t kMaxCommandLength = 256;
+
+std::string letter_word(std::uint8_t letter) {
+    if (letter > 0x20 && letter < 0x7F) return std::string(1, static_cast<char>(letter));
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string{'\\', 'x', kHex[letter >> 4], kHex[letter & 0xF]};
+}
+
+}  // namespace
+
+Core::State::State(BlockHost& block_host, CoreConfig core_config)
+    : host(block_host),
+      config(std::move(core_config)),
+      trace(config.trace_path),
+      windows(block_host) {}
+
+void Core::State::write_header(int state) {
+    if (process_block == nullptr) return;
+    write_process_text(process_block, header_line(state, config.window_handle, config.connection_id,
+                                                  config.version));
+}
+
+std::int32_t Core::State::dispatch(std::uint32_t tag, const std::uint8_t* data, std::size_t length,
+                                   TraceLine& line) {
+    if (data == nullptr || length == 0) {
+        line.add_word("cmd", "none");
+        return refuse("length");
+    }
+    line.add_word("cmd", letter_word(data[0]));
+    auto letter = static_cast<char>(data[0]);
+    if (tag != 1) return refuse("tag");
+    if (length > kMaxCommandLength) return refuse("length");
+    if (length < 3) return refuse("length");
+    if (length == 3 && data[2] == 0) return slot_command(letter, data[1] - 32, line);
+    if (letter == 'O' && data[1] == ',') return probe(data, length, line);
+    if (length == 4 && data[3] == 0) return char_command(letter, data[1] - 32, data[2] - 32, line);
+    if (data[1] != ',') return refuse("syntax");
+    std::optional<std::string_view> text = terminated_text(data, length);
+    if (!text) return refuse("length");
+    return comma_command(letter, *text, line);
+}
+
+Core::Core(BlockHost& host, CoreConfig config)
+    : state_(std::make_unique<State>(host, std::move(config))) {}
+
+Core::~Core() {
+    state_->windows.close_all();
+    if (state_->process_block != nullptr) state_->host.destroy_block(state_->process_name);
+}
+
+int Core::publish() {
+    State& s = *state_;
+    if (s.process_block != nullptr) return s.process_number;
+    for (int k = 1; k <= layout::kMaxProcesses; ++k) {
+        std::string name = std::string(layout::kBlockPrefix) + std::to_string(k);
+        std::uint8_t* block = s.host.create_block(name, layout::kProcessBlockSize);
+        if (block == nullptr) continue;
+        s.process_block = block;
+        s.process_name = name;
+        s.process_number = k;
+        s.write_header(kStateIdle);
+        return k;
+    }
+    return 0;
+}
+
+std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size_t length) {
+    State& s = *state_;
+    TraceLine line;
+    s.refusal = nullptr;
+    std::int32_t result = s.dispatch(tag, data, length, line);
+    if (s.trace.enabled()) {
+        line.add("ret", result);
+        if (s.refusal != nullptr) line.add_word("err", s.refusal);
+        s.trace.write(line);
+    }
+    return result;
+}
+
+void Core::client_gone() {
+    State& s = *state_;
+    for (int n = 1; n <= layout::kMaxWindows; ++n) {
+        if (Window* window = s.windows.find(n)) window->transfer.discard();
+    }
+    s.write_header(kStateIdle);
+}
+
+int Core::process_number() const {
+    return state_->process_number;
+}
+
+bool Core::quit_requested() const {
+    return state_->quit;
+}
+
+const ArrayData* Core::completed_array(int window) const {
+    Window* found = state_->windows.find(window);
+    if (found == nullptr || !found->last_array) return nullptr;
+    return &*found->last_array;
+}
+
+}  // namespace luwnd

@@ -1,0 +1,19 @@
+// The drawing-state words of a window block that the window process keeps current:
+// page size, unit length and the device origin of the viewport's lower left corner.
+#pragma once
+
+#include <cstdint>
+
+namespace luwnd {
+
+// Fills a fresh block: a width x height page, the unit its shorter side, the viewport the
+// whole page in normalized units, a world window equal to the viewport, no pen position.
+void init_drawing_state(std::uint8_t* block, int width, int height);
+
+// Recomputes origin_x and origin_y from the viewport, unit and page height.
+void update_origin(std::uint8_t* block);
+
+// Rounds to the nearest device unit; NaN and values outside 32 bits give INT32_MIN.
+std::int32_t to_device(double value);
+
+}  // namespace luwnd

@@ -1,0 +1,75 @@
+// Commands written as texts: handshake 'K', open 'I', quit 'L' and the probes "O,n".
+#include "command_text.h"
+#include "core_state.h"
+#include "probes.h"
+#include "process_text.h"
+
+namespace luwnd {
+
+std::int32_t Core::State::comma_command(char letter, std::string_view text, TraceLine& line) {
+    switch (letter) {
+        case 'K':
+            return handshake(text, line);
+        case 'I':
+            return open_window(text, line);
+        case 'L':
+            return quit_command(text, line);
+        default:
+            line.add("win", 0);
+            line.add_text("text", text);
+            return refuse("unknown");
+    }
+}
+
+// "K,<id>,<directory>;<program>;<banner>": the client proves it read our header. From
+// now on the process is busy, so that no other client picks it.
+std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
+    line.add("win", 0);
+    std::int32_t id = 0;
+    std::string_view rest;
+    if (!parse_fields(text, &id, 1, &rest)) return refuse("syntax");
+    line.add("id", id);
+    line.add_text("text", rest);
+    if (id != config.connection_id) return refuse("value");
+    write_header(kStateBusy);
+    return id;
+}
+
+// "I,n,p1,p2,p3,p4,p5,[title]": opens window n (or one of our choice) and answers its
+// number, also as the line "n,title" in the process block.
+std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
+    std::int32_t values[6] = {};
+    std::string_view title;
+    bool parsed = parse_fields(text, values, 6, &title);
+    line.add("win", values[0]);
+    if (!parsed) return refuse("syntax");
+    for (int i = 1; i <= 5; ++i) line.add("p" + std::to_string(i), values[i]);
+    line.add_text("text", title);
+    if (process_block == nullptr) return refuse("order");
+    int n = windows.open(process_number, values[0], metrics.page_width(), metrics.page_height());
+    if (n == 0) return refuse("bounds");
+    write_process_text(process_block, open_reply(n, title));
+    return n;
+}
+
+// "L,<mode>,": the client ends its use of the process.
+std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
+    line.add("win", 0);
+    std::int32_t mode = 0;
+    if (!parse_fields(text, &mode, 1, nullptr)) return refuse("syntax");
+    line.add("mode", mode);
+    if (mode != 0 && mode != 1) return refuse("value");
+    quit = true;
+    write_header(kStateIdle);
+    return 1;
+}
+
+std::int32_t Core::State::probe(const std::uint8_t* data, std::size_t length, TraceLine& line) {
+    line.add("win", 0);
+    ProbeAnswer answer = answer_probe(data, length);
+    if (answer.probe >= 0) line.add("probe", answer.probe);
+    if (answer.result == 0) return refuse(answer.probe >= 0 ? "value" : "syntax");
+    return answer.result;
+}
+
+}  // namespace luwnd

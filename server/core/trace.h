@@ -1,0 +1,67 @@
+// Trace of the commands the window process receives (LUMORA_TRACE=file).
+//
+// One line per command, in the order received, appended and flushed at once so that a
+// test can read the file while the process runs. Fields are whitespace-separated
+// key=value pairs in this order:
+//
+//   cmd=<letter>   the command letter; a byte that is not a printable character is
+//                  written \xNN, an empty command is cmd=none
+//   win=<n>        the window the command names: the window character minus 32, 0 for the
+//                  process as a whole ('K', 'L', the 'O' probes), the requested number for 'I'
+//   p1= p2= p3=    the parameter slots of that window, for slot commands to an open window
+//   further fields, where the command carries more:
+//     'K'          id=<connection id> text="<directory;program;banner>"
+//     'I'          p1= .. p5= (its five integers) text="<title>"
+//     'L'          mode=<m>
+//     'O' probes   probe=<0..3>
+//     'E' mailbox  code= mask= a= b= (the request) reply="<reply text>"
+//     4-byte forms arg=<third character minus 32>
+//     'N'          bytes=<announced array size>
+//     'B' 36       off=<byte offset> bytes=<chunk length>
+//     'B' 37       bytes=<array size>
+//   ret=<result>   the 32-bit result returned, signed decimal
+//   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
+//                  bounds, value, unknown
+//
+// Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
+// printable range 0x20..0x7E as \xNN.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace luwnd {
+
+// Collects the fields of one trace line.
+class TraceLine {
+  public:
+    void add(std::string_view key, std::int64_t value);
+    void add_word(std::string_view key, std::string_view value);  // written as it is
+    void add_text(std::string_view key, std::string_view text);   // quoted and escaped
+    const std::string& text() const { return text_; }
+
+  private:
+    void start(std::string_view key);
+    std::string text_;
+};
+
+// Appends the value as a quoted, escaped text.
+void append_quoted(std::string& out, std::string_view text);
+
+class TraceFile {
+  public:
+    explicit TraceFile(const std::string& path);
+    ~TraceFile();
+    TraceFile(const TraceFile&) = delete;
+    TraceFile& operator=(const TraceFile&) = delete;
+
+    bool enabled() const { return file_ != nullptr; }
+    void write(const TraceLine& line);
+
+  private:
+    std::FILE* file_ = nullptr;
+};
+
+}  // namespace luwnd

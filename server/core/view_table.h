@@ -1,0 +1,28 @@
+// Saved coordinate systems of one window: the transform words at the start of its block,
+// kept under the view number the client chose.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+
+namespace luwnd {
+
+class ViewTable {
+  public:
+    // Bytes 0..63 of the block: scales, world window, viewport, page, unit, pixel mode, origin.
+    static constexpr std::size_t kViewBytes = 64;
+    // Bound on distinct view numbers per window, so that a client cannot exhaust memory.
+    static constexpr std::size_t kMaxViews = 256;
+
+    // False when the table is full and the number is new.
+    bool save(std::int32_t number, const std::uint8_t* block);
+    // False when nothing was saved under the number; the block is then unchanged.
+    bool restore(std::int32_t number, std::uint8_t* block) const;
+
+  private:
+    std::map<std::int32_t, std::array<std::uint8_t, kViewBytes>> views_;
+};
+
+}  // namespace luwnd

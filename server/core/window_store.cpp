@@ -1,0 +1,59 @@
+#include "window_store.h"
+
+#include "client/channel/block_layout.h"
+#include "drawing_state.h"
+
+namespace luwnd {
+
+namespace layout = lumora::layout;
+
+bool WindowStore::create(int process_number, int n, int width, int height) {
+    std::string name = std::string(layout::kBlockPrefix) + std::to_string(process_number) + ":" +
+                       std::to_string(n);
+    std::uint8_t* block = host_.create_block(name, layout::kWindowBlockSize);
+    if (block == nullptr) return false;
+    auto window = std::make_unique<Window>();
+    window->block = block;
+    window->name = name;
+    init_drawing_state(block, width, height);
+    windows_[static_cast<std::size_t>(n)] = std::move(window);
+    current_ = n;
+    return true;
+}
+
+int WindowStore::open(int process_number, int requested, int width, int height) {
+    if (requested >= 1 && requested <= layout::kMaxWindows && find(requested) == nullptr &&
+        create(process_number, requested, width, height))
+        return requested;
+    for (int n = 1; n <= layout::kMaxWindows; ++n) {
+        if (find(n) == nullptr && create(process_number, n, width, height)) return n;
+    }
+    return 0;
+}
+
+int WindowStore::close(int n) {
+    Window* window = find(n);
+    if (window == nullptr) return -1;
+    host_.destroy_block(window->name);
+    windows_[static_cast<std::size_t>(n)].reset();
+    if (current_ == n) {
+        // The most recently numbered window left takes over.
+        current_ = 0;
+        for (int k = layout::kMaxWindows; k >= 1 && current_ == 0; --k) {
+            if (find(k) != nullptr) current_ = k;
+        }
+    }
+    return current_;
+}
+
+void WindowStore::close_all() {
+    for (int n = 1; n <= layout::kMaxWindows; ++n) close(n);
+    current_ = 0;
+}
+
+Window* WindowStore::find(int n) {
+    if (n < 1 || n > layout::kMaxWindows) return nullptr;
+    return windows_[static_cast<std::size_t>(n)].get();
+}
+
+}  // namespace luwnd

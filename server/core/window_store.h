@@ -1,0 +1,53 @@
+// The open windows of the process: one shared block each, with its saved views and the
+// array being transferred to it. Windows are numbered 1..63.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "array_transfer.h"
+#include "block_host.h"
+#include "view_table.h"
+
+namespace luwnd {
+
+struct Window {
+    std::uint8_t* block = nullptr;
+    std::string name;
+    ViewTable views;
+    ArrayTransfer transfer;
+    std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
+};
+
+class WindowStore {
+  public:
+    explicit WindowStore(BlockHost& host) : host_(host) {}
+    ~WindowStore() { close_all(); }
+    WindowStore(const WindowStore&) = delete;
+    WindowStore& operator=(const WindowStore&) = delete;
+
+    // Creates the block "LuWnd<process>:<n>" for the requested number when it is 1..63 and
+    // free, else for the lowest free number, and makes it current. Returns n, or 0 when no
+    // block could be made.
+    int open(int process_number, int requested, int width, int height);
+    // Destroys window n's block. Returns the window that is current afterwards (0 for none),
+    // or -1 when n is not open.
+    int close(int n);
+    void close_all();
+
+    // The open window n, or nullptr for any other number.
+    Window* find(int n);
+    int current() const { return current_; }
+
+  private:
+    bool create(int process_number, int n, int width, int height);
+
+    BlockHost& host_;
+    std::array<std::unique_ptr<Window>, 64> windows_{};
+    int current_ = 0;
+};
+
+}  // namespace luwnd

@@ -1,0 +1,94 @@
+// luwnd on POSIX: publishes the process block in shared memory, listens for commands on a
+// Unix socket in the user's runtime directory and serves them until the client quits.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "command_socket.h"
+#include "runtime_dir.h"
+#include "server/core/core.h"
+#include "shm_block_host.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void request_stop(int) {
+    g_stop = 1;
+}
+
+// Holds SIGTERM and SIGINT back outside the wait; returns the mask to wait with.
+sigset_t install_signals() {
+    struct sigaction action {};
+    action.sa_handler = request_stop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    sigset_t held, previous;
+    sigemptyset(&held);
+    sigaddset(&held, SIGTERM);
+    sigaddset(&held, SIGINT);
+    sigprocmask(SIG_BLOCK, &held, &previous);
+    sigdelset(&previous, SIGTERM);
+    sigdelset(&previous, SIGINT);
+    return previous;
+}
+
+// The launcher waits on the pipe named by LUMORA_READY_FD for one byte.
+void report_ready() {
+    const char* text = std::getenv("LUMORA_READY_FD");
+    if (text == nullptr || *text == '\0') return;
+    char* end = nullptr;
+    long fd = std::strtol(text, &end, 10);
+    if (*end != '\0' || fd < 0 || fd > 65535) return;
+    ssize_t written = write(static_cast<int>(fd), "1", 1);
+    (void)written;
+    close(static_cast<int>(fd));
+}
+
+std::string joined_arguments(int argc, char** argv) {
+    std::string options;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) options += ' ';
+        options += argv[i];
+    }
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    sigset_t wait_mask = install_signals();
+    std::string ns = luwnd::posix::lumora_namespace();
+    std::string dir = luwnd::posix::runtime_dir_path(ns);
+    std::string error;
+    if (!luwnd::posix::prepare_runtime_dir(dir, error)) {
+        std::fprintf(stderr, "luwnd: %s\n", error.c_str());
+        return 1;
+    }
+
+    luwnd::CoreConfig config;
+    config.window_handle = getpid();
+    config.connection_id = static_cast<int>(getpid());
+    if (const char* trace = std::getenv("LUMORA_TRACE")) config.trace_path = trace;
+    config.options = joined_arguments(argc, argv);
+
+    luwnd::posix::ShmBlockHost host(ns);
+    luwnd::Core core(host, config);
+    if (core.publish() == 0) {
+        std::fprintf(stderr, "luwnd: all process blocks are taken\n");
+        return 1;
+    }
+    luwnd::posix::CommandSocket socket;
+    if (!socket.listen(dir + "/luwnd-" + std::to_string(getpid()) + ".sock", error)) {
+        std::fprintf(stderr, "luwnd: %s\n", error.c_str());
+        return 1;
+    }
+    report_ready();
+    socket.serve(core, g_stop, wait_mask);
+    return 0;
+}

@@ -1,0 +1,39 @@
+// Blocks as POSIX shared memory objects: "/LuWnd1", "/LuWnd1:2", or "/<ns>.LuWnd1" with a
+// namespace. Objects are created exclusively with mode 0600 and removed again on exit.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "server/core/block_host.h"
+
+namespace luwnd::posix {
+
+class ShmBlockHost : public BlockHost {
+  public:
+    explicit ShmBlockHost(std::string ns) : ns_(std::move(ns)) {}
+    ~ShmBlockHost() override;
+    ShmBlockHost(const ShmBlockHost&) = delete;
+    ShmBlockHost& operator=(const ShmBlockHost&) = delete;
+
+    std::uint8_t* create_block(const std::string& name, std::size_t size) override;
+    void destroy_block(const std::string& name) override;
+
+    // The shared memory object name of a block.
+    std::string object_name(const std::string& name) const;
+
+  private:
+    struct Mapping {
+        void* data = nullptr;
+        std::size_t size = 0;
+    };
+    std::uint8_t* create_object(const std::string& object, std::size_t size);
+    bool remove_if_stale(const std::string& object, bool is_window_block);
+
+    std::string ns_;
+    std::map<std::string, Mapping> blocks_;
+};
+
+}  // namespace luwnd::posix

@@ -1,0 +1,39 @@
+// luwnd.exe: publishes the process block as a file mapping and answers the client's
+// WM_COPYDATA commands in a message-only window until the client quits.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "command_window.h"
+#include "file_mapping_host.h"
+#include "server/core/core.h"
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+    luwnd::win32::CommandWindow window;
+    if (!window.create(instance)) return 1;
+
+    luwnd::CoreConfig config;
+    config.window_handle = window.published_handle();
+    config.connection_id = static_cast<int>(GetCurrentProcessId() & 0x7FFFFFFF);
+    if (config.connection_id == 0) config.connection_id = 1;
+    config.trace_path = environment("LUMORA_TRACE");
+    config.options = command_line == nullptr ? std::string() : std::string(command_line);
+
+    luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
+    luwnd::Core core(host, config);
+    if (core.publish() == 0) return 1;
+    window.attach(&core);
+    luwnd::win32::run_message_loop();
+    window.attach(nullptr);
+    return 0;
+}

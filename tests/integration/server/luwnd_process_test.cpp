@@ -1,0 +1,253 @@
+// Starts the real luwnd in its own namespace and runtime directory and talks to it the way
+// the client's POSIX backend does.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "client/channel/block_layout.h"
+
+extern char** environ;
+
+namespace {
+
+namespace layout = lumora::layout;
+namespace fs = std::filesystem;
+
+// A mapped shared memory object, or an empty one when it does not exist.
+struct Shm {
+    explicit Shm(const std::string& name) {
+        int fd = shm_open(name.c_str(), O_RDWR, 0);
+        if (fd < 0) return;
+        struct stat info {};
+        fstat(fd, &info);
+        size = static_cast<std::size_t>(info.st_size);
+        mode = info.st_mode & 0777;
+        void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        close(fd);
+        if (p != MAP_FAILED) data = static_cast<std::uint8_t*>(p);
+    }
+    ~Shm() {
+        if (data != nullptr) munmap(data, size);
+    }
+    std::string text() const { return data == nullptr ? "" : reinterpret_cast<char*>(data); }
+    std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+    unsigned mode = 0;
+};
+
+bool shm_exists(const std::string& name) {
+    int fd = shm_open(name.c_str(), O_RDONLY, 0);
+    if (fd >= 0) close(fd);
+    return fd >= 0;
+}
+
+class LuwndProcessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ns_ = "lt" + std::to_string(getpid()) + "x" +
+              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        ns_ = ns_.substr(0, 40);
+        char base[] = "/tmp/luwnd-it-XXXXXX";
+        ASSERT_NE(mkdtemp(base), nullptr);
+        base_ = base;
+        trace_ = base_ + "/trace.txt";
+    }
+
+    void TearDown() override {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (socket_ >= 0) close(socket_);
+        for (const char* block : {"LuWnd1", "LuWnd2", "LuWnd1:1", "LuWnd2:1"})
+            shm_unlink(object(block).c_str());
+        fs::remove_all(base_);
+    }
+
+    std::string object(const std::string& block) const { return "/" + ns_ + "." + block; }
+    std::string dir() const { return base_ + "/lumora-" + ns_; }
+    std::string socket_path() const { return dir() + "/luwnd-" + std::to_string(pid_) + ".sock"; }
+
+    // Starts luwnd and waits for its ready byte.
+    void start() {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        std::vector<std::string> env = {"LUMORA_NAMESPACE=" + ns_, "XDG_RUNTIME_DIR=" + base_,
+                                        "LUMORA_TRACE=" + trace_,
+                                        "LUMORA_READY_FD=" + std::to_string(ready[1])};
+        std::vector<char*> envp;
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addclose(&actions, ready[0]);
+        char arg0[] = LUWND_PATH, arg1[] = "/t", arg2[] = "/B";
+        char* argv[] = {arg0, arg1, arg2, nullptr};
+        ASSERT_EQ(posix_spawn(&pid_, LUWND_PATH, &actions, nullptr, argv, envp.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(ready[1]);
+        pollfd wait{ready[0], POLLIN, 0};
+        ASSERT_EQ(poll(&wait, 1, 10000), 1) << "luwnd did not report ready";
+        char byte = 0;
+        EXPECT_EQ(read(ready[0], &byte, 1), 1);
+        EXPECT_EQ(byte, '1');
+        close(ready[0]);
+    }
+
+    void connect_socket() {
+        socket_ = socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        ASSERT_GE(socket_, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::string path = socket_path();
+        ASSERT_LT(path.size(), sizeof address.sun_path);
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        ASSERT_EQ(connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address), 0)
+            << std::strerror(errno);
+    }
+
+    std::int32_t request(const std::vector<std::uint8_t>& command, std::uint32_t tag = 1) {
+        std::vector<std::uint8_t> datagram(4);
+        layout::write_i32(datagram.data(), 0, static_cast<std::int32_t>(tag));
+        datagram.insert(datagram.end(), command.begin(), command.end());
+        EXPECT_EQ(send(socket_, datagram.data(), datagram.size(), 0),
+                  static_cast<ssize_t>(datagram.size()));
+        std::uint8_t reply[8] = {};
+        EXPECT_EQ(recv(socket_, reply, sizeof reply, 0), 4);
+        return layout::read_i32(reply, 0);
+    }
+    std::int32_t request_text(const std::string& text) {
+        std::vector<std::uint8_t> bytes(text.begin(), text.end());
+        bytes.push_back(0);
+        return request(bytes);
+    }
+
+    // Waits up to 10 s for luwnd to end; its exit status, or -1.
+    int wait_exit() {
+        for (int i = 0; i < 1000; ++i) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return -1;
+    }
+
+    std::string header(int state) const {
+        std::string pid = std::to_string(pid_);
+        return std::to_string(state) + "," + pid + "," + pid + ",0,9,9,9a";
+    }
+
+    std::string ns_, base_, trace_;
+    pid_t pid_ = -1;
+    int socket_ = -1;
+};
+
+TEST_F(LuwndProcessTest, PublishesProbesOpensQuitsAndCleansUp) {
+    start();
+    {
+        Shm process(object("LuWnd1"));
+        ASSERT_NE(process.data, nullptr);
+        EXPECT_GE(process.size, layout::kProcessBlockSize);
+        EXPECT_EQ(process.mode, 0600u);
+        EXPECT_EQ(process.text(), header(0));
+    }
+    struct stat info {};
+    ASSERT_EQ(lstat(dir().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    connect_socket();
+    std::vector<std::uint8_t> probe = {'O', ',', '0', 0, 0, 9, 0, 0};
+    EXPECT_EQ(request(probe), 224);
+    EXPECT_EQ(request(probe, 2), 0);
+    EXPECT_EQ(request_text("K," + std::to_string(pid_) + ",/tmp;prog;Version  0.99.9a"), pid_);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(1));
+    EXPECT_EQ(request_text("I,0,0,0,-1,-1,-1,"), 1);
+    EXPECT_EQ(Shm(object("LuWnd1:1")).size, layout::kWindowBlockSize);
+    EXPECT_EQ(request_text("L,1,"), 1);
+    close(socket_);
+    socket_ = -1;
+
+    EXPECT_EQ(wait_exit(), 0);
+    EXPECT_FALSE(shm_exists(object("LuWnd1")));
+    EXPECT_FALSE(shm_exists(object("LuWnd1:1")));
+    EXPECT_FALSE(fs::exists(socket_path()));
+
+    std::ifstream trace(trace_);
+    std::string first;
+    std::getline(trace, first);
+    EXPECT_EQ(first, "cmd=O win=0 probe=0 ret=224");
+}
+
+TEST_F(LuwndProcessTest, ClientLeavingWithoutQuitMakesItIdleAndSigtermEndsIt) {
+    start();
+    connect_socket();
+    ASSERT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(1));
+    close(socket_);
+    socket_ = -1;
+    // The disconnect is noticed asynchronously; a new client finds it idle.
+    connect_socket();
+    std::vector<std::uint8_t> probe = {'O', ',', '0', 0, 0, 9, 0, 0};
+    EXPECT_EQ(request(probe), 224);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 0);
+    EXPECT_FALSE(shm_exists(object("LuWnd1")));
+    EXPECT_FALSE(fs::exists(socket_path()));
+}
+
+// Writes a process block as a crashed or living process would have left it.
+void leave_block(const std::string& name, const std::string& text) {
+    int fd = shm_open(name.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, 4096), 0);
+    ASSERT_EQ(write(fd, text.c_str(), text.size() + 1), static_cast<ssize_t>(text.size() + 1));
+    close(fd);
+}
+
+pid_t dead_pid() {
+    pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
+    leave_block(object("LuWnd1"), "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
+    leave_block(object("LuWnd1:1"), "");
+    start();
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+    connect_socket();
+    EXPECT_EQ(request_text("I,1,0,0,-1,-1,-1,"), 1);  // the leftover window block is replaced
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 0);
+
+    leave_block(object("LuWnd1"), "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
+    close(socket_);
+    socket_ = -1;
+    start();
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
+    EXPECT_EQ(Shm(object("LuWnd2")).text(), header(0));
+}
+
+}  // namespace
