@@ -13,7 +13,8 @@ protected:
     void SetUp() override {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         namespace_ = "it" + name.substr(0, 8) + std::to_string(counter_++);
-        set_environment("LUMORA_NAMESPACE", (namespace_ + temp_suffix()).c_str());
+        namespace_ += temp_suffix();
+        set_environment("LUMORA_NAMESPACE", namespace_.c_str());
         trace_ = temp_path("lumora-trace-" + name);
         out_ = temp_path("lumora-out-" + name);
         err_ = temp_path("lumora-err-" + name);
@@ -22,6 +23,7 @@ protected:
 
     void TearDown() override {
         server_.kill();
+        remove_leftover_blocks(namespace_);
         set_environment("LUMORA_TRACE", nullptr);
         set_environment("LUMORA_NAMESPACE", nullptr);
         std::remove(trace_.c_str());

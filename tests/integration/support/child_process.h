@@ -44,6 +44,10 @@ std::string temp_path(const std::string& stem);
 // The whole content of a file ("" when it is missing).
 std::string read_file(const std::string& path);
 
+// Removes the shared blocks a killed window process of this namespace left behind (a
+// process that ends normally removes its own).
+void remove_leftover_blocks(const std::string& name_space);
+
 // The program's path in the form the platform's process creation wants.
 std::string native_path(const std::string& path);
 

@@ -1,7 +1,9 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -121,5 +123,16 @@ std::string read_file(const std::string& path) {
 }
 
 std::string native_path(const std::string& path) { return path; }
+
+void remove_leftover_blocks(const std::string& name_space) {
+    DIR* dir = opendir("/dev/shm");
+    if (dir == nullptr) return;
+    const std::string prefix = name_space + ".";
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.rfind(prefix, 0) == 0) shm_unlink(("/" + name).c_str());
+    }
+    closedir(dir);
+}
 
 }  // namespace lumora::test

@@ -108,6 +108,9 @@ std::string read_file(const std::string& path) {
     return text.str();
 }
 
+// File mappings end with the last process that has them open.
+void remove_leftover_blocks(const std::string&) {}
+
 // Build paths are Unix paths; Wine shows the Unix root as drive Z:.
 std::string native_path(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
