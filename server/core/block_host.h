@@ -9,7 +9,7 @@
 namespace luwnd {
 
 class BlockHost {
-public:
+  public:
     virtual ~BlockHost() = default;
     // Creates a new zero-filled block of the given size under the name (as the client
     // spells it, e.g. "LuWnd1:2"). Fails with nullptr when the name is taken.

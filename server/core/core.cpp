@@ -1,5 +1,7 @@
 #include "core.h"
 
+#include <cstdlib>
+
 #include "client/channel/block_layout.h"
 #include "command_text.h"
 #include "core_state.h"
@@ -14,6 +16,19 @@ namespace {
 // Longest command a client sends: its command buffer holds 256 bytes.
 constexpr std::size_t kMaxCommandLength = 256;
 
+std::string answers_text(const std::optional<std::string>& given) {
+    if (given) return *given;
+    const char* text = std::getenv("LUMORA_ANSWERS");
+    return text == nullptr ? std::string() : std::string(text);
+}
+
+// The position, size and resolution options become the metrics new windows get.
+void apply_settings(const ProcessSettings& settings, ProcessMetrics& metrics) {
+    if (settings.position) metrics.set(-4, 3, settings.position->x, settings.position->y);
+    if (settings.size) metrics.set(-3, 3, settings.size->x, settings.size->y);
+    if (settings.dpi) metrics.set(-10, 3, *settings.dpi, *settings.dpi);
+}
+
 std::string letter_word(std::uint8_t letter) {
     if (letter > 0x20 && letter < 0x7F) return std::string(1, static_cast<char>(letter));
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -26,7 +41,11 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
     : host(block_host),
       config(std::move(core_config)),
       trace(config.trace_path),
-      windows(block_host) {}
+      windows(block_host),
+      settings(parse_options(config.options)),
+      answers(answers_text(config.answers)) {
+    apply_settings(settings, metrics);
+}
 
 void Core::State::write_header(int state) {
     if (process_block == nullptr) return;
@@ -111,6 +130,15 @@ const ArrayData* Core::completed_array(int window) const {
     Window* found = state_->windows.find(window);
     if (found == nullptr || !found->last_array) return nullptr;
     return &*found->last_array;
+}
+
+const WindowState* Core::window_state(int window) const {
+    Window* found = state_->windows.find(window);
+    return found == nullptr ? nullptr : &found->state;
+}
+
+const ProcessSettings& Core::settings() const {
+    return state_->settings;
 }
 
 }  // namespace luwnd

@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "array_transfer.h"
 #include "block_host.h"
+#include "settings.h"
+#include "window_state.h"
 
 namespace luwnd {
 
@@ -18,7 +21,11 @@ struct CoreConfig {
     int connection_id = 1;           // published in the header line, expected back by 'K'
     std::string version = "0,9,9,9a";
     std::string trace_path;  // LUMORA_TRACE: one line per command, empty for none
-    std::string options;     // the command line it was started with
+    std::string options;     // the command line it was started with (see settings.h)
+    // Scripted yes/no answers (see answer_script.h); when not given, LUMORA_ANSWERS.
+    std::optional<std::string> answers;
+    // Items each window's display list holds at most; more drawing is refused.
+    std::size_t max_items = DisplayList::kMaxItems;
 };
 
 class Core {
@@ -45,6 +52,11 @@ class Core {
     bool quit_requested() const;
     // The last complete array of an open window, or nullptr.
     const ArrayData* completed_array(int window) const;
+    // What the window process keeps for open window n (attributes, colours, display
+    // list), or nullptr.
+    const WindowState* window_state(int window) const;
+    // The settings taken from the options, as changed by 'B' 10 since.
+    const ProcessSettings& settings() const;
 
   private:
     struct State;

@@ -1,11 +1,14 @@
 // Inside of the core, shared by the files that handle the command families.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "answer_script.h"
 #include "core.h"
+#include "display_list.h"
 #include "process_metrics.h"
 #include "trace.h"
 #include "window_store.h"
@@ -17,6 +20,9 @@ struct Slots {
     std::int32_t p1 = 0, p2 = 0, p3 = 0;
 };
 
+// Writes result1 .. result4 of the block and traces them as r1= .. r4=.
+void write_results(std::uint8_t* block, const std::array<std::int32_t, 4>& words, TraceLine& line);
+
 struct Core::State {
     State(BlockHost& block_host, CoreConfig core_config);
 
@@ -25,6 +31,8 @@ struct Core::State {
     TraceFile trace;
     WindowStore windows;
     ProcessMetrics metrics;
+    ProcessSettings settings;
+    AnswerScript answers;
     std::uint8_t* process_block = nullptr;
     std::string process_name;
     int process_number = 0;
@@ -50,11 +58,51 @@ struct Core::State {
     std::int32_t slot_command(char letter, int n, TraceLine& line);
     std::int32_t char_command(char letter, int n, int arg, TraceLine& line);
     std::int32_t close_window(int n);
-    std::int32_t a_command(Window& window, int n, const Slots& slots);
+    std::int32_t a_command(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t b_command(Window& window, int n, const Slots& slots, TraceLine& line);
-    std::int32_t window_metrics(Window& window, int n, const Slots& slots);
+    std::int32_t window_metrics(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t channel_test(const Slots& slots);
     std::int32_t mailbox(TraceLine& line);
+
+    // Coordinate systems and views (view_commands.cpp).
+    std::int32_t coordinates_changed(Window& window, int n, TraceLine& line);
+    std::int32_t restore_view(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t viewport_query(Window& window, int n, TraceLine& line);
+
+    // Window settings (setting_commands.cpp).
+    void apply_open_parameters(Window& window, const std::int32_t* values);
+    std::int32_t switch_command(int n, const Slots& slots, TraceLine& line);
+    std::int32_t g_command(Window& window, int n, const Slots& slots);
+    std::int32_t b16_command(Window& window, int n, const Slots& slots);
+    std::int32_t window_closed(int n);
+    std::int32_t display_counts(Window& window, int n, TraceLine& line);
+
+    // Colours, pen, marker, transform and rectangle (attribute_commands.cpp).
+    std::int32_t set_colour_entry(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t colour_entry_query(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t apply_attributes(Window& window, int n, TraceLine& line);
+    std::int32_t set_transform(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t transform_query(Window& window, int n);
+    std::int32_t set_rectangle(Window& window, int n, const Slots& slots, TraceLine& line);
+
+    // Lines, figures and markers (figure_commands.cpp).
+    std::int32_t move(Window& window, int n, const Slots& slots);
+    std::int32_t line_to(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t figure(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t marker(Window& window, int n, const Slots& slots);
+    // Adds the item with the window's attributes; false when the list is full.
+    bool record(Window& window, DrawItem item, bool text_colour = false);
+
+    // Fonts, texts and symbols (font_commands.cpp).
+    std::int32_t set_font(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t draw_text(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t draw_symbol(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t text_extent_query(Window& window, int n, TraceLine& line);
+    std::int32_t symbol_extent_query(Window& window, int n, TraceLine& line);
+
+    // Dialogs (dialog_commands.cpp).
+    std::int32_t show_message(Window& window, TraceLine& line);
+    std::int32_t ask_yes_no(Window& window, int n, TraceLine& line);
 
     // Arrays in chunks (array_commands.cpp).
     std::int32_t announce_array(Window& window, int n, const Slots& slots, TraceLine& line);

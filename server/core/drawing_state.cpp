@@ -49,4 +49,19 @@ void update_origin(std::uint8_t* block) {
     layout::write_i32(block, layout::kOriginY, to_device(height - y1 * unit));
 }
 
+void init_window_state(WindowState& state, const std::uint8_t* block) {
+    state.page_width = layout::read_i32(block, layout::kPageWidth);
+    state.page_height = layout::read_i32(block, layout::kPageHeight);
+    std::int32_t size = state.page_height / 30;
+    state.text_font.size = size < 1 ? 1 : size;
+    state.symbol_font.size = state.text_font.size;
+}
+
+void write_page_words(const WindowState& state, std::uint8_t* block) {
+    layout::write_i32(block, layout::kPageWidth, state.page_width);
+    layout::write_i32(block, layout::kPageHeight, state.page_height);
+    layout::write_i32(block, layout::kUnitLength,
+                      state.page_width < state.page_height ? state.page_width : state.page_height);
+}
+
 }  // namespace luwnd

@@ -11,7 +11,7 @@
 namespace luwnd {
 
 class MemoryBlockHost : public BlockHost {
-public:
+  public:
     std::uint8_t* create_block(const std::string& name, std::size_t size) override {
         if (blocks_.count(name) != 0) return nullptr;
         auto& bytes = blocks_[name];
@@ -28,7 +28,7 @@ public:
         return it->second.data();
     }
 
-private:
+  private:
     std::map<std::string, std::vector<std::uint8_t>> blocks_;
 };
 

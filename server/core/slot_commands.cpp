@@ -11,20 +11,55 @@ namespace layout = lumora::layout;
 
 namespace {
 
-// 'B' sub-codes handled so far.
+// 'A' sub-codes.
+constexpr std::int32_t kAcknowledge = 2;
+constexpr std::int32_t kColourEntry = 5;
+constexpr std::int32_t kAttributes = 6;
+constexpr std::int32_t kTransform = 7;
+constexpr std::int32_t kRectangle = 8;
+constexpr std::int32_t kTextFont = 9;
+constexpr std::int32_t kSymbolFont = 10;
+constexpr std::int32_t kMove = 11;
+constexpr std::int32_t kText = 15;
+constexpr std::int32_t kSymbol = 16;
+constexpr std::int32_t kMarker = 17;
+constexpr std::int32_t kLine = 20;
+constexpr std::int32_t kFirstFigure = 21;
+constexpr std::int32_t kLastFigure = 27;
+
+// 'B' sub-codes.
+constexpr std::int32_t kMessage = 2;
+constexpr std::int32_t kYesNo = 3;
+constexpr std::int32_t kColourQuery = 9;
+constexpr std::int32_t kSwitch = 10;
+constexpr std::int32_t kB16 = 16;
+constexpr std::int32_t kTextExtent = 17;
+constexpr std::int32_t kSymbolExtent = 18;
 constexpr std::int32_t kViewport = 19;
+constexpr std::int32_t kClosed = 22;
 constexpr std::int32_t kSaveView = 24;
 constexpr std::int32_t kRestoreView = 25;
+constexpr std::int32_t kTransformQuery = 30;
+constexpr std::int32_t kViewportQuery = 31;
 constexpr std::int32_t kChunk = 36;
 constexpr std::int32_t kComplete = 37;
 constexpr std::int32_t kDiscard = 38;
 constexpr std::int32_t kWorld = 41;
-// 'A' sub-code of a request without parameters.
-constexpr std::int32_t kAcknowledge = 2;
+
+// 'E' code answered by the window itself rather than the process metrics.
+constexpr std::int32_t kDisplayCounts = 14;
 
 constexpr std::int32_t kAbnormalEnd = static_cast<std::int32_t>(0x80000001u);
 
 }  // namespace
+
+void write_results(std::uint8_t* block, const std::array<std::int32_t, 4>& words, TraceLine& line) {
+    static constexpr const char* kNames[4] = {"r1", "r2", "r3", "r4"};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        layout::write_i32(block, layout::kResult1 + 4 * i, words[i]);
+        line.add(kNames[i], words[i]);
+    }
+}
 
 std::int32_t Core::State::slot_command(char letter, int n, TraceLine& line) {
     line.add("win", n);
@@ -39,11 +74,13 @@ std::int32_t Core::State::slot_command(char letter, int n, TraceLine& line) {
     line.add("p3", slots.p3);
     switch (letter) {
         case 'A':
-            return a_command(*window, n, slots);
+            return a_command(*window, n, slots, line);
         case 'B':
             return b_command(*window, n, slots, line);
         case 'E':
-            return window_metrics(*window, n, slots);
+            return window_metrics(*window, n, slots, line);
+        case 'G':
+            return g_command(*window, n, slots);
         case 'N':
             return announce_array(*window, n, slots, line);
         case 'O':
@@ -66,21 +103,66 @@ std::int32_t Core::State::close_window(int n) {
     return current;
 }
 
-std::int32_t Core::State::a_command(Window&, int n, const Slots& slots) {
-    if (slots.p1 == kAcknowledge) return n;
-    return refuse("unknown");
+std::int32_t Core::State::a_command(Window& window, int n, const Slots& slots, TraceLine& line) {
+    if (slots.p1 >= kFirstFigure && slots.p1 <= kLastFigure) return figure(window, n, slots, line);
+    switch (slots.p1) {
+        case kAcknowledge:
+            return n;
+        case kColourEntry:
+            return set_colour_entry(window, n, slots, line);
+        case kAttributes:
+            return apply_attributes(window, n, line);
+        case kTransform:
+            return set_transform(window, n, slots, line);
+        case kRectangle:
+            return set_rectangle(window, n, slots, line);
+        case kTextFont:
+        case kSymbolFont:
+            return set_font(window, n, slots, line);
+        case kMove:
+            return move(window, n, slots);
+        case kText:
+            return draw_text(window, n, slots, line);
+        case kSymbol:
+            return draw_symbol(window, n, slots, line);
+        case kMarker:
+            return marker(window, n, slots);
+        case kLine:
+            return line_to(window, n, slots, line);
+        default:
+            return refuse("unknown");
+    }
 }
 
 std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, TraceLine& line) {
     switch (slots.p1) {
+        case kMessage:
+            return show_message(window, line);
+        case kYesNo:
+            return ask_yes_no(window, n, line);
+        case kColourQuery:
+            return colour_entry_query(window, n, slots, line);
+        case kSwitch:
+            return switch_command(n, slots, line);
+        case kB16:
+            return b16_command(window, n, slots);
+        case kTextExtent:
+            return text_extent_query(window, n, line);
+        case kSymbolExtent:
+            return symbol_extent_query(window, n, line);
         case kViewport:
         case kWorld:
-            update_origin(window.block);
-            return n;
+            return coordinates_changed(window, n, line);
+        case kClosed:
+            return window_closed(n);
         case kSaveView:
             return window.views.save(slots.p2, window.block) ? n : refuse("bounds");
         case kRestoreView:
-            return window.views.restore(slots.p2, window.block) ? n : refuse("value");
+            return restore_view(window, n, slots, line);
+        case kTransformQuery:
+            return transform_query(window, n);
+        case kViewportQuery:
+            return viewport_query(window, n, line);
         case kChunk:
             return array_chunk(window, n, slots, line);
         case kComplete:
@@ -93,7 +175,9 @@ std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, T
 }
 
 // 'E' with a metric code 1..14: the pair goes to result1 and result2.
-std::int32_t Core::State::window_metrics(Window& window, int n, const Slots& slots) {
+std::int32_t Core::State::window_metrics(Window& window, int n, const Slots& slots,
+                                         TraceLine& line) {
+    if (slots.p1 == kDisplayCounts) return display_counts(window, n, line);
     std::int32_t first = 0, second = 0;
     if (slots.p1 == 1) {
         first = layout::read_i32(window.block, layout::kPageWidth);

@@ -36,7 +36,8 @@ std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
 }
 
 // "I,n,p1,p2,p3,p4,p5,[title]": opens window n (or one of our choice) and answers its
-// number, also as the line "n,title" in the process block.
+// number, also as the line "n,title" in the process block. The five integers are applied
+// as apply_open_parameters says.
 std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
     std::int32_t values[6] = {};
     std::string_view title;
@@ -48,6 +49,7 @@ std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
     if (process_block == nullptr) return refuse("order");
     int n = windows.open(process_number, values[0], metrics.page_width(), metrics.page_height());
     if (n == 0) return refuse("bounds");
+    apply_open_parameters(*windows.find(n), values + 1);
     write_process_text(process_block, open_reply(n, title));
     return n;
 }

@@ -23,6 +23,13 @@ void TraceLine::add_text(std::string_view key, std::string_view text) {
     append_quoted(text_, text);
 }
 
+void TraceLine::add_rgb(std::string_view key, std::uint32_t rgb) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    start(key);
+    text_ += '#';
+    for (int shift = 20; shift >= 0; shift -= 4) text_ += kHex[rgb >> shift & 0xF];
+}
+
 void append_quoted(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     out += '"';

@@ -9,6 +9,7 @@
 //   win=<n>        the window the command names: the window character minus 32, 0 for the
 //                  process as a whole ('K', 'L', the 'O' probes), the requested number for 'I'
 //   p1= p2= p3=    the parameter slots of that window, for slot commands to an open window
+//                  (as the client wrote them, before any reply replaces them)
 //   further fields, where the command carries more:
 //     'K'          id=<connection id> text="<directory;program;banner>"
 //     'I'          p1= .. p5= (its five integers) text="<title>"
@@ -19,9 +20,28 @@
 //     'N'          bytes=<announced array size>
 //     'B' 36       off=<byte offset> bytes=<chunk length>
 //     'B' 37       bytes=<array size>
+//     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
+//     'B' 25       x0= y0= (the restored origin)
+//     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)
+//     'B' 10       state=<1 or 0>, for a query (slot 3 = -1) only
+//     'E' 14       r1= r2= r3= r4= (display-list items, room left, messages, questions)
+//     'A' 5, 'B' 9 rgb=#RRGGBB (the entry's colour afterwards, in hexadecimal)
+//     'A' 6        mask=<changed word> applied=<bits of the fields whose value changed>
+//     'A' 7        m11= m12= m21= m22= (the 16.16 factors; the offsets are p2, p3)
+//     'A' 8        x1= y1= x2= y2= (the rectangle's corners)
+//     'A' 9, 'A' 10  angle= size= align= style= colour= face="<face>" (the font as applied)
+//     'A' 20       x1= y1= (where the line starts; absent when there was no position)
+//     'A' 21..24   x1= y1= x2= y2= (the corners)
+//     'A' 25..27   x1= y1= x2= y2= xs= ys= xe= ye= (corners, start and end ray points)
+//     'A' 15       text="<text>"
+//     'A' 16       code=<symbol code 0..255>
+//     'B' 2        text="<message>"
+//     'B' 3        text="<question>" answer=<6 yes, 7 no, 2 neither>
+//     'B' 17       text="<text>" r1= r2= r3= r4= (the extent words)
+//     'B' 18       r2= r3= (symbol width and height)
 //   ret=<result>   the 32-bit result returned, signed decimal
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
-//                  bounds, value, unknown
+//                  bounds (also: a full display list), value, unknown
 //
 // Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
 // printable range 0x20..0x7E as \xNN.
@@ -40,6 +60,7 @@ class TraceLine {
     void add(std::string_view key, std::int64_t value);
     void add_word(std::string_view key, std::string_view value);  // written as it is
     void add_text(std::string_view key, std::string_view text);   // quoted and escaped
+    void add_rgb(std::string_view key, std::uint32_t rgb);        // #RRGGBB
     const std::string& text() const { return text_; }
 
   private:

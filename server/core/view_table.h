@@ -11,8 +11,9 @@ namespace luwnd {
 
 class ViewTable {
   public:
-    // Bytes 0..63 of the block: scales, world window, viewport, page, unit, pixel mode, origin.
-    static constexpr std::size_t kViewBytes = 64;
+    // Bytes 0..75 of the block: scales, world window, viewport, page, unit, pixel mode,
+    // origin and the current drawing position.
+    static constexpr std::size_t kViewBytes = 76;
     // Bound on distinct view numbers per window, so that a client cannot exhaust memory.
     static constexpr std::size_t kMaxViews = 256;
 

@@ -16,6 +16,7 @@ bool WindowStore::create(int process_number, int n, int width, int height) {
     window->block = block;
     window->name = name;
     init_drawing_state(block, width, height);
+    init_window_state(window->state, block);
     windows_[static_cast<std::size_t>(n)] = std::move(window);
     current_ = n;
     return true;
@@ -49,6 +50,12 @@ int WindowStore::close(int n) {
 void WindowStore::close_all() {
     for (int n = 1; n <= layout::kMaxWindows; ++n) close(n);
     current_ = 0;
+}
+
+bool WindowStore::select(int n) {
+    if (find(n) == nullptr) return false;
+    current_ = n;
+    return true;
 }
 
 Window* WindowStore::find(int n) {

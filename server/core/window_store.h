@@ -11,6 +11,7 @@
 #include "array_transfer.h"
 #include "block_host.h"
 #include "view_table.h"
+#include "window_state.h"
 
 namespace luwnd {
 
@@ -18,6 +19,7 @@ struct Window {
     std::uint8_t* block = nullptr;
     std::string name;
     ViewTable views;
+    WindowState state;
     ArrayTransfer transfer;
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
 };
@@ -40,6 +42,8 @@ class WindowStore {
 
     // The open window n, or nullptr for any other number.
     Window* find(int n);
+    // Makes the open window n current; false when it is not open.
+    bool select(int n);
     int current() const { return current_; }
 
   private:

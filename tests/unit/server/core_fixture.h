@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,32 @@ class CoreFixture : public ::testing::Test {
         c.window_handle = 655;
         c.connection_id = kId;
         c.trace_path = trace_path_;
+        c.options = options_;
+        c.answers = answers_;
+        c.max_items = max_items_;
         return c;
     }
 
     std::int32_t send(const std::vector<std::uint8_t>& bytes, std::uint32_t tag = 1) {
         return core_->handle(tag, bytes.data(), bytes.size());
     }
+    // Writes consecutive words into window n's block from the byte offset on.
+    void words(int n, std::size_t offset, const std::vector<std::int32_t>& values) {
+        std::uint8_t* b = window_block(n);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            layout::write_i32(b, offset + 4 * i, values[i]);
+    }
+    // Puts a NUL-terminated text into window n's text area.
+    void put_text(int n, const std::string& text) {
+        std::uint8_t* b = window_block(n);
+        std::memcpy(b + layout::kText, text.c_str(), text.size() + 1);
+    }
+    std::int32_t word(int n, std::size_t offset) {
+        return layout::read_i32(window_block(n), offset);
+    }
+    const WindowState& state(int n) { return *core_->window_state(n); }
+    const std::vector<DrawItem>& items(int n) { return state(n).display.items(); }
+
     // A comma-form text, delivered with its NUL.
     std::int32_t send_text(const std::string& text) {
         std::vector<std::uint8_t> bytes(text.begin(), text.end());
@@ -69,6 +90,9 @@ class CoreFixture : public ::testing::Test {
     }
 
     std::string trace_path_;
+    std::string options_;
+    std::optional<std::string> answers_ = std::string();  // no script: every answer yes
+    std::size_t max_items_ = DisplayList::kMaxItems;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

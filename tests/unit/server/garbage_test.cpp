@@ -27,7 +27,7 @@ void scramble(std::uint8_t* block, std::mt19937& rng) {
     std::uniform_int_distribution<std::int32_t> any(INT32_MIN, INT32_MAX);
     for (std::size_t off = 0; off < 2304; off += 4) {
         std::int32_t v = chooser(rng) == 0 ? any(rng) : word(rng);
-        if (off == layout::kParam1) v = 19 + word(rng) % 25;
+        if (off == layout::kParam1) v = word(rng) % 45;
         lumora::layout::write_i32(block, off, v);
     }
 }
@@ -65,6 +65,31 @@ TEST_F(GarbageTest, HostileSlotValuesGetZero) {
     too_long[1] = ',';
     too_long.back() = 0;
     EXPECT_EQ(send(too_long), 0);
+}
+
+TEST_F(GarbageTest, HostileSlotsForDrawingCommandsAreHandled) {
+    ASSERT_EQ(open(), 1);
+    const std::int32_t extremes[] = {INT32_MIN, -1, 0, 36, INT32_MAX};
+    for (std::int32_t p1 = 0; p1 <= 45; ++p1) {
+        for (std::int32_t v : extremes) {
+            words(1, 0, std::vector<std::int32_t>(layout::kWindowBlockSize / 4, v));
+            std::int32_t a = slot('A', 1, p1, v, v);
+            std::int32_t b = slot('B', 1, p1, v, v);
+            std::int32_t g = slot('G', 1, v);
+            EXPECT_TRUE(a == 0 || a == 1) << p1 << " " << v;
+            EXPECT_TRUE(b == 0 || b == 1) << p1 << " " << v;
+            EXPECT_TRUE(g == 0 || g == 1);
+        }
+    }
+    // Nothing out of range was applied.
+    const WindowState& s = state(1);
+    EXPECT_TRUE(s.pen.style >= 0 && s.pen.style <= 9);
+    EXPECT_TRUE(s.pen.mix >= 0 && s.pen.mix <= 31);
+    EXPECT_TRUE(s.text_font.size >= 1 && s.text_font.size <= 16384);
+    EXPECT_LE(s.text_font.face.size(), 255u);
+    EXPECT_EQ(slot('B', 1, 19), 1);  // the page words are the window's own again
+    EXPECT_EQ(word(1, layout::kPageWidth), 640);
+    EXPECT_EQ(word(1, layout::kUnitLength), 480);
 }
 
 }  // namespace

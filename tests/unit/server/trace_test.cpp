@@ -60,6 +60,49 @@ TEST_F(TraceTest, OneLinePerCommandWithItsFields) {
               }));
 }
 
+TEST_F(TraceTest, DrawingCommandsTraceTheirFields) {
+    open();
+    std::uint8_t* b = window_block(1);
+    words(1, layout::kPenStyle, {1, 2, 0x02FF8000, 3});
+    layout::write_i32(b, layout::kChanged, 0x5);
+    slot('A', 1, 6);
+    slot('A', 1, 5, 0x020080FF, 20);
+    slot('B', 1, 9, 20);
+    slot('A', 1, 11, 10, 20);
+    slot('A', 1, 20, 30, 40);
+    words(1, layout::kResult1, {1, 2, 3, 4, 5, 6, 7, 8});
+    slot('A', 1, 25);
+    words(1, layout::kFontAngle, {900, 20, 1, 0, 2});
+    put_text(1, "Arial");
+    slot('A', 1, 9, 3);
+    put_text(1, "a\"b");
+    slot('A', 1, 15, 5, 6);
+    slot('B', 1, 17);
+    slot('B', 1, 3);
+    layout::write_f32(b, layout::kViewX1, 0.5f);
+    slot('B', 1, 19);
+    slot('B', 1, 10, 4, -1);
+    slot('A', 1, 23, -1, 0);  // the corners are the replies of 'B' 3 and 'B' 17 now
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{
+                  "cmd=I win=0 p1=0 p2=0 p3=-1 p4=-1 p5=-1 text=\"\" ret=1",
+                  "cmd=A win=1 p1=6 p2=0 p3=0 mask=5 applied=5 ret=1",
+                  "cmd=A win=1 p1=5 p2=33587455 p3=20 rgb=#FF8000 ret=1",
+                  "cmd=B win=1 p1=9 p2=20 p3=0 rgb=#FF8000 ret=1",
+                  "cmd=A win=1 p1=11 p2=10 p3=20 ret=1",
+                  "cmd=A win=1 p1=20 p2=30 p3=40 x1=10 y1=20 ret=1",
+                  "cmd=A win=1 p1=25 p2=0 p3=0 x1=1 y1=2 x2=3 y2=4 xs=5 ys=6 xe=7 ye=8 ret=1",
+                  "cmd=A win=1 p1=9 p2=3 p3=0 angle=900 size=20 align=1 style=0 colour=2 "
+                  "face=\"Arial\" ret=1",
+                  "cmd=A win=1 p1=15 p2=5 p3=6 text=\"a\\\"b\" ret=1",
+                  "cmd=B win=1 p1=17 p2=0 p3=0 text=\"a\\\"b\" r1=36 r2=20 r3=12 r4=16 ret=1",
+                  "cmd=B win=1 p1=3 p2=0 p3=0 text=\"a\\\"b\" answer=6 ret=1",
+                  "cmd=B win=1 p1=19 p2=0 p3=0 unit=480 x0=240 y0=480 ret=1",
+                  "cmd=B win=1 p1=10 p2=4 p3=-1 state=0 ret=0",
+                  "cmd=A win=1 p1=23 p2=-1 p3=0 x1=6 y1=20 x2=12 y2=16 ret=0 err=value",
+              }));
+}
+
 TEST_F(TraceTest, RefusedAndMalformedCommandsAreTracedToo) {
     send({});
     send({0x01, 0x02});

@@ -1,0 +1,37 @@
+// Everything the window process keeps for one window besides its block: the applied
+// attributes, colours, settings, dialogs shown and the display list.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "colour_table.h"
+#include "display_list.h"
+#include "drawing_attributes.h"
+
+namespace luwnd {
+
+struct WindowState {
+    // Messages kept per window; more are answered but not kept.
+    static constexpr std::size_t kMaxMessages = 1024;
+
+    std::int32_t page_width = 1, page_height = 1;
+    std::int32_t x = 0, y = 0;  // screen position asked for by the open command
+    ColourTable colours;
+    PenState pen;
+    MarkerState marker;
+    FontState text_font, symbol_font;
+    Transform transform;
+    RectangleMode rectangle;
+    Position position;
+    std::int32_t g_code = -1;       // last 'G' code 0 .. 14, -1 none
+    std::int32_t g_open_code = -1;  // last 'G' code 15 .. 25 minus 15, -1 none
+    std::int32_t b16_value = 0;     // last 'B' 16 value 1 .. 8, 0 none
+    std::vector<std::string> messages;
+    std::int32_t message_count = 0;
+    std::int32_t question_count = 0;
+    DisplayList display;
+};
+
+}  // namespace luwnd
