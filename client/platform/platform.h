@@ -20,6 +20,16 @@ struct MappedView {
     std::size_t size = 0;
 };
 
+// An open file for reading, and the value that means none.
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle kNoFile = -1;
+
+// Yields the full path of the window program. The launch calls it at the moment it starts
+// the program, so that locating and starting happen together.
+using ProgramLocator = const char* (*)();
+// The longest wait for a started window program to become ready for input.
+inline constexpr int kLaunchWaitMs = 60000;
+
 // Message box styles and answers, with the values of the Win32 constants.
 inline constexpr std::uint32_t kBoxWarning = 0x40012;  // MB_TOPMOST|MB_ICONHAND|MB_ABORTRETRYIGNORE
 inline constexpr std::uint32_t kBoxError = 0x40010;    // MB_TOPMOST|MB_ICONHAND|MB_OK
@@ -55,6 +65,42 @@ class Platform {
     virtual int poll_key() = 0;
     // Reads one key without waiting for Enter, echoing it when echo is true.
     virtual int read_key(bool echo) = 0;
+
+    // The program's environment, with the conventions of GetEnvironmentVariableA: the
+    // length without the NUL when the value fits into size bytes, the size it needs (NUL
+    // included) when it does not, 0 when the variable is absent.
+    virtual std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) = 0;
+    // True when the path names an existing entry of the file system.
+    virtual bool file_exists(const char* path) = 0;
+    // The full file name of the running program: its length when it fits, size when it was
+    // cut to size - 1 characters, 0 on failure. The buffer always ends with a NUL.
+    virtual std::uint32_t module_file_name(char* buffer, std::uint32_t size) = 0;
+    // The ANSI code page the messages are shown in: 932 (Shift-JIS) or another one.
+    virtual int ansi_code_page() = 0;
+    // The program's command line as one text.
+    virtual const char* command_line() = 0;
+    // The current directory, with the length conventions of get_environment.
+    virtual std::uint32_t current_directory(char* buffer, std::uint32_t size) = 0;
+
+    // Opens an existing file for reading (others may read it too); kNoFile on failure.
+    virtual FileHandle open_file(const char* path) = 0;
+    // Moves to an absolute offset from the start of the file; false on failure.
+    virtual bool seek_file(FileHandle file, std::int32_t offset) = 0;
+    // Reads up to count bytes and stores how many it read (fewer only at the end of the
+    // file); false on failure.
+    virtual bool read_file(FileHandle file, void* buffer, std::uint32_t count,
+                           std::uint32_t& bytes_read) = 0;
+    virtual void close_file(FileHandle file) = 0;
+
+    // Starts the window program that locate yields with the option text, and waits at most
+    // 60000 ms until it is ready for input. Returns 0; whether it runs is for the caller
+    // to find out.
+    virtual int launch_window_process(const char* options, ProgramLocator locate) = 0;
+
+    // The screen size in pixels, without any window process; false when there is no screen.
+    virtual bool screen_size(int& width, int& height) = 0;
+    // The colour (0x00bbggrr) of system colour index 0 ... 20; 0 for any other index.
+    virtual std::uint32_t system_colour(int index) = 0;
 
     // Ends the program with the status. The fake throws instead, so tests can watch it.
     [[noreturn]] virtual void exit_program(int status) = 0;

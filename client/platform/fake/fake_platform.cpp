@@ -1,7 +1,10 @@
 #include "fake_platform.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
+
+#include "client/platform/text_copies.h"
 
 namespace lumora::platform {
 
@@ -118,6 +121,97 @@ int FakePlatform::read_key(bool echo) {
     keys.pop_front();
     if (echo) output += static_cast<char>(key);
     return key;
+}
+
+std::uint32_t FakePlatform::get_environment(const char* name, char* buffer, std::uint32_t size) {
+    const auto found = name != nullptr ? environment.find(name) : environment.end();
+    if (found == environment.end()) {
+        error = 203;  // ERROR_ENVVAR_NOT_FOUND
+        return 0;
+    }
+    return copy_when_it_fits(found->second.c_str(), buffer, size);
+}
+
+bool FakePlatform::file_exists(const char* path) {
+    probed_paths.emplace_back(path != nullptr ? path : "");
+    return existing_paths.count(probed_paths.back()) != 0;
+}
+
+std::uint32_t FakePlatform::module_file_name(char* buffer, std::uint32_t size) {
+    return copy_cut_to_fit(module_file.c_str(), buffer, size);
+}
+
+std::uint32_t FakePlatform::current_directory(char* buffer, std::uint32_t size) {
+    return copy_when_it_fits(directory.c_str(), buffer, size);
+}
+
+FakePlatform::OpenFile* FakePlatform::file_at(FileHandle file) {
+    if (file < 0 || static_cast<std::size_t>(file) >= open_.size()) return nullptr;
+    OpenFile& entry = open_[static_cast<std::size_t>(file)];
+    return entry.open ? &entry : nullptr;
+}
+
+FileHandle FakePlatform::open_file(const char* path) {
+    const auto found = path != nullptr ? files.find(path) : files.end();
+    if (found == files.end()) {
+        error = 2;  // ERROR_FILE_NOT_FOUND
+        return kNoFile;
+    }
+    open_.push_back({found->second, 0, true});
+    ++open_files;
+    return static_cast<FileHandle>(open_.size() - 1);
+}
+
+bool FakePlatform::seek_file(FileHandle file, std::int32_t offset) {
+    OpenFile* entry = file_at(file);
+    if (entry == nullptr || fail_seek || offset < 0) {
+        error = 131;  // ERROR_NEGATIVE_SEEK
+        return false;
+    }
+    entry->position = static_cast<std::size_t>(offset);
+    return true;
+}
+
+bool FakePlatform::read_file(FileHandle file, void* buffer, std::uint32_t count,
+                             std::uint32_t& bytes_read) {
+    bytes_read = 0;
+    OpenFile* entry = file_at(file);
+    if (entry == nullptr || fail_read) {
+        error = 30;  // ERROR_READ_FAULT
+        return false;
+    }
+    const std::size_t size = entry->content.size();
+    const std::size_t left = entry->position < size ? size - entry->position : 0;
+    bytes_read = static_cast<std::uint32_t>(left < count ? left : count);
+    if (bytes_read > 0) std::memcpy(buffer, entry->content.data() + entry->position, bytes_read);
+    entry->position += bytes_read;
+    return true;
+}
+
+void FakePlatform::close_file(FileHandle file) {
+    if (OpenFile* entry = file_at(file)) {
+        entry->open = false;
+        --open_files;
+    }
+}
+
+int FakePlatform::launch_window_process(const char* options, ProgramLocator locate) {
+    const char* program = locate != nullptr ? locate() : nullptr;
+    launches.push_back({program != nullptr ? program : "", options != nullptr ? options : ""});
+    if (on_launch) on_launch(launches.back());
+    return 0;
+}
+
+bool FakePlatform::screen_size(int& width, int& height) {
+    if (!has_screen) return false;
+    width = screen_width;
+    height = screen_height;
+    return true;
+}
+
+std::uint32_t FakePlatform::system_colour(int index) {
+    const auto found = system_colours.find(index);
+    return found != system_colours.end() ? found->second : 0;
 }
 
 void FakePlatform::exit_program(int status) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -31,6 +32,12 @@ struct Delivery {
     std::int32_t result = 0;
     bool has_params = false;  // the addressed window block existed when it was delivered
     std::int32_t param1 = 0, param2 = 0, param3 = 0;  // its slots at that moment
+};
+
+// One start of the window program as the client asked for it.
+struct Launch {
+    std::string program;  // what the locator yielded ("" for nullptr)
+    std::string options;
 };
 
 struct ShownBox {
@@ -69,6 +76,26 @@ class FakePlatform : public Platform {
     bool fail_unmap = false;
     std::uint32_t error = 0;  // what last_error reports
 
+    // The process's surroundings.
+    std::map<std::string, std::string> environment;
+    std::set<std::string> existing_paths;   // what file_exists finds
+    std::vector<std::string> probed_paths;  // what it was asked, in order
+    std::string module_file;
+    int code_page = 1252;
+    std::string command = "program";
+    std::string directory = "work";
+    // Files open_file can open, by path; seek_file and read_file fail when told to.
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    bool fail_seek = false;
+    bool fail_read = false;
+    int open_files = 0;  // opened and not yet closed
+    // Starts of the window program; on_launch can play the started program's part.
+    std::vector<Launch> launches;
+    std::function<void(const Launch&)> on_launch;
+    bool has_screen = false;
+    int screen_width = 0, screen_height = 0;
+    std::map<int, std::uint32_t> system_colours;  // missing indexes give 0
+
     MappedView open_block(const char* name) override;
     bool unmap_block(const MappedView& view) override;
     std::uint32_t last_error() override { return error; }
@@ -85,15 +112,41 @@ class FakePlatform : public Platform {
     int poll_key() override { return keys.empty() ? 0 : 1; }
     int read_key(bool echo) override;
 
+    std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
+    bool file_exists(const char* path) override;
+    std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
+    int ansi_code_page() override { return code_page; }
+    const char* command_line() override { return command.c_str(); }
+    std::uint32_t current_directory(char* buffer, std::uint32_t size) override;
+
+    FileHandle open_file(const char* path) override;
+    bool seek_file(FileHandle file, std::int32_t offset) override;
+    bool read_file(FileHandle file, void* buffer, std::uint32_t count,
+                   std::uint32_t& bytes_read) override;
+    void close_file(FileHandle file) override;
+
+    int launch_window_process(const char* options, ProgramLocator locate) override;
+
+    bool screen_size(int& width, int& height) override;
+    std::uint32_t system_colour(int index) override;
+
     [[noreturn]] void exit_program(int status) override;
 
   private:
+    struct OpenFile {
+        std::vector<std::uint8_t> content;
+        std::size_t position = 0;
+        bool open = false;
+    };
+    OpenFile* file_at(FileHandle file);
+
     void snapshot_params(Delivery& delivery);
 
     luwnd::MemoryBlockHost host_;
     std::unique_ptr<luwnd::Core> core_;
     WindowHandle server_handle_ = 0;
     std::size_t input_read_ = 0;
+    std::vector<OpenFile> open_;
 };
 
 // Installs a FakePlatform for its lifetime, then puts the native backend back.

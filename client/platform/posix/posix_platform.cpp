@@ -1,12 +1,19 @@
 #include "posix_platform.h"
 
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
+#include "../text_copies.h"
 #include "console_keys.h"
+#include "detached_launch.h"
+#include "display_facts.h"
+#include "file_reading.h"
+#include "process_facts.h"
 #include "shared_block.h"
 
 namespace lumora::platform {
@@ -69,6 +76,77 @@ int PosixPlatform::poll_key() {
 
 int PosixPlatform::read_key(bool echo) {
     return posix::read_one_key(echo);
+}
+
+std::uint32_t PosixPlatform::get_environment(const char* name, char* buffer, std::uint32_t size) {
+    const char* value = name != nullptr ? std::getenv(name) : nullptr;
+    if (value == nullptr) return 0;
+    return copy_when_it_fits(value, buffer, size);
+}
+
+bool PosixPlatform::file_exists(const char* path) {
+    struct stat entry {};
+    if (path != nullptr && stat(path, &entry) == 0) return true;
+    error_ = path != nullptr ? errno : EINVAL;
+    return false;
+}
+
+std::uint32_t PosixPlatform::module_file_name(char* buffer, std::uint32_t size) {
+    const std::string path = posix::program_path(error_);
+    if (path.empty()) {
+        if (buffer != nullptr && size > 0) buffer[0] = '\0';
+        return 0;
+    }
+    return copy_cut_to_fit(path.c_str(), buffer, size);
+}
+
+int PosixPlatform::ansi_code_page() {
+    return posix::locale_code_page();
+}
+
+// Read once: the text stays valid for the rest of the program, as on Windows.
+const char* PosixPlatform::command_line() {
+    if (command_line_.empty()) command_line_ = posix::joined_command_line();
+    return command_line_.c_str();
+}
+
+std::uint32_t PosixPlatform::current_directory(char* buffer, std::uint32_t size) {
+    const std::string directory = posix::working_directory(error_);
+    if (directory.empty()) return 0;
+    return copy_when_it_fits(directory.c_str(), buffer, size);
+}
+
+FileHandle PosixPlatform::open_file(const char* path) {
+    const int fd = posix::open_for_reading(path, error_);
+    return fd < 0 ? kNoFile : fd;
+}
+
+bool PosixPlatform::seek_file(FileHandle file, std::int32_t offset) {
+    return posix::seek_to(static_cast<int>(file), offset, error_);
+}
+
+bool PosixPlatform::read_file(FileHandle file, void* buffer, std::uint32_t count,
+                              std::uint32_t& bytes_read) {
+    return posix::read_up_to(static_cast<int>(file), buffer, count, bytes_read, error_);
+}
+
+void PosixPlatform::close_file(FileHandle file) {
+    if (file != kNoFile) close(static_cast<int>(file));
+}
+
+// The result is 0 whatever happened, as on Windows: the caller looks for the process.
+int PosixPlatform::launch_window_process(const char* options, ProgramLocator locate) {
+    const char* program = locate != nullptr ? locate() : nullptr;
+    posix::start_detached(program, options, kLaunchWaitMs, error_);
+    return 0;
+}
+
+bool PosixPlatform::screen_size(int& width, int& height) {
+    return posix::x_screen_size(width, height);
+}
+
+std::uint32_t PosixPlatform::system_colour(int index) {
+    return posix::classic_system_colour(index);
 }
 
 void PosixPlatform::exit_program(int status) {

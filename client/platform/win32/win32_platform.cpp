@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "launcher_window.h"
+
 namespace lumora::platform {
 
 namespace {
@@ -21,6 +23,13 @@ std::string mapping_name(const char* name) {
 HWND window_of(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
 }
+
+HANDLE file_of(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+// The system colours a program may ask for: COLOR_SCROLLBAR (0) to COLOR_BTNHIGHLIGHT (20).
+constexpr int kLastSystemColour = COLOR_BTNHIGHLIGHT;
 
 }  // namespace
 
@@ -100,6 +109,96 @@ int Win32Platform::poll_key() {
 
 int Win32Platform::read_key(bool echo) {
     return echo ? _getche() : _getch();
+}
+
+std::uint32_t Win32Platform::get_environment(const char* name, char* buffer, std::uint32_t size) {
+    const DWORD result = GetEnvironmentVariableA(name, buffer, size);
+    if (result == 0) error_ = GetLastError();
+    return result;
+}
+
+// FindFirstFileA finds files and directories alike; only the handle is needed.
+bool Win32Platform::file_exists(const char* path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        error_ = GetLastError();
+        return false;
+    }
+    FindClose(search);
+    return true;
+}
+
+std::uint32_t Win32Platform::module_file_name(char* buffer, std::uint32_t size) {
+    if (buffer == nullptr || size == 0) return 0;
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, size);
+    if (length == 0) error_ = GetLastError();
+    buffer[length < size ? length : size - 1] = '\0';  // older systems leave a cut name open
+    return length;
+}
+
+int Win32Platform::ansi_code_page() {
+    const UINT code_page = GetACP();
+    return IsValidCodePage(code_page) ? static_cast<int>(code_page) : 1252;
+}
+
+const char* Win32Platform::command_line() {
+    return GetCommandLineA();
+}
+
+std::uint32_t Win32Platform::current_directory(char* buffer, std::uint32_t size) {
+    const DWORD result = GetCurrentDirectoryA(size, buffer);
+    if (result == 0) error_ = GetLastError();
+    return result;
+}
+
+FileHandle Win32Platform::open_file(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error_ = GetLastError();
+        return kNoFile;
+    }
+    return reinterpret_cast<FileHandle>(file);
+}
+
+bool Win32Platform::seek_file(FileHandle file, std::int32_t offset) {
+    if (SetFilePointer(file_of(file), offset, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
+        error_ = GetLastError();
+        return false;
+    }
+    return true;
+}
+
+bool Win32Platform::read_file(FileHandle file, void* buffer, std::uint32_t count,
+                              std::uint32_t& bytes_read) {
+    DWORD got = 0;
+    const BOOL ok = ReadFile(file_of(file), buffer, count, &got, nullptr);
+    bytes_read = got;
+    if (!ok) error_ = GetLastError();
+    return ok != FALSE;
+}
+
+void Win32Platform::close_file(FileHandle file) {
+    if (file != kNoFile) CloseHandle(file_of(file));
+}
+
+int Win32Platform::launch_window_process(const char* options, ProgramLocator locate) {
+    return win32::run_launcher_window(GetModuleHandleA(nullptr), options, locate);
+}
+
+bool Win32Platform::screen_size(int& width, int& height) {
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return false;
+    width = GetDeviceCaps(screen, HORZRES);
+    height = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
+    return true;
+}
+
+std::uint32_t Win32Platform::system_colour(int index) {
+    if (index < 0 || index > kLastSystemColour) return 0;
+    return GetSysColor(index);
 }
 
 void Win32Platform::exit_program(int status) {

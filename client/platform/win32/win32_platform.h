@@ -26,6 +26,24 @@ class Win32Platform : public Platform {
     int poll_key() override;
     int read_key(bool echo) override;
 
+    std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
+    bool file_exists(const char* path) override;
+    std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
+    int ansi_code_page() override;
+    const char* command_line() override;
+    std::uint32_t current_directory(char* buffer, std::uint32_t size) override;
+
+    FileHandle open_file(const char* path) override;
+    bool seek_file(FileHandle file, std::int32_t offset) override;
+    bool read_file(FileHandle file, void* buffer, std::uint32_t count,
+                   std::uint32_t& bytes_read) override;
+    void close_file(FileHandle file) override;
+
+    int launch_window_process(const char* options, ProgramLocator locate) override;
+
+    bool screen_size(int& width, int& height) override;
+    std::uint32_t system_colour(int index) override;
+
     [[noreturn]] void exit_program(int status) override;
 
   private:

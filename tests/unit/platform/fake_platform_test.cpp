@@ -177,3 +177,64 @@ TEST(FakePlatformConsole, ExitThrowsWithTheStatus) {
 
 }  // namespace
 }  // namespace lumora::platform
+
+namespace lumora::platform {
+namespace {
+
+// The same size conventions as the native backends, so the client code meets no surprise.
+TEST(FakePlatformSurroundings, EnvironmentModuleNameAndDirectoryFollowTheSizeRules) {
+    FakePlatform fake;
+    fake.environment["PATH"] = "abc";
+    char buffer[8] = {};
+    EXPECT_EQ(fake.get_environment("PATH", nullptr, 0), 4u);
+    EXPECT_EQ(fake.get_environment("PATH", buffer, 3), 4u);
+    EXPECT_EQ(fake.get_environment("PATH", buffer, 4), 3u);
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(fake.get_environment("HOME", buffer, 8), 0u);
+
+    fake.module_file = "C:\\app\\prog.exe";
+    EXPECT_EQ(fake.module_file_name(buffer, sizeof buffer), 8u);
+    EXPECT_STREQ(buffer, "C:\\app\\");
+    fake.directory = "work";
+    EXPECT_EQ(fake.current_directory(buffer, 4), 5u);
+    EXPECT_EQ(fake.current_directory(buffer, 5), 4u);
+}
+
+TEST(FakePlatformSurroundings, ScriptedFilesReadAndFailOnRequest) {
+    FakePlatform fake;
+    fake.files["f"] = {1, 2, 3, 4, 5};
+    EXPECT_EQ(fake.open_file("g"), kNoFile);
+    const FileHandle file = fake.open_file("f");
+    ASSERT_NE(file, kNoFile);
+    EXPECT_EQ(fake.open_files, 1);
+    std::uint8_t bytes[8] = {};
+    std::uint32_t got = 0;
+    ASSERT_TRUE(fake.seek_file(file, 3));
+    ASSERT_TRUE(fake.read_file(file, bytes, 8, got));
+    EXPECT_EQ(got, 2u);
+    EXPECT_EQ(bytes[0], 4);
+    ASSERT_TRUE(fake.seek_file(file, 100));
+    ASSERT_TRUE(fake.read_file(file, bytes, 8, got));
+    EXPECT_EQ(got, 0u);
+    EXPECT_FALSE(fake.seek_file(file, -1));
+    fake.fail_read = true;
+    EXPECT_FALSE(fake.read_file(file, bytes, 1, got));
+    fake.close_file(file);
+    fake.close_file(file);
+    EXPECT_EQ(fake.open_files, 0);
+    EXPECT_FALSE(fake.read_file(file, bytes, 1, got));
+}
+
+TEST(FakePlatformSurroundings, LaunchesAskTheLocatorAndAreRecorded) {
+    FakePlatform fake;
+    std::vector<std::string> seen;
+    fake.on_launch = [&](const Launch& launch) { seen.push_back(launch.program); };
+    EXPECT_EQ(fake.launch_window_process(" /t", [] { return "D/luwnd"; }), 0);
+    EXPECT_EQ(fake.launch_window_process(nullptr, nullptr), 0);
+    ASSERT_EQ(fake.launches.size(), 2u);
+    EXPECT_EQ(fake.launches[0].options, " /t");
+    EXPECT_EQ(seen, (std::vector<std::string>{"D/luwnd", ""}));
+}
+
+}  // namespace
+}  // namespace lumora::platform

@@ -1,0 +1,20 @@
+// How this system writes search lists and paths, and what the window program is called.
+#pragma once
+
+namespace lumora::platform {
+
+#ifdef _WIN32
+inline constexpr char kListSeparator = ';';
+inline constexpr char kDirectorySeparator = '\\';
+inline constexpr const char* kWindowProgramName = "luwnd.exe";
+// Executables carry a subsystem: a GUI program has no console of its own.
+inline constexpr bool kProgramsHaveSubsystem = true;
+#else
+inline constexpr char kListSeparator = ':';
+inline constexpr char kDirectorySeparator = '/';
+inline constexpr const char* kWindowProgramName = "luwnd";
+// Every native program is a console program.
+inline constexpr bool kProgramsHaveSubsystem = false;
+#endif
+
+}  // namespace lumora::platform
