@@ -23,5 +23,6 @@
 #include "lumora_attributes.h"
 #include "lumora_drawing.h"
 #include "lumora_text.h"
+#include "lumora_arrays.h"
 
 #endif /* LUMORA_H */
