@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "char_source.h"
-#include "fourier_graphics.h"
 #include "fourier_run.h"
+#include "spectrum_plot.h"
 
 int main() {
     lumora::fourier::FileSource in(stdin);
-    lumora::fourier::FourierGraphics graphics;
-    return lumora::fourier::run_fourier(in, std::cout, std::cerr, graphics);
+    lumora::fourier::SpectrumPlot plot;
+    return lumora::fourier::run_fourier(in, std::cout, std::cerr, plot);
 }

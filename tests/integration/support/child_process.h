@@ -9,6 +9,7 @@ namespace lumora::test {
 
 struct ChildOptions {
     std::vector<std::string> argv;  // argv[0] is the program's path
+    std::string stdin_file;         // empty: an empty input
     std::string stdout_file;        // empty: inherited
     std::string stderr_file;        // empty: inherited
     bool wait_until_ready = false;  // the window process: wait until it takes commands

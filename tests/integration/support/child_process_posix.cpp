@@ -59,7 +59,8 @@ bool ChildProcess::start(const ChildOptions& options) {
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    const std::string input = options.stdin_file.empty() ? "/dev/null" : options.stdin_file;
+    posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
     redirect(actions, 1, options.stdout_file);
     redirect(actions, 2, options.stderr_file);
     if (options.wait_until_ready) posix_spawn_file_actions_addclose(&actions, ready[0]);

@@ -50,7 +50,8 @@ bool ChildProcess::start(const ChildOptions& options) {
     HANDLE out = open_for_child(options.stdout_file);
     HANDLE err = open_for_child(options.stderr_file);
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING, 0,
+    const std::string input = options.stdin_file.empty() ? "NUL" : options.stdin_file;
+    HANDLE in = CreateFileA(input.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING, 0,
                             nullptr);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = in;

@@ -1,0 +1,93 @@
+C     FOURIER: THE FOURIER PROGRAM WRITTEN IN FORTRAN 77 AGAINST THE
+C     LIBRARY'S REFERENCE FORMS. IT READS N AND DT, COMPUTES THE
+C     COEFFICIENTS OF SIN(0.1*PI*T) AND PLOTS BOTH SPECTRA.
+      PROGRAM FOURIE
+      INTEGER N, M, IW, IV1, IV2
+      DOUBLE PRECISION DT, T
+      IV1 = 1
+      IV2 = 2
+      CALL LU_OPEN_WINDOW(IW, 0)
+      CALL INPUT(N, M, DT, T)
+      CALL FRAMES(M, T, IV1, IV2)
+      CALL COEFS(N, M, DT, T, IV1, IV2)
+      CALL LU_QUIT(IW)
+      STOP
+      END
+
+C     PROMPTS FOR N AND DT AND READS THEM IN FREE FORMAT.
+      SUBROUTINE INPUT(N, M, DT, T)
+      INTEGER N, M
+      DOUBLE PRECISION DT, T
+      WRITE(*,'(A,$)') 'number of data points N (even) = '
+      READ(*,*) N
+      WRITE(*,'(A,$)') 'sampling time dt = '
+      READ(*,*) DT
+      T = DBLE(N) * DT
+      M = N / 2
+      END
+
+C     BOTH FRAMES: LABEL, AXIS WITH TICKS, PEN COLOUR, SAVED VIEWS.
+      SUBROUTINE FRAMES(M, T, IV1, IV2)
+      INTEGER M, IV1, IV2, IR
+      DOUBLE PRECISION T
+      REAL R, LU_GET_ASPECT_RATIO
+      CHARACTER*80 LABEL
+      EXTERNAL LU_GET_ASPECT_RATIO
+      R = LU_GET_ASPECT_RATIO(1)
+      CALL LU_SET_VIEWPORT(IR, 0.0, 0.5, R, 1.0)
+      WRITE(LABEL,'(A,F7.5)') '     a_k        frequency interval =',
+     &  6.283185307179586D0 / T
+      CALL LU_SET_WORLD(IR, -1.0, -2.0, REAL(M) + 1.0, 2.0)
+      CALL LU_DRAW_TEXT(IR, 0.0, 1.4, LABEL)
+      CALL AXIS(M, 0.04)
+      CALL LU_SET_PEN(IR, 13, -1, -1, -1)
+      CALL LU_SAVE_VIEW(IR, IV1)
+      CALL LU_SEND_COMMAND_A2(IR)
+      R = LU_GET_ASPECT_RATIO(1)
+      CALL LU_SET_VIEWPORT(IR, 0.0, 0.0, R, 0.5)
+      WRITE(LABEL,'(A)') '     b_k'
+      CALL LU_SET_WORLD(IR, -1.0, -2.0, REAL(M) + 1.0, 2.0)
+      CALL LU_DRAW_TEXT(IR, 0.0, 1.4, LABEL)
+      CALL AXIS(M, 0.04)
+      CALL LU_SET_PEN(IR, 13, -1, -1, -1)
+      CALL LU_SAVE_VIEW(IR, IV2)
+      END
+
+C     THE AXIS FROM 0 TO M AND A TICK AT EACH POSITIVE K.
+      SUBROUTINE AXIS(M, H)
+      INTEGER M, I, IR
+      REAL H
+      CALL LU_DRAW_LINE(IR, 0.0, 0.0, REAL(M), 0.0)
+      DO 10 I = 1, M
+        CALL LU_DRAW_LINE(IR, REAL(I), -H, REAL(I), H)
+   10 CONTINUE
+      END
+
+C     THE COEFFICIENTS OF EACH K AND THEIR BARS.
+      SUBROUTINE COEFS(N, M, DT, T, IV1, IV2)
+      INTEGER N, M, IV1, IV2, K, I, IR
+      DOUBLE PRECISION DT, T, A, B, W, TI, F
+      REAL AK, BK
+      DO 20 K = 0, M
+        A = 0.0D0
+        B = 0.0D0
+        W = DBLE(K) * 6.283185307179586D0 / T
+        DO 10 I = 0, N - 1
+          TI = DBLE(I) * DT
+          A = A + COS(W * TI) * F(TI)
+          B = B + SIN(W * TI) * F(TI)
+   10   CONTINUE
+        AK = REAL(2.0D0 * A / DBLE(N))
+        BK = REAL(2.0D0 * B / DBLE(N))
+        CALL LU_RESTORE_VIEW(IR, IV1)
+        CALL LU_DRAW_LINE(IR, REAL(K), 0.0, REAL(K), AK)
+        CALL LU_RESTORE_VIEW(IR, IV2)
+        CALL LU_DRAW_LINE(IR, REAL(K), 0.0, REAL(K), BK)
+   20 CONTINUE
+      END
+
+C     THE TEST SIGNAL.
+      DOUBLE PRECISION FUNCTION F(T)
+      DOUBLE PRECISION T
+      F = SIN(0.3141592653589793D0 * T)
+      END

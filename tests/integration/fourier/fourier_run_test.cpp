@@ -1,0 +1,175 @@
+// The Fourier program end to end: it launches the window process itself, draws both
+// charts, and the trace of what the window process received is checked against an
+// independent computation of the coefficients.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../support/child_process.h"
+
+namespace lumora::test {
+namespace {
+
+struct TraceLine {
+    std::string text;
+    std::string field(const std::string& key) const {
+        const std::string k = " " + key + "=";
+        const std::size_t at = (" " + text).find(k);
+        if (at == std::string::npos) return "";
+        const std::size_t start = at + k.size() - 1;
+        return text.substr(start, text.find(' ', start) - start);
+    }
+    int number(const std::string& key) const { return std::stoi(field(key)); }
+};
+
+std::vector<TraceLine> read_trace(const std::string& path) {
+    std::vector<TraceLine> lines;
+    std::istringstream in(read_file(path));
+    for (std::string line; std::getline(in, line);) lines.push_back({line});
+    return lines;
+}
+
+class FourierRun : public ::testing::Test {
+protected:
+    struct Outcome {
+        int status;
+        std::string out;
+        std::vector<TraceLine> trace;
+    };
+
+    // Runs a program with the input; each run gets a namespace of its own so that it
+    // starts its own window process.
+    Outcome run(const std::string& program, const std::string& input) {
+        const std::string tag = std::to_string(runs_++);
+        const std::string ns = "fr" + tag + temp_path("").substr(temp_path("").rfind('-'));
+        const std::string trace = temp_path("fourier-trace" + tag);
+        const std::string in = temp_path("fourier-in" + tag);
+        const std::string out = temp_path("fourier-out" + tag);
+        std::ofstream(in) << input;
+        set_environment("LUMORA_NAMESPACE", ns.c_str());
+        set_environment("LUMORA_TRACE", trace.c_str());
+        set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
+        set_environment("LUMORA_OUTPUT", native_path(OUTPUT_DIR).c_str());
+        ChildProcess child;
+        ChildOptions options;
+        options.argv = {native_path(program)};
+        options.stdin_file = in;
+        options.stdout_file = out;
+        Outcome outcome{-100, "", {}};
+        if (child.start(options)) outcome.status = child.wait(60000);
+        outcome.out = read_file(out);
+        wait_for_trace_end(trace);
+        outcome.trace = read_trace(trace);
+        for (const auto& f : {trace, in, out}) std::remove(f.c_str());
+        remove_leftover_blocks(ns);
+        return outcome;
+    }
+
+    // The window process writes its last line when it handles 'L'; it may still be
+    // flushing when the program has ended.
+    static void wait_for_trace_end(const std::string& trace) {
+        for (int i = 0; i < 200 && read_file(trace).find("cmd=L") == std::string::npos; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+
+    static inline int runs_ = 0;
+};
+
+// The line-to commands after the second frame was saved: the bars, upper then lower.
+std::vector<TraceLine> bars_of(const std::vector<TraceLine>& trace) {
+    std::vector<TraceLine> bars;
+    bool after_frames = false;
+    for (const auto& line : trace) {
+        if (line.field("cmd") == "B" && line.field("p1") == "24" && line.field("p2") == "2") {
+            after_frames = true;
+        } else if (after_frames && line.field("cmd") == "A" && line.field("p1") == "20") {
+            bars.push_back(line);
+        }
+    }
+    return bars;
+}
+
+double coefficient(int n, double dt, int k, bool cosine) {
+    double sum = 0;
+    for (int i = 0; i < n; ++i) {
+        const double phase = 2 * M_PI * k * i / n;
+        sum += std::sin(0.1 * M_PI * i * dt) * (cosine ? std::cos(phase) : std::sin(phase));
+    }
+    return 2 * sum / n;
+}
+
+const char kPrompts[] = "number of data points N (even) = sampling time dt = ";
+
+TEST_F(FourierRun, EightSamplesDrawLabelTicksAndTenBars) {
+    const Outcome r = run(FOURIER_PATH, "8\n1\n");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kPrompts);
+    std::string label;
+    std::vector<int> ticks;
+    for (const auto& line : r.trace) {
+        if (line.field("p1") == "15" && label.empty()) label = line.text;
+        if (line.field("cmd") == "A" && line.field("p1") == "20" && line.number("p2") > 150 &&
+            line.number("p3") < 120 && ticks.size() < 4) {
+            ticks.push_back(line.number("p2"));
+        }
+    }
+    EXPECT_NE(label.find("text=\"     a_k        frequency interval =0.78540\""),
+              std::string::npos)
+        << label;
+    // Page 640 x 480; world x from -1 to 5 over 640 pixels.
+    EXPECT_EQ(ticks, (std::vector<int>{213, 320, 427, 533}));
+
+    const std::vector<TraceLine> bars = bars_of(r.trace);
+    ASSERT_EQ(bars.size(), 10u);
+    for (int k = 0; k <= 4; ++k) {
+        const int x = static_cast<int>((k + 1) * 640.0 / 6 + 0.5);
+        const double a = coefficient(8, 1.0, k, true);
+        const double b = coefficient(8, 1.0, k, false);
+        // Upper frame: y from -2 to 2 over rows 240 to 0; lower frame over 480 to 240.
+        EXPECT_NEAR(bars[2 * k].number("p2"), x, 1) << k;
+        EXPECT_NEAR(bars[2 * k].number("p3"), 240 - (a + 2) * 60, 1) << k;
+        EXPECT_NEAR(bars[2 * k + 1].number("p3"), 480 - (b + 2) * 60, 1) << k;
+    }
+    EXPECT_EQ(r.trace.back().field("cmd"), "L");
+}
+
+TEST_F(FourierRun, EdgeInputsRunToTheEnd) {
+    for (const char* input : {"1\n1\n", "7\n0.5\n", "-2\n1\n", "0\n1\n", "8\n0\n"}) {
+        const Outcome r = run(FOURIER_PATH, input);
+        EXPECT_EQ(r.status, 0) << input;
+        EXPECT_EQ(r.out, kPrompts) << input;
+        ASSERT_FALSE(r.trace.empty()) << input;
+        EXPECT_EQ(r.trace.back().field("cmd"), "L") << input;
+    }
+}
+
+#ifdef FORTRAN_PATH
+// Apart from the handshake, which names the program, both programs send the same commands.
+TEST_F(FourierRun, TheFortranProgramSendsWhatTheCppProgramSends) {
+    for (const char* input : {"8\n1\n", "7\n0.37\n", "0\n1\n"}) {
+        const Outcome cpp = run(FOURIER_PATH, input);
+        const Outcome f77 = run(FORTRAN_PATH, input);
+        ASSERT_EQ(cpp.status, 0);
+        ASSERT_EQ(f77.status, 0);
+        EXPECT_EQ(f77.out, kPrompts);
+        std::vector<std::string> a, b;
+        for (const auto& l : cpp.trace)
+            if (l.field("cmd") != "K") a.push_back(l.text);
+        for (const auto& l : f77.trace)
+            if (l.field("cmd") != "K") b.push_back(l.text);
+        EXPECT_EQ(a, b) << input;
+        EXPECT_GT(a.size(), 20u);
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace lumora::test
