@@ -33,7 +33,7 @@ void ArrayTransfer::reset() {
 }
 
 bool ArrayTransfer::announce(std::int32_t kind, std::int32_t count, std::int32_t mode,
-                             const std::array<std::int32_t, 4>& words) {
+                             const std::array<std::int32_t, 4>& words, std::int32_t fill_rule) {
     reset();
     std::size_t bytes = array_size(kind, count);
     if (bytes == 0) return false;
@@ -41,6 +41,7 @@ bool ArrayTransfer::announce(std::int32_t kind, std::int32_t count, std::int32_t
     data_.count = count;
     data_.mode = mode;
     data_.words = words;
+    data_.fill_rule = fill_rule;
     data_.bytes.assign(bytes, 0);
     covered_.assign(bytes, false);
     pending_ = true;

@@ -25,6 +25,7 @@ struct ArrayData {
     std::int32_t count = 0;               // points, or values (signed) for a plot
     std::int32_t mode = 0;                // param3 of a plot
     std::array<std::int32_t, 4> words{};  // result1..result4 at the announcement
+    std::int32_t fill_rule = 1;           // the block's fill-rule word at the announcement
     std::vector<std::uint8_t> bytes;
 };
 
@@ -36,7 +37,7 @@ class ArrayTransfer {
   public:
     // Starts a new array, dropping any unfinished one; false when the size is refused.
     bool announce(std::int32_t kind, std::int32_t count, std::int32_t mode,
-                  const std::array<std::int32_t, 4>& words);
+                  const std::array<std::int32_t, 4>& words, std::int32_t fill_rule = 1);
     // Copies a chunk to its offset; false when nothing is announced or the chunk is empty,
     // longer than the text area or outside the announced size.
     bool add_chunk(std::int64_t offset, std::int64_t length, const std::uint8_t* chunk);

@@ -9,6 +9,7 @@
 #include "answer_script.h"
 #include "core.h"
 #include "display_list.h"
+#include "presets.h"
 #include "process_metrics.h"
 #include "trace.h"
 #include "window_store.h"
@@ -33,6 +34,7 @@ struct Core::State {
     ProcessMetrics metrics;
     ProcessSettings settings;
     AnswerScript answers;
+    PresetTable presets;
     std::uint8_t* process_block = nullptr;
     std::string process_name;
     int process_number = 0;
@@ -109,6 +111,28 @@ struct Core::State {
     std::int32_t array_chunk(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t complete_array(Window& window, int n, TraceLine& line);
     std::int32_t discard_array(Window& window, int n);
+
+    // Further window commands, told in further_commands.h (further_commands.cpp).
+    std::int32_t further_a_command(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t further_b_command(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t grid(Window& window, int n, TraceLine& line);
+    std::int32_t erase(Window& window, int n, TraceLine& line);
+    std::int32_t set_title(Window& window, int n, TraceLine& line);
+    std::int32_t set_background(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t remove_last(Window& window, int n, const Slots& slots, TraceLine& line);
+    // Marker colour 'A' 18, 'B' 27, 'B' 28 (marker_commands.cpp).
+    std::int32_t set_marker_colour(Window& window, int n, TraceLine& line);
+    std::int32_t marker_colour_query(Window& window, int n, TraceLine& line);
+    // Points 'A' 19 and 'F' (point_commands.cpp).
+    std::int32_t point(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t point_query(Window& window, int n, const Slots& slots, TraceLine& line);
+    // Queries 'B' 1, 'B' 15 and 'P' (query_commands.cpp).
+    std::int32_t window_query(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t value_query(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t process_query(int n, int code);
+    // Presets 'B' 32, 'B' 33 (preset_commands.cpp).
+    std::int32_t save_preset(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t apply_preset(Window& window, int n, const Slots& slots, TraceLine& line);
 };
 
 }  // namespace luwnd

@@ -22,16 +22,33 @@ ItemKind figure_kind(std::int32_t code) {
     return kKinds[code - 21];
 }
 
+bool draws_markers(const DrawItem& item) {
+    return item.kind == ItemKind::kMarker ||
+           (item.kind == ItemKind::kPlot && item.plot.style == PlotStyle::kMarkers);
+}
+
+// The colour value an item is drawn in: the font's for texts, its own for a point, the
+// marker colour for markers when one is set, else the pen's.
+std::int32_t item_colour(const WindowState& state, const DrawItem& item, bool text_colour) {
+    if (text_colour) return item.font.colour;
+    if (item.kind == ItemKind::kPoint) return item.arg1;
+    if (draws_markers(item) && state.marker_colour) return *state.marker_colour;
+    return state.pen.colour;
+}
+
 }  // namespace
 
 bool Core::State::record(Window& window, DrawItem item, bool text_colour) {
     const WindowState& state = window.state;
     item.pen = state.pen;
     item.marker = state.marker;
+    if (item.kind == ItemKind::kPlot && item.plot.style == PlotStyle::kMarkers) {
+        item.marker.type = item.arg1;  // the plot mode
+        item.marker.size = item.plot.size;
+    }
     item.transform = state.transform;
     item.rectangle = state.rectangle;
-    std::int32_t colour = text_colour ? item.font.colour : state.pen.colour;
-    item.rgb = state.colours.resolve(colour).value_or(0);
+    item.rgb = state.colours.resolve(item_colour(state, item, text_colour)).value_or(0);
     return window.state.display.add(std::move(item));
 }
 

@@ -79,6 +79,8 @@ std::int32_t Core::State::slot_command(char letter, int n, TraceLine& line) {
             return b_command(*window, n, slots, line);
         case 'E':
             return window_metrics(*window, n, slots, line);
+        case 'F':
+            return point_query(*window, n, slots, line);
         case 'G':
             return g_command(*window, n, slots);
         case 'N':
@@ -94,6 +96,7 @@ std::int32_t Core::State::char_command(char letter, int n, int arg, TraceLine& l
     line.add("win", n);
     line.add("arg", arg);
     if (letter == 'E' && n == 0 && arg == 0) return mailbox(line);
+    if (letter == 'P') return process_query(n, arg);
     return refuse("unknown");
 }
 
@@ -130,7 +133,7 @@ std::int32_t Core::State::a_command(Window& window, int n, const Slots& slots, T
         case kLine:
             return line_to(window, n, slots, line);
         default:
-            return refuse("unknown");
+            return further_a_command(window, n, slots, line);
     }
 }
 
@@ -170,7 +173,7 @@ std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, T
         case kDiscard:
             return discard_array(window, n);
         default:
-            return refuse("unknown");
+            return further_b_command(window, n, slots, line);
     }
 }
 

@@ -1,6 +1,7 @@
 // Commands written as texts: handshake 'K', open 'I', quit 'L' and the probes "O,n".
 #include "command_text.h"
 #include "core_state.h"
+#include "further_commands.h"
 #include "probes.h"
 #include "process_text.h"
 
@@ -49,7 +50,9 @@ std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
     if (process_block == nullptr) return refuse("order");
     int n = windows.open(process_number, values[0], metrics.page_width(), metrics.page_height());
     if (n == 0) return refuse("bounds");
-    apply_open_parameters(*windows.find(n), values + 1);
+    Window& window = *windows.find(n);
+    apply_open_parameters(window, values + 1);
+    window.state.title = std::string(title.substr(0, further::kMaxTitle));
     write_process_text(process_block, open_reply(n, title));
     return n;
 }

@@ -17,7 +17,9 @@
 //     'O' probes   probe=<0..3>
 //     'E' mailbox  code= mask= a= b= (the request) reply="<reply text>"
 //     4-byte forms arg=<third character minus 32>
-//     'N'          bytes=<announced array size>
+//     'N'          bytes=<announced array size> (absent when refused); before it, for
+//                  'N' 28 rule=<the fill-rule word>, for 'N' 32 run1= run2= size= base=
+//                  (the words result1 .. result4)
 //     'B' 36       off=<byte offset> bytes=<chunk length>
 //     'B' 37       bytes=<array size>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
@@ -39,6 +41,19 @@
 //     'B' 3        text="<question>" answer=<6 yes, 7 no, 2 neither>
 //     'B' 17       text="<text>" r1= r2= r3= r4= (the extent words)
 //     'B' 18       r2= r3= (symbol width and height)
+//     'A' 14       gx= gy= (grid spacing, result2 and result3)
+//     'A' 18       colour=<result1> rgb=#RRGGBB (when it names a colour)
+//     'A' 19       value=<result1> rgb=#RRGGBB (when it names a colour)
+//     'F'          r1=<the colour value answered>, when there is one
+//     'B' 1        r2= r3= r4= (the answer words)
+//     'B' 4        removed=<items erased>
+//     'B' 12       text="<title>" (its first 255 characters)
+//     'B' 15       reply="<reply text>"
+//     'B' 23       rgb=#RRGGBB (the background) removed=<items erased, when erasing>
+//     'B' 26       removed=<items removed>
+//     'B' 28       r1= r2= (marker colour value, RGB as a number)
+//     'B' 32, 33   r2= r3= r4= (the reply words)
+//     'P'          arg=<code> as the other 4-byte forms
 //   ret=<result>   the 32-bit result returned, signed decimal
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
 //                  bounds (also: a full display list), value, unknown

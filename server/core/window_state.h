@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,13 @@ struct WindowState {
     std::int32_t message_count = 0;
     std::int32_t question_count = 0;
     DisplayList display;
+    // Set by the further window commands (further_commands.h).
+    std::string title;                          // the open command's title, or 'B' 12's text
+    bool shown = true;                          // 'B' 6
+    bool on_top = false;                        // 'B' 29
+    std::int32_t picture_format = 0;            // 'B' 34: 0 none, 1 PNG, 2 SVG, 3 PDF
+    std::optional<std::int32_t> background;     // 'B' 23: a colour value; none: white
+    std::optional<std::int32_t> marker_colour;  // 'A' 18: a colour value; none: the pen's
 };
 
 }  // namespace luwnd

@@ -1,4 +1,6 @@
 // Random and hostile input: every command gets a defined answer and nothing breaks.
+#include <cstdlib>
+#include <iterator>
 #include <random>
 
 #include "core_fixture.h"
@@ -9,12 +11,12 @@ namespace {
 using GarbageTest = CoreFixture;
 
 std::vector<std::uint8_t> random_command(std::mt19937& rng) {
-    static const std::uint8_t kLetters[] = {'A', 'B', 'E', 'I', 'J', 'K', 'L', 'N', 'O', 'P'};
+    static const std::uint8_t kLetters[] = {'A', 'B', 'E', 'F', 'I', 'J', 'K', 'L', 'N', 'O', 'P'};
     std::uniform_int_distribution<int> byte(0, 255), len(0, 300), pick(0, 3);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(len(rng)));
     for (auto& b : bytes) b = static_cast<std::uint8_t>(byte(rng));
     if (!bytes.empty() && pick(rng) != 0)
-        bytes[0] = kLetters[static_cast<std::size_t>(byte(rng)) % 10];
+        bytes[0] = kLetters[static_cast<std::size_t>(byte(rng)) % std::size(kLetters)];
     if (bytes.size() > 2 && pick(rng) == 0) bytes[1] = ',';
     if (bytes.size() > 1 && pick(rng) == 0) bytes[1] = static_cast<std::uint8_t>(32 + pick(rng));
     if (pick(rng) == 0) bytes.resize(static_cast<std::size_t>(pick(rng)) + 2, 0);
@@ -76,6 +78,8 @@ TEST_F(GarbageTest, HostileSlotsForDrawingCommandsAreHandled) {
             std::int32_t a = slot('A', 1, p1, v, v);
             std::int32_t b = slot('B', 1, p1, v, v);
             std::int32_t g = slot('G', 1, v);
+            std::int32_t f = slot('F', 1, v, p1);
+            EXPECT_TRUE(f == 0 || f == 1) << p1 << " " << v;
             EXPECT_TRUE(a == 0 || a == 1) << p1 << " " << v;
             EXPECT_TRUE(b == 0 || b == 1) << p1 << " " << v;
             EXPECT_TRUE(g == 0 || g == 1);
@@ -90,6 +94,30 @@ TEST_F(GarbageTest, HostileSlotsForDrawingCommandsAreHandled) {
     EXPECT_EQ(slot('B', 1, 19), 1);  // the page words are the window's own again
     EXPECT_EQ(word(1, layout::kPageWidth), 640);
     EXPECT_EQ(word(1, layout::kUnitLength), 480);
+}
+
+// Arrays of every kind with random counts, modes, words and chunk positions: whatever is
+// drawn holds exactly the points its announcement promised.
+TEST_F(GarbageTest, RandomArrayTransfersDrawOnlyWholeArrays) {
+    ASSERT_EQ(open(), 1);
+    std::mt19937 rng(777);
+    std::uniform_int_distribution<int> kind(27, 33), count(-8, 8), mode(-3, 8), step(0, 5);
+    std::uniform_int_distribution<std::int32_t> any(-100, 3000), small(-1, 12);
+    for (int round = 0; round < 3000; ++round) {
+        words(1, layout::kResult1, {any(rng), any(rng), any(rng) % 40, any(rng)});
+        slot('N', 1, kind(rng), count(rng), mode(rng));
+        for (int k = step(rng); k > 0; --k) slot('B', 1, 36, 4 * small(rng), 4 * small(rng));
+        slot('B', 1, step(rng) == 0 ? 38 : 37);
+    }
+    EXPECT_GT(items(1).size(), 5u);  // some did complete
+    for (const DrawItem& item : items(1)) {
+        if (item.kind == ItemKind::kPlot) {
+            EXPECT_EQ(item.points.size(), 2u * static_cast<std::size_t>(std::abs(item.arg2)));
+        } else {
+            EXPECT_FALSE(item.points.empty());
+            EXPECT_EQ(item.points.size() % 2, 0u);
+        }
+    }
 }
 
 }  // namespace

@@ -103,6 +103,47 @@ TEST_F(TraceTest, DrawingCommandsTraceTheirFields) {
               }));
 }
 
+TEST_F(TraceTest, ArraysAndFurtherCommandsTraceTheirFields) {
+    open();
+    layout::write_i32(window_block(1), layout::kFillRule, 2);
+    slot('N', 1, 28, 3);
+    words(1, layout::kResult1, {10, 20, 4, 300});
+    slot('N', 1, 32, -2, 9);
+    words(1, layout::kResult1, {2, 20, 0});
+    slot('A', 1, 14);
+    slot('A', 1, 18);
+    slot('A', 1, 19, 3, 4);
+    slot('F', 1, 3, 4);
+    slot('B', 1, 28);
+    slot('B', 1, 1, 128);
+    slot('B', 1, 15, 1);
+    slot('B', 1, 26, 1);
+    slot('B', 1, 23, 4, 1);
+    put_text(1, "T");
+    slot('B', 1, 12);
+    words(1, layout::kResult3, {-1, -1});
+    slot('B', 1, 32, 1);
+    send({'P', ' ', '$', 0});
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{
+                  "cmd=I win=0 p1=0 p2=0 p3=-1 p4=-1 p5=-1 text=\"\" ret=1",
+                  "cmd=N win=1 p1=28 p2=3 p3=0 rule=2 bytes=24 ret=1",
+                  "cmd=N win=1 p1=32 p2=-2 p3=9 run1=10 run2=20 size=4 base=300 ret=0 err=value",
+                  "cmd=A win=1 p1=14 p2=0 p3=0 gx=20 gy=0 ret=1",
+                  "cmd=A win=1 p1=18 p2=0 p3=0 colour=2 rgb=#FF0000 ret=1",
+                  "cmd=A win=1 p1=19 p2=3 p3=4 value=2 rgb=#FF0000 ret=1",
+                  "cmd=F win=1 p1=3 p2=4 p3=0 r1=33554687 ret=1",
+                  "cmd=B win=1 p1=28 p2=0 p3=0 r1=2 r2=16711680 ret=1",
+                  "cmd=B win=1 p1=1 p2=128 p3=0 r2=640 r3=480 r4=480 ret=1",
+                  "cmd=B win=1 p1=15 p2=1 p3=0 reply=\"640,480\" ret=1",
+                  "cmd=B win=1 p1=26 p2=1 p3=0 removed=1 ret=1",
+                  "cmd=B win=1 p1=23 p2=4 p3=1 rgb=#0000FF removed=1 ret=1",
+                  "cmd=B win=1 p1=12 p2=0 p3=0 text=\"T\" ret=1",
+                  "cmd=B win=1 p1=32 p2=1 p3=0 r2=1 r3=0 r4=0 ret=1",
+                  "cmd=P win=0 arg=4 ret=1",
+              }));
+}
+
 TEST_F(TraceTest, RefusedAndMalformedCommandsAreTracedToo) {
     send({});
     send({0x01, 0x02});
