@@ -97,11 +97,13 @@ std::vector<TraceLine> bars_of(const std::vector<TraceLine>& trace) {
     return bars;
 }
 
+constexpr double kPi = 3.14159265358979323846;
+
 double coefficient(int n, double dt, int k, bool cosine) {
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-        const double phase = 2 * M_PI * k * i / n;
-        sum += std::sin(0.1 * M_PI * i * dt) * (cosine ? std::cos(phase) : std::sin(phase));
+        const double phase = 2 * kPi * k * i / n;
+        sum += std::sin(0.1 * kPi * i * dt) * (cosine ? std::cos(phase) : std::sin(phase));
     }
     return 2 * sum / n;
 }
