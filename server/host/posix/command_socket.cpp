@@ -78,6 +78,7 @@ bool CommandSocket::answer_request(Core& core, int fd) {
     if ((message.msg_flags & MSG_TRUNC) == 0 && length >= 4) {
         auto tag = static_cast<std::uint32_t>(lumora::layout::read_i32(buffer, 0));
         result = core.handle(tag, buffer + 4, length - 4);
+        if (on_command) on_command();
     }
     std::uint8_t reply[4];
     lumora::layout::write_i32(reply, 0, result);
@@ -87,12 +88,18 @@ bool CommandSocket::answer_request(Core& core, int fd) {
 void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
                           const sigset_t& wait_mask) {
     std::vector<pollfd> fds;
-    while (stop == 0 && !(core.quit_requested() && clients_.empty())) {
+    while (stop == 0 && !finished(core)) {
+        if (on_idle) on_idle();
         fds.assign(1, pollfd{listener_, POLLIN, 0});
         for (int fd : clients_) fds.push_back(pollfd{fd, POLLIN, 0});
+        std::size_t first_client = 1;
+        if (extra_fd >= 0) {
+            fds.insert(fds.begin() + 1, pollfd{extra_fd, POLLIN, 0});
+            first_client = 2;
+        }
         if (ppoll(fds.data(), fds.size(), nullptr, &wait_mask) < 0) continue;
         bool lost = false;
-        for (std::size_t i = 1; i < fds.size(); ++i) {
+        for (std::size_t i = first_client; i < fds.size(); ++i) {
             if (fds[i].revents == 0 || answer_request(core, fds[i].fd)) continue;
             close(fds[i].fd);
             clients_.erase(std::find(clients_.begin(), clients_.end(), fds[i].fd));
@@ -101,6 +108,11 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
         if (lost && clients_.empty() && !core.quit_requested()) core.client_gone();
         if ((fds[0].revents & POLLIN) != 0) accept_client();
     }
+}
+
+bool CommandSocket::finished(const Core& core) const {
+    if (!core.quit_requested() || !clients_.empty()) return false;
+    return !keep_serving || !keep_serving();
 }
 
 }  // namespace luwnd::posix

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <csignal>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,24 @@ class CommandSocket {
     bool listen(const std::string& path, std::string& error);
 
     // Serves clients one request at a time until stop is set, or until the core was told
-    // to quit and no client is connected any more. The signals in `blocked` are held back
-    // except while waiting, so that a stop request is never missed.
+    // to quit, no client is connected any more and keep_serving does not say otherwise. The signals
+    // in `blocked` are held back except while waiting, so that a stop request is never missed.
     void serve(Core& core, const volatile std::sig_atomic_t& stop, const sigset_t& wait_mask);
+
+    // Called after each command the core handled.
+    std::function<void()> on_command;
+    // A further descriptor to wake up for (the display's), -1 for none.
+    int extra_fd = -1;
+    // Called before each wait, when every request that arrived was answered.
+    std::function<void()> on_idle;
+    // Asked once the client quit and left: true keeps serving (windows are still shown).
+    std::function<bool()> keep_serving;
 
   private:
     void accept_client();
     // False when the client has gone.
     bool answer_request(Core& core, int fd);
+    bool finished(const Core& core) const;
 
     int listener_ = -1;
     std::string path_;

@@ -8,9 +8,12 @@
 #include <string>
 
 #include "command_socket.h"
+#include "picture_output.h"
 #include "runtime_dir.h"
 #include "server/core/core.h"
+#include "server/render/window_pictures.h"
 #include "shm_block_host.h"
+#include "x11_windows.h"
 
 namespace {
 
@@ -79,6 +82,12 @@ int main(int argc, char** argv) {
 
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);
+    luwnd::render::WindowPictures pictures;
+    // Without a display (CI, servers) the windows are drawn off-screen only.
+    luwnd::posix::X11Windows screen;
+    bool shown = screen.connect();
+    luwnd::posix::PictureOutput output(core, pictures,
+                                       luwnd::render::output_target_from_environment(), !shown);
     if (core.publish() == 0) {
         std::fprintf(stderr, "luwnd: all process blocks are taken\n");
         return 1;
@@ -88,7 +97,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }
+    socket.on_command = [&] {
+        pictures.after_command(core);
+        output.after_command();
+        if (shown) screen.update(pictures.open());
+    };
+    if (shown) {
+        socket.extra_fd = screen.fd();
+        socket.on_idle = [&] { screen.handle_events(); };
+        socket.keep_serving = [&] { return screen.any_shown(); };
+    }
     report_ready();
     socket.serve(core, g_stop, wait_mask);
+    output.write_open();
     return 0;
 }

@@ -1,0 +1,29 @@
+#include "picture_output.h"
+
+#include <cstdio>
+
+#include "server/render/cairo/picture_file.h"
+
+namespace luwnd::posix {
+
+void PictureOutput::after_command() {
+    for (const auto& [window, picture] : pictures_.take_closed()) write(picture, window);
+}
+
+void PictureOutput::write_open() const {
+    for (const auto& [window, picture] : pictures_.open()) write(picture, window);
+}
+
+void PictureOutput::write(const render::Picture& picture, int window) const {
+    if (!every_window_ && (picture.format < 1 || picture.format > 3)) return;
+    render::OutputTarget target = target_;
+    if (picture.format >= 1 && picture.format <= 3)
+        target.format = static_cast<render::PictureFormat>(picture.format - 1);
+    std::string path = render::picture_path(target, core_.process_number(), window);
+    std::string error;
+    if (!render::write_picture(picture, path, target.format, error)) {
+        std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
+    }
+}
+
+}  // namespace luwnd::posix

@@ -1,0 +1,175 @@
+#include "x11_windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <cairo-xlib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "server/render/cairo/cairo_canvas.h"
+#include "server/render/cairo/picture_file.h"
+#include "server/render/painter.h"
+
+namespace luwnd::posix {
+namespace {
+
+// Around the page when the window is larger than it.
+constexpr double kSurround = 0.75;
+
+int side(std::int32_t value) {
+    return std::clamp(value, 1, render::kMaxPageSide);
+}
+
+}  // namespace
+
+X11Windows::~X11Windows() {
+    for (auto& [n, view] : views_) destroy(view);
+    if (display_ != nullptr) XCloseDisplay(display_);
+}
+
+bool X11Windows::connect() {
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || *name == '\0') return false;
+    display_ = XOpenDisplay(name);
+    if (display_ == nullptr) return false;
+    delete_window_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+    net_wm_name_ = XInternAtom(display_, "_NET_WM_NAME", False);
+    utf8_string_ = XInternAtom(display_, "UTF8_STRING", False);
+    return true;
+}
+
+int X11Windows::fd() const {
+    return display_ == nullptr ? -1 : ConnectionNumber(display_);
+}
+
+void X11Windows::update(const std::map<int, render::Picture>& pictures) {
+    for (auto it = views_.begin(); it != views_.end();) {
+        if (pictures.count(it->first) != 0) {
+            ++it;
+            continue;
+        }
+        destroy(it->second);  // the program closed the window
+        it = views_.erase(it);
+    }
+    for (auto it = dismissed_.begin(); it != dismissed_.end();) {
+        it = pictures.count(*it) == 0 ? dismissed_.erase(it) : std::next(it);
+    }
+    for (const auto& [n, picture] : pictures) {
+        if (dismissed_.count(n) != 0) continue;
+        if (views_.count(n) == 0) create(n, picture);
+        View& view = views_.at(n);
+        if (view.title != picture.title) retitle(view, picture.title);
+        draw_new_items(view, picture);
+    }
+}
+
+void X11Windows::create(int n, const render::Picture& picture) {
+    View view;
+    int screen = DefaultScreen(display_);
+    view.id = XCreateSimpleWindow(display_, RootWindow(display_, screen), 0, 0,
+                                  static_cast<unsigned>(side(picture.width)),
+                                  static_cast<unsigned>(side(picture.height)), 0,
+                                  BlackPixel(display_, screen), WhitePixel(display_, screen));
+    XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask);
+    XSetWMProtocols(display_, view.id, &delete_window_, 1);
+    view.screen = cairo_xlib_surface_create(display_, view.id, DefaultVisual(display_, screen),
+                                            side(picture.width), side(picture.height));
+    retitle(view, picture.title);
+    XMapWindow(display_, view.id);
+    views_.emplace(n, view);
+}
+
+void X11Windows::destroy(View& view) {
+    if (view.image != nullptr) cairo_surface_destroy(view.image);
+    if (view.screen != nullptr) cairo_surface_destroy(view.screen);
+    if (view.id != 0) XDestroyWindow(display_, view.id);
+    view = View{};
+}
+
+void X11Windows::retitle(View& view, const std::string& title) {
+    view.title = title;
+    XStoreName(display_, view.id, title.c_str());
+    XChangeProperty(display_, view.id, net_wm_name_, utf8_string_, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title.data()),
+                    static_cast<int>(title.size()));
+}
+
+// Items are only ever added or removed at the end: new ones are drawn onto the image,
+// anything else draws the picture again.
+void X11Windows::draw_new_items(View& view, const render::Picture& picture) {
+    bool same_page = view.image != nullptr && view.width == picture.width &&
+                     view.height == picture.height && view.background == picture.background &&
+                     view.drawn <= picture.items.size();
+    if (!same_page) {
+        if (view.image != nullptr) cairo_surface_destroy(view.image);
+        view.image = render::render_image(picture);
+        view.width = picture.width;
+        view.height = picture.height;
+        view.background = picture.background;
+        view.drawn = picture.items.size();
+        view.dirty = true;
+        return;
+    }
+    if (view.drawn == picture.items.size()) return;
+    render::CairoCanvas canvas(view.image, side(picture.width), side(picture.height), true);
+    for (; view.drawn < picture.items.size(); ++view.drawn)
+        render::paint(picture.items[view.drawn], picture.width, picture.height, canvas);
+    cairo_surface_flush(view.image);
+    view.dirty = true;
+}
+
+void X11Windows::copy_to_screen(View& view) {
+    cairo_t* cr = cairo_create(view.screen);
+    cairo_set_source_rgb(cr, kSurround, kSurround, kSurround);
+    cairo_paint(cr);
+    cairo_set_source_surface(cr, view.image, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(view.screen);
+    view.dirty = false;
+}
+
+void X11Windows::show() {
+    if (display_ == nullptr) return;
+    for (auto& [n, view] : views_) {
+        if (view.dirty && view.image != nullptr) copy_to_screen(view);
+    }
+    XFlush(display_);
+}
+
+X11Windows::View* X11Windows::find(::Window id, int* number) {
+    for (auto& [n, view] : views_) {
+        if (view.id != id) continue;
+        *number = n;
+        return &view;
+    }
+    return nullptr;
+}
+
+void X11Windows::handle_events() {
+    if (display_ == nullptr) return;
+    while (XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        int n = 0;
+        View* view = find(event.xany.window, &n);
+        if (view == nullptr) continue;
+        if (event.type == Expose && event.xexpose.count == 0) view->dirty = true;
+        if (event.type == ConfigureNotify) {
+            cairo_xlib_surface_set_size(view->screen, std::max(event.xconfigure.width, 1),
+                                        std::max(event.xconfigure.height, 1));
+            view->dirty = true;
+        }
+        if (event.type == ClientMessage &&
+            static_cast<Atom>(event.xclient.data.l[0]) == delete_window_) {
+            destroy(*view);
+            views_.erase(n);
+            dismissed_.insert(n);
+        }
+    }
+    show();
+}
+
+}  // namespace luwnd::posix

@@ -1,0 +1,235 @@
+#include "cairo_canvas.h"
+
+#include <array>
+#include <vector>
+
+#include "cairo_mix.h"
+#include "cairo_paths.h"
+#include "server/render/mix_mode.h"
+
+namespace luwnd::render {
+namespace {
+
+// Far outside any page, for the clip that keeps the outside of a box.
+constexpr double kFar = 1 << 22;
+
+void set_rgb(cairo_t* cr, std::uint32_t rgb) {
+    cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                         (rgb & 0xFF) / 255.0);
+}
+
+// Dash lengths in units of the pen width (alternate: in pixels).
+std::vector<double> dashes_of(const Pen& pen) {
+    double u = pen.width;
+    switch (pen.dash) {
+        case DashStyle::kDash:
+            return {6 * u, 3 * u};
+        case DashStyle::kDot:
+            return {u, 2 * u};
+        case DashStyle::kDashDot:
+            return {6 * u, 2 * u, u, 2 * u};
+        case DashStyle::kDashDotDot:
+            return {6 * u, 2 * u, u, 2 * u, u, 2 * u};
+        case DashStyle::kLongDash:
+            return {12 * u, 4 * u};
+        case DashStyle::kAlternate:
+            return {1, 1};
+        case DashStyle::kSparseDot:
+            return {u, 4 * u};
+        default:
+            return {};
+    }
+}
+
+void setup_pen(cairo_t* cr, const Pen& pen) {
+    cairo_set_line_width(cr, pen.width);
+    std::vector<double> dashes = dashes_of(pen);
+    cairo_set_dash(cr, dashes.data(), static_cast<int>(dashes.size()), 0);
+    bool round = pen.width > 1 && pen.dash == DashStyle::kSolid;
+    cairo_set_line_cap(cr, round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+}
+
+// Strokes of odd width run through pixel centres, so that they cover whole pixels.
+double stroke_offset(const Pen& pen) {
+    return pen.width % 2 == 1 ? 0.5 : 0.0;
+}
+
+// The line an outline of the box runs along: through its border pixels.
+Box outline_box(const Box& box, const Pen& pen) {
+    double o = stroke_offset(pen);
+    return {box.left + o, box.top + o, box.right - 1 + o, box.bottom - 1 + o};
+}
+
+bool drawable(const cairo_matrix_t& matrix) {
+    cairo_matrix_t check = matrix;
+    return cairo_matrix_invert(&check) == CAIRO_STATUS_SUCCESS;
+}
+
+// The clip (in device pixels) and then the transform of the drawing.
+void prepare(cairo_t* cr, const Clip& clip, const cairo_matrix_t& matrix) {
+    const Box& b = clip.box;
+    if (clip.kind != Clip::Kind::kNone) {
+        cairo_rectangle(cr, b.left, b.top, b.right - b.left, b.bottom - b.top);
+        if (clip.kind == Clip::Kind::kOutside) {
+            cairo_rectangle(cr, -kFar, -kFar, 2 * kFar, 2 * kFar);
+            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        }
+        cairo_clip(cr);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    }
+    cairo_set_matrix(cr, &matrix);
+}
+
+}  // namespace
+
+CairoCanvas::CairoCanvas(cairo_surface_t* surface, int width, int height, bool raster)
+    : surface_(surface), width_(width), height_(height), raster_(raster) {
+    cairo_matrix_init_identity(&matrix_);
+}
+
+void CairoCanvas::clear(std::uint32_t rgb) {
+    cairo_matrix_init_identity(&matrix_);
+    clip_ = {};
+    cairo_t* cr = cairo_create(surface_);
+    set_rgb(cr, rgb);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+}
+
+void CairoCanvas::set_transform(const Transform& t) {
+    constexpr double kOne = 65536.0;
+    cairo_matrix_init(&matrix_, t.m11 / kOne, t.m21 / kOne, t.m12 / kOne, t.m22 / kOne, t.dx, t.dy);
+}
+
+void CairoCanvas::set_clip(const Clip& clip) {
+    clip_ = clip;
+}
+
+cairo_t* CairoCanvas::begin() const {
+    if (!drawable(matrix_)) return nullptr;
+    cairo_t* cr = cairo_create(surface_);
+    prepare(cr, clip_, matrix_);
+    return cr;
+}
+
+void CairoCanvas::draw(const PathBuilder& path, const std::function<void(cairo_t*)>& setup,
+                       bool stroke, std::uint32_t rgb, std::int32_t mix) const {
+    std::int32_t effective = effective_mix(mix);
+    if (effective == kMixNop) return;
+    if (raster_ && effective != kMixCopyPen) {
+        draw_raster_mix(path, setup, stroke, rgb, effective);
+        return;
+    }
+    cairo_t* cr = begin();
+    if (cr == nullptr) return;
+    path(cr);
+    cairo_identity_matrix(cr);  // pen widths are device pixels whatever the transform
+    setup(cr);
+    VectorMix vector = vector_mix(effective, rgb);
+    set_rgb(cr, vector.rgb);
+    cairo_set_operator(cr, vector.op);
+    stroke ? cairo_stroke(cr) : cairo_fill(cr);
+    cairo_destroy(cr);
+}
+
+void CairoCanvas::draw_raster_mix(const PathBuilder& path,
+                                  const std::function<void(cairo_t*)>& setup, bool stroke,
+                                  std::uint32_t rgb, std::int32_t mix) const {
+    if (!drawable(matrix_)) return;
+    RasterMask mask(width_, height_);
+    cairo_t* cr = mask.context();
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    prepare(cr, clip_, matrix_);
+    path(cr);
+    cairo_identity_matrix(cr);
+    setup(cr);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    stroke ? cairo_stroke(cr) : cairo_fill(cr);
+    mask.apply(surface_, rgb, mix);
+}
+
+void CairoCanvas::fill_path(const PathBuilder& path, cairo_fill_rule_t rule,
+                            const Fill& fill) const {
+    draw(
+        path, [rule](cairo_t* cr) { cairo_set_fill_rule(cr, rule); }, false, fill.rgb, fill.mix);
+}
+
+void CairoCanvas::stroke_path(const PathBuilder& path, const Pen& pen) const {
+    if (pen.dash == DashStyle::kNone) return;
+    draw(
+        path, [&pen](cairo_t* cr) { setup_pen(cr, pen); }, true, pen.rgb, pen.mix);
+}
+
+void CairoCanvas::line(Point from, Point to, const Pen& pen) {
+    std::array<Point, 2> points{from, to};
+    polyline(points, pen);
+}
+
+void CairoCanvas::polyline(std::span<const Point> points, const Pen& pen) {
+    double o = stroke_offset(pen);
+    stroke_path([&](cairo_t* cr) { points_path(cr, points, o, false); }, pen);
+}
+
+void CairoCanvas::bezier(std::span<const Point> points, const Pen& pen) {
+    double o = stroke_offset(pen);
+    stroke_path([&](cairo_t* cr) { bezier_path(cr, points, o); }, pen);
+}
+
+void CairoCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
+                          std::optional<Fill> fill) {
+    double o = stroke_offset(pen);
+    auto path = [&](cairo_t* cr) { points_path(cr, points, o, true); };
+    if (fill) {
+        fill_path(path,
+                  rule == FillRule::kWinding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD,
+                  *fill);
+    }
+    stroke_path(path, pen);
+}
+
+void CairoCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {
+    if (fill) {
+        fill_path(
+            [&](cairo_t* cr) {
+                cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+            },
+            CAIRO_FILL_RULE_WINDING, *fill);
+    }
+    Box line = outline_box(box, pen);
+    stroke_path(
+        [&](cairo_t* cr) {
+            cairo_rectangle(cr, line.left, line.top, line.right - line.left,
+                            line.bottom - line.top);
+        },
+        pen);
+}
+
+void CairoCanvas::rounded_rectangle(const Box& box, double corner_width, double corner_height,
+                                    const Pen& pen, std::optional<Fill> fill) {
+    if (fill) {
+        fill_path([&](cairo_t* cr) { rounded_path(cr, box, corner_width, corner_height); },
+                  CAIRO_FILL_RULE_WINDING, *fill);
+    }
+    Box line = outline_box(box, pen);
+    stroke_path([&](cairo_t* cr) { rounded_path(cr, line, corner_width, corner_height); }, pen);
+}
+
+void CairoCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) {
+    if (fill)
+        fill_path([&](cairo_t* cr) { ellipse_path(cr, box); }, CAIRO_FILL_RULE_WINDING, *fill);
+    Box line = outline_box(box, pen);
+    stroke_path([&](cairo_t* cr) { ellipse_path(cr, line); }, pen);
+}
+
+void CairoCanvas::arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
+                      std::optional<Fill> fill) {
+    if (fill && shape != ArcShape::kOpen) {
+        fill_path([&](cairo_t* cr) { arc_path(cr, box, start, end, shape); },
+                  CAIRO_FILL_RULE_WINDING, *fill);
+    }
+    Box line = outline_box(box, pen);
+    stroke_path([&](cairo_t* cr) { arc_path(cr, line, start, end, shape); }, pen);
+}
+
+}  // namespace luwnd::render

@@ -1,0 +1,82 @@
+// Texts through Pango: the face (with fontconfig's fallback for characters it lacks, so
+// Japanese texts find a Japanese font), the em height in pixels, the style bits, the
+// angle and the anchor of the nine alignments. The text becomes a path, so that it takes
+// the clip, the transform and the mix modes like every other drawing.
+#include <pango/pangocairo.h>
+
+#include "cairo_canvas.h"
+
+namespace luwnd::render {
+namespace {
+
+constexpr const char* kDefaultFace = "Sans";
+
+PangoFontDescription* font_of(const TextStyle& style) {
+    PangoFontDescription* font = pango_font_description_new();
+    pango_font_description_set_family(font, style.face.empty() ? kDefaultFace : style.face.c_str());
+    pango_font_description_set_absolute_size(font, style.height * PANGO_SCALE);
+    if ((style.style & kTextBold) != 0) pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
+    if ((style.style & kTextItalic) != 0)
+        pango_font_description_set_style(font, PANGO_STYLE_ITALIC);
+    return font;
+}
+
+PangoAttrList* decorations_of(const TextStyle& style) {
+    PangoAttrList* list = pango_attr_list_new();
+    if ((style.style & kTextUnderline) != 0)
+        pango_attr_list_insert(list, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if ((style.style & kTextStrikeout) != 0)
+        pango_attr_list_insert(list, pango_attr_strikethrough_new(TRUE));
+    return list;
+}
+
+// Offset of the layout's top left corner from the anchor point.
+void anchor_offset(PangoLayout* layout, const TextStyle& style, double& dx, double& dy) {
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    double width = logical.width / double(PANGO_SCALE);
+    double height = logical.height / double(PANGO_SCALE);
+    double baseline = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+    dx = style.h_align == HAlign::kLeft     ? 0
+         : style.h_align == HAlign::kCentre ? -width / 2
+                                            : -width;
+    dy = style.v_align == VAlign::kTop        ? 0
+         : style.v_align == VAlign::kBaseline ? -baseline
+                                              : -height;
+}
+
+void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& style) {
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+    cairo_font_options_destroy(options);
+    pango_layout_context_changed(layout);
+    PangoFontDescription* font = font_of(style);
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
+    PangoAttrList* decorations = decorations_of(style);
+    pango_layout_set_attributes(layout, decorations);
+    pango_attr_list_unref(decorations);
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+    double dx = 0, dy = 0;
+    anchor_offset(layout, style, dx, dy);
+    cairo_save(cr);
+    cairo_translate(cr, at.x, at.y);
+    cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
+    cairo_move_to(cr, dx, dy);
+    pango_cairo_layout_path(cr, layout);
+    cairo_restore(cr);
+    g_object_unref(layout);
+}
+
+}  // namespace
+
+void CairoCanvas::text(Point at, const std::string& utf8, const TextStyle& style) {
+    if (utf8.empty() || utf8.size() > kMaxTextBytes) return;
+    draw([&](cairo_t* cr) { text_path(cr, at, utf8, style); },
+         [](cairo_t* cr) { cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING); }, false, style.rgb,
+         style.mix);
+}
+
+}  // namespace luwnd::render

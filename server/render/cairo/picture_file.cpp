@@ -1,0 +1,57 @@
+#include "picture_file.h"
+
+#include <algorithm>
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+
+#include "cairo_canvas.h"
+#include "server/render/painter.h"
+
+namespace luwnd::render {
+namespace {
+
+int page_side(std::int32_t side) {
+    return std::clamp(side, 1, kMaxPageSide);
+}
+
+bool finish(cairo_surface_t* surface, std::string& error) {
+    cairo_surface_finish(surface);
+    cairo_status_t status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = cairo_status_to_string(status);
+    return false;
+}
+
+}  // namespace
+
+cairo_surface_t* render_image(const Picture& picture) {
+    int width = page_side(picture.width), height = page_side(picture.height);
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    CairoCanvas canvas(image, width, height, true);
+    paint(picture, canvas);
+    cairo_surface_flush(image);
+    return image;
+}
+
+bool write_picture(const Picture& picture, const std::string& path, PictureFormat format,
+                   std::string& error) {
+    int width = page_side(picture.width), height = page_side(picture.height);
+    if (format == PictureFormat::kPng) {
+        cairo_surface_t* image = render_image(picture);
+        cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
+        cairo_surface_destroy(image);
+        if (status == CAIRO_STATUS_SUCCESS) return true;
+        error = cairo_status_to_string(status);
+        return false;
+    }
+    cairo_surface_t* surface = format == PictureFormat::kSvg
+                                   ? cairo_svg_surface_create(path.c_str(), width, height)
+                                   : cairo_pdf_surface_create(path.c_str(), width, height);
+    CairoCanvas canvas(surface, width, height, false);
+    paint(picture, canvas);
+    return finish(surface, error);
+}
+
+}  // namespace luwnd::render

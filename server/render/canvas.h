@@ -1,0 +1,116 @@
+// The drawing surface the window process paints on. The painter turns display items into
+// these calls; cairo/ draws them with Cairo and Pango, record/ writes them down for the
+// tests. Coordinates are device pixels (x right, y down) before the current transform;
+// colours are packed RGB (red << 16 | green << 8 | blue).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "server/core/drawing_attributes.h"
+
+namespace luwnd::render {
+
+struct Point {
+    double x = 0, y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// A box in pixel edges: it covers the pixels left .. right - 1 and top .. bottom - 1.
+struct Box {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const Box&) const = default;
+};
+
+enum class DashStyle : std::uint8_t {
+    kSolid,
+    kDash,
+    kDot,
+    kDashDot,
+    kDashDotDot,
+    kNone,  // draws no outline
+    kLongDash,
+    kAlternate,  // every other pixel
+    kSparseDot,
+};
+
+struct Pen {
+    std::uint32_t rgb = 0;
+    DashStyle dash = DashStyle::kSolid;
+    std::int32_t width = 1;  // pixels, at least 1
+    std::int32_t mix = 0;    // mix mode 0 .. 16, see mix_mode.h
+    bool operator==(const Pen&) const = default;
+};
+
+struct Fill {
+    std::uint32_t rgb = 0;
+    std::int32_t mix = 0;
+    bool operator==(const Fill&) const = default;
+};
+
+enum class FillRule : std::uint8_t { kAlternate, kWinding };
+
+enum class ArcShape : std::uint8_t { kOpen, kChord, kPie };
+
+// Where later drawing may go: everywhere, only inside the box, or only outside it.
+struct Clip {
+    enum class Kind : std::uint8_t { kNone, kInside, kOutside } kind = Kind::kNone;
+    Box box;
+    bool operator==(const Clip&) const = default;
+};
+
+// Horizontal and vertical anchor of a text at its point.
+enum class HAlign : std::uint8_t { kLeft, kCentre, kRight };
+enum class VAlign : std::uint8_t { kTop, kBaseline, kBottom };
+
+// Style bits of a text.
+inline constexpr std::int32_t kTextBold = 1;
+inline constexpr std::int32_t kTextItalic = 2;
+inline constexpr std::int32_t kTextUnderline = 4;
+inline constexpr std::int32_t kTextStrikeout = 8;
+
+struct TextStyle {
+    std::string face;    // empty: the canvas's default face
+    double height = 16;  // em height in pixels
+    double angle = 0;    // radians, counterclockwise on the screen
+    HAlign h_align = HAlign::kLeft;
+    VAlign v_align = VAlign::kTop;
+    std::int32_t style = 0;  // kTextBold | kTextItalic | ...
+    std::uint32_t rgb = 0;
+    std::int32_t mix = 0;
+    bool operator==(const TextStyle&) const = default;
+};
+
+class Canvas {
+  public:
+    virtual ~Canvas() = default;
+
+    // Clears the whole page to the colour, with no transform and no clip.
+    virtual void clear(std::uint32_t rgb) = 0;
+    // The device transform of the calls that follow (see Transform).
+    virtual void set_transform(const Transform& transform) = 0;
+    virtual void set_clip(const Clip& clip) = 0;
+
+    virtual void line(Point from, Point to, const Pen& pen) = 0;
+    virtual void polyline(std::span<const Point> points, const Pen& pen) = 0;
+    // Cubic Bezier: the first point, then three points per segment.
+    virtual void bezier(std::span<const Point> points, const Pen& pen) = 0;
+    // Closed figures are filled first (when a fill is given), then outlined.
+    virtual void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
+                         std::optional<Fill> fill) = 0;
+    virtual void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) = 0;
+    virtual void rounded_rectangle(const Box& box, double corner_width, double corner_height,
+                                   const Pen& pen, std::optional<Fill> fill) = 0;
+    virtual void ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) = 0;
+    // Part of the ellipse in the box from angle start counterclockwise to angle end
+    // (radians, counterclockwise on the screen, 0 pointing right). The fill applies to
+    // chords and pies.
+    virtual void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
+                     std::optional<Fill> fill) = 0;
+    // UTF-8 text anchored at the point.
+    virtual void text(Point at, const std::string& utf8, const TextStyle& style) = 0;
+};
+
+}  // namespace luwnd::render

@@ -1,0 +1,30 @@
+// What one window shows, as the host keeps it: the page, the title and every drawing in
+// order, each with the attributes and colours that were in force.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "server/core/display_list.h"
+
+namespace luwnd::render {
+
+// A display-list item with the fill colour value of a box 22 resolved when it was drawn;
+// nothing when that value is not a colour (the item's colour applies).
+struct PaintItem {
+    DrawItem item;
+    std::optional<std::uint32_t> extra_rgb;
+};
+
+struct Picture {
+    std::int32_t width = 1, height = 1;
+    std::uint32_t background = 0xFFFFFF;
+    std::string title;  // UTF-8
+    // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.
+    std::int32_t format = 0;
+    std::vector<PaintItem> items;
+};
+
+}  // namespace luwnd::render

@@ -1,0 +1,45 @@
+// A canvas that writes each call down as one line of text, for the tests:
+//   "line 1,2 3,4 pen=ff0000/solid/1/0"    (pen: colour/dash/width/mix)
+//   "rect 0,0 10,10 pen=... fill=00ff00/0"  (fill: colour/mix, "-" for none)
+//   "text 5,6 \"Hi\" face=/h=16/a=900/al=0,1/st=0/c=000000"
+// Transform and clip calls are written only when they change something.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "server/render/canvas.h"
+
+namespace luwnd::render {
+
+std::string describe(const Pen& pen);
+std::string describe(const std::optional<Fill>& fill);
+
+class RecordingCanvas : public Canvas {
+  public:
+    const std::vector<std::string>& calls() const { return calls_; }
+    void forget() { calls_.clear(); }
+
+    void clear(std::uint32_t rgb) override;
+    void set_transform(const Transform& transform) override;
+    void set_clip(const Clip& clip) override;
+    void line(Point from, Point to, const Pen& pen) override;
+    void polyline(std::span<const Point> points, const Pen& pen) override;
+    void bezier(std::span<const Point> points, const Pen& pen) override;
+    void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
+                 std::optional<Fill> fill) override;
+    void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
+    void rounded_rectangle(const Box& box, double corner_width, double corner_height,
+                           const Pen& pen, std::optional<Fill> fill) override;
+    void ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
+    void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
+             std::optional<Fill> fill) override;
+    void text(Point at, const std::string& utf8, const TextStyle& style) override;
+
+  private:
+    Transform transform_;
+    Clip clip_;
+    std::vector<std::string> calls_;
+};
+
+}  // namespace luwnd::render

@@ -1,0 +1,50 @@
+#include "window_pictures.h"
+
+#include "client/channel/block_layout.h"
+#include "text_bytes.h"
+
+namespace luwnd::render {
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+PaintItem paint_item(const DrawItem& item, const ColourTable& colours) {
+    PaintItem op{item, std::nullopt};
+    if (item.kind == ItemKind::kBox22) op.extra_rgb = colours.resolve(item.arg1);
+    return op;
+}
+
+}  // namespace
+
+std::vector<std::pair<int, Picture>> WindowPictures::take_closed() {
+    return std::exchange(closed_, {});
+}
+
+void WindowPictures::after_command(const Core& core) {
+    for (int n = 1; n <= lumora::layout::kMaxWindows; ++n) sync_window(core, n);
+}
+
+void WindowPictures::sync_window(const Core& core, int n) {
+    const WindowState* state = core.window_state(n);
+    auto it = open_.find(n);
+    if (state == nullptr) {
+        if (it == open_.end()) return;
+        closed_.emplace_back(n, std::move(it->second));
+        open_.erase(it);
+        return;
+    }
+    if (it == open_.end()) it = open_.emplace(n, Picture{}).first;
+    Picture& picture = it->second;
+    picture.width = state->page_width;
+    picture.height = state->page_height;
+    picture.background =
+        state->background ? state->colours.resolve(*state->background).value_or(kWhite) : kWhite;
+    picture.title = utf8_from_bytes(state->title);
+    picture.format = state->picture_format;
+    const auto& items = state->display.items();
+    if (items.size() < picture.items.size()) picture.items.resize(items.size());
+    for (std::size_t i = picture.items.size(); i < items.size(); ++i)
+        picture.items.push_back(paint_item(items[i], state->colours));
+}
+
+}  // namespace luwnd::render

@@ -1,0 +1,215 @@
+// The Cairo canvas draws known pictures; pixels that matter are checked.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "server/render/cairo/cairo_canvas.h"
+#include "server/render/cairo/picture_file.h"
+#include "server/render/painter.h"
+
+namespace luwnd::render {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kWhite = 0xFFFFFF, kBlack = 0;
+
+class CairoCanvasTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        picture_.width = 200;
+        picture_.height = 120;
+    }
+    void TearDown() override {
+        if (image_ != nullptr) cairo_surface_destroy(image_);
+    }
+
+    void add(DrawItem item, std::optional<std::uint32_t> extra = std::nullopt) {
+        picture_.items.emplace_back(PaintItem{std::move(item), extra});
+    }
+    DrawItem item(ItemKind kind, std::initializer_list<std::int32_t> coords, std::uint32_t rgb) {
+        DrawItem i;
+        i.kind = kind;
+        std::copy(coords.begin(), coords.end(), i.coords.begin());
+        i.rgb = rgb;
+        return i;
+    }
+    void render() {
+        if (image_ != nullptr) cairo_surface_destroy(image_);
+        image_ = render_image(picture_);
+    }
+    std::uint32_t pixel(int x, int y) const {
+        const unsigned char* data = cairo_image_surface_get_data(image_);
+        std::uint32_t value;
+        std::memcpy(&value, data + y * cairo_image_surface_get_stride(image_) + 4 * x, 4);
+        return value & 0xFFFFFF;
+    }
+    static bool dark(std::uint32_t rgb) {
+        return ((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) < 3 * 128;
+    }
+    // How many dark pixels the box holds.
+    int dark_pixels(int left, int top, int right, int bottom) const {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) count += dark(pixel(x, y)) ? 1 : 0;
+        return count;
+    }
+
+    Picture picture_;
+    cairo_surface_t* image_ = nullptr;
+};
+
+TEST_F(CairoCanvasTest, TheBackgroundIsWhite) {
+    render();
+    EXPECT_EQ(pixel(0, 0), kWhite);
+    EXPECT_EQ(pixel(199, 119), kWhite);
+}
+
+TEST_F(CairoCanvasTest, AHorizontalLineColoursItsRowOnly) {
+    add(item(ItemKind::kLine, {10, 50, 190, 50}, kRed));
+    render();
+    for (int x = 20; x < 180; x += 7) {
+        EXPECT_EQ(pixel(x, 50), kRed) << x;
+        EXPECT_EQ(pixel(x, 49), kWhite) << x;
+        EXPECT_EQ(pixel(x, 51), kWhite) << x;
+    }
+}
+
+TEST_F(CairoCanvasTest, AFilledRectangleCoversExactlyItsBox) {
+    add(item(ItemKind::kBox22, {60, 30, 20, 10}, kBlack), kBlue);
+    render();
+    EXPECT_EQ(pixel(20, 10), kBlue);
+    EXPECT_EQ(pixel(59, 29), kBlue);
+    EXPECT_EQ(pixel(40, 20), kBlue);
+    EXPECT_EQ(pixel(60, 20), kWhite);
+    EXPECT_EQ(pixel(40, 30), kWhite);
+    EXPECT_EQ(pixel(19, 20), kWhite);
+}
+
+TEST_F(CairoCanvasTest, ARectangleOutlineLeavesItsInsideAlone) {
+    add(item(ItemKind::kBox21, {20, 20, 60, 60}, kBlue));
+    render();
+    EXPECT_EQ(pixel(20, 40), kBlue);
+    EXPECT_EQ(pixel(59, 40), kBlue);
+    EXPECT_EQ(pixel(40, 20), kBlue);
+    EXPECT_EQ(pixel(40, 59), kBlue);
+    EXPECT_EQ(pixel(40, 40), kWhite);
+}
+
+TEST_F(CairoCanvasTest, DashedLinesLeaveGaps) {
+    DrawItem dashed = item(ItemKind::kLine, {0, 10, 200, 10}, kBlack);
+    dashed.pen.style = 1;
+    add(dashed);
+    render();
+    int dark_count = dark_pixels(0, 10, 200, 11);
+    EXPECT_GT(dark_count, 100);
+    EXPECT_LT(dark_count, 160);
+}
+
+TEST_F(CairoCanvasTest, XorDrawnTwiceRestoresThePage) {
+    add(item(ItemKind::kBox22, {0, 0, 100, 120}, kBlack), kBlack);
+    DrawItem xored = item(ItemKind::kBox22, {50, 50, 150, 70}, kBlack);
+    xored.pen.mix = 7;
+    add(xored, kWhite);
+    render();
+    EXPECT_EQ(pixel(60, 60), kWhite);   // black xor white
+    EXPECT_EQ(pixel(120, 60), kBlack);  // white xor white
+    add(xored, kWhite);
+    render();
+    EXPECT_EQ(pixel(60, 60), kBlack);
+    EXPECT_EQ(pixel(120, 60), kWhite);
+}
+
+TEST_F(CairoCanvasTest, TheRectangleModeClips) {
+    DrawItem clipped = item(ItemKind::kBox22, {0, 0, 200, 120}, kRed);
+    clipped.rectangle = {10, 10, 30, 30, 1};
+    add(clipped, kRed);
+    render();
+    EXPECT_EQ(pixel(20, 20), kRed);
+    EXPECT_EQ(pixel(40, 40), kWhite);
+}
+
+TEST_F(CairoCanvasTest, TheTransformMovesTheDrawing) {
+    DrawItem moved = item(ItemKind::kBox22, {0, 0, 10, 10}, kRed);
+    moved.transform.dx = 100;
+    moved.transform.dy = 50;
+    add(moved, kRed);
+    DrawItem flat = item(ItemKind::kBox22, {0, 0, 10, 10}, kRed);
+    flat.transform.m22 = 0;  // not invertible: nothing is drawn
+    add(flat, kRed);
+    render();
+    EXPECT_EQ(pixel(105, 55), kRed);
+    EXPECT_EQ(pixel(5, 5), kWhite);
+}
+
+TEST_F(CairoCanvasTest, TextDrawsDarkPixelsWhereItsAlignmentPutsIt) {
+    DrawItem text = item(ItemKind::kText, {100, 60}, kBlack);
+    text.text = "Wide text";
+    text.font.size = 20;
+    text.font.align = 0;  // left, top: below and right of the point
+    add(text);
+    render();
+    EXPECT_GT(dark_pixels(100, 60, 200, 85), 30);
+    EXPECT_EQ(dark_pixels(0, 0, 100, 60), 0);
+
+    picture_.items.clear();
+    text.font.align = 8;  // right, bottom: above and left of the point
+    add(text);
+    render();
+    EXPECT_GT(dark_pixels(0, 35, 100, 60), 30);
+    EXPECT_EQ(dark_pixels(100, 60, 200, 120), 0);
+}
+
+TEST_F(CairoCanvasTest, JapaneseTextFindsAFont) {
+    DrawItem text = item(ItemKind::kText, {10, 10}, kBlack);
+    text.text = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // nihongo
+    text.font.size = 30;
+    add(text);
+    render();
+    EXPECT_GT(dark_pixels(10, 10, 120, 50), 60);
+}
+
+TEST_F(CairoCanvasTest, RotatedTextRunsUpwards) {
+    DrawItem text = item(ItemKind::kText, {100, 110}, kBlack);
+    text.text = "Upwards";
+    text.font.size = 20;
+    text.font.angle = 900;
+    add(text);
+    render();
+    EXPECT_GT(dark_pixels(100, 30, 125, 110), 30);  // up from the point, to its right
+    EXPECT_EQ(dark_pixels(125, 0, 200, 120), 0);
+}
+
+TEST_F(CairoCanvasTest, PicturesAreWrittenInEachFormat) {
+    add(item(ItemKind::kLine, {10, 50, 190, 50}, kRed));
+    std::string error;
+    const PictureFormat formats[] = {PictureFormat::kPng, PictureFormat::kSvg, PictureFormat::kPdf};
+    const char* heads[] = {"\x89PNG", "<?xml", "%PDF"};
+    for (int i = 0; i < 3; ++i) {
+        std::string path = testing::TempDir() + "render_test." + suffix_of(formats[i]);
+        ASSERT_TRUE(write_picture(picture_, path, formats[i], error)) << error;
+        std::ifstream file(path, std::ios::binary);
+        std::string head(4, '\0');
+        file.read(head.data(), 4);
+        EXPECT_EQ(head, std::string(heads[i]).substr(0, 4));
+        std::remove(path.c_str());
+    }
+    EXPECT_FALSE(write_picture(picture_, "/nonexistent/dir/x.png", PictureFormat::kPng, error));
+}
+
+TEST_F(CairoCanvasTest, HostileValuesDrawWithoutHarm) {
+    DrawItem huge =
+        item(ItemKind::kArc27, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0, 0, 0}, kRed);
+    huge.pen.width = 16384;
+    add(huge);
+    DrawItem round = item(ItemKind::kBox23, {10, 10, 20, 20}, kRed);
+    round.arg1 = INT32_MAX;
+    add(round);
+    add(item(ItemKind::kLine, {10, 100, 190, 100}, kBlue));
+    render();
+    EXPECT_EQ(pixel(100, 100), kBlue);  // later drawings still come out
+}
+
+}  // namespace
+}  // namespace luwnd::render
