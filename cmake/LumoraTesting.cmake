@@ -65,3 +65,22 @@ function(lumora_add_gtest name)
   lumora_test_environment(${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# The path as the test programs see it: under Wine the Unix root is drive Z:.
+function(lumora_program_path out path)
+  if(CMAKE_CROSSCOMPILING)
+    string(REPLACE "/" "\\" path "Z:${path}")
+  endif()
+  set(${out} "${path}" PARENT_SCOPE)
+endfunction()
+
+# Environment for a test that runs a program which finds and starts luwnd by itself:
+# luwnd from the build tree, a namespace of the test's own, pictures in the build tree.
+function(lumora_window_program_environment test)
+  lumora_program_path(luwnd_dir "$<TARGET_FILE_DIR:luwnd>")
+  set(pictures ${CMAKE_BINARY_DIR}/pictures)
+  file(MAKE_DIRECTORY ${pictures})
+  lumora_program_path(picture_dir "${pictures}")
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+               "LUMORADIR=${luwnd_dir}" "LUMORA_NAMESPACE=${test}" "LUMORA_OUTPUT=${picture_dir}")
+endfunction()

@@ -1,5 +1,7 @@
 #include "command_socket.h"
 
+#include "standard_streams.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -38,7 +40,7 @@ int open_connection(const std::string& path, int& fd) {
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path) return ENAMETOOLONG;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    fd = above_standard_streams(socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0));
     if (fd < 0) return errno;
     int failure =
         connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ? 0 : errno;

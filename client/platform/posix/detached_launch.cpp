@@ -1,5 +1,7 @@
 #include "detached_launch.h"
 
+#include "standard_streams.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -151,7 +153,9 @@ LaunchOutcome start_detached(const char* program, const char* options, int timeo
         return LaunchOutcome::NotStarted;
     }
     int ready[2] = {-1, -1}, status[2] = {-1, -1};
-    if (pipe2(ready, O_CLOEXEC) != 0 || pipe2(status, O_CLOEXEC) != 0 ||
+    const bool piped = pipe2(ready, O_CLOEXEC) == 0 && pipe2(status, O_CLOEXEC) == 0;
+    for (int* fd : {&ready[0], &ready[1], &status[0], &status[1]}) *fd = above_standard_streams(*fd);
+    if (!piped || ready[0] < 0 || ready[1] < 0 || status[0] < 0 || status[1] < 0 ||
         fcntl(ready[1], F_SETFD, 0) != 0) {  // the program inherits the write end
         error = errno;
         close_both(ready);

@@ -105,13 +105,17 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
             clients_.erase(std::find(clients_.begin(), clients_.end(), fds[i].fd));
             lost = true;
         }
-        if (lost && clients_.empty() && !core.quit_requested()) core.client_gone();
+        if (lost && clients_.empty() && !core.quit_requested()) {
+            core.client_gone();
+            abandoned_ = true;
+        }
         if ((fds[0].revents & POLLIN) != 0) accept_client();
     }
 }
 
 bool CommandSocket::finished(const Core& core) const {
-    if (!core.quit_requested() || !clients_.empty()) return false;
+    if (!clients_.empty()) return false;
+    if (!core.quit_requested() && !(abandoned_ && exit_when_abandoned)) return false;
     return !keep_serving || !keep_serving();
 }
 

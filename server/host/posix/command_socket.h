@@ -36,6 +36,9 @@ class CommandSocket {
     std::function<void()> on_idle;
     // Asked once the client quit and left: true keeps serving (windows are still shown).
     std::function<bool()> keep_serving;
+    // Also ends serving when the last client went away without quitting: a window
+    // process with nobody to draw for and nothing on screen has no more work.
+    bool exit_when_abandoned = false;
 
   private:
     void accept_client();
@@ -46,6 +49,7 @@ class CommandSocket {
     int listener_ = -1;
     std::string path_;
     std::vector<int> clients_;
+    bool abandoned_ = false;
 };
 
 }  // namespace luwnd::posix

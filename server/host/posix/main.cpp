@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
         output.after_command();
         if (shown) screen.update(pictures.open());
     };
+    socket.exit_when_abandoned = !shown;
     if (shown) {
         socket.extra_fd = screen.fd();
         socket.on_idle = [&] { screen.handle_events(); };

@@ -75,11 +75,11 @@ protected:
 
 TEST_F(ChannelSession, ConnectsProbesOpensAndMovesBulkData) {
     start_server();
-    ASSERT_EQ(run_client("session"), 0) << read_file(err_);
-    EXPECT_EQ(read_file(out_),
+    ASSERT_EQ(run_client("session"), 0) << read_text_file(err_);
+    EXPECT_EQ(read_text_file(out_),
               "connect=1\nprocess=1\nversion=0\nhandshake=1\nwindow=1 mapped=1\nchannel=0\n"
               "polyline=1\nexchange=1 a=1280 b=1024\nquit=1\n");
-    EXPECT_EQ(read_file(err_), "");
+    EXPECT_EQ(read_text_file(err_), "");
 
     // Every probe was answered as the library expects.
     EXPECT_NE(trace_lines_with("probe=0").find("ret=224"), std::string::npos);
@@ -102,14 +102,14 @@ TEST_F(ChannelSession, ConnectsProbesOpensAndMovesBulkData) {
 TEST_F(ChannelSession, WindowProcessThatDiesEndsTheProgramWithStatusOne) {
     start_server();
     EXPECT_EQ(run_client("die"), 1);
-    EXPECT_EQ(read_file(err_), "The window was closed.\n");
-    EXPECT_EQ(read_file(out_).find("survived"), std::string::npos);
+    EXPECT_EQ(read_text_file(err_), "The window was closed.\n");
+    EXPECT_EQ(read_text_file(out_).find("survived"), std::string::npos);
 }
 
 TEST_F(ChannelSession, WithoutAWindowProcessNothingIsFound) {
     EXPECT_EQ(run_client("connect"), 1);
-    EXPECT_NE(read_file(out_).find("connect=0"), std::string::npos);
-    EXPECT_EQ(read_file(err_), "Incompatible library version.\n");
+    EXPECT_NE(read_text_file(out_).find("connect=0"), std::string::npos);
+    EXPECT_EQ(read_text_file(err_), "Incompatible library version.\n");
 }
 
 }  // namespace

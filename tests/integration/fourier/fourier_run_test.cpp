@@ -64,7 +64,7 @@ protected:
         options.stdout_file = out;
         Outcome outcome{-100, "", {}};
         if (child.start(options)) outcome.status = child.wait(60000);
-        outcome.out = read_file(out);
+        outcome.out = read_text_file(out);
         wait_for_trace_end(trace);
         outcome.trace = read_trace(trace);
         for (const auto& f : {trace, in, out}) std::remove(f.c_str());

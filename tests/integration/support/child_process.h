@@ -44,6 +44,8 @@ std::string temp_path(const std::string& stem);
 
 // The whole content of a file ("" when it is missing).
 std::string read_file(const std::string& path);
+// The content of a text file a program wrote, with its line ends as "\n" on every platform.
+std::string read_text_file(const std::string& path);
 
 // Removes the shared blocks a killed window process of this namespace left behind (a
 // process that ends normally removes its own).

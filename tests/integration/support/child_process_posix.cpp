@@ -123,6 +123,15 @@ std::string read_file(const std::string& path) {
     return text.str();
 }
 
+std::string read_text_file(const std::string& path) {
+    std::string text = read_file(path);
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
+    }
+    return lines;
+}
+
 std::string native_path(const std::string& path) { return path; }
 
 void remove_leftover_blocks(const std::string& name_space) {

@@ -109,6 +109,15 @@ std::string read_file(const std::string& path) {
     return text.str();
 }
 
+std::string read_text_file(const std::string& path) {
+    std::string text = read_file(path);
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
+    }
+    return lines;
+}
+
 // File mappings end with the last process that has them open.
 void remove_leftover_blocks(const std::string&) {}
 
