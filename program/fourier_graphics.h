@@ -24,6 +24,9 @@ class FourierGraphics {
                            std::int32_t /*k*/, float /*a_k*/, float /*b_k*/) {}
     // Ends the graphics run; may wait for the user at the console.
     virtual std::int32_t end() { return 0; }
+    // Ends the graphics run after a failure, without waiting for anybody: the window
+    // process is told that this program is done with it.
+    virtual void abandon() {}
 };
 
 }  // namespace lumora::fourier

@@ -32,6 +32,7 @@ int run_fourier(CharSource& in, std::ostream& out, std::ostream& err, FourierGra
     FourierInput input;
     if (const auto failure = read_fourier_input(in, out, input)) {
         report_input_failure(err, *failure);
+        graphics.abandon();
         return kInputFailureStatus;
     }
     graphics.draw_frames(input.m, input.t, kUpperView, kLowerView);

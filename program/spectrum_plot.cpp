@@ -75,4 +75,10 @@ std::int32_t SpectrumPlot::end() {
     return lu_quit_(&result);
 }
 
+void SpectrumPlot::abandon() {
+    int result = 0;
+    const int no_wait = 0;
+    lu_quit_with_flag_(&result, &no_wait);
+}
+
 }  // namespace lumora::fourier

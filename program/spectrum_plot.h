@@ -14,6 +14,7 @@ class SpectrumPlot : public FourierGraphics {
     void draw_bars(std::int32_t upper_view, std::int32_t lower_view, std::int32_t k, float a_k,
                    float b_k) override;
     std::int32_t end() override;
+    void abandon() override;
 };
 
 }  // namespace lumora::fourier

@@ -33,6 +33,7 @@ class RecordingGraphics final : public FourierGraphics {
         log << "end\n";
         return 1;
     }
+    void abandon() override { log << "abandon\n"; }
 
     std::ostringstream log;
     std::vector<float> a, b;
@@ -90,7 +91,7 @@ TEST(FourierRun, InputFailureReportsAndStopsBeforeTheFrames) {
     const RunOutcome eof = run("8\n");
     EXPECT_EQ(eof.status, kInputFailureStatus);
     EXPECT_EQ(eof.err, "\nfourier: cannot read dt: end of input\n");
-    EXPECT_EQ(eof.steps, "open at 0\n");
+    EXPECT_EQ(eof.steps, "open at 0\nabandon\n");
     const RunOutcome bad = run("x8\n1\n");
     EXPECT_EQ(bad.status, kInputFailureStatus);
     EXPECT_EQ(bad.out, "number of data points N (even) = ");
