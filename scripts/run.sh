@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh native
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$(nproc)" --target fourier luwnd >/dev/null
-export LUMORADIR="$PWD/build/native/server"
+export LUMORADIR="$PWD/build/native/server/host"
 exec build/native/program/fourier "$@"

@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Builds and runs every test: natively, then the Windows build under Wine.
+# Builds and runs every test: natively, the Windows build under Wine, and the native
+# programs once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all
 jobs=$(nproc)
+quiet() { "$@" >/dev/null || { "$@"; return 1; }; }
 
 status=0
 for preset in native mingw; do
   echo "== $preset: configure and build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$jobs"
+  quiet cmake --preset "$preset"
+  quiet cmake --build --preset "$preset" -j"$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j"$jobs" </dev/null || status=1
 done
+
+# The sanitizers watch the library, the window process and the programs end to end.
+checked="channel_tests|drawing_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|fourier_integration_tests|channel_integration_tests"
+echo "== sanitize: configure and build"
+quiet cmake --preset sanitize
+quiet cmake --build --preset sanitize -j"$jobs" --target \
+  channel_tests drawing_tests text_tests arrays_tests windows_tests server_tests program_tests \
+  fourier_integration_tests channel_integration_tests fourier luwnd channel_client
+echo "== sanitize: test"
+ctest --preset sanitize -j"$jobs" -R "^($checked)\$" </dev/null || status=1
 exit $status

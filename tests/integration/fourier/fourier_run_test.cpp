@@ -3,6 +3,10 @@
 // independent computation of the coefficients.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -41,17 +45,22 @@ protected:
     struct Outcome {
         int status;
         std::string out;
+        std::string err;
         std::vector<TraceLine> trace;
     };
 
     // Runs a program with the input; each run gets a namespace of its own so that it
     // starts its own window process.
-    Outcome run(const std::string& program, const std::string& input) {
+    Outcome run(const std::string& program, const std::string& input,
+                const std::string& given_ns = "") {
         const std::string tag = std::to_string(runs_++);
-        const std::string ns = "fr" + tag + temp_path("").substr(temp_path("").rfind('-'));
+        const std::string ns = given_ns.empty()
+                                   ? "fr" + tag + temp_path("").substr(temp_path("").rfind('-'))
+                                   : given_ns;
         const std::string trace = temp_path("fourier-trace" + tag);
         const std::string in = temp_path("fourier-in" + tag);
         const std::string out = temp_path("fourier-out" + tag);
+        const std::string err = temp_path("fourier-err" + tag);
         std::ofstream(in) << input;
         set_environment("LUMORA_NAMESPACE", ns.c_str());
         set_environment("LUMORA_TRACE", trace.c_str());
@@ -62,12 +71,14 @@ protected:
         options.argv = {native_path(program)};
         options.stdin_file = in;
         options.stdout_file = out;
-        Outcome outcome{-100, "", {}};
+        options.stderr_file = err;
+        Outcome outcome{-100, "", "", {}};
         if (child.start(options)) outcome.status = child.wait(60000);
         outcome.out = read_text_file(out);
+        outcome.err = read_text_file(err);
         wait_for_trace_end(trace);
         outcome.trace = read_trace(trace);
-        for (const auto& f : {trace, in, out}) std::remove(f.c_str());
+        for (const auto& f : {trace, in, out, err}) std::remove(f.c_str());
         remove_leftover_blocks(ns);
         return outcome;
     }
@@ -152,6 +163,57 @@ TEST_F(FourierRun, EdgeInputsRunToTheEnd) {
         EXPECT_EQ(r.trace.back().field("cmd"), "L") << input;
     }
 }
+
+TEST_F(FourierRun, AnIdleWindowProcessIsReusedAndNothingIsStarted) {
+    const std::string ns = "reuse" + temp_path("").substr(temp_path("").rfind('-'));
+    const std::string own_trace = temp_path("fourier-idle-trace");
+    set_environment("LUMORA_NAMESPACE", ns.c_str());
+    set_environment("LUMORA_TRACE", own_trace.c_str());
+    ChildProcess idle;
+    ChildOptions options;
+    options.argv = {native_path(LUWND_DIR "/luwnd" EXE_SUFFIX)};
+    options.wait_until_ready = true;
+    ASSERT_TRUE(idle.start(options));
+    // The program's own run would trace elsewhere; it must not start a window process.
+    const Outcome r = run(FOURIER_PATH, "8\n1\n", ns);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.trace.empty()) << "a second window process was started";
+    const std::vector<TraceLine> trace = read_trace(own_trace);
+    ASSERT_FALSE(trace.empty());
+    EXPECT_EQ(trace.back().field("cmd"), "L");
+    EXPECT_EQ(idle.wait(20000), 0);
+    std::remove(own_trace.c_str());
+}
+
+#ifdef _WIN32
+// Under a Japanese locale Windows reports code page 932 and the messages are Japanese,
+// as Shift-JIS bytes on the error stream.
+TEST_F(FourierRun, MessagesAreJapaneseUnderCodePage932) {
+    set_environment("LC_ALL", "ja_JP.UTF-8");
+    const std::string nowhere = temp_path("no-luwnd-here");
+    CreateDirectoryA(nowhere.c_str(), nullptr);
+    ChildProcess child;
+    ChildOptions options;
+    options.argv = {native_path(FOURIER_PATH)};
+    const std::string err = temp_path("fourier-ja-err");
+    options.stderr_file = err;
+    char path[32768] = {};
+    GetEnvironmentVariableA("PATH", path, sizeof path);
+    set_environment("LUMORADIR", nowhere.c_str());
+    set_environment("PATH", nowhere.c_str());
+    const bool started = child.start(options);
+    const int status = started ? child.wait(60000) : -100;
+    set_environment("PATH", path);
+    set_environment("LC_ALL", nullptr);
+    EXPECT_EQ(status, 1);
+    // "ファイル luwnd.exe が見つかりません"
+    EXPECT_EQ(read_text_file(err),
+              "\x83t\x83@\x83" "C\x83\x8b luwnd.exe \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8"
+              "\x82\xdc\x82\xb9\x82\xf1\n");
+    std::remove(err.c_str());
+    RemoveDirectoryA(nowhere.c_str());
+}
+#endif
 
 #ifdef FORTRAN_PATH
 // Apart from the handshake, which names the program, both programs send the same commands.
