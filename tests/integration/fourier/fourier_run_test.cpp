@@ -3,10 +3,6 @@
 // independent computation of the coefficients.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -184,36 +180,6 @@ TEST_F(FourierRun, AnIdleWindowProcessIsReusedAndNothingIsStarted) {
     EXPECT_EQ(idle.wait(20000), 0);
     std::remove(own_trace.c_str());
 }
-
-#ifdef _WIN32
-// Under a Japanese locale Windows reports code page 932 and the messages are Japanese,
-// as Shift-JIS bytes on the error stream.
-TEST_F(FourierRun, MessagesAreJapaneseUnderCodePage932) {
-    set_environment("LC_ALL", "ja_JP.UTF-8");
-    const std::string nowhere = temp_path("no-luwnd-here");
-    CreateDirectoryA(nowhere.c_str(), nullptr);
-    ChildProcess child;
-    ChildOptions options;
-    options.argv = {native_path(FOURIER_PATH)};
-    const std::string err = temp_path("fourier-ja-err");
-    options.stderr_file = err;
-    char path[32768] = {};
-    GetEnvironmentVariableA("PATH", path, sizeof path);
-    set_environment("LUMORADIR", nowhere.c_str());
-    set_environment("PATH", nowhere.c_str());
-    const bool started = child.start(options);
-    const int status = started ? child.wait(60000) : -100;
-    set_environment("PATH", path);
-    set_environment("LC_ALL", nullptr);
-    EXPECT_EQ(status, 1);
-    // "ファイル luwnd.exe が見つかりません"
-    EXPECT_EQ(read_text_file(err),
-              "\x83t\x83@\x83" "C\x83\x8b luwnd.exe \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8"
-              "\x82\xdc\x82\xb9\x82\xf1\n");
-    std::remove(err.c_str());
-    RemoveDirectoryA(nowhere.c_str());
-}
-#endif
 
 #ifdef FORTRAN_PATH
 // Apart from the handshake, which names the program, both programs send the same commands.

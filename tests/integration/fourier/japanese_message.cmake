@@ -1,0 +1,16 @@
+# Runs a Windows program under Wine with a Japanese locale (Wine then reports ANSI code
+# page 932) where no window process can be found, and checks that the message on the
+# error stream is the Japanese text in Shift-JIS.
+#   -DEMULATOR=<wine> -DPROGRAM=<exe> -DWORKDIR=<an empty directory> -DEXPECTED_HEX=<bytes>
+file(MAKE_DIRECTORY ${WORKDIR})
+execute_process(COMMAND ${EMULATOR} ${PROGRAM}
+                INPUT_FILE ${WORKDIR}/../japanese_message_input.txt
+                WORKING_DIRECTORY ${WORKDIR}
+                OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+string(HEX "${err}" hex)
+if(NOT status EQUAL 1)
+  message(FATAL_ERROR "exit status ${status}, expected 1; stderr (hex): ${hex}")
+endif()
+if(NOT hex STREQUAL EXPECTED_HEX)
+  message(FATAL_ERROR "stderr (hex) is ${hex}, expected ${EXPECTED_HEX}")
+endif()
