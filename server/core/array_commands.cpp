@@ -1,6 +1,7 @@
 // Arrays sent in chunks: 'N' announces, 'B' 36 carries a chunk, 'B' 37 completes and draws,
 // 'B' 38 abandons. What each array kind draws is told in array_items.h.
 #include "array_items.h"
+#include "checksum.h"
 #include "client/channel/block_layout.h"
 #include "core_state.h"
 
@@ -60,6 +61,7 @@ std::int32_t Core::State::complete_array(Window& window, int n, TraceLine& line)
     line.add("bytes", static_cast<std::int64_t>(window.transfer.size()));
     std::optional<ArrayData> array = window.transfer.complete();
     if (!array) return refuse("bounds");
+    line.add_word("sum", fnv1a_hex(array->bytes));
     std::optional<DrawItem> item = array_item(*array);
     window.last_array = std::move(array);
     if (!item) return refuse("value");

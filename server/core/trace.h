@@ -21,7 +21,7 @@
 //                  'N' 28 rule=<the fill-rule word>, for 'N' 32 run1= run2= size= base=
 //                  (the words result1 .. result4)
 //     'B' 36       off=<byte offset> bytes=<chunk length>
-//     'B' 37       bytes=<array size>
+//     'B' 37       bytes=<array size> sum=<FNV-1a 32 of the assembled bytes, 8 hex digits>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
 //     'B' 25       x0= y0= (the restored origin)
 //     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)
@@ -47,7 +47,10 @@
 //     'F'          r1=<the colour value answered>, when there is one
 //     'B' 1        r2= r3= r4= (the answer words)
 //     'B' 4        removed=<items erased>
+//     'B' 11       text="<data file path>" r1= r2= (items added, lines skipped)
 //     'B' 12       text="<title>" (its first 255 characters)
+//     'B' 13       text="<initial name>" reply="<chosen path>" (when one was chosen)
+//     'B' 14       text="<prompt>" reply="<answer>" (when answered)
 //     'B' 15       reply="<reply text>"
 //     'B' 23       rgb=#RRGGBB (the background) removed=<items erased, when erasing>
 //     'B' 26       removed=<items removed>
@@ -56,7 +59,9 @@
 //     'P'          arg=<code> as the other 4-byte forms
 //   ret=<result>   the 32-bit result returned, signed decimal
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
-//                  bounds (also: a full display list), value, unknown
+//                  bounds (also: a full display list), value, unknown, file (a data
+//                  file that cannot be read), cancel (a dialog cancelled or
+//                  nobody answered)
 //
 // Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
 // printable range 0x20..0x7E as \xNN.

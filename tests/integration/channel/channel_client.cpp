@@ -11,6 +11,7 @@
 #include "client/channel/transport.h"
 #include "client/channel/version_checks.h"
 #include "client/windows/quit.h"
+#include "lumora.h"
 #include "process_killer.h"
 
 using namespace lumora;
@@ -58,6 +59,35 @@ int session() {
     return 0;
 }
 
+std::uint32_t fnv1a(const std::vector<std::int32_t>& values) {
+    std::uint32_t hash = 2166136261u;
+    for (std::int32_t v : values) {
+        const auto u = static_cast<std::uint32_t>(v);
+        for (int i = 0; i < 4; ++i) hash = (hash ^ ((u >> (8 * i)) & 0xFF)) * 16777619u;
+    }
+    return hash;
+}
+
+// Large arrays through the public window forms: each must arrive whole and in order.
+int arrays() {
+    connect();
+    const int w = open_window();
+    std::vector<std::int32_t> polyline(200000);
+    for (std::size_t i = 0; i < polyline.size(); ++i) {
+        polyline[i] = static_cast<std::int32_t>((i * 2654435761u) % 100003u) - 50000;
+    }
+    std::vector<std::int32_t> polygon(20000);
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        polygon[i] = static_cast<std::int32_t>(i % 2 == 0 ? i : 20000 - i);
+    }
+    std::printf("polyline=%d sum=%08x\n", lu_draw_polyline_in_window(w, polyline.data(), 100000),
+                static_cast<unsigned>(fnv1a(polyline)));
+    std::printf("polygon=%d sum=%08x\n", lu_draw_polygon_in_window(w, polygon.data(), 10000, 1),
+                static_cast<unsigned>(fnv1a(polygon)));
+    std::printf("quit=%d\n", quit_with_mode(1));
+    return 0;
+}
+
 // The window process is killed after the window is open; the next command must end this
 // program with status 1 and say that the window was closed.
 int die() {
@@ -76,11 +106,12 @@ int main(int argc, char** argv) {
     const std::string scenario = argc > 1 ? argv[1] : "";
     if (scenario == "session") return session();
     if (scenario == "die") return die();
+    if (scenario == "arrays") return arrays();
     if (scenario == "connect") {
         connect();
         std::printf("quit=%d\n", quit_with_mode(1));
         return 0;
     }
-    std::fprintf(stderr, "usage: channel_client session|die|connect\n");
+    std::fprintf(stderr, "usage: channel_client session|die|arrays|connect\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 // The library's channel against a real window process, as separate processes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "../support/child_process.h"
@@ -97,6 +98,24 @@ TEST_F(ChannelSession, ConnectsProbesOpensAndMovesBulkData) {
     }
     EXPECT_NE(trace_lines_with("p1=37 ").find("ret=1"), std::string::npos);
     EXPECT_NE(trace_lines_with("cmd=L").find("mode=1"), std::string::npos);
+}
+
+TEST_F(ChannelSession, LargeArraysArriveWholeAndInOrder) {
+    start_server();
+    ASSERT_EQ(run_client("arrays"), 0) << read_text_file(err_);
+    const std::string out = read_text_file(out_);
+    const std::string completions = trace_lines_with("p1=37 ");
+    // The client prints the checksum of what it sent; the window process traces the
+    // checksum of what it assembled.
+    for (const char* kind : {"polyline=", "polygon="}) {
+        const std::size_t at = out.find(kind);
+        ASSERT_NE(at, std::string::npos) << out;
+        const std::string sum = out.substr(out.find("sum=", at), 12);
+        EXPECT_EQ(out.substr(at + std::strlen(kind), 2), "1 ") << out;
+        EXPECT_NE(completions.find(sum), std::string::npos) << sum << "\n" << completions;
+    }
+    EXPECT_NE(completions.find("bytes=800000 sum="), std::string::npos) << completions;
+    EXPECT_NE(completions.find("bytes=80000 sum="), std::string::npos) << completions;
 }
 
 TEST_F(ChannelSession, WindowProcessThatDiesEndsTheProgramWithStatusOne) {

@@ -52,7 +52,7 @@ TEST_F(TraceTest, OneLinePerCommandWithItsFields) {
                   "cmd=B win=1 p1=24 p2=0 p3=0 ret=1",
                   "cmd=N win=1 p1=30 p2=2 p3=0 bytes=16 ret=1",
                   "cmd=B win=1 p1=36 p2=0 p3=16 off=0 bytes=16 ret=1",
-                  "cmd=B win=1 p1=37 p2=0 p3=0 bytes=16 ret=1",
+                  "cmd=B win=1 p1=37 p2=0 p3=0 bytes=16 sum=69691905 ret=1",
                   "cmd=A win=5 ret=0 err=window",
                   "cmd=E win=0 arg=0 code=1 mask=3 a=-1 b=-1 reply=\"3;640;480;\" ret=1",
                   "cmd=J win=1 ret=0",
