@@ -19,32 +19,38 @@ bool CommandWindow::create(HINSTANCE instance) {
     if (RegisterClassA(&window_class) == 0) return false;
     window_ = CreateWindowExA(0, kClassName, "luwnd", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               instance, nullptr);
-    return window_ != nullptr;
+    if (window_ == nullptr) return false;
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return true;
 }
 
 void CommandWindow::attach(Core* core) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(core));
+    core_ = core;
 }
 
 std::int32_t CommandWindow::published_handle() const {
     return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window_));
 }
 
-LRESULT CommandWindow::copy_data(Core* core, const COPYDATASTRUCT* record) {
+LRESULT CommandWindow::copy_data(const COPYDATASTRUCT* record) {
+    Core* core = core_;
     if (core == nullptr || record == nullptr) return 0;
     // A tag beyond 32 bits must not pass for the valid tag 1 once cut short.
     std::uint32_t tag =
         record->dwData > 0xFFFFFFFFu ? 0 : static_cast<std::uint32_t>(record->dwData);
     std::int32_t result =
         core->handle(tag, static_cast<const std::uint8_t*>(record->lpData), record->cbData);
+    if (on_command) on_command();
+    // The pictures are written once the loop has ended, before the process exits.
     if (core->quit_requested()) PostQuitMessage(0);
     return static_cast<LRESULT>(result);
 }
 
 LRESULT CALLBACK CommandWindow::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_COPYDATA) {
-        auto* core = reinterpret_cast<Core*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        return copy_data(core, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self == nullptr) return 0;
+        return self->copy_data(reinterpret_cast<const COPYDATASTRUCT*>(lparam));
     }
     return DefWindowProcA(window, message, wparam, lparam);
 }

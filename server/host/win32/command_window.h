@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "server/core/core.h"
 
@@ -24,11 +25,16 @@ class CommandWindow {
     // The handle as the 32-bit decimal value clients read from the header.
     std::int32_t published_handle() const;
 
+    // Called after each command the core handled, before the answer goes back, and
+    // before the message loop is told to end after a quit.
+    std::function<void()> on_command;
+
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT copy_data(Core* core, const COPYDATASTRUCT* record);
+    LRESULT copy_data(const COPYDATASTRUCT* record);
 
     HWND window_ = nullptr;
+    Core* core_ = nullptr;
 };
 
 // Runs the message loop until a quit message arrives.

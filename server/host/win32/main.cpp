@@ -1,5 +1,6 @@
 // luwnd.exe: publishes the process block as a file mapping and answers the client's
-// WM_COPYDATA commands in a message-only window until the client quits.
+// WM_COPYDATA commands in a message-only window until the client quits. Every window is
+// drawn with GDI and written to a picture file when it closes or the process ends.
 #include <windows.h>
 
 #include <cstdlib>
@@ -7,7 +8,9 @@
 
 #include "command_window.h"
 #include "file_mapping_host.h"
+#include "picture_output.h"
 #include "server/core/core.h"
+#include "server/render/window_pictures.h"
 
 namespace {
 
@@ -32,8 +35,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);
     if (core.publish() == 0) return 1;
+    luwnd::render::WindowPictures pictures;
+    luwnd::win32::PictureOutput output(core, pictures,
+                                       luwnd::render::output_target_from_environment(), true);
+    window.on_command = [&] {
+        pictures.after_command(core);
+        output.after_command();
+    };
     window.attach(&core);
     luwnd::win32::run_message_loop();
     window.attach(nullptr);
+    output.write_open();
     return 0;
 }

@@ -1,0 +1,68 @@
+// The canvas on a GDI device context, normally a memory DC with a DIB section selected
+// (see page_image.h). Figures are traced as GDI paths under the world transform and then
+// filled and stroked with the identity transform, so that pen widths stay device pixels
+// whatever the transform, as on every canvas. The mix modes are GDI's own binary raster
+// operations (SetROP2) for lines and figures, so they are exact; texts take them through
+// a coverage mask of the text (see gdi_text.cpp).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "server/render/canvas.h"
+
+namespace luwnd::render {
+
+class GdiCanvas : public Canvas {
+  public:
+    // Draws on the DC, which the caller keeps alive; the page is width x height pixels.
+    GdiCanvas(HDC dc, int width, int height);
+    ~GdiCanvas() override;
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+    void clear(std::uint32_t rgb) override;
+    void set_transform(const Transform& transform) override;
+    void set_clip(const Clip& clip) override;
+    void line(Point from, Point to, const Pen& pen) override;
+    void polyline(std::span<const Point> points, const Pen& pen) override;
+    void bezier(std::span<const Point> points, const Pen& pen) override;
+    void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
+                 std::optional<Fill> fill) override;
+    void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
+    void rounded_rectangle(const Box& box, double corner_width, double corner_height,
+                           const Pen& pen, std::optional<Fill> fill) override;
+    void ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
+    void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
+             std::optional<Fill> fill) override;
+    void text(Point at, const std::string& utf8, const TextStyle& style) override;
+
+    // Longer texts are not drawn; a text area holds far less.
+    static constexpr std::size_t kMaxTextBytes = 65536;
+
+    // Draws the figure into the current path of the DC, in world coordinates.
+    using Shape = std::function<void(HDC)>;
+
+  private:
+    // Traces the shape as the DC's path under the transform; false when the transform
+    // cannot be drawn with (it is not invertible).
+    bool trace(const Shape& shape) const;
+    void fill_shape(const Shape& shape, FillRule rule, const Fill& fill) const;
+    void stroke_shape(const Shape& shape, const Pen& pen) const;
+    void draw_text(Point at, const std::string& bytes, const TextStyle& style, HDC dc,
+                   COLORREF colour) const;
+    void masked_text(Point at, const std::string& bytes, const TextStyle& style) const;
+
+    HDC dc_;
+    int width_, height_;
+    XFORM xform_{1, 0, 0, 1, 0, 0};
+    bool drawable_ = true;
+    Clip clip_;
+    int saved_;
+};
+
+// GDI's colour of packed RGB.
+COLORREF colour_of(std::uint32_t rgb);
+
+}  // namespace luwnd::render

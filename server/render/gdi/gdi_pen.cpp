@@ -1,0 +1,43 @@
+#include "gdi_pen.h"
+
+#include "gdi_canvas.h"
+
+namespace luwnd::render {
+
+std::vector<DWORD> dashes_of(const Pen& pen) {
+    auto u = static_cast<DWORD>(pen.width < 1 ? 1 : pen.width);
+    switch (pen.dash) {
+        case DashStyle::kDash:
+            return {6 * u, 3 * u};
+        case DashStyle::kDot:
+            return {u, 2 * u};
+        case DashStyle::kDashDot:
+            return {6 * u, 2 * u, u, 2 * u};
+        case DashStyle::kDashDotDot:
+            return {6 * u, 2 * u, u, 2 * u, u, 2 * u};
+        case DashStyle::kLongDash:
+            return {12 * u, 4 * u};
+        case DashStyle::kSparseDot:
+            return {u, 4 * u};
+        default:
+            return {};
+    }
+}
+
+HPEN create_pen(const Pen& pen) {
+    LOGBRUSH brush{BS_SOLID, colour_of(pen.rgb), 0};
+    auto width = static_cast<DWORD>(pen.width < 1 ? 1 : pen.width);
+    if (pen.dash == DashStyle::kAlternate)
+        return ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
+    std::vector<DWORD> dashes = dashes_of(pen);
+    if (dashes.empty()) {
+        if (width == 1) return ExtCreatePen(PS_COSMETIC | PS_SOLID, 1, &brush, 0, nullptr);
+        return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width,
+                            &brush, 0, nullptr);
+    }
+    DWORD kind = width == 1 ? PS_COSMETIC : PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER;
+    return ExtCreatePen(kind | PS_USERSTYLE, width, &brush, static_cast<DWORD>(dashes.size()),
+                        dashes.data());
+}
+
+}  // namespace luwnd::render
