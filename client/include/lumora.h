@@ -24,5 +24,6 @@
 #include "lumora_drawing.h"
 #include "lumora_text.h"
 #include "lumora_arrays.h"
+#include "lumora_files.h"
 
 #endif /* LUMORA_H */

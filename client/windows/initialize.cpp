@@ -10,7 +10,7 @@
 #include "client/channel/version_checks.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
-#include "executable_inspection.h"
+#include "program_facts.h"
 #include "window_options.h"
 
 using namespace lumora;
@@ -35,15 +35,6 @@ int apply_to_joined_process(const WindowOptions& o) {
     if (o.z >= 1 && o.z <= 4) command_with_int(w, 'G', o.z + 10);
     if (o.dpi >= 1 && o.dpi <= 1200) lu_get_metrics_in_window(w, 10, &ignored[0], &ignored[1]);
     return block_table().process_number;
-}
-
-void note_program() {
-    ClientState& state = client_state();
-    platform::Platform& os = platform::current();
-    const std::uint32_t n = os.module_file_name(state.program_file_name, kPathSize);
-    if (n >= kPathSize) state.program_file_name[kPathSize - 1] = '\0';
-    state.use_message_box = message_box_wanted(state.program_file_name);
-    state.ansi_code_page = os.ansi_code_page();
 }
 
 void connect_or_start() {

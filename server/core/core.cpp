@@ -16,10 +16,17 @@ namespace {
 // Longest command a client sends: its command buffer holds 256 bytes.
 constexpr std::size_t kMaxCommandLength = 256;
 
-std::string answers_text(const std::optional<std::string>& given) {
+std::string given_or_environment(const std::optional<std::string>& given, const char* name) {
     if (given) return *given;
-    const char* text = std::getenv("LUMORA_ANSWERS");
+    const char* text = std::getenv(name);
     return text == nullptr ? std::string() : std::string(text);
+}
+
+CoreConfig completed(CoreConfig config) {
+    if (!config.joinable) {
+        config.joinable = given_or_environment(std::nullopt, "LUMORA_JOINABLE") == "1";
+    }
+    return config;
 }
 
 // The position, size and resolution options become the metrics new windows get.
@@ -39,11 +46,13 @@ std::string letter_word(std::uint8_t letter) {
 
 Core::State::State(BlockHost& block_host, CoreConfig core_config)
     : host(block_host),
-      config(std::move(core_config)),
+      config(completed(std::move(core_config))),
       trace(config.trace_path),
       windows(block_host),
       settings(parse_options(config.options)),
-      answers(answers_text(config.answers)) {
+      answers(given_or_environment(config.answers, "LUMORA_ANSWERS")),
+      scripted_dialogs(given_or_environment(config.file_answers, "LUMORA_FILE_ANSWERS"),
+                       given_or_environment(config.query_answers, "LUMORA_QUERY_ANSWERS")) {
     apply_settings(settings, metrics);
 }
 
@@ -115,7 +124,11 @@ void Core::client_gone() {
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
         if (Window* window = s.windows.find(n)) window->transfer.discard();
     }
-    s.write_header(kStateIdle);
+    if (s.offering) {
+        s.refresh_offer();
+    } else {
+        s.write_header(kStateIdle);
+    }
 }
 
 int Core::process_number() const {
@@ -124,6 +137,10 @@ int Core::process_number() const {
 
 bool Core::quit_requested() const {
     return state_->quit;
+}
+
+bool Core::offers_join() const {
+    return state_->offering;
 }
 
 const ArrayData* Core::completed_array(int window) const {

@@ -11,6 +11,7 @@
 #include "array_transfer.h"
 #include "block_host.h"
 #include "settings.h"
+#include "text_dialogs.h"
 #include "window_state.h"
 
 namespace luwnd {
@@ -26,6 +27,14 @@ struct CoreConfig {
     std::optional<std::string> answers;
     // Items each window's display list holds at most; more drawing is refused.
     std::size_t max_items = DisplayList::kMaxItems;
+    // Whether windows are offered to other programs after a quit with mode 0 (see
+    // join_offer.h); when not given, LUMORA_JOINABLE=1.
+    std::optional<bool> joinable;
+    // Scripted answers of the file-name dialog and the text query (see text_dialogs.h);
+    // when not given, LUMORA_FILE_ANSWERS and LUMORA_QUERY_ANSWERS.
+    std::optional<std::string> file_answers, query_answers;
+    // Real dialogs a host with a display provides (not owned); nullptr: the scripted ones.
+    TextDialogs* dialogs = nullptr;
 };
 
 class Core {
@@ -50,6 +59,9 @@ class Core {
     int process_number() const;
     // Set once the client said 'L'; the host may end when no window is left to show.
     bool quit_requested() const;
+    // True while a window is offered to other programs (join_offer.h): the host keeps
+    // serving although the client quit.
+    bool offers_join() const;
     // The last complete array of an open window, or nullptr.
     const ArrayData* completed_array(int window) const;
     // What the window process keeps for open window n (attributes, colours, display

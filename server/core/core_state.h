@@ -39,6 +39,8 @@ struct Core::State {
     std::string process_name;
     int process_number = 0;
     bool quit = false;
+    bool offering = false;  // a window is offered for joining (join_offer.h)
+    ScriptedDialogs scripted_dialogs;
     const char* refusal = nullptr;  // why the current command got 0, for the trace
 
     std::int32_t refuse(const char* reason) {
@@ -101,6 +103,19 @@ struct Core::State {
     std::int32_t draw_symbol(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t text_extent_query(Window& window, int n, TraceLine& line);
     std::int32_t symbol_extent_query(Window& window, int n, TraceLine& line);
+
+    // Offering windows for joining (join_offer.cpp): true when an offer is now published.
+    bool offer_windows();
+    int offered_window();
+    void refresh_offer();
+
+    // Data files, the file-name dialog and the text query (file_commands.cpp).
+    std::int32_t load_data_file(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t file_name_dialog(Window& window, TraceLine& line);
+    std::int32_t text_query(Window& window, int n, TraceLine& line);
+    TextDialogs& dialogs() {
+        return config.dialogs != nullptr ? *config.dialogs : scripted_dialogs;
+    }
 
     // Dialogs (dialog_commands.cpp).
     std::int32_t show_message(Window& window, TraceLine& line);

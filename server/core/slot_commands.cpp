@@ -31,6 +31,9 @@ constexpr std::int32_t kLastFigure = 27;
 constexpr std::int32_t kMessage = 2;
 constexpr std::int32_t kYesNo = 3;
 constexpr std::int32_t kColourQuery = 9;
+constexpr std::int32_t kDataFile = 11;
+constexpr std::int32_t kFileName = 13;
+constexpr std::int32_t kTextQuery = 14;
 constexpr std::int32_t kSwitch = 10;
 constexpr std::int32_t kB16 = 16;
 constexpr std::int32_t kTextExtent = 17;
@@ -103,6 +106,7 @@ std::int32_t Core::State::char_command(char letter, int n, int arg, TraceLine& l
 std::int32_t Core::State::close_window(int n) {
     int current = windows.close(n);
     if (current < 0) return refuse("window");
+    refresh_offer();
     return current;
 }
 
@@ -147,6 +151,12 @@ std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, T
             return colour_entry_query(window, n, slots, line);
         case kSwitch:
             return switch_command(n, slots, line);
+        case kDataFile:
+            return load_data_file(window, n, slots, line);
+        case kFileName:
+            return file_name_dialog(window, line);
+        case kTextQuery:
+            return text_query(window, n, line);
         case kB16:
             return b16_command(window, n, slots);
         case kTextExtent:

@@ -64,6 +64,8 @@ std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
     if (!parse_fields(text, &mode, 1, nullptr)) return refuse("syntax");
     line.add("mode", mode);
     if (mode != 0 && mode != 1) return refuse("value");
+    if (mode == 0 && offer_windows()) return 1;
+    offering = false;
     quit = true;
     write_header(kStateIdle);
     return 1;

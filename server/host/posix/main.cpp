@@ -103,10 +103,11 @@ int main(int argc, char** argv) {
         if (shown) screen.update(pictures.open());
     };
     socket.exit_when_abandoned = !shown;
+    // Windows offered for joining keep the process, shown or not.
+    socket.keep_serving = [&] { return core.offers_join() || (shown && screen.any_shown()); };
     if (shown) {
         socket.extra_fd = screen.fd();
         socket.on_idle = [&] { screen.handle_events(); };
-        socket.keep_serving = [&] { return screen.any_shown(); };
     }
     report_ready();
     socket.serve(core, g_stop, wait_mask);

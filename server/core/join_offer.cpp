@@ -1,0 +1,53 @@
+#include "join_offer.h"
+
+#include "client/channel/block_layout.h"
+#include "core_state.h"
+#include "process_text.h"
+
+namespace luwnd {
+
+namespace layout = lumora::layout;
+
+std::string offer_title(int window, std::string_view title) {
+    std::string line(title.substr(0, kMaxLineRest));
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    if (line.find_first_not_of(' ') == std::string::npos) line = "Window " + std::to_string(window);
+    return line;
+}
+
+std::string join_header_line(int window, std::string_view title, std::int64_t handle, int id,
+                             std::string_view version) {
+    return std::to_string(window) + "," + offer_title(window, title) + "\n" +
+           header_line(0, handle, id, version).substr(2);
+}
+
+bool Core::State::offer_windows() {
+    offering = config.joinable.value_or(false) && windows.find(offered_window()) != nullptr;
+    refresh_offer();
+    return offering;
+}
+
+int Core::State::offered_window() {
+    if (windows.find(windows.current()) != nullptr) return windows.current();
+    for (int n = 1; n <= layout::kMaxWindows; ++n) {
+        if (windows.find(n) != nullptr) return n;
+    }
+    return 0;
+}
+
+void Core::State::refresh_offer() {
+    if (!offering || process_block == nullptr) return;
+    const int n = offered_window();
+    Window* window = windows.find(n);
+    if (window == nullptr) {
+        offering = false;
+        write_header(kStateIdle);
+        return;
+    }
+    write_process_text(process_block, join_header_line(n, window->state.title, config.window_handle,
+                                                       config.connection_id, config.version));
+}
+
+}  // namespace luwnd

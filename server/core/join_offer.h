@@ -1,0 +1,29 @@
+// Offering a window to other programs. A window process started with LUMORA_JOINABLE=1 in
+// its environment keeps its windows for other programs to join when its client quits
+// with mode 0 ('L,0,') while at least one window is open. Instead of the idle header it
+// then publishes the two-line header
+//
+//   <window>,<title line>
+//   <handle>,<id>,<version>
+//
+// naming its current window (or, when that is closed, the lowest open one) and its
+// title; a window without a title is described as "Window <n>". The offer holds, and the
+// process keeps running without a display too, until a client quits with mode 1 or the
+// last window is closed; then the header is idle again. Without LUMORA_JOINABLE a quit
+// with either mode ends the offer-less process as before.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace luwnd {
+
+// The title line: line ends and other control bytes become blanks, at most 255 characters.
+std::string offer_title(int window, std::string_view title);
+
+// The two-line header of a process that offers window n.
+std::string join_header_line(int window, std::string_view title, std::int64_t handle, int id,
+                             std::string_view version);
+
+}  // namespace luwnd
