@@ -1,0 +1,32 @@
+# Steps shared by the outside-project tests.
+
+# Runs a command; stops the test with its output when it fails.
+function(run_step what)
+  execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${status}):\n${out}\n${err}")
+  endif()
+endfunction()
+
+# Runs an outside program (through EMULATOR when set) and checks what it prints: the
+# library's version text, the colour value of red 1, green 2, blue 3 (0x02030201) and,
+# when asked to draw, that it drew.
+function(check_outside_program program)
+  set(input ${WORK}/enter.txt)
+  file(WRITE ${input} "\n")  # a console program started under Wine asks for Enter at quit
+  execute_process(COMMAND ${EMULATOR} ${program} ${ARGN} INPUT_FILE ${input}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${program} ${ARGN}: status ${status}\n${out}\n${err}")
+  endif()
+  set(expected "library: Version  ${VERSION}a\ncolour: 33751553\n")
+  if(ARGN)
+    string(APPEND expected "window: drawn\n")
+  endif()
+  # Under Wine lines end in CR LF, and the quit's "> " prompt starts a line.
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REGEX REPLACE "(^|\n)> " "\\1" out "${out}")
+  if(NOT out STREQUAL expected)
+    message(FATAL_ERROR "${program} ${ARGN} printed [${out}], expected [${expected}]")
+  endif()
+endfunction()
