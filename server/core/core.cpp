@@ -127,7 +127,7 @@ void Core::client_gone() {
     if (s.offering) {
         s.refresh_offer();
     } else {
-        s.write_header(kStateIdle);
+        s.write_header(s.config.ends_after_quit ? kStateEnding : kStateIdle);
     }
 }
 

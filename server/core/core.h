@@ -35,6 +35,9 @@ struct CoreConfig {
     std::optional<std::string> file_answers, query_answers;
     // Real dialogs a host with a display provides (not owned); nullptr: the scripted ones.
     TextDialogs* dialogs = nullptr;
+    // The host ends once its client has quit or left (headless): the header then says
+    // "ending" instead of idle, so that the next program starts its own window process.
+    bool ends_after_quit = false;
 };
 
 class Core {

@@ -11,6 +11,9 @@ namespace luwnd {
 
 inline constexpr int kStateIdle = 0;
 inline constexpr int kStateBusy = 1;
+// Ending: the process has answered its client's quit and is about to go; no new client
+// may pick it in the meantime.
+inline constexpr int kStateEnding = 2;
 // Clients keep at most 255 characters of the version and of the open reply's rest of line.
 inline constexpr std::size_t kMaxLineRest = 255;
 

@@ -67,7 +67,7 @@ std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
     if (mode == 0 && offer_windows()) return 1;
     offering = false;
     quit = true;
-    write_header(kStateIdle);
+    write_header(config.ends_after_quit ? kStateEnding : kStateIdle);
     return 1;
 }
 

@@ -80,12 +80,15 @@ int main(int argc, char** argv) {
     if (const char* trace = std::getenv("LUMORA_TRACE")) config.trace_path = trace;
     config.options = joined_arguments(argc, argv);
 
+    // Without a display (CI, servers) the windows are drawn off-screen only, and the
+    // process ends with its client.
+    luwnd::posix::X11Windows screen;
+    bool shown = screen.connect();
+    config.ends_after_quit = !shown;
+
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);
     luwnd::render::WindowPictures pictures;
-    // Without a display (CI, servers) the windows are drawn off-screen only.
-    luwnd::posix::X11Windows screen;
-    bool shown = screen.connect();
     luwnd::posix::PictureOutput output(core, pictures,
                                        luwnd::render::output_target_from_environment(), !shown);
     if (core.publish() == 0) {

@@ -31,6 +31,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     if (config.connection_id == 0) config.connection_id = 1;
     config.trace_path = environment("LUMORA_TRACE");
     config.options = command_line == nullptr ? std::string() : std::string(command_line);
+    // There are no on-screen windows yet: the process ends once its client quit.
+    config.ends_after_quit = true;
 
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);

@@ -56,6 +56,25 @@ TEST_F(ProcessTest, QuitAnswersOneAndGoesBackToIdle) {
     EXPECT_EQ(process_text(), "0,655,4711,0,9,9,9a");
 }
 
+// A process that ends with its client must not look idle while it ends: the next
+// program would pick it and find nobody answering.
+TEST_F(ProcessTest, AProcessThatEndsWithItsClientSaysSoAfterTheQuit) {
+    CoreConfig ending = config();
+    ending.ends_after_quit = true;
+    MemoryBlockHost other_host;
+    Core core(other_host, ending);
+    ASSERT_EQ(core.publish(), 1);
+    const std::uint8_t quit[] = {'L', ',', '1', ',', 0};
+    EXPECT_EQ(core.handle(1, quit, sizeof quit), 1);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(other_host.find("LuWnd1"))),
+              "2,655,4711,0,9,9,9a");
+    Core left(other_host, ending);  // a second process: its client leaves without quitting
+    ASSERT_EQ(left.publish(), 2);
+    left.client_gone();
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(other_host.find("LuWnd2"))),
+              "2,655,4711,0,9,9,9a");
+}
+
 TEST_F(ProcessTest, QuitWithOtherModeOrSyntaxIsRefused) {
     EXPECT_EQ(send_text("L,2,"), 0);
     EXPECT_EQ(send_text("L,1"), 0);
