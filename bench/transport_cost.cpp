@@ -134,11 +134,11 @@ int main(int argc, char** argv) {
     const double floor_us = floor_round_trip(argv[0]);
     std::printf("command_round_trip_us=%.2f floor_round_trip_us=%.2f ratio=%.2f\n", command_us,
                 floor_us, command_us / floor_us);
-    std::printf("polyline_points_per_s=%.0f polyline_commands=%d floor_bound_points_per_s=%.0f "
-                "ratio=%.2f\n",
-                kPoints / polyline_s, 3 + (2 * kPoints + 511) / 512,
-                kPoints / ((3 + (2 * kPoints + 511) / 512) * floor_us * 1e-6),
-                (kPoints / ((3 + (2 * kPoints + 511) / 512) * floor_us * 1e-6)) /
-                    (kPoints / polyline_s));
+    std::printf(
+        "polyline_points_per_s=%.0f polyline_commands=%d floor_bound_points_per_s=%.0f "
+        "ratio=%.2f\n",
+        kPoints / polyline_s, 3 + (2 * kPoints + 511) / 512,
+        kPoints / ((3 + (2 * kPoints + 511) / 512) * floor_us * 1e-6),
+        (kPoints / ((3 + (2 * kPoints + 511) / 512) * floor_us * 1e-6)) / (kPoints / polyline_s));
     return 0;
 }

@@ -40,6 +40,8 @@ std::string upper_label(double frequency_interval) {
     return padded(kUpperText + format_f7_5(frequency_interval));
 }
 
-std::string lower_label() { return padded(kLowerText); }
+std::string lower_label() {
+    return padded(kLowerText);
+}
 
 }  // namespace lumora::fourier

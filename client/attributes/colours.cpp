@@ -15,7 +15,9 @@ constexpr int kMaxColourNumber = 35;
 constexpr std::int32_t kSetEntry = 5;
 constexpr std::int32_t kQueryEntry = 9;
 
-bool is_byte(int v) { return v >= 0 && v <= 255; }
+bool is_byte(int v) {
+    return v >= 0 && v <= 255;
+}
 
 }  // namespace
 
@@ -32,15 +34,23 @@ int lu_make_rgb_colour_(const int* red, const int* green, const int* blue) {
 int lu_make_colour_from_rgb(int packed) {
     return packed < 0 ? kInvalidColour : kRgbFlag | (packed & 0xFFFFFF);
 }
-int lu_make_colour_from_rgb_(const int* packed) { return lu_make_colour_from_rgb(value_at(packed)); }
+int lu_make_colour_from_rgb_(const int* packed) {
+    return lu_make_colour_from_rgb(value_at(packed));
+}
 
 int lu_make_palette_colour(int index) {
     return is_byte(index) ? kPaletteFlag | (index & 0xFFFF) : kInvalidColour;
 }
-int lu_make_palette_colour_(const int* index) { return lu_make_palette_colour(value_at(index)); }
+int lu_make_palette_colour_(const int* index) {
+    return lu_make_palette_colour(value_at(index));
+}
 
-int lu_get_max_colour_number(void) { return kMaxColourNumber; }
-int lu_get_max_colour_number_(int* result) { return store_result(result, kMaxColourNumber); }
+int lu_get_max_colour_number(void) {
+    return kMaxColourNumber;
+}
+int lu_get_max_colour_number_(int* result) {
+    return store_result(result, kMaxColourNumber);
+}
 
 int lu_get_system_colour(int index) {
     return static_cast<int>(platform::current().system_colour(index));

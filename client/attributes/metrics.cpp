@@ -89,7 +89,9 @@ float lu_get_aspect_ratio(int code) {
                      layout::read_f32(block, layout::kYScale));
 }
 
-float lu_get_aspect_ratio_(const int* code) { return lu_get_aspect_ratio(value_at(code)); }
+float lu_get_aspect_ratio_(const int* code) {
+    return lu_get_aspect_ratio(value_at(code));
+}
 
 float lu_get_largest_real(void) {
     const std::uint32_t bits = 0x7F7FFFFFu;
@@ -98,6 +100,8 @@ float lu_get_largest_real(void) {
     return value;
 }
 
-float lu_get_largest_real_(void) { return lu_get_largest_real(); }
+float lu_get_largest_real_(void) {
+    return lu_get_largest_real();
+}
 
 }  // extern "C"

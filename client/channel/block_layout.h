@@ -86,10 +86,9 @@ inline constexpr std::int32_t kChangedMarkerAttr3 = 0x800;
 
 inline std::int32_t read_i32(const std::uint8_t* block, std::size_t offset) {
     const std::uint8_t* p = block + offset;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                     static_cast<std::uint32_t>(p[1]) << 8 |
-                                     static_cast<std::uint32_t>(p[2]) << 16 |
-                                     static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 inline void write_i32(std::uint8_t* block, std::size_t offset, std::int32_t value) {
@@ -115,6 +114,8 @@ inline void write_f32(std::uint8_t* block, std::size_t offset, float value) {
 }
 
 // Window character of a command: the window number plus 32.
-inline constexpr char window_char(int window) { return static_cast<char>(window + 32); }
+inline constexpr char window_char(int window) {
+    return static_cast<char>(window + 32);
+}
 
 }  // namespace lumora::layout

@@ -9,7 +9,9 @@
 
 namespace lumora {
 
-platform::MappedView map_block(const char* name) { return platform::current().open_block(name); }
+platform::MappedView map_block(const char* name) {
+    return platform::current().open_block(name);
+}
 
 namespace {
 

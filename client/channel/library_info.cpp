@@ -24,13 +24,20 @@ static_assert(sizeof kInterfaceNumber - 1 == 10, "the number has 10 digits");
 
 const char* item_text(int item) {
     switch (item) {
-        case 0: return "5";
-        case 1: return kLibraryVersion;
-        case 2: return kVersionBanner;
-        case 3: return kBuildDate;
-        case 4: return kNotice;
-        case 5: return kInterfaceNumber;
-        default: return nullptr;
+        case 0:
+            return "5";
+        case 1:
+            return kLibraryVersion;
+        case 2:
+            return kVersionBanner;
+        case 3:
+            return kBuildDate;
+        case 4:
+            return kNotice;
+        case 5:
+            return kInterfaceNumber;
+        default:
+            return nullptr;
     }
 }
 

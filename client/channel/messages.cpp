@@ -32,7 +32,9 @@ void report_message(int level, const char* format, ...) {
     if (level != kLevelWarning && state.table.open_count > 0) detach();
 }
 
-const char* localized(MessageId id) { return message_text(id, client_state().ansi_code_page); }
+const char* localized(MessageId id) {
+    return message_text(id, client_state().ansi_code_page);
+}
 
 void end_program(int status) {
     release_blocks(-1);

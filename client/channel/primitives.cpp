@@ -29,7 +29,9 @@ std::int32_t send_slot_command(int window, char letter) {
 
 // The window's block, or nullptr: slot commands to a window that is not mapped are
 // refused rather than written through a null block.
-std::uint8_t* slots_of(int window) { return window_block(window); }
+std::uint8_t* slots_of(int window) {
+    return window_block(window);
+}
 
 char* text_area(int window) {
     std::uint8_t* block = window_block(window);

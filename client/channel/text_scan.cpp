@@ -13,7 +13,8 @@ bool scan_int(const char*& p, int& value) {
     if (!std::isdigit(static_cast<unsigned char>(*s))) return false;
     long long magnitude = 0;
     for (; std::isdigit(static_cast<unsigned char>(*s)); ++s) {
-        if (magnitude <= static_cast<long long>(INT_MAX) + 1) magnitude = magnitude * 10 + (*s - '0');
+        if (magnitude <= static_cast<long long>(INT_MAX) + 1)
+            magnitude = magnitude * 10 + (*s - '0');
     }
     const long long signed_value = negative ? -magnitude : magnitude;
     if (signed_value > INT_MAX) {

@@ -42,8 +42,8 @@ std::int32_t deliver_command(int length) {
     platform::Platform& os = platform::current();
     if (!os.is_window_alive(state.table.window_handle)) report_window_gone();
     state.copy_data.length = length < 0 ? 0u : static_cast<std::uint32_t>(length);
-    return os.deliver_message(state.table.window_handle, state.copy_data.tag,
-                              state.command_buffer, state.copy_data.length);
+    return os.deliver_message(state.table.window_handle, state.copy_data.tag, state.command_buffer,
+                              state.copy_data.length);
 }
 
 std::int32_t check_result(std::int32_t raw) {

@@ -6,12 +6,12 @@
 namespace lumora {
 
 // The results that are not ordinary answers.
-inline constexpr std::int32_t kNotConnected = INT32_MIN;            // 0x80000000
-inline constexpr std::int32_t kEndedAbnormally = INT32_MIN + 1;     // 0x80000001
-inline constexpr std::int32_t kQuitRequested = INT32_MIN + 2;       // 0x80000002
-inline constexpr std::int32_t kExitRequested = INT32_MIN + 3;       // 0x80000003
-inline constexpr std::int32_t kDisconnected = INT32_MIN + 4;        // 0x80000004
-inline constexpr std::int32_t kTrue = INT32_MIN + 5;                // 0x80000005
+inline constexpr std::int32_t kNotConnected = INT32_MIN;         // 0x80000000
+inline constexpr std::int32_t kEndedAbnormally = INT32_MIN + 1;  // 0x80000001
+inline constexpr std::int32_t kQuitRequested = INT32_MIN + 2;    // 0x80000002
+inline constexpr std::int32_t kExitRequested = INT32_MIN + 3;    // 0x80000003
+inline constexpr std::int32_t kDisconnected = INT32_MIN + 4;     // 0x80000004
+inline constexpr std::int32_t kTrue = INT32_MIN + 5;             // 0x80000005
 inline constexpr std::int32_t kLowestOrdinaryResult = -32767;
 inline constexpr std::uint32_t kCopyDataTag = 1;
 

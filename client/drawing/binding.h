@@ -18,16 +18,26 @@ inline int store_result(int* result, int value) {
 }
 
 // Reads an argument passed by address; a null address reads as 0.
-inline int value_at(const int* p) { return p != nullptr ? *p : 0; }
-inline float value_at(const float* p) { return p != nullptr ? *p : 0.0f; }
+inline int value_at(const int* p) {
+    return p != nullptr ? *p : 0;
+}
+inline float value_at(const float* p) {
+    return p != nullptr ? *p : 0.0f;
+}
 
 // A logical argument passed by reference: nonzero becomes 1.
-inline int logical_at(const int* p) { return value_at(p) != 0 ? 1 : 0; }
+inline int logical_at(const int* p) {
+    return value_at(p) != 0 ? 1 : 0;
+}
 
 // The window an operation without a window argument acts on.
-inline int current_window() { return block_table().current_window; }
+inline int current_window() {
+    return block_table().current_window;
+}
 
 // True when the window number names a mapped window (1 ... 63).
-inline bool is_open_window(int window) { return window_block(window) != nullptr; }
+inline bool is_open_window(int window) {
+    return window_block(window) != nullptr;
+}
 
 }  // namespace lumora

@@ -15,11 +15,17 @@ constexpr std::int32_t kQueryE14 = 14;
 
 extern "C" {
 
-int lu_send_command_a2_in_window(int window) { return command_with_int(window, 'A', kRequestA2); }
+int lu_send_command_a2_in_window(int window) {
+    return command_with_int(window, 'A', kRequestA2);
+}
 
-int lu_send_command_a2(void) { return lu_send_command_a2_in_window(current_window()); }
+int lu_send_command_a2(void) {
+    return lu_send_command_a2_in_window(current_window());
+}
 
-int lu_send_command_a2_(int* result) { return store_result(result, lu_send_command_a2()); }
+int lu_send_command_a2_(int* result) {
+    return store_result(result, lu_send_command_a2());
+}
 
 int lu_send_command_g(int code) {
     return command_with_int(current_window(), 'G', code >= 0 && code <= 14 ? code : -1);
@@ -42,7 +48,9 @@ int lu_send_command_b16_in_window(int window, int value) {
     return command_with_2int(window, 'B', kValueB16, value);
 }
 
-int lu_send_command_b16(int value) { return lu_send_command_b16_in_window(current_window(), value); }
+int lu_send_command_b16(int value) {
+    return lu_send_command_b16_in_window(current_window(), value);
+}
 
 int lu_send_command_b16_(int* result, const int* value) {
     return store_result(result, lu_send_command_b16(value_at(value)));
@@ -59,6 +67,8 @@ int lu_query_e14(int* a, int* b) {
     return current_window();
 }
 
-int lu_query_e14_(int* result, int* a, int* b) { return store_result(result, lu_query_e14(a, b)); }
+int lu_query_e14_(int* result, int* a, int* b) {
+    return store_result(result, lu_query_e14(a, b));
+}
 
 }  // extern "C"

@@ -18,8 +18,12 @@ int lu_next_window_(int* result, const int* n) {
     return store_result(result, lu_next_window(value_at(n)));
 }
 
-int lu_first_window(void) { return lu_next_window(0); }
+int lu_first_window(void) {
+    return lu_next_window(0);
+}
 
-int lu_first_window_(int* result) { return store_result(result, lu_first_window()); }
+int lu_first_window_(int* result) {
+    return store_result(result, lu_first_window());
+}
 
 }  // extern "C"

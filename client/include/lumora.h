@@ -19,11 +19,11 @@
 #ifndef LUMORA_H
 #define LUMORA_H
 
-#include "lumora_windows.h"
+#include "lumora_arrays.h"
 #include "lumora_attributes.h"
 #include "lumora_drawing.h"
-#include "lumora_text.h"
-#include "lumora_arrays.h"
 #include "lumora_files.h"
+#include "lumora_text.h"
+#include "lumora_windows.h"
 
 #endif /* LUMORA_H */

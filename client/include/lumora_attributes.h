@@ -14,26 +14,26 @@ extern "C" {
  * palette colour 0x01000000 | index; -999 is the invalid colour. The reference forms of
  * the three builders return the value as their function value. */
 int lu_make_rgb_colour(int red, int green, int blue); /* -999 unless each is 0 ... 255 */
-int lu_make_rgb_colour_(const int *red, const int *green, const int *blue);
+int lu_make_rgb_colour_(const int* red, const int* green, const int* blue);
 int lu_make_colour_from_rgb(int packed); /* 0x00bbggrr -> RGB colour; -999 when negative */
-int lu_make_colour_from_rgb_(const int *packed);
+int lu_make_colour_from_rgb_(const int* packed);
 int lu_make_palette_colour(int index); /* -999 unless 0 ... 255 */
-int lu_make_palette_colour_(const int *index);
+int lu_make_palette_colour_(const int* index);
 /* The highest colour-entry number, 35. */
 int lu_get_max_colour_number(void);
-int lu_get_max_colour_number_(int *result);
+int lu_get_max_colour_number_(int* result);
 /* The system colour of index 0 ... 20 as 0x00bbggrr. */
 int lu_get_system_colour(int index);
-int lu_get_system_colour_(int *result, const int *index);
+int lu_get_system_colour_(int* result, const int* index);
 /* Sets colour entry `entry` of the window to a colour value ('A' 5). */
 int lu_set_colour_entry(int colour, int entry);
-int lu_set_colour_entry_(int *result, const int *colour, const int *entry);
+int lu_set_colour_entry_(int* result, const int* colour, const int* entry);
 int lu_set_colour_entry_in_window(int window, int colour, int entry);
 /* Reads colour entry `entry` back ('B' 9) into red, green, blue (each may be NULL).
  * Result: the window number, 0 on failure or when the reply does not fit 24 bits. */
-int lu_get_colour_entry(int entry, int *red, int *green, int *blue);
-int lu_get_colour_entry_(int *result, const int *entry, int *red, int *green, int *blue);
-int lu_get_colour_entry_in_window(int window, int entry, int *red, int *green, int *blue);
+int lu_get_colour_entry(int entry, int* red, int* green, int* blue);
+int lu_get_colour_entry_(int* result, const int* entry, int* red, int* green, int* blue);
+int lu_get_colour_entry_in_window(int window, int entry, int* red, int* green, int* blue);
 
 /* ---- Device metrics ------------------------------------------------------------------ */
 
@@ -41,13 +41,13 @@ int lu_get_colour_entry_in_window(int window, int entry, int *red, int *green, i
  * 4: window position, 10: dots per inch), -14 ... -1 set pair |code|. With window 0 the
  * window process as a whole answers; before any connection only code 2 (the screen) is
  * answered. first and second may be NULL. Result: the answer, 0 for a refused code. */
-int lu_get_metrics(int code, int *first, int *second);
-int lu_get_metrics_(int *result, const int *code, int *first, int *second);
-int lu_get_metrics_in_window(int window, int code, int *first, int *second);
+int lu_get_metrics(int code, int* first, int* second);
+int lu_get_metrics_(int* result, const int* code, int* first, int* second);
+int lu_get_metrics_in_window(int window, int code, int* first, int* second);
 /* Width over height of metric code 1 ... 7; for other codes |x_scale / y_scale| of the
  * current window (1.0 in pixel mode). A zero height gives 1.0. */
 float lu_get_aspect_ratio(int code);
-float lu_get_aspect_ratio_(const int *code);
+float lu_get_aspect_ratio_(const int* code);
 /* The largest finite 32-bit real, 3.40282347e+38. */
 float lu_get_largest_real(void);
 float lu_get_largest_real_(void);

@@ -91,7 +91,11 @@ int lu_initialize_(int* result, const int* flags, const int* x, const int* y, co
                                               value_at(m), value_at(z), value_at(dpi)));
 }
 
-int lu_initialize_defaults(void) { return lu_initialize(-1, -1, -1, -1, -1, -1, -1, -1, -1); }
-int lu_initialize_defaults_(int* result) { return store_result(result, lu_initialize_defaults()); }
+int lu_initialize_defaults(void) {
+    return lu_initialize(-1, -1, -1, -1, -1, -1, -1, -1, -1);
+}
+int lu_initialize_defaults_(int* result) {
+    return store_result(result, lu_initialize_defaults());
+}
 
 }  // extern "C"

@@ -33,6 +33,8 @@ std::int32_t quit_with_mode(int mode) {
     return result;
 }
 
-std::int32_t detach() { return quit_with_mode(-1); }
+std::int32_t detach() {
+    return quit_with_mode(-1);
+}
 
 }  // namespace lumora

@@ -7,15 +7,25 @@ using namespace lumora;
 
 extern "C" {
 
-int lu_quit(void) { return quit_with_mode(1); }
-int lu_quit_(int* result) { return store_result(result, lu_quit()); }
+int lu_quit(void) {
+    return quit_with_mode(1);
+}
+int lu_quit_(int* result) {
+    return store_result(result, lu_quit());
+}
 
-int lu_quit_with_flag(int flag) { return quit_with_mode(flag != 0 ? 1 : 0); }
+int lu_quit_with_flag(int flag) {
+    return quit_with_mode(flag != 0 ? 1 : 0);
+}
 int lu_quit_with_flag_(int* result, const int* flag) {
     return store_result(result, lu_quit_with_flag(logical_at(flag)));
 }
 
-int lu_detach(void) { return detach(); }
-int lu_detach_(int* result) { return store_result(result, lu_detach()); }
+int lu_detach(void) {
+    return detach();
+}
+int lu_detach_(int* result) {
+    return store_result(result, lu_detach());
+}
 
 }  // extern "C"

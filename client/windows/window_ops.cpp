@@ -122,12 +122,14 @@ int lu_open_window_full_(int* result, const int* n, const int* p1, const int* p2
     copy[length] = '\0';
     length = strnlen(copy, length);
     while (length > 0 && copy[length - 1] == ' ') copy[--length] = '\0';
-    return store_result(result,
-                        lu_open_window_full(value_at(n), value_at(p1), value_at(p2), value_at(p3),
-                                            value_at(p4), value_at(p5), length > 0 ? copy : nullptr));
+    return store_result(
+        result, lu_open_window_full(value_at(n), value_at(p1), value_at(p2), value_at(p3),
+                                    value_at(p4), value_at(p5), length > 0 ? copy : nullptr));
 }
 
-int lu_open_window(int n) { return lu_open_window_full(n, 0, 0, -1, -1, -1, nullptr); }
+int lu_open_window(int n) {
+    return lu_open_window_full(n, 0, 0, -1, -1, -1, nullptr);
+}
 int lu_open_window_(int* result, const int* n) {
     return store_result(result, lu_open_window(value_at(n)));
 }

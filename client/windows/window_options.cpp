@@ -24,7 +24,9 @@ void append(char* out, std::size_t capacity, const char* format, int a, int b = 
 
 }  // namespace
 
-bool flag_given(int flags, int bit) { return flags >= 0 && (flags & (bit << 16)) == 0; }
+bool flag_given(int flags, int bit) {
+    return flags >= 0 && (flags & (bit << 16)) == 0;
+}
 
 void format_window_options(const WindowOptions& o, char* out, std::size_t capacity) {
     if (capacity == 0) return;

@@ -154,7 +154,8 @@ LaunchOutcome start_detached(const char* program, const char* options, int timeo
     }
     int ready[2] = {-1, -1}, status[2] = {-1, -1};
     const bool piped = pipe2(ready, O_CLOEXEC) == 0 && pipe2(status, O_CLOEXEC) == 0;
-    for (int* fd : {&ready[0], &ready[1], &status[0], &status[1]}) *fd = above_standard_streams(*fd);
+    for (int* fd : {&ready[0], &ready[1], &status[0], &status[1]})
+        *fd = above_standard_streams(*fd);
     if (!piped || ready[0] < 0 || ready[1] < 0 || status[0] < 0 || status[1] < 0 ||
         fcntl(ready[1], F_SETFD, 0) != 0) {  // the program inherits the write end
         error = errno;

@@ -10,7 +10,7 @@ namespace lumora::test {
 namespace {
 
 class ChannelSession : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         namespace_ = "it" + name.substr(0, 8) + std::to_string(counter_++);
@@ -89,8 +89,8 @@ TEST_F(ChannelSession, ConnectsProbesOpensAndMovesBulkData) {
     EXPECT_NE(trace_lines_with("probe=3").find("ret=-2147483648"), std::string::npos);
     // 1000 points are 8000 bytes: three full chunks and one of 1856 bytes, in order.
     const std::string chunks = trace_lines_with("p1=36 ");
-    const std::string offsets[] = {"off=0 bytes=2048", "off=2048 bytes=2048",
-                                   "off=4096 bytes=2048", "off=6144 bytes=1856"};
+    const std::string offsets[] = {"off=0 bytes=2048", "off=2048 bytes=2048", "off=4096 bytes=2048",
+                                   "off=6144 bytes=1856"};
     std::size_t at = 0;
     for (const auto& o : offsets) {
         at = chunks.find(o, at);

@@ -37,7 +37,7 @@ std::vector<TraceLine> read_trace(const std::string& path) {
 }
 
 class FourierRun : public ::testing::Test {
-protected:
+  protected:
     struct Outcome {
         int status;
         std::string out;
@@ -130,8 +130,7 @@ TEST_F(FourierRun, EightSamplesDrawLabelTicksAndTenBars) {
             ticks.push_back(line.number("p2"));
         }
     }
-    EXPECT_NE(label.find("text=\"     a_k        frequency interval =0.78540\""),
-              std::string::npos)
+    EXPECT_NE(label.find("text=\"     a_k        frequency interval =0.78540\""), std::string::npos)
         << label;
     // Page 640 x 480; world x from -1 to 5 over 640 pixels.
     EXPECT_EQ(ticks, (std::vector<int>{213, 320, 427, 533}));

@@ -16,7 +16,7 @@ struct ChildOptions {
 };
 
 class ChildProcess {
-public:
+  public:
     ChildProcess() = default;
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -30,7 +30,7 @@ public:
     void kill();
     bool running();
 
-private:
+  private:
     struct Impl;
     Impl* impl_ = nullptr;
 };

@@ -100,7 +100,9 @@ void ChildProcess::kill() {
     wait(5000);
 }
 
-bool ChildProcess::running() { return impl_ != nullptr && !impl_->ended && wait(0) == -1; }
+bool ChildProcess::running() {
+    return impl_ != nullptr && !impl_->ended && wait(0) == -1;
+}
 
 void set_environment(const char* name, const char* value) {
     if (value == nullptr) {
@@ -112,8 +114,7 @@ void set_environment(const char* name, const char* value) {
 
 std::string temp_path(const std::string& stem) {
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir != nullptr ? dir : "/tmp") + "/" + stem + "-" +
-           std::to_string(getpid());
+    return std::string(dir != nullptr ? dir : "/tmp") + "/" + stem + "-" + std::to_string(getpid());
 }
 
 std::string read_file(const std::string& path) {
@@ -132,7 +133,9 @@ std::string read_text_file(const std::string& path) {
     return lines;
 }
 
-std::string native_path(const std::string& path) { return path; }
+std::string native_path(const std::string& path) {
+    return path;
+}
 
 void remove_leftover_blocks(const std::string& name_space) {
     DIR* dir = opendir("/dev/shm");

@@ -51,8 +51,8 @@ bool ChildProcess::start(const ChildOptions& options) {
     HANDLE err = open_for_child(options.stderr_file);
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const std::string input = options.stdin_file.empty() ? "NUL" : options.stdin_file;
-    HANDLE in = CreateFileA(input.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING, 0,
-                            nullptr);
+    HANDLE in = CreateFileA(input.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING,
+                            0, nullptr);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = in;
     startup.hStdOutput = out != INVALID_HANDLE_VALUE ? out : GetStdHandle(STD_OUTPUT_HANDLE);
@@ -71,7 +71,8 @@ bool ChildProcess::start(const ChildOptions& options) {
 
 int ChildProcess::wait(int timeout_ms) {
     if (impl_ == nullptr || !impl_->started) return -1;
-    if (WaitForSingleObject(impl_->info.hProcess, static_cast<DWORD>(timeout_ms)) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(impl_->info.hProcess, static_cast<DWORD>(timeout_ms)) !=
+        WAIT_OBJECT_0) {
         return -1;
     }
     DWORD code = 0;
@@ -85,7 +86,9 @@ void ChildProcess::kill() {
     wait(5000);
 }
 
-bool ChildProcess::running() { return impl_ != nullptr && impl_->started && wait(0) == -1; }
+bool ChildProcess::running() {
+    return impl_ != nullptr && impl_->started && wait(0) == -1;
+}
 
 void set_environment(const char* name, const char* value) {
     SetEnvironmentVariableA(name, value);

@@ -18,8 +18,8 @@ using BlockTableTest = ChannelTest;
 TEST_F(BlockTableTest, HeaderGivesStateHandleIdAndTheWholeVersion) {
     const char text[] = "0,655,7,0,9,9,9a";
     ProcessHeader header;
-    ASSERT_TRUE(parse_process_header(reinterpret_cast<const unsigned char*>(text), sizeof text,
-                                     header));
+    ASSERT_TRUE(
+        parse_process_header(reinterpret_cast<const unsigned char*>(text), sizeof text, header));
     EXPECT_EQ(header.state, 0);
     EXPECT_EQ(header.handle, 655);
     EXPECT_EQ(header.id, 7);
@@ -32,14 +32,14 @@ TEST_F(BlockTableTest, HeaderWithoutNulOrWithMissingFieldsIsRefused) {
     ASSERT_TRUE(parse_process_header(unterminated, sizeof unterminated, header));
     EXPECT_STREQ(header.version, "v1");  // read up to the end of the block, not past it
     const char three[] = "0,655,7";
-    EXPECT_FALSE(parse_process_header(reinterpret_cast<const unsigned char*>(three), sizeof three,
-                                      header));
+    EXPECT_FALSE(
+        parse_process_header(reinterpret_cast<const unsigned char*>(three), sizeof three, header));
     const char no_version[] = "0,655,7,\n";
     EXPECT_FALSE(parse_process_header(reinterpret_cast<const unsigned char*>(no_version),
                                       sizeof no_version, header));
     const char huge[] = "0,99999999999999999999,7,x";
-    ASSERT_TRUE(parse_process_header(reinterpret_cast<const unsigned char*>(huge), sizeof huge,
-                                     header));
+    ASSERT_TRUE(
+        parse_process_header(reinterpret_cast<const unsigned char*>(huge), sizeof huge, header));
     EXPECT_EQ(header.handle, INT32_MAX);
 }
 
@@ -62,9 +62,9 @@ TEST_F(BlockTableTest, ConnectsToTheFirstIdleProcess) {
 }
 
 TEST_F(BlockTableTest, SkipsBusyCorruptAndTwoLineHeaders) {
-    publish_header(fake(), 1, "1,101,11,0,9,9,9a");           // busy
-    publish_header(fake(), 2, "garbage");                     // corrupt
-    publish_header(fake(), 3, "3,Plot\n0,103,13,0,9,9,9a");   // shows a window: join only
+    publish_header(fake(), 1, "1,101,11,0,9,9,9a");          // busy
+    publish_header(fake(), 2, "garbage");                    // corrupt
+    publish_header(fake(), 3, "3,Plot\n0,103,13,0,9,9,9a");  // shows a window: join only
     publish_header(fake(), 5, "0,105,15,0,9,9,9a");
     fake().alive = {101, 103, 105};
     EXPECT_EQ(find_window_process(), 15);

@@ -15,7 +15,7 @@
 namespace lumora::test {
 
 class ChannelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         reset_client_state();
         client_state().use_message_box = 0;
@@ -61,7 +61,7 @@ protected:
         return -1;
     }
 
-private:
+  private:
     platform::FakePlatformScope scope_;
 };
 

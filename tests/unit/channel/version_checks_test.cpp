@@ -1,6 +1,6 @@
 // The version comparison and the four compatibility probes.
-#include "channel_fixture.h"
 #include "client/channel/version_checks.h"
+#include "channel_fixture.h"
 
 namespace lumora::test {
 namespace {
@@ -39,7 +39,9 @@ TEST_F(VersionTest, JapaneseWarningsTakeTheirArgumentsInTheirOwnOrder) {
     check_against("1");
     ASSERT_EQ(fake().error_lines.size(), 3u);
     // Each begins with the argument its wording puts first.
-    EXPECT_EQ(fake().error_lines[0].rfind("\x83\x89\x83" "C\x83u\x83\x89\x83\x8a [0,9,9,9a]", 0),
+    EXPECT_EQ(fake().error_lines[0].rfind("\x83\x89\x83"
+                                          "C\x83u\x83\x89\x83\x8a [0,9,9,9a]",
+                                          0),
               0u);
     EXPECT_EQ(fake().error_lines[1].rfind("luwnd.exe [0,9,10,0]", 0), 0u);
     EXPECT_NE(fake().error_lines[2].find("[0,9,9,9a]"), std::string::npos);
@@ -55,7 +57,8 @@ TEST_F(VersionTest, ProbesPassAgainstTheCoreAndSetTheCopyDataRecord) {
     EXPECT_EQ(fake().deliveries[2].length, 12u);
     const std::uint8_t probe0[] = {'O', ',', '0', 0, 0x00, 0x09, 0, 0};
     EXPECT_EQ(fake().deliveries[0].bytes, std::vector<std::uint8_t>(probe0, probe0 + 8));
-    const std::uint8_t probe2[] = {'O', ',', '2', 0, 0x18, 0x2D, 0x44, 0x54, 0xFB, 0x21, 0x09, 0xC0};
+    const std::uint8_t probe2[] = {'O',  ',',  '2',  0,    0x18, 0x2D,
+                                   0x44, 0x54, 0xFB, 0x21, 0x09, 0xC0};
     EXPECT_EQ(fake().deliveries[2].bytes, std::vector<std::uint8_t>(probe2, probe2 + 12));
     EXPECT_TRUE(fake().error_lines.empty());
 }

@@ -12,7 +12,9 @@ std::string text_of(WindowOptions o) {
     return out;
 }
 
-TEST(WindowOptions, DefaultsGiveNoText) { EXPECT_EQ(text_of({}), ""); }
+TEST(WindowOptions, DefaultsGiveNoText) {
+    EXPECT_EQ(text_of({}), "");
+}
 
 TEST(WindowOptions, FlagsUpperCaseWhenClearLowerWhenSetSuppressBitsLeaveThemOut) {
     EXPECT_EQ(text_of({.flags = 0}), " /T /B /R /I /L");
@@ -23,8 +25,15 @@ TEST(WindowOptions, FlagsUpperCaseWhenClearLowerWhenSetSuppressBitsLeaveThemOut)
 }
 
 TEST(WindowOptions, NumbersInTableOrderOnlyWhenValid) {
-    EXPECT_EQ(text_of({.flags = -1, .x = 0, .y = 0, .width = 640, .height = 480, .a = 4, .m = 0,
-                       .z = 1, .dpi = 96}),
+    EXPECT_EQ(text_of({.flags = -1,
+                       .x = 0,
+                       .y = 0,
+                       .width = 640,
+                       .height = 480,
+                       .a = 4,
+                       .m = 0,
+                       .z = 1,
+                       .dpi = 96}),
               " /p0,0 /s640,480 /a4 /m0 /z1 /dpi96");
     EXPECT_EQ(text_of({.x = 0, .y = -1, .width = 0, .height = 5, .dpi = 1201}), "");
     EXPECT_EQ(text_of({.m = 14}), " /m14");
