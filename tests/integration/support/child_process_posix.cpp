@@ -117,22 +117,6 @@ std::string temp_path(const std::string& stem) {
     return std::string(dir != nullptr ? dir : "/tmp") + "/" + stem + "-" + std::to_string(getpid());
 }
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string read_text_file(const std::string& path) {
-    std::string text = read_file(path);
-    std::string lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
-    }
-    return lines;
-}
-
 std::string native_path(const std::string& path) {
     return path;
 }
