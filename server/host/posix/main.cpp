@@ -83,7 +83,10 @@ int main(int argc, char** argv) {
     // Without a display (CI, servers) the windows are drawn off-screen only, and the
     // process ends with its client.
     luwnd::posix::X11Windows screen;
-    bool shown = screen.connect();
+    const char* headless = std::getenv("LUMORA_HEADLESS");
+    const bool asked_headless =
+        headless != nullptr && headless[0] != '\0' && std::string(headless) != "0";
+    bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
 
     luwnd::posix::ShmBlockHost host(ns);

@@ -55,13 +55,14 @@ class LuwndPictureTest : public ::testing::Test {
         fs::remove_all(base_);
     }
 
-    void start(const std::string& format, const std::string& display = {}) {
+    void start(const std::string& format, const std::string& display = {}, bool headless = false) {
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         std::vector<std::string> env = {"LUMORA_NAMESPACE=" + ns_, "XDG_RUNTIME_DIR=" + base_,
                                         "LUMORA_OUTPUT=" + base_, "LUMORA_OUTPUT_FORMAT=" + format,
                                         "LUMORA_READY_FD=" + std::to_string(ready[1])};
         if (!display.empty()) env.push_back("DISPLAY=" + display);
+        if (headless) env.push_back("LUMORA_HEADLESS=1");
         std::vector<char*> envp;
         for (auto& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);
@@ -273,6 +274,22 @@ TEST_F(LuwndPictureTest, WithADisplayTheWindowShowsThePictureAndOutlivesTheQuit)
     EXPECT_EQ(waitpid(pid_, nullptr, 0), pid_);
     pid_ = -1;
     EXPECT_FALSE(fs::exists(picture("png")));  // with a display only chosen formats are written
+}
+
+// Asked to, it stays off the screen although a display is there, and writes pictures.
+TEST_F(LuwndPictureTest, AskedForHeadlessItWritesPicturesDespiteADisplay) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name(), true);
+    open_window();
+    words(layout::kResult1, {20, 20, 120, 80});
+    ASSERT_EQ(slot('A', 22, 4), 1);
+    quit();
+    EXPECT_NE(display.pixel(70, 50), 0x0000FFu);  // nothing was put on the screen
+    cairo_surface_t* image = cairo_image_surface_create_from_png(picture("png").c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(pixel(image, 70, 50), 0x0000FFu);
+    cairo_surface_destroy(image);
 }
 
 }  // namespace
