@@ -72,7 +72,7 @@ inline constexpr std::int32_t kTextUnderline = 4;
 inline constexpr std::int32_t kTextStrikeout = 8;
 
 struct TextStyle {
-    std::string face;    // empty: the canvas's default face
+    std::string face;    // bytes as sent, read like the text; empty: the default face
     double height = 16;  // em height in pixels
     double angle = 0;    // radians, counterclockwise on the screen
     HAlign h_align = HAlign::kLeft;
@@ -109,8 +109,9 @@ class Canvas {
     // chords and pies.
     virtual void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
                      std::optional<Fill> fill) = 0;
-    // UTF-8 text anchored at the point.
-    virtual void text(Point at, const std::string& utf8, const TextStyle& style) = 0;
+    // Text anchored at the point, as the bytes the program sent: each canvas reads them in
+    // its platform's encoding (see text_bytes.h).
+    virtual void text(Point at, const std::string& bytes, const TextStyle& style) = 0;
 };
 
 }  // namespace luwnd::render

@@ -6,7 +6,6 @@
 
 #include "array_painter.h"
 #include "marker_painter.h"
-#include "text_bytes.h"
 
 namespace luwnd::render {
 namespace {
@@ -74,13 +73,13 @@ void paint_text(const DrawItem& item, Canvas& canvas) {
     Point at{static_cast<double>(item.coords[0]), static_cast<double>(item.coords[1])};
     TextStyle style = text_style_of(item.font, item.rgb);
     if (item.kind == ItemKind::kText) {
-        canvas.text(at, utf8_from_bytes(item.text), style);
+        canvas.text(at, item.text, style);
         return;
     }
     auto code = static_cast<unsigned char>(item.arg1 & 0xFF);
     if (code < 0x20 || (code >= 0x7F && code < 0xA0)) return;
     char byte = static_cast<char>(code);
-    canvas.text(at, utf8_from_bytes(std::string_view(&byte, 1)), style);
+    canvas.text(at, std::string(1, byte), style);
 }
 
 }  // namespace
@@ -138,7 +137,7 @@ Box box_of(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
 
 TextStyle text_style_of(const FontState& font, std::uint32_t rgb) {
     TextStyle style;
-    style.face = utf8_from_bytes(font.face);
+    style.face = font.face;
     style.height = std::clamp(font.size, 1, kMaxDeviceLength);
     style.angle = (font.angle % 3600) * std::numbers::pi / 1800.0;
     std::int32_t align = font.align >= 0 && font.align <= 8 ? font.align : 0;

@@ -5,6 +5,7 @@
 #include <pango/pangocairo.h>
 
 #include "cairo_canvas.h"
+#include "server/render/text_bytes.h"
 
 namespace luwnd::render {
 namespace {
@@ -13,7 +14,8 @@ constexpr const char* kDefaultFace = "Sans";
 
 PangoFontDescription* font_of(const TextStyle& style) {
     PangoFontDescription* font = pango_font_description_new();
-    pango_font_description_set_family(font, style.face.empty() ? kDefaultFace : style.face.c_str());
+    const std::string face = utf8_from_bytes(style.face);
+    pango_font_description_set_family(font, face.empty() ? kDefaultFace : face.c_str());
     pango_font_description_set_absolute_size(font, style.height * PANGO_SCALE);
     if ((style.style & kTextBold) != 0) pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
     if ((style.style & kTextItalic) != 0)
@@ -72,8 +74,9 @@ void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& 
 
 }  // namespace
 
-void CairoCanvas::text(Point at, const std::string& utf8, const TextStyle& style) {
-    if (utf8.empty() || utf8.size() > kMaxTextBytes) return;
+void CairoCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
+    if (bytes.empty() || bytes.size() > kMaxTextBytes) return;
+    const std::string utf8 = utf8_from_bytes(bytes);
     draw([&](cairo_t* cr) { text_path(cr, at, utf8, style); },
          [](cairo_t* cr) { cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING); }, false, style.rgb,
          style.mix);

@@ -36,7 +36,7 @@ class GdiCanvas : public Canvas {
     void ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
     void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
              std::optional<Fill> fill) override;
-    void text(Point at, const std::string& utf8, const TextStyle& style) override;
+    void text(Point at, const std::string& bytes, const TextStyle& style) override;
 
     // Longer texts are not drawn; a text area holds far less.
     static constexpr std::size_t kMaxTextBytes = 65536;

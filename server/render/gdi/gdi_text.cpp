@@ -9,7 +9,6 @@
 #include <cstring>
 #include <numbers>
 
-#include "ansi_text.h"
 #include "gdi_canvas.h"
 #include "gdi_coordinates.h"
 #include "gdi_pen.h"
@@ -24,7 +23,7 @@ HFONT create_font(const TextStyle& style) {
     int height = static_cast<int>(std::lround(std::clamp(style.height, 1.0, 16384.0)));
     double tenths = style.angle * 1800 / std::numbers::pi;
     int angle = std::isfinite(tenths) ? static_cast<int>(std::lround(std::fmod(tenths, 3600))) : 0;
-    std::string face = style.face.empty() ? kDefaultFace : ansi_bytes(style.face);
+    std::string face = style.face.empty() ? kDefaultFace : style.face;
     if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
     return CreateFontA(
         -height, 0, angle, angle, (style.style & kTextBold) ? FW_BOLD : FW_NORMAL,
@@ -87,10 +86,10 @@ void GdiCanvas::draw_text(Point at, const std::string& bytes, const TextStyle& s
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
 }
 
-void GdiCanvas::text(Point at, const std::string& utf8, const TextStyle& style) {
+// GDI reads the bytes in the ANSI code page, as the program that sent them meant them.
+void GdiCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
     std::int32_t mix = effective_mix(style.mix);
-    if (!drawable_ || utf8.empty() || utf8.size() > kMaxTextBytes || mix == kMixNop) return;
-    std::string bytes = ansi_bytes(utf8);
+    if (!drawable_ || bytes.empty() || bytes.size() > kMaxTextBytes || mix == kMixNop) return;
     if (mix == kMixCopyPen) {
         draw_text(at, bytes, style, dc_, colour_of(style.rgb));
         return;

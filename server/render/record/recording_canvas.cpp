@@ -121,8 +121,8 @@ void RecordingCanvas::arc(const Box& b, double start, double end, ArcShape shape
                      describe(fill));
 }
 
-void RecordingCanvas::text(Point at, const std::string& utf8, const TextStyle& s) {
-    calls_.push_back("text " + point(at) + " \"" + utf8 + "\" face=" + s.face +
+void RecordingCanvas::text(Point at, const std::string& bytes, const TextStyle& s) {
+    calls_.push_back("text " + point(at) + " \"" + bytes + "\" face=" + s.face +
                      "/h=" + number(s.height) + "/a=" + degrees(s.angle) +
                      "/al=" + std::to_string(static_cast<int>(s.h_align)) + "," +
                      std::to_string(static_cast<int>(s.v_align)) +

@@ -34,7 +34,7 @@ class RecordingCanvas : public Canvas {
     void ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
     void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
              std::optional<Fill> fill) override;
-    void text(Point at, const std::string& utf8, const TextStyle& style) override;
+    void text(Point at, const std::string& bytes, const TextStyle& style) override;
 
   private:
     Transform transform_;

@@ -73,9 +73,22 @@ TEST_F(PainterTest, TextsCarryHeightAngleAlignmentStyleAndColour) {
     font(1, 12, 0, 7, 0, 0x02000080);  // centre and bottom, RGB red 0x80
     put_text(1, "caf\xE9");            // Latin-1 e acute
     ASSERT_EQ(slot('A', 1, 15, 5, 6), 1);
-    EXPECT_EQ(calls(1),
-              (Calls{"text 100,200 \"Hi\" face=Serif/h=24/a=90/al=2,1/st=3/c=0000ff",
-                     "text 5,6 \"caf\xC3\xA9\" face=Serif/h=12/a=0/al=1,2/st=0/c=800000"}));
+    EXPECT_EQ(calls(1), (Calls{"text 100,200 \"Hi\" face=Serif/h=24/a=90/al=2,1/st=3/c=0000ff",
+                               "text 5,6 \"caf\xE9\" face=Serif/h=12/a=0/al=1,2/st=0/c=800000"}));
+}
+
+// The canvas reads the bytes in its platform's encoding, so they reach it unchanged:
+// Shift-JIS, and bytes that happen to form UTF-8 too.
+TEST_F(PainterTest, TextBytesReachTheCanvasAsTheProgramSentThem) {
+    font(1, 12, 0, 0, 0, 0);
+    put_text(1, "\x93\xfa\x96\x7b");  // Shift-JIS for two kanji
+    ASSERT_EQ(slot('A', 1, 15, 1, 2), 1);
+    put_text(1, "caf\xC3\xA9");
+    ASSERT_EQ(slot('A', 1, 15, 3, 4), 1);
+    const Calls recorded = calls(1);
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_EQ(recorded[0].substr(0, 15), "text 1,2 \"\x93\xfa\x96\x7b\"");
+    EXPECT_EQ(recorded[1].substr(0, 16), "text 3,4 \"caf\xC3\xA9\"");
 }
 
 TEST_F(PainterTest, SymbolsAreOneCharacterOfTheSymbolFont) {

@@ -1,4 +1,4 @@
-// The pieces of the GDI renderer: text bytes back from UTF-8, dash patterns, and pages
+// The pieces of the GDI renderer: dash patterns, and pages
 // written as PNG and read back through GDI+.
 #include <windows.h>
 
@@ -10,30 +10,12 @@
 #include <cstdio>
 #include <string>
 
-#include "server/render/gdi/ansi_text.h"
 #include "server/render/gdi/gdi_pen.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
-#include "server/render/text_bytes.h"
 
 namespace luwnd::render {
 namespace {
-
-TEST(AnsiBytes, EverySingleByteComesBackAsItself) {
-    for (int b = 1; b < 256; ++b) {
-        std::string byte(1, static_cast<char>(b));
-        EXPECT_EQ(ansi_bytes(utf8_from_bytes(byte)), byte) << b;
-    }
-}
-
-TEST(AnsiBytes, ShiftJisAndWiderCharactersKeepTheirBytes) {
-    const std::string nihongo_sjis = "\x93\xfa\x96\x7b\x8c\xea";
-    EXPECT_EQ(ansi_bytes(utf8_from_bytes(nihongo_sjis)), nihongo_sjis);
-    const std::string euro = "\xE2\x82\xAC";  // U+20AC stays UTF-8
-    EXPECT_EQ(ansi_bytes(euro), euro);
-    EXPECT_EQ(ansi_bytes("caf\xC3\xA9"), "caf\xE9");
-    EXPECT_EQ(ansi_bytes("\xC3"), "\xC3");  // a lead byte at the end stays
-}
 
 TEST(GdiPens, DashesScaleWithTheWidth) {
     Pen pen;
