@@ -1,5 +1,7 @@
 #include "core.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "client/channel/block_layout.h"
@@ -29,11 +31,25 @@ CoreConfig completed(CoreConfig config) {
     return config;
 }
 
-// The position, size and resolution options become the metrics new windows get.
-void apply_settings(const ProcessSettings& settings, ProcessMetrics& metrics) {
+// Answered to every command after the user closed a window: the client quits and ends.
+constexpr std::int32_t kEndProgram = INT32_MIN + 2;  // 0x80000002
+
+// Default page size at 96 dots per inch.
+constexpr std::int32_t kDefaultWidth = 640, kDefaultHeight = 480;
+
+// The position, size and resolution options become the metrics new windows get. Without
+// a size option the default page grows with the resolution, so that a dense screen shows
+// the same picture at a readable size.
+void apply_settings(const ProcessSettings& settings, std::int32_t screen_dpi,
+                    ProcessMetrics& metrics) {
+    const std::int32_t dpi = settings.dpi ? *settings.dpi : std::clamp(screen_dpi, 1, 1200);
     if (settings.position) metrics.set(-4, 3, settings.position->x, settings.position->y);
-    if (settings.size) metrics.set(-3, 3, settings.size->x, settings.size->y);
-    if (settings.dpi) metrics.set(-10, 3, *settings.dpi, *settings.dpi);
+    metrics.set(-10, 3, dpi, dpi);
+    if (settings.size) {
+        metrics.set(-3, 3, settings.size->x, settings.size->y);
+    } else if (dpi != 96) {
+        metrics.set(-3, 3, kDefaultWidth * dpi / 96, kDefaultHeight * dpi / 96);
+    }
 }
 
 std::string letter_word(std::uint8_t letter) {
@@ -53,7 +69,7 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
       answers(given_or_environment(config.answers, "LUMORA_ANSWERS")),
       scripted_dialogs(given_or_environment(config.file_answers, "LUMORA_FILE_ANSWERS"),
                        given_or_environment(config.query_answers, "LUMORA_QUERY_ANSWERS")) {
-    apply_settings(settings, metrics);
+    apply_settings(settings, config.screen_dpi, metrics);
 }
 
 void Core::State::write_header(int state) {
@@ -71,6 +87,11 @@ std::int32_t Core::State::dispatch(std::uint32_t tag, const std::uint8_t* data, 
     line.add_word("cmd", letter_word(data[0]));
     auto letter = static_cast<char>(data[0]);
     if (tag != 1) return refuse("tag");
+    // A window the user closed ends the program: everything but its quit is answered so.
+    if (end_requested && letter != 'L') {
+        refusal = "closed";
+        return kEndProgram;
+    }
     if (length > kMaxCommandLength) return refuse("length");
     if (length < 3) return refuse("length");
     if (length == 3 && data[2] == 0) return slot_command(letter, data[1] - 32, line);
@@ -121,6 +142,8 @@ std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size
 
 void Core::client_gone() {
     State& s = *state_;
+    s.connected = false;
+    s.end_requested = false;
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
         if (Window* window = s.windows.find(n)) window->transfer.discard();
     }

@@ -38,6 +38,10 @@ struct CoreConfig {
     // The host ends once its client has quit or left (headless): the header then says
     // "ending" instead of idle, so that the next program starts its own window process.
     bool ends_after_quit = false;
+    // The screen's resolution as the host found it (dots per inch). Without a /dpi option
+    // it is the resolution new windows get, and the default page size grows with it so
+    // that text stays readable on a dense screen.
+    std::int32_t screen_dpi = 96;
 };
 
 class Core {
@@ -58,6 +62,17 @@ class Core {
     // The client went away without 'L': the process becomes idle again, so that the next
     // client can connect, and any unfinished array is dropped.
     void client_gone();
+
+    // The user resized window n on screen to a drawing area of width x height: the page
+    // words, the unit and the origin follow the new size, and the scales keep the world
+    // window where it was. False when n is not open.
+    bool resize_window(int window, std::int32_t width, std::int32_t height);
+    // The user closed window n on screen. While a client is connected, every command it
+    // sends afterwards except 'L' is answered 0x80000002: the client quits and ends with
+    // status 0. Returns whether a client was told so.
+    bool window_closed_by_user(int window);
+    // True between a handshake and the client's 'L' or its going away.
+    bool client_connected() const;
 
     int process_number() const;
     // Set once the client said 'L'; the host may end when no window is left to show.

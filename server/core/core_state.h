@@ -40,6 +40,8 @@ struct Core::State {
     int process_number = 0;
     bool quit = false;
     bool offering = false;  // a window is offered for joining (join_offer.h)
+    bool connected = false;      // between a handshake and the client's quit or going away
+    bool end_requested = false;  // the user closed a window: the client is to quit
     ScriptedDialogs scripted_dialogs;
     const char* refusal = nullptr;  // why the current command got 0, for the trace
 

@@ -32,6 +32,8 @@ std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
     line.add("id", id);
     line.add_text("text", rest);
     if (id != config.connection_id) return refuse("value");
+    connected = true;
+    end_requested = false;
     write_header(kStateBusy);
     return id;
 }
@@ -67,6 +69,8 @@ std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
     if (mode == 0 && offer_windows()) return 1;
     offering = false;
     quit = true;
+    connected = false;
+    end_requested = false;
     write_header(config.ends_after_quit ? kStateEnding : kStateIdle);
     return 1;
 }

@@ -61,7 +61,13 @@
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
 //                  bounds (also: a full display list), value, unknown, file (a data
 //                  file that cannot be read), cancel (a dialog cancelled or
-//                  nobody answered)
+//                  nobody answered), closed (answered 0x80000002: the user closed a
+//                  window, the client is to quit)
+//
+// What the user does on screen is traced in lines of its own:
+//
+//   event=resize win=<n> w=<width> h=<height> unit=<unit_length> x0=<origin_x> y0=<origin_y>
+//   event=close win=<n> ends=<1 when the connected client was told to end, else 0>
 //
 // Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
 // printable range 0x20..0x7E as \xNN.

@@ -37,6 +37,7 @@ class CoreFixture : public ::testing::Test {
         c.options = options_;
         c.answers = answers_;
         c.max_items = max_items_;
+        c.screen_dpi = screen_dpi_;
         return c;
     }
 
@@ -93,6 +94,7 @@ class CoreFixture : public ::testing::Test {
     std::string options_;
     std::optional<std::string> answers_ = std::string();  // no script: every answer yes
     std::size_t max_items_ = DisplayList::kMaxItems;
+    std::int32_t screen_dpi_ = 96;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

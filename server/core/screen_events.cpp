@@ -1,0 +1,79 @@
+// What the user does to a window on screen: resizing it and closing it.
+#include <algorithm>
+
+#include "client/channel/block_layout.h"
+#include "core_state.h"
+#include "drawing_state.h"
+
+namespace luwnd {
+
+namespace layout = lumora::layout;
+
+namespace {
+
+// Same bound as the page sizes a program may ask for.
+constexpr std::int32_t kMaxPageSide = 16384;
+
+// The world window keeps its place on the page: the scales grow with the unit.
+void rescale(std::uint8_t* block, std::int32_t old_unit, std::int32_t new_unit) {
+    if (old_unit <= 0) return;
+    const float factor = static_cast<float>(new_unit) / static_cast<float>(old_unit);
+    for (std::size_t offset : {layout::kXScale, layout::kYScale}) {
+        layout::write_f32(block, offset, layout::read_f32(block, offset) * factor);
+    }
+}
+
+}  // namespace
+
+bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
+    State& s = *state_;
+    Window* found = s.windows.find(window);
+    if (found == nullptr) return false;
+    WindowState& state = found->state;
+    std::uint8_t* block = found->block;
+    state.page_width = std::clamp(width, 1, kMaxPageSide);
+    state.page_height = std::clamp(height, 1, kMaxPageSide);
+    const std::int32_t old_unit = layout::read_i32(block, layout::kUnitLength);
+    if (layout::read_i32(block, layout::kPixelMode) == 0) {
+        // Normalized units: the unit is the shorter side, as for a new window.
+        write_page_words(state, block);
+        rescale(block, old_unit, layout::read_i32(block, layout::kUnitLength));
+    } else {
+        // World units are pixels: only the page grows, the scales stay.
+        layout::write_i32(block, layout::kPageWidth, state.page_width);
+        layout::write_i32(block, layout::kPageHeight, state.page_height);
+    }
+    update_origin(block);
+    if (s.trace.enabled()) {
+        TraceLine line;
+        line.add_word("event", "resize");
+        line.add("win", window);
+        line.add("w", state.page_width);
+        line.add("h", state.page_height);
+        line.add("unit", layout::read_i32(block, layout::kUnitLength));
+        line.add("x0", layout::read_i32(block, layout::kOriginX));
+        line.add("y0", layout::read_i32(block, layout::kOriginY));
+        s.trace.write(line);
+    }
+    return true;
+}
+
+bool Core::window_closed_by_user(int window) {
+    State& s = *state_;
+    const bool tell = s.connected && s.windows.find(window) != nullptr;
+    if (tell) s.end_requested = true;
+    if (s.trace.enabled()) {
+        TraceLine line;
+        line.add_word("event", "close");
+        line.add("win", window);
+        line.add("ends", tell ? 1 : 0);
+        s.trace.write(line);
+    }
+    return tell;
+}
+
+bool Core::client_connected() const {
+    return state_->connected;
+}
+
+}  // namespace luwnd
