@@ -1,0 +1,37 @@
+// One graphics window of a program, drawn through the public interface: the client runs
+// against an in-process window process (the fake platform), and the window's picture
+// follows it command by command the way the real host keeps it.
+#pragma once
+
+#include <string>
+
+#include "client/platform/fake/fake_platform.h"
+#include "server/render/picture.h"
+#include "server/render/window_pictures.h"
+
+namespace lumora::gallery {
+
+class GalleryWindow {
+  public:
+    static constexpr int kWidth = 320, kHeight = 240;
+
+    // Connects a fresh client to a fresh window process and opens one window.
+    GalleryWindow();
+    ~GalleryWindow();
+    GalleryWindow(const GalleryWindow&) = delete;
+    GalleryWindow& operator=(const GalleryWindow&) = delete;
+
+    // The window's number; 0 when the client could not open it.
+    int number() const { return window_; }
+    // What the client reported on its error stream.
+    std::string errors() const;
+    // The window's picture after every command so far; an empty one when it is not open.
+    luwnd::render::Picture picture();
+
+  private:
+    platform::FakePlatformScope scope_;
+    luwnd::render::WindowPictures pictures_;
+    int window_ = 0;
+};
+
+}  // namespace lumora::gallery
