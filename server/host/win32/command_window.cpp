@@ -42,7 +42,7 @@ LRESULT CommandWindow::copy_data(const COPYDATASTRUCT* record) {
         core->handle(tag, static_cast<const std::uint8_t*>(record->lpData), record->cbData);
     if (on_command) on_command();
     // The pictures are written once the loop has ended, before the process exits.
-    if (core->quit_requested()) PostQuitMessage(0);
+    if (finished ? finished() : core->quit_requested()) PostQuitMessage(0);
     return static_cast<LRESULT>(result);
 }
 

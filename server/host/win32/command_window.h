@@ -28,6 +28,8 @@ class CommandWindow {
     // Called after each command the core handled, before the answer goes back, and
     // before the message loop is told to end after a quit.
     std::function<void()> on_command;
+    // Whether the process is done after a command; when not set, once the client quit.
+    std::function<bool()> finished;
 
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,14 +1,19 @@
 // luwnd.exe: publishes the process block as a file mapping and answers the client's
-// WM_COPYDATA commands in a message-only window until the client quits. Every window is
-// drawn with GDI and written to a picture file when it closes or the process ends.
+// WM_COPYDATA commands in a message-only window. With a desktop every window is shown on
+// the screen and stays after the client quit until the user closes it; headless every
+// window is drawn with GDI and written to a picture file when it closes or the process
+// ends, which it does once its client quit.
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "command_window.h"
+#include "display_choice.h"
+#include "dpi_awareness.h"
 #include "file_mapping_host.h"
 #include "picture_output.h"
+#include "screen_windows.h"
 #include "server/core/core.h"
 #include "server/render/window_pictures.h"
 
@@ -22,28 +27,49 @@ std::string environment(const char* name) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+    const bool shown = luwnd::win32::screen_available();
+    luwnd::CoreConfig config;
+    // Before any window exists: the process then sees the screen's real pixels.
+    if (shown) config.screen_dpi = luwnd::win32::become_dpi_aware();
+
     luwnd::win32::CommandWindow window;
     if (!window.create(instance)) return 1;
-
-    luwnd::CoreConfig config;
     config.window_handle = window.published_handle();
     config.connection_id = static_cast<int>(GetCurrentProcessId() & 0x7FFFFFFF);
     if (config.connection_id == 0) config.connection_id = 1;
     config.trace_path = environment("LUMORA_TRACE");
     config.options = command_line == nullptr ? std::string() : std::string(command_line);
-    // There are no on-screen windows yet: the process ends once its client quit.
-    config.ends_after_quit = true;
+    // Headless, nothing stays to be seen: the process ends once its client quit.
+    config.ends_after_quit = !shown;
 
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);
     if (core.publish() == 0) return 1;
     luwnd::render::WindowPictures pictures;
-    luwnd::win32::PictureOutput output(core, pictures,
-                                       luwnd::render::output_target_from_environment(), true);
-    window.on_command = [&] {
+    const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
+    luwnd::win32::PictureOutput output(core, pictures, target, !shown);
+    luwnd::win32::ScreenWindows screen(core, pictures, target.directory);
+    if (shown) screen.create(instance);
+
+    auto sync = [&] {
         pictures.after_command(core);
         output.after_command();
+        if (shown) screen.update();
     };
+    // Shown, the process stays while a window is on the screen, a client is connected
+    // or a window is offered for joining.
+    auto finished = [&] {
+        return core.quit_requested() && !core.client_connected() && !core.offers_join() &&
+               !screen.any_shown();
+    };
+    window.on_command = sync;
+    if (shown) {
+        window.finished = finished;
+        screen.on_resized = sync;
+        screen.on_closed = [&] {
+            if (finished()) PostQuitMessage(0);
+        };
+    }
     window.attach(&core);
     luwnd::win32::run_message_loop();
     window.attach(nullptr);

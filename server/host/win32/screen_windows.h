@@ -1,0 +1,87 @@
+// The graphics windows on the desktop: one top-level window per open window, titled from
+// its open command (the bytes in the ANSI code page, as the program sent them), showing
+// its page, which is drawn into an image as commands arrive and copied to the screen when
+// the window paints. Resizing a window resizes its page; a window the program closes goes
+// away; one the user closes tells the core, which ends the drawing program, and stays
+// closed. Each window's File menu and Ctrl+S save its picture without asking anything:
+// see save_path.h for the names.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "server/core/core.h"
+#include "server/render/gdi/page_image.h"
+#include "server/render/window_pictures.h"
+
+namespace luwnd::win32 {
+
+// The commands of each window's File menu.
+enum MenuCommand : WORD {
+    kSavePng = 101,  // also Ctrl+S
+    kSaveEmf = 102,
+    kCloseWindow = 103,
+};
+
+class ScreenWindows {
+  public:
+    // Saves go to the directory.
+    ScreenWindows(Core& core, const render::WindowPictures& pictures, std::string save_directory);
+    ~ScreenWindows();
+    ScreenWindows(const ScreenWindows&) = delete;
+    ScreenWindows& operator=(const ScreenWindows&) = delete;
+
+    // Registers the window class; false on failure.
+    bool create(HINSTANCE instance);
+    // Brings the windows in line with the pictures of the open windows: after each
+    // command and after on_resized.
+    void update();
+    // True while any window is still on the screen.
+    bool any_shown() const { return !views_.empty(); }
+
+    // After the user resized a window and the core changed its page: the pictures are to
+    // be synchronised and update() called.
+    std::function<void()> on_resized;
+    // After the user closed a window and it is gone.
+    std::function<void()> on_closed;
+
+  private:
+    struct View {
+        HWND window = nullptr;
+        std::unique_ptr<render::PageImage> image;
+        std::size_t drawn = 0;
+        std::int32_t width = 0, height = 0;
+        std::uint32_t background = 0;
+        std::string title;
+    };
+    struct Creation {
+        ScreenWindows* self;
+        int window;
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam);
+    void open_view(int n, const render::Picture& picture, const std::string& title);
+    void draw_new_items(View& view, const render::Picture& picture);
+    void paint(View& view);
+    void resized(int n, int width, int height);
+    void closed_by_user(int n);
+    void save(int n, MenuCommand format);
+    std::string title_of(int n) const;
+
+    Core& core_;
+    const render::WindowPictures& pictures_;
+    std::string save_directory_;
+    HINSTANCE instance_ = nullptr;
+    std::map<int, View> views_;
+    std::set<int> dismissed_;  // windows the user closed, or that could not be made
+};
+
+}  // namespace luwnd::win32
