@@ -23,7 +23,9 @@ DashStyle dash_of(std::int32_t style) {
 // The box an inside-frame pen outlines so that its whole width stays inside.
 Box frame_box(Box box, const PenState& state, const Pen& pen) {
     if (state.style != kStyleInsideFrame || pen.width <= 1) return box;
-    double inset = std::floor((pen.width - 1) / 2.0);
+    // The stroke is centred on the inset line: half the width keeps it inside for odd
+    // and even widths alike.
+    double inset = std::floor(pen.width / 2.0);
     inset = std::min({inset, (box.right - box.left) / 2, (box.bottom - box.top) / 2});
     return {box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
 }

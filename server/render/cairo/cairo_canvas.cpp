@@ -44,9 +44,17 @@ std::vector<double> dashes_of(const Pen& pen) {
 void setup_pen(cairo_t* cr, const Pen& pen) {
     cairo_set_line_width(cr, pen.width);
     std::vector<double> dashes = dashes_of(pen);
+    // A one-pixel path runs through pixel centres: square caps make every dash cover whole
+    // pixels (a dash of n pixels is n - 1 long between its caps), where butt caps would
+    // cover half pixels at each end and blur dots to grey.
+    const bool thin = pen.width == 1;
+    // (Cairo leaves out dashes of length 0 within a dash pattern: a dot keeps a trace.)
+    for (std::size_t i = 0; thin && i < dashes.size(); ++i)
+        dashes[i] = i % 2 == 0 ? std::max(dashes[i] - 1, 1e-3) : dashes[i] + 1;
     cairo_set_dash(cr, dashes.data(), static_cast<int>(dashes.size()), 0);
     bool round = pen.width > 1 && pen.dash == DashStyle::kSolid;
-    cairo_set_line_cap(cr, round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_line_cap_t cap = round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT;
+    cairo_set_line_cap(cr, thin ? CAIRO_LINE_CAP_SQUARE : cap);
     cairo_set_line_join(cr, round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
 }
 

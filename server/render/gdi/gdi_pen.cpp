@@ -35,7 +35,9 @@ HPEN create_pen(const Pen& pen) {
         return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width,
                             &brush, 0, nullptr);
     }
-    DWORD kind = width == 1 ? PS_COSMETIC : PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER;
+    // Geometric even at width 1: cosmetic user styles count in the device's style units,
+    // which are not pixels everywhere, and the dashes must match the other canvases.
+    DWORD kind = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER;
     return ExtCreatePen(kind | PS_USERSTYLE, width, &brush, static_cast<DWORD>(dashes.size()),
                         dashes.data());
 }
