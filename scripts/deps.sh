@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs when any of them is missing.
-# Usage: scripts/deps.sh native|windows|all
+# Usage: scripts/deps.sh native|windows|fuzz|all
 set -euo pipefail
 
 native=(cmake make g++ gfortran pkg-config libgtest-dev googletest libbenchmark-dev
@@ -8,12 +8,15 @@ native=(cmake make g++ gfortran pkg-config libgtest-dev googletest libbenchmark-
         doxygen)
 windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
          gfortran-mingw-w64-x86-64-posix wine wine64)
+# clang with libFuzzer and the sanitizer runtimes, for scripts/fuzz.sh.
+fuzz=(clang clang-14 libclang-rt-14-dev)
 
 case "${1:-all}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${native[@]}" "${windows[@]}") ;;
-  all) wanted=("${native[@]}" "${windows[@]}") ;;
-  *) echo "usage: $0 native|windows|all" >&2; exit 2 ;;
+  fuzz) wanted=("${native[@]}" "${fuzz[@]}") ;;
+  all) wanted=("${native[@]}" "${windows[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 native|windows|fuzz|all" >&2; exit 2 ;;
 esac
 
 missing=()

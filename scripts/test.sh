@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: natively, the Windows build under Wine, and the native
-# programs once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds and runs every test: natively, the Windows build under Wine, the native programs
+# once more under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run
+# of the window process's command decoder (LUMORA_FUZZ_SECONDS per target, default 45).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all
@@ -25,4 +26,6 @@ quiet cmake --build --preset sanitize -j"$jobs" --target \
   fourier_integration_tests channel_integration_tests fourier luwnd channel_client
 echo "== sanitize: test"
 ctest --preset sanitize -j"$jobs" -R "^($checked)\$" </dev/null || status=1
+
+bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-45}" || status=1
 exit $status

@@ -1,0 +1,275 @@
+// Writes the seed corpus of the luwnd fuzz targets: real client sessions, one file each.
+// Usage: luwnd_fuzz_seeds <directory>...   (every directory gets the same seeds)
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "seed_writer.h"
+
+namespace {
+
+using luwnd::fuzz::SeedWriter;
+namespace layout = lumora::layout;
+
+constexpr std::int32_t kRed = 0x02000000 | 0xFF;
+constexpr std::int32_t kBlue = 0x02000000 | 0xFF << 16;
+constexpr std::int32_t kAllPenBits = layout::kChangedPenStyle | layout::kChangedPenWidth |
+                                     layout::kChangedPenColour | layout::kChangedPenMix;
+constexpr std::int32_t kAllMarkerBits = layout::kChangedMarkerType | layout::kChangedMarkerSize |
+                                        layout::kChangedMarkerAttr1 | layout::kChangedMarkerAttr2 |
+                                        layout::kChangedMarkerAttr3;
+
+// A small page keeps the seeds fast: the mailbox sets the size of new windows first.
+SeedWriter small_page(std::uint8_t flags = 0, int width = 200, int height = 150) {
+    SeedWriter w(flags);
+    w.poke(0, 0, "-3;3;" + std::to_string(width) + ";" + std::to_string(height) + ";" + '\0');
+    w.send_raw({'E', ' ', ' ', 0});
+    return w;
+}
+
+SeedWriter handshake() {
+    SeedWriter w;
+    w.send_text("K,4711,/home/user;demo;Lumora demo").quit();
+    return w;
+}
+
+SeedWriter lines() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.slot('A', 1, 11, 10, 10).slot('A', 1, 20, 190, 10).slot('A', 1, 20, 190, 140);
+    w.slot('A', 1, 20, 10, 140).slot('A', 1, 20, 10, 10).slot('A', 1, 2);
+    return w.quit();
+}
+
+SeedWriter figures() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    for (int code = 21; code <= 27; ++code) {
+        w.words(1, layout::kResult1, {10 + code, 20, 120, 90 + code});
+        if (code >= 25) w.text_words(1, {0, 0, 200, 150});
+        w.slot('A', 1, code, code == 22 ? 3 : 12, 8);
+    }
+    return w.paint().quit();
+}
+
+SeedWriter attributes() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.words(1, layout::kChanged, {kAllPenBits});
+    w.words(1, layout::kPenStyle, {1, 3, kRed, 7});
+    w.slot('A', 1, 6);
+    w.slot('A', 1, 5, kBlue, 4).slot('B', 1, 9, 4);
+    w.words(1, layout::kResult1, {65536, 0, 0, 65536});
+    w.slot('A', 1, 7, 5, 5).slot('B', 1, 30);
+    w.words(1, layout::kResult1, {20, 20, 150, 120});
+    w.slot('A', 1, 8, 1);
+    w.slot('A', 1, 11, 0, 0).slot('A', 1, 20, 200, 150);
+    w.words(1, layout::kChanged, {kAllPenBits | kAllMarkerBits});
+    w.words(1, layout::kMarkerType, {3, 9, 1, 2, 0});
+    w.slot('A', 1, 6).slot('A', 1, 17, 50, 50);
+    return w.quit();
+}
+
+SeedWriter texts() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.words(1, layout::kFontAngle, {450, 14, 4, 1 | 4, kRed});
+    w.text(1, "DejaVu Sans").slot('A', 1, 9, 5);
+    w.text(1, "Hello, world").slot('A', 1, 15, 20, 40).slot('B', 1, 17);
+    w.words(1, layout::kFont2Angle, {900, 0, 20, 7, 0, kBlue});
+    w.text(1, "Symbol").slot('A', 1, 10, 3);
+    w.text(1, "a").slot('A', 1, 16, 60, 60).slot('B', 1, 18, 97);
+    w.text(1,
+           "\x82\xa0 Gr\xfc\xdf"
+           "e")
+        .slot('A', 1, 15, 32767, 32767);
+    return w.quit();
+}
+
+SeedWriter polyline_chunks() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.slot('N', 1, 30, 300);
+    std::vector<std::int32_t> first, second;
+    for (int i = 0; i < 512; ++i) first.push_back(i % 2 == 0 ? i / 3 : (i * 7) % 150);
+    for (int i = 0; i < 88; ++i) second.push_back(i);
+    w.text_words(1, first).slot('B', 1, 36, 0, 2048);
+    w.text_words(1, second).slot('B', 1, 36, 2048, 352);
+    return w.slot('B', 1, 37).paint().quit();
+}
+
+SeedWriter polygon_and_bezier() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.words(1, layout::kFillRule, {2});
+    w.slot('N', 1, 28, 5).text_words(1, {10, 10, 100, 20, 60, 140, 20, 90, 150, 80});
+    w.slot('B', 1, 36, 0, 40).slot('B', 1, 37);
+    w.slot('N', 1, 29, 4).text_words(1, {10, 140, 60, 0, 120, 150, 190, 10});
+    w.slot('B', 1, 36, 0, 32).slot('B', 1, 37);
+    w.slot('N', 1, 30, 3).slot('B', 1, 36, 0, 8).slot('B', 1, 38).slot('B', 1, 37);
+    return w.quit();
+}
+
+SeedWriter plots() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    const std::int32_t modes[] = {0, -1, -5, 3};
+    for (std::int32_t mode : modes) {
+        w.words(1, layout::kResult1, {10, 190, 6, 75});
+        w.slot('N', 1, 32, mode == -1 ? -5 : 5, mode);  // negative: the values run along y
+        w.text_words(1, {20, 140, 60, 100, 10}).slot('B', 1, 36, 0, 20).slot('B', 1, 37);
+    }
+    return w.paint().quit();
+}
+
+SeedWriter further() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.slot('A', 1, 11, 0, 0).slot('A', 1, 20, 9, 9).slot('B', 1, 4);
+    w.words(1, layout::kResult2, {20, 25}).slot('A', 1, 14);
+    w.words(1, layout::kResult1, {kRed}).slot('A', 1, 18).slot('A', 1, 17, 30, 30);
+    w.slot('B', 1, 28).slot('B', 1, 27);
+    w.words(1, layout::kResult1, {kBlue}).slot('A', 1, 19, 5, 6).slot('F', 1, 5, 6);
+    w.text(1, "Spectrum").slot('B', 1, 12);
+    for (int kind : {128, 64, 32}) w.slot('B', 1, 1, kind);
+    for (int a = 1; a <= 5; ++a) w.slot('B', 1, 15, a);
+    w.slot('B', 1, 23, kBlue, 0).slot('B', 1, 26, 1).slot('B', 1, 5, 10, 10);
+    w.slot('B', 1, 6, 0).slot('B', 1, 29, 1).slot('B', 1, 34, 2);
+    w.words(1, layout::kResult3, {3, 5}).slot('B', 1, 32, 1).slot('B', 1, 33, 1);
+    for (int code = 1; code <= 4; ++code)
+        w.send_raw({'P', ' ', static_cast<std::uint8_t>(code + 32), 0});
+    w.slot('G', 1, 7).slot('G', 1, 20).slot('B', 1, 16, 3);
+    w.slot('B', 1, 10, 2, 1).slot('B', 1, 10, 2, -1).slot('E', 1, 14).slot('E', 1, 10);
+    return w.quit();
+}
+
+SeedWriter views() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.slot('B', 1, 24, 1);
+    w.floats(1, layout::kXScale, {100.0f, 50.0f, -1.0f, -1.0f, 1.0f, 2.0f, 0.1f, 0.1f, 1.2f, 0.9f});
+    w.slot('B', 1, 41).slot('B', 1, 19).slot('B', 1, 31);
+    w.slot('A', 1, 11, 5, 5).slot('A', 1, 20, 100, 100);
+    w.slot('B', 1, 25, 1).slot('B', 1, 25, 7).slot('E', 1, 1);
+    return w.quit();
+}
+
+SeedWriter dialogs() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.text(1, "Saved.").slot('B', 1, 2);
+    for (int i = 0; i < 3; ++i) w.text(1, "Continue?").slot('B', 1, 3);
+    w.text(1, "*.lmd").slot('B', 1, 13).slot('B', 1, 13);
+    w.text(1, "Your name?").slot('B', 1, 14).slot('B', 1, 14);
+    return w.quit();
+}
+
+SeedWriter data_file() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    w.file(
+        "LMD 1\r\n# a square\nline 0 0 100 100\nbox 10 10 50 50\n\ntext 20 30 Hello "
+        "there\nbogus 1\nline 1 2 3\n");
+    w.slot('B', 1, 11, 0).slot('B', 1, 11, 1).slot('B', 1, 11, 2);
+    return w.paint().quit();
+}
+
+SeedWriter windows() {
+    SeedWriter w = small_page(luwnd::fuzz::kFlagJoinable);
+    w.connect_and_open(1, "first");
+    w.send_text("I,0,50,60,255,16711680,3,second").send_text("I,5,0,0,-1,-1,-1,fifth");
+    w.slot('A', 2, 11, 1, 1).slot('A', 2, 20, 50, 50);
+    w.send_raw({'J', '"', 0}).slot('B', 1, 22).slot('A', 5, 2);
+    w.quit(0).gone();
+    w.send_text("K,4711,/tmp;other;joined").slot('A', 1, 2).quit(1);
+    return w;
+}
+
+SeedWriter mailbox_and_probes() {
+    SeedWriter w;
+    w.send_text("K,4711,x;y;z");
+    w.send_raw({'O', ',', '0', 0, 0x00, 0x09, 0x00, 0x00});
+    w.send_raw({'O', ',', '1', 0, 0xDB, 0x0F, 0x49, 0xC0});
+    w.send_raw({'O', ',', '2', 0, 0x18, 0x2D, 0x44, 0x54, 0xFB, 0x21, 0x09, 0xC0});
+    w.send_raw({'O', ',', '3', 0, 0xE2, 0xE9, 0x1D, 0x41});
+    for (const char* request : {"1;0;0;0;", "-4;3;30;40;", "-10;1;144;0;", "2;0;0;0;"}) {
+        w.poke(0, 0, std::string(request) + '\0').send_raw({'E', ' ', ' ', 0});
+    }
+    w.send_text("I,0,0,0,-1,-1,-1,");
+    w.slot('O', 1, 1).slot('O', 1, 2).slot('E', 1, 3);
+    return w.quit();
+}
+
+SeedWriter garbage() {
+    SeedWriter w(luwnd::fuzz::kFlagTrace | luwnd::fuzz::kFlagEndsAfterQuit);
+    w.tagged(2, "K,4711,x;y;z").send_text("K,4711").send_text("K,99,a;b;c");
+    w.send_raw({'I', 'x', 'y', 'z'}).send_text("I,99999999999,0,0,0,0,0,t");
+    w.send_text("Z,1,2,\"quoted\\text\"\x01\x7f");
+    w.slot('A', 70, 20, 1, 1).slot('B', 0, 37);
+    w.send_text("L,2,").gone();
+    return w;
+}
+
+SeedWriter options() {
+    SeedWriter w(luwnd::fuzz::kFlagSmallLists, "/t /B /s120,90 /m3 /z2 /a2");
+    w.connect_and_open();
+    for (int i = 0; i < 70; ++i) w.slot('A', 1, 20, (i * 37) % 120, (i * 53) % 90);
+    w.slot('B', 1, 26, 10).slot('E', 1, 14);
+    return w.quit();
+}
+
+// A page of the largest size the mailbox allows (painted within the harness's cap).
+SeedWriter big_page() {
+    SeedWriter w = small_page(0, 16384, 16384);
+    w.connect_and_open();
+    w.words(1, layout::kResult2, {1, 1}).slot('A', 1, 14);
+    w.slot('A', 1, 11, 0, 0).slot('A', 1, 20, 16383, 16383);
+    return w.quit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <directory>...\n", argv[0]);
+        return 2;
+    }
+    const std::vector<std::pair<const char*, std::function<SeedWriter()>>> seeds = {
+        {"handshake", handshake},
+        {"lines", lines},
+        {"figures", figures},
+        {"attributes", attributes},
+        {"texts", texts},
+        {"polyline-chunks", polyline_chunks},
+        {"polygon-bezier", polygon_and_bezier},
+        {"plots", plots},
+        {"further", further},
+        {"views", views},
+        {"dialogs", dialogs},
+        {"data-file", data_file},
+        {"windows", windows},
+        {"mailbox-probes", mailbox_and_probes},
+        {"garbage", garbage},
+        {"options", options},
+        {"big-page", big_page},
+    };
+    for (int i = 1; i < argc; ++i) {
+        std::filesystem::create_directories(argv[i]);
+        for (const auto& [name, make] : seeds) {
+            std::vector<std::uint8_t> data = make().data();
+            std::ofstream out(std::filesystem::path(argv[i]) / (std::string("seed-") + name),
+                              std::ios::binary);
+            out.write(reinterpret_cast<const char*>(data.data()),
+                      static_cast<std::streamsize>(data.size()));
+            if (!out) {
+                std::fprintf(stderr, "cannot write %s\n", name);
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
