@@ -50,8 +50,13 @@ bool ProcessMetrics::set(int code, int mask, std::int32_t first, std::int32_t se
         default:
             return false;
     }
+    const std::int32_t old_first = *a, old_second = *b;
     if ((mask & 1) != 0) set_bounded(*a, first, low, high);
     if ((mask & 2) != 0) set_bounded(*b, second, low, high);
+    if (code == -3 && std::int64_t{width_} * height_ > kMaxPageArea) {
+        *a = old_first;
+        *b = old_second;
+    }
     return true;
 }
 

@@ -14,10 +14,14 @@ namespace luwnd {
 
 class ProcessMetrics {
   public:
+    // Pixels of a page at most: its picture (4 bytes a pixel) stays within 256 MiB.
+    static constexpr std::int64_t kMaxPageArea = std::int64_t{8192} * 8192;
+
     // The pair of code 1..14; false for a code without a value.
     bool get(int code, std::int32_t& first, std::int32_t& second) const;
     // Sets the pair of metric -code; bit 1 of mask gives first, bit 2 second. Values out of
     // range are ignored. False for a code that cannot be set.
+    // A page size whose area is beyond kMaxPageArea is refused as a whole.
     bool set(int code, int mask, std::int32_t first, std::int32_t second);
 
     int page_width() const { return width_; }

@@ -32,7 +32,8 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     WindowState& state = found->state;
     std::uint8_t* block = found->block;
     state.page_width = std::clamp(width, 1, kMaxPageSide);
-    state.page_height = std::clamp(height, 1, kMaxPageSide);
+    const auto tallest = static_cast<std::int32_t>(ProcessMetrics::kMaxPageArea / state.page_width);
+    state.page_height = std::clamp(height, 1, std::min(kMaxPageSide, tallest));
     const std::int32_t old_unit = layout::read_i32(block, layout::kUnitLength);
     if (layout::read_i32(block, layout::kPixelMode) == 0) {
         // Normalized units: the unit is the shorter side, as for a new window.

@@ -24,6 +24,11 @@ TEST_F(MailboxTest, SettingTheWindowSizeChangesNewWindows) {
     EXPECT_EQ(process_text(), "3;800;600;");
     EXPECT_EQ(ask("-3;2;0;-5;"), 1);  // only the second value given, and out of range
     EXPECT_EQ(process_text(), "3;800;600;");
+    EXPECT_EQ(ask("-3;3;16384;16384;"), 1);  // a 1 GiB picture: refused as a whole
+    EXPECT_EQ(process_text(), "3;800;600;");
+    EXPECT_EQ(ask("-3;3;16384;4096;"), 1);
+    EXPECT_EQ(process_text(), "3;16384;4096;");
+    EXPECT_EQ(ask("-3;3;800;600;"), 1);
     ASSERT_EQ(open(), 1);
     EXPECT_EQ(layout::read_i32(window_block(1), layout::kPageWidth), 800);
     EXPECT_EQ(layout::read_i32(window_block(1), layout::kUnitLength), 600);

@@ -63,6 +63,10 @@ TEST_F(ScreenEventsTest, ResizingInPixelUnitsKeepsTheScalesAndBoundsTheSize) {
     EXPECT_EQ(word(1, layout::kUnitLength), 480);
     EXPECT_FLOAT_EQ(real(1, layout::kXScale), 1.0f);
     EXPECT_EQ(word(1, layout::kOriginY), 16384);
+    // The picture of the page must stay a sensible size: the area is bounded too.
+    EXPECT_TRUE(core_->resize_window(1, 16384, 16384));
+    EXPECT_EQ(word(1, layout::kPageWidth), 16384);
+    EXPECT_EQ(word(1, layout::kPageHeight), 4096);
     EXPECT_FALSE(core_->resize_window(2, 100, 100));
 }
 
