@@ -83,6 +83,16 @@ void ClientSession::step(const Painter& painter) {
             data_file_.assign(bytes.begin(), bytes.end());
             break;
         }
+        case Op::kResize: {
+            int w = input_.u8() % kWindowSlots;
+            std::int32_t width = input_.i32();
+            core_->resize_window(w, width, input_.i32());
+            pictures_.after_command(*core_);
+            break;
+        }
+        case Op::kClose:
+            core_->window_closed_by_user(input_.u8() % kWindowSlots);
+            break;
     }
 }
 

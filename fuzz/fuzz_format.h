@@ -5,7 +5,7 @@
 //               4 display lists hold only 64 items, 8 every command is traced (to
 //               /dev/null)
 //   byte 1      n: the length of the command-line options (n % 32), then n bytes of them
-//   then operations until the input ends; an operation is one byte (its value % 9 picks
+//   then operations until the input ends; an operation is one byte (its value % 11 picks
 //   it) and its operands. Numbers are little-endian; an operand cut off by the end of the
 //   input reads as zeros or as fewer bytes.
 //
@@ -24,6 +24,8 @@
 //   7 paint    -                            paints every window's picture now (the target
 //                                           also paints them all when the input ends)
 //   8 file     len:u16, bytes               the harness's data file gets len % 8192 bytes
+//   9 resize   w:u8, width:i32, height:i32  the user resized window w % 64 on screen
+//   10 close   w:u8                         the user closed window w % 64 on screen
 //
 // The connection id published in the header line is kConnectionId ("K,4711,..."). A data
 // file command ('B' 11) always reads the harness's own data file: the harness writes that
@@ -45,8 +47,10 @@ enum class Op : std::uint8_t {
     kGone = 6,
     kPaint = 7,
     kFile = 8,
+    kResize = 9,
+    kClose = 10,
 };
-inline constexpr std::uint8_t kOpCount = 9;
+inline constexpr std::uint8_t kOpCount = 11;
 
 inline constexpr std::uint8_t kFlagJoinable = 1;
 inline constexpr std::uint8_t kFlagEndsAfterQuit = 2;
