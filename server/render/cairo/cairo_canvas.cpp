@@ -1,5 +1,6 @@
 #include "cairo_canvas.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -57,6 +58,9 @@ void setup_pen(cairo_t* cr, const Pen& pen) {
     cairo_set_line_cap(cr, thin ? CAIRO_LINE_CAP_SQUARE : cap);
     cairo_set_line_join(cr, round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
 }
+
+// Points of one stroke of a long solid polyline.
+constexpr std::size_t kPolylinePiece = 256;
 
 // Strokes of odd width run through pixel centres, so that they cover whole pixels.
 double stroke_offset(const Pen& pen) {
@@ -176,7 +180,16 @@ void CairoCanvas::line(Point from, Point to, const Pen& pen) {
 
 void CairoCanvas::polyline(std::span<const Point> points, const Pen& pen) {
     double o = stroke_offset(pen);
-    stroke_path([&](cairo_t* cr) { points_path(cr, points, o, false); }, pen);
+    // Cairo's stroker slows down far more than linearly with the length of one path (a
+    // million points took seconds): long solid lines go in pieces that share their end
+    // points. Dashes would restart in each piece and a raster mix would apply twice at
+    // the shared points, so those stay one path.
+    const bool plain = pen.dash == DashStyle::kSolid && effective_mix(pen.mix) == kMixCopyPen;
+    const std::size_t piece = plain ? kPolylinePiece : std::max<std::size_t>(points.size(), 1);
+    for (std::size_t first = 0; first == 0 || first + 1 < points.size(); first += piece) {
+        auto part = points.subspan(first, std::min(piece + 1, points.size() - first));
+        stroke_path([&](cairo_t* cr) { points_path(cr, part, o, false); }, pen);
+    }
 }
 
 void CairoCanvas::bezier(std::span<const Point> points, const Pen& pen) {

@@ -107,6 +107,28 @@ TEST_F(CairoCanvasTest, DashedLinesLeaveGaps) {
     EXPECT_LT(dark_count, 160);
 }
 
+// Long solid polylines are stroked in pieces: no segment may go missing where pieces
+// meet. Each segment of this sawtooth is the only line near its own pixel.
+TEST_F(CairoCanvasTest, ALongPolylineKeepsEverySegmentWherePiecesMeet) {
+    constexpr int kPoints = 1001, kWidth = 3040;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, 120);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    std::vector<Point> sawtooth;
+    for (int i = 0; i < kPoints; ++i)
+        sawtooth.push_back({20.25 + 3 * i, i % 2 == 0 ? 20.0 : 100.0});
+    CairoCanvas canvas(surface, kWidth, 120, true);
+    canvas.polyline(sawtooth, Pen{});
+    cairo_surface_flush(surface);
+    image_ = surface;
+    int missing = 0;
+    for (int i = 0; i + 1 < kPoints; ++i) missing += dark(pixel(22 + 3 * i, 60)) ? 0 : 1;
+    EXPECT_EQ(missing, 0);
+    EXPECT_FALSE(dark(pixel(23, 60)));  // and the lines stay apart
+}
+
 TEST_F(CairoCanvasTest, XorDrawnTwiceRestoresThePage) {
     add(item(ItemKind::kBox22, {0, 0, 100, 120}, kBlack), kBlack);
     DrawItem xored = item(ItemKind::kBox22, {50, 50, 150, 70}, kBlack);
