@@ -4,7 +4,7 @@
 #include "picture_io.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
-#include "tests/integration/render_win32/png_reader.h"
+#include "tests/integration/support/png_reader.h"
 
 namespace lumora::gallery {
 

@@ -11,7 +11,7 @@
 
 #include "../support/child_process.h"
 #include "client/channel/block_layout.h"
-#include "png_reader.h"
+#include "../support/png_reader.h"
 
 namespace lumora::test {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "../support/child_process.h"
 #include "client/channel/block_layout.h"
-#include "png_reader.h"
+#include "../support/png_reader.h"
 #include "raw_client.h"
 #include "screen_capture.h"
 #include "server/host/win32/screen_windows.h"

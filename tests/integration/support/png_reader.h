@@ -1,4 +1,4 @@
-// Reading a PNG file back through GDI+ for the picture checks.
+// Reading a PNG file back for the picture checks (GDI+ on Windows, Cairo elsewhere).
 #pragma once
 
 #include <cstdint>

@@ -1,16 +1,25 @@
-// The Fourier program under Wine: it starts luwnd.exe by itself, and the spectrum plot
+// The Fourier program drawing headless: it starts luwnd by itself, and the spectrum plot
 // comes out as a PNG with the axes, ticks and bars where the plot puts them.
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "../support/child_process.h"
-#include "png_reader.h"
+#include "../support/png_reader.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#define process_id() GetCurrentProcessId()
+#else
+#include <unistd.h>
+#define process_id() getpid()
+#endif
 
 namespace lumora::test {
 namespace {
@@ -34,17 +43,18 @@ PngImage wait_for_picture(const std::string& path) {
     for (int i = 0; i < 200; ++i) {
         PngImage image = read_png(path);
         if (image.loaded()) return image;
-        Sleep(50);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return {};
 }
 
 TEST(FourierPicture, EightSamplesPlotAxesTicksAndBars) {
     const std::string output = temp_path("fourier-pictures");
-    ASSERT_TRUE(CreateDirectoryA(output.c_str(), nullptr));
+    ASSERT_TRUE(std::filesystem::create_directory(output));
     const std::string in = temp_path("fourier-picture-in");
     std::ofstream(in) << "8\n1\n";
-    set_environment("LUMORA_NAMESPACE", ("fp" + std::to_string(GetCurrentProcessId())).c_str());
+    set_environment("LUMORA_NAMESPACE", ("fp" + std::to_string(process_id())).c_str());
+    set_environment("LUMORA_HEADLESS", "1");
     set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
     set_environment("LUMORA_OUTPUT", output.c_str());
     set_environment("LUMORA_TRACE", nullptr);
@@ -56,7 +66,7 @@ TEST(FourierPicture, EightSamplesPlotAxesTicksAndBars) {
     ASSERT_TRUE(child.start(options));
     ASSERT_EQ(child.wait(60000), 0);
 
-    const std::string path = output + "\\luwnd-1-1.png";
+    const std::string path = (std::filesystem::path(output) / "luwnd-1-1.png").string();
     PngImage image = wait_for_picture(path);
     ASSERT_TRUE(image.loaded()) << path;
     EXPECT_EQ(image.width, 640);
@@ -99,7 +109,8 @@ TEST(FourierPicture, EightSamplesPlotAxesTicksAndBars) {
     std::remove(path.c_str());
     std::remove(in.c_str());
     std::remove(options.stdout_file.c_str());
-    RemoveDirectoryA(output.c_str());
+    std::filesystem::remove(output);
+    set_environment("LUMORA_HEADLESS", nullptr);
 }
 
 }  // namespace
