@@ -90,6 +90,8 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
     std::vector<pollfd> fds;
     while (stop == 0 && !finished(core)) {
         if (on_idle) on_idle();
+        // The idle work may have closed the last window that kept the process.
+        if (finished(core)) break;
         fds.assign(1, pollfd{listener_, POLLIN, 0});
         for (int fd : clients_) fds.push_back(pollfd{fd, POLLIN, 0});
         std::size_t first_client = 1;

@@ -10,6 +10,7 @@
 #include "command_socket.h"
 #include "picture_output.h"
 #include "runtime_dir.h"
+#include "saved_pictures.h"
 #include "server/core/core.h"
 #include "server/render/window_pictures.h"
 #include "shm_block_host.h"
@@ -53,6 +54,26 @@ void report_ready() {
     close(static_cast<int>(fd));
 }
 
+// What the user does to the windows on screen goes to the core, and saves to files.
+void connect_window_events(luwnd::posix::X11Windows& screen, luwnd::Core& core,
+                           const luwnd::render::WindowPictures& pictures,
+                           luwnd::posix::SavedPictures& saved) {
+    screen.events.resized = [&core](int n, std::int32_t width, std::int32_t height) {
+        core.resize_window(n, width, height);
+    };
+    screen.events.closed = [&core](int n) { core.window_closed_by_user(n); };
+    screen.events.save = [&pictures, &saved](int n, luwnd::render::PictureFormat format) {
+        auto it = pictures.open().find(n);
+        if (it == pictures.open().end()) return;
+        std::string error;
+        std::string path = saved.save(it->second, n, format, error);
+        if (path.empty())
+            std::fprintf(stderr, "luwnd: cannot save window %d: %s\n", n, error.c_str());
+        else
+            std::fprintf(stderr, "luwnd: saved %s\n", path.c_str());
+    };
+}
+
 std::string joined_arguments(int argc, char** argv) {
     std::string options;
     for (int i = 1; i < argc; ++i) {
@@ -88,6 +109,7 @@ int main(int argc, char** argv) {
         headless != nullptr && headless[0] != '\0' && std::string(headless) != "0";
     bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
+    if (shown) config.screen_dpi = screen.dpi();
 
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);
@@ -103,17 +125,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }
-    socket.on_command = [&] {
+    auto sync = [&] {
         pictures.after_command(core);
         output.after_command();
         if (shown) screen.update(pictures.open());
     };
+    socket.on_command = sync;
     socket.exit_when_abandoned = !shown;
     // Windows offered for joining keep the process, shown or not.
     socket.keep_serving = [&] { return core.offers_join() || (shown && screen.any_shown()); };
+    luwnd::posix::SavedPictures saved(luwnd::render::output_target_from_environment().directory,
+                                      getpid());
     if (shown) {
+        connect_window_events(screen, core, pictures, saved);
         socket.extra_fd = screen.fd();
-        socket.on_idle = [&] { screen.handle_events(); };
+        // Events are handled between commands, so the core never sees two at once; a
+        // resized window is drawn again at its new page size right away.
+        socket.on_idle = [&] {
+            if (screen.handle_events()) sync();
+            screen.show();
+        };
     }
     report_ready();
     socket.serve(core, g_stop, wait_mask);

@@ -2,12 +2,14 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 #include <cairo-xlib.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
+#include "screen_dpi.h"
 #include "server/render/cairo/cairo_canvas.h"
 #include "server/render/cairo/picture_file.h"
 #include "server/render/painter.h"
@@ -44,6 +46,10 @@ int X11Windows::fd() const {
     return display_ == nullptr ? -1 : ConnectionNumber(display_);
 }
 
+std::int32_t X11Windows::dpi() const {
+    return screen_dpi(display_);
+}
+
 void X11Windows::update(const std::map<int, render::Picture>& pictures) {
     for (auto it = views_.begin(); it != views_.end();) {
         if (pictures.count(it->first) != 0) {
@@ -72,10 +78,12 @@ void X11Windows::create(int n, const render::Picture& picture) {
                                   static_cast<unsigned>(side(picture.width)),
                                   static_cast<unsigned>(side(picture.height)), 0,
                                   BlackPixel(display_, screen), WhitePixel(display_, screen));
-    XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask);
+    XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask | KeyPressMask);
     XSetWMProtocols(display_, view.id, &delete_window_, 1);
     view.screen = cairo_xlib_surface_create(display_, view.id, DefaultVisual(display_, screen),
                                             side(picture.width), side(picture.height));
+    view.window_width = side(picture.width);
+    view.window_height = side(picture.height);
     retitle(view, picture.title);
     XMapWindow(display_, view.id);
     views_.emplace(n, view);
@@ -148,8 +156,43 @@ X11Windows::View* X11Windows::find(::Window id, int* number) {
     return nullptr;
 }
 
-void X11Windows::handle_events() {
-    if (display_ == nullptr) return;
+void X11Windows::note_size(View& view, const XConfigureEvent& event) {
+    int width = std::max(event.width, 1), height = std::max(event.height, 1);
+    if (width == view.window_width && height == view.window_height) return;
+    cairo_xlib_surface_set_size(view.screen, width, height);
+    view.window_width = width;
+    view.window_height = height;
+    view.resized = true;
+    view.dirty = true;
+}
+
+void X11Windows::key_pressed(int n, XKeyEvent& event) {
+    if (!events.save) return;
+    switch (XLookupKeysym(&event, 0)) {
+        case XK_s:
+            events.save(n, render::PictureFormat::kPng);
+            break;
+        case XK_v:
+            events.save(n, render::PictureFormat::kSvg);
+            break;
+        case XK_p:
+            events.save(n, render::PictureFormat::kPdf);
+            break;
+        default:
+            break;
+    }
+}
+
+void X11Windows::close_by_user(int n) {
+    destroy(views_.at(n));
+    views_.erase(n);
+    dismissed_.insert(n);
+    if (events.closed) events.closed(n);
+}
+
+bool X11Windows::handle_events() {
+    if (display_ == nullptr) return false;
+    bool changed = false;
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
@@ -157,19 +200,22 @@ void X11Windows::handle_events() {
         View* view = find(event.xany.window, &n);
         if (view == nullptr) continue;
         if (event.type == Expose && event.xexpose.count == 0) view->dirty = true;
-        if (event.type == ConfigureNotify) {
-            cairo_xlib_surface_set_size(view->screen, std::max(event.xconfigure.width, 1),
-                                        std::max(event.xconfigure.height, 1));
-            view->dirty = true;
-        }
-        if (event.type == ClientMessage &&
+        if (event.type == ConfigureNotify) note_size(*view, event.xconfigure);
+        if (event.type == KeyPress) key_pressed(n, event.xkey);
+        if (event.type == ClientMessage && event.xclient.format == 32 &&
             static_cast<Atom>(event.xclient.data.l[0]) == delete_window_) {
-            destroy(*view);
-            views_.erase(n);
-            dismissed_.insert(n);
+            close_by_user(n);
+            changed = true;
         }
     }
-    show();
+    // A drag sends many sizes; the page follows the last one only.
+    for (auto& [n, view] : views_) {
+        if (!view.resized) continue;
+        view.resized = false;
+        changed = true;
+        if (events.resized) events.resized(n, view.window_width, view.window_height);
+    }
+    return changed;
 }
 
 }  // namespace luwnd::posix

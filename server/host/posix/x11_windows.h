@@ -1,7 +1,15 @@
 // The graphics windows on an X display: one X window per open window, titled from its
 // open command, showing its picture (drawn into an image as commands arrive and copied to
 // the screen when the process is idle, on expose and on resize). A window closed by the
-// program goes away; one the user closes stays closed while its window is open.
+// program goes away; one the user closes stays closed while its window is open (and the
+// core tells a program still drawing in it to end).
+//
+// What the user does in a window is handed to the host through WindowEvents:
+//   resizing it         resized(n, width, height) with the new drawing area, once the
+//                       events that arrived together are handled (only the last size counts)
+//   closing it          closed(n), after the X window went away
+//   the keys            Ctrl+S or S: save as PNG; V: save as SVG; P: save as PDF
+//                       (save(n, format); Shift and Ctrl do not matter)
 #pragma once
 
 #include <X11/Xlib.h>
@@ -9,13 +17,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 
+#include "server/render/output_target.h"
 #include "server/render/picture.h"
 
 namespace luwnd::posix {
+
+struct WindowEvents {
+    std::function<void(int window, std::int32_t width, std::int32_t height)> resized;
+    std::function<void(int window)> closed;
+    std::function<void(int window, render::PictureFormat format)> save;
+};
 
 class X11Windows {
   public:
@@ -28,14 +44,19 @@ class X11Windows {
     bool connect();
     // The connection's descriptor, to wait on.
     int fd() const;
+    // The screen's resolution in dots per inch (see screen_dpi.h).
+    std::int32_t dpi() const;
     // Brings the windows in line with the pictures of the open windows.
     void update(const std::map<int, render::Picture>& pictures);
-    // Handles the events that arrived and shows what changed.
-    void handle_events();
+    // Handles the events that arrived, telling `events` what the user did. True when a
+    // window was resized or closed: the host then brings the pictures up to date.
+    bool handle_events();
     // Copies changed pictures to the screen.
     void show();
     // True while any X window is still shown.
     bool any_shown() const { return !views_.empty(); }
+
+    WindowEvents events;
 
   private:
     struct View {
@@ -43,7 +64,9 @@ class X11Windows {
         cairo_surface_t* screen = nullptr;  // the X window
         cairo_surface_t* image = nullptr;   // the picture, page-sized
         std::size_t drawn = 0;
-        std::int32_t width = 0, height = 0;
+        std::int32_t width = 0, height = 0;       // the page the image shows
+        int window_width = 0, window_height = 0;  // the X window, as last reported
+        bool resized = false;                     // its size changed since last handled
         std::uint32_t background = 0;
         std::string title;
         bool dirty = true;
@@ -55,6 +78,9 @@ class X11Windows {
     void draw_new_items(View& view, const render::Picture& picture);
     void copy_to_screen(View& view);
     View* find(::Window id, int* number);
+    void note_size(View& view, const XConfigureEvent& event);
+    void key_pressed(int n, XKeyEvent& event);
+    void close_by_user(int n);
 
     Display* display_ = nullptr;
     Atom delete_window_ = 0, net_wm_name_ = 0, utf8_string_ = 0;

@@ -1,0 +1,31 @@
+// Pictures the user saves from a window on screen: each save writes a new file
+// "luwnd-<pid>-<window>-<k>.<png|svg|pdf>" in the LUMORA_OUTPUT directory (default: the
+// current directory), k counting up past the files already there, so that no save
+// overwrites an earlier one.
+#pragma once
+
+#include <string>
+
+#include "server/render/output_target.h"
+#include "server/render/picture.h"
+
+namespace luwnd::posix {
+
+class SavedPictures {
+  public:
+    SavedPictures(std::string directory, long pid) : directory_(std::move(directory)), pid_(pid) {}
+
+    // Writes the picture of window n; the file written, or empty (with the reason in
+    // error) when it could not be written.
+    std::string save(const render::Picture& picture, int window, render::PictureFormat format,
+                     std::string& error);
+
+  private:
+    // The first name of the window in that format that no file has yet.
+    std::string free_path(int window, render::PictureFormat format) const;
+
+    std::string directory_;
+    long pid_;
+};
+
+}  // namespace luwnd::posix
