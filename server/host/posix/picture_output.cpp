@@ -8,10 +8,14 @@ namespace luwnd::posix {
 
 void PictureOutput::after_command() {
     for (const auto& [window, picture] : pictures_.take_closed()) write(picture, window);
+    // Offered windows may still be joined and drawn in: they are written at the end.
+    if (every_window_ && core_.quit_requested() && !core_.offers_join()) write_open();
 }
 
-void PictureOutput::write_open() const {
+void PictureOutput::write_open() {
+    if (written_at_quit_) return;
     for (const auto& [window, picture] : pictures_.open()) write(picture, window);
+    written_at_quit_ = every_window_ && core_.quit_requested() && !core_.offers_join();
 }
 
 void PictureOutput::write(const render::Picture& picture, int window) const {

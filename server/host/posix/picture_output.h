@@ -1,5 +1,7 @@
 // Headless output: the picture of every window goes to a file in the output target when
-// the window closes and, for the windows still open, when the process ends. The format is
+// the window closes and, for the windows still open, as soon as the client has quit (a
+// program that quits and goes on working finds its pictures written), else when the
+// process ends. The format is
 // the one the window chose with 'B' 34, else the target's.
 #pragma once
 
@@ -20,10 +22,11 @@ class PictureOutput {
           target_(std::move(target)),
           every_window_(every_window) {}
 
-    // After each command: writes the windows that closed with it.
+    // After each command: writes the windows that closed with it, and every open window
+    // once the client has quit for good (headless).
     void after_command();
-    // At the end: writes every window still open.
-    void write_open() const;
+    // At the end: writes every window still open, unless that happened at the quit.
+    void write_open();
 
   private:
     void write(const render::Picture& picture, int window) const;
@@ -32,6 +35,7 @@ class PictureOutput {
     render::WindowPictures& pictures_;
     render::OutputTarget target_;
     bool every_window_;
+    bool written_at_quit_ = false;
 };
 
 }  // namespace luwnd::posix

@@ -61,6 +61,20 @@ TEST_F(LuwndPictureTest, TheFormatComesFromTheEnvironment) {
     EXPECT_FALSE(fs::exists(picture("png")));
 }
 
+// A program that quits and goes on working (its connection still open) finds its
+// pictures written already.
+TEST_F(LuwndPictureTest, ThePicturesAreWrittenAtTheQuitNotAtTheDisconnection) {
+    start("png");
+    open_window();
+    ASSERT_EQ(slot('A', 11, 10, 10), 1);
+    ASSERT_EQ(slot('A', 20, 100, 100), 1);
+    ASSERT_EQ(text("L,1,"), 1);
+    EXPECT_TRUE(fs::exists(picture("png")));
+    close(socket_);
+    socket_ = -1;
+    expect_luwnd_ends();
+}
+
 TEST_F(LuwndPictureTest, AClosedWindowIsWrittenWhenItCloses) {
     start("png");
     open_window();
