@@ -33,6 +33,8 @@ class RawClient {
     // Words of the window's block from the offset on.
     void words(std::size_t offset, const std::vector<std::int32_t>& values);
     std::int32_t word(std::size_t offset) const;
+    // The block of the window opened last (nullptr before any).
+    std::uint8_t* block() const { return block_; }
 
     DWORD process_id() const { return process_.dwProcessId; }
     // Waits for the process to end; its exit code, or -1 when it still runs.
