@@ -54,6 +54,13 @@ std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
     if (n == 0) return refuse("bounds");
     Window& window = *windows.find(n);
     apply_open_parameters(window, values + 1);
+    if (window.state.x == 0 && window.state.y == 0) {
+        // Without a position of its own the window goes where new windows are to go.
+        std::int32_t x = 0, y = 0;
+        metrics.get(4, x, y);
+        window.state.x = x;
+        window.state.y = y;
+    }
     window.state.title = std::string(title.substr(0, further::kMaxTitle));
     write_process_text(process_block, open_reply(n, title));
     return n;

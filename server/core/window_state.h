@@ -18,7 +18,9 @@ struct WindowState {
     static constexpr std::size_t kMaxMessages = 1024;
 
     std::int32_t page_width = 1, page_height = 1;
-    std::int32_t x = 0, y = 0;  // screen position asked for by the open command
+    // Screen position asked for by the open command, else the process's position for new
+    // windows (/p); 0, 0: the system's choice.
+    std::int32_t x = 0, y = 0;
     ColourTable colours;
     PenState pen;
     MarkerState marker;

@@ -20,6 +20,9 @@ struct PaintItem {
 
 struct Picture {
     std::int32_t width = 1, height = 1;
+    // Where on the screen the window asked to be (its top left corner); 0, 0: wherever
+    // the system puts new windows.
+    std::int32_t x = 0, y = 0;
     std::uint32_t background = 0xFFFFFF;
     std::string title;  // UTF-8
     // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.

@@ -37,6 +37,8 @@ void WindowPictures::sync_window(const Core& core, int n) {
     Picture& picture = it->second;
     picture.width = state->page_width;
     picture.height = state->page_height;
+    picture.x = state->x;
+    picture.y = state->y;
     picture.background =
         state->background ? state->colours.resolve(*state->background).value_or(kWhite) : kWhite;
     picture.title = utf8_from_bytes(state->title);

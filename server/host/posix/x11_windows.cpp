@@ -74,10 +74,19 @@ void X11Windows::update(const std::map<int, render::Picture>& pictures) {
 void X11Windows::create(int n, const render::Picture& picture) {
     View view;
     int screen = DefaultScreen(display_);
-    view.id = XCreateSimpleWindow(display_, RootWindow(display_, screen), 0, 0,
+    view.id = XCreateSimpleWindow(display_, RootWindow(display_, screen), picture.x, picture.y,
                                   static_cast<unsigned>(side(picture.width)),
                                   static_cast<unsigned>(side(picture.height)), 0,
                                   BlackPixel(display_, screen), WhitePixel(display_, screen));
+    if (picture.x != 0 || picture.y != 0) {
+        // A position the program asked for: window managers place windows themselves
+        // unless the hints say the position is the user's.
+        XSizeHints hints{};
+        hints.flags = USPosition | PPosition;
+        hints.x = picture.x;
+        hints.y = picture.y;
+        XSetWMNormalHints(display_, view.id, &hints);
+    }
     XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask | KeyPressMask);
     XSetWMProtocols(display_, view.id, &delete_window_, 1);
     view.screen = cairo_xlib_surface_create(display_, view.id, DefaultVisual(display_, screen),

@@ -107,9 +107,11 @@ void ScreenWindows::open_view(int n, const render::Picture& picture, const std::
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
     HMENU menu = file_menu();
     Creation creation{this, n};
-    HWND window = CreateWindowExA(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                  nullptr, menu, instance_, &creation);
+    const bool placed = picture.x != 0 || picture.y != 0;
+    HWND window =
+        CreateWindowExA(0, kClassName, title.c_str(), kStyle, placed ? picture.x : CW_USEDEFAULT,
+                        placed ? picture.y : CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, menu, instance_, &creation);
     if (window == nullptr) {
         DestroyMenu(menu);
         dismissed_.insert(n);  // not tried again while the window is open

@@ -113,6 +113,23 @@ TEST_F(LuwndScreenTest, ResizingTheWindowResizesThePage) {
     quit_and_close(display, window);
 }
 
+// A window goes where the open command asks, else where the /p option puts new windows.
+TEST_F(LuwndScreenTest, WindowsOpenWhereTheyAreAskedToBe) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name(), false, {"/s100,80", "/p50,60"});
+    open_window();
+    unsigned long first = display.wait_for_window("Picture");
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(display.position_of(first), std::make_pair(50, 60));
+    ASSERT_EQ(text("I,0,200,150,-1,-1,-1,Second"), 2);
+    unsigned long second = display.wait_for_window("Second");
+    ASSERT_NE(second, 0u);
+    EXPECT_EQ(display.position_of(second), std::make_pair(200, 150));
+    ASSERT_EQ(request({'J', 2 + 32, 0}), 1);  // window 1 is current again
+    quit_and_close(display, first);
+}
+
 // The raw client: the command after the close is answered 0x80000002, its quit is taken,
 // and luwnd ends, the window having gone.
 TEST_F(LuwndScreenTest, ClosingTheWindowWhileDrawingEndsTheClient) {

@@ -141,6 +141,13 @@ std::pair<int, int> VirtualDisplay::size_of(unsigned long window) {
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
+std::pair<int, int> VirtualDisplay::position_of(unsigned long window) {
+    int x = 0, y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
 Screenshot VirtualDisplay::capture(unsigned long window) {
     Screenshot shot;
     XWindowAttributes attributes;

@@ -52,6 +52,8 @@ class VirtualDisplay {
     bool wait_for_window_pixel(unsigned long window, int x, int y, std::uint32_t rgb);
     // The window's size, {0, 0} when it is gone.
     std::pair<int, int> size_of(unsigned long window);
+    // Where the window's top left corner is on the screen.
+    std::pair<int, int> position_of(unsigned long window);
 
     // What a window manager does for the user.
     void resize(unsigned long window, int width, int height);

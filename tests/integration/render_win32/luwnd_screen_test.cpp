@@ -11,8 +11,8 @@
 #include <string>
 
 #include "../support/child_process.h"
-#include "client/channel/block_layout.h"
 #include "../support/png_reader.h"
+#include "client/channel/block_layout.h"
 #include "raw_client.h"
 #include "screen_capture.h"
 #include "server/host/win32/screen_windows.h"
@@ -139,6 +139,21 @@ TEST_F(LuwndScreenTest, TheWindowStaysAfterTheQuitUntilTheUserClosesIt) {
     EXPECT_EQ(client_.wait_for_exit(1000), -1) << "the process ended with its window shown";
     ASSERT_TRUE(IsWindow(window_));
     EXPECT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(client_.wait_for_exit(20000), 0);
+}
+
+TEST_F(LuwndScreenTest, AWindowOpensWhereTheProgramAsks) {
+    ASSERT_EQ(client_.text("I,0,200,150,-1,-1,-1,Placed"), 2);
+    HWND placed = nullptr;
+    wait_until([&] { return (placed = FindWindowA(nullptr, "Placed")) != nullptr; }, 5000);
+    ASSERT_NE(placed, nullptr);
+    RECT frame{};
+    ASSERT_TRUE(GetWindowRect(placed, &frame));
+    EXPECT_EQ(frame.left, 200);
+    EXPECT_EQ(frame.top, 150);
+    ASSERT_EQ(client_.text("L,1,"), 1);
+    PostMessageA(placed, WM_CLOSE, 0, 0);
     PostMessageA(window_, WM_CLOSE, 0, 0);
     EXPECT_EQ(client_.wait_for_exit(20000), 0);
 }

@@ -101,6 +101,19 @@ TEST_F(ScreenEventsTest, ClosingWithoutAConnectedProgramEndsNobody) {
     EXPECT_EQ(slot('A', 1, 20, 5, 5), 1);
 }
 
+TEST_F(ScreenEventsTest, NewWindowsGoWhereTheOptionSaysUnlessTheyAskForAPlace) {
+    options_ = "/p30,40";
+    core_.reset();
+    core_ = std::make_unique<Core>(host_, config());
+    ASSERT_EQ(core_->publish(), 1);
+    ASSERT_EQ(open(), 1);
+    EXPECT_EQ(state(1).x, 30);
+    EXPECT_EQ(state(1).y, 40);
+    ASSERT_EQ(send_text("I,0,200,150,-1,-1,-1,placed"), 2);
+    EXPECT_EQ(state(2).x, 200);
+    EXPECT_EQ(state(2).y, 150);
+}
+
 class DenseScreenTest : public ScreenEventsTest {
   protected:
     void SetUp() override {
