@@ -12,6 +12,7 @@
 #include "block_host.h"
 #include "settings.h"
 #include "text_dialogs.h"
+#include "text_metrics.h"
 #include "window_state.h"
 
 namespace luwnd {
@@ -35,6 +36,9 @@ struct CoreConfig {
     std::optional<std::string> file_answers, query_answers;
     // Real dialogs a host with a display provides (not owned); nullptr: the scripted ones.
     TextDialogs* dialogs = nullptr;
+    // Measures texts with the renderer's fonts (not owned); nullptr: the estimate of
+    // text_metrics.h.
+    TextMeasure* text_measure = nullptr;
     // The host ends once its client has quit or left (headless): the header then says
     // "ending" instead of idle, so that the next program starts its own window process.
     bool ends_after_quit = false;

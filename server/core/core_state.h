@@ -39,7 +39,7 @@ struct Core::State {
     std::string process_name;
     int process_number = 0;
     bool quit = false;
-    bool offering = false;  // a window is offered for joining (join_offer.h)
+    bool offering = false;       // a window is offered for joining (join_offer.h)
     bool connected = false;      // between a handshake and the client's quit or going away
     bool end_requested = false;  // the user closed a window: the client is to quit
     ScriptedDialogs scripted_dialogs;

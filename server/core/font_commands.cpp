@@ -90,7 +90,10 @@ std::int32_t Core::State::draw_symbol(Window& window, int n, const Slots& slots,
 std::int32_t Core::State::text_extent_query(Window& window, int n, TraceLine& line) {
     std::string_view text = block_text(window.block);
     line.add_text("text", text);
-    write_results(window.block, text_extent(window.state.text_font, text.size()), line);
+    const FontState& font = window.state.text_font;
+    std::optional<std::array<std::int32_t, 4>> measured;
+    if (config.text_measure != nullptr) measured = config.text_measure->measure(font, text);
+    write_results(window.block, measured ? *measured : text_extent(font, text.size()), line);
     return n;
 }
 

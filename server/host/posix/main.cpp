@@ -12,6 +12,7 @@
 #include "runtime_dir.h"
 #include "saved_pictures.h"
 #include "server/core/core.h"
+#include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/window_pictures.h"
 #include "shm_block_host.h"
 #include "x11_windows.h"
@@ -110,6 +111,9 @@ int main(int argc, char** argv) {
     bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
     if (shown) config.screen_dpi = screen.dpi();
+    // Extents come from the fonts the pictures are drawn with.
+    luwnd::render::CairoTextMeasure text_measure;
+    config.text_measure = &text_measure;
 
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);

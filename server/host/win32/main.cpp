@@ -15,6 +15,7 @@
 #include "picture_output.h"
 #include "screen_windows.h"
 #include "server/core/core.h"
+#include "server/render/gdi/gdi_text_measure.h"
 #include "server/render/window_pictures.h"
 
 namespace {
@@ -41,6 +42,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     config.options = command_line == nullptr ? std::string() : std::string(command_line);
     // Headless, nothing stays to be seen: the process ends once its client quit.
     config.ends_after_quit = !shown;
+    // Extents come from the fonts the pictures are drawn with.
+    luwnd::render::GdiTextMeasure text_measure;
+    config.text_measure = &text_measure;
 
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);

@@ -2,7 +2,7 @@
 // Japanese texts find a Japanese font), the em height in pixels, the style bits, the
 // angle and the anchor of the nine alignments. The text becomes a path, so that it takes
 // the clip, the transform and the mix modes like every other drawing.
-#include <pango/pangocairo.h>
+#include "cairo_text.h"
 
 #include "cairo_canvas.h"
 #include "server/render/text_bytes.h"
@@ -48,6 +48,21 @@ void anchor_offset(PangoLayout* layout, const TextStyle& style, double& dx, doub
 }
 
 void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& style) {
+    PangoLayout* layout = text_layout(cr, utf8, style);
+    double dx = 0, dy = 0;
+    anchor_offset(layout, style, dx, dy);
+    cairo_save(cr);
+    cairo_translate(cr, at.x, at.y);
+    cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
+    cairo_move_to(cr, dx, dy);
+    pango_cairo_layout_path(cr, layout);
+    cairo_restore(cr);
+    g_object_unref(layout);
+}
+
+}  // namespace
+
+PangoLayout* text_layout(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
@@ -61,18 +76,8 @@ void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& 
     pango_layout_set_attributes(layout, decorations);
     pango_attr_list_unref(decorations);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    double dx = 0, dy = 0;
-    anchor_offset(layout, style, dx, dy);
-    cairo_save(cr);
-    cairo_translate(cr, at.x, at.y);
-    cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
-    cairo_move_to(cr, dx, dy);
-    pango_cairo_layout_path(cr, layout);
-    cairo_restore(cr);
-    g_object_unref(layout);
+    return layout;
 }
-
-}  // namespace
 
 void CairoCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
     if (bytes.empty() || bytes.size() > kMaxTextBytes) return;

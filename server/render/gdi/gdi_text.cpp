@@ -9,6 +9,8 @@
 #include <cstring>
 #include <numbers>
 
+#include "gdi_text.h"
+
 #include "gdi_canvas.h"
 #include "gdi_coordinates.h"
 #include "gdi_pen.h"
@@ -18,6 +20,8 @@ namespace luwnd::render {
 namespace {
 
 constexpr const char* kDefaultFace = "Arial";
+
+}  // namespace
 
 HFONT create_font(const TextStyle& style) {
     int height = static_cast<int>(std::lround(std::clamp(style.height, 1.0, 16384.0)));
@@ -31,6 +35,8 @@ HFONT create_font(const TextStyle& style) {
         (style.style & kTextStrikeout) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
         CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
+
+namespace {
 
 UINT alignment_of(const TextStyle& style) {
     UINT h = style.h_align == HAlign::kLeft     ? TA_LEFT

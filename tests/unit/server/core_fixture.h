@@ -38,6 +38,7 @@ class CoreFixture : public ::testing::Test {
         c.answers = answers_;
         c.max_items = max_items_;
         c.screen_dpi = screen_dpi_;
+        c.text_measure = text_measure_;
         return c;
     }
 
@@ -95,6 +96,7 @@ class CoreFixture : public ::testing::Test {
     std::optional<std::string> answers_ = std::string();  // no script: every answer yes
     std::size_t max_items_ = DisplayList::kMaxItems;
     std::int32_t screen_dpi_ = 96;
+    TextMeasure* text_measure_ = nullptr;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

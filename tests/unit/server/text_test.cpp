@@ -96,6 +96,44 @@ TEST_F(TextTest, ExtentsFollowTheFontSize) {
     EXPECT_EQ(word(1, layout::kResult4), -1);
 }
 
+// A renderer that measures: the font and the bytes reach it, its words are the answer,
+// and when it cannot measure the estimate stands.
+class RulerMeasure : public TextMeasure {
+  public:
+    std::optional<std::array<std::int32_t, 4>> measure(const FontState& font,
+                                                       std::string_view bytes) override {
+        seen_font = font;
+        seen_bytes = std::string(bytes);
+        if (bytes == "unmeasurable") return std::nullopt;
+        return std::array<std::int32_t, 4>{7 * static_cast<std::int32_t>(bytes.size()), 23, 9, 17};
+    }
+    FontState seen_font;
+    std::string seen_bytes;
+};
+
+TEST_F(TextTest, ARendererThatMeasuresAnswersTheExtent) {
+    RulerMeasure ruler;
+    text_measure_ = &ruler;
+    core_ = std::make_unique<Core>(host_, config());
+    ASSERT_EQ(core_->publish(), 1);
+    ASSERT_EQ(open(), 1);
+    words(1, layout::kFontAngle, {900, 20, 4, 1, 0});
+    put_text(1, "Serif");
+    ASSERT_EQ(slot('A', 1, 9, 1), 1);
+    put_text(1, "\x93\xfa\x96\x7b");  // Shift-JIS bytes go as they are
+    EXPECT_EQ(slot('B', 1, 17), 1);
+    EXPECT_EQ(ruler.seen_bytes, "\x93\xfa\x96\x7b");
+    EXPECT_EQ(ruler.seen_font.size, 20);
+    EXPECT_EQ(ruler.seen_font.face, "Serif");
+    EXPECT_EQ(word(1, layout::kResult1), 28);
+    EXPECT_EQ(word(1, layout::kResult2), 23);
+    EXPECT_EQ(word(1, layout::kResult3), 9);
+    EXPECT_EQ(word(1, layout::kResult4), 17);
+    put_text(1, "unmeasurable");
+    EXPECT_EQ(slot('B', 1, 17), 1);
+    EXPECT_EQ(word(1, layout::kResult1), 144);  // 0.6 * 20 * 12
+}
+
 TEST_F(TextTest, MessagesAreKeptAndAnsweredOne) {
     put_text(1, "Data written.");
     EXPECT_EQ(slot('B', 1, 2), 1);
