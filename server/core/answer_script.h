@@ -22,6 +22,8 @@ class AnswerScript {
   public:
     explicit AnswerScript(std::string_view text = {});
     std::int32_t next();
+    // Whether answers were scripted at all: then nobody is asked, even with a display.
+    bool scripted() const { return !answers_.empty(); }
 
   private:
     std::vector<std::int32_t> answers_;

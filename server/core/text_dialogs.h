@@ -25,6 +25,12 @@ class TextDialogs {
     virtual std::optional<std::string> choose_file(std::string_view initial) = 0;
     // The text typed in answer to the prompt, or nothing when cancelled.
     virtual std::optional<std::string> ask_text(std::string_view prompt) = 0;
+    // Shows a message ('B' 2) to the user and returns once it was seen; false when this
+    // host cannot show one (it is then only kept).
+    virtual bool show_message(std::string_view) { return false; }
+    // Asks the user a yes/no question ('B' 3): 6 yes, 7 no, 2 cancelled; nothing when
+    // this host cannot ask (the scripted answer then applies).
+    virtual std::optional<std::int32_t> ask_yes_no(std::string_view) { return std::nullopt; }
 };
 
 // One list of scripted answers, taken in order.

@@ -13,6 +13,7 @@
 #include "dpi_awareness.h"
 #include "file_mapping_host.h"
 #include "picture_output.h"
+#include "screen_dialogs.h"
 #include "screen_windows.h"
 #include "server/core/core.h"
 #include "server/render/gdi/gdi_text_measure.h"
@@ -45,6 +46,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     // Extents come from the fonts the pictures are drawn with.
     luwnd::render::GdiTextMeasure text_measure;
     config.text_measure = &text_measure;
+    // With a desktop the user sees the messages and answers the questions.
+    luwnd::win32::ScreenDialogs dialogs(environment("LUMORA_FILE_ANSWERS"),
+                                        environment("LUMORA_QUERY_ANSWERS"));
+    if (shown) config.dialogs = &dialogs;
 
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);

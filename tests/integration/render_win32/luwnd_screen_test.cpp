@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "../support/child_process.h"
 #include "../support/png_reader.h"
@@ -139,6 +140,31 @@ TEST_F(LuwndScreenTest, TheWindowStaysAfterTheQuitUntilTheUserClosesIt) {
     EXPECT_EQ(client_.wait_for_exit(1000), -1) << "the process ended with its window shown";
     ASSERT_TRUE(IsWindow(window_));
     EXPECT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(client_.wait_for_exit(20000), 0);
+}
+
+// The user clicks in a message box; the command waits for the click.
+void click_in_message_box(int button) {
+    HWND box = nullptr;
+    wait_until([&] { return (box = FindWindowA("#32770", "Lumora")) != nullptr; }, 10000);
+    if (box != nullptr) PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+}
+
+TEST_F(LuwndScreenTest, TheUserSeesMessagesAndAnswersQuestions) {
+    std::thread user([] {
+        click_in_message_box(IDNO);
+        wait_until([] { return FindWindowA("#32770", "Lumora") == nullptr; }, 10000);
+        click_in_message_box(IDOK);
+    });
+    std::memcpy(client_.block() + layout::kText, "Save the data?", 15);
+    EXPECT_EQ(client_.slot('B', 3), 1);
+    EXPECT_EQ(client_.word(layout::kResult1), IDNO);
+    std::memcpy(client_.block() + layout::kText, "Data kept.", 11);
+    EXPECT_EQ(client_.slot('B', 2), 1);
+    user.join();
+    EXPECT_EQ(FindWindowA("#32770", "Lumora"), nullptr);
+    ASSERT_EQ(client_.text("L,1,"), 1);
     PostMessageA(window_, WM_CLOSE, 0, 0);
     EXPECT_EQ(client_.wait_for_exit(20000), 0);
 }

@@ -39,6 +39,7 @@ class CoreFixture : public ::testing::Test {
         c.max_items = max_items_;
         c.screen_dpi = screen_dpi_;
         c.text_measure = text_measure_;
+        c.dialogs = dialogs_;
         return c;
     }
 
@@ -97,6 +98,7 @@ class CoreFixture : public ::testing::Test {
     std::size_t max_items_ = DisplayList::kMaxItems;
     std::int32_t screen_dpi_ = 96;
     TextMeasure* text_measure_ = nullptr;
+    TextDialogs* dialogs_ = nullptr;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

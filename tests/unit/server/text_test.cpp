@@ -134,6 +134,55 @@ TEST_F(TextTest, ARendererThatMeasuresAnswersTheExtent) {
     EXPECT_EQ(word(1, layout::kResult1), 144);  // 0.6 * 20 * 12
 }
 
+// A host with a display: the user sees the messages and answers the questions, unless
+// the answers are scripted.
+class UserDialogs : public ScriptedDialogs {
+  public:
+    UserDialogs() : ScriptedDialogs("", "") {}
+    bool show_message(std::string_view text) override {
+        shown.emplace_back(text);
+        return true;
+    }
+    std::optional<std::int32_t> ask_yes_no(std::string_view text) override {
+        asked.emplace_back(text);
+        return answers.at(asked.size() - 1);
+    }
+    std::vector<std::string> shown, asked;
+    std::vector<std::optional<std::int32_t>> answers;
+};
+
+TEST_F(TextTest, WithADisplayTheUserSeesMessagesAndAnswersQuestions) {
+    UserDialogs user;
+    user.answers = {7, 42, std::nullopt};
+    dialogs_ = &user;
+    core_ = std::make_unique<Core>(host_, config());
+    ASSERT_EQ(core_->publish(), 1);
+    ASSERT_EQ(open(), 1);
+    put_text(1, "Data written.");
+    EXPECT_EQ(slot('B', 1, 2), 1);
+    EXPECT_EQ(user.shown, std::vector<std::string>{"Data written."});
+    EXPECT_EQ(state(1).messages.size(), 1u);  // kept as well
+    put_text(1, "Again?");
+    EXPECT_EQ(slot('B', 1, 3), 1);
+    EXPECT_EQ(word(1, layout::kResult1), 7);
+    EXPECT_EQ(slot('B', 1, 3), 1);
+    EXPECT_EQ(word(1, layout::kResult1), 2);  // not an answer: cancelled
+    EXPECT_EQ(slot('B', 1, 3), 1);
+    EXPECT_EQ(word(1, layout::kResult1), 6);  // could not ask: the script's yes
+    EXPECT_EQ(user.asked.size(), 3u);
+
+    answers_ = "no";  // scripted: nobody is asked, even with a display
+    core_ = std::make_unique<Core>(host_, config());
+    ASSERT_EQ(core_->publish(), 1);
+    ASSERT_EQ(open(), 1);
+    put_text(1, "Asked?");
+    EXPECT_EQ(slot('B', 1, 3), 1);
+    EXPECT_EQ(word(1, layout::kResult1), 7);
+    EXPECT_EQ(slot('B', 1, 2), 1);
+    EXPECT_EQ(user.asked.size(), 3u);
+    EXPECT_EQ(user.shown.size(), 1u);
+}
+
 TEST_F(TextTest, MessagesAreKeptAndAnsweredOne) {
     put_text(1, "Data written.");
     EXPECT_EQ(slot('B', 1, 2), 1);
