@@ -45,11 +45,14 @@ function(lumora_wine_fixture)
   set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 endfunction()
 
-# Environment every test gets: Wine's prefix and quiet Wine, no display.
+# Environment every test gets: no display (a window process started by a test must not
+# open windows on the developer's screen and stay there; tests that want a screen start
+# Xvfb and name it), and under Wine the prefix and quiet Wine.
 function(lumora_test_environment test)
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT DISPLAY= WAYLAND_DISPLAY=)
   if(CMAKE_CROSSCOMPILING)
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-                 WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all DISPLAY=)
+                 WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all)
     set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED wine)
   endif()
 endfunction()

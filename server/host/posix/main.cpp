@@ -15,6 +15,7 @@
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/window_pictures.h"
 #include "shm_block_host.h"
+#include "x11_dialogs.h"
 #include "x11_windows.h"
 
 namespace {
@@ -114,6 +115,14 @@ int main(int argc, char** argv) {
     // Extents come from the fonts the pictures are drawn with.
     luwnd::render::CairoTextMeasure text_measure;
     config.text_measure = &text_measure;
+    // With a display the user sees the messages and answers the questions.
+    auto text_of = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value == nullptr ? "" : value);
+    };
+    luwnd::posix::X11Dialogs dialogs(screen.display(), text_of("LUMORA_FILE_ANSWERS"),
+                                     text_of("LUMORA_QUERY_ANSWERS"));
+    if (shown) config.dialogs = &dialogs;
 
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);

@@ -44,6 +44,8 @@ class X11Windows {
     bool connect();
     // The connection's descriptor, to wait on.
     int fd() const;
+    // The connection, for the dialogs (nullptr when not connected).
+    Display* display() const { return display_; }
     // The screen's resolution in dots per inch (see screen_dpi.h).
     std::int32_t dpi() const;
     // Brings the windows in line with the pictures of the open windows.

@@ -1,10 +1,12 @@
 // The windows of luwnd on an X screen (a virtual one): what they show, and what the user
-// does to them: resizing, closing while the program draws, saving with a key, and the
-// page size a dense screen gets.
+// does to them: resizing, closing while the program draws, saving with a key, answering
+// questions, and the page size a dense screen gets.
 #include <cairo.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 #include "luwnd_fixture.h"
 #include "virtual_display.h"
@@ -110,6 +112,38 @@ TEST_F(LuwndScreenTest, ResizingTheWindowResizesThePage) {
     EXPECT_EQ(word(layout::kUnitLength), 100);  // the shorter side
     EXPECT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
     EXPECT_EQ(display.capture(window).width, 200);
+    quit_and_close(display, window);
+}
+
+// With a display a question and a message are windows of their own; the command waits
+// for the user's key.
+TEST_F(LuwndScreenTest, TheUserSeesMessagesAndAnswersQuestions) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name());
+    open_window();
+    unsigned long window = display.wait_for_window("Picture");
+    ASSERT_NE(window, 0u);
+    int dark_in_question = 0;
+    std::thread user([&display, &dark_in_question] {
+        unsigned long question = display.wait_for_window("Lumora");
+        if (question == 0) return;
+        display.wait_for_window_pixel(question, 1, 1, 0xF5F5F5);  // painted
+        const Screenshot shot = display.capture(question);
+        for (std::uint32_t rgb : shot.rgb) dark_in_question += rgb < 0x404040 ? 1 : 0;
+        display.press_key(question, "n");
+        for (int i = 0; i < 500 && display.exists(question); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        unsigned long message = display.wait_for_window("Lumora");
+        if (message != 0) display.press_key(message, "Return");
+    });
+    std::memcpy(block_ + layout::kText, "Save the data?", 15);
+    EXPECT_EQ(slot('B', 3), 1);
+    EXPECT_EQ(word(layout::kResult1), 7);
+    std::memcpy(block_ + layout::kText, "Data kept.", 11);
+    EXPECT_EQ(slot('B', 2), 1);
+    user.join();
+    EXPECT_GT(dark_in_question, 50);  // the question and the button labels
     quit_and_close(display, window);
 }
 
