@@ -154,9 +154,13 @@ int main(int argc, char** argv) {
         socket.extra_fd = screen.fd();
         // Events are handled between commands, so the core never sees two at once; a
         // resized window is drawn again at its new page size right away.
+        // Drawing on the screen may read further events into Xlib's queue, where waiting
+        // on the connection would not see them: they are handled before the wait.
         socket.on_idle = [&] {
-            if (screen.handle_events()) sync();
-            screen.show();
+            do {
+                if (screen.handle_events()) sync();
+                screen.show();
+            } while (screen.events_queued());
         };
     }
     report_ready();

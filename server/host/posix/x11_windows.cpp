@@ -199,6 +199,10 @@ void X11Windows::close_by_user(int n) {
     if (events.closed) events.closed(n);
 }
 
+bool X11Windows::events_queued() const {
+    return display_ != nullptr && XEventsQueued(display_, QueuedAlready) > 0;
+}
+
 bool X11Windows::handle_events() {
     if (display_ == nullptr) return false;
     bool changed = false;

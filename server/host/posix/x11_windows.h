@@ -57,6 +57,8 @@ class X11Windows {
     void show();
     // True while any X window is still shown.
     bool any_shown() const { return !views_.empty(); }
+    // True when events already read from the connection wait in Xlib's queue.
+    bool events_queued() const;
 
     WindowEvents events;
 
