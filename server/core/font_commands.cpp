@@ -97,9 +97,18 @@ std::int32_t Core::State::text_extent_query(Window& window, int n, TraceLine& li
     return n;
 }
 
-// Slot 2 names the symbol; every symbol of a font is measured alike.
+// Slot 2 names the symbol. A renderer that measures gives that symbol's own width and
+// height in the symbol font; the estimate measures every symbol alike.
 std::int32_t Core::State::symbol_extent_query(Window& window, int n, TraceLine& line) {
-    SymbolExtent extent = symbol_extent(window.state.symbol_font);
+    const FontState& font = window.state.symbol_font;
+    SymbolExtent extent = symbol_extent(font);
+    const std::int32_t code = layout::read_i32(window.block, layout::kParam2);
+    const bool drawable = (code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF);
+    if (config.text_measure != nullptr && drawable) {
+        const char byte = static_cast<char>(code);
+        if (auto measured = config.text_measure->measure(font, std::string_view(&byte, 1)))
+            extent = {(*measured)[0], (*measured)[1]};
+    }
     layout::write_i32(window.block, layout::kResult2, extent.width);
     layout::write_i32(window.block, layout::kResult3, extent.height);
     line.add("r2", extent.width);

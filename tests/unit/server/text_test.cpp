@@ -132,6 +132,16 @@ TEST_F(TextTest, ARendererThatMeasuresAnswersTheExtent) {
     put_text(1, "unmeasurable");
     EXPECT_EQ(slot('B', 1, 17), 1);
     EXPECT_EQ(word(1, layout::kResult1), 144);  // 0.6 * 20 * 12
+
+    // A symbol is measured as itself, in the symbol font.
+    EXPECT_EQ(slot('B', 1, 18, 0xB7), 1);
+    EXPECT_EQ(ruler.seen_bytes, "\xB7");
+    EXPECT_EQ(ruler.seen_font.size, 16);
+    EXPECT_EQ(word(1, layout::kResult2), 7);
+    EXPECT_EQ(word(1, layout::kResult3), 23);
+    EXPECT_EQ(slot('B', 1, 18, 10), 1);  // no glyph: the estimate
+    EXPECT_EQ(word(1, layout::kResult2), 10);
+    EXPECT_EQ(word(1, layout::kResult3), 16);
 }
 
 // A host with a display: the user sees the messages and answers the questions, unless
