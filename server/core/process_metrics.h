@@ -14,6 +14,8 @@ namespace luwnd {
 
 class ProcessMetrics {
   public:
+    // Longest page side in pixels.
+    static constexpr std::int32_t kMaxPage = 16384;
     // Pixels of a page at most: its picture (4 bytes a pixel) stays within 256 MiB.
     static constexpr std::int64_t kMaxPageArea = std::int64_t{8192} * 8192;
 
@@ -28,7 +30,6 @@ class ProcessMetrics {
     int page_height() const { return height_; }
 
   private:
-    static constexpr std::int32_t kMaxPage = 16384;
     std::int32_t width_ = 640, height_ = 480;
     std::int32_t x_ = 0, y_ = 0;
     std::int32_t dpi_x_ = 96, dpi_y_ = 96;

@@ -11,9 +11,6 @@ namespace layout = lumora::layout;
 
 namespace {
 
-// Same bound as the page sizes a program may ask for.
-constexpr std::int32_t kMaxPageSide = 16384;
-
 // The world window keeps its place on the page: the scales grow with the unit.
 void rescale(std::uint8_t* block, std::int32_t old_unit, std::int32_t new_unit) {
     if (old_unit <= 0) return;
@@ -31,9 +28,9 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     if (found == nullptr) return false;
     WindowState& state = found->state;
     std::uint8_t* block = found->block;
-    state.page_width = std::clamp(width, 1, kMaxPageSide);
+    state.page_width = std::clamp(width, 1, ProcessMetrics::kMaxPage);
     const auto tallest = static_cast<std::int32_t>(ProcessMetrics::kMaxPageArea / state.page_width);
-    state.page_height = std::clamp(height, 1, std::min(kMaxPageSide, tallest));
+    state.page_height = std::clamp(height, 1, std::min(ProcessMetrics::kMaxPage, tallest));
     const std::int32_t old_unit = layout::read_i32(block, layout::kUnitLength);
     if (layout::read_i32(block, layout::kPixelMode) == 0) {
         // Normalized units: the unit is the shorter side, as for a new window.

@@ -6,6 +6,7 @@
 
 #include "cairo_mix.h"
 #include "cairo_paths.h"
+#include "server/render/dash_pattern.h"
 #include "server/render/mix_mode.h"
 
 namespace luwnd::render {
@@ -19,27 +20,12 @@ void set_rgb(cairo_t* cr, std::uint32_t rgb) {
                          (rgb & 0xFF) / 255.0);
 }
 
-// Dash lengths in units of the pen width (alternate: in pixels).
+// Dash lengths in pixels (alternate: every other pixel, whatever the width).
 std::vector<double> dashes_of(const Pen& pen) {
-    double u = pen.width;
-    switch (pen.dash) {
-        case DashStyle::kDash:
-            return {6 * u, 3 * u};
-        case DashStyle::kDot:
-            return {u, 2 * u};
-        case DashStyle::kDashDot:
-            return {6 * u, 2 * u, u, 2 * u};
-        case DashStyle::kDashDotDot:
-            return {6 * u, 2 * u, u, 2 * u, u, 2 * u};
-        case DashStyle::kLongDash:
-            return {12 * u, 4 * u};
-        case DashStyle::kAlternate:
-            return {1, 1};
-        case DashStyle::kSparseDot:
-            return {u, 4 * u};
-        default:
-            return {};
-    }
+    if (pen.dash == DashStyle::kAlternate) return {1, 1};
+    std::vector<double> dashes = dash_pattern(pen.dash);
+    for (double& length : dashes) length *= pen.width;
+    return dashes;
 }
 
 void setup_pen(cairo_t* cr, const Pen& pen) {

@@ -1,27 +1,15 @@
 #include "gdi_pen.h"
 
 #include "gdi_canvas.h"
+#include "server/render/dash_pattern.h"
 
 namespace luwnd::render {
 
 std::vector<DWORD> dashes_of(const Pen& pen) {
     auto u = static_cast<DWORD>(pen.width < 1 ? 1 : pen.width);
-    switch (pen.dash) {
-        case DashStyle::kDash:
-            return {6 * u, 3 * u};
-        case DashStyle::kDot:
-            return {u, 2 * u};
-        case DashStyle::kDashDot:
-            return {6 * u, 2 * u, u, 2 * u};
-        case DashStyle::kDashDotDot:
-            return {6 * u, 2 * u, u, 2 * u, u, 2 * u};
-        case DashStyle::kLongDash:
-            return {12 * u, 4 * u};
-        case DashStyle::kSparseDot:
-            return {u, 4 * u};
-        default:
-            return {};
-    }
+    std::vector<DWORD> dashes;
+    for (double length : dash_pattern(pen.dash)) dashes.push_back(static_cast<DWORD>(length) * u);
+    return dashes;
 }
 
 HPEN create_pen(const Pen& pen) {

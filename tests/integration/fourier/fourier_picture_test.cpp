@@ -12,6 +12,7 @@
 
 #include "../support/child_process.h"
 #include "../support/png_reader.h"
+#include "reference_coefficients.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -26,17 +27,6 @@ namespace {
 
 constexpr std::uint32_t kOlive = 0x808000;  // colour 13 of the colour table: the bars
 constexpr std::uint32_t kBlack = 0x000000;  // the default pen: axes and ticks
-constexpr double kPi = 3.14159265358979323846;
-
-double coefficient(int n, double dt, int k, bool cosine) {
-    double sum = 0;
-    for (int i = 0; i < n; ++i) {
-        const double phase = 2 * kPi * k * i / n;
-        sum += std::sin(0.1 * kPi * i * dt) * (cosine ? std::cos(phase) : std::sin(phase));
-    }
-    return 2 * sum / n;
-}
-
 // The process ends once it has written its pictures; the file is there by then, but a
 // slow machine may take a moment to let go of it.
 PngImage wait_for_picture(const std::string& path) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../support/child_process.h"
+#include "reference_coefficients.h"
 
 namespace lumora::test {
 namespace {
@@ -102,17 +103,6 @@ std::vector<TraceLine> bars_of(const std::vector<TraceLine>& trace) {
         }
     }
     return bars;
-}
-
-constexpr double kPi = 3.14159265358979323846;
-
-double coefficient(int n, double dt, int k, bool cosine) {
-    double sum = 0;
-    for (int i = 0; i < n; ++i) {
-        const double phase = 2 * kPi * k * i / n;
-        sum += std::sin(0.1 * kPi * i * dt) * (cosine ? std::cos(phase) : std::sin(phase));
-    }
-    return 2 * sum / n;
 }
 
 const char kPrompts[] = "number of data points N (even) = sampling time dt = ";
