@@ -60,8 +60,9 @@ void append_separator(char* list) {
     list[length + 1] = '\0';
 }
 
-// The places to look, separated: LUMORADIR, the own directory, ".", then PATH. Ends the
-// program when there is no place at all or no memory for the list.
+// The places to look, separated: LUMORADIR, the own directory, "." where programs are
+// looked for in the current directory (Windows), then PATH. Ends the program when there
+// is no place at all or no memory for the list.
 char* search_list(const char* own, const char* lumora_dir) {
     platform::Platform& os = platform::current();
     const std::uint32_t path_size = os.get_environment("PATH", nullptr, 0);
@@ -78,9 +79,11 @@ char* search_list(const char* own, const char* lumora_dir) {
         append(list, own);
         append_separator(list);
     }
-    append(list, ".");
+    if (platform::kSearchesCurrentDirectory) {
+        append(list, ".");
+        append_separator(list);
+    }
     if (path_size == 0) return list;
-    append_separator(list);
     char* path = list + std::strlen(list);
     // A PATH that changed since it was measured is left out rather than cut.
     if (os.get_environment("PATH", path, path_size) >= path_size) *path = '\0';
@@ -107,7 +110,7 @@ bool find_in(const char* list, const char* name) {
         const std::size_t length =
             end != nullptr ? static_cast<std::size_t>(end - element) : std::strlen(element);
         if (length > 0 && form_candidate(element, length, name) &&
-            platform::current().file_exists(g_located)) {
+            platform::current().is_program_file(g_located)) {
             return true;
         }
         if (end == nullptr) break;

@@ -70,8 +70,9 @@ class Platform {
     // length without the NUL when the value fits into size bytes, the size it needs (NUL
     // included) when it does not, 0 when the variable is absent.
     virtual std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) = 0;
-    // True when the path names an existing entry of the file system.
-    virtual bool file_exists(const char* path) = 0;
+    // True when the path names a regular file that this user may run: a directory or a
+    // file without execute permission of that name does not hide the real program.
+    virtual bool is_program_file(const char* path) = 0;
     // The full file name of the running program: its length when it fits, size when it was
     // cut to size - 1 characters, 0 on failure. The buffer always ends with a NUL.
     virtual std::uint32_t module_file_name(char* buffer, std::uint32_t size) = 0;

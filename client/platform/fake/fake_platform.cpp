@@ -132,7 +132,7 @@ std::uint32_t FakePlatform::get_environment(const char* name, char* buffer, std:
     return copy_when_it_fits(found->second.c_str(), buffer, size);
 }
 
-bool FakePlatform::file_exists(const char* path) {
+bool FakePlatform::is_program_file(const char* path) {
     probed_paths.emplace_back(path != nullptr ? path : "");
     return existing_paths.count(probed_paths.back()) != 0;
 }

@@ -78,7 +78,7 @@ class FakePlatform : public Platform {
 
     // The process's surroundings.
     std::map<std::string, std::string> environment;
-    std::set<std::string> existing_paths;   // what file_exists finds
+    std::set<std::string> existing_paths;   // what is_program_file finds
     std::vector<std::string> probed_paths;  // what it was asked, in order
     std::string module_file;
     int code_page = 1252;
@@ -113,7 +113,7 @@ class FakePlatform : public Platform {
     int read_key(bool echo) override;
 
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
-    bool file_exists(const char* path) override;
+    bool is_program_file(const char* path) override;
     std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
     int ansi_code_page() override { return code_page; }
     const char* command_line() override { return command.c_str(); }

@@ -84,11 +84,25 @@ std::uint32_t PosixPlatform::get_environment(const char* name, char* buffer, std
     return copy_when_it_fits(value, buffer, size);
 }
 
-bool PosixPlatform::file_exists(const char* path) {
+bool PosixPlatform::is_program_file(const char* path) {
     struct stat entry {};
-    if (path != nullptr && stat(path, &entry) == 0) return true;
-    error_ = path != nullptr ? errno : EINVAL;
-    return false;
+    if (path == nullptr) {
+        error_ = EINVAL;
+        return false;
+    }
+    if (stat(path, &entry) != 0) {
+        error_ = errno;
+        return false;
+    }
+    if (!S_ISREG(entry.st_mode)) {
+        error_ = EACCES;
+        return false;
+    }
+    if (access(path, X_OK) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
 }
 
 std::uint32_t PosixPlatform::module_file_name(char* buffer, std::uint32_t size) {

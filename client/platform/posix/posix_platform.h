@@ -29,7 +29,7 @@ class PosixPlatform : public Platform {
     int read_key(bool echo) override;
 
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
-    bool file_exists(const char* path) override;
+    bool is_program_file(const char* path) override;
     std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
     int ansi_code_page() override;
     const char* command_line() override;

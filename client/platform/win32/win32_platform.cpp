@@ -117,8 +117,9 @@ std::uint32_t Win32Platform::get_environment(const char* name, char* buffer, std
     return result;
 }
 
-// FindFirstFileA finds files and directories alike; only the handle is needed.
-bool Win32Platform::file_exists(const char* path) {
+// FindFirstFileA finds files and directories alike: a directory of that name is passed
+// over. Whether this user may run the file is left to CreateProcessA.
+bool Win32Platform::is_program_file(const char* path) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);
     if (search == INVALID_HANDLE_VALUE) {
@@ -126,6 +127,10 @@ bool Win32Platform::file_exists(const char* path) {
         return false;
     }
     FindClose(search);
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error_ = ERROR_DIRECTORY;
+        return false;
+    }
     return true;
 }
 

@@ -18,17 +18,23 @@ class LocatorTest : public LaunchTest {
     }
     const Paths& probed() { return fake().probed_paths; }
     std::string in(const std::string& directory) { return directory + kSep + "prog"; }
+    // The places before, the current directory where this system searches it, then after.
+    Paths around_dot(Paths before, const Paths& after) {
+        if (platform::kSearchesCurrentDirectory) before.push_back(in("."));
+        before.insert(before.end(), after.begin(), after.end());
+        return before;
+    }
 
     std::string found_;
 };
 
-TEST_F(LocatorTest, LooksInLumoraDirOwnDirectoryCurrentDirectoryThenPath) {
+TEST_F(LocatorTest, LooksInLumoraDirOwnDirectoryThenPath) {
     fake().environment["LUMORADIR"] = "D";
     fake().environment["PATH"] = "F";
     std::snprintf(client_state().program_file_name, kPathSize, "E%sapp", kSep.c_str());
 
     EXPECT_EQ(locate(), 1);
-    EXPECT_EQ(probed(), (Paths{in("D"), in("E"), in("."), in("F")}));
+    EXPECT_EQ(probed(), around_dot({in("D"), in("E")}, {in("F")}));
     EXPECT_EQ(message(), "prog: not found on the search path.");
 }
 
@@ -38,7 +44,7 @@ TEST_F(LocatorTest, StopsAtTheFirstPlaceThatHasIt) {
 
     EXPECT_EQ(locate(), -1);
     EXPECT_EQ(found_, in("F"));
-    EXPECT_EQ(probed(), (Paths{in("."), in("F")}));
+    EXPECT_EQ(probed(), around_dot({}, {in("F")}));
     EXPECT_TRUE(fake().error_lines.empty());
 }
 
@@ -51,7 +57,7 @@ TEST_F(LocatorTest, LumoraDirLosesLeadingBlanksAndBlanksAloneCountAsAbsent) {
     fake().probed_paths.clear();
     fake().environment["LUMORADIR"] = "    ";
     locate();
-    EXPECT_EQ(probed(), (Paths{in("."), in("F")}));
+    EXPECT_EQ(probed(), around_dot({}, {in("F")}));
 }
 
 // The value and its NUL must fit into 259 bytes: 258 characters are used (with a one-letter
@@ -66,31 +72,31 @@ TEST_F(LocatorTest, LumoraDirOf259CharactersIsIgnored) {
     fake().probed_paths.clear();
     fake().environment["LUMORADIR"] = std::string(259, 'd');
     locate();
-    EXPECT_EQ(probed(), (Paths{in("."), in("F")}));
+    EXPECT_EQ(probed(), around_dot({}, {in("F")}));
 }
 
 TEST_F(LocatorTest, ElementsEndingWithASeparatorGetNoSecondOne) {
     fake().environment["PATH"] = "F" + kSep + kList + "G" + kSep + kSep;
     locate();
-    EXPECT_EQ(probed(), (Paths{in("."), "F" + kSep + "prog", "G" + kSep + kSep + "prog"}));
+    EXPECT_EQ(probed(), around_dot({}, {"F" + kSep + "prog", "G" + kSep + kSep + "prog"}));
 }
 
 TEST_F(LocatorTest, EmptyElementsAreSkipped) {
     fake().environment["PATH"] = kList + "F" + kList + kList + "G" + kList;
     locate();
-    EXPECT_EQ(probed(), (Paths{in("."), in("F"), in("G")}));
+    EXPECT_EQ(probed(), around_dot({}, {in("F"), in("G")}));
 }
 
-TEST_F(LocatorTest, WithoutPathTheListEndsWithTheCurrentDirectory) {
+TEST_F(LocatorTest, WithoutPathTheListEndsWithTheOwnDirectory) {
     std::snprintf(client_state().program_file_name, kPathSize, "E%sapp", kSep.c_str());
     EXPECT_EQ(locate(), 1);
-    EXPECT_EQ(probed(), (Paths{in("E"), in(".")}));
+    EXPECT_EQ(probed(), around_dot({in("E")}, {}));
 }
 
 TEST_F(LocatorTest, ProgramInTheRootKeepsTheRootAsItsDirectory) {
     std::snprintf(client_state().program_file_name, kPathSize, "%sapp", kSep.c_str());
     locate();
-    EXPECT_EQ(probed(), (Paths{kSep + "prog", in(".")}));
+    EXPECT_EQ(probed(), around_dot({kSep + "prog"}, {}));
 }
 
 // 256 + separator + "prog" needs 262 bytes; 254 needs exactly the 260 there are.
@@ -100,7 +106,7 @@ TEST_F(LocatorTest, CandidatesLongerThanAPathAreSkipped) {
     fake().environment["PATH"] = too_long + kList + longest + kList + "G";
     fake().existing_paths = {in(too_long)};
     EXPECT_EQ(locate(), 1);
-    EXPECT_EQ(probed(), (Paths{in("."), in(longest), in("G")}));
+    EXPECT_EQ(probed(), around_dot({}, {in(longest), in("G")}));
 }
 
 TEST_F(LocatorTest, NoPlaceAtAllEndsTheProgram) {

@@ -50,17 +50,27 @@ TEST(NativeFacts, EnvironmentSizesFollowTheWindowsConvention) {
     EXPECT_EQ(os().get_environment("LUMORA_FACTS_TEST", buffer, sizeof buffer), 0u);
 }
 
-TEST(NativeFacts, FilesAndDirectoriesExist) {
-    const fs::path file = fs::temp_directory_path() / "lumora-facts-exists";
+// Only a file the user may run counts: a directory, or on POSIX a file without execute
+// permission, of the program's name must not hide the real program further on.
+TEST(NativeFacts, OnlyRunnableRegularFilesArePrograms) {
+    const fs::path file = fs::temp_directory_path() / "lumora-facts-program";
     const fs::path directory = fs::temp_directory_path() / "lumora-facts-directory";
     std::ofstream(file) << "x";
     fs::create_directory(directory);
-    EXPECT_TRUE(os().file_exists(file.string().c_str()));
-    EXPECT_TRUE(os().file_exists(directory.string().c_str()));
+    fs::permissions(directory, fs::perms::owner_all);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+#ifdef _WIN32
+    EXPECT_TRUE(os().is_program_file(file.string().c_str()));
+#else
+    EXPECT_FALSE(os().is_program_file(file.string().c_str()));
+#endif
+    fs::permissions(file, fs::perms::owner_all);
+    EXPECT_TRUE(os().is_program_file(file.string().c_str()));
+    EXPECT_FALSE(os().is_program_file(directory.string().c_str()));
     fs::remove(file);
     fs::remove(directory);
-    EXPECT_FALSE(os().file_exists(file.string().c_str()));
-    EXPECT_FALSE(os().file_exists(directory.string().c_str()));
+    EXPECT_FALSE(os().is_program_file(file.string().c_str()));
+    EXPECT_FALSE(os().is_program_file(directory.string().c_str()));
 }
 
 TEST(NativeFacts, ModuleFileNameIsCutToTheBuffer) {
