@@ -7,7 +7,7 @@ using namespace lumora;
 extern "C" {
 
 int lu_next_window(int n) {
-    if (n < 0) return 0;
+    if (n < 0 || n >= layout::kMaxWindows) return 0;  // no window follows; n + 1 may overflow
     for (int m = n + 1; m <= layout::kMaxWindows; ++m) {
         if (is_open_window(m)) return m;
     }

@@ -1,4 +1,6 @@
 // The entry points without logic of their own, and the rules all reference forms share.
+#include <climits>
+
 #include "channel_fixture.h"
 #include "client/include/lumora.h"
 
@@ -17,6 +19,7 @@ TEST_F(BindingTest, NextWindowWalksTheOpenWindows) {
     EXPECT_EQ(lu_next_window(63), 0);
     EXPECT_EQ(lu_next_window(-1), 0);
     EXPECT_EQ(lu_next_window(1000), 0);
+    EXPECT_EQ(lu_next_window(INT_MAX), 0);  // n + 1 would overflow
     EXPECT_EQ(lu_first_window(), 2);
     int result = -9;
     const int n = 2;
