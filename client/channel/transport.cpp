@@ -4,14 +4,13 @@
 #include <cstdio>
 
 #include "block_ops.h"
+#include "client/platform/conventions.h"
 #include "client/windows/quit.h"
 #include "client_state.h"
 #include "messages.h"
 
 namespace lumora {
 namespace {
-
-constexpr char kWindowProgram[] = "luwnd.exe";
 
 [[noreturn]] void report_overflow(int length) {
     char shown[kCommandBufferSize + 1];
@@ -25,8 +24,8 @@ constexpr char kWindowProgram[] = "luwnd.exe";
 
 [[noreturn]] void report_window_gone() {
     if (client_state().command_buffer[0] == 'K') {
-        report_message(kLevelError, localized(MessageId::LaunchFailed), kWindowProgram,
-                       kWindowProgram);
+        report_message(kLevelError, localized(MessageId::LaunchFailed),
+                       platform::kWindowProgramName, platform::kWindowProgramName);
     } else {
         report_message(kLevelError, "%s", localized(MessageId::WindowClosed));
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "client/platform/conventions.h"
 #include "client_state.h"
 #include "messages.h"
 #include "text_scan.h"
@@ -28,23 +29,25 @@ void warn_version(bool library_older, const char* version) {
     const char* text = localized(id);
     if (library_older) {
         if (japanese) {
-            report_message(kLevelWarning, text, kWindowProgramName, version, kLibraryVersion);
+            report_message(kLevelWarning, text, platform::kWindowProgramName, version,
+                           kLibraryVersion);
         } else {
-            report_message(kLevelWarning, text, kLibraryVersion, kWindowProgramName, version);
+            report_message(kLevelWarning, text, kLibraryVersion, platform::kWindowProgramName,
+                           version);
         }
     } else if (japanese) {
-        report_message(kLevelWarning, text, kLibraryVersion, kWindowProgramName, version);
+        report_message(kLevelWarning, text, kLibraryVersion, platform::kWindowProgramName, version);
     } else {
-        report_message(kLevelWarning, text, kWindowProgramName, version, kLibraryVersion);
+        report_message(kLevelWarning, text, platform::kWindowProgramName, version, kLibraryVersion);
     }
 }
 
 void warn_field_count() {
     const char* text = localized(MessageId::ProgramOlderFields);
     if (client_state().ansi_code_page == 932) {
-        report_message(kLevelWarning, text, kLibraryVersion, kWindowProgramName);
+        report_message(kLevelWarning, text, kLibraryVersion, platform::kWindowProgramName);
     } else {
-        report_message(kLevelWarning, text, kWindowProgramName, kLibraryVersion);
+        report_message(kLevelWarning, text, platform::kWindowProgramName, kLibraryVersion);
     }
 }
 

@@ -7,7 +7,6 @@ namespace lumora {
 
 inline constexpr char kLibraryVersion[] = "0,9,9,9a";
 inline constexpr char kVersionBanner[] = "Version  0.99.9a";
-inline constexpr char kWindowProgramName[] = "luwnd.exe";
 
 // Warns when one side is older; 1 when the versions differ only past what is compared.
 int check_window_program_version();

@@ -1,6 +1,7 @@
 // Command texts as delivered, the special results, and the fatal paths of delivery.
 #include "channel_fixture.h"
 #include "client/channel/primitives.h"
+#include "client/platform/conventions.h"
 
 namespace lumora::test {
 namespace {
@@ -133,8 +134,9 @@ TEST_F(TransportTest, VanishedBeforeTheHandshakeNamesTheLaunch) {
     connect();
     fake().dead.insert(block_table().window_handle);
     EXPECT_EQ(exit_status_of([] { deliver_formatted("K,%d,", 1); }), 1);
+    const std::string program = platform::kWindowProgramName;
     EXPECT_EQ(fake().error_lines.at(0),
-              "Failed to launch luwnd.exe.\nCheck if luwnd.exe alives as a zombi!!");
+              "Failed to launch " + program + ".\nCheck if " + program + " alives as a zombi!!");
 }
 
 }  // namespace

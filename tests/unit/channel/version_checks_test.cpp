@@ -1,6 +1,7 @@
 // The version comparison and the four compatibility probes.
 #include "client/channel/version_checks.h"
 #include "channel_fixture.h"
+#include "client/platform/conventions.h"
 
 namespace lumora::test {
 namespace {
@@ -24,10 +25,12 @@ TEST_F(VersionTest, OlderProgramNewerProgramAndFieldCountWarn) {
     EXPECT_EQ(check_against("0,9,8,9"), 0);
     EXPECT_EQ(check_against("0,9,10,0"), 0);
     EXPECT_EQ(check_against("0,9,9"), 0);
+    // The messages name the program this system runs: luwnd.exe or luwnd.
+    const std::string program = platform::kWindowProgramName;
     const std::vector<std::string> want = {
-        "WARNING:  luwnd.exe [0,9,8,9] is older than the linked Lumora library [0,9,9,9a].",
-        "WARNING:  The linked Lumora library [0,9,9,9a] is older than luwnd.exe [0,9,10,0].",
-        "WARNING:  luwnd.exe is older than the linked Lumora library [0,9,9,9a].",
+        "WARNING:  " + program + " [0,9,8,9] is older than the linked Lumora library [0,9,9,9a].",
+        "WARNING:  The linked Lumora library [0,9,9,9a] is older than " + program + " [0,9,10,0].",
+        "WARNING:  " + program + " is older than the linked Lumora library [0,9,9,9a].",
     };
     EXPECT_EQ(fake().error_lines, want);
 }
@@ -43,7 +46,9 @@ TEST_F(VersionTest, JapaneseWarningsTakeTheirArgumentsInTheirOwnOrder) {
                                           "C\x83u\x83\x89\x83\x8a [0,9,9,9a]",
                                           0),
               0u);
-    EXPECT_EQ(fake().error_lines[1].rfind("luwnd.exe [0,9,10,0]", 0), 0u);
+    EXPECT_EQ(
+        fake().error_lines[1].rfind(std::string(platform::kWindowProgramName) + " [0,9,10,0]", 0),
+        0u);
     EXPECT_NE(fake().error_lines[2].find("[0,9,9,9a]"), std::string::npos);
 }
 
