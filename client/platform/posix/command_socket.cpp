@@ -110,11 +110,15 @@ bool CommandSocket::connect_now(int& error) {
         error = EINVAL;
         return false;
     }
-    const std::string directory = runtime_directory(ns);
-    int failure = check_directory(directory);
-    if (failure == 0) failure = open_connection(socket_path(directory, pid_), fd_);
-    if (failure != 0) error = failure;
-    return failure == 0;
+    // The first place whose directory is ours and holds the process's socket.
+    int failure = ENOENT;
+    for (const std::string& directory : runtime_directories(ns)) {
+        failure = check_directory(directory);
+        if (failure == 0) failure = open_connection(socket_path(directory, pid_), fd_);
+        if (failure == 0) return true;
+    }
+    error = failure;
+    return false;
 }
 
 // The window process closed its end while we were not talking to it.

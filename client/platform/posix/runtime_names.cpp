@@ -1,10 +1,25 @@
 #include "runtime_names.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
 namespace lumora::platform::posix {
+
+namespace {
+
+constexpr char kSocketPrefix[] = "luwnd-";
+constexpr char kSocketSuffix[] = ".sock";
+
+std::string home_directory() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home == '/') return home;
+    const passwd* entry = getpwuid(geteuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
+}
+
+}  // namespace
 
 bool session_namespace(std::string& ns) {
     const char* value = std::getenv("LUMORA_NAMESPACE");
@@ -13,20 +28,33 @@ bool session_namespace(std::string& ns) {
 }
 
 std::string block_object_name(const std::string& ns, const char* name) {
-    return ns.empty() ? "/" + std::string(name) : "/" + ns + "." + name;
+    const std::string user = "/lumora-" + std::to_string(geteuid()) + ".";
+    return ns.empty() ? user + name : user + ns + "." + name;
 }
 
-std::string runtime_directory(const std::string& ns) {
+std::vector<std::string> runtime_directories(const std::string& ns) {
+    const std::string suffix = ns.empty() ? "" : "-" + ns;
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string directory = runtime != nullptr && *runtime != '\0'
-                                ? std::string(runtime) + "/lumora"
-                                : "/tmp/lumora-" + std::to_string(geteuid());
-    if (!ns.empty()) directory += "-" + ns;
-    return directory;
+    if (runtime != nullptr && *runtime != '\0') return {std::string(runtime) + "/lumora" + suffix};
+    std::vector<std::string> places = {"/tmp/lumora-" + std::to_string(geteuid()) + suffix};
+    const std::string home = home_directory();
+    if (!home.empty() && home != "/") places.push_back(home + "/.lumora-runtime" + suffix);
+    return places;
 }
 
 std::string socket_path(const std::string& directory, long pid) {
-    return directory + "/luwnd-" + std::to_string(pid) + ".sock";
+    return directory + "/" + kSocketPrefix + std::to_string(pid) + kSocketSuffix;
+}
+
+long socket_owner(const std::string& file_name) {
+    const std::string prefix = kSocketPrefix, suffix = kSocketSuffix;
+    if (file_name.size() <= prefix.size() + suffix.size() || file_name.rfind(prefix, 0) != 0 ||
+        file_name.compare(file_name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const std::string digits =
+        file_name.substr(prefix.size(), file_name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stol(digits);
 }
 
 }  // namespace lumora::platform::posix

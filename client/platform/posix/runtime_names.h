@@ -1,8 +1,12 @@
 // Where the window process publishes its blocks and its command socket on this system.
+// Both sides use these names: the library to find a window process, luwnd to publish.
 // LUMORA_NAMESPACE, when set, keeps separate sessions (for example parallel tests) apart.
+// Every name carries the user's id, so that another user who creates objects or
+// directories of the same names first cannot stop us.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace lumora::platform::posix {
 
@@ -10,13 +14,19 @@ namespace lumora::platform::posix {
 // value cannot be part of a file or object name (it contains '/').
 bool session_namespace(std::string& ns);
 
-// "/LuWnd1" or, in a namespace, "/ns.LuWnd1".
+// "/lumora-<uid>.LuWnd1" or, in a namespace, "/lumora-<uid>.<ns>.LuWnd1".
 std::string block_object_name(const std::string& ns, const char* name);
 
-// "$XDG_RUNTIME_DIR/lumora" or "/tmp/lumora-<uid>", with "-<ns>" appended in a namespace.
-std::string runtime_directory(const std::string& ns);
+// The places for the socket directory, in the order they are tried:
+// "$XDG_RUNTIME_DIR/lumora[-ns]" when XDG_RUNTIME_DIR is set; else "/tmp/lumora-<uid>[-ns]"
+// and, for when another user made that one first, "<home>/.lumora-runtime[-ns]", which
+// only this user can make.
+std::vector<std::string> runtime_directories(const std::string& ns);
 
 // The command socket of window process pid inside the runtime directory.
 std::string socket_path(const std::string& directory, long pid);
+
+// The pid of a socket file name "luwnd-<pid>.sock"; 0 for any other name.
+long socket_owner(const std::string& file_name);
 
 }  // namespace lumora::platform::posix

@@ -23,6 +23,10 @@ int check_object(const struct stat& info) {
 
 }  // namespace
 
+// The whole object is mapped at its size now. A process that shrinks it later makes our
+// next access raise SIGBUS; that is left alone: only a process of our own user may open
+// the object (checked above), and such a process can stop or change us anyway (signals,
+// ptrace, /proc/<pid>/mem), so guarding every access would buy nothing.
 MappedView map_shared_block(const char* name, int& error) {
     std::string ns;
     if (name == nullptr || !session_namespace(ns)) {

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "client/channel/block_layout.h"
+#include "client/platform/posix/runtime_names.h"
 
 namespace luwnd::posix {
 namespace {
@@ -52,7 +53,7 @@ ShmBlockHost::~ShmBlockHost() {
 }
 
 std::string ShmBlockHost::object_name(const std::string& name) const {
-    return ns_.empty() ? "/" + name : "/" + ns_ + "." + name;
+    return lumora::platform::posix::block_object_name(ns_, name.c_str());
 }
 
 bool ShmBlockHost::remove_if_stale(const std::string& object, bool window_block) {
@@ -106,6 +107,10 @@ std::uint8_t* ShmBlockHost::create_block(const std::string& name, std::size_t si
     }
     blocks_[name] = Mapping{data, total};
     return data;
+}
+
+void ShmBlockHost::unlink_all() const {
+    for (const auto& [name, mapping] : blocks_) shm_unlink(object_name(name).c_str());
 }
 
 void ShmBlockHost::destroy_block(const std::string& name) {

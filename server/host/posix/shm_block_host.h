@@ -1,5 +1,6 @@
-// Blocks as POSIX shared memory objects: "/LuWnd1", "/LuWnd1:2", or "/<ns>.LuWnd1" with a
-// namespace. Objects are created exclusively with mode 0600 and removed again on exit.
+// Blocks as POSIX shared memory objects named per user (see runtime_names.h). Objects are
+// created exclusively with mode 0600 and removed again on exit; one a dead process left
+// behind is taken over.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +24,9 @@ class ShmBlockHost : public BlockHost {
 
     // The shared memory object name of a block.
     std::string object_name(const std::string& name) const;
+    // Removes the names of every block, leaving the mappings: for a process that must end
+    // at once (its display went away) and cannot run its destructors.
+    void unlink_all() const;
 
   private:
     struct Mapping {

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "client/channel/block_layout.h"
+#include "client/platform/posix/runtime_names.h"
 
 extern char** environ;
 
@@ -53,7 +54,7 @@ class LuwndTest : public ::testing::Test {
         if (pid_t other = luwnd_of_client(); other > 0) kill(other, SIGKILL);
         if (socket_ >= 0) close(socket_);
         for (const char* name : {"LuWnd1", "LuWnd1:1", "LuWnd1:2"})
-            shm_unlink(("/" + ns_ + "." + name).c_str());
+            shm_unlink(lumora::platform::posix::block_object_name(ns_, name).c_str());
         fs::remove_all(base_);
     }
 
@@ -130,7 +131,8 @@ class LuwndTest : public ::testing::Test {
     }
     void open_window() {
         ASSERT_EQ(text("I,0,0,0,-1,-1,-1,Picture"), 1);
-        int fd = shm_open(("/" + ns_ + ".LuWnd1:1").c_str(), O_RDWR, 0);
+        int fd = shm_open(lumora::platform::posix::block_object_name(ns_, "LuWnd1:1").c_str(),
+                          O_RDWR, 0);
         ASSERT_GE(fd, 0);
         void* p =
             mmap(nullptr, layout::kWindowBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "child_process.h"
+#include "client/platform/posix/runtime_names.h"
 
 extern char** environ;
 
@@ -124,7 +125,8 @@ std::string native_path(const std::string& path) {
 void remove_leftover_blocks(const std::string& name_space) {
     DIR* dir = opendir("/dev/shm");
     if (dir == nullptr) return;
-    const std::string prefix = name_space + ".";
+    // "/lumora-<uid>.<ns>." without its leading slash.
+    const std::string prefix = platform::posix::block_object_name(name_space, "").substr(1);
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
         if (name.rfind(prefix, 0) == 0) shm_unlink(("/" + name).c_str());

@@ -170,16 +170,29 @@ TEST_F(PosixCommands, NoProcessNoSocketOrNoHandleIsNotAlive) {
     EXPECT_EQ(backend_->last_error(), static_cast<std::uint32_t>(ESRCH));
 }
 
-TEST(PosixRuntimeNames, FollowTheNamespaceAndTheRuntimeDirectory) {
+// The user's id is in every name: another user who made the same names first must not
+// stop us starting.
+TEST(PosixRuntimeNames, FollowTheUserTheNamespaceAndTheRuntimeDirectory) {
     PosixTestSession session;  // puts the environment back afterwards
-    EXPECT_EQ(posix::block_object_name("", "LuWnd1:2"), "/LuWnd1:2");
-    EXPECT_EQ(posix::block_object_name("ci", "LuWnd1"), "/ci.LuWnd1");
-    setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
-    EXPECT_EQ(posix::runtime_directory(""), "/run/user/1000/lumora");
-    EXPECT_EQ(posix::runtime_directory("ci"), "/run/user/1000/lumora-ci");
-    unsetenv("XDG_RUNTIME_DIR");
     const std::string uid = std::to_string(geteuid());
-    EXPECT_EQ(posix::runtime_directory("ci"), "/tmp/lumora-" + uid + "-ci");
+    EXPECT_EQ(posix::block_object_name("", "LuWnd1:2"), "/lumora-" + uid + ".LuWnd1:2");
+    EXPECT_EQ(posix::block_object_name("ci", "LuWnd1"), "/lumora-" + uid + ".ci.LuWnd1");
+    setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
+    EXPECT_EQ(posix::runtime_directories(""), std::vector<std::string>{"/run/user/1000/lumora"});
+    EXPECT_EQ(posix::runtime_directories("ci"),
+              std::vector<std::string>{"/run/user/1000/lumora-ci"});
+    unsetenv("XDG_RUNTIME_DIR");
+    const char* home = std::getenv("HOME");
+    const std::string saved_home = home != nullptr ? home : "";
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(posix::runtime_directories("ci"),
+              (std::vector<std::string>{"/tmp/lumora-" + uid + "-ci",
+                                        "/home/someone/.lumora-runtime-ci"}));
+    setenv("HOME", saved_home.c_str(), 1);
+    EXPECT_EQ(posix::socket_owner("luwnd-42.sock"), 42);
+    EXPECT_EQ(posix::socket_owner("luwnd-.sock"), 0);
+    EXPECT_EQ(posix::socket_owner("luwnd-4x2.sock"), 0);
+    EXPECT_EQ(posix::socket_owner("other-42.sock"), 0);
     EXPECT_EQ(posix::socket_path("/d", 42), "/d/luwnd-42.sock");
     std::string ns;
     setenv("LUMORA_NAMESPACE", "a/b", 1);

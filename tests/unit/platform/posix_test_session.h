@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "client/platform/posix/runtime_names.h"
+
 namespace lumora::platform {
 
 class PosixTestSession {
@@ -33,7 +35,7 @@ class PosixTestSession {
 
     // The shared-memory object name the window process would use for a block.
     std::string object_name(const std::string& block) const {
-        return "/" + namespace_ + "." + block;
+        return posix::block_object_name(namespace_, block.c_str());
     }
     // The runtime directory of the session, made with the given mode.
     std::string make_socket_directory(mode_t mode) const {
