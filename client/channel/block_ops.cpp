@@ -80,8 +80,11 @@ bool try_process(int k) {
     table.process_block = map_block(table.block_name);
     if (table.process_block.data == nullptr) return false;
     ProcessHeader header;
+    // An idle header whose process has gone (killed, or its display lost) stays behind
+    // until a new window process reclaims the name: it is passed over, not connected to.
     if (parse_process_header(table.process_block.data, table.process_block.size, header) &&
-        header.state == 0) {
+        header.state == 0 &&
+        platform::current().is_window_alive(static_cast<platform::WindowHandle>(header.handle))) {
         table.process_number = k;
         table.window_handle = static_cast<platform::WindowHandle>(header.handle);
         table.connection_id = header.id;
@@ -102,8 +105,8 @@ void unmap_window(int index) {
 
 }  // namespace
 
-int find_window_process() {
-    for (int k = 1; k <= layout::kMaxProcesses; ++k) {
+int find_window_process(int first) {
+    for (int k = first < 1 ? 1 : first; k <= layout::kMaxProcesses; ++k) {
         if (try_process(k)) return block_table().connection_id;
     }
     return 0;

@@ -12,8 +12,8 @@ namespace lumora {
 platform::MappedView map_block(const char* name);
 // Unmaps the view while the window process is still there; reports a failure.
 void unmap_block(const platform::MappedView& view);
-// Connects to the first idle window process LuWnd1 ... LuWnd16; its id, or 0.
-int find_window_process();
+// Connects to the first idle window process LuWnd<first> ... LuWnd16; its id, or 0.
+int find_window_process(int first = 1);
 // Releases window n's block, or every block when n is not a mapped window number, and
 // ends the connection either way.
 void release_blocks(int window);

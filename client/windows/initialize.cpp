@@ -10,6 +10,7 @@
 #include "client/channel/version_checks.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
+#include "client/platform/conventions.h"
 #include "program_facts.h"
 #include "window_options.h"
 
@@ -37,14 +38,11 @@ int apply_to_joined_process(const WindowOptions& o) {
     return block_table().process_number;
 }
 
-void connect_or_start() {
-    if (block_table().process_block.data != nullptr) return;
-    if (find_window_process() != 0) return;
-    start_window_process();
-    find_window_process();
-}
+enum class Handshake { Accepted, Taken };
 
-void handshake() {
+// The process answers its own id when it is ours now, 0 when another program took it
+// first (or its host keeps it for the program that started it).
+Handshake handshake() {
     ClientState& state = client_state();
     platform::Platform& os = platform::current();
     char directory[kDirectorySize + 1] = {};
@@ -53,10 +51,52 @@ void handshake() {
     const int id = block_table().connection_id;
     const std::int32_t r = deliver_formatted("%c,%d,%s;%s;%s", 'K', id, directory,
                                              state.program_file_name, kVersionBanner);
-    if (r != id) {
+    if (r == id) return Handshake::Accepted;
+    if (r == 0) return Handshake::Taken;
+    report_message(kLevelError, "%s", localized(MessageId::InitializeFailed));
+    end_program(1);
+}
+
+// Checks the process found and offers it the handshake.
+Handshake take_found_process() {
+    check_window_program_version();
+    const char* command_line = platform::current().command_line();
+    if (command_line != nullptr && command_line[0] == '"') client_state().quoted_command_line = 1;
+    check_system_compatibility();
+    return handshake();
+}
+
+[[noreturn]] void fail_to_connect(bool refused) {
+    if (refused) {
         report_message(kLevelError, "%s", localized(MessageId::InitializeFailed));
-        end_program(1);
+    } else {
+        report_message(kLevelError, localized(MessageId::CannotExecute),
+                       platform::kWindowProgramName);
     }
+    end_program(1);
+}
+
+// An idle process found, else one started; one that another program took in the
+// meantime is passed over for the next, so that two programs never share a process.
+// Each number is offered at most once before the start and once after it.
+void connect_or_start() {
+    bool started = false, refused = false;
+    int next = block_table().process_block.data != nullptr ? block_table().process_number : 1;
+    for (;;) {
+        if (block_table().process_block.data == nullptr && find_window_process(next) == 0) {
+            if (started) break;
+            start_window_process();
+            started = true;
+            if (find_window_process() == 0) break;
+        }
+        if (block_table().window_handle == 0) break;
+        const int k = block_table().process_number;
+        if (take_found_process() == Handshake::Accepted) return;
+        refused = true;
+        release_blocks(-1);
+        next = k + 1;
+    }
+    fail_to_connect(refused);
 }
 
 }  // namespace
@@ -72,15 +112,6 @@ int lu_initialize(int flags, int x, int y, int width, int height, int a, int m, 
     note_program();
     format_window_options(options, state.window_command_line, sizeof state.window_command_line);
     connect_or_start();
-    if (block_table().window_handle == 0) {
-        report_message(kLevelError, localized(MessageId::CannotExecute), kWindowProgramName);
-        end_program(1);
-    }
-    check_window_program_version();
-    const char* command_line = platform::current().command_line();
-    if (command_line != nullptr && command_line[0] == '"') state.quoted_command_line = 1;
-    check_system_compatibility();
-    handshake();
     return block_table().process_number;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 #include "client/channel/block_layout.h"
 #include "command_text.h"
@@ -64,6 +65,7 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
     : host(block_host),
       config(completed(std::move(core_config))),
       trace(config.trace_path),
+      budget(config.max_drawing_bytes),
       windows(block_host),
       settings(parse_options(config.options)),
       answers(given_or_environment(config.answers, "LUMORA_ANSWERS")),
@@ -73,6 +75,7 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
 }
 
 void Core::State::write_header(int state) {
+    claimable = state == kStateIdle;
     if (process_block == nullptr) return;
     write_process_text(process_block, header_line(state, config.window_handle, config.connection_id,
                                                   config.version));
@@ -131,7 +134,13 @@ std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size
     State& s = *state_;
     TraceLine line;
     s.refusal = nullptr;
-    std::int32_t result = s.dispatch(tag, data, length, line);
+    std::int32_t result = 0;
+    try {
+        result = s.dispatch(tag, data, length, line);
+    } catch (const std::bad_alloc&) {
+        // Out of memory for this command only: it is refused, the process goes on.
+        result = s.refuse("memory");
+    }
     if (s.trace.enabled()) {
         line.add("ret", result);
         if (s.refusal != nullptr) line.add_word("err", s.refusal);
@@ -156,6 +165,10 @@ void Core::client_gone() {
 
 int Core::process_number() const {
     return state_->process_number;
+}
+
+bool Core::claimed_once() const {
+    return state_->claimed_once;
 }
 
 bool Core::quit_requested() const {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ struct CoreConfig {
     std::optional<std::string> answers;
     // Items each window's display list holds at most; more drawing is refused.
     std::size_t max_items = DisplayList::kMaxItems;
+    // Bytes all windows' display lists hold together at most (see DrawingBudget); a
+    // drawing command past it is refused with 0 and what is drawn stays.
+    std::size_t max_drawing_bytes = DrawingBudget::kDefaultBytes;
     // Whether windows are offered to other programs after a quit with mode 0 (see
     // join_offer.h); when not given, LUMORA_JOINABLE=1.
     std::optional<bool> joinable;
@@ -46,6 +50,9 @@ struct CoreConfig {
     // it is the resolution new windows get, and the default page size grows with it so
     // that text stays readable on a dense screen.
     std::int32_t screen_dpi = 96;
+    // Asked at each handshake that would take the idle process: false refuses it. A host
+    // started by one program for itself keeps the process for that program this way.
+    std::function<bool()> admits_handshake;
 };
 
 class Core {
@@ -77,6 +84,8 @@ class Core {
     bool window_closed_by_user(int window);
     // True between a handshake and the client's 'L' or its going away.
     bool client_connected() const;
+    // True once any handshake was accepted.
+    bool claimed_once() const;
 
     int process_number() const;
     // Set once the client said 'L'; the host may end when no window is left to show.

@@ -30,6 +30,7 @@ struct Core::State {
     BlockHost& host;
     CoreConfig config;
     TraceFile trace;
+    DrawingBudget budget;  // before the windows, whose display lists draw on it
     WindowStore windows;
     ProcessMetrics metrics;
     ProcessSettings settings;
@@ -42,6 +43,8 @@ struct Core::State {
     bool offering = false;       // a window is offered for joining (join_offer.h)
     bool connected = false;      // between a handshake and the client's quit or going away
     bool end_requested = false;  // the user closed a window: the client is to quit
+    bool claimable = false;      // the header says idle: one handshake may take the process
+    bool claimed_once = false;   // a handshake was accepted since the process started
     ScriptedDialogs scripted_dialogs;
     const char* refusal = nullptr;  // why the current command got 0, for the trace
 

@@ -46,6 +46,7 @@ void Core::State::refresh_offer() {
         write_header(kStateIdle);
         return;
     }
+    claimable = false;  // joined, not taken over
     write_process_text(process_block, join_header_line(n, window->state.title, config.window_handle,
                                                        config.connection_id, config.version));
 }

@@ -23,7 +23,9 @@ std::int32_t Core::State::comma_command(char letter, std::string_view text, Trac
 }
 
 // "K,<id>,<directory>;<program>;<banner>": the client proves it read our header. From
-// now on the process is busy, so that no other client picks it.
+// now on the process is busy, so that no other client picks it. Programs that read the
+// idle header at the same moment all send one: only the first is accepted, the others
+// get 0 and look further (so does one the host does not admit, see CoreConfig).
 std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
     line.add("win", 0);
     std::int32_t id = 0;
@@ -32,6 +34,10 @@ std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
     line.add("id", id);
     line.add_text("text", rest);
     if (id != config.connection_id) return refuse("value");
+    if (!claimable || (config.admits_handshake && !config.admits_handshake())) {
+        return refuse("taken");
+    }
+    claimed_once = true;
     connected = true;
     end_requested = false;
     write_header(kStateBusy);

@@ -62,7 +62,9 @@
 //                  bounds (also: a full display list), value, unknown, file (a data
 //                  file that cannot be read), cancel (a dialog cancelled or
 //                  nobody answered), closed (answered 0x80000002: the user closed a
-//                  window, the client is to quit)
+//                  window, the client is to quit), taken (a handshake while the
+//                  process is not idle, or one the host does not admit: another program
+//                  has it), memory (the drawing budget or the memory is used up)
 //
 // What the user does on screen is traced in lines of its own:
 //

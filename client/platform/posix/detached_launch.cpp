@@ -22,6 +22,15 @@ namespace lumora::platform::posix {
 namespace {
 
 constexpr const char* kReadyVariable = "LUMORA_READY_FD=";
+// The program that starts a window process takes it: no other program may take it first.
+constexpr const char* kLauncherVariable = "LUMORA_LAUNCHER_PID=";
+// The started program holds the ready pipe here and nothing else above the standard
+// streams.
+constexpr int kReadyFdInProgram = 3;
+
+bool starts_with(const char* text, const char* prefix) {
+    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
 
 std::vector<std::string> split_at_blanks(const char* program, const char* options) {
     std::vector<std::string> words{program};
@@ -38,14 +47,16 @@ std::vector<std::string> split_at_blanks(const char* program, const char* option
     return words;
 }
 
-// The client's environment with LUMORA_READY_FD naming this launch's pipe.
-std::vector<std::string> environment_with_ready_fd(int fd) {
+// The client's environment with LUMORA_READY_FD naming this launch's pipe and
+// LUMORA_LAUNCHER_PID this program.
+std::vector<std::string> launch_environment() {
     std::vector<std::string> entries;
-    const std::size_t prefix = std::strlen(kReadyVariable);
     for (char** e = environ; e != nullptr && *e != nullptr; ++e) {
-        if (std::strncmp(*e, kReadyVariable, prefix) != 0) entries.emplace_back(*e);
+        if (!starts_with(*e, kReadyVariable) && !starts_with(*e, kLauncherVariable))
+            entries.emplace_back(*e);
     }
-    entries.push_back(kReadyVariable + std::to_string(fd));
+    entries.push_back(kReadyVariable + std::to_string(kReadyFdInProgram));
+    entries.push_back(kLauncherVariable + std::to_string(getpid()));
     return entries;
 }
 
@@ -66,7 +77,7 @@ struct SpawnPlan {
 
     SpawnPlan(const char* program, const char* options, int ready_fd)
         : argv_texts(split_at_blanks(program, options)),
-          env_texts(environment_with_ready_fd(ready_fd)),
+          env_texts(launch_environment()),
           argv(pointers_to(argv_texts)),
           envp(pointers_to(env_texts)) {
         posix_spawn_file_actions_init(&actions);
@@ -75,6 +86,10 @@ struct SpawnPlan {
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        // Nor any other descriptor of the program's (a pipe, a file, a socket) that was not
+        // opened close-on-exec: only the ready pipe goes over.
+        posix_spawn_file_actions_adddup2(&actions, ready_fd, kReadyFdInProgram);
+        posix_spawn_file_actions_addclosefrom_np(&actions, kReadyFdInProgram + 1);
         posix_spawnattr_init(&attributes);
         sigset_t none;
         sigemptyset(&none);

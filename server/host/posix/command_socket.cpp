@@ -61,6 +61,9 @@ void CommandSocket::accept_client() {
         close(fd);
         return;
     }
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    peers_[fd] = getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 ? peer.pid : 0;
     clients_.push_back(fd);
 }
 
@@ -77,7 +80,9 @@ bool CommandSocket::answer_request(Core& core, int fd) {
     auto length = static_cast<std::size_t>(received);
     if ((message.msg_flags & MSG_TRUNC) == 0 && length >= 4) {
         auto tag = static_cast<std::uint32_t>(lumora::layout::read_i32(buffer, 0));
+        current_peer_ = peers_[fd];
         result = core.handle(tag, buffer + 4, length - 4);
+        current_peer_ = 0;
         if (on_command) on_command();
     }
     std::uint8_t reply[4];
@@ -99,15 +104,22 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
             fds.insert(fds.begin() + 1, pollfd{extra_fd, POLLIN, 0});
             first_client = 2;
         }
-        if (ppoll(fds.data(), fds.size(), nullptr, &wait_mask) < 0) continue;
+        const timespec check{give_up_check_ms / 1000, (give_up_check_ms % 1000) * 1000000L};
+        const bool may_give_up = give_up && clients_.empty();
+        const int ready = ppoll(fds.data(), fds.size(), may_give_up ? &check : nullptr, &wait_mask);
+        if (may_give_up && ready == 0 && give_up()) break;
+        if (ready < 0) continue;
         bool lost = false;
         for (std::size_t i = first_client; i < fds.size(); ++i) {
             if (fds[i].revents == 0 || answer_request(core, fds[i].fd)) continue;
             close(fds[i].fd);
             clients_.erase(std::find(clients_.begin(), clients_.end(), fds[i].fd));
+            peers_.erase(fds[i].fd);
             lost = true;
         }
-        if (lost && clients_.empty() && !core.quit_requested()) {
+        // Only the program that took the process abandons it by going away; one that
+        // looked and went on to another process leaves it as it was.
+        if (lost && clients_.empty() && core.client_connected() && !core.quit_requested()) {
             core.client_gone();
             abandoned_ = true;
         }

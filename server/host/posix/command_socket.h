@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,13 @@ class CommandSocket {
     // Also ends serving when the last client went away without quitting: a window
     // process with nobody to draw for and nothing on screen has no more work.
     bool exit_when_abandoned = false;
+    // Asked at least every give_up_check_ms while no client is connected: true ends
+    // serving (a window process nobody took).
+    std::function<bool()> give_up;
+    int give_up_check_ms = 1000;
+
+    // The process id of the client whose command the core is handling, 0 when unknown.
+    long current_peer() const { return current_peer_; }
 
   private:
     void accept_client();
@@ -49,6 +57,8 @@ class CommandSocket {
     int listener_ = -1;
     std::string path_;
     std::vector<int> clients_;
+    std::map<int, long> peers_;  // the process id of each client, by descriptor
+    long current_peer_ = 0;
     bool abandoned_ = false;
 };
 

@@ -2,10 +2,13 @@
 // Unix socket in the user's runtime directory and serves them until the client quits.
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "client/platform/posix/runtime_names.h"
 
 #include "command_socket.h"
 #include "picture_output.h"
@@ -76,6 +79,54 @@ void connect_window_events(luwnd::posix::X11Windows& screen, luwnd::Core& core,
     };
 }
 
+// A whole decimal number from the environment in [1, most]; 0 when absent or not one.
+long number_from_environment(const char* name, long most) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') return 0;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return *end == '\0' && value >= 1 && value <= most ? value : 0;
+}
+
+// How long a window process waits to be taken by a program: a headless one ends after
+// that, and one started by a program for itself is open to others after that.
+std::chrono::seconds unclaimed_limit() {
+    const long seconds = number_from_environment("LUMORA_UNCLAIMED_SECONDS", 3600);
+    return std::chrono::seconds(seconds != 0 ? seconds : 60);
+}
+
+// The socket directory, and the directory removed again at the end when nothing else is
+// left in it. Another window process may remove an empty one between our making it and
+// our listening in it, so that is tried again.
+struct RuntimeDirectory {
+    std::string path;
+    ~RuntimeDirectory() {
+        if (!path.empty()) rmdir(path.c_str());
+    }
+    bool listen(const std::string& ns, luwnd::posix::CommandSocket& socket, std::string& error) {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            path = luwnd::posix::choose_runtime_dir(
+                lumora::platform::posix::runtime_directories(ns), error);
+            if (path.empty()) return false;
+            if (socket.listen(lumora::platform::posix::socket_path(path, getpid()), error))
+                return true;
+        }
+        return false;
+    }
+};
+
+// Set once the blocks and the socket exist: what must go when the display is lost.
+luwnd::posix::ShmBlockHost* g_host = nullptr;
+std::string g_socket_file, g_runtime_dir;
+
+// Xlib ends the process after a lost display; the names must not outlive it, or the next
+// program would find an idle header nobody answers.
+void remove_names() {
+    if (g_host != nullptr) g_host->unlink_all();
+    if (!g_socket_file.empty()) unlink(g_socket_file.c_str());
+    if (!g_runtime_dir.empty()) rmdir(g_runtime_dir.c_str());
+}
+
 std::string joined_arguments(int argc, char** argv) {
     std::string options;
     for (int i = 1; i < argc; ++i) {
@@ -89,19 +140,34 @@ std::string joined_arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     sigset_t wait_mask = install_signals();
-    std::string ns = luwnd::posix::lumora_namespace();
-    std::string dir = luwnd::posix::runtime_dir_path(ns);
-    std::string error;
-    if (!luwnd::posix::prepare_runtime_dir(dir, error)) {
-        std::fprintf(stderr, "luwnd: %s\n", error.c_str());
+    std::string ns;
+    if (!lumora::platform::posix::session_namespace(ns)) {
+        std::fprintf(stderr, "luwnd: LUMORA_NAMESPACE must not contain '/'\n");
         return 1;
     }
+    std::string error;
+    luwnd::posix::remove_leftovers(lumora::platform::posix::runtime_directories(""));
+    RuntimeDirectory dir;
+    luwnd::posix::CommandSocket socket;
+
+    // A program that started us for itself takes us first; others are refused until then.
+    const long launcher = number_from_environment("LUMORA_LAUNCHER_PID", 0x7FFFFFFF);
+    const auto started = std::chrono::steady_clock::now();
+    const auto limit = unclaimed_limit();
+    luwnd::Core* core_ptr = nullptr;
+    auto unclaimed_too_long = [&] {
+        return core_ptr != nullptr && !core_ptr->claimed_once() &&
+               std::chrono::steady_clock::now() - started >= limit;
+    };
 
     luwnd::CoreConfig config;
     config.window_handle = getpid();
     config.connection_id = static_cast<int>(getpid());
     if (const char* trace = std::getenv("LUMORA_TRACE")) config.trace_path = trace;
     config.options = joined_arguments(argc, argv);
+    config.admits_handshake = [&] {
+        return launcher == 0 || socket.current_peer() == launcher || unclaimed_too_long();
+    };
 
     // Without a display (CI, servers) the windows are drawn off-screen only, and the
     // process ends with its client.
@@ -126,6 +192,7 @@ int main(int argc, char** argv) {
 
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);
+    core_ptr = &core;
     luwnd::render::WindowPictures pictures;
     luwnd::posix::PictureOutput output(core, pictures,
                                        luwnd::render::output_target_from_environment(), !shown);
@@ -133,11 +200,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "luwnd: all process blocks are taken\n");
         return 1;
     }
-    luwnd::posix::CommandSocket socket;
-    if (!socket.listen(dir + "/luwnd-" + std::to_string(getpid()) + ".sock", error)) {
+    if (!dir.listen(ns, socket, error)) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }
+    g_host = &host;
+    g_socket_file = lumora::platform::posix::socket_path(dir.path, getpid());
+    g_runtime_dir = dir.path;
+    if (shown) screen.on_connection_lost(remove_names);
     auto sync = [&] {
         pictures.after_command(core);
         output.after_command();
@@ -145,6 +215,7 @@ int main(int argc, char** argv) {
     };
     socket.on_command = sync;
     socket.exit_when_abandoned = !shown;
+    if (!shown) socket.give_up = unclaimed_too_long;
     // Windows offered for joining keep the process, shown or not.
     socket.keep_serving = [&] { return core.offers_join() || (shown && screen.any_shown()); };
     luwnd::posix::SavedPictures saved(luwnd::render::output_target_from_environment().directory,

@@ -5,6 +5,8 @@
 #include <X11/keysym.h>
 #include <cairo-xlib.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -24,6 +26,14 @@ int side(std::int32_t value) {
     return std::clamp(value, 1, render::kMaxPageSide);
 }
 
+void (*g_cleanup)() = nullptr;
+
+// Xlib's own handler ends the process without any cleanup; it must not return either.
+int connection_lost(Display*) {
+    if (g_cleanup != nullptr) g_cleanup();
+    _exit(1);
+}
+
 }  // namespace
 
 X11Windows::~X11Windows() {
@@ -40,6 +50,11 @@ bool X11Windows::connect() {
     net_wm_name_ = XInternAtom(display_, "_NET_WM_NAME", False);
     utf8_string_ = XInternAtom(display_, "UTF8_STRING", False);
     return true;
+}
+
+void X11Windows::on_connection_lost(void (*cleanup)()) {
+    g_cleanup = cleanup;
+    XSetIOErrorHandler(connection_lost);
 }
 
 int X11Windows::fd() const {

@@ -59,6 +59,9 @@ class X11Windows {
     bool any_shown() const { return !views_.empty(); }
     // True when events already read from the connection wait in Xlib's queue.
     bool events_queued() const;
+    // When the connection to the display breaks (the X server went away), Xlib ends the
+    // process: cleanup runs first, then the process ends with status 1.
+    static void on_connection_lost(void (*cleanup)());
 
     WindowEvents events;
 

@@ -13,6 +13,12 @@
 #include <vector>
 
 #include "../support/child_process.h"
+#ifndef _WIN32
+#include <filesystem>
+#include <memory>
+
+#include "client/platform/posix/runtime_names.h"
+#endif
 #include "reference_coefficients.h"
 
 namespace lumora::test {
@@ -169,6 +175,88 @@ TEST_F(FourierRun, AnIdleWindowProcessIsReusedAndNothingIsStarted) {
     EXPECT_EQ(idle.wait(20000), 0);
     std::remove(own_trace.c_str());
 }
+
+#ifndef _WIN32
+// The shared-memory objects of the namespace that still exist.
+int objects_of(const std::string& ns) {
+    const std::string prefix = platform::posix::block_object_name(ns, "").substr(1);
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm"))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
+    return count;
+}
+
+int pictures_in(const std::string& directory) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        if (entry.path().extension() == ".png") ++count;
+    return count;
+}
+
+// A window process killed while idle leaves its names behind: the next program passes
+// them over and starts its own, which takes the names over.
+TEST_F(FourierRun, AKilledIdleWindowProcessDoesNotStopTheNextProgram) {
+    const std::string ns = "killed" + temp_path("").substr(temp_path("").rfind('-'));
+    set_environment("LUMORA_NAMESPACE", ns.c_str());
+    set_environment("LUMORA_TRACE", nullptr);
+    ChildProcess idle;
+    ChildOptions options;
+    options.argv = {native_path(LUWND_DIR "/luwnd" EXE_SUFFIX)};
+    options.wait_until_ready = true;
+    ASSERT_TRUE(idle.start(options));
+    idle.kill();
+    ASSERT_EQ(objects_of(ns), 1);  // its process block stays
+    const Outcome r = run(FOURIER_PATH, "8\n1\n", ns);
+    EXPECT_EQ(r.status, 0) << r.err;
+    ASSERT_FALSE(r.trace.empty());
+    EXPECT_EQ(r.trace.back().field("cmd"), "L");
+}
+
+// Programs started at the same moment in one namespace: each takes a window process of
+// its own, so that its picture lands in its own output directory, and every window
+// process ends once its program has quit.
+TEST_F(FourierRun, SixteenProgramsAtOnceEachGetTheirOwnWindowProcess) {
+    constexpr int kPrograms = 16, kRounds = 3;
+    const std::string ns = "many" + temp_path("").substr(temp_path("").rfind('-'));
+    const std::string base = temp_path("fourier-many");
+    set_environment("LUMORA_NAMESPACE", ns.c_str());
+    set_environment("LUMORA_TRACE", nullptr);
+    set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
+    const std::string in = base + "-in";
+    std::ofstream(in) << "8\n1\n";
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::string> outputs;
+        std::vector<std::unique_ptr<ChildProcess>> programs;
+        for (int i = 0; i < kPrograms; ++i) {
+            outputs.push_back(base + "/r" + std::to_string(round) + "-" + std::to_string(i));
+            std::filesystem::create_directories(outputs.back());
+            set_environment("LUMORA_OUTPUT", outputs.back().c_str());
+            ChildOptions options;
+            options.argv = {FOURIER_PATH};
+            options.stdin_file = in;
+            options.stdout_file = outputs.back() + "/out.txt";
+            options.stderr_file = outputs.back() + "/err.txt";
+            programs.push_back(std::make_unique<ChildProcess>());
+            ASSERT_TRUE(programs.back()->start(options));
+        }
+        for (int i = 0; i < kPrograms; ++i) {
+            EXPECT_EQ(programs[i]->wait(120000), 0)
+                << "round " << round << " program " << i << ": "
+                << read_file(outputs[i] + "/err.txt");
+        }
+        // Each window process writes its picture at the quit and then ends.
+        for (int i = 0; i < 2000 && objects_of(ns) > 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(objects_of(ns), 0) << "round " << round << ": window processes left running";
+        for (int i = 0; i < kPrograms; ++i)
+            EXPECT_EQ(pictures_in(outputs[i]), 1) << "round " << round << " program " << i;
+    }
+    set_environment("LUMORA_OUTPUT", native_path(OUTPUT_DIR).c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(base, ignored);
+    std::remove(in.c_str());
+}
+#endif
 
 #ifdef FORTRAN_PATH
 // Apart from the handshake, which names the program, both programs send the same commands.

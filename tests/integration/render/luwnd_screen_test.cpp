@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <thread>
 
 #include "luwnd_fixture.h"
@@ -162,6 +164,31 @@ TEST_F(LuwndScreenTest, WindowsOpenWhereTheyAreAskedToBe) {
     EXPECT_EQ(display.position_of(second), std::make_pair(200, 150));
     ASSERT_EQ(request({'J', 2 + 32, 0}), 1);  // window 1 is current again
     quit_and_close(display, first);
+}
+
+// When the X server goes away, Xlib ends luwnd; its names must go with it, or the next
+// program would find an idle header nobody answers.
+TEST_F(LuwndScreenTest, LosingTheDisplayRemovesTheBlocksAndTheSocket) {
+    auto display = std::make_unique<VirtualDisplay>();
+    if (!display->ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display->name(), false);
+    open_window();
+    ASSERT_NE(display->wait_for_window("Picture"), 0u);
+    const std::string socket_file = socket_dir() + "/luwnd-" + std::to_string(pid_) + ".sock";
+    display.reset();  // the X server ends
+    int status = -1;
+    for (int i = 0; i < 1000 && pid_ > 0; ++i) {
+        if (waitpid(pid_, &status, WNOHANG) == pid_) pid_ = -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(pid_, -1) << "luwnd did not end";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    for (const char* name : {"LuWnd1", "LuWnd1:1"}) {
+        const int fd = shm_open(platform::posix::block_object_name(ns_, name).c_str(), O_RDONLY, 0);
+        EXPECT_LT(fd, 0) << name << " is left";
+        if (fd >= 0) close(fd);
+    }
+    EXPECT_FALSE(std::filesystem::exists(socket_file));
 }
 
 // The raw client: the command after the close is answered 0x80000002, its quit is taken,

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "client/channel/block_layout.h"
+#include "client/platform/posix/runtime_names.h"
 
 extern char** environ;
 
@@ -80,7 +81,9 @@ class LuwndProcessTest : public ::testing::Test {
         fs::remove_all(base_);
     }
 
-    std::string object(const std::string& block) const { return "/" + ns_ + "." + block; }
+    std::string object(const std::string& block) const {
+        return lumora::platform::posix::block_object_name(ns_, block.c_str());
+    }
     std::string dir() const { return base_ + "/lumora-" + ns_; }
     std::string socket_path() const { return dir() + "/luwnd-" + std::to_string(pid_) + ".sock"; }
 
@@ -91,6 +94,7 @@ class LuwndProcessTest : public ::testing::Test {
         std::vector<std::string> env = {"LUMORA_NAMESPACE=" + ns_, "XDG_RUNTIME_DIR=" + base_,
                                         "LUMORA_TRACE=" + trace_,
                                         "LUMORA_READY_FD=" + std::to_string(ready[1])};
+        env.insert(env.end(), extra_env_.begin(), extra_env_.end());
         std::vector<char*> envp;
         for (auto& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);
@@ -157,6 +161,7 @@ class LuwndProcessTest : public ::testing::Test {
     }
 
     std::string ns_, base_, trace_;
+    std::vector<std::string> extra_env_;
     pid_t pid_ = -1;
     int socket_ = -1;
 };
@@ -190,6 +195,7 @@ TEST_F(LuwndProcessTest, PublishesProbesOpensQuitsAndCleansUp) {
     EXPECT_FALSE(shm_exists(object("LuWnd1")));
     EXPECT_FALSE(shm_exists(object("LuWnd1:1")));
     EXPECT_FALSE(fs::exists(socket_path()));
+    EXPECT_FALSE(fs::exists(dir())) << "its empty runtime directory stays";
 
     std::ifstream trace(trace_);
     std::string first;
@@ -254,6 +260,59 @@ TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
     start();
     EXPECT_EQ(Shm(object("LuWnd1")).text(), "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
     EXPECT_EQ(Shm(object("LuWnd2")).text(), header(0));
+}
+
+// A window process a program started for itself goes to that program: another that saw
+// the idle header first is refused and looks further.
+TEST_F(LuwndProcessTest, TheProgramThatStartedItTakesItFirst) {
+    extra_env_ = {"LUMORA_LAUNCHER_PID=" + std::to_string(getppid())};
+    start();
+    connect_socket();
+    const std::string handshake = "K," + std::to_string(pid_) + ",d;p;v";
+    EXPECT_EQ(request_text(handshake), 0);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 0);
+    close(socket_);
+    socket_ = -1;
+
+    extra_env_ = {"LUMORA_LAUNCHER_PID=" + std::to_string(getpid())};
+    start();
+    connect_socket();
+    EXPECT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
+    EXPECT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), 0);  // taken now
+}
+
+// Started for a program that never came (it took another one, or died), a window process
+// without a display ends by itself instead of waiting for ever.
+TEST_F(LuwndProcessTest, AHeadlessProcessNobodyTakesEnds) {
+    extra_env_ = {"LUMORA_UNCLAIMED_SECONDS=1", "LUMORA_LAUNCHER_PID=" + std::to_string(getppid())};
+    start();
+    EXPECT_EQ(wait_exit(), 0);
+    EXPECT_FALSE(shm_exists(object("LuWnd1")));
+    EXPECT_FALSE(fs::exists(socket_path()));
+    EXPECT_FALSE(fs::exists(dir())) << "its empty runtime directory stays";
+}
+
+// Killed window processes leave sockets and runtime directories behind; the next one
+// removes those of processes that are gone, in every namespace of the user.
+TEST_F(LuwndProcessTest, LeftoversOfDeadProcessesAreRemoved) {
+    const std::string other = base_ + "/lumora-othernamespace";
+    ASSERT_EQ(mkdir(other.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(dir().c_str(), 0700), 0);
+    const std::string dead = "/luwnd-" + std::to_string(dead_pid()) + ".sock";
+    const std::string living = "/luwnd-" + std::to_string(getpid()) + ".sock";
+    std::ofstream(other + dead) << "";
+    std::ofstream(dir() + dead) << "";
+    std::ofstream(dir() + living) << "";
+    start();
+    EXPECT_FALSE(fs::exists(other));
+    EXPECT_FALSE(fs::exists(dir() + dead));
+    EXPECT_TRUE(fs::exists(dir() + living));
+    EXPECT_TRUE(fs::exists(socket_path()));
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 0);
+    fs::remove(dir() + living);
 }
 
 }  // namespace

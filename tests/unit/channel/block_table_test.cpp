@@ -74,6 +74,17 @@ TEST_F(BlockTableTest, SkipsBusyCorruptAndTwoLineHeaders) {
     EXPECT_EQ(fake().unmapped, 3);
 }
 
+// A window process killed while idle leaves its header behind; the next program must
+// not connect to it and then end with "The window was closed.".
+TEST_F(BlockTableTest, PassesOverAnIdleHeaderWhoseProcessIsGone) {
+    publish_header(fake(), 1, "0,101,11,0,9,9,9a");
+    publish_header(fake(), 2, "0,102,12,0,9,9,9a");
+    fake().alive = {102};
+    EXPECT_EQ(find_window_process(), 12);
+    EXPECT_EQ(block_table().process_number, 2);
+    EXPECT_EQ(block_table().window_handle, 102);
+}
+
 TEST_F(BlockTableTest, NoIdleProcessGivesZeroAndTriesSixteenNames) {
     publish_header(fake(), 17, "0,117,17,0,9,9,9a");
     EXPECT_EQ(find_window_process(), 0);

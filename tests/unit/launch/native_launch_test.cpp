@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -136,6 +137,35 @@ TEST_F(DetachedLaunchTest, ReadyProgramRunsOnButIsNotOurChild) {
     EXPECT_EQ(kill(static_cast<pid_t>(record.pid), 0), 0) << "it should still run";
     EXPECT_EQ(waitpid(static_cast<pid_t>(record.pid), nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+// The descriptors the started program holds, by number, with what they lead to.
+std::map<int, std::string> descriptors_of(long pid) {
+    std::map<int, std::string> held;
+    const fs::path dir = "/proc/" + std::to_string(pid) + "/fd";
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        std::error_code ignored;
+        held[std::stoi(entry.path().filename().string())] =
+            fs::read_symlink(entry.path(), ignored).string();
+    }
+    return held;
+}
+
+// A pipeline waiting for the program's output must not wait for the window process too:
+// only the standard streams (on /dev/null) go over, whatever the program has open.
+TEST_F(DetachedLaunchTest, TheProgramGetsNoneOfOurDescriptors) {
+    int pipe_ends[2];
+    ASSERT_EQ(pipe(pipe_ends), 0);  // inheritable, as a program's own pipes often are
+    ASSERT_EQ(start("a"), LaunchOutcome::Ready);
+    const long pid = record_of(marker_).pid;
+    ASSERT_GT(pid, 0);
+    std::map<int, std::string> held = descriptors_of(pid);
+    held.erase(3);  // the ready pipe, until the probe has closed it
+    const std::map<int, std::string> only_null = {
+        {0, "/dev/null"}, {1, "/dev/null"}, {2, "/dev/null"}};
+    EXPECT_EQ(held, only_null);
+    close(pipe_ends[0]);
+    close(pipe_ends[1]);
 }
 
 TEST_F(DetachedLaunchTest, APipeClosedWithoutTheByteIsNotReady) {

@@ -48,6 +48,48 @@ TEST_F(ProcessTest, HandshakeWithOtherIdOrBadSyntaxIsRefused) {
     EXPECT_EQ(process_text(), "0,655,4711,0,9,9,9a");
 }
 
+// Programs that read the idle header at the same moment all send the handshake: the
+// process must go to one of them only, and only while it is idle.
+TEST_F(ProcessTest, OnlyOneHandshakeTakesTheIdleProcess) {
+    ASSERT_EQ(send_text("K,4711,a;first;v"), kId);
+    EXPECT_EQ(send_text("K,4711,b;second;v"), 0);
+    EXPECT_EQ(process_text(), "1,655,4711,0,9,9,9a");
+    ASSERT_EQ(send_text("L,1,"), 1);
+    EXPECT_EQ(send_text("K,4711,b;second;v"), kId);  // idle again: the next one may take it
+    EXPECT_TRUE(core_->claimed_once());
+
+    CoreConfig ending = config();
+    ending.ends_after_quit = true;
+    MemoryBlockHost other_host;
+    Core core(other_host, ending);
+    ASSERT_EQ(core.publish(), 1);
+    const std::string k = "K,4711,d;p;v";
+    const std::uint8_t quit[] = {'L', ',', '1', ',', 0};
+    EXPECT_FALSE(core.claimed_once());
+    EXPECT_EQ(core.handle(1, reinterpret_cast<const std::uint8_t*>(k.c_str()), k.size() + 1), kId);
+    EXPECT_EQ(core.handle(1, quit, sizeof quit), 1);
+    // Ending: nobody may take it any more.
+    EXPECT_EQ(core.handle(1, reinterpret_cast<const std::uint8_t*>(k.c_str()), k.size() + 1), 0);
+}
+
+TEST_F(ProcessTest, AHandshakeTheHostDoesNotAdmitIsRefused) {
+    bool admit = false;
+    CoreConfig reserved = config();
+    reserved.admits_handshake = [&admit] { return admit; };
+    MemoryBlockHost other_host;
+    Core core(other_host, reserved);
+    ASSERT_EQ(core.publish(), 1);
+    const std::string k = "K,4711,d;p;v";
+    auto handshake = [&] {
+        return core.handle(1, reinterpret_cast<const std::uint8_t*>(k.c_str()), k.size() + 1);
+    };
+    EXPECT_EQ(handshake(), 0);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(other_host.find("LuWnd1"))),
+              "0,655,4711,0,9,9,9a");
+    admit = true;
+    EXPECT_EQ(handshake(), kId);
+}
+
 TEST_F(ProcessTest, QuitAnswersOneAndGoesBackToIdle) {
     ASSERT_EQ(send_text("K,4711,d;p;v"), kId);
     EXPECT_FALSE(core_->quit_requested());
