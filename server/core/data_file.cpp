@@ -67,6 +67,24 @@ bool read_item(std::string_view text, DrawItem& item) {
     return false;
 }
 
+// One line without its line end into `line`; false at the end of the file. Of a longer
+// line only kMaxDataLine + 1 characters are kept, so that it is skipped like any line not
+// understood, and `left` bounds the bytes read in all: a file without line ends (or an
+// endless one) cannot make the reader grow or run without end.
+bool next_line(std::streambuf& in, std::string& line, std::uint64_t& left) {
+    line.clear();
+    bool any = false;
+    while (left > 0) {
+        const int c = in.sbumpc();
+        if (c == std::char_traits<char>::eof()) break;
+        --left;
+        any = true;
+        if (c == '\n') return true;
+        if (line.size() <= kMaxDataLine) line.push_back(static_cast<char>(c));
+    }
+    return any;
+}
+
 bool is_blank_or_comment(std::string_view text) {
     std::size_t first = text.find_first_not_of(" \t");
     return first == std::string_view::npos || text[first] == '#';
@@ -76,9 +94,14 @@ bool is_blank_or_comment(std::string_view text) {
 
 std::optional<DataFile> read_data_file(std::istream& in, std::size_t max_items) {
     std::string line;
-    if (!std::getline(in, line) || without_line_end(line) != kSignature) return std::nullopt;
+    std::streambuf* source = in.rdbuf();
+    std::uint64_t signature_left = kMaxDataLine + 2;  // anything longer is not the signature
+    if (source == nullptr || !next_line(*source, line, signature_left) ||
+        without_line_end(line) != kSignature)
+        return std::nullopt;
+    std::uint64_t left = kMaxDataFileBytes;
     DataFile file;
-    while (file.items.size() < max_items && std::getline(in, line)) {
+    while (file.items.size() < max_items && next_line(*source, line, left)) {
         std::string_view text = without_line_end(line);
         if (is_blank_or_comment(text)) continue;
         DrawItem item;

@@ -9,7 +9,7 @@
 //
 // Numbers are decimal integers from -1000000 to 1000000. A line that is none of these,
 // or longer than 4095 characters, is skipped and counted. The items take the window's
-// attributes at the time of loading.
+// attributes at the time of loading. At most the first 64 MiB of a file are read.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +29,7 @@ struct DataFile {
 
 inline constexpr std::size_t kMaxDataLine = 4095;
 inline constexpr std::int32_t kMaxDataCoordinate = 1000000;
+inline constexpr std::uint64_t kMaxDataFileBytes = std::uint64_t{64} << 20;
 
 // Reads a data file; nothing when the signature line is missing. At most max_items items
 // are read; the rest of the file is ignored.

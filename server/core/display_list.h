@@ -66,16 +66,53 @@ struct DrawItem {
     PlotShape plot;                    // kPlot only
 };
 
+// The memory all display lists of the process may hold together, so that many windows
+// cannot exhaust the machine where each alone stays within its limits. An item costs its
+// own size, its text and its points.
+class DrawingBudget {
+  public:
+    static constexpr std::size_t kDefaultBytes = std::size_t{512} << 20;
+
+    explicit DrawingBudget(std::size_t bytes = kDefaultBytes) : limit_(bytes) {}
+    bool take(std::size_t bytes) {
+        if (bytes > limit_ - used_) return false;
+        used_ += bytes;
+        return true;
+    }
+    void give_back(std::size_t bytes) { used_ -= bytes < used_ ? bytes : used_; }
+    bool has(std::size_t bytes) const { return bytes <= limit_ - used_; }
+    std::size_t used() const { return used_; }
+
+  private:
+    std::size_t limit_;
+    std::size_t used_ = 0;
+};
+
+// What an item costs of the budget.
+std::size_t item_cost(const DrawItem& item);
+// What an item with that many point words and no text costs.
+std::size_t item_cost(std::size_t point_words);
+
 class DisplayList {
   public:
     static constexpr std::size_t kMaxItems = 1000000;
     // Array coordinates all items together may hold (128 MiB of them).
     static constexpr std::size_t kMaxPointWords = std::size_t{32} << 20;
 
-    explicit DisplayList(std::size_t limit = kMaxItems) : limit_(limit) {}
+    // budget: shared by the process's lists (not owned); nullptr for none.
+    explicit DisplayList(std::size_t limit = kMaxItems, DrawingBudget* budget = nullptr)
+        : limit_(limit), budget_(budget) {}
+    ~DisplayList() { clear(); }
+    // A copy is a picture of the list: it counts against no budget.
+    DisplayList(const DisplayList& other)
+        : limit_(other.limit_), point_words_(other.point_words_), items_(other.items_) {}
+    DisplayList& operator=(const DisplayList& other) = delete;
+    DisplayList(DisplayList&& other) noexcept { *this = std::move(other); }
+    DisplayList& operator=(DisplayList&& other) noexcept;
 
-    // False, leaving the list alone, when it already holds `limit` items or the item's
-    // points would not fit into what is left of kMaxPointWords.
+    // False, leaving the list alone, when it already holds `limit` items, the item's
+    // points would not fit into what is left of kMaxPointWords, or the process's budget
+    // has no room for it.
     bool add(DrawItem item);
     // True when one more item with that many point words would be taken.
     bool has_room_for(std::size_t point_words) const;
@@ -89,8 +126,10 @@ class DisplayList {
     const std::vector<DrawItem>& items() const { return items_; }
 
   private:
-    std::size_t limit_;
+    std::size_t limit_ = kMaxItems;
+    DrawingBudget* budget_ = nullptr;
     std::size_t point_words_ = 0;
+    std::size_t charged_ = 0;  // taken from the budget for the items held
     std::vector<DrawItem> items_;
 };
 

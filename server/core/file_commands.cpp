@@ -40,7 +40,7 @@ std::int32_t Core::State::load_data_file(Window& window, int n, const Slots& slo
     if (!in) return refuse("file");
     std::optional<DataFile> file = read_data_file(in, DisplayList::kMaxItems);
     if (!file) return refuse("file");
-    if (slots.p2 == kReplace) window.state.display = DisplayList(config.max_items);
+    if (slots.p2 == kReplace) window.state.display = DisplayList(config.max_items, &budget);
     std::int32_t added = 0;
     for (DrawItem& item : file->items) {
         const bool text = item.kind == ItemKind::kText;

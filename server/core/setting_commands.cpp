@@ -29,7 +29,7 @@ void Core::State::apply_open_parameters(Window& window, const std::int32_t* valu
     if (values[3] >= 0) state.colours.set(values[3], 2);
     if (values[4] >= 0 && values[4] <= kLastOpenCode - kFirstOpenCode)
         state.g_open_code = values[4];
-    state.display = DisplayList(config.max_items);
+    state.display = DisplayList(config.max_items, &budget);
     if (settings.a) state.b16_value = *settings.a;
     state.g_code = settings.initial_g_code();
 }

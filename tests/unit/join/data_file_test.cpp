@@ -1,6 +1,8 @@
 // The window process's data-file format and its scripted dialogs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include "server/core/data_file.h"
@@ -42,6 +44,54 @@ TEST(DataFileTest, StopsAtTheItemLimitAndSkipsOverlongLines) {
     ASSERT_TRUE(file);
     EXPECT_EQ(file->items.size(), 1u);
     EXPECT_EQ(file->skipped, 1);
+}
+
+// Endless bytes without a line end, as /dev/zero gives them; counts what it handed out.
+class EndlessSource : public std::streambuf {
+  public:
+    std::uint64_t served = 0;
+
+  protected:
+    int_type underflow() override {
+        std::fill(std::begin(chunk_), std::end(chunk_), 'x');
+        served += sizeof chunk_;
+        setg(chunk_, chunk_, chunk_ + sizeof chunk_);
+        return traits_type::to_int_type('x');
+    }
+
+  private:
+    char chunk_[1 << 16];
+};
+
+TEST(DataFileTest, AFileWithoutLineEndsIsReadOnlyToItsBound) {
+    EndlessSource endless;
+    std::istream in(&endless);
+    EXPECT_FALSE(read_data_file(in, 100));  // no signature line: nothing more is read
+    EXPECT_LE(endless.served, std::uint64_t{1} << 16);
+
+    EndlessSource after_signature;
+    std::string start = "LMD 1\n";
+    std::istringstream head(start);
+    struct Joined : std::streambuf {
+        std::streambuf *first, *second;
+        int_type underflow() override {
+            int_type c = first->sgetc();
+            if (c != traits_type::eof()) return c;
+            return second->sgetc();
+        }
+        int_type uflow() override {
+            int_type c = first->sbumpc();
+            return c != traits_type::eof() ? c : second->sbumpc();
+        }
+    } joined;
+    joined.first = head.rdbuf();
+    joined.second = &after_signature;
+    std::istream both(&joined);
+    auto file = read_data_file(both, 100);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->items.empty());
+    EXPECT_EQ(file->skipped, 1);  // one overlong line, cut off at the bound
+    EXPECT_LE(after_signature.served, kMaxDataFileBytes + (1 << 16));
 }
 
 TEST(TextDialogsTest, ScriptsAnswerInOrderThenTheInitialNameOrCancel) {

@@ -37,6 +37,7 @@ class CoreFixture : public ::testing::Test {
         c.options = options_;
         c.answers = answers_;
         c.max_items = max_items_;
+        c.max_drawing_bytes = max_drawing_bytes_;
         c.screen_dpi = screen_dpi_;
         c.text_measure = text_measure_;
         c.dialogs = dialogs_;
@@ -96,6 +97,7 @@ class CoreFixture : public ::testing::Test {
     std::string options_;
     std::optional<std::string> answers_ = std::string();  // no script: every answer yes
     std::size_t max_items_ = DisplayList::kMaxItems;
+    std::size_t max_drawing_bytes_ = DrawingBudget::kDefaultBytes;
     std::int32_t screen_dpi_ = 96;
     TextMeasure* text_measure_ = nullptr;
     TextDialogs* dialogs_ = nullptr;

@@ -1,4 +1,6 @@
 // Lines, figures and markers in the display list, with the attributes in force.
+#include <new>
+
 #include "core_fixture.h"
 
 namespace luwnd::test {
@@ -140,6 +142,52 @@ TEST_F(CappedDrawingTest, FullDisplayListRefusesAndKeepsThePosition) {
     EXPECT_EQ(items(1).size(), 3u);
     EXPECT_EQ(slot('E', 1, 14), 1);
     EXPECT_EQ(word(1, layout::kResult2), 0);
+}
+
+// Every window alone stays within its limit, so the process needs one for all of them: a
+// command past it is refused, what is drawn stays, and room comes back with a closed window.
+class BudgetedDrawingTest : public DrawingTest {
+  protected:
+    BudgetedDrawingTest() { max_drawing_bytes_ = 5 * item_cost(0); }
+};
+
+TEST_F(BudgetedDrawingTest, TheBudgetIsSharedByAllWindowsOfTheProcess) {
+    ASSERT_EQ(open(), 2);
+    ASSERT_EQ(slot('A', 1, 11, 0, 0), 1);
+    for (int i = 1; i <= 3; ++i) ASSERT_EQ(slot('A', 1, 20, i, i), 1);
+    ASSERT_EQ(slot('A', 2, 11, 0, 0), 2);
+    for (int i = 1; i <= 2; ++i) ASSERT_EQ(slot('A', 2, 20, i, i), 2);
+    EXPECT_EQ(slot('A', 2, 20, 9, 9), 0);
+    EXPECT_EQ(slot('A', 1, 20, 9, 9), 0);
+    EXPECT_EQ(items(1).size(), 3u);
+    EXPECT_EQ(items(2).size(), 2u);
+    slot('J', 1, 0);  // closing window 1 gives its share back
+    ASSERT_EQ(window_block(1), nullptr);
+    EXPECT_EQ(slot('A', 2, 20, 9, 9), 2);
+    EXPECT_EQ(items(2).size(), 3u);
+}
+
+// A renderer that cannot get memory for a measurement.
+class StarvedMeasure : public TextMeasure {
+  public:
+    std::optional<std::array<std::int32_t, 4>> measure(const FontState&,
+                                                       std::string_view) override {
+        throw std::bad_alloc();
+    }
+};
+
+class StarvedDrawingTest : public DrawingTest {
+  protected:
+    StarvedDrawingTest() { text_measure_ = &starved_; }
+    StarvedMeasure starved_;
+};
+
+TEST_F(StarvedDrawingTest, NoMemoryForACommandRefusesOnlyThatCommand) {
+    put_text(1, "abc");
+    EXPECT_EQ(slot('B', 1, 17), 0);
+    EXPECT_EQ(slot('A', 1, 11, 0, 0), 1);
+    EXPECT_EQ(slot('A', 1, 20, 5, 5), 1);
+    EXPECT_EQ(items(1).size(), 1u);
 }
 
 }  // namespace
