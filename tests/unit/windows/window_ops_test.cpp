@@ -53,6 +53,32 @@ TEST_F(WindowOpsTest, ARefusedOpenIsFatal) {
     EXPECT_EQ(fake().error_lines.at(0), "Failed to open a graphics window.");
 }
 
+// What the guide's troubleshooting says about opening: a number out of range or in use
+// gets the next free window, and only a process with all 63 windows open refuses.
+TEST_F(WindowOpsTest, AnUnusableNumberOpensTheNextFreeWindowAndOnlyAFullProcessRefuses) {
+    connect();
+    EXPECT_EQ(lu_open_window(99), 1);
+    EXPECT_EQ(lu_open_window(1), 2);
+    for (int n = 3; n <= 63; ++n) ASSERT_EQ(lu_open_window(0), n);
+    EXPECT_EQ(exit_status_of([] { lu_open_window(0); }), 1);
+    EXPECT_EQ(fake().error_lines.at(0), "Failed to open a graphics window.");
+}
+
+// Drawing after lu_quit shows no message: the windows are gone, the calls return 0 and
+// send nothing; opening a window connects again.
+TEST_F(WindowOpsTest, DrawingAfterQuitDoesNothingAndOpeningConnectsAgain) {
+    connect();
+    ASSERT_EQ(lu_open_window(0), 1);
+    lu_quit();
+    fake().deliveries.clear();
+    EXPECT_EQ(lu_line_to(1.0f, 1.0f), 0);
+    EXPECT_EQ(lu_draw_text(1.0f, 1.0f, "x"), 0);
+    EXPECT_TRUE(fake().deliveries.empty());
+    EXPECT_TRUE(fake().error_lines.empty());
+    EXPECT_GT(lu_open_window(0), 0);
+    EXPECT_NE(block_table().process_number, 0);
+}
+
 TEST_F(WindowOpsTest, AReplyNumberOutsideTheTableIsAFailedOpen) {
     connect();
     for (const char* reply : {"64,x", "0,", "-3,"}) {
