@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include "client/platform/posix/runtime_names.h"
 
@@ -24,6 +25,13 @@ bool process_is_gone(long pid) {
     return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+// A directory changed this recently may belong to a window process that is just about to
+// listen in it.
+bool recently_changed(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && std::time(nullptr) - info.st_mtime < 10;
+}
+
 // The sockets of dead processes go; the directory too when nothing else is left in it.
 void clean_directory(const std::string& path) {
     DIR* dir = opendir(path.c_str());
@@ -33,7 +41,7 @@ void clean_directory(const std::string& path) {
         if (pid > 0 && process_is_gone(pid)) unlink((path + "/" + entry->d_name).c_str());
     }
     closedir(dir);
-    rmdir(path.c_str());  // fails while anything is left in it
+    if (!recently_changed(path)) rmdir(path.c_str());  // fails while anything is left in it
 }
 
 // "/tmp/lumora-1000-ns" gives "/tmp" and "lumora-1000".

@@ -305,6 +305,8 @@ TEST_F(LuwndProcessTest, LeftoversOfDeadProcessesAreRemoved) {
     std::ofstream(other + dead) << "";
     std::ofstream(dir() + dead) << "";
     std::ofstream(dir() + living) << "";
+    // Left long ago (a directory changed just now may be about to be used).
+    fs::last_write_time(other, fs::file_time_type::clock::now() - std::chrono::hours(1));
     start();
     EXPECT_FALSE(fs::exists(other));
     EXPECT_FALSE(fs::exists(dir() + dead));
