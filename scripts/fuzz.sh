@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Fuzzes the window process for a bounded time: builds the libFuzzer targets of fuzz/ with
-# clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs each one for the given
-# number of seconds on a copy of its committed seed corpus (the committed corpus never
-# grows). Exits non-zero when any target crashed, leaked, hung or reported undefined
+# Fuzzes the window process and the client for a bounded time: builds the libFuzzer
+# targets of fuzz/ with clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs
+# each one for the given number of seconds on a copy of its committed seed corpus (the
+# committed corpus never grows). Exits non-zero when any target crashed, leaked, hung or reported undefined
 # behaviour, and prints the input that reproduces it.
 #
 # Usage: scripts/fuzz.sh [seconds per target, default 60]
 #   LUMORA_FUZZ_BUILD_DIR  build directory (default build/fuzz)
-#   LUMORA_FUZZ_TARGETS    targets to run (default: luwnd_core_fuzzer luwnd_cairo_fuzzer)
+#   LUMORA_FUZZ_TARGETS    targets to run (default: luwnd_core_fuzzer luwnd_cairo_fuzzer
+#                          lumora_client_fuzzer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +19,7 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
 fi
 build=${LUMORA_FUZZ_BUILD_DIR:-build/fuzz}
 [[ "$build" == /* ]] || build="$PWD/$build"
-read -r -a targets <<<"${LUMORA_FUZZ_TARGETS:-luwnd_core_fuzzer luwnd_cairo_fuzzer}"
+read -r -a targets <<<"${LUMORA_FUZZ_TARGETS:-luwnd_core_fuzzer luwnd_cairo_fuzzer lumora_client_fuzzer}"
 
 # clang with libFuzzer, and the libraries the renderer needs; installed only when missing.
 have_tools() {

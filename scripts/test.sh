@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: natively, the Windows build under Wine, the native programs
 # once more under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run
-# of the window process's command decoder (LUMORA_FUZZ_SECONDS per target, default 45).
+# of the window process's command decoder and of the client (LUMORA_FUZZ_SECONDS per
+# target, default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all
@@ -27,5 +28,5 @@ quiet cmake --build --preset sanitize -j"$jobs" --target \
 echo "== sanitize: test"
 ctest --preset sanitize -j"$jobs" -R "^($checked)\$" </dev/null || status=1
 
-bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-45}" || status=1
+bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-30}" || status=1
 exit $status
