@@ -34,6 +34,7 @@ bool recently_changed(const std::string& path) {
 
 // The sockets of dead processes go; the directory too when nothing else is left in it.
 void clean_directory(const std::string& path) {
+    const bool settled = !recently_changed(path);  // before our own removals change it
     DIR* dir = opendir(path.c_str());
     if (dir == nullptr) return;
     while (const dirent* entry = readdir(dir)) {
@@ -41,7 +42,7 @@ void clean_directory(const std::string& path) {
         if (pid > 0 && process_is_gone(pid)) unlink((path + "/" + entry->d_name).c_str());
     }
     closedir(dir);
-    if (!recently_changed(path)) rmdir(path.c_str());  // fails while anything is left in it
+    if (settled) rmdir(path.c_str());  // fails while anything is left in it
 }
 
 // "/tmp/lumora-1000-ns" gives "/tmp" and "lumora-1000".
