@@ -56,13 +56,14 @@ int lu_draw_image_indexed_in_window(int window, int width, int height, const uns
  * unknown map (nothing changes). */
 int lu_set_colour_map(int map, float low, float high);
 int lu_set_colour_map_(int* result, const int* map, const float* low, const float* high);
-/* The colour values (as lu_make_rgb_colour gives) of values below the range, above it,
- * and of NaN; -1 keeps one, -2 brings back the map's own (its first colour, its last
- * colour, and mid grey; white for LU_MAP_GREY's NaN is ambiguous, so it has red).
- * Other values must be RGB colour values, else they are ignored. Result: 1. */
+/* The colour values of values below the range, above it, and of NaN (any colour value:
+ * lu_make_rgb_colour, an entry number, a palette colour); -1 keeps one, -2 brings back
+ * the map's own (its first colour, its last colour, and mid grey, red for LU_MAP_GREY);
+ * other negative values are ignored. Result: 1. */
 int lu_set_colour_map_extremes(int under, int over, int invalid);
 int lu_set_colour_map_extremes_(int* result, const int* under, const int* over, const int* invalid);
-/* The RGB colour value of a value in the current map and range. */
+/* The colour value of a value in the current map and range: an RGB colour value inside
+ * the range, else the colour set for it. */
 int lu_colour_of_value(float value);
 int lu_colour_of_value_(int* result, const float* value);
 
