@@ -15,28 +15,29 @@ extern "C" {
 /* A picture of width x height pixels (1 ... 8192 each, at most 16 777 216 pixels) scaled
  * into the box of two corners: pixel (0, 0) at the corner (x1, y1), the last pixel at
  * (x2, y2), so a corner pair the other way round mirrors the picture. Rows run from y1
- * towards y2, and the pixels of a row from x1 towards x2: a C array p[height][width][3]
- * or a Fortran array P(3, WIDTH, HEIGHT). smooth: 1 bilinear, 0 nearest. The pixels
- * travel through the window's data area in chunks of 2048 bytes. RGB pictures take three
- * bytes a pixel: red, green, blue. Result: the window number once the picture is drawn,
- * 0 on failure or for refused arguments. The _in_window forms take device corners. */
-int lu_draw_image_rgb(int width, int height, const unsigned char* pixels, float x1, float y1,
-                      float x2, float y2, int smooth);
-int lu_draw_image_rgb_(int* result, const int* width, const int* height,
-                       const unsigned char* pixels, const float* x1, const float* y1,
-                       const float* x2, const float* y2, const int* smooth);
-int lu_draw_image_rgb_in_window(int window, int width, int height, const unsigned char* pixels,
-                                int x1, int y1, int x2, int y2, int smooth);
-/* As lu_draw_image_rgb, with one byte a pixel: an index into `count` (1 ... 256) colour
- * values (lu_make_rgb_colour, a colour entry or a palette colour). An index the colours
- * do not reach draws black. */
-int lu_draw_image_indexed(int width, int height, const unsigned char* indices, const int* colours,
-                          int count, float x1, float y1, float x2, float y2, int smooth);
-int lu_draw_image_indexed_(int* result, const int* width, const int* height,
-                           const unsigned char* indices, const int* colours, const int* count,
-                           const float* x1, const float* y1, const float* x2, const float* y2,
-                           const int* smooth);
-int lu_draw_image_indexed_in_window(int window, int width, int height, const unsigned char* indices,
+ * towards y2, and the pixels of a row from x1 towards x2: a C array p[height][width] or
+ * a Fortran array P(WIDTH, HEIGHT). smooth: 1 bilinear, 0 nearest. An RGB pixel is an
+ * RGB colour value as lu_make_rgb_colour gives (red in the low byte, then green and
+ * blue; the top byte is not looked at). The picture travels through the window's data
+ * area in chunks of 2048 bytes, three bytes a pixel. Result: the window number once the
+ * picture is drawn, 0 on failure or for refused arguments. The _in_window forms take
+ * device corners. */
+int lu_draw_image_rgb(int width, int height, const int* pixels, float x1, float y1, float x2,
+                      float y2, int smooth);
+int lu_draw_image_rgb_(int* result, const int* width, const int* height, const int* pixels,
+                       const float* x1, const float* y1, const float* x2, const float* y2,
+                       const int* smooth);
+int lu_draw_image_rgb_in_window(int window, int width, int height, const int* pixels, int x1,
+                                int y1, int x2, int y2, int smooth);
+/* As lu_draw_image_rgb, with an index a pixel (its low byte, one byte on the way) into
+ * `count` (1 ... 256) colour values (lu_make_rgb_colour, a colour entry or a palette
+ * colour). An index the colours do not reach draws black. */
+int lu_draw_image_indexed(int width, int height, const int* indices, const int* colours, int count,
+                          float x1, float y1, float x2, float y2, int smooth);
+int lu_draw_image_indexed_(int* result, const int* width, const int* height, const int* indices,
+                           const int* colours, const int* count, const float* x1, const float* y1,
+                           const float* x2, const float* y2, const int* smooth);
+int lu_draw_image_indexed_in_window(int window, int width, int height, const int* indices,
                                     const int* colours, int count, int x1, int y1, int x2, int y2,
                                     int smooth);
 
@@ -76,8 +77,9 @@ int lu_colour_of_value_(int* result, const float* value);
  * z[nx][ny], j running fastest), or LU_COLUMN_MAJOR, value (i, j) at values[i + j * nx]
  * (i running fastest). The reference forms always take Fortran's order, Z(NX, NY) with
  * Z(I, J) the value (i - 1, j - 1): column-major. NaN marks a missing value. Every field
- * operation comes for float and, with the suffix _double, for double values. Result: the
- * window number, 0 for refused arguments or a failed command. */
+ * operation comes for float and, with the suffix _double, for double values (and double
+ * corners, levels and scale). Result: the window number, 0 for refused arguments or a
+ * failed command. */
 #define LU_ROW_MAJOR 0
 #define LU_COLUMN_MAJOR 1
 
@@ -89,11 +91,11 @@ int lu_draw_field_image(const float* values, int nx, int ny, int layout, float x
 int lu_draw_field_image_(int* result, const float* values, const int* nx, const int* ny,
                          const float* x1, const float* y1, const float* x2, const float* y2,
                          const int* smooth);
-int lu_draw_field_image_double(const double* values, int nx, int ny, int layout, float x1, float y1,
-                               float x2, float y2, int smooth);
+int lu_draw_field_image_double(const double* values, int nx, int ny, int layout, double x1,
+                               double y1, double x2, double y2, int smooth);
 int lu_draw_field_image_double_(int* result, const double* values, const int* nx, const int* ny,
-                                const float* x1, const float* y1, const float* x2, const float* y2,
-                                const int* smooth);
+                                const double* x1, const double* y1, const double* x2,
+                                const double* y2, const int* smooth);
 
 /* Contour lines of the field in the current pen: at the count levels given (count > 0),
  * or at about -count round levels (count <= 0; 0: about 10) between the field's least
@@ -107,11 +109,11 @@ int lu_draw_contours(const float* values, int nx, int ny, int layout, float x1, 
 int lu_draw_contours_(int* result, const float* values, const int* nx, const int* ny,
                       const float* x1, const float* y1, const float* x2, const float* y2,
                       const float* levels, const int* count, const int* labels);
-int lu_draw_contours_double(const double* values, int nx, int ny, int layout, float x1, float y1,
-                            float x2, float y2, const float* levels, int count, int labels);
+int lu_draw_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count, int labels);
 int lu_draw_contours_double_(int* result, const double* values, const int* nx, const int* ny,
-                             const float* x1, const float* y1, const float* x2, const float* y2,
-                             const float* levels, const int* count, const int* labels);
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count, const int* labels);
 
 /* Filled contours: the regions between consecutive levels (given or automatic, as for
  * lu_draw_contours) filled in the current colour map's colour of the middle of their
@@ -123,11 +125,11 @@ int lu_fill_contours(const float* values, int nx, int ny, int layout, float x1, 
 int lu_fill_contours_(int* result, const float* values, const int* nx, const int* ny,
                       const float* x1, const float* y1, const float* x2, const float* y2,
                       const float* levels, const int* count);
-int lu_fill_contours_double(const double* values, int nx, int ny, int layout, float x1, float y1,
-                            float x2, float y2, const float* levels, int count);
+int lu_fill_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count);
 int lu_fill_contours_double_(int* result, const double* values, const int* nx, const int* ny,
-                             const float* x1, const float* y1, const float* x2, const float* y2,
-                             const float* levels, const int* count);
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count);
 
 /* Arrows of the vector field (u, v), two fields of the same shape: from each cell centre
  * along (u, v) times scale in world units; scale 0 makes the longest arrow 0.9 of a cell
@@ -138,11 +140,11 @@ int lu_draw_vectors(const float* u, const float* v, int nx, int ny, int layout, 
 int lu_draw_vectors_(int* result, const float* u, const float* v, const int* nx, const int* ny,
                      const float* x1, const float* y1, const float* x2, const float* y2,
                      const float* scale);
-int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, float x1,
-                           float y1, float x2, float y2, float scale);
+int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, double x1,
+                           double y1, double x2, double y2, double scale);
 int lu_draw_vectors_double_(int* result, const double* u, const double* v, const int* nx,
-                            const int* ny, const float* x1, const float* y1, const float* x2,
-                            const float* y2, const float* scale);
+                            const int* ny, const double* x1, const double* y1, const double* x2,
+                            const double* y2, const double* scale);
 
 /* A colour bar right of the viewport: a strip `width` wide at `gap` from the viewport's
  * right edge (both in normalized units, as lu_set_viewport takes them), as high as the

@@ -74,12 +74,13 @@ std::vector<double> round_values(double low, double high, int count, double& ste
     return values;
 }
 
-std::vector<double> levels_of(const float* given, int count, double low, double high, bool cover) {
+template <class Level>
+std::vector<double> levels_of(const Level* given, int count, double low, double high, bool cover) {
     std::vector<double> levels;
     if (count > 0) {
         if (given == nullptr) return levels;
         for (int k = 0; k < count; ++k)
-            if (std::isfinite(given[k])) levels.push_back(given[k]);
+            if (std::isfinite(given[k])) levels.push_back(static_cast<double>(given[k]));
         std::sort(levels.begin(), levels.end());
         levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
         return levels;
@@ -97,5 +98,8 @@ std::vector<double> levels_of(const float* given, int count, double low, double 
     }
     return levels;
 }
+
+template std::vector<double> levels_of(const float*, int, double, double, bool);
+template std::vector<double> levels_of(const double*, int, double, double, bool);
 
 }  // namespace lumora::plot

@@ -40,7 +40,8 @@ std::optional<std::pair<double, double>> value_range(const Grid& grid);
 // Levels for count given ones (count > 0, sorted copies) or about -count (0: 10) round
 // ones: with cover false those strictly between low and high (contour lines), with
 // cover true from the round value at or below low to the one at or above high (bands).
-std::vector<double> levels_of(const float* given, int count, double low, double high, bool cover);
+template <class Level>
+std::vector<double> levels_of(const Level* given, int count, double low, double high, bool cover);
 
 // Round tick values from low to high inclusive, about `count` of them, and the step.
 std::vector<double> round_values(double low, double high, int count, double& step);

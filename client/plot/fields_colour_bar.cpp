@@ -35,9 +35,8 @@ void restore_view(const View& v) {
 
 bool draw_map_strip(const ColourMap& map, double low, double high) {
     std::array<std::int32_t, 256> palette = palette_of(map);
-    std::vector<unsigned char> rows(kPaletteSteps);
-    for (int k = 0; k < kPaletteSteps; ++k)
-        rows[static_cast<std::size_t>(k)] = static_cast<unsigned char>(k);
+    std::vector<int> rows(kPaletteSteps);
+    for (int k = 0; k < kPaletteSteps; ++k) rows[static_cast<std::size_t>(k)] = k;
     // Row 0 holds the map's first colour: it goes at the range's low value.
     return lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
                                  static_cast<float>(map.low), 1, static_cast<float>(map.high),

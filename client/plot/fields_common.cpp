@@ -28,7 +28,7 @@ bool device_scale(const Placement2d& where, DeviceScale& scale) {
     return std::isfinite(scale.sx) && std::isfinite(scale.sy) && scale.sx != 0 && scale.sy != 0;
 }
 
-bool finite_corners(float x1, float y1, float x2, float y2) {
+bool finite_corners(double x1, double y1, double x2, double y2) {
     return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
 }
 

@@ -9,7 +9,7 @@
 
 namespace lumora::plot {
 
-inline Placement2d placement_of(const Grid& grid, float x1, float y1, float x2, float y2) {
+inline Placement2d placement_of(const Grid& grid, double x1, double y1, double x2, double y2) {
     return {x1, y1, x2, y2, grid.nx, grid.ny};
 }
 
@@ -30,12 +30,15 @@ inline int arg(const int* p) {
 inline float arg(const float* p) {
     return p != nullptr ? *p : 0.0f;
 }
+inline double arg(const double* p) {
+    return p != nullptr ? *p : 0.0;
+}
 inline int stored(int* result, int value) {
     if (result != nullptr) *result = value;
     return value;
 }
 
 // Whether the rectangle's corners are finite numbers.
-bool finite_corners(float x1, float y1, float x2, float y2);
+bool finite_corners(double x1, double y1, double x2, double y2);
 
 }  // namespace lumora::plot

@@ -70,9 +70,9 @@ bool draw_labelled(const std::vector<float>& world, const std::string& text,
     return ok;
 }
 
-template <class Value>
-int contours(const Value* values, int nx, int ny, int layout, float x1, float y1, float x2,
-             float y2, const float* given, int count, int labels) {
+template <class Value, class Level>
+int contours(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+             double y2, const Level* given, int count, int labels) {
     if (!finite_corners(x1, y1, x2, y2)) return 0;
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
@@ -112,14 +112,14 @@ int lu_draw_contours_(int* result, const float* values, const int* nx, const int
                                    arg(x2), arg(y2), levels, arg(count), arg(labels)));
 }
 
-int lu_draw_contours_double(const double* values, int nx, int ny, int layout, float x1, float y1,
-                            float x2, float y2, const float* levels, int count, int labels) {
+int lu_draw_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count, int labels) {
     return contours(values, nx, ny, layout, x1, y1, x2, y2, levels, count, labels);
 }
 
 int lu_draw_contours_double_(int* result, const double* values, const int* nx, const int* ny,
-                             const float* x1, const float* y1, const float* x2, const float* y2,
-                             const float* levels, const int* count, const int* labels) {
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count, const int* labels) {
     return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
                                    arg(x2), arg(y2), levels, arg(count), arg(labels)));
 }

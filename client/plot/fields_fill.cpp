@@ -43,9 +43,9 @@ bool fill_region(const Grid& grid, const Placement2d& where, const Region& regio
     return lu_draw_polygon(points.data(), static_cast<int>(outline.size()), kEvenOdd) != 0;
 }
 
-template <class Value>
-int fill(const Value* values, int nx, int ny, int layout, float x1, float y1, float x2, float y2,
-         const float* given, int count) {
+template <class Value, class Level>
+int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+         double y2, const Level* given, int count) {
     if (!finite_corners(x1, y1, x2, y2)) return 0;
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
@@ -80,14 +80,14 @@ int lu_fill_contours_(int* result, const float* values, const int* nx, const int
                                arg(y2), levels, arg(count)));
 }
 
-int lu_fill_contours_double(const double* values, int nx, int ny, int layout, float x1, float y1,
-                            float x2, float y2, const float* levels, int count) {
+int lu_fill_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count) {
     return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count);
 }
 
 int lu_fill_contours_double_(int* result, const double* values, const int* nx, const int* ny,
-                             const float* x1, const float* y1, const float* x2, const float* y2,
-                             const float* levels, const int* count) {
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count) {
     return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
                                arg(y2), levels, arg(count)));
 }

@@ -45,8 +45,8 @@ std::vector<float> arrow(double x, double y, double dx, double dy, const DeviceS
 }
 
 template <class Value>
-int vectors(const Value* u, const Value* v, int nx, int ny, int layout, float x1, float y1,
-            float x2, float y2, float scale) {
+int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x1, double y1,
+            double x2, double y2, double scale) {
     if (!finite_corners(x1, y1, x2, y2) || !(scale >= 0) || !std::isfinite(scale)) return 0;
     std::optional<Grid> gu = grid_of(u, nx, ny, layout), gv = grid_of(v, nx, ny, layout);
     if (!gu || !gv) return 0;
@@ -88,14 +88,14 @@ int lu_draw_vectors_(int* result, const float* u, const float* v, const int* nx,
                                   arg(y2), arg(scale)));
 }
 
-int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, float x1,
-                           float y1, float x2, float y2, float scale) {
+int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, double x1,
+                           double y1, double x2, double y2, double scale) {
     return vectors(u, v, nx, ny, layout, x1, y1, x2, y2, scale);
 }
 
 int lu_draw_vectors_double_(int* result, const double* u, const double* v, const int* nx,
-                            const int* ny, const float* x1, const float* y1, const float* x2,
-                            const float* y2, const float* scale) {
+                            const int* ny, const double* x1, const double* y1, const double* x2,
+                            const double* y2, const double* scale) {
     return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
                                   arg(y2), arg(scale)));
 }

@@ -19,8 +19,12 @@ std::vector<std::pair<int, int>> image_chunks(const std::vector<platform::Delive
 }
 
 TEST_F(ImagesTest, AnRgbPictureTravelsInOrderedChunksAndDraws) {
-    std::vector<unsigned char> pixels(3 * 40 * 30);
-    for (std::size_t k = 0; k < pixels.size(); ++k) pixels[k] = static_cast<unsigned char>(k * 7);
+    // Pixel k: red 3k, green 3k + 1, blue 3k + 2 (low bytes), as an RGB colour value.
+    std::vector<int> pixels(40 * 30);
+    for (std::size_t k = 0; k < pixels.size(); ++k) {
+        auto b = [&](std::size_t c) { return static_cast<int>(((3 * k + c) * 7) & 0xFF); };
+        pixels[k] = 0x02000000 | b(0) | b(1) << 8 | b(2) << 16;
+    }
     std::size_t from = fake().deliveries.size();
     // World (1, 2) .. (3, 1) in the fixture's state: device (60, 480) .. (180, 540).
     EXPECT_EQ(lu_draw_image_rgb(40, 30, pixels.data(), 1, 2, 3, 1, 1), window());
@@ -29,7 +33,7 @@ TEST_F(ImagesTest, AnRgbPictureTravelsInOrderedChunksAndDraws) {
     EXPECT_EQ(sent.front(), (std::pair<char, int>{'B', 60}));
     EXPECT_EQ(sent.back(), (std::pair<char, int>{'B', 62}));
     EXPECT_EQ(image_chunks(fake().deliveries, from),
-              (std::vector<std::pair<int, int>>{{0, 2048}, {2048, 1552}}));
+              (std::vector<std::pair<int, int>>{{0, 2046}, {2046, 1554}}));
     const auto& items = fake().core()->window_state(window())->display.items();
     ASSERT_FALSE(items.empty());
     const luwnd::DrawItem& item = items.back();
@@ -43,7 +47,7 @@ TEST_F(ImagesTest, AnRgbPictureTravelsInOrderedChunksAndDraws) {
 }
 
 TEST_F(ImagesTest, RefusedArgumentsSendNothing) {
-    const unsigned char pixel[3] = {1, 2, 3};
+    const int pixel[1] = {0x02030201};
     const int colours[1] = {0x02FFFFFF};
     std::size_t from = fake().deliveries.size();
     EXPECT_EQ(lu_draw_image_rgb(0, 1, pixel, 0, 0, 1, 1, 0), 0);
@@ -53,7 +57,7 @@ TEST_F(ImagesTest, RefusedArgumentsSendNothing) {
     EXPECT_EQ(lu_draw_image_indexed(1, 1, pixel, nullptr, 1, 0, 0, 1, 1, 0), 0);
     EXPECT_EQ(fake().deliveries.size(), from);
     // The window process refuses a picture too large: only the announce goes.
-    std::vector<unsigned char> none(1);
+    std::vector<int> none(1);
     EXPECT_EQ(
         lu_draw_image_indexed_in_window(window(), 9000, 1, none.data(), colours, 1, 0, 0, 1, 1, 0),
         0);
@@ -61,7 +65,7 @@ TEST_F(ImagesTest, RefusedArgumentsSendNothing) {
 }
 
 TEST_F(ImagesTest, ARefusedChunkAbandonsThePicture) {
-    std::vector<unsigned char> indices(5000, 0);
+    std::vector<int> indices(5000, 0);
     const int colours[1] = {0x020000FF};
     std::size_t from = fake().deliveries.size();
     // The second chunk is refused.
@@ -73,7 +77,7 @@ TEST_F(ImagesTest, ARefusedChunkAbandonsThePicture) {
 }
 
 TEST_F(ImagesTest, ReferenceFormsTakeTheirArgumentsByAddress) {
-    const unsigned char indices[4] = {0, 1, 1, 0};
+    const int indices[4] = {0, 1, 257, 0};  // 257: its low byte, 1
     const int colours[2] = {0x02000000, 0x02FFFFFF};
     int result = -1, w = 2, h = 2, count = 2, smooth = 5;
     float x1 = 0, y1 = 0, x2 = 1, y2 = 1;
