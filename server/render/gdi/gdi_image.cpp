@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "gdi_canvas.h"
+#include "gdi_coordinates.h"
 #include "server/render/image_resample.h"
 
 namespace luwnd::render {
