@@ -38,8 +38,8 @@ void frame() {
 
 void draw_fields(const Tweak&) {
     std::vector<float> z = example_field();
-    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
     panel(0.06f, 0.58f);
+    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
     lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
     lu_draw_field_image(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, 1);
     frame();
@@ -56,8 +56,8 @@ void draw_field_shades(const Tweak&) {
     // A hole of missing values.
     for (int i = 40; i < 48; ++i)
         for (int j = 40; j < 50; ++j) z[std::size_t(i) * kNy + std::size_t(j)] = NAN;
-    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
     panel(0.06f, 0.9f);
+    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
     lu_set_colour_map(LU_MAP_DIVERGING, -1.2f, 1.2f);
     const float levels[] = {-1, -0.6f, -0.2f, 0.2f, 0.6f, 1.0f, 1.4f};
     lu_fill_contours(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, levels, 7);
