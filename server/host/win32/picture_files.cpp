@@ -8,6 +8,7 @@
 #include "file_checks.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
+#include "server/render/output_target.h"
 
 namespace luwnd::win32 {
 namespace {
