@@ -22,6 +22,10 @@
 //                  (the words result1 .. result4)
 //     'B' 36       off=<byte offset> bytes=<chunk length>
 //     'B' 37       bytes=<array size> sum=<FNV-1a 32 of the assembled bytes, 8 hex digits>
+//     'B' 60       fmt= smooth= x1= y1= x2= y2= colours= (the picture's header) and
+//                  bytes=<its pixel data size> (absent when refused)
+//     'B' 61       off=<byte offset> bytes=<chunk length>
+//     'B' 62       bytes=<bytes received> sum=<FNV-1a 32 of them, 8 hex digits>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
 //     'B' 25       x0= y0= (the restored origin)
 //     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)
@@ -56,15 +60,17 @@
 //     'B' 26       removed=<items removed>
 //     'B' 28       r1= r2= (marker colour value, RGB as a number)
 //     'B' 32, 33   r2= r3= r4= (the reply words)
+//     'B' 50       text="<file name>" reply="<reason>" (the reason only when refused)
 //     'P'          arg=<code> as the other 4-byte forms
 //   ret=<result>   the 32-bit result returned, signed decimal
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
 //                  bounds (also: a full display list), value, unknown, file (a data
-//                  file that cannot be read), cancel (a dialog cancelled or
-//                  nobody answered), closed (answered 0x80000002: the user closed a
-//                  window, the client is to quit), taken (a handshake while the
-//                  process is not idle, or one the host does not admit: another program
-//                  has it), memory (the drawing budget or the memory is used up)
+//                  file that cannot be read, a picture that cannot be written),
+//                  cancel (a dialog cancelled or nobody answered), closed (answered
+//                  0x80000002: the user closed a window, the client is to quit), taken
+//                  (a handshake while the process is not idle, or one the host does not
+//                  admit: another program has it), memory (the drawing budget or the
+//                  memory is used up)
 //
 // What the user does on screen is traced in lines of its own:
 //

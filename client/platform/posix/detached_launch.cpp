@@ -81,13 +81,14 @@ struct SpawnPlan {
           argv(pointers_to(argv_texts)),
           envp(pointers_to(env_texts)) {
         posix_spawn_file_actions_init(&actions);
-        // It outlives the client, so it must not hold the client's terminal or pipes open:
-        // a pipeline reading the client's output would otherwise wait for it.
+        // It may outlive the client, so it must not hold the client's terminal or pipes
+        // open: a pipeline reading the client's output would otherwise wait for it. The
+        // error stream is shared, so that what goes wrong with the pictures is seen; the
+        // window process lets go of it once it is to outlive the client.
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         // Nor any other descriptor of the program's (a pipe, a file, a socket) that was not
-        // opened close-on-exec: only the ready pipe goes over.
+        // opened close-on-exec: only the ready pipe goes over, beside the error stream.
         posix_spawn_file_actions_adddup2(&actions, ready_fd, kReadyFdInProgram);
         posix_spawn_file_actions_addclosefrom_np(&actions, kReadyFdInProgram + 1);
         posix_spawnattr_init(&attributes);

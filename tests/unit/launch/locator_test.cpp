@@ -16,13 +16,24 @@ class LocatorTest : public LaunchTest {
     int locate(const char* name = "prog") {
         return exit_status_of([&] { found_ = locate_executable(name); });
     }
-    const Paths& probed() { return fake().probed_paths; }
+    // The places probed on the list; the install directory, probed last, is left out.
+    Paths probed() {
+        Paths paths = fake().probed_paths;
+        if (!paths.empty() && *install_directory() != '\0' &&
+            paths.back() == in(install_directory()))
+            paths.pop_back();
+        return paths;
+    }
     std::string in(const std::string& directory) { return directory + kSep + "prog"; }
     // The places before, the current directory where this system searches it, then after.
     Paths around_dot(Paths before, const Paths& after) {
         if (platform::kSearchesCurrentDirectory) before.push_back(in("."));
         before.insert(before.end(), after.begin(), after.end());
         return before;
+    }
+
+    static std::string installed() {
+        return *install_directory() == '\0' ? "" : std::string(", ") + install_directory();
     }
 
     std::string found_;
@@ -35,7 +46,9 @@ TEST_F(LocatorTest, LooksInLumoraDirOwnDirectoryThenPath) {
 
     EXPECT_EQ(locate(), 1);
     EXPECT_EQ(probed(), around_dot({in("D"), in("E")}, {in("F")}));
-    EXPECT_EQ(message(), "prog: not found on the search path.");
+    const std::string searched = platform::kSearchesCurrentDirectory ? "D, E, ., F" : "D, E, F";
+    EXPECT_EQ(message(),
+              "prog: not found on the search path.\nSearched: " + searched + installed());
 }
 
 TEST_F(LocatorTest, StopsAtTheFirstPlaceThatHasIt) {
@@ -121,7 +134,19 @@ TEST_F(LocatorTest, MessagesFollowTheCodePage) {
     EXPECT_EQ(locate(), 1);
     EXPECT_EQ(message(),
               "\x83t\x83@\x83"
-              "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1");
+              "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1"
+              "\nSearched: ., F" +
+                  installed());
+}
+
+TEST_F(LocatorTest, TheInstallDirectoryIsTriedWhenNoPlaceOnTheListHasIt) {
+    ASSERT_NE(*install_directory(), '\0');
+    fake().environment["PATH"] = "F";
+    fake().existing_paths = {in(install_directory())};
+    EXPECT_EQ(locate(), -1);
+    EXPECT_EQ(found_, in(install_directory()));
+    EXPECT_EQ(fake().probed_paths, (Paths{in("."), in("F"), in(install_directory())}));
+    EXPECT_TRUE(fake().error_lines.empty());
 }
 
 }  // namespace
