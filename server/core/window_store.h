@@ -22,6 +22,7 @@ struct Window {
     WindowState state;
     ArrayTransfer transfer;
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
+    bool closed_on_screen = false;        // the user closed it: never offered for joining
 };
 
 class WindowStore {
