@@ -24,7 +24,8 @@ std::string padded(std::string text) {
 
 std::string format_f7_5(double value) {
     if (std::isnan(value)) return right_aligned("NaN");
-    if (std::isinf(value)) return right_aligned(value < 0 ? "-Inf" : "Inf");
+    // Both infinities lie beyond the field's range, like any value of 10 or -1.
+    if (std::isinf(value)) return std::string(kWidth, '*');
     char digits[400];
     std::snprintf(digits, sizeof digits, "%.5f", value);
     std::string text = digits;

@@ -13,12 +13,16 @@ constexpr std::int32_t kDrawTextCommand = 15;
 constexpr int kFarAway = 32767;
 
 // True when v lies more than one range width beyond either end of (a, b); a point
-// exactly one width beyond is still in range. Done in double so that the product
-// cannot overflow; NaN counts as in range and is left to the conversion.
+// exactly one width beyond is still in range. The two limits are computed in single
+// precision, as a program computes a point one width out and as the conversion works,
+// so that such a point is never pushed past its limit by a rounding of its own.
+// Comparing against the limits instead of multiplying avoids overflow; NaN counts as
+// in range and is left to the conversion.
 bool far_outside(float v, float a, float b) {
-    const double low = 2.0 * a - b - v;
-    const double high = 2.0 * b - a - v;
-    return low * high > 0.0;
+    const float width = b - a;
+    const float beyond_a = a - width;
+    const float beyond_b = b + width;
+    return (v < beyond_a && v < beyond_b) || (v > beyond_a && v > beyond_b);
 }
 
 bool far_outside_world(const std::uint8_t* block, float x, float y) {

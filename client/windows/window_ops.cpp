@@ -18,9 +18,13 @@ constexpr std::int32_t kSaveView = 24;
 constexpr std::int32_t kAfterClose = 22;
 constexpr std::size_t kTitleSize = 260;
 
-// A pending join applies the opening's colours and size code to the joined window.
-int apply_to_joined_window(int p3, int p4, int p5) {
+// A pending join applies the opening's colours and size code to the joined window. Its
+// position is not carried over: the joined window only gets the position query, whose
+// answer is not used.
+int apply_to_joined_window(int p1, int p2, int p3, int p4, int p5) {
     const int w = current_window();
+    int ignored[2];
+    if (p1 > 0 && p2 > 0) lu_get_metrics_in_window(w, 4, &ignored[0], &ignored[1]);
     if (p3 >= 0) lu_set_colour_entry_in_window(w, p3, 1);
     if (p4 >= 0) lu_set_colour_entry_in_window(w, p4, 2);
     if (p5 >= 0) command_with_int(w, 'G', p5 <= 10 ? p5 + 15 : -2);
@@ -102,7 +106,7 @@ void close_one(int index) {
 extern "C" {
 
 int lu_open_window_full(int n, int p1, int p2, int p3, int p4, int p5, const char* title) {
-    if (client_state().join_pending != 0) return apply_to_joined_window(p3, p4, p5);
+    if (client_state().join_pending != 0) return apply_to_joined_window(p1, p2, p3, p4, p5);
     if (block_table().process_block.data == nullptr && lu_initialize_defaults() == 0) return 0;
     const int p[5] = {p1, p2, p3, p4, p5};
     if (send_open_command(n, p, title) <= 0) {

@@ -31,14 +31,21 @@ C     PROMPTS FOR N AND DT AND READS THEM IN FREE FORMAT.
 C     BOTH FRAMES: LABEL, AXIS WITH TICKS, PEN COLOUR, SAVED VIEWS.
       SUBROUTINE FRAMES(M, T, IV1, IV2)
       INTEGER M, IV1, IV2, IR
-      DOUBLE PRECISION T
+      DOUBLE PRECISION T, F
       INCLUDE 'lumora.inc'
       REAL R
       CHARACTER*80 LABEL
       R = LU_GET_ASPECT_RATIO(1)
       CALL LU_SET_VIEWPORT(IR, 0.0, 0.5, R, 1.0)
-      WRITE(LABEL,'(A,F7.5)') '     a_k        frequency interval =',
-     &  6.283185307179586D0 / T
+      F = 6.283185307179586D0 / T
+C     A VALUE BEYOND THE FIELD, INFINITE ONES TOO, FILLS IT WITH ASTERISKS.
+      IF (F .GE. 10D0 .OR. F .LE. -1D0) THEN
+        WRITE(LABEL,'(A,A)') '     a_k        frequency interval =',
+     &    '*******'
+      ELSE
+        WRITE(LABEL,'(A,F7.5)') '     a_k        frequency interval =',
+     &    F
+      END IF
       CALL LU_SET_WORLD(IR, -1.0, -2.0, REAL(M) + 1.0, 2.0)
       CALL LU_DRAW_TEXT(IR, 0.0, 1.4, LABEL)
       CALL AXIS(M, 0.04)

@@ -33,8 +33,14 @@ contains
     integer, intent(in) :: m
     double precision, intent(in) :: t
     character(len=80) :: label
-    write (label, '(a,f7.5)') '     a_k        frequency interval =', &
-      6.283185307179586d0 / t
+    double precision :: f
+    f = 6.283185307179586d0 / t
+    ! A value beyond the field, infinite ones too, fills it with asterisks.
+    if (f >= 10d0 .or. f <= -1d0) then
+      write (label, '(a,a)') '     a_k        frequency interval =', '*******'
+    else
+      write (label, '(a,f7.5)') '     a_k        frequency interval =', f
+    end if
     call draw_frame(m, 0.5, 1.0, label, upper_view)
     call send_plain_command()
     label = '     b_k'

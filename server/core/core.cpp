@@ -27,7 +27,10 @@ std::string given_or_environment(const std::optional<std::string>& given, const 
 
 CoreConfig completed(CoreConfig config) {
     if (!config.joinable) {
-        config.joinable = given_or_environment(std::nullopt, "LUMORA_JOINABLE") == "1";
+        // A window left on the screen is there to be seen and joined; a headless process
+        // offers only when asked, since nothing would end it otherwise.
+        const std::string asked = given_or_environment(std::nullopt, "LUMORA_JOINABLE");
+        config.joinable = asked.empty() ? config.windows_stay_shown : asked == "1";
     }
     return config;
 }

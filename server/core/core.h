@@ -34,8 +34,12 @@ struct CoreConfig {
     // drawing command past it is refused with 0 and what is drawn stays.
     std::size_t max_drawing_bytes = DrawingBudget::kDefaultBytes;
     // Whether windows are offered to other programs after a quit with mode 0 (see
-    // join_offer.h); when not given, LUMORA_JOINABLE=1.
+    // join_offer.h); when not given, LUMORA_JOINABLE decides: 1 offers, any other
+    // non-empty value does not, and unset or empty offers when windows_stay_shown.
     std::optional<bool> joinable;
+    // The host shows every window on a screen, where it stays after the client quit
+    // until the user closes it.
+    bool windows_stay_shown = false;
     // Scripted answers of the file-name dialog and the text query (see text_dialogs.h);
     // when not given, LUMORA_FILE_ANSWERS and LUMORA_QUERY_ANSWERS.
     std::optional<std::string> file_answers, query_answers;

@@ -24,15 +24,19 @@ std::string join_header_line(int window, std::string_view title, std::int64_t ha
 }
 
 bool Core::State::offer_windows() {
-    offering = config.joinable.value_or(false) && windows.find(offered_window()) != nullptr;
+    offering = config.joinable.value_or(false) && offered_window() != 0;
     refresh_offer();
     return offering;
 }
 
 int Core::State::offered_window() {
-    if (windows.find(windows.current()) != nullptr) return windows.current();
+    auto offerable = [this](int n) {
+        const Window* window = windows.find(n);
+        return window != nullptr && !window->closed_on_screen;
+    };
+    if (offerable(windows.current())) return windows.current();
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
-        if (windows.find(n) != nullptr) return n;
+        if (offerable(n)) return n;
     }
     return 0;
 }

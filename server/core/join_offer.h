@@ -1,5 +1,6 @@
-// Offering a window to other programs. A window process started with LUMORA_JOINABLE=1 in
-// its environment keeps its windows for other programs to join when its client quits
+// Offering a window to other programs. A window process that shows its windows on a
+// screen (unless LUMORA_JOINABLE is set to anything but 1), or any process started with
+// LUMORA_JOINABLE=1, keeps its windows for other programs to join when its client quits
 // with mode 0 ('L,0,') while at least one window is open. Instead of the idle header it
 // then publishes the two-line header
 //
@@ -7,10 +8,11 @@
 //   <handle>,<id>,<version>
 //
 // naming its current window (or, when that is closed, the lowest open one) and its
-// title; a window without a title is described as "Window <n>". The offer holds, and the
-// process keeps running without a display too, until a client quits with mode 1 or the
-// last window is closed; then the header is idle again. Without LUMORA_JOINABLE a quit
-// with either mode ends the offer-less process as before.
+// title; a window without a title is described as "Window <n>". A window the user closed
+// on the screen is never offered. The offer holds, and the process keeps running without
+// a display too, until a client quits with mode 1 or the last offered window is closed
+// (by a client or on the screen); then the header is idle again. A process that offers
+// nothing handles a quit with either mode as before.
 #pragma once
 
 #include <cstdint>

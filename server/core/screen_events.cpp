@@ -20,6 +20,22 @@ void rescale(std::uint8_t* block, std::int32_t old_unit, std::int32_t new_unit) 
     }
 }
 
+// Moves the drawing-state words (the current ones or a saved view's) to the window's new
+// page: the page words, the unit and the origin follow, the world keeps its place.
+void follow_page(const WindowState& state, std::uint8_t* words) {
+    const std::int32_t old_unit = layout::read_i32(words, layout::kUnitLength);
+    if (layout::read_i32(words, layout::kPixelMode) == 0) {
+        // Normalized units: the unit is the shorter side, as for a new window.
+        write_page_words(state, words);
+        rescale(words, old_unit, layout::read_i32(words, layout::kUnitLength));
+    } else {
+        // World units are pixels: only the page grows, the scales stay.
+        layout::write_i32(words, layout::kPageWidth, state.page_width);
+        layout::write_i32(words, layout::kPageHeight, state.page_height);
+    }
+    update_origin(words);
+}
+
 }  // namespace
 
 bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
@@ -31,17 +47,9 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     state.page_width = std::clamp(width, 1, ProcessMetrics::kMaxPage);
     const auto tallest = static_cast<std::int32_t>(ProcessMetrics::kMaxPageArea / state.page_width);
     state.page_height = std::clamp(height, 1, std::min(ProcessMetrics::kMaxPage, tallest));
-    const std::int32_t old_unit = layout::read_i32(block, layout::kUnitLength);
-    if (layout::read_i32(block, layout::kPixelMode) == 0) {
-        // Normalized units: the unit is the shorter side, as for a new window.
-        write_page_words(state, block);
-        rescale(block, old_unit, layout::read_i32(block, layout::kUnitLength));
-    } else {
-        // World units are pixels: only the page grows, the scales stay.
-        layout::write_i32(block, layout::kPageWidth, state.page_width);
-        layout::write_i32(block, layout::kPageHeight, state.page_height);
-    }
-    update_origin(block);
+    follow_page(state, block);
+    // A view restored later must describe the new drawing area as well.
+    found->views.for_each([&state](std::uint8_t* words) { follow_page(state, words); });
     if (s.trace.enabled()) {
         TraceLine line;
         line.add_word("event", "resize");
@@ -58,8 +66,22 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
 
 bool Core::window_closed_by_user(int window) {
     State& s = *state_;
-    const bool tell = s.connected && s.windows.find(window) != nullptr;
+    Window* closed = s.windows.find(window);
+    const bool tell = s.connected && closed != nullptr;
     if (tell) s.end_requested = true;
+    if (closed != nullptr) {
+        // What the user closed is gone from the screen: nobody can join it any more.
+        closed->closed_on_screen = true;
+        if (s.offering) {
+            s.refresh_offer();
+            // The last offered window gone ends the offer, and the process ends as after
+            // a quit once nothing else holds it.
+            if (!s.offering) {
+                s.quit = true;
+                s.connected = false;
+            }
+        }
+    }
     if (s.trace.enabled()) {
         TraceLine line;
         line.add_word("event", "close");

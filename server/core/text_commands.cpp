@@ -79,11 +79,12 @@ std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
     if (!parse_fields(text, &mode, 1, nullptr)) return refuse("syntax");
     line.add("mode", mode);
     if (mode != 0 && mode != 1) return refuse("value");
+    // The quitting client is done either way; with windows offered the process is not.
+    connected = false;
+    end_requested = false;
     if (mode == 0 && offer_windows()) return 1;
     offering = false;
     quit = true;
-    connected = false;
-    end_requested = false;
     write_header(config.ends_after_quit ? kStateEnding : kStateIdle);
     return 1;
 }

@@ -22,6 +22,13 @@ class ViewTable {
     // False when nothing was saved under the number; the block is then unchanged.
     bool restore(std::int32_t number, std::uint8_t* block) const;
 
+    // Calls change(words) with the kViewBytes saved words of every view, so that a change
+    // of the drawing area reaches the saved views as it reaches the current words.
+    template <class Change>
+    void for_each(Change change) {
+        for (auto& [number, words] : views_) change(words.data());
+    }
+
   private:
     std::map<std::int32_t, std::array<std::uint8_t, kViewBytes>> views_;
 };

@@ -24,6 +24,7 @@ struct Window {
     ArrayTransfer transfer;
     ImageTransfer image_transfer;  // the picture being sent ('B' 60 .. 63)
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
+    bool closed_on_screen = false;        // the user closed it: never offered for joining
 };
 
 class WindowStore {

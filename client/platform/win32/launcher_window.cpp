@@ -54,7 +54,13 @@ LRESULT CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM wparam, 
     }
 }
 
+// The class stays registered after the first start; a later start in the same run reuses
+// it, as long as it is still ours.
 bool register_launcher_class(HINSTANCE instance) {
+    WNDCLASSA registered;
+    if (GetClassInfoA(instance, kClassName, &registered)) {
+        return registered.lpfnWndProc == launcher_window_proc;
+    }
     WNDCLASSA type;
     std::memset(&type, 0, sizeof type);
     type.style = CS_HREDRAW | CS_VREDRAW;

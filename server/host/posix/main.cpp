@@ -188,6 +188,7 @@ int main(int argc, char** argv) {
         headless != nullptr && headless[0] != '\0' && std::string(headless) != "0";
     bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
+    config.windows_stay_shown = shown;
     if (shown) leave_error_stream();
     if (shown) config.screen_dpi = screen.dpi();
     // Extents come from the fonts the pictures are drawn with.

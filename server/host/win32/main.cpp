@@ -44,6 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     config.options = command_line == nullptr ? std::string() : std::string(command_line);
     // Headless, nothing stays to be seen: the process ends once its client quit.
     config.ends_after_quit = !shown;
+    config.windows_stay_shown = shown;
     // Extents come from the fonts the pictures are drawn with.
     luwnd::render::GdiTextMeasure text_measure;
     config.text_measure = &text_measure;

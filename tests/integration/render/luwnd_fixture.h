@@ -104,14 +104,37 @@ class LuwndTest : public ::testing::Test {
         char byte = 0;
         EXPECT_EQ(read(ready[0], &byte, 1), 1);
         close(ready[0]);
+        connect_socket();
+        ASSERT_EQ(text("K," + std::to_string(pid_) + ",/tmp;prog;banner"), pid_);
+    }
 
+    // Connects to the socket of the luwnd the test started, as a program does.
+    void connect_socket() {
         socket_ = socket(AF_UNIX, SOCK_SEQPACKET, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::string path = socket_dir() + "/luwnd-" + std::to_string(pid_) + ".sock";
         std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
         ASSERT_EQ(connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ASSERT_EQ(text("K," + std::to_string(pid_) + ",/tmp;prog;banner"), pid_);
+    }
+
+    // The text at the start of luwnd's process block ("" when there is none).
+    std::string process_header() const {
+        int fd = shm_open(("/" + ns_ + ".LuWnd1").c_str(), O_RDONLY, 0);
+        if (fd < 0) return "";
+        struct stat facts {};
+        std::string text;
+        if (fstat(fd, &facts) == 0 && facts.st_size > 0) {
+            const auto size = static_cast<std::size_t>(facts.st_size);
+            void* p = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+            if (p != MAP_FAILED) {
+                text.assign(static_cast<const char*>(p),
+                            strnlen(static_cast<const char*>(p), size));
+                munmap(p, size);
+            }
+        }
+        close(fd);
+        return text;
     }
 
     std::int32_t request(const std::vector<std::uint8_t>& command) {

@@ -219,6 +219,46 @@ TEST_F(LuwndScreenTest, ClosingTheWindowWhileDrawingEndsTheClient) {
     EXPECT_NE(log.find("ret=-2147483646"), std::string::npos);
 }
 
+// A window left on the screen by a program that quit with mode 0 is offered for joining
+// without being asked to; another program draws into it, and when the user closes it the
+// offer ends and so does luwnd.
+TEST_F(LuwndScreenTest, AWindowLeftOnTheScreenIsOfferedUntilTheUserClosesIt) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name());
+    open_window();
+    unsigned long window = display.wait_for_window("Picture");
+    ASSERT_NE(window, 0u);
+    ASSERT_EQ(text("L,0,"), 1);
+    close(socket_);
+    const std::string pid = std::to_string(pid_);
+    EXPECT_EQ(process_header(), "1,Picture\n" + pid + "," + pid + ",0,9,9,9a");
+
+    connect_socket();  // the joining program: no handshake, it takes the window as it is
+    words(layout::kResult1, {20, 20, 120, 80});
+    ASSERT_EQ(slot('A', 22, 4), 1);
+    EXPECT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
+    close(socket_);
+    socket_ = -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(process_header().substr(0, 10), "1,Picture\n");  // still offered
+
+    display.close(window);
+    expect_luwnd_ends();
+    EXPECT_NE(trace().find("event=close win=1 ends=0"), std::string::npos) << trace();
+}
+
+// A headless luwnd offers nothing unless asked to: a quit with mode 0 ends it.
+TEST_F(LuwndScreenTest, HeadlessWindowsAreNotOfferedWithoutBeingAsked) {
+    start("png", "", true);
+    open_window();
+    ASSERT_EQ(text("L,0,"), 1);
+    EXPECT_EQ(process_header().substr(0, 2), "2,");  // ending, not offering
+    close(socket_);
+    socket_ = -1;
+    expect_luwnd_ends();
+}
+
 // A real program drawing lines forever ends with status 0 when its window is closed.
 TEST_F(LuwndScreenTest, AProgramDrawingForeverEndsWellWhenItsWindowIsClosed) {
     VirtualDisplay display;

@@ -96,5 +96,14 @@ TEST_F(LuwndGdiPictureTest, AClosedWindowIsWrittenWhenItCloses) {
     quit();
 }
 
+// Headless, a window is offered for joining only when asked: a quit with mode 0 ends the
+// process with its pictures written.
+TEST_F(LuwndGdiPictureTest, AQuitWithModeZeroEndsTheProcessWithoutAnOffer) {
+    ASSERT_EQ(client_.text("L,0,"), 1);
+    EXPECT_EQ(client_.header().substr(0, 2), "2,");  // ending, not offering
+    EXPECT_EQ(client_.wait_for_exit(20000), 0);
+    EXPECT_TRUE(read_png(picture()).loaded());
+}
+
 }  // namespace
 }  // namespace lumora::test

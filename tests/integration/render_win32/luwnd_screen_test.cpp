@@ -222,6 +222,21 @@ TEST_F(LuwndScreenTest, ClosingTheWindowTellsTheClientToEnd) {
     EXPECT_EQ(client_.wait_for_exit(20000), 0);
 }
 
+// A window left on the screen by a program that quit with mode 0 is offered for joining
+// without being asked to; another program draws into it, and when the user closes it the
+// offer ends and so does the process.
+TEST_F(LuwndScreenTest, AWindowLeftOnTheScreenIsOfferedUntilTheUserClosesIt) {
+    ASSERT_EQ(client_.text("L,0,"), 1);
+    EXPECT_EQ(client_.header().substr(0, 14), "1,Screen test\n");
+    // The joining program sends no handshake: it takes the window as it is.
+    box(100, 100, 200, 150, 4);
+    EXPECT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));
+    EXPECT_EQ(client_.wait_for_exit(500), -1);  // the offer keeps the process
+    EXPECT_EQ(client_.header().substr(0, 14), "1,Screen test\n");
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(client_.wait_for_exit(20000), 0);
+}
+
 TEST_F(LuwndScreenTest, TheMenuAndControlSSaveNumberedPictures) {
     draw_line_and_box();
     ASSERT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));

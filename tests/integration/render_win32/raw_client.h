@@ -35,6 +35,8 @@ class RawClient {
     std::int32_t word(std::size_t offset) const;
     // The block of the window opened last (nullptr before any).
     std::uint8_t* block() const { return block_; }
+    // The text at the start of the process block ("" before the start).
+    std::string header() const { return header_ != nullptr ? std::string(header_) : ""; }
 
     DWORD process_id() const { return process_.dwProcessId; }
     // Waits for the process to end; its exit code, or -1 when it still runs.

@@ -2,6 +2,8 @@
 // trace and the process block show them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "client/channel/block_layout.h"
@@ -14,13 +16,30 @@ namespace {
 
 namespace layout = lumora::layout;
 
+// Sets (or with nullptr removes) a variable of this process's environment.
+void set_variable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value != nullptr ? value : "");
+#else
+    if (value != nullptr) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
+    }
+#endif
+}
+
 class OfferTest : public ::testing::Test {
   protected:
-    void start(bool joinable) {
+    void TearDown() override { set_variable("LUMORA_JOINABLE", nullptr); }
+
+    // joinable unset: the environment and whether the windows stay on a screen decide.
+    void start(std::optional<bool> joinable, bool shown = false) {
         CoreConfig config;
         config.window_handle = 655;
         config.connection_id = 9;
         config.joinable = joinable;
+        config.windows_stay_shown = shown;
         config.answers = "";
         config.file_answers = "";
         config.query_answers = "";
@@ -65,6 +84,57 @@ TEST_F(OfferTest, QuitWithModeOneOrWithoutTheOptionEndsAsBefore) {
     EXPECT_EQ(header(), "0,655,9,0,9,9,9a");
     start(false);
     ASSERT_EQ(send("I,1,0,0,-1,-1,-1,Plot"), 1);
+    EXPECT_EQ(send("L,0,"), 1);
+    EXPECT_FALSE(core_->offers_join());
+    EXPECT_TRUE(core_->quit_requested());
+}
+
+// Windows that stay on a screen are offered without being asked; a headless process
+// offers only with LUMORA_JOINABLE=1, and any other value keeps the screen's from it.
+TEST_F(OfferTest, WindowsOnAScreenAreOfferedByDefaultAndHeadlessOnesWhenAsked) {
+    const struct {
+        const char* variable;
+        bool shown;
+        bool offered;
+    } cases[] = {
+        {nullptr, true, true}, {nullptr, false, false}, {"", true, true},
+        {"1", false, true},    {"1", true, true},       {"0", true, false},
+    };
+    for (const auto& c : cases) {
+        set_variable("LUMORA_JOINABLE", c.variable);
+        start(std::nullopt, c.shown);
+        ASSERT_EQ(send("I,1,0,0,-1,-1,-1,Plot"), 1);
+        EXPECT_EQ(send("L,0,"), 1);
+        const std::string variable = c.variable != nullptr ? c.variable : "unset";
+        EXPECT_EQ(core_->offers_join(), c.offered) << variable << " shown " << c.shown;
+        EXPECT_EQ(core_->quit_requested(), !c.offered) << variable << " shown " << c.shown;
+        EXPECT_FALSE(core_->client_connected());  // the quitting program is gone either way
+    }
+}
+
+// What the user closed on the screen is gone for good: it is never offered, and when the
+// last offered window goes the offer ends and the process is done.
+TEST_F(OfferTest, WindowsClosedOnTheScreenAreNotOfferedAndTheLastOneEndsTheOffer) {
+    start(std::nullopt, true);
+    ASSERT_EQ(send("I,1,0,0,-1,-1,-1,One"), 1);
+    ASSERT_EQ(send("I,2,0,0,-1,-1,-1,Two"), 2);
+    ASSERT_EQ(send("I,3,0,0,-1,-1,-1,Three"), 3);
+    EXPECT_TRUE(core_->window_closed_by_user(3));   // the program is told to end ...
+    EXPECT_EQ(send("L,0,"), 1);                     // ... and quits with mode 0
+    EXPECT_EQ(header(), "1,One\n655,9,0,9,9,9a");   // the current window 3 is not offered
+    EXPECT_FALSE(core_->window_closed_by_user(1));  // nobody to tell now
+    EXPECT_EQ(header(), "2,Two\n655,9,0,9,9,9a");
+    EXPECT_FALSE(core_->quit_requested());
+    core_->window_closed_by_user(2);
+    EXPECT_FALSE(core_->offers_join());
+    EXPECT_EQ(header(), "0,655,9,0,9,9,9a");
+    EXPECT_TRUE(core_->quit_requested());  // the host ends once nothing is shown
+    EXPECT_FALSE(core_->client_connected());
+
+    // With every window closed before the quit there is nothing to offer at all.
+    start(std::nullopt, true);
+    ASSERT_EQ(send("I,1,0,0,-1,-1,-1,One"), 1);
+    core_->window_closed_by_user(1);
     EXPECT_EQ(send("L,0,"), 1);
     EXPECT_FALSE(core_->offers_join());
     EXPECT_TRUE(core_->quit_requested());

@@ -56,6 +56,32 @@ TEST_F(JoinWindowTest, APendingJoinTurnsInitializeAndTheFirstOpenIntoSettings) {
     EXPECT_EQ(block_table().open_count, 2);
 }
 
+// A position in the first open is not carried over to the joined window; the window
+// only gets the position query, and the window keeps the place it has.
+TEST_F(JoinWindowTest, APendingJoinAsksThePositionOfAnOpenWithOneAndIgnoresTheAnswer) {
+    offer_window_3(quiet_config());
+    ASSERT_EQ(lu_join_window(0, 2, 1, nullptr), 3);
+    const std::int32_t x = fake().core()->window_state(3)->x;
+    fake().deliveries.clear();
+    EXPECT_EQ(lu_open_window_full(0, 40, 70, -1, -1, 12, nullptr), 3);
+    ASSERT_EQ(fake().deliveries.size(), 2u);
+    EXPECT_EQ(sent(0), std::string("E") + static_cast<char>(3 + 32) + '\0');
+    EXPECT_EQ(fake().deliveries[0].param1, 4);
+    EXPECT_EQ(fake().deliveries[1].bytes[0], 'G');
+    EXPECT_EQ(fake().deliveries[1].param1, -2);
+    EXPECT_EQ(fake().core()->window_state(3)->x, x);
+    EXPECT_EQ(client_state().join_pending, 0);
+    EXPECT_EQ(block_table().open_count, 1);
+
+    // Only a position with both coordinates above 0 is asked about.
+    for (const auto& p : {std::pair{0, 70}, std::pair{40, 0}, std::pair{-1, -1}}) {
+        client_state().join_pending = 1;
+        fake().deliveries.clear();
+        EXPECT_EQ(lu_open_window_full(0, p.first, p.second, -1, -1, -1, nullptr), 3);
+        EXPECT_TRUE(fake().deliveries.empty()) << p.first << "," << p.second;
+    }
+}
+
 TEST_F(JoinWindowTest, TwoNoAnswersLeaveTheClientUnconnected) {
     luwnd::CoreConfig config = quiet_config();
     config.options = "/i";

@@ -21,10 +21,11 @@ TEST(PlotLabel, FieldKeepsOrDropsTheLeadingZeroOrOverflows) {
     EXPECT_EQ(format_f7_5(1e300), "*******");
 }
 
-TEST(PlotLabel, NonFiniteValuesAreWrittenRightAligned) {
-    EXPECT_EQ(format_f7_5(INFINITY), "    Inf");
-    EXPECT_EQ(format_f7_5(-INFINITY), "   -Inf");
+TEST(PlotLabel, InfinitiesOverflowTheFieldAndNaNIsWrittenRightAligned) {
+    EXPECT_EQ(format_f7_5(INFINITY), "*******");
+    EXPECT_EQ(format_f7_5(-INFINITY), "*******");
     EXPECT_EQ(format_f7_5(NAN), "    NaN");
+    EXPECT_EQ(upper_label(INFINITY).substr(36, 8), "******* ");
 }
 
 TEST(PlotLabel, LabelsAreEightyCharactersWithTheValueInColumns37To43) {

@@ -1,5 +1,9 @@
 // Drawing texts and symbols: the range test, the conversion, and what reaches the block.
+#include <cmath>
+#include <random>
 #include <string>
+
+#include "client/drawing/coordinates.h"
 
 #include "text_fixture.h"
 
@@ -51,6 +55,33 @@ TEST_F(DrawTextTest, RangeTestHoldsForMirroredWorldsAndPixelMode) {
     EXPECT_EQ(last().param3, 10);
     lu_draw_text(1279.0f, 10.4f, "p");
     EXPECT_EQ(last().param3, kFar);
+}
+
+// A program computes the point one width out in single precision; that point must be
+// converted, whatever the rounding, and the next representable value beyond is far.
+TEST_F(DrawTextTest, PointOneWidthOutInSinglePrecisionIsConvertedForAnyWindow) {
+    const auto expect_limits_hold = [this](float x1, float x2) {
+        set_world(x1, 0.0f, x2, 10.0f, 600.0f / (x2 - x1), 60.0f);
+        const float width = x2 - x1;
+        const float limits[] = {x2 + width, x1 - width};
+        for (const float limit : limits) {
+            const float outward = limit > x2 ? INFINITY : -INFINITY;
+            lu_draw_text(limit, 5.0f, "w");
+            EXPECT_NE(last().param2, kFar) << x1 << " " << x2 << " at " << limit;
+            EXPECT_EQ(last().param2, device_x(block(), limit));
+            lu_draw_text(std::nextafter(limit, outward), 5.0f, "w");
+            EXPECT_EQ(last().param2, kFar) << x1 << " " << x2 << " past " << limit;
+        }
+    };
+    fake().results = std::deque<std::int32_t>(4 * 202, window());
+    expect_limits_hold(-1.0f, 0.7f);  // 0.7 + 1.7 rounds up to 2.4000001
+    std::mt19937 random(12);
+    std::uniform_real_distribution<float> coordinate(-1000.0f, 1000.0f);
+    for (int i = 0; i < 200; ++i) {
+        const float x1 = coordinate(random);
+        const float x2 = coordinate(random);
+        if (x1 != x2) expect_limits_hold(x1, x2);
+    }
 }
 
 TEST_F(DrawTextTest, ResultIsTheWindowOnlyWhenTheCommandSucceeds) {
