@@ -1,5 +1,6 @@
 #include "command_page.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
@@ -17,11 +18,14 @@ namespace {
 
 using page::word;
 
-// The page must be ours alone, like the blocks: our owner, nobody else's access, its size.
+// The page must be ours alone, like the blocks: our owner, nobody else's access, its size,
+// and a size that cannot shrink under our mapping.
 bool acceptable_page(int fd) {
     struct stat info {};
+    const int seals = fcntl(fd, F_GET_SEALS);
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
-           (info.st_mode & 077) == 0 && info.st_size == static_cast<off_t>(page::kPageSize);
+           (info.st_mode & 077) == 0 && info.st_size == static_cast<off_t>(page::kPageSize) &&
+           seals >= 0 && (seals & F_SEAL_SHRINK) != 0;
 }
 
 // Closes every descriptor a control message carried; returns the only one, or -1.

@@ -4,9 +4,10 @@
 // credentials are checked on it, and its hang-up is how either side learns that the other
 // has gone. Right after connecting, the client asks for a page with one request datagram
 // whose tag is kPageRequestTag (never a command tag, so the core never sees it). The window
-// process creates an anonymous memory file of kPageSize bytes, mode 0600, and passes its
-// descriptor back with SCM_RIGHTS beside a result of 1; the client checks owner, mode and
-// size as it does for the blocks, maps it, and from then on sends every command through it.
+// process creates an anonymous memory file of kPageSize bytes, mode 0600, its size sealed,
+// and passes its descriptor back with SCM_RIGHTS beside a result of 1; the client checks
+// owner, mode, size and seal as it does for the blocks, maps it, and from then on sends
+// every command through it. Nothing is named, so nothing is left behind by a crash.
 // A window process that cannot make a page answers 0 and the connection stays on datagrams.
 //
 // One command: the client writes tag, length and bytes, then bumps the request sequence.

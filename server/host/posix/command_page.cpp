@@ -1,5 +1,6 @@
 #include "command_page.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -17,10 +18,12 @@ using lumora::page::word;
 namespace page = lumora::page;
 
 // An anonymous file only we can open: nothing to name, nothing left behind by a crash.
+// Its size is sealed, so that a client cannot shrink it under our mapping.
 int make_page_file() {
-    int fd = memfd_create("luwnd-command-page", MFD_CLOEXEC);
+    int fd = memfd_create("luwnd-command-page", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0) return -1;
-    if (fchmod(fd, 0600) != 0 || ftruncate(fd, static_cast<off_t>(page::kPageSize)) != 0) {
+    if (fchmod(fd, 0600) != 0 || ftruncate(fd, static_cast<off_t>(page::kPageSize)) != 0 ||
+        fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_SEAL) != 0) {
         close(fd);
         return -1;
     }
@@ -87,7 +90,7 @@ void CommandPage::set_waiting(bool waiting) {
     if (page_ != nullptr) word(page_, page::kServerWaiting).store(waiting ? 1 : 0);
 }
 
-void CommandPage::answer(Core& core, int socket_fd) {
+void CommandPage::answer(const Handler& handle, int socket_fd) {
     // The client may change the page at any time: every word is read once, the bytes are
     // copied out, and the length is bounded before anything uses it.
     const std::uint32_t request = word(page_, page::kRequest).load(std::memory_order_acquire);
@@ -96,7 +99,7 @@ void CommandPage::answer(Core& core, int socket_fd) {
     if (length > page::kCommandSpace) length = page::kCommandSpace;
     std::uint8_t command[page::kCommandSpace];
     std::memcpy(command, page_ + page::kCommand, length);
-    const std::int32_t result = core.handle(tag, command, length);
+    const std::int32_t result = handle(tag, command, length);
     word(page_, page::kResult).store(static_cast<std::uint32_t>(result), std::memory_order_relaxed);
     answered_ = request;
     word(page_, page::kAnswer).store(request);

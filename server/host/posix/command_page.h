@@ -2,9 +2,9 @@
 // client/platform/posix/command_page_layout.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-
-#include "server/core/core.h"
+#include <functional>
 
 namespace luwnd::posix {
 
@@ -19,9 +19,12 @@ class CommandPage {
     // answers 0 when it cannot. False when the page is not in use afterwards.
     bool offer(int socket_fd);
 
+    // Handles one command: tag, bytes, length; the result.
+    using Handler = std::function<std::int32_t(std::uint32_t, const std::uint8_t*, std::size_t)>;
+
     bool pending() const;
     // Handles the client's latest command and answers it, ringing when the client sleeps.
-    void answer(Core& core, int socket_fd);
+    void answer(const Handler& handle, int socket_fd);
     // Tells the client whether to ring before it expects us to look at the page.
     void set_waiting(bool waiting);
 

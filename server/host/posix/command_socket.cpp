@@ -154,11 +154,15 @@ bool CommandSocket::any_page_pending() const {
 bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& stop) {
     if (std::none_of(clients_.begin(), clients_.end(), [](const Client& c) { return !!c.page; }))
         return false;
+    const CommandPage::Handler handle = [&core](std::uint32_t tag, const std::uint8_t* data,
+                                                std::size_t length) {
+        return core.handle(tag, data, length);
+    };
     const auto turn_ends = std::chrono::steady_clock::now() + kTurn;
     for (unsigned round = 1;; ++round) {
         for (Client& c : clients_) {
             if (!c.page || !c.page->pending()) continue;
-            c.page->answer(core, c.fd);
+            c.page->answer(handle, c.fd);
             if (on_command) on_command();
         }
         if (stop != 0) return false;
