@@ -72,7 +72,8 @@ long file_size(const std::string& path, std::time_t since = 0) {
 // CPU milliseconds (user + system) a process has used so far, from /proc; -1 when gone.
 double process_cpu_ms(long pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    const std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(stat)),
+                           std::istreambuf_iterator<char>());
     const std::size_t after_name = text.rfind(')');
     if (after_name == std::string::npos) return -1;
     unsigned long utime = 0, stime = 0;
@@ -178,8 +179,9 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
     int status = 0;
     rusage used{};
     wait4(child, &status, 0, &used);
-    const double program_cpu_ms = (used.ru_utime.tv_sec + used.ru_stime.tv_sec) * 1e3 +
-                                  (used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e3;
+    const double program_cpu_ms =
+        static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) * 1e3 +
+        static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e3;
     const double exited = ms_between(start, Clock::now());
     if (!received || marks.window <= 0 || marks.socket[0] == '\0') {
         std::fprintf(stderr, "render_cost: the drawing program failed\n");

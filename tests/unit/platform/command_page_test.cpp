@@ -52,7 +52,8 @@ class PageServer {
                 pollfd state{fd_, POLLIN, 0};
                 poll(&state, 1, -1);
                 std::uint8_t bell[8];
-                if ((state.revents & POLLIN) != 0 && recv(fd_, bell, sizeof bell, MSG_DONTWAIT) == 0)
+                if ((state.revents & POLLIN) != 0 &&
+                    recv(fd_, bell, sizeof bell, MSG_DONTWAIT) == 0)
                     return;  // the client hung up
                 if ((state.revents & (POLLHUP | POLLERR)) != 0 && !page_.pending()) return;
             }
