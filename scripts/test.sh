@@ -27,5 +27,8 @@ quiet cmake --build --preset sanitize -j"$jobs" --target \
 echo "== sanitize: test"
 ctest --preset sanitize -j"$jobs" -R "^($checked)\$" </dev/null || status=1
 
+echo "== tsan: the threaded code"
+bash scripts/tsan.sh || status=1
+
 bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-45}" || status=1
 exit $status
