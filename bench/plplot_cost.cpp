@@ -1,11 +1,13 @@
 // The pictures of render_cost drawn with PLplot's pngcairo device, timed the same way, as
 // the yardstick for our own rendering: a 1000 x 800 pixel page, black lines of the
 // thinnest width on white, the world filling the page.
-//   plplot_cost polyline|lines OUTDIR
+// The field is drawn with plimage in PLplot's default colour map 1, one cell a value.
+//   plplot_cost polyline|lines|field OUTDIR
 #include <plplot.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -44,15 +46,32 @@ void draw_lines(const std::vector<PLFLT>& xs, const std::vector<PLFLT>& ys) {
     for (std::size_t i = 0; i + 1 < xs.size(); i += 2) pljoin(xs[i], ys[i], xs[i + 1], ys[i + 1]);
 }
 
+// plimage takes the field as rows of x: idata[i][j] is the value at x index i, y index j.
+struct FieldRows {
+    std::vector<double> values = bench::field_values();
+    std::vector<PLFLT*> rows;
+    FieldRows() {
+        for (int i = 0; i < bench::kFieldSide; ++i)
+            rows.push_back(values.data() + static_cast<std::size_t>(i) * bench::kFieldSide);
+    }
+};
+
+void draw_field(FieldRows& field) {
+    auto [low, high] = std::minmax_element(field.values.begin(), field.values.end());
+    plimage(field.rows.data(), bench::kFieldSide, bench::kFieldSide, 0, bench::kPageWidth, 0,
+            bench::kPageHeight, *low, *high, 0, bench::kPageWidth, 0, bench::kPageHeight);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string scene = argc > 1 ? argv[1] : "";
     const std::string outdir = argc > 2 ? argv[2] : ".";
-    if (scene != "polyline" && scene != "lines") {
-        std::fprintf(stderr, "usage: plplot_cost polyline|lines [OUTDIR]\n");
+    if (scene != "polyline" && scene != "lines" && scene != "field") {
+        std::fprintf(stderr, "usage: plplot_cost polyline|lines|field [OUTDIR]\n");
         return 2;
     }
+    FieldRows field;  // made before any timing starts
     const bench::Pairs pairs = scene == "lines" ? bench::random_lines() : bench::noisy_sine();
     std::vector<PLFLT> xs, ys;
     for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
@@ -65,7 +84,13 @@ int main(int argc, char** argv) {
     const auto start = Clock::now();
     open_page(png);
     const auto opened = Clock::now();
-    scene == "lines" ? draw_lines(xs, ys) : draw_polyline(xs, ys);
+    if (scene == "lines") {
+        draw_lines(xs, ys);
+    } else if (scene == "field") {
+        draw_field(field);
+    } else {
+        draw_polyline(xs, ys);
+    }
     const auto drawn = Clock::now();
     plend();
     const auto written = Clock::now();

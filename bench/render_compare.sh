@@ -30,7 +30,7 @@ mkdir -p "$out"
 
 rep=1
 while [ "$rep" -le "$reps" ]; do
-    for scene in polyline lines; do
+    for scene in polyline lines field; do
         mkdir -p "$out/$rep/$scene"
         "$build/bench/render_cost" "$scene" "$out/$rep/$scene" | tee -a "$results"
         if [ "$have_plplot" = 1 ]; then
@@ -69,7 +69,7 @@ ratio() {
 
 echo
 echo "medians of $reps runs, milliseconds (work: first drawing call to finished PNG)"
-for scene in polyline lines; do
+for scene in polyline lines field; do
     ours_work=$(median lumora "$scene" work_ms)
     ours_total=$(median lumora "$scene" total_ms)
     theirs_work=$(median plplot "$scene" work_ms)

@@ -1,8 +1,9 @@
 // Measures rendering through the product end to end: a program opens a 1000 x 800 window
 // in a headless luwnd, draws one picture (a one-million-point polyline, or one hundred
-// thousand separate lines, each its own draw_line), quits and ends; the measuring parent
-// process waits until luwnd has written the PNG and ended. One picture per run:
-//   render_cost polyline|lines OUTDIR   the client side and luwnd's share, separately
+// thousand separate lines, each its own draw_line, or a 1000 x 1000 field as one picture),
+// quits and ends; the measuring parent process waits until luwnd has written the PNG and
+// ended. One picture per run:
+//   render_cost polyline|lines|field OUTDIR   the client side and luwnd's share, separately
 //   render_cost paint OUTDIR            both pictures drawn and written in this process
 //                                       with the Cairo canvas, without any transport
 #include <sys/resource.h>
@@ -13,6 +14,7 @@
 #include <cairo.h>
 #include <dirent.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -112,7 +114,9 @@ void prepare_environment(const std::string& outdir) {
 
 // The scene's coordinates as the library takes them, made before any timing starts.
 std::vector<float> scene_values(const std::string& scene) {
-    const bench::Pairs values = scene == "lines" ? bench::random_lines() : bench::noisy_sine();
+    const bench::Pairs values = scene == "lines"   ? bench::random_lines()
+                                : scene == "field" ? bench::field_values()
+                                                   : bench::noisy_sine();
     return std::vector<float>(values.begin(), values.end());
 }
 
@@ -127,6 +131,14 @@ void draw_lines(const std::vector<float>& ends) {
         if (lu_draw_line(ends[i], ends[i + 1], ends[i + 2], ends[i + 3]) == 0) ++failed;
     }
     if (failed != 0) std::fprintf(stderr, "render_cost: %d draw_line calls failed\n", failed);
+}
+
+void draw_field(const std::vector<float>& z) {
+    auto [low, high] = std::minmax_element(z.begin(), z.end());
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, *low, *high);
+    if (lu_draw_field_image(z.data(), bench::kFieldSide, bench::kFieldSide, LU_ROW_MAJOR, 0, 0,
+                            float{bench::kPageWidth}, float{bench::kPageHeight}, 0) == 0)
+        std::fprintf(stderr, "render_cost: draw_field_image failed\n");
 }
 
 // What the drawing program reports to the measuring one: its moments in milliseconds
@@ -150,7 +162,13 @@ Marks run_program(const std::string& scene, const std::vector<float>& values,
     const std::string socket = find_socket(runtime_directory(std::getenv("LUMORA_NAMESPACE")));
     std::snprintf(marks.socket, sizeof marks.socket, "%s", socket.c_str());
     marks.connected = ms_between(start, Clock::now());
-    scene == "lines" ? draw_lines(values) : draw_polyline(values);
+    if (scene == "lines") {
+        draw_lines(values);
+    } else if (scene == "field") {
+        draw_field(values);
+    } else {
+        draw_polyline(values);
+    }
     marks.delivered = ms_between(start, Clock::now());
     lu_quit_with_flag(0);
     marks.quitted = ms_between(start, Clock::now());
@@ -283,8 +301,9 @@ int main(int argc, char** argv) {
     }
     const std::string outdir = resolved;
     std::free(resolved);
-    if (scene == "polyline" || scene == "lines") return end_to_end(scene, outdir);
+    if (scene == "polyline" || scene == "lines" || scene == "field")
+        return end_to_end(scene, outdir);
     if (scene == "paint") return in_process(outdir);
-    std::fprintf(stderr, "usage: render_cost polyline|lines|paint [OUTDIR]\n");
+    std::fprintf(stderr, "usage: render_cost polyline|lines|field|paint [OUTDIR]\n");
     return 2;
 }

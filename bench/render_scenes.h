@@ -53,6 +53,24 @@ inline Pairs random_lines() {
     return ends;
 }
 
+// The field picture: kFieldSide x kFieldSide values of sin x cos y with a Gaussian bump
+// over -3 ... 3, value (i, j) at i * kFieldSide + j (x index first), shown as a picture
+// of one pixel a value in the sequential colour map, filling the page.
+inline constexpr int kFieldSide = 1000;
+
+inline std::vector<double> field_values() {
+    std::vector<double> z(static_cast<std::size_t>(kFieldSide) * kFieldSide);
+    for (int i = 0; i < kFieldSide; ++i) {
+        for (int j = 0; j < kFieldSide; ++j) {
+            double x = -3 + 6 * (i + 0.5) / kFieldSide, y = -3 + 6 * (j + 0.5) / kFieldSide;
+            double dx = x - 1, dy = y + 1;
+            z[static_cast<std::size_t>(i) * kFieldSide + j] =
+                std::sin(x) * std::cos(y) + 1.2 * std::exp(-(dx * dx + dy * dy));
+        }
+    }
+    return z;
+}
+
 using Clock = std::chrono::steady_clock;
 
 inline double ms_between(Clock::time_point from, Clock::time_point to) {

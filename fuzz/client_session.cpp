@@ -93,6 +93,9 @@ void ClientSession::step(const Painter& painter) {
         case Op::kClose:
             core_->window_closed_by_user(input_.u8() % kWindowSlots);
             break;
+        case Op::kImage:
+            image();
+            break;
     }
 }
 
@@ -105,16 +108,48 @@ void ClientSession::send(std::uint32_t tag, std::span<const std::uint8_t> bytes)
 }
 
 void ClientSession::slot() {
-    auto letter = input_.u8();
+    auto letter = static_cast<char>(input_.u8());
     int w = input_.u8() % kWindowSlots;
-    std::int32_t p[3] = {input_.i32(), input_.i32(), input_.i32()};
+    std::int32_t p1 = input_.i32(), p2 = input_.i32();
+    slot_command(letter, w, p1, p2, input_.i32());
+}
+
+void ClientSession::slot_command(char letter, int w, std::int32_t p1, std::int32_t p2,
+                                 std::int32_t p3) {
     if (std::uint8_t* b = block(w); b != nullptr && w != 0) {
-        layout::write_i32(b, layout::kParam1, p[0]);
-        layout::write_i32(b, layout::kParam2, p[1]);
-        layout::write_i32(b, layout::kParam3, p[2]);
+        layout::write_i32(b, layout::kParam1, p1);
+        layout::write_i32(b, layout::kParam2, p2);
+        layout::write_i32(b, layout::kParam3, p3);
     }
-    const std::uint8_t command[3] = {letter, static_cast<std::uint8_t>(layout::window_char(w)), 0};
+    const std::uint8_t command[3] = {static_cast<std::uint8_t>(letter),
+                                     static_cast<std::uint8_t>(layout::window_char(w)), 0};
     send(1, command);
+}
+
+void ClientSession::image() {
+    int w = input_.u8() % kWindowSlots;
+    std::int32_t format = input_.u8() % 4, smooth = input_.u8() % 3;
+    std::int32_t width = input_.u8(), height = input_.u8();
+    std::int32_t corners[4] = {input_.i32(), input_.i32(), input_.i32(), input_.i32()};
+    std::int32_t colours = input_.u8();
+    if (std::uint8_t* b = block(w); b != nullptr && w != 0) {
+        const std::int32_t header[8] = {format,     smooth,     corners[0], corners[1],
+                                        corners[2], corners[3], colours,    0};
+        for (std::size_t i = 0; i < 8; ++i) layout::write_i32(b, layout::kText + 4 * i, header[i]);
+        for (std::int32_t k = 0; k < colours; ++k)
+            layout::write_i32(b, layout::kText + 32 + 4 * static_cast<std::size_t>(k),
+                              0x02000000 | k * 0x010101);
+    }
+    slot_command('B', w, 60, width, height);
+    std::size_t size = static_cast<std::size_t>(width) * height * (format == 1 ? 3 : 1);
+    std::span<const std::uint8_t> pixels = input_.bytes(size);
+    for (std::size_t offset = 0; offset < pixels.size(); offset += layout::kTextSize) {
+        std::size_t n = std::min(layout::kTextSize, pixels.size() - offset);
+        if (std::uint8_t* b = block(w); b != nullptr && w != 0)
+            std::memcpy(b + layout::kText, pixels.data() + offset, n);
+        slot_command('B', w, 61, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(n));
+    }
+    slot_command('B', w, 62, 0, 0);
 }
 
 void ClientSession::poke() {

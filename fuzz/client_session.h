@@ -38,6 +38,9 @@ class ClientSession {
     void poke();
     void text();
     void words();
+    void image();
+    // "<letter><w + 32>\0" after writing the slots of window w (when open).
+    void slot_command(char letter, int w, std::int32_t p1, std::int32_t p2, std::int32_t p3);
     void paint(const Painter& painter);
     // 'B' 11 reads the harness's data file whatever path the text area names.
     void redirect_data_file(std::span<const std::uint8_t> bytes);

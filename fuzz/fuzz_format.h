@@ -26,6 +26,13 @@
 //   8 file     len:u16, bytes               the harness's data file gets len % 8192 bytes
 //   9 resize   w:u8, width:i32, height:i32  the user resized window w % 64 on screen
 //   10 close   w:u8                         the user closed window w % 64 on screen
+//   11 image   w:u8, format:u8, smooth:u8,  a picture to window w % 64 ('B' 60 .. 62):
+//              width:u8, height:u8,         the header (format % 4, smooth % 3, the
+//              x1 y1 x2 y2:i32, colours:u8, corners, colours colour values k * 0x010101
+//              then the pixel bytes         | 0x02000000, k = 0, 1, ...) and 'B' 60 with
+//                                           width and height, the bytes the picture
+//                                           takes (fewer when the input ends) in
+//                                           chunks of 2048 with 'B' 61, then 'B' 62
 //
 // The connection id published in the header line is kConnectionId ("K,4711,..."). A data
 // file command ('B' 11) always reads the harness's own data file: the harness writes that
@@ -49,8 +56,9 @@ enum class Op : std::uint8_t {
     kFile = 8,
     kResize = 9,
     kClose = 10,
+    kImage = 11,
 };
-inline constexpr std::uint8_t kOpCount = 11;
+inline constexpr std::uint8_t kOpCount = 12;
 
 inline constexpr std::uint8_t kFlagJoinable = 1;
 inline constexpr std::uint8_t kFlagEndsAfterQuit = 2;

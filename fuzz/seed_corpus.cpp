@@ -102,6 +102,18 @@ SeedWriter polyline_chunks() {
     return w.slot('B', 1, 37).paint().quit();
 }
 
+SeedWriter images() {
+    SeedWriter w = small_page();
+    w.connect_and_open();
+    std::string rgb, indexed;
+    for (int i = 0; i < 3 * 40 * 30; ++i) rgb += static_cast<char>(i * 37 % 256);
+    for (int i = 0; i < 64 * 64; ++i) indexed += static_cast<char>(i % 7);
+    w.image(1, 1, 1, 40, 30, {10, 10, 150, 110}, 0, rgb);
+    w.image(1, 2, 0, 64, 64, {200, 20, 20, 200}, 5, indexed);  // mirrored, 2 chunks
+    w.image(1, 1, 0, 200, 200, {0, 0, 10, 10}, 0, "cut short");
+    return w.paint().quit();
+}
+
 SeedWriter polygon_and_bezier() {
     SeedWriter w = small_page();
     w.connect_and_open();
@@ -246,6 +258,7 @@ int main(int argc, char** argv) {
         {"texts", texts},
         {"polyline-chunks", polyline_chunks},
         {"polygon-bezier", polygon_and_bezier},
+        {"images", images},
         {"plots", plots},
         {"further", further},
         {"views", views},

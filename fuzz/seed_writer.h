@@ -90,6 +90,17 @@ class SeedWriter {
         for (float v : values) bits.push_back(std::bit_cast<std::int32_t>(v));
         return words(w, offset, bits);
     }
+    // A picture: the header fields, then the pixel bytes.
+    SeedWriter& image(int w, std::uint8_t format, std::uint8_t smooth, std::uint8_t width,
+                      std::uint8_t height, const std::vector<std::int32_t>& corners,
+                      std::uint8_t colours, const std::string& pixels) {
+        op(Op::kImage);
+        for (std::uint8_t v : {static_cast<std::uint8_t>(w), format, smooth, width, height}) u8(v);
+        for (std::int32_t c : corners) u32(static_cast<std::uint32_t>(c));
+        u8(colours);
+        bytes(pixels);
+        return *this;
+    }
     SeedWriter& gone() { return op(Op::kGone); }
     SeedWriter& paint() { return op(Op::kPaint); }
     SeedWriter& file(const std::string& data) {

@@ -22,6 +22,7 @@
 #include "lumora_arrays.h"
 #include "lumora_attributes.h"
 #include "lumora_drawing.h"
+#include "lumora_fields.h"
 #include "lumora_files.h"
 #include "lumora_text.h"
 #include "lumora_windows.h"

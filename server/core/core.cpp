@@ -145,7 +145,10 @@ void Core::client_gone() {
     s.connected = false;
     s.end_requested = false;
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
-        if (Window* window = s.windows.find(n)) window->transfer.discard();
+        if (Window* window = s.windows.find(n)) {
+            window->transfer.discard();
+            window->image_transfer.discard();
+        }
     }
     if (s.offering) {
         s.refresh_offer();

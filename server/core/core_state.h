@@ -129,6 +129,12 @@ struct Core::State {
     std::int32_t complete_array(Window& window, int n, TraceLine& line);
     std::int32_t discard_array(Window& window, int n);
 
+    // Pictures in chunks, 'B' 60 .. 63 (image_commands.cpp).
+    std::int32_t announce_image(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t image_chunk(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t complete_image(Window& window, int n, TraceLine& line);
+    std::int32_t discard_image(Window& window, int n);
+
     // Further window commands, told in further_commands.h (further_commands.cpp).
     std::int32_t further_a_command(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t further_b_command(Window& window, int n, const Slots& slots, TraceLine& line);

@@ -5,10 +5,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "drawing_attributes.h"
+#include "image_pixels.h"
 
 namespace luwnd {
 
@@ -31,6 +33,8 @@ enum class ItemKind : std::uint8_t {
     kPlot,      // points: one per value, resolved to (x, y); plot: how to draw them
     kGrid,      // arg1, arg2: spacing of vertical and horizontal lines over the page, 0 none
     kPoint,     // point 0: the pixel; arg1: its colour value; rgb: that colour
+    kImage,     // points 0-1: the corners of pixel (0, 0) and of the last pixel; arg1: 1
+                // bilinear, 0 nearest; image: the pixels ('B' 60 .. 63)
 };
 
 // How the values of a plot ('N' 32) are drawn. Each value has been resolved to a point:
@@ -62,8 +66,9 @@ struct DrawItem {
     Transform transform;
     RectangleMode rectangle;
     std::string text;
-    std::vector<std::int32_t> points;  // the array kinds: x, y pairs
-    PlotShape plot;                    // kPlot only
+    std::vector<std::int32_t> points;          // the array kinds: x, y pairs
+    PlotShape plot;                            // kPlot only
+    std::shared_ptr<const ImagePixels> image;  // kImage only; shared by the copies
 };
 
 class DisplayList {
@@ -71,6 +76,8 @@ class DisplayList {
     static constexpr std::size_t kMaxItems = 1000000;
     // Array coordinates all items together may hold (128 MiB of them).
     static constexpr std::size_t kMaxPointWords = std::size_t{32} << 20;
+    // Picture pixels all items together may hold (128 MiB of them).
+    static constexpr std::size_t kMaxImagePixels = std::size_t{32} << 20;
 
     explicit DisplayList(std::size_t limit = kMaxItems) : limit_(limit) {}
 
@@ -79,6 +86,8 @@ class DisplayList {
     bool add(DrawItem item);
     // True when one more item with that many point words would be taken.
     bool has_room_for(std::size_t point_words) const;
+    // True when one more picture of that many pixels would be taken.
+    bool has_room_for_image(std::size_t pixels) const;
     // Drops the last `count` items (all of them when there are fewer).
     void remove_last(std::size_t count);
     void clear() { remove_last(items_.size()); }
@@ -86,11 +95,13 @@ class DisplayList {
     std::size_t size() const { return items_.size(); }
     std::size_t room() const { return full() ? 0 : limit_ - items_.size(); }
     std::size_t point_words() const { return point_words_; }
+    std::size_t image_pixels() const { return image_pixels_; }
     const std::vector<DrawItem>& items() const { return items_; }
 
   private:
     std::size_t limit_;
     std::size_t point_words_ = 0;
+    std::size_t image_pixels_ = 0;
     std::vector<DrawItem> items_;
 };
 

@@ -1,5 +1,7 @@
 // Commands that name a window by its character: "%c%c" with the parameter slots of that
-// window's block, and "%c%c%c" with one further character.
+// window's block, and "%c%c%c" with one further character. Where each family is told:
+// 'A' and 'B' below by sub-code (the further ones in further_commands.h, pictures 'B' 60
+// .. 63 in image_commands.cpp), 'N' with 'B' 36 .. 38 in array_commands.cpp.
 #include "client/channel/block_layout.h"
 #include "core_state.h"
 #include "drawing_state.h"
@@ -48,6 +50,10 @@ constexpr std::int32_t kChunk = 36;
 constexpr std::int32_t kComplete = 37;
 constexpr std::int32_t kDiscard = 38;
 constexpr std::int32_t kWorld = 41;
+constexpr std::int32_t kImageAnnounce = 60;
+constexpr std::int32_t kImageChunk = 61;
+constexpr std::int32_t kImageComplete = 62;
+constexpr std::int32_t kImageDiscard = 63;
 
 // 'E' code answered by the window itself rather than the process metrics.
 constexpr std::int32_t kDisplayCounts = 14;
@@ -182,6 +188,14 @@ std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, T
             return complete_array(window, n, line);
         case kDiscard:
             return discard_array(window, n);
+        case kImageAnnounce:
+            return announce_image(window, n, slots, line);
+        case kImageChunk:
+            return image_chunk(window, n, slots, line);
+        case kImageComplete:
+            return complete_image(window, n, line);
+        case kImageDiscard:
+            return discard_image(window, n);
         default:
             return further_b_command(window, n, slots, line);
     }

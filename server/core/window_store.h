@@ -10,6 +10,7 @@
 
 #include "array_transfer.h"
 #include "block_host.h"
+#include "image_transfer.h"
 #include "view_table.h"
 #include "window_state.h"
 
@@ -21,6 +22,7 @@ struct Window {
     ViewTable views;
     WindowState state;
     ArrayTransfer transfer;
+    ImageTransfer image_transfer;  // the picture being sent ('B' 60 .. 63)
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
 };
 

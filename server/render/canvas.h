@@ -10,6 +10,7 @@
 #include <string>
 
 #include "server/core/drawing_attributes.h"
+#include "server/core/image_pixels.h"
 
 namespace luwnd::render {
 
@@ -112,6 +113,10 @@ class Canvas {
     // Text anchored at the point, as the bytes the program sent: each canvas reads them in
     // its platform's encoding (see text_bytes.h).
     virtual void text(Point at, const std::string& bytes, const TextStyle& style) = 0;
+    // A picture scaled into the box of two corners: its first pixel at the corner `first`,
+    // its last at `last` (see image_resample.h), nearest or bilinear (smooth). The mix
+    // mode does not apply: a picture covers what lies under it.
+    virtual void image(const ImagePixels& pixels, Point first, Point last, bool smooth) = 0;
 };
 
 }  // namespace luwnd::render

@@ -112,6 +112,15 @@ void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_heigh
         case ItemKind::kArc27:
             paint_figure(item, op.extra_rgb, canvas);
             break;
+        case ItemKind::kImage:
+            if (item.image) {
+                canvas.image(
+                    *item.image,
+                    {static_cast<double>(item.coords[0]), static_cast<double>(item.coords[1])},
+                    {static_cast<double>(item.coords[2]), static_cast<double>(item.coords[3])},
+                    item.arg1 == 1);
+            }
+            break;
         default:
             paint_array(item, page_width, page_height, canvas);
             break;

@@ -18,6 +18,7 @@
 // 2 bottom); style bits 1 bold, 2 italic, 4 underline, 8 strikeout. A symbol is its code
 // as a Latin-1 character in the symbol font; codes of control characters draw nothing.
 // Markers: see marker_painter.h. Arrays, plots, grids and points: see array_painter.h.
+// Pictures: scaled into the box of their corners, see image_resample.h.
 // The page is cleared to the window's background colour (white unless set).
 //
 // The transform of 'A' 7 maps every coordinate of the drawings after it. The rectangle

@@ -19,6 +19,8 @@ const std::vector<Scene>& scenes() {
         {"texts", draw_texts, text_regions()},
         {"arrays", draw_arrays, {}},
         {"transform_clip", draw_transform_clip, {}},
+        {"fields", draw_fields, {}},
+        {"field_shades", draw_field_shades, {}},
     };
     return list;
 }

@@ -35,6 +35,8 @@ void draw_texts(const Tweak& tweak);
 std::vector<Region> text_regions();
 void draw_arrays(const Tweak& tweak);
 void draw_transform_clip(const Tweak& tweak);
+void draw_fields(const Tweak& tweak);
+void draw_field_shades(const Tweak& tweak);
 
 // World coordinates one unit a pixel over the whole drawing area, y upward from the
 // bottom edge.

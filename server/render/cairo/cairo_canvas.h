@@ -34,6 +34,7 @@ class CairoCanvas : public Canvas {
     void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
              std::optional<Fill> fill) override;
     void text(Point at, const std::string& bytes, const TextStyle& style) override;
+    void image(const ImagePixels& pixels, Point first, Point last, bool smooth) override;
 
     // Builds a path on the context in device pixels (the transform already applied).
     using PathBuilder = std::function<void(cairo_t*)>;

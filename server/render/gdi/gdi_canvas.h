@@ -37,6 +37,7 @@ class GdiCanvas : public Canvas {
     void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
              std::optional<Fill> fill) override;
     void text(Point at, const std::string& bytes, const TextStyle& style) override;
+    void image(const ImagePixels& pixels, Point first, Point last, bool smooth) override;
 
     // Longer texts are not drawn; a text area holds far less.
     static constexpr std::size_t kMaxTextBytes = 65536;

@@ -129,4 +129,18 @@ void RecordingCanvas::text(Point at, const std::string& bytes, const TextStyle& 
                      "/st=" + std::to_string(s.style) + "/c=" + hex(s.rgb));
 }
 
+// The pixels' FNV-1a 32 over their packed RGB words, so a test sees what arrived.
+void RecordingCanvas::image(const ImagePixels& pixels, Point first, Point last, bool smooth) {
+    std::uint32_t hash = 2166136261u;
+    for (std::uint32_t rgb : pixels.rgb) {
+        for (int shift = 0; shift < 32; shift += 8)
+            hash = (hash ^ ((rgb >> shift) & 0xFF)) * 16777619u;
+    }
+    char sum[9];
+    std::snprintf(sum, sizeof sum, "%08x", static_cast<unsigned>(hash));
+    calls_.push_back("image " + point(first) + " " + point(last) +
+                     " src=" + std::to_string(pixels.width) + "x" + std::to_string(pixels.height) +
+                     " smooth=" + (smooth ? "1" : "0") + " sum=" + sum);
+}
+
 }  // namespace luwnd::render

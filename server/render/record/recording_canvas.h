@@ -2,6 +2,7 @@
 //   "line 1,2 3,4 pen=ff0000/solid/1/0"    (pen: colour/dash/width/mix)
 //   "rect 0,0 10,10 pen=... fill=00ff00/0"  (fill: colour/mix, "-" for none)
 //   "text 5,6 \"Hi\" face=/h=16/a=900/al=0,1/st=0/c=000000"
+//   "image 0,0 100,50 src=20x10 smooth=1 sum=<FNV-1a 32 of the packed RGB words>"
 // Transform and clip calls are written only when they change something.
 #pragma once
 
@@ -35,6 +36,7 @@ class RecordingCanvas : public Canvas {
     void arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
              std::optional<Fill> fill) override;
     void text(Point at, const std::string& bytes, const TextStyle& style) override;
+    void image(const ImagePixels& pixels, Point first, Point last, bool smooth) override;
 
   private:
     Transform transform_;

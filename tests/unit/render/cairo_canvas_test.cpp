@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
 
 #include "measured_text_checks.h"
@@ -248,6 +251,65 @@ TEST_F(CairoCanvasTest, HostileValuesDrawWithoutHarm) {
     add(item(ItemKind::kLine, {10, 100, 190, 100}, kBlue));
     render();
     EXPECT_EQ(pixel(100, 100), kBlue);  // later drawings still come out
+}
+
+DrawItem image_item(std::vector<std::uint32_t> rgb, int width, std::array<std::int32_t, 4> corners,
+                    bool smooth) {
+    DrawItem i;
+    i.kind = ItemKind::kImage;
+    std::copy(corners.begin(), corners.end(), i.coords.begin());
+    i.arg1 = smooth ? 1 : 0;
+    auto pixels = std::make_shared<ImagePixels>();
+    pixels->width = width;
+    pixels->height = static_cast<std::int32_t>(rgb.size()) / width;
+    pixels->rgb = std::move(rgb);
+    i.image = pixels;
+    return i;
+}
+
+TEST_F(CairoCanvasTest, PicturesFillTheirBoxUnderTheClip) {
+    add(image_item({kRed, kBlue, kBlack, kWhite}, 2, {100, 100, 20, 20}, false));  // mirrored
+    DrawItem clipped = image_item({kBlue}, 1, {150, 10, 190, 50}, true);
+    clipped.rectangle = {150, 10, 170, 50, 1};
+    add(clipped);
+    render();
+    EXPECT_EQ(pixel(21, 21), kWhite);  // the last pixel at the second corner
+    EXPECT_EQ(pixel(98, 98), kRed);
+    EXPECT_EQ(pixel(21, 98), kBlue);
+    EXPECT_EQ(pixel(98, 21), kBlack);
+    EXPECT_EQ(pixel(19, 50), kWhite);   // the page, outside
+    EXPECT_EQ(pixel(100, 50), kWhite);  // the box excludes its larger edges
+    EXPECT_EQ(pixel(160, 30), kBlue);
+    EXPECT_EQ(pixel(180, 30), kWhite);  // clipped away
+}
+
+TEST_F(CairoCanvasTest, VectorFilesEmbedPicturesAsImages) {
+    std::vector<std::uint32_t> rgb(200 * 100);
+    for (std::size_t i = 0; i < rgb.size(); ++i)
+        rgb[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    add(image_item(rgb, 200, {0, 0, 200, 120}, true));
+    std::string error;
+    for (PictureFormat format : {PictureFormat::kSvg, PictureFormat::kPdf}) {
+        std::string path = testing::TempDir() + "render_image." + suffix_of(format);
+        ASSERT_TRUE(write_picture(picture_, path, format, error)) << error;
+        std::ifstream file(path, std::ios::binary);
+        std::string content((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+        std::remove(path.c_str());
+        if (format == PictureFormat::kSvg) {
+            EXPECT_NE(content.find("<image"), std::string::npos);
+            std::size_t rects = 0;
+            for (std::size_t at = content.find("<rect"); at != std::string::npos;
+                 at = content.find("<rect", at + 1))
+                ++rects;
+            EXPECT_LE(rects, 2u);  // the page's background at most
+        } else {
+            EXPECT_NE(content.find("/Subtype /Image"), std::string::npos);
+            EXPECT_NE(content.find("/Width 200"), std::string::npos);
+        }
+        // One image of noise: its pixels and little else, not a figure per pixel.
+        EXPECT_LT(content.size(), 4 * rgb.size());
+    }
 }
 
 }  // namespace

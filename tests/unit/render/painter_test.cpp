@@ -1,4 +1,6 @@
 // What the painter asks of the canvas for each kind of drawing the core records.
+#include <cstdio>
+
 #include "render_fixture.h"
 
 namespace luwnd::render::test {
@@ -174,6 +176,22 @@ TEST_F(PainterTest, TransformAndRectangleApplyToTheDrawingsAfterThem) {
     line(1, 0, 0, 1, 1);
     EXPECT_EQ(calls(1), (Calls{"transform 0 65536 -65536 0 5 6", "clip outside 0,0 40,30",
                                "line 0,0 1,1 pen=000000/solid/1/0"}));
+}
+
+TEST_F(PainterTest, PicturesGoToTheCanvasWithTheirCornersAndPixels) {
+    words(1, layout::kText, {2, 1, 5, 60, 45, 20, 2, 0, 0x020000FF, 0x02FF0000});
+    ASSERT_EQ(slot('B', 1, 60, 2, 1), 1);
+    std::memcpy(block(1) + layout::kText, "\x01\x00", 2);
+    ASSERT_EQ(slot('B', 1, 61, 0, 2), 1);
+    ASSERT_EQ(slot('B', 1, 62), 1);
+    // Packed words 0x0000FF (blue), 0xFF0000 (red), hashed byte by byte from the low one.
+    std::uint32_t hash = 2166136261u;
+    for (std::uint32_t rgb : {0x0000FFu, 0xFF0000u})
+        for (int shift = 0; shift < 32; shift += 8)
+            hash = (hash ^ ((rgb >> shift) & 0xFF)) * 16777619u;
+    char sum[9];
+    std::snprintf(sum, sizeof sum, "%08x", static_cast<unsigned>(hash));
+    EXPECT_EQ(calls(1).back(), std::string("image 5,60 45,20 src=2x1 smooth=1 sum=") + sum);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "server/render/gdi/gdi_canvas.h"
 #include "server/render/gdi/gdi_text_measure.h"
@@ -314,6 +316,43 @@ TEST_F(GdiCanvasTest, HostileValuesDrawWithoutHarm) {
     add(item(ItemKind::kLine, {10, 100, 190, 100}, kBlue));
     render();
     EXPECT_EQ(pixel(100, 100), kBlue);  // later drawings still come out
+}
+
+DrawItem image_item(std::vector<std::uint32_t> rgb, int width, std::array<std::int32_t, 4> corners,
+                    bool smooth) {
+    DrawItem i;
+    i.kind = ItemKind::kImage;
+    std::copy(corners.begin(), corners.end(), i.coords.begin());
+    i.arg1 = smooth ? 1 : 0;
+    auto pixels = std::make_shared<ImagePixels>();
+    pixels->width = width;
+    pixels->height = static_cast<std::int32_t>(rgb.size()) / width;
+    pixels->rgb = std::move(rgb);
+    i.image = pixels;
+    return i;
+}
+
+TEST_F(GdiCanvasTest, PicturesFillTheirBoxUnderTheClipAndTheTransform) {
+    add(image_item({kRed, kBlue, kBlack, kWhite}, 2, {100, 100, 20, 20}, false));  // mirrored
+    DrawItem clipped = image_item({kBlue}, 1, {150, 10, 190, 50}, true);
+    clipped.rectangle = {150, 10, 170, 50, 1};
+    add(clipped);
+    DrawItem moved = image_item({kRed}, 1, {0, 0, 10, 10}, false);
+    moved.transform.m11 = moved.transform.m22 = 2 * 65536;
+    moved.transform.dx = 100;
+    moved.transform.dy = 90;
+    add(moved);
+    render();
+    EXPECT_EQ(pixel(21, 21), kWhite);  // the last pixel at the second corner
+    EXPECT_EQ(pixel(98, 98), kRed);
+    EXPECT_EQ(pixel(21, 98), kBlue);
+    EXPECT_EQ(pixel(98, 21), kBlack);
+    EXPECT_EQ(pixel(19, 50), kWhite);
+    EXPECT_EQ(pixel(100, 50), kWhite);
+    EXPECT_EQ(pixel(160, 30), kBlue);
+    EXPECT_EQ(pixel(180, 30), kWhite);  // clipped away
+    EXPECT_EQ(pixel(118, 108), kRed);   // 20 x 20 from (100, 90)
+    EXPECT_EQ(pixel(122, 100), kWhite);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core_fixture.h"
+#include "server/core/checksum.h"
 #include "server/core/trace.h"
 
 namespace luwnd::test {
@@ -173,6 +174,27 @@ TEST(TraceText, NoFileNoTrace) {
     TraceLine line;
     line.add("cmd", 1);
     file.write(line);  // harmless
+}
+
+TEST_F(TraceTest, PicturesTraceTheirHeaderChunksAndSum) {
+    open();
+    words(1, layout::kText, {1, 1, 10, 20, 30, 40, 0, 0});
+    slot('B', 1, 60, 1, 2);
+    std::memcpy(window_block(1) + layout::kText, "\x01\x02\x03\x04\x05\x06", 6);
+    slot('B', 1, 61, 0, 6);
+    slot('B', 1, 62);
+    slot('B', 1, 60, 0, 2);
+    slot('B', 1, 63);
+    std::vector<std::string> got = lines();
+    ASSERT_EQ(got.size(), 6u);
+    EXPECT_EQ(got[1],
+              "cmd=B win=1 p1=60 p2=1 p3=2 fmt=1 smooth=1 x1=10 y1=20 x2=30 y2=40 colours=0 "
+              "bytes=6 ret=1");
+    EXPECT_EQ(got[2], "cmd=B win=1 p1=61 p2=0 p3=6 off=0 bytes=6 ret=1");
+    EXPECT_EQ(got[3], "cmd=B win=1 p1=62 p2=0 p3=0 bytes=6 sum=" + fnv1a_hex({1, 2, 3, 4, 5, 6}) +
+                          " ret=1");
+    EXPECT_EQ(got[4], "cmd=B win=1 p1=60 p2=0 p3=2 ret=0 err=value");
+    EXPECT_EQ(got[5], "cmd=B win=1 p1=63 p2=0 p3=0 ret=0 err=order");
 }
 
 }  // namespace

@@ -1,0 +1,163 @@
+/* Lumora: pictures, colour maps and two-dimensional fields (images, contour lines, filled
+ * contours, colour bars, vector fields). Included by lumora.h; see there for the calling
+ * forms. */
+#ifndef LUMORA_FIELDS_H
+#define LUMORA_FIELDS_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Pictures ----------------------------------------------------------------------- */
+
+/* A picture of width x height pixels (1 ... 8192 each, at most 16 777 216 pixels) scaled
+ * into the box of two corners: pixel (0, 0) at the corner (x1, y1), the last pixel at
+ * (x2, y2), so a corner pair the other way round mirrors the picture. Rows run from y1
+ * towards y2, and the pixels of a row from x1 towards x2: a C array p[height][width] or
+ * a Fortran array P(WIDTH, HEIGHT). smooth: 1 bilinear, 0 nearest. An RGB pixel is an
+ * RGB colour value as lu_make_rgb_colour gives (red in the low byte, then green and
+ * blue; the top byte is not looked at). The picture travels through the window's data
+ * area in chunks of 2048 bytes, three bytes a pixel. Result: the window number once the
+ * picture is drawn, 0 on failure or for refused arguments. The _in_window forms take
+ * device corners. */
+int lu_draw_image_rgb(int width, int height, const int* pixels, float x1, float y1, float x2,
+                      float y2, int smooth);
+int lu_draw_image_rgb_(int* result, const int* width, const int* height, const int* pixels,
+                       const float* x1, const float* y1, const float* x2, const float* y2,
+                       const int* smooth);
+int lu_draw_image_rgb_in_window(int window, int width, int height, const int* pixels, int x1,
+                                int y1, int x2, int y2, int smooth);
+/* As lu_draw_image_rgb, with an index a pixel (its low byte, one byte on the way) into
+ * `count` (1 ... 256) colour values (lu_make_rgb_colour, a colour entry or a palette
+ * colour). An index the colours do not reach draws black. */
+int lu_draw_image_indexed(int width, int height, const int* indices, const int* colours, int count,
+                          float x1, float y1, float x2, float y2, int smooth);
+int lu_draw_image_indexed_(int* result, const int* width, const int* height, const int* indices,
+                           const int* colours, const int* count, const float* x1, const float* y1,
+                           const float* x2, const float* y2, const int* smooth);
+int lu_draw_image_indexed_in_window(int window, int width, int height, const int* indices,
+                                    const int* colours, int count, int x1, int y1, int x2, int y2,
+                                    int smooth);
+
+/* ---- Colour maps -------------------------------------------------------------------- */
+
+/* The colour maps: sequential from dark blue through green to yellow, diverging from blue
+ * through a pale neutral to red, and grey from black to white. Each is perceptually
+ * uniform: equal steps in value give equal steps in lightness. */
+#define LU_MAP_SEQUENTIAL 1
+#define LU_MAP_DIVERGING 2
+#define LU_MAP_GREY 3
+
+/* Chooses the colour map (0 keeps it) and the range of values it spans: low takes the
+ * map's first colour, high its last (low > high runs the map backwards; low = high, or
+ * either not finite, keeps the range). The map and range are the program's, shared by
+ * every window; the start is LU_MAP_SEQUENTIAL over 0 ... 1. Result: 1, or 0 for an
+ * unknown map (nothing changes). */
+int lu_set_colour_map(int map, float low, float high);
+int lu_set_colour_map_(int* result, const int* map, const float* low, const float* high);
+/* The colour values of values below the range, above it, and of NaN (any colour value:
+ * lu_make_rgb_colour, an entry number, a palette colour); -1 keeps one, -2 brings back
+ * the map's own (its first colour, its last colour, and mid grey, red for LU_MAP_GREY);
+ * other negative values are ignored. Result: 1. */
+int lu_set_colour_map_extremes(int under, int over, int invalid);
+int lu_set_colour_map_extremes_(int* result, const int* under, const int* over, const int* invalid);
+/* The colour value of a value in the current map and range: an RGB colour value inside
+ * the range, else the colour set for it. */
+int lu_colour_of_value(float value);
+int lu_colour_of_value_(int* result, const float* value);
+
+/* ---- Fields ------------------------------------------------------------------------- */
+
+/* A field is nx x ny values (nx, ny >= 1) over the world rectangle of corners (x1, y1) and
+ * (x2, y2): value (i, j), i = 0 ... nx - 1 along x and j = 0 ... ny - 1 along y, stands at
+ * the centre of its cell, x1 + (i + 0.5) (x2 - x1) / nx, y1 + (j + 0.5) (y2 - y1) / ny.
+ * The value forms take a layout: LU_ROW_MAJOR, value (i, j) at values[i * ny + j] (C's
+ * z[nx][ny], j running fastest), or LU_COLUMN_MAJOR, value (i, j) at values[i + j * nx]
+ * (i running fastest). The reference forms always take Fortran's order, Z(NX, NY) with
+ * Z(I, J) the value (i - 1, j - 1): column-major. NaN marks a missing value. Every field
+ * operation comes for float and, with the suffix _double, for double values (and double
+ * corners, levels and scale). Result: the window number, 0 for refused arguments or a
+ * failed command. */
+#define LU_ROW_MAJOR 0
+#define LU_COLUMN_MAJOR 1
+
+/* The field as a picture: each cell in the colour of its value in the current colour
+ * map, scaled into the rectangle (smooth: 1 bilinear, 0 nearest). One picture command
+ * carries the whole field, one byte a cell. */
+int lu_draw_field_image(const float* values, int nx, int ny, int layout, float x1, float y1,
+                        float x2, float y2, int smooth);
+int lu_draw_field_image_(int* result, const float* values, const int* nx, const int* ny,
+                         const float* x1, const float* y1, const float* x2, const float* y2,
+                         const int* smooth);
+int lu_draw_field_image_double(const double* values, int nx, int ny, int layout, double x1,
+                               double y1, double x2, double y2, int smooth);
+int lu_draw_field_image_double_(int* result, const double* values, const int* nx, const int* ny,
+                                const double* x1, const double* y1, const double* x2,
+                                const double* y2, const int* smooth);
+
+/* Contour lines of the field in the current pen: at the count levels given (count > 0),
+ * or at about -count round levels (count <= 0; 0: about 10) between the field's least
+ * and greatest values, where levels may be NULL. Cells with a missing corner are left
+ * out; a cell whose diagonals disagree (a saddle) is decided by the mean of its corners.
+ * labels 1 writes each level's value along its longer lines, in the current text font
+ * turned along the line, with a gap in the line; the font is left at angle 0 and
+ * alignment 4 afterwards. */
+int lu_draw_contours(const float* values, int nx, int ny, int layout, float x1, float y1, float x2,
+                     float y2, const float* levels, int count, int labels);
+int lu_draw_contours_(int* result, const float* values, const int* nx, const int* ny,
+                      const float* x1, const float* y1, const float* x2, const float* y2,
+                      const float* levels, const int* count, const int* labels);
+int lu_draw_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count, int labels);
+int lu_draw_contours_double_(int* result, const double* values, const int* nx, const int* ny,
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count, const int* labels);
+
+/* Filled contours: the regions between consecutive levels (given or automatic, as for
+ * lu_draw_contours) filled in the current colour map's colour of the middle of their
+ * range, values below the first level in its colour for values below the range, above
+ * the last in the one for values above; missing cells stay empty. Each region is one
+ * polygon; the pen is put back as it was. */
+int lu_fill_contours(const float* values, int nx, int ny, int layout, float x1, float y1, float x2,
+                     float y2, const float* levels, int count);
+int lu_fill_contours_(int* result, const float* values, const int* nx, const int* ny,
+                      const float* x1, const float* y1, const float* x2, const float* y2,
+                      const float* levels, const int* count);
+int lu_fill_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count);
+int lu_fill_contours_double_(int* result, const double* values, const int* nx, const int* ny,
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count);
+
+/* Arrows of the vector field (u, v), two fields of the same shape: from each cell centre
+ * along (u, v) times scale in world units; scale 0 makes the longest arrow 0.9 of a cell
+ * (in the cell's smaller world dimension), a negative scale is refused. Arrows with a
+ * missing or zero component pair are left out. In the current pen. */
+int lu_draw_vectors(const float* u, const float* v, int nx, int ny, int layout, float x1, float y1,
+                    float x2, float y2, float scale);
+int lu_draw_vectors_(int* result, const float* u, const float* v, const int* nx, const int* ny,
+                     const float* x1, const float* y1, const float* x2, const float* y2,
+                     const float* scale);
+int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, double x1,
+                           double y1, double x2, double y2, double scale);
+int lu_draw_vectors_double_(int* result, const double* u, const double* v, const int* nx,
+                            const int* ny, const double* x1, const double* y1, const double* x2,
+                            const double* y2, const double* scale);
+
+/* A colour bar right of the viewport: a strip `width` wide at `gap` from the viewport's
+ * right edge (both in normalized units, as lu_set_viewport takes them), as high as the
+ * viewport, showing the current colour map from its range's low value at the bottom to
+ * its high value at the top, outlined and with its own ticks and numbers on its right
+ * in the current pen and text font. With count > 1 levels it shows the count - 1 bands
+ * of lu_fill_contours instead. The viewport and world window are put back afterwards. */
+int lu_draw_colour_bar(float gap, float width, const float* levels, int count);
+int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
+                        const int* count);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* LUMORA_FIELDS_H */

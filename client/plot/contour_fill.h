@@ -1,0 +1,20 @@
+// The region of a field at or above a level as one polygon outline for the even-odd rule:
+// the pieces of every cell (contour_lines.h), runs of whole cells along a row merged into
+// one rectangle, each piece joined to the next by a bridge that the outline later runs
+// back along, so that the bridges cancel and the pieces fill as one figure without seams.
+#pragma once
+
+#include <vector>
+
+#include "contour_lines.h"
+
+namespace lumora::plot {
+
+// The pieces, each a closed polygon without its closing point.
+std::vector<std::vector<GridPoint>> region_pieces(const Grid& grid, double level);
+
+// All pieces as one outline: piece after piece, each entered from the start of the one
+// before, and at the end back along the bridges to the first. Empty for no pieces.
+std::vector<GridPoint> bridged_outline(const std::vector<std::vector<GridPoint>>& pieces);
+
+}  // namespace lumora::plot

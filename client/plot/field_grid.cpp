@@ -1,0 +1,105 @@
+#include "field_grid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace lumora::plot {
+namespace {
+
+// A field larger than this is refused rather than copied.
+constexpr std::int64_t kMaxValues = std::int64_t{64} << 20;
+constexpr int kDefaultLevels = 10;
+
+double round_step(double raw) {
+    double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (raw <= m * power * (1 + 1e-9)) return m * power;
+    return 10 * power;
+}
+
+}  // namespace
+
+template <class Value>
+std::optional<Grid> grid_of(const Value* values, int nx, int ny, int layout) {
+    if (values == nullptr || nx < 1 || ny < 1) return std::nullopt;
+    if (layout != kRowMajor && layout != kColumnMajor) return std::nullopt;
+    if (std::int64_t{nx} * ny > kMaxValues) return std::nullopt;
+    Grid grid;
+    grid.nx = nx;
+    grid.ny = ny;
+    grid.z.resize(static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny));
+    for (int j = 0; j < ny; ++j) {
+        for (int i = 0; i < nx; ++i) {
+            std::size_t from = layout == kColumnMajor
+                                   ? static_cast<std::size_t>(j) * nx + static_cast<std::size_t>(i)
+                                   : static_cast<std::size_t>(i) * ny + static_cast<std::size_t>(j);
+            double v = static_cast<double>(values[from]);
+            grid.z[static_cast<std::size_t>(j) * nx + static_cast<std::size_t>(i)] =
+                std::isfinite(v) ? v : std::nan("");
+        }
+    }
+    return grid;
+}
+
+template std::optional<Grid> grid_of(const float*, int, int, int);
+template std::optional<Grid> grid_of(const double*, int, int, int);
+
+std::optional<std::pair<double, double>> value_range(const Grid& grid) {
+    double low = INFINITY, high = -INFINITY;
+    for (double v : grid.z) {
+        if (std::isnan(v)) continue;
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    if (low > high) return std::nullopt;
+    return std::make_pair(low, high);
+}
+
+std::vector<double> round_values(double low, double high, int count, double& step) {
+    std::vector<double> values;
+    step = 0;
+    if (!(high > low) || count < 1 || !std::isfinite(high - low)) return values;
+    step = round_step((high - low) / count);
+    double first = std::ceil(low / step - 1e-9);
+    for (double k = first; k * step <= high + step * 1e-9; ++k) {
+        // Twelve digits drop the binary noise of the product (0.6000000000000001).
+        char text[32];
+        std::snprintf(text, sizeof text, "%.12g", k * step);
+        double v = std::strtod(text, nullptr);
+        values.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
+    }
+    return values;
+}
+
+template <class Level>
+std::vector<double> levels_of(const Level* given, int count, double low, double high, bool cover) {
+    std::vector<double> levels;
+    if (count > 0) {
+        if (given == nullptr) return levels;
+        for (int k = 0; k < count; ++k)
+            if (std::isfinite(given[k])) levels.push_back(static_cast<double>(given[k]));
+        std::sort(levels.begin(), levels.end());
+        levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+        return levels;
+    }
+    int wanted = count == 0 ? kDefaultLevels : -count;
+    double step = 0;
+    std::vector<double> round = round_values(low, high, wanted, step);
+    if (step == 0) return round;
+    for (double v : round)
+        if (cover || (v > low && v < high)) levels.push_back(v);
+    if (cover) {
+        if (levels.empty() || levels.front() > low)
+            levels.insert(levels.begin(), levels.empty() ? low : levels.front() - step);
+        if (levels.back() < high) levels.push_back(levels.back() + step);
+    }
+    return levels;
+}
+
+template std::vector<double> levels_of(const float*, int, double, double, bool);
+template std::vector<double> levels_of(const double*, int, double, double, bool);
+
+}  // namespace lumora::plot

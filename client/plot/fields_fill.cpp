@@ -1,0 +1,95 @@
+// Filled contours. Regions are painted from the lowest up, each the part of the field at
+// or above its level, so that every later region covers the earlier ones and no seam
+// stays between neighbouring bands: first the whole field in the colour below the first
+// level (when some value lies below it), then the region at or above each level in the
+// colour of its band, and last the region above the last level in the colour above.
+#include <cmath>
+#include <limits>
+
+#include "client/include/lumora.h"
+#include "colour_maps.h"
+#include "contour_fill.h"
+#include "fields_common.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+constexpr int kPenStyleNone = 5;
+constexpr int kEvenOdd = 0;
+
+struct Region {
+    double level;
+    std::int32_t colour;
+};
+
+std::vector<Region> regions_of(const std::vector<double>& levels, double low, double high,
+                               const ColourMap& map) {
+    std::vector<Region> regions;
+    if (levels.empty()) return regions;
+    if (low < levels.front())
+        regions.push_back({-std::numeric_limits<double>::infinity(), under_colour(map)});
+    for (std::size_t k = 0; k + 1 < levels.size(); ++k)
+        regions.push_back({levels[k], colour_of(map, (levels[k] + levels[k + 1]) / 2)});
+    if (high > levels.back()) regions.push_back({levels.back(), over_colour(map)});
+    return regions;
+}
+
+bool fill_region(const Grid& grid, const Placement2d& where, const Region& region) {
+    std::vector<GridPoint> outline = bridged_outline(region_pieces(grid, region.level));
+    if (outline.size() < 3) return true;
+    std::vector<float> points = world_points(outline, where);
+    if (lu_set_pen(region.colour, kPenStyleNone, -1, -1) == 0) return false;
+    return lu_draw_polygon(points.data(), static_cast<int>(outline.size()), kEvenOdd) != 0;
+}
+
+template <class Value, class Level>
+int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+         double y2, const Level* given, int count) {
+    if (!finite_corners(x1, y1, x2, y2)) return 0;
+    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
+    if (!grid) return 0;
+    int colour = 0, style = 0, width = 0, mix = 0;
+    int window = lu_get_pen(&colour, &style, &width, &mix);
+    if (window == 0) return 0;
+    auto range = value_range(*grid);
+    if (!range) return window;
+    std::vector<double> levels = levels_of(given, count, range->first, range->second, true);
+    const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
+    bool ok = true;
+    for (const Region& region :
+         regions_of(levels, range->first, range->second, current_colour_map()))
+        ok = fill_region(*grid, where, region) && ok;
+    lu_set_pen(colour, style, width, mix);
+    return ok ? window : 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_fill_contours(const float* values, int nx, int ny, int layout, float x1, float y1, float x2,
+                     float y2, const float* levels, int count) {
+    return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count);
+}
+
+int lu_fill_contours_(int* result, const float* values, const int* nx, const int* ny,
+                      const float* x1, const float* y1, const float* x2, const float* y2,
+                      const float* levels, const int* count) {
+    return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
+                               arg(y2), levels, arg(count)));
+}
+
+int lu_fill_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
+                            double x2, double y2, const double* levels, int count) {
+    return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count);
+}
+
+int lu_fill_contours_double_(int* result, const double* values, const int* nx, const int* ny,
+                             const double* x1, const double* y1, const double* x2, const double* y2,
+                             const double* levels, const int* count) {
+    return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
+                               arg(y2), levels, arg(count)));
+}
+
+}  // extern "C"

@@ -1,0 +1,54 @@
+// A field as one indexed picture: a byte per cell into the palette of the current colour
+// map (its steps, then the colours below and above the range and of NaN).
+#include "client/include/lumora.h"
+#include "colour_maps.h"
+#include "fields_common.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+template <class Value>
+int field_image(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+                double y2, int smooth) {
+    if (!finite_corners(x1, y1, x2, y2)) return 0;
+    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
+    if (!grid) return 0;
+    const ColourMap& map = current_colour_map();
+    std::vector<int> indices(grid->z.size());
+    for (std::size_t k = 0; k < indices.size(); ++k) indices[k] = palette_index(map, grid->z[k]);
+    std::array<std::int32_t, 256> palette = palette_of(map);
+    // Value (0, 0) is the picture's first pixel: its cell has the corner (x1, y1).
+    return lu_draw_image_indexed(nx, ny, indices.data(), palette.data(), 256, float(x1), float(y1),
+                                 float(x2), float(y2), smooth != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_draw_field_image(const float* values, int nx, int ny, int layout, float x1, float y1,
+                        float x2, float y2, int smooth) {
+    return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth);
+}
+
+int lu_draw_field_image_(int* result, const float* values, const int* nx, const int* ny,
+                         const float* x1, const float* y1, const float* x2, const float* y2,
+                         const int* smooth) {
+    return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                      arg(x2), arg(y2), arg(smooth)));
+}
+
+int lu_draw_field_image_double(const double* values, int nx, int ny, int layout, double x1,
+                               double y1, double x2, double y2, int smooth) {
+    return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth);
+}
+
+int lu_draw_field_image_double_(int* result, const double* values, const int* nx, const int* ny,
+                                const double* x1, const double* y1, const double* x2,
+                                const double* y2, const int* smooth) {
+    return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                      arg(x2), arg(y2), arg(smooth)));
+}
+
+}  // extern "C"

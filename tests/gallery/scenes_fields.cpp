@@ -1,0 +1,83 @@
+// Fields: the page of the fields example (a field as a picture with its colour bar, and
+// as labelled contours), and filled contours with a banded colour bar under arrows.
+#include <cmath>
+#include <vector>
+
+#include "client/include/lumora.h"
+#include "scenes.h"
+
+namespace lumora::gallery {
+namespace {
+
+constexpr int kNx = 60, kNy = 60;
+
+// sin(x) cos(y) with a Gaussian bump over -3 ... 3, row-major (value (i, j) at i * ny + j).
+std::vector<float> example_field() {
+    std::vector<float> z;
+    for (int i = 0; i < kNx; ++i) {
+        for (int j = 0; j < kNy; ++j) {
+            double x = -3 + 6 * (i + 0.5) / kNx, y = -3 + 6 * (j + 0.5) / kNy;
+            double dx = x - 1, dy = y + 1;
+            z.push_back(float(std::sin(x) * std::cos(y) + 1.2 * std::exp(-(dx * dx + dy * dy))));
+        }
+    }
+    return z;
+}
+
+void panel(float left, float right) {
+    lu_set_viewport(left, 0.1f, right, 0.9f);
+    lu_set_world(-3, -3, 3, 3);
+}
+
+void frame() {
+    lu_set_pen(0, 0, 0, 0);
+    lu_draw_box_a21(-3, -3, 3, 3);
+}
+
+}  // namespace
+
+void draw_fields(const Tweak&) {
+    std::vector<float> z = example_field();
+    panel(0.06f, 0.58f);
+    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+    lu_draw_field_image(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, 1);
+    frame();
+    lu_draw_colour_bar(0.02f, 0.04f, nullptr, 0);
+    panel(0.8f, 1.3f);
+    lu_set_pen(12, 0, 0, 0);
+    lu_set_font(0.28f, 0, 0, 0, 12, nullptr);
+    lu_draw_contours(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, nullptr, -8, 1);
+    frame();
+}
+
+void draw_field_shades(const Tweak&) {
+    std::vector<float> z = example_field();
+    // A hole of missing values.
+    for (int i = 40; i < 48; ++i)
+        for (int j = 40; j < 50; ++j) z[std::size_t(i) * kNy + std::size_t(j)] = NAN;
+    panel(0.06f, 0.9f);
+    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
+    lu_set_colour_map(LU_MAP_DIVERGING, -1.2f, 1.2f);
+    const float levels[] = {-1, -0.6f, -0.2f, 0.2f, 0.6f, 1.0f, 1.4f};
+    lu_fill_contours(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, levels, 7);
+    lu_set_pen(8, 0, 0, 0);
+    lu_draw_contours(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, levels, 7, 0);
+    // The gradient of the field on a coarser grid, as arrows.
+    constexpr int kN = 12;
+    std::vector<float> u, v;
+    for (int i = 0; i < kN; ++i) {
+        for (int j = 0; j < kN; ++j) {
+            double x = -3 + 6 * (i + 0.5) / kN, y = -3 + 6 * (j + 0.5) / kN;
+            double dx = x - 1, dy = y + 1, g = -2.4 * std::exp(-(dx * dx + dy * dy));
+            u.push_back(float(std::cos(x) * std::cos(y) + g * dx));
+            v.push_back(float(-std::sin(x) * std::sin(y) + g * dy));
+        }
+    }
+    lu_set_pen(0, 0, 0, 0);
+    lu_draw_vectors(u.data(), v.data(), kN, kN, LU_ROW_MAJOR, -3, -3, 3, 3, 0);
+    frame();
+    lu_draw_colour_bar(0.03f, 0.05f, levels, 7);
+}
+
+}  // namespace lumora::gallery

@@ -1,0 +1,186 @@
+// The field operations end to end: what the window process receives and keeps.
+#include <cmath>
+
+#include "client/plot/colour_maps.h"
+#include "server/core/core.h"
+#include "tests/unit/arrays/arrays_fixture.h"
+
+namespace lumora::test {
+namespace {
+
+class FieldsTest : public ArraysTest {
+  protected:
+    void SetUp() override {
+        ArraysTest::SetUp();
+        plot::current_colour_map() = plot::ColourMap{};
+    }
+    void TearDown() override {
+        plot::current_colour_map() = plot::ColourMap{};
+        ArraysTest::TearDown();
+    }
+    const std::vector<luwnd::DrawItem>& items() {
+        return fake().core()->window_state(window())->display.items();
+    }
+    std::vector<const luwnd::DrawItem*> of_kind(luwnd::ItemKind kind, std::size_t from = 0) {
+        std::vector<const luwnd::DrawItem*> out;
+        for (std::size_t k = from; k < items().size(); ++k)
+            if (items()[k].kind == kind) out.push_back(&items()[k]);
+        return out;
+    }
+    // z = i over nx x ny values (i along x).
+    static std::vector<float> ramp(int nx, int ny) {
+        std::vector<float> z;
+        for (int i = 0; i < nx; ++i)
+            for (int j = 0; j < ny; ++j) z.push_back(static_cast<float>(i));  // row-major
+        return z;
+    }
+};
+
+std::uint32_t packed(std::int32_t colour_value) {
+    auto v = static_cast<std::uint32_t>(colour_value);
+    return (v & 0xFF) << 16 | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+TEST_F(FieldsTest, AFieldImageCarriesEachValuesColourInBothLayouts) {
+    ASSERT_EQ(lu_set_colour_map(LU_MAP_GREY, 0, 1), 1);
+    ASSERT_EQ(lu_set_colour_map_extremes(0x0200FF00, -1, -1), 1);
+    // Value (i, j) for nx = 3, ny = 2: row j = 0 is 0, 0.5, NaN; row j = 1 is 1, -1, 2.
+    const float row_major[] = {0, 1, 0.5f, -1, NAN, 2};
+    ASSERT_EQ(lu_draw_field_image(row_major, 3, 2, LU_ROW_MAJOR, 1, 1, 4, 3, 0), window());
+    const luwnd::DrawItem& item = items().back();
+    ASSERT_EQ(item.kind, luwnd::ItemKind::kImage);
+    // The first corner (1, 1) is the cell of value (0, 0): device (60, 540).
+    EXPECT_EQ((std::array<std::int32_t, 4>{item.coords[0], item.coords[1], item.coords[2],
+                                           item.coords[3]}),
+              (std::array<std::int32_t, 4>{60, 540, 240, 420}));
+    ASSERT_EQ(item.image->width, 3);
+    std::vector<std::uint32_t> want = {plot::map_colour(LU_MAP_GREY, 0.5 / 253),
+                                       plot::map_colour(LU_MAP_GREY, 126.5 / 253),
+                                       0x808080 == 0 ? 0 : 0xFF0000,  // NaN in the grey map
+                                       plot::map_colour(LU_MAP_GREY, 252.5 / 253),
+                                       0x00FF00,                           // under: the colour set
+                                       plot::map_colour(LU_MAP_GREY, 1)};  // over: the last colour
+    EXPECT_EQ(item.image->rgb, want);
+    // The column-major form and the reference form send the same pixels.
+    const double column_major[] = {0, 0.5, NAN, 1, -1, 2};
+    ASSERT_EQ(lu_draw_field_image_double(column_major, 3, 2, LU_COLUMN_MAJOR, 1, 1, 4, 3, 0),
+              window());
+    EXPECT_EQ(items().back().image->rgb, want);
+    const float fortran[] = {0, 0.5f, NAN, 1, -1, 2};
+    int result = 0, nx = 3, ny = 2, smooth = 0;
+    float x1 = 1, y1 = 1, x2 = 4, y2 = 3;
+    EXPECT_EQ(lu_draw_field_image_(&result, fortran, &nx, &ny, &x1, &y1, &x2, &y2, &smooth),
+              window());
+    EXPECT_EQ(items().back().image->rgb, want);
+    EXPECT_EQ(lu_draw_field_image(row_major, 3, 2, 7, 1, 1, 4, 3, 0), 0);
+    EXPECT_EQ(lu_set_colour_map(9, 0, 1), 0);
+}
+
+TEST_F(FieldsTest, ContoursOfAPlaneAreStraightPolylinesAtTheirLevels) {
+    // z = i for i = 0 ... 10 over the world 0 .. 11: value i at x = i + 0.5.
+    std::vector<float> z = ramp(11, 5);
+    const float levels[] = {3, 6.5f};
+    std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_contours(z.data(), 11, 5, LU_ROW_MAJOR, 0, 0, 11, 5, levels, 2, 0), window());
+    auto lines = of_kind(luwnd::ItemKind::kPolyline, from);
+    ASSERT_EQ(lines.size(), 2u);
+    std::vector<std::int32_t> xs;
+    for (const auto* line : lines) {
+        ASSERT_EQ(line->points.size(), 2u * 5);  // from the bottom row of values to the top
+        for (std::size_t k = 0; k < line->points.size(); k += 2) xs.push_back(line->points[k]);
+    }
+    std::sort(xs.begin(), xs.end());
+    EXPECT_EQ(xs.front(), 210);  // x = 3.5
+    EXPECT_EQ(xs[4], 210);
+    EXPECT_EQ(xs.back(), 420);  // x = 7
+    EXPECT_EQ(xs[5], 420);
+}
+
+TEST_F(FieldsTest, LabelledContoursWriteTheirLevelInTheLinesGap) {
+    std::vector<float> z = ramp(11, 60);
+    const float level = 4;
+    std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_contours(z.data(), 11, 60, LU_ROW_MAJOR, 0, 0, 11, 10, &level, 1, 1),
+              window());
+    auto texts = of_kind(luwnd::ItemKind::kText, from);
+    ASSERT_EQ(texts.size(), 1u);  // a line of 590 pixels: one label in its middle
+    EXPECT_EQ(texts[0]->text, "4");
+    EXPECT_EQ(texts[0]->font.angle, 900);  // along the vertical line, reading upward
+    EXPECT_EQ(of_kind(luwnd::ItemKind::kPolyline, from).size(), 2u);
+    // Unlabelled lines leave the font alone; labelled ones leave it at angle 0.
+    EXPECT_EQ(fake().core()->window_state(window())->text_font.angle, 0);
+}
+
+TEST_F(FieldsTest, FilledContoursPaintOneRegionPerBandAndGiveThePenBack) {
+    ASSERT_EQ(lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 10), 1);
+    ASSERT_EQ(lu_set_pen(0x020000FF, 2, 3, 0), window());
+    std::vector<float> z = ramp(11, 5);
+    const float levels[] = {2.5f, 5, 7.5f};
+    std::size_t from = items().size();
+    ASSERT_EQ(lu_fill_contours(z.data(), 11, 5, LU_ROW_MAJOR, 0, 0, 11, 5, levels, 3), window());
+    auto regions = of_kind(luwnd::ItemKind::kPolygon, from);
+    ASSERT_EQ(regions.size(), 4u);  // below 2.5, two bands, above 7.5
+    const plot::ColourMap& map = plot::current_colour_map();
+    EXPECT_EQ(regions[0]->rgb, packed(plot::under_colour(map)));
+    EXPECT_EQ(regions[1]->rgb, packed(plot::colour_of(map, 3.75)));
+    EXPECT_EQ(regions[2]->rgb, packed(plot::colour_of(map, 6.25)));
+    EXPECT_EQ(regions[3]->rgb, packed(plot::over_colour(map)));
+    for (const auto* r : regions) {
+        EXPECT_EQ(r->pen.style, 5);  // no outline
+        EXPECT_EQ(r->arg1, 1);       // even-odd
+    }
+    int colour = 0, style = 0, width = 0, mix = 0;
+    lu_get_pen(&colour, &style, &width, &mix);
+    EXPECT_EQ(colour, 0x020000FF);
+    EXPECT_EQ(style, 2);
+    EXPECT_EQ(width, 3);
+}
+
+TEST_F(FieldsTest, VectorsAreArrowsScaledToTheGrid) {
+    const float u[] = {1, 2, 0, NAN}, v[] = {0, 0, 0, 1};  // row-major 2 x 2
+    std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_vectors(u, v, 2, 2, LU_ROW_MAJOR, 0, 0, 4, 4, 0), window());
+    auto arrows = of_kind(luwnd::ItemKind::kPolyline, from);
+    ASSERT_EQ(arrows.size(), 2u);  // the zero and the NaN vector are left out
+    // The longest (2, 0) is 0.9 of a cell of 2 world units: 1.8 units, 108 pixels.
+    const auto& longest = arrows[1]->points;  // value (1, 0) at (1, 3)
+    EXPECT_EQ(longest[0], 60);
+    EXPECT_EQ(longest[2] - longest[0], 108);
+    EXPECT_EQ(arrows[0]->points[2] - arrows[0]->points[0], 54);
+    EXPECT_EQ(lu_draw_vectors(u, v, 2, 2, LU_ROW_MAJOR, 0, 0, 4, 4, -1), 0);
+}
+
+TEST_F(FieldsTest, TheColourBarStandsBesideTheViewportAndPutsItBack) {
+    ASSERT_EQ(lu_set_viewport(0.1f, 0.1f, 0.7f, 0.9f), window());
+    ASSERT_EQ(lu_set_world(-5, 0, 5, 2), window());
+    ASSERT_EQ(lu_set_colour_map(LU_MAP_DIVERGING, -1, 1), 1);
+    std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_colour_bar(0.05f, 0.05f, nullptr, 0), window());
+    auto images = of_kind(luwnd::ItemKind::kImage, from);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0]->image->height, 253);
+    // The bar spans 0.75 ... 0.8 of the unit (the window's 480 pixels), as high as the
+    // viewport.
+    EXPECT_EQ(images[0]->coords[0], 360);
+    EXPECT_EQ(images[0]->coords[2], 384);
+    EXPECT_EQ(images[0]->coords[1], 432);  // the low value at the bottom
+    EXPECT_EQ(images[0]->coords[3], 48);
+    auto numbers = of_kind(luwnd::ItemKind::kText, from);
+    ASSERT_EQ(numbers.size(), 5u);
+    EXPECT_EQ(numbers.front()->text, "-1");
+    EXPECT_EQ(numbers.back()->text, "1");
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    lu_get_viewport(&x1, &y1, &x2, &y2);
+    EXPECT_FLOAT_EQ(x2, 0.7f);
+    lu_get_world(&x1, &y1, &x2, &y2);
+    EXPECT_FLOAT_EQ(x1, -5);
+    EXPECT_FLOAT_EQ(y2, 2);
+    const float bands[] = {-1, 0, 0.5f, 1};
+    from = items().size();
+    ASSERT_EQ(lu_draw_colour_bar(0.05f, 0.05f, bands, 4), window());
+    EXPECT_EQ(of_kind(luwnd::ItemKind::kBox22, from).size(), 3u);
+    EXPECT_EQ(of_kind(luwnd::ItemKind::kText, from).size(), 4u);
+}
+
+}  // namespace
+}  // namespace lumora::test
