@@ -30,15 +30,43 @@ void coefficients(benchmark::State& state) {
     }
 }
 
+void single_thread(std::int32_t n, std::int32_t m, double dt, double t, CoefficientSink& sink) {
+    lumora::fourier::compute_coefficients(n, m, dt, t, sink, 1);
+}
+
+void every_core(std::int32_t n, std::int32_t m, double dt, double t, CoefficientSink& sink) {
+    lumora::fourier::compute_coefficients(n, m, dt, t, sink);
+}
+
 BENCHMARK(coefficients<lumora::fourier::compute_coefficients_literally>)
     ->Name("literal_loops")
     ->Arg(1000)
     ->Arg(4096)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(coefficients<lumora::fourier::compute_coefficients>)
-    ->Name("sample_table")
+// Small records stay on one thread; the largest takes a minute or more per pass.
+BENCHMARK(coefficients<single_thread>)
+    ->Name("sample_table_single")
+    ->Arg(8)
+    ->Arg(64)
     ->Arg(1000)
     ->Arg(4096)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(coefficients<every_core>)
+    ->Name("sample_table_parallel")
+    ->Arg(8)
+    ->Arg(64)
+    ->Arg(1000)
+    ->Arg(4096)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(coefficients<single_thread>)
+    ->Name("sample_table_single")
+    ->Arg(65536)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK(coefficients<every_core>)
+    ->Name("sample_table_parallel")
+    ->Arg(65536)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

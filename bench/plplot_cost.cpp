@@ -5,6 +5,7 @@
 //   plplot_cost polyline|lines|field OUTDIR
 #include <plplot.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <algorithm>
 #include <cstdio>
@@ -94,11 +95,15 @@ int main(int argc, char** argv) {
     plend();
     const auto written = Clock::now();
     const long bytes = file_size(png);
+    rusage used{};
+    getrusage(RUSAGE_SELF, &used);
+    const double cpu_ms = static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) * 1e3 +
+                          static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e3;
     std::printf(
         "plplot scene=%s init_ms=%.1f commands_ms=%.1f plend_ms=%.1f work_ms=%.1f "
-        "total_ms=%.1f png=%s bytes=%ld\n",
+        "total_ms=%.1f cpu_ms=%.1f png=%s bytes=%ld\n",
         scene.c_str(), ms_between(start, opened), ms_between(opened, drawn),
-        ms_between(drawn, written), ms_between(opened, written), ms_between(start, written),
+        ms_between(drawn, written), ms_between(opened, written), ms_between(start, written), cpu_ms,
         png.c_str(), bytes);
     return bytes > 0 ? 0 : 1;
 }

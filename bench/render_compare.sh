@@ -79,6 +79,8 @@ for scene in polyline lines field; do
         "luwnd_finish=$(median lumora "$scene" luwnd_finish_ms))" \
         "| plplot work=$theirs_work total=$theirs_total" \
         "(commands=$(median plplot "$scene" commands_ms) plend=$(median plplot "$scene" plend_ms))" \
+        "| cpu lumora program=$(median lumora "$scene" program_cpu_ms)" \
+        "luwnd=$(median lumora "$scene" luwnd_cpu_ms) plplot=$(median plplot "$scene" cpu_ms)" \
         "| ratio ours/plplot work=$(ratio "$ours_work" "$theirs_work")" \
         "total=$(ratio "$ours_total" "$theirs_total")"
 done

@@ -6,6 +6,7 @@
 //   render_cost polyline|lines|field OUTDIR   the client side and luwnd's share, separately
 //   render_cost paint OUTDIR            both pictures drawn and written in this process
 //                                       with the Cairo canvas, without any transport
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +19,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -68,10 +71,35 @@ long file_size(const std::string& path, std::time_t since = 0) {
 }
 
 // Polls every half millisecond; false after ten minutes.
-bool wait_until_gone(const std::string& path) {
+// CPU milliseconds (user + system) a process has used so far, from /proc; -1 when gone.
+double process_cpu_ms(long pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    const std::string text((std::istreambuf_iterator<char>(stat)),
+                           std::istreambuf_iterator<char>());
+    const std::size_t after_name = text.rfind(')');
+    if (after_name == std::string::npos) return -1;
+    unsigned long utime = 0, stime = 0;
+    if (std::sscanf(text.c_str() + after_name + 2,
+                    "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime) != 2)
+        return -1;
+    return static_cast<double>(utime + stime) * 1e3 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The pid in a socket name ".../luwnd-<pid>.sock".
+long socket_pid(const std::string& path) {
+    const std::size_t dash = path.rfind('-');
+    return dash == std::string::npos ? 0 : std::atol(path.c_str() + dash + 1);
+}
+
+// Waits until luwnd has removed its socket; cpu_ms receives the CPU time it had used by
+// then (sampled while it runs, so its last moments are missed).
+bool wait_until_gone(const std::string& path, double& cpu_ms) {
     const auto deadline = Clock::now() + std::chrono::minutes(10);
+    const long pid = socket_pid(path);
     while (exists(path)) {
         if (Clock::now() > deadline) return false;
+        const double used = process_cpu_ms(pid);
+        if (used >= 0) cpu_ms = used;
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     return true;
@@ -167,13 +195,18 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
     const bool received = read(channel[0], &marks, sizeof marks) == sizeof marks;
     close(channel[0]);
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage used{};
+    wait4(child, &status, 0, &used);
+    const double program_cpu_ms =
+        static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) * 1e3 +
+        static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e3;
     const double exited = ms_between(start, Clock::now());
     if (!received || marks.window <= 0 || marks.socket[0] == '\0') {
         std::fprintf(stderr, "render_cost: the drawing program failed\n");
         return 1;
     }
-    if (!wait_until_gone(marks.socket)) {
+    double luwnd_cpu_ms = 0;
+    if (!wait_until_gone(marks.socket, luwnd_cpu_ms)) {
         std::fprintf(stderr, "render_cost: luwnd has not ended\n");
         return 1;
     }
@@ -184,10 +217,11 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
     const long bytes = file_size(png, started);
     std::printf(
         "lumora scene=%s connect_ms=%.1f commands_ms=%.1f quit_ms=%.1f exit_ms=%.1f "
-        "luwnd_finish_ms=%.1f work_ms=%.1f total_ms=%.1f png=%s bytes=%ld\n",
+        "luwnd_finish_ms=%.1f work_ms=%.1f total_ms=%.1f program_cpu_ms=%.1f "
+        "luwnd_cpu_ms=%.1f png=%s bytes=%ld\n",
         scene.c_str(), marks.connected, marks.delivered - marks.connected,
         marks.quitted - marks.delivered, exited - marks.quitted, written - exited,
-        written - marks.connected, written, png.c_str(), bytes);
+        written - marks.connected, written, program_cpu_ms, luwnd_cpu_ms, png.c_str(), bytes);
     return bytes > 0 ? 0 : 1;
 }
 

@@ -1,13 +1,17 @@
 // Measures the command channel against the machine's floor: the cost of one command
 // round trip (send_command_a2) and the throughput of draw_polyline through the real
 // transport, next to a minimal ping-pong over the same kind of channel (a SOCK_SEQPACKET
-// socket pair natively, WM_COPYDATA between two processes on Windows).
+// socket pair natively, WM_COPYDATA between two processes on Windows) and, natively, a
+// shared-memory ping-pong that spins and then sleeps in futex(), the floor of the page.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "lumora.h"
+#ifdef LUMORA_SHM_FLOOR
+#include "shm_floor.h"
+#endif
 
 #ifdef _WIN32
 #include <windows.h>
@@ -134,6 +138,11 @@ int main(int argc, char** argv) {
     const double floor_us = floor_round_trip(argv[0]);
     std::printf("command_round_trip_us=%.2f floor_round_trip_us=%.2f ratio=%.2f\n", command_us,
                 floor_us, command_us / floor_us);
+#ifdef LUMORA_SHM_FLOOR
+    const double shm_us = shm_futex_round_trip(kRoundTrips);
+    std::printf("shm_floor_round_trip_us=%.2f ratio_to_shm_floor=%.2f\n", shm_us,
+                command_us / shm_us);
+#endif
     std::printf(
         "polyline_points_per_s=%.0f polyline_commands=%d floor_bound_points_per_s=%.0f "
         "ratio=%.2f\n",

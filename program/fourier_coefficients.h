@@ -2,6 +2,8 @@
 //
 // The results are bit-identical to the plain double loop over k and i (see
 // reference_coefficients.h); only work that does not change a single rounding is saved.
+// Each k is independent: large records spread the k values over threads, each summing
+// its k in the literal order, and the sink still gets them in order on the calling thread.
 #pragma once
 
 #include <cstdint>
@@ -45,7 +47,8 @@ class CoefficientList final : public CoefficientSink {
 };
 
 // a_k and b_k for k = 0 ... m over the n samples f(i * dt), frequency k * 2 pi / t.
+// most_threads bounds the threads (0: as many as pay off; 1: this thread only).
 void compute_coefficients(std::int32_t n, std::int32_t m, double dt, double t,
-                          CoefficientSink& sink);
+                          CoefficientSink& sink, unsigned most_threads = 0);
 
 }  // namespace lumora::fourier

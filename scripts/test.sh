@@ -81,6 +81,15 @@ else
   count sanitize 0 1
 fi
 
+# The threaded code under ThreadSanitizer: one count for the script.
+echo "== tsan: the threaded code"
+if bash scripts/tsan.sh >"$logs/tsan.log" 2>&1; then
+  count tsan 1 0
+else
+  cat "$logs/tsan.log"
+  count tsan 0 1
+fi
+
 # One count per fuzz target: each either ran clean or reported what it found.
 set +e
 bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-30}" 2>&1 | tee "$logs/fuzz.log"

@@ -41,8 +41,13 @@ std::int32_t deliver_command(int length) {
     platform::Platform& os = platform::current();
     if (!os.is_window_alive(state.table.window_handle)) report_window_gone();
     state.copy_data.length = length < 0 ? 0u : static_cast<std::uint32_t>(length);
-    return os.deliver_message(state.table.window_handle, state.copy_data.tag, state.command_buffer,
-                              state.copy_data.length);
+    const std::int32_t raw = os.deliver_message(state.table.window_handle, state.copy_data.tag,
+                                                state.command_buffer, state.copy_data.length);
+    // A window process that went away while it had our command is gone now, not at the
+    // next command: a program waiting for that answer must not carry on without it.
+    if (raw == kNotConnected && !os.is_window_alive(state.table.window_handle))
+        report_window_gone();
+    return raw;
 }
 
 std::int32_t check_result(std::int32_t raw) {

@@ -135,7 +135,7 @@ int Core::publish() {
 
 std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size_t length) {
     State& s = *state_;
-    TraceLine line;
+    TraceLine line(s.trace.enabled());
     s.refusal = nullptr;
     std::int32_t result = 0;
     try {

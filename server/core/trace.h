@@ -88,9 +88,11 @@
 
 namespace luwnd {
 
-// Collects the fields of one trace line.
+// Collects the fields of one trace line. A line made for a trace that is off collects
+// nothing, so that commands cost no formatting when nobody reads it.
 class TraceLine {
   public:
+    explicit TraceLine(bool collecting = true) : collecting_(collecting) {}
     void add(std::string_view key, std::int64_t value);
     void add_word(std::string_view key, std::string_view value);  // written as it is
     void add_text(std::string_view key, std::string_view text);   // quoted and escaped
@@ -98,7 +100,9 @@ class TraceLine {
     const std::string& text() const { return text_; }
 
   private:
-    void start(std::string_view key);
+    // False when the field is not to be collected.
+    bool start(std::string_view key);
+    bool collecting_;
     std::string text_;
 };
 

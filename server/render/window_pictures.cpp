@@ -26,14 +26,22 @@ void WindowPictures::after_command(const Core& core) {
 
 void WindowPictures::sync_window(const Core& core, int n) {
     const WindowState* state = core.window_state(n);
+    const auto slot = static_cast<std::size_t>(n);
+    if (state == nullptr && !known_[slot]) return;
     auto it = open_.find(n);
     if (state == nullptr) {
+        known_[slot] = false;
         if (it == open_.end()) return;
         closed_.emplace_back(n, std::move(it->second));
         open_.erase(it);
         return;
     }
-    if (it == open_.end()) it = open_.emplace(n, Picture{}).first;
+    if (it == open_.end()) {
+        it = open_.emplace(n, Picture{}).first;
+        known_[slot] = true;
+        title_bytes_[slot] = state->title;
+        it->second.title = utf8_from_bytes(state->title);
+    }
     Picture& picture = it->second;
     picture.width = state->page_width;
     picture.height = state->page_height;
@@ -41,7 +49,10 @@ void WindowPictures::sync_window(const Core& core, int n) {
     picture.y = state->y;
     picture.background =
         state->background ? state->colours.resolve(*state->background).value_or(kWhite) : kWhite;
-    picture.title = utf8_from_bytes(state->title);
+    if (state->title != title_bytes_[slot]) {
+        title_bytes_[slot] = state->title;
+        picture.title = utf8_from_bytes(state->title);
+    }
     picture.format = state->picture_format;
     const auto& items = state->display.items();
     if (items.size() < picture.items.size()) picture.items.resize(items.size());

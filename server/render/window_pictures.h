@@ -5,11 +5,14 @@
 // picture is handed out once.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "client/channel/block_layout.h"
 #include "picture.h"
 #include "server/core/core.h"
 
@@ -30,6 +33,10 @@ class WindowPictures {
 
     std::map<int, Picture> open_;
     std::vector<std::pair<int, Picture>> closed_;
+    // Per window number: whether it has a picture, and the title bytes it was made from,
+    // so that a command costs no map search for absent windows and no title conversion.
+    std::array<bool, lumora::layout::kTableSize> known_{};
+    std::array<std::string, lumora::layout::kTableSize> title_bytes_;
 };
 
 }  // namespace luwnd::render

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -92,6 +93,7 @@ CommandSocket::~CommandSocket() {
 }
 
 void CommandSocket::close_socket() {
+    page_.close();
     if (fd_ >= 0) close(fd_);
     fd_ = -1;
 }
@@ -115,10 +117,15 @@ bool CommandSocket::connect_now(int& error) {
     for (const std::string& directory : runtime_directories(ns)) {
         failure = check_directory(directory);
         if (failure == 0) failure = open_connection(socket_path(directory, pid_), fd_);
-        if (failure == 0) return true;
+        if (failure == 0) break;
     }
-    error = failure;
-    return false;
+    if (failure != 0) {
+        error = failure;
+        return false;
+    }
+    const char* fast = std::getenv("LUMORA_FAST_PATH");
+    if (fast == nullptr || std::strcmp(fast, "0") != 0) page_.open(fd_);
+    return true;
 }
 
 // The window process closed its end while we were not talking to it.
@@ -147,8 +154,13 @@ std::int32_t CommandSocket::deliver(long pid, std::uint32_t tag, const void* dat
     if (broken_) return fail(error, ECONNRESET);
     if (fd_ < 0 && !connect_now(error)) return fail(error, error);
     std::int32_t result = 0;
-    int failure = send_request(fd_, tag, data, length);
-    if (failure == 0) failure = receive_result(fd_, result);
+    int failure = 0;
+    if (page_.is_open()) {
+        failure = page_.deliver(fd_, tag, data, length, result);
+    } else {
+        failure = send_request(fd_, tag, data, length);
+        if (failure == 0) failure = receive_result(fd_, result);
+    }
     return failure == 0 ? result : fail(error, failure);
 }
 

@@ -1,9 +1,13 @@
 // The command channel to one window process: a connected SOCK_SEQPACKET Unix socket.
 // One datagram carries a command (4-byte little-endian tag, then the command bytes);
-// the answer is one datagram holding the 4-byte little-endian result.
+// the answer is one datagram holding the 4-byte little-endian result. Right after
+// connecting, the channel moves the commands onto a shared command page when the window
+// process offers one (command_page_layout.h); LUMORA_FAST_PATH=0 keeps the datagrams.
 #pragma once
 
 #include <cstdint>
+
+#include "command_page.h"
 
 namespace lumora::platform::posix {
 
@@ -21,6 +25,10 @@ class CommandSocket {
     // False after a delivery to pid failed: the process has gone as far as we care.
     bool holds(long pid, int& error);
 
+    // True while commands to pid go through the page and nothing has failed: the page's
+    // waits notice a hang-up themselves, so there is nothing to ask the system.
+    bool on_page(long pid) const { return pid == pid_ && !broken_ && page_.is_open(); }
+
     // Sends one command to process pid and waits for its result; kNoAnswer on failure.
     std::int32_t deliver(long pid, std::uint32_t tag, const void* data, std::uint32_t length,
                          int& error);
@@ -35,6 +43,7 @@ class CommandSocket {
     int fd_ = -1;
     long pid_ = 0;
     bool broken_ = false;
+    CommandPage page_;
 };
 
 }  // namespace lumora::platform::posix

@@ -34,6 +34,7 @@ std::uint32_t PosixPlatform::last_error() {
 // only our own window process can take our commands.
 bool PosixPlatform::is_window_alive(WindowHandle handle) {
     if (handle <= 0 || handle > INT32_MAX) return false;
+    if (socket_.on_page(static_cast<long>(handle))) return true;
     if (kill(static_cast<pid_t>(handle), 0) != 0) {
         error_ = errno;
         return false;

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "client/channel/block_layout.h"
+#include "client/platform/posix/command_page_layout.h"
 
 namespace luwnd::posix {
 namespace {
@@ -18,11 +20,14 @@ namespace {
 constexpr std::size_t kMaxRequest = 4 + 4096;
 // More simultaneous clients than any real use; further ones are turned away.
 constexpr std::size_t kMaxClients = 64;
+// While page commands keep coming, the socket, the display and the datagram clients are
+// looked at least this often.
+constexpr auto kTurn = std::chrono::milliseconds(5);
 
 }  // namespace
 
 CommandSocket::~CommandSocket() {
-    for (int fd : clients_) close(fd);
+    for (const Client& c : clients_) close(c.fd);
     if (listener_ >= 0) {
         close(listener_);
         unlink(path_.c_str());
@@ -63,11 +68,12 @@ void CommandSocket::accept_client() {
     }
     ucred peer{};
     socklen_t size = sizeof peer;
-    peers_[fd] = getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 ? peer.pid : 0;
-    clients_.push_back(fd);
+    const long pid = getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 ? peer.pid : 0;
+    clients_.push_back(Client{fd, nullptr, pid});
 }
 
-bool CommandSocket::answer_request(Core& core, int fd) {
+bool CommandSocket::answer_request(Core& core, Client& client) {
+    const int fd = client.fd;
     static std::uint8_t buffer[kMaxRequest];
     iovec io{buffer, sizeof buffer};
     msghdr message{};
@@ -76,11 +82,18 @@ bool CommandSocket::answer_request(Core& core, int fd) {
     ssize_t received = recvmsg(fd, &message, 0);
     if (received < 0 && (errno == EINTR || errno == EAGAIN)) return true;
     if (received <= 0) return false;
-    std::int32_t result = 0;
     auto length = static_cast<std::size_t>(received);
+    if (length == lumora::page::kDoorbellSize && client.page) return true;
+    if (length == 4 && static_cast<std::uint32_t>(lumora::layout::read_i32(buffer, 0)) ==
+                           lumora::page::kPageRequestTag) {
+        if (!client.page) client.page = std::make_unique<CommandPage>();
+        if (!client.page->offer(fd)) client.page.reset();
+        return true;
+    }
+    std::int32_t result = 0;
     if ((message.msg_flags & MSG_TRUNC) == 0 && length >= 4) {
         auto tag = static_cast<std::uint32_t>(lumora::layout::read_i32(buffer, 0));
-        current_peer_ = peers_[fd];
+        current_peer_ = client.peer;
         result = core.handle(tag, buffer + 4, length - 4);
         current_peer_ = 0;
         if (on_command) on_command();
@@ -97,24 +110,18 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
         if (on_idle) on_idle();
         // The idle work may have closed the last window that kept the process.
         if (finished(core)) break;
-        fds.assign(1, pollfd{listener_, POLLIN, 0});
-        for (int fd : clients_) fds.push_back(pollfd{fd, POLLIN, 0});
-        std::size_t first_client = 1;
-        if (extra_fd >= 0) {
-            fds.insert(fds.begin() + 1, pollfd{extra_fd, POLLIN, 0});
-            first_client = 2;
-        }
-        const timespec check{give_up_check_ms / 1000, (give_up_check_ms % 1000) * 1000000L};
+        const bool busy = serve_pages(core, stop);
         const bool may_give_up = give_up && clients_.empty();
-        const int ready = ppoll(fds.data(), fds.size(), may_give_up ? &check : nullptr, &wait_mask);
+        const int ready = wait(fds, !busy, may_give_up, wait_mask);
         if (may_give_up && ready == 0 && give_up()) break;
-        if (ready < 0) continue;
         bool lost = false;
-        for (std::size_t i = first_client; i < fds.size(); ++i) {
-            if (fds[i].revents == 0 || answer_request(core, fds[i].fd)) continue;
-            close(fds[i].fd);
-            clients_.erase(std::find(clients_.begin(), clients_.end(), fds[i].fd));
-            peers_.erase(fds[i].fd);
+        for (std::size_t i = fds.size(); i-- > 0;) {
+            if (fds[i].fd == listener_ || fds[i].fd == extra_fd || fds[i].revents == 0) continue;
+            auto it = std::find_if(clients_.begin(), clients_.end(),
+                                   [&](const Client& c) { return c.fd == fds[i].fd; });
+            if (answer_request(core, *it)) continue;
+            close(it->fd);
+            clients_.erase(it);
             lost = true;
         }
         // Only the program that took the process abandons it by going away; one that
@@ -124,6 +131,59 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
             abandoned_ = true;
         }
         if ((fds[0].revents & POLLIN) != 0) accept_client();
+    }
+}
+
+// Sleeps until a descriptor is ready, or only looks when sleep is false. A page client
+// rings only when we said we sleep, so the pages are armed first and looked at again.
+int CommandSocket::wait(std::vector<pollfd>& fds, bool sleep, bool timed,
+                        const sigset_t& wait_mask) {
+    fds.assign(1, pollfd{listener_, POLLIN, 0});
+    if (extra_fd >= 0) fds.push_back(pollfd{extra_fd, POLLIN, 0});
+    for (const Client& c : clients_) fds.push_back(pollfd{c.fd, POLLIN, 0});
+    if (sleep) sleep = arm_pages(true);
+    const timespec now{0, 0};
+    const timespec check{give_up_check_ms / 1000, (give_up_check_ms % 1000) * 1000000L};
+    const timespec* limit = !sleep ? &now : timed ? &check : nullptr;
+    const int ready = ppoll(fds.data(), fds.size(), limit, &wait_mask);
+    if (ready < 0) {
+        for (pollfd& p : fds) p.revents = 0;
+    }
+    if (sleep) arm_pages(false);
+    return ready < 0 ? -1 : ready;
+}
+
+bool CommandSocket::arm_pages(bool waiting) {
+    for (Client& c : clients_)
+        if (c.page) c.page->set_waiting(waiting);
+    return !waiting || !any_page_pending();
+}
+
+bool CommandSocket::any_page_pending() const {
+    for (const Client& c : clients_)
+        if (c.page && c.page->pending()) return true;
+    return false;
+}
+
+bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& stop) {
+    if (std::none_of(clients_.begin(), clients_.end(), [](const Client& c) { return !!c.page; }))
+        return false;
+    const CommandPage::Handler handle = [&core](std::uint32_t tag, const std::uint8_t* data,
+                                                std::size_t length) {
+        return core.handle(tag, data, length);
+    };
+    const auto turn_ends = std::chrono::steady_clock::now() + kTurn;
+    for (unsigned round = 1;; ++round) {
+        for (Client& c : clients_) {
+            if (!c.page || !c.page->pending()) continue;
+            current_peer_ = c.peer;
+            c.page->answer(handle, c.fd);
+            current_peer_ = 0;
+            if (on_command) on_command();
+        }
+        if (stop != 0) return false;
+        if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;
+        if (!spin_.spin([this] { return any_page_pending(); })) return false;
     }
 }
 

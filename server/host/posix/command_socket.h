@@ -1,14 +1,20 @@
 // The command channel of the window process on POSIX: a SOCK_SEQPACKET Unix socket.
 // Each request datagram is a 4-byte little-endian tag followed by the command bytes;
-// each reply is the 4-byte little-endian result.
+// each reply is the 4-byte little-endian result. A client may move its commands onto a
+// shared command page (command_page.h); its socket then carries only doorbells and the
+// hang-up, and the serving loop spins over the pages between its waits.
 #pragma once
+
+#include <poll.h>
 
 #include <csignal>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "client/platform/posix/adaptive_spin.h"
+#include "command_page.h"
 #include "server/core/core.h"
 
 namespace luwnd::posix {
@@ -49,17 +55,33 @@ class CommandSocket {
     long current_peer() const { return current_peer_; }
 
   private:
+    struct Client {
+        int fd = -1;
+        std::unique_ptr<CommandPage> page;
+        long peer = 0;  // its process id, 0 when unknown
+    };
+
     void accept_client();
     // False when the client has gone.
-    bool answer_request(Core& core, int fd);
+    bool answer_request(Core& core, Client& client);
     bool finished(const Core& core) const;
+    // Answers page commands while they keep coming. True when it stopped only to let the
+    // socket, the display and the other clients have their turn.
+    bool serve_pages(Core& core, const volatile std::sig_atomic_t& stop);
+    bool any_page_pending() const;
+    // Before a sleep: true when the pages may be slept on (none has a command waiting).
+    bool arm_pages(bool waiting);
+    // The number of ready descriptors; 0 also when a sleep ended after give_up_check_ms.
+    int wait(std::vector<pollfd>& fds, bool sleep, bool timed, const sigset_t& wait_mask);
 
     int listener_ = -1;
     std::string path_;
-    std::vector<int> clients_;
-    std::map<int, long> peers_;  // the process id of each client, by descriptor
+    std::vector<Client> clients_;
     long current_peer_ = 0;
     bool abandoned_ = false;
+    // The next command of a drawing loop comes within microseconds; a thinking client
+    // lets us sleep after this.
+    lumora::page::AdaptiveSpin spin_{5'000, 200'000};
 };
 
 }  // namespace luwnd::posix

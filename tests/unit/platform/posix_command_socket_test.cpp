@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -83,8 +84,11 @@ class SocketServer {
     std::vector<std::vector<std::uint8_t>> requests_;
 };
 
+// These stand-ins speak datagrams only: the command page has tests of its own.
 class PosixCommands : public ::testing::Test {
   protected:
+    PosixCommands() { setenv("LUMORA_FAST_PATH", "0", 1); }
+    ~PosixCommands() override { unsetenv("LUMORA_FAST_PATH"); }
     PosixTestSession session_;
     std::unique_ptr<PosixPlatform> backend_ = std::make_unique<PosixPlatform>();
     const WindowHandle self_ = getpid();

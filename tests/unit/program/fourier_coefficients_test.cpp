@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "reference_coefficients.h"
@@ -50,6 +51,38 @@ TEST(FourierCoefficients, BitIdenticalToTheLiteralLoops) {
                           Case{1000, 0.37}, Case{333, 1.5e-3}, Case{64, 1e300}, Case{16, 1e-310}}) {
         expect_bit_identical(c.n, c.dt);
     }
+}
+
+// A record large enough to be spread over threads: the values are the same bits as on one
+// thread, and the sink sees every k once, in order, on the calling thread (the plot draws
+// from there).
+class OrderedSink final : public CoefficientSink {
+  public:
+    void take(std::int32_t k, double a_k, double b_k) override {
+        ks.push_back(k);
+        values.push_back({a_k, b_k});
+        on_caller = on_caller && std::this_thread::get_id() == caller;
+    }
+    std::thread::id caller = std::this_thread::get_id();
+    bool on_caller = true;
+    std::vector<std::int32_t> ks;
+    std::vector<Coefficients> values;
+};
+
+TEST(FourierCoefficients, ThreadsChangeNeitherBitsNorOrder) {
+    constexpr std::int32_t kN = 3000;
+    constexpr double kDt = 0.013;
+    OrderedSink threaded, single;
+    compute_coefficients(kN, highest_index(kN), kDt, record_length(kN, kDt), threaded);
+    compute_coefficients(kN, highest_index(kN), kDt, record_length(kN, kDt), single, 1);
+    ASSERT_EQ(threaded.ks.size(), static_cast<std::size_t>(highest_index(kN)) + 1);
+    for (std::size_t k = 0; k < threaded.ks.size(); ++k) {
+        ASSERT_EQ(threaded.ks[k], static_cast<std::int32_t>(k));
+        EXPECT_EQ(bits(threaded.values[k].a), bits(single.values[k].a)) << k;
+        EXPECT_EQ(bits(threaded.values[k].b), bits(single.values[k].b)) << k;
+    }
+    EXPECT_TRUE(threaded.on_caller);
+    expect_bit_identical(2048, 0.37);
 }
 
 TEST(FourierCoefficients, CountFollowsTruncatingHalf) {
