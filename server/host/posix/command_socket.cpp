@@ -168,9 +168,14 @@ bool CommandSocket::any_page_pending() const {
 bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& stop) {
     if (std::none_of(clients_.begin(), clients_.end(), [](const Client& c) { return !!c.page; }))
         return false;
-    const CommandPage::Handler handle = [&core](std::uint32_t tag, const std::uint8_t* data,
-                                                std::size_t length) {
-        return core.handle(tag, data, length);
+    // What follows a command (the pictures written at the quit above all) is done before
+    // its result is published, as on the socket: once answered, the client may exit.
+    const CommandPage::Handler handle = [this, &core](std::uint32_t tag, const std::uint8_t* data,
+                                                      std::size_t length) {
+        const std::int32_t result = core.handle(tag, data, length);
+        current_peer_ = 0;
+        if (on_command) on_command();
+        return result;
     };
     const auto turn_ends = std::chrono::steady_clock::now() + kTurn;
     for (unsigned round = 1;; ++round) {
@@ -179,7 +184,6 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
             current_peer_ = c.peer;
             c.page->answer(handle, c.fd);
             current_peer_ = 0;
-            if (on_command) on_command();
         }
         if (stop != 0) return false;
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;

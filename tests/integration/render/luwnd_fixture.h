@@ -120,7 +120,8 @@ class LuwndTest : public ::testing::Test {
 
     // The text at the start of luwnd's process block ("" when there is none).
     std::string process_header() const {
-        int fd = shm_open(("/" + ns_ + ".LuWnd1").c_str(), O_RDONLY, 0);
+        int fd = shm_open(lumora::platform::posix::block_object_name(ns_, "LuWnd1").c_str(),
+                          O_RDONLY, 0);
         if (fd < 0) return "";
         struct stat facts {};
         std::string text;

@@ -124,7 +124,8 @@ TEST_F(InitializeTest, NoProcessAfterTheStartEndsTheRunWithoutWaiting) {
     EXPECT_EQ(fake().launches.size(), 1u);
     EXPECT_EQ(process_block_lookups(), 16 + 16);  // one search before, one after
     ASSERT_EQ(fake().error_lines.size(), 1u);
-    EXPECT_EQ(fake().error_lines[0], "Cannot execute luwnd.exe to open the graphics window.");
+    EXPECT_EQ(fake().error_lines[0], std::string("Cannot execute ") + platform::kWindowProgramName +
+                                         " to open the graphics window.");
     EXPECT_TRUE(fake().deliveries.empty());
     EXPECT_EQ(block_table().process_number, 0);
 }
