@@ -23,6 +23,7 @@
 #include "lumora_attributes.h"
 #include "lumora_drawing.h"
 #include "lumora_files.h"
+#include "lumora_plot.h"
 #include "lumora_text.h"
 #include "lumora_windows.h"
 
