@@ -19,6 +19,7 @@ const std::vector<Scene>& scenes() {
         {"texts", draw_texts, text_regions()},
         {"arrays", draw_arrays, {}},
         {"transform_clip", draw_transform_clip, {}},
+        {"plots", draw_plots, {}, 640, 480},
     };
     return list;
 }
