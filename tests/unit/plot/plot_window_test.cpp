@@ -135,6 +135,20 @@ TEST_F(PlotWindowTest, EverythingFitsInThePageAndTheNumbersDoNotOverlap) {
     }
 }
 
+TEST_F(PlotWindowTest, TimeAxesNumberTheClock) {
+    ASSERT_EQ(lu_plot_set_time_origin(1700000000.0), window_.number());  // 22:13:20 UTC
+    EXPECT_EQ(lu_plot_set_time_origin(std::numeric_limits<double>::infinity()), 0);
+    const std::size_t before = texts().size();
+    ASSERT_EQ(lu_plot_frame(0, 7200, 0, 1, LU_PLOT_TIME_X), window_.number());
+    std::vector<std::string> clock;
+    const std::vector<DrawItem> all = texts();
+    for (std::size_t i = before; i < all.size(); ++i)
+        if (all[i].text.size() == 5 && all[i].text[2] == ':') clock.push_back(all[i].text);
+    ASSERT_GE(clock.size(), 2u);
+    EXPECT_GE(clock.front(), std::string("22:13"));
+    EXPECT_LE(clock.back(), std::string("00:13"));
+}
+
 TEST_F(PlotWindowTest, DataIsClippedToTheBoxAndTheClipLiftedAfterwards) {
     lu_plot_frame(0, 10, 0, 10, 0);
     int left = 0, bottom = 0, right = 0, top = 0;
