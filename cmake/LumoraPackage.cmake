@@ -28,4 +28,12 @@ configure_file(cmake/lumora.pc.in ${PROJECT_BINARY_DIR}/package/lumora.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/package/lumora.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
+# The Fortran module, for the compiler that built it: lumora-fortran.pc adds its folder
+# and liblumora_fortran to what lumora.pc gives (lumora.inc comes with lumora.h).
+if(TARGET lumora_fortran)
+  configure_file(cmake/lumora-fortran.pc.in ${PROJECT_BINARY_DIR}/package/lumora-fortran.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/package/lumora-fortran.pc
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()
+
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR} FILES_MATCHING PATTERN "*.md")

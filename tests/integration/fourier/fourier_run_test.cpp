@@ -88,6 +88,8 @@ class FourierRun : public ::testing::Test {
         }
     }
 
+    void expect_same_commands(const char* program);
+
     static inline int runs_ = 0;
 };
 
@@ -170,23 +172,35 @@ TEST_F(FourierRun, AnIdleWindowProcessIsReusedAndNothingIsStarted) {
     std::remove(own_trace.c_str());
 }
 
-#ifdef FORTRAN_PATH
-// Apart from the handshake, which names the program, both programs send the same commands.
-TEST_F(FourierRun, TheFortranProgramSendsWhatTheCppProgramSends) {
+// Apart from the handshake, which names the program, a Fortran twin sends the same
+// commands as the C++ program.
+void FourierRun::expect_same_commands(const char* program) {
     for (const char* input : {"8\n1\n", "7\n0.37\n", "0\n1\n"}) {
         const Outcome cpp = run(FOURIER_PATH, input);
-        const Outcome f77 = run(FORTRAN_PATH, input);
+        const Outcome twin = run(program, input);
         ASSERT_EQ(cpp.status, 0);
-        ASSERT_EQ(f77.status, 0);
-        EXPECT_EQ(f77.out, kPrompts);
+        ASSERT_EQ(twin.status, 0) << program;
+        EXPECT_EQ(twin.out, kPrompts) << program;
         std::vector<std::string> a, b;
         for (const auto& l : cpp.trace)
             if (l.field("cmd") != "K") a.push_back(l.text);
-        for (const auto& l : f77.trace)
+        for (const auto& l : twin.trace)
             if (l.field("cmd") != "K") b.push_back(l.text);
-        EXPECT_EQ(a, b) << input;
+        EXPECT_EQ(a, b) << program << " " << input;
         EXPECT_GT(a.size(), 20u);
     }
+}
+
+#ifdef FORTRAN_PATH
+TEST_F(FourierRun, TheFortranProgramSendsWhatTheCppProgramSends) {
+    expect_same_commands(FORTRAN_PATH);
+}
+#endif
+
+#ifdef FORTRAN90_PATH
+// The free-form twin, through the module's interfaces.
+TEST_F(FourierRun, TheModuleProgramSendsWhatTheCppProgramSends) {
+    expect_same_commands(FORTRAN90_PATH);
 }
 #endif
 

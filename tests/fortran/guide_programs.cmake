@@ -1,0 +1,35 @@
+# The Fortran programs of the guide compile as they stand: fixed-form ones with
+# lumora.inc under -fimplicit-none (the bare-names one, without the INCLUDE, under the
+# default implicit typing), free-form ones against the module.
+#   -DCOMPILER=<gfortran> -DGUIDE=<guide.md> -DINCLUDE_DIR=<folder of lumora.inc>
+#   -DMODULES=<folder of lumora.mod> -DWORK=<folder>
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(READ ${GUIDE} guide)
+string(REGEX MATCHALL "```fortran\n[^`]*```" blocks "${guide}")
+set(count 0)
+foreach(block IN LISTS blocks)
+  math(EXPR count "${count} + 1")
+  string(REGEX REPLACE "^```fortran\n" "" source "${block}")
+  string(REGEX REPLACE "```$" "" source "${source}")
+  set(flags -fsyntax-only -I${INCLUDE_DIR} -I${MODULES})
+  if(source MATCHES "^(C|      )")
+    set(file ${WORK}/program${count}.f)
+    list(APPEND flags -ffixed-form)
+    if(source MATCHES "INCLUDE 'lumora.inc'")
+      list(APPEND flags -fimplicit-none)
+    endif()
+  else()
+    set(file ${WORK}/program${count}.f90)
+  endif()
+  file(WRITE ${file} "${source}")
+  execute_process(COMMAND ${COMPILER} ${flags} ${file} WORKING_DIRECTORY ${WORK}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the guide's program ${count} does not compile:\n${source}\n${out}${err}")
+  endif()
+endforeach()
+if(count LESS 3)
+  message(FATAL_ERROR "the guide has ${count} Fortran programs, expected one for each way")
+endif()
+message(STATUS "${count} programs of the guide compile")

@@ -1,0 +1,72 @@
+! Calls through the module against a real window process and checks what comes back:
+! DOUBLE PRECISION outputs carry the 32-bit values the library holds and keep their own
+! value where the library leaves them alone, texts come back blank-padded, flags and the
+! window forms reach the library. Prints each failed check and ends with status 1.
+program module_calls
+  use lumora
+  implicit none
+  integer :: ir, iw, k, failures, dx, dy, ex, ey
+  real :: r(4), record_r(6)
+  double precision :: d(4), record_d(6), px, py
+  character(len=40) :: text
+
+  failures = 0
+  call lu_open_window(iw, 0)
+  call check(iw > 0, 'lu_open_window gives a window')
+
+  call lu_set_world(ir, 0.1d0, 0.2d0, 10.1d0, 20.2d0)
+  call check(ir == iw, 'lu_set_world with DOUBLE PRECISION corners')
+  call lu_get_world(ir, r(1), r(2), r(3), r(4))
+  call lu_get_world(ir, d(1), d(2), d(3), d(4))
+  call check(all(r == [real(0.1d0), real(0.2d0), real(10.1d0), real(20.2d0)]), &
+             'the world holds the corners as 32-bit reals')
+  call check(all(d == dble(r)), 'DOUBLE PRECISION outputs receive those reals')
+
+  ! No drawing position yet: the outputs are left alone, with all their digits.
+  px = 0.123456789012345d0
+  py = -7.000000000001d0
+  call lu_get_position(ir, px, py)
+  call check(ir == 0, 'no position before drawing')
+  call check(px == 0.123456789012345d0 .and. py == -7.000000000001d0, &
+             'outputs the library does not write keep their value')
+  call lu_move_to(ir, 1.0d0, 2.0d0)
+  call lu_get_position(ir, px, py)
+  call check(ir == iw, 'a position after a move')
+  call lu_world_to_device(ir, 1.0d0, 2.0d0, dx, dy)
+  call lu_world_to_device(ir, 1.0, 2.0, ex, ey)
+  call check(dx == ex .and. dy == ey, 'the same device point from REAL and DOUBLE PRECISION')
+
+  record_r = [0.0, 1.0, 0.0, 0.0, 0.0, 1.0]
+  record_d = dble(record_r)
+  call lu_set_transform(ir, record_d)
+  call lu_get_transform(ir, record_r)
+  call lu_get_transform(ir, record_d)
+  call check(ir > 0 .and. all(record_d == dble(record_r)), 'a transform record both ways')
+
+  text = 'x'
+  call lu_get_library_info(ir, 2, text)
+  call check(ir == 16, 'lu_get_library_info gives the length')
+  call check(text == 'Version  0.99.9a', 'the text comes back blank-padded')
+
+  k = lu_draw_line_in_window(iw, 0, 0, 50, 50)
+  call check(k > 0, 'a window form draws')
+  k = lu_draw_text_in_window(iw, 10, 10, 'text    ')
+  call check(k > 0, 'a window form takes a text')
+  call check(lu_make_rgb_colour(1, 2, 3) == 33751553, 'a function value')
+  call check(abs(lu_get_largest_real() - huge(1.0)) == 0.0, 'a REAL function value')
+
+  call lu_quit_with_flag(ir, .false.)
+  call check(ir /= 0, 'lu_quit_with_flag takes a LOGICAL')
+  if (failures > 0) stop 1
+
+contains
+
+  subroutine check(ok, what)
+    logical, intent(in) :: ok
+    character(len=*), intent(in) :: what
+    if (ok) return
+    write (0, '(a, a)') 'module_calls: failed: ', what
+    failures = failures + 1
+  end subroutine check
+
+end program module_calls
