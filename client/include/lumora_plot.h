@@ -119,14 +119,14 @@ int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y)
 #define LU_PLOT_HIST_FRAME 2
 
 /* A histogram of n values: the counts in bins equal parts of x1 ... x2 (x1 < x2,
- * 1 ... 10000 bins); a value on a bin's lower edge counts in that bin, x2 in the last
- * one, values outside and NaN nowhere. */
+ * 1 ... 10000 bins; the _d forms take the range in double precision too); a value on a bin's lower
+ * edge counts in that bin, x2 in the last one, values outside and NaN nowhere. */
 int lu_plot_histogram(int n, const float* data, float x1, float x2, int bins, int options);
 int lu_plot_histogram_(int* result, const int* n, const float* data, const float* x1,
                        const float* x2, const int* bins, const int* options);
-int lu_plot_histogram_d(int n, const double* data, float x1, float x2, int bins, int options);
-int lu_plot_histogram_d_(int* result, const int* n, const double* data, const float* x1,
-                         const float* x2, const int* bins, const int* options);
+int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bins, int options);
+int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
+                         const double* x2, const int* bins, const int* options);
 
 /* Error bars with short end caps: horizontal ones from x1[i] to x2[i] at y[i], and
  * vertical ones from y1[i] to y2[i] at x[i]. */

@@ -106,7 +106,7 @@ void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, 
 }
 
 template <typename T>
-int histogram(int n, const T* data, float x1, float x2, int bins, int options) {
+int histogram(int n, const T* data, double x1, double x2, int bins, int options) {
     if (n < 0 || (n > 0 && data == nullptr) || bins < 1 || bins > kMaxBins || !(x1 < x2) ||
         !std::isfinite(x1) || !std::isfinite(x2))
         return 0;
@@ -198,11 +198,11 @@ int lu_plot_histogram_(int* result, const int* n, const float* data, const float
                        const float* x2, const int* bins, const int* options) {
     return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
 }
-int lu_plot_histogram_d(int n, const double* data, float x1, float x2, int bins, int options) {
+int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bins, int options) {
     return histogram(n, data, x1, x2, bins, options);
 }
-int lu_plot_histogram_d_(int* result, const int* n, const double* data, const float* x1,
-                         const float* x2, const int* bins, const int* options) {
+int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
+                         const double* x2, const int* bins, const int* options) {
     return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
 }
 
