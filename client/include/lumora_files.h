@@ -54,6 +54,17 @@ int lu_open_data_file(int value, const char* name);
 int lu_open_data_file_(int* result, const int* value, const char* name, size_t name_length);
 int lu_open_data_file_in_window(int window, int value, const char* name);
 
+/* ---- Saving a picture ---------------------------------------------------------------- */
+
+/* Writes the window's picture as it stands now to the file named, in the format its
+ * extension names (any case): .png, .svg or .pdf; on Windows .png or .emf. An existing file
+ * of that name is replaced. Works on the screen and headless ('B' 50). Result: the
+ * window number; 0 when nothing was written (no window, no name, a format not written
+ * here, a folder that does not exist, a full disk), after a warning that says why. */
+int lu_save_picture(const char* file);
+int lu_save_picture_(int* result, const char* file, size_t file_length);
+int lu_save_picture_in_window(int window, const char* file);
+
 /* ---- Colour files --------------------------------------------------------------------- */
 
 /* Writes colour entries 20 ... 35 of the window to a colour file, 16 lines "0x%8.8lx"

@@ -17,4 +17,11 @@ std::string_view block_text(const std::uint8_t* block) {
     return std::string_view(text, size);
 }
 
+std::string_view put_reply_text(std::uint8_t* block, std::string_view text) {
+    text = text.substr(0, layout::kTextSize - 1);
+    std::memmove(block + layout::kText, text.data(), text.size());
+    block[layout::kText + text.size()] = 0;
+    return std::string_view(reinterpret_cast<const char*>(block + layout::kText), text.size());
+}
+
 }  // namespace luwnd

@@ -8,5 +8,8 @@
 namespace luwnd {
 
 std::string_view block_text(const std::uint8_t* block);
+// Writes a reply text with its NUL into the text area, cut to the 2047 characters the
+// area holds; returns what was written.
+std::string_view put_reply_text(std::uint8_t* block, std::string_view text);
 
 }  // namespace luwnd

@@ -10,6 +10,7 @@
 
 #include "array_transfer.h"
 #include "block_host.h"
+#include "picture_saver.h"
 #include "settings.h"
 #include "text_dialogs.h"
 #include "text_metrics.h"
@@ -39,6 +40,8 @@ struct CoreConfig {
     // Measures texts with the renderer's fonts (not owned); nullptr: the estimate of
     // text_metrics.h.
     TextMeasure* text_measure = nullptr;
+    // Writes pictures to the files 'B' 50 names (not owned); nullptr: 'B' 50 is refused.
+    PictureSaver* picture_saver = nullptr;
     // The host ends once its client has quit or left (headless): the header then says
     // "ending" instead of idle, so that the next program starts its own window process.
     bool ends_after_quit = false;

@@ -135,6 +135,7 @@ struct Core::State {
     std::int32_t grid(Window& window, int n, TraceLine& line);
     std::int32_t erase(Window& window, int n, TraceLine& line);
     std::int32_t set_title(Window& window, int n, TraceLine& line);
+    std::int32_t save_picture(Window& window, int n, TraceLine& line);
     std::int32_t set_background(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t remove_last(Window& window, int n, const Slots& slots, TraceLine& line);
     // Marker colour 'A' 18, 'B' 27, 'B' 28 (marker_commands.cpp).

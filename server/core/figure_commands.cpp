@@ -1,5 +1,7 @@
 // Moves, lines, the figures 'A' 21 .. 27 and markers: each drawing command becomes one
 // display-list item.
+#include <algorithm>
+
 #include "client/channel/block_layout.h"
 #include "core_state.h"
 
@@ -36,11 +38,23 @@ std::int32_t item_colour(const WindowState& state, const DrawItem& item, bool te
     return state.pen.colour;
 }
 
+// Pen widths grow with the resolution as text heights do, so that a picture at 192 dpi is
+// the 96 dpi one at twice the size; at 96 dpi a width stays as given.
+std::int32_t width_at_resolution(std::int32_t width, std::int32_t dpi) {
+    constexpr std::int64_t kBase = 96, kMaxWidth = 16384;
+    if (dpi == kBase || width <= 0) return width;
+    return static_cast<std::int32_t>(
+        std::min(kMaxWidth, (std::int64_t{width} * dpi + kBase / 2) / kBase));
+}
+
 }  // namespace
 
 bool Core::State::record(Window& window, DrawItem item, bool text_colour) {
     const WindowState& state = window.state;
     item.pen = state.pen;
+    std::int32_t dpi = 96, dpi_y = 96;
+    metrics.get(10, dpi, dpi_y);
+    item.pen.width = width_at_resolution(state.pen.width, dpi);
     item.marker = state.marker;
     if (item.kind == ItemKind::kPlot && item.plot.style == PlotStyle::kMarkers) {
         item.marker.type = item.arg1;  // the plot mode

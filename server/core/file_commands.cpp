@@ -19,14 +19,6 @@ constexpr std::int32_t kAppend = 0;
 constexpr std::int32_t kReplace = 1;
 constexpr std::int32_t kDialogChosen = 1;  // IDOK
 
-// The answer with its NUL, cut to the 2047 characters the text area holds.
-std::string_view put_answer(std::uint8_t* block, std::string_view answer) {
-    answer = answer.substr(0, layout::kTextSize - 1);
-    std::copy(answer.begin(), answer.end(), block + layout::kText);
-    block[layout::kText + answer.size()] = 0;
-    return answer;
-}
-
 }  // namespace
 
 // Slot 2: 0 adds the file's items to the display list, 1 replaces the list with them.
@@ -59,7 +51,7 @@ std::int32_t Core::State::file_name_dialog(Window& window, TraceLine& line) {
     line.add_text("text", initial);
     std::optional<std::string> chosen = dialogs().choose_file(initial);
     if (!chosen) return refuse("cancel");
-    line.add_text("reply", put_answer(window.block, *chosen));
+    line.add_text("reply", put_reply_text(window.block, *chosen));
     return kDialogChosen;
 }
 
@@ -70,7 +62,7 @@ std::int32_t Core::State::text_query(Window& window, int n, TraceLine& line) {
     line.add_text("text", prompt);
     std::optional<std::string> answer = dialogs().ask_text(prompt);
     if (!answer) return refuse("cancel");
-    line.add_text("reply", put_answer(window.block, *answer));
+    line.add_text("reply", put_reply_text(window.block, *answer));
     return n;
 }
 

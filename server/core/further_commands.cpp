@@ -73,6 +73,8 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             if (slots.p2 < 0 || slots.p2 > 3) return refuse("value");
             state.picture_format = slots.p2;
             return n;
+        case further::kSavePicture:
+            return save_picture(window, n, line);
         default:
             return refuse("unknown");
     }

@@ -64,6 +64,13 @@
 //  'B' 34         slot 2 0 .. 3               the picture written for the window    n
 //                                             when the process ends: 0 none, 1 PNG,
 //                                             2 SVG, 3 PDF
+//  'B' 50         text the file name          writes the window's picture now to   n; 0 when
+//                                             that file, in the format its         nothing was
+//                                             extension names: .png, .svg, .pdf    written: the
+//                                             (.emf too on Windows; where a        text area
+//                                             format cannot be written here, 0);   then holds
+//                                             an existing file is replaced         the reason
+//  'B' 51 .. 59   reserved for further picture commands; answered 0 until then
 //
 // Presets belong to the process, so that one window can take what another saved.
 #pragma once
@@ -93,6 +100,7 @@ inline constexpr std::int32_t kOnTop = 29;
 inline constexpr std::int32_t kSavePreset = 32;
 inline constexpr std::int32_t kApplyPreset = 33;
 inline constexpr std::int32_t kPictureFormat = 34;
+inline constexpr std::int32_t kSavePicture = 50;
 
 // 'B' 1 kinds.
 inline constexpr std::int32_t kQueryPage = 128;

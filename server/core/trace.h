@@ -56,13 +56,14 @@
 //     'B' 26       removed=<items removed>
 //     'B' 28       r1= r2= (marker colour value, RGB as a number)
 //     'B' 32, 33   r2= r3= r4= (the reply words)
+//     'B' 50       text="<file name>" reply="<reason>" (the reason only when refused)
 //     'P'          arg=<code> as the other 4-byte forms
 //   ret=<result>   the 32-bit result returned, signed decimal
 //   err=<reason>   only when a command was refused: tag, length, syntax, window, order,
 //                  bounds (also: a full display list), value, unknown, file (a data
-//                  file that cannot be read), cancel (a dialog cancelled or
-//                  nobody answered), closed (answered 0x80000002: the user closed a
-//                  window, the client is to quit)
+//                  file that cannot be read, a picture that cannot be written),
+//                  cancel (a dialog cancelled or nobody answered), closed (answered
+//                  0x80000002: the user closed a window, the client is to quit)
 //
 // What the user does on screen is traced in lines of its own:
 //

@@ -70,11 +70,12 @@ struct SpawnPlan {
           argv(pointers_to(argv_texts)),
           envp(pointers_to(env_texts)) {
         posix_spawn_file_actions_init(&actions);
-        // It outlives the client, so it must not hold the client's terminal or pipes open:
-        // a pipeline reading the client's output would otherwise wait for it.
+        // It may outlive the client, so it must not hold the client's terminal or pipes
+        // open: a pipeline reading the client's output would otherwise wait for it. The
+        // error stream is shared, so that what goes wrong with the pictures is seen; the
+        // window process lets go of it once it is to outlive the client.
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         posix_spawnattr_init(&attributes);
         sigset_t none;
         sigemptyset(&none);

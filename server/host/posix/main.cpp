@@ -1,5 +1,6 @@
 // luwnd on POSIX: publishes the process block in shared memory, listens for commands on a
 // Unix socket in the user's runtime directory and serves them until the client quits.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "command_socket.h"
+#include "picture_files.h"
 #include "picture_output.h"
 #include "runtime_dir.h"
 #include "saved_pictures.h"
@@ -76,6 +78,15 @@ void connect_window_events(luwnd::posix::X11Windows& screen, luwnd::Core& core,
     };
 }
 
+// The error stream is the client's: let go of it (a pipeline reading it would wait for
+// this process) once the process is to outlive the client.
+void leave_error_stream() {
+    const int null = open("/dev/null", O_WRONLY);
+    if (null < 0) return;
+    dup2(null, 2);
+    close(null);
+}
+
 std::string joined_arguments(int argc, char** argv) {
     std::string options;
     for (int i = 1; i < argc; ++i) {
@@ -111,6 +122,7 @@ int main(int argc, char** argv) {
         headless != nullptr && headless[0] != '\0' && std::string(headless) != "0";
     bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
+    if (shown) leave_error_stream();
     if (shown) config.screen_dpi = screen.dpi();
     // Extents come from the fonts the pictures are drawn with.
     luwnd::render::CairoTextMeasure text_measure;
@@ -124,11 +136,13 @@ int main(int argc, char** argv) {
                                      text_of("LUMORA_QUERY_ANSWERS"));
     if (shown) config.dialogs = &dialogs;
 
+    luwnd::render::WindowPictures pictures;
+    luwnd::posix::PictureFiles picture_files(pictures);
+    config.picture_saver = &picture_files;
     luwnd::posix::ShmBlockHost host(ns);
     luwnd::Core core(host, config);
-    luwnd::render::WindowPictures pictures;
-    luwnd::posix::PictureOutput output(core, pictures,
-                                       luwnd::render::output_target_from_environment(), !shown);
+    const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
+    luwnd::posix::PictureOutput output(core, pictures, target, !shown);
     if (core.publish() == 0) {
         std::fprintf(stderr, "luwnd: all process blocks are taken\n");
         return 1;
@@ -138,17 +152,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }
+    bool error_stream_left = shown;
     auto sync = [&] {
         pictures.after_command(core);
         output.after_command();
+        // The pictures at the quit are written (and reported); windows offered for
+        // joining may keep the process on.
+        if (!error_stream_left && core.quit_requested()) {
+            leave_error_stream();
+            error_stream_left = true;
+        }
         if (shown) screen.update(pictures.open());
     };
     socket.on_command = sync;
     socket.exit_when_abandoned = !shown;
     // Windows offered for joining keep the process, shown or not.
     socket.keep_serving = [&] { return core.offers_join() || (shown && screen.any_shown()); };
-    luwnd::posix::SavedPictures saved(luwnd::render::output_target_from_environment().directory,
-                                      getpid());
+    luwnd::posix::SavedPictures saved(target.directory, getpid());
     if (shown) {
         connect_window_events(screen, core, pictures, saved);
         socket.extra_fd = screen.fd();

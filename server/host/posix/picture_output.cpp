@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "file_checks.h"
 #include "server/render/cairo/picture_file.h"
 
 namespace luwnd::posix {
@@ -20,11 +21,19 @@ void PictureOutput::write_open() {
 
 void PictureOutput::write(const render::Picture& picture, int window) const {
     if (!every_window_ && (picture.format < 1 || picture.format > 3)) return;
-    render::OutputTarget target = target_;
-    if (picture.format >= 1 && picture.format <= 3)
+    std::string warning;
+    render::OutputTarget target = render::usable_target(target_, is_directory, warning);
+    if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());
+    if (picture.format >= 1 && picture.format <= 3 && warning.empty())
         target.format = static_cast<render::PictureFormat>(picture.format - 1);
-    std::string path = render::picture_path(target, core_.process_number(), window);
-    std::string error;
+    std::string path =
+        render::free_picture_path(target, core_.process_number(), window, path_exists);
+    std::string error = "no free file name is left";
+    if (path.empty()) {
+        std::fprintf(stderr, "luwnd: cannot write the picture of window %d: %s\n", window,
+                     error.c_str());
+        return;
+    }
     if (!render::write_picture(picture, path, target.format, error)) {
         std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
     }

@@ -2,7 +2,8 @@
 // the window closes and, for the windows still open, as soon as the client has quit (a
 // program that quits and goes on working finds its pictures written), else when the
 // process ends. The format is
-// the one the window chose with 'B' 34, else the target's.
+// the one the window chose with 'B' 34, else the target's; the names are those of
+// output_target.h, so that no earlier picture is overwritten.
 #pragma once
 
 #include <cstdint>

@@ -12,6 +12,7 @@
 #include "display_choice.h"
 #include "dpi_awareness.h"
 #include "file_mapping_host.h"
+#include "picture_files.h"
 #include "picture_output.h"
 #include "screen_dialogs.h"
 #include "screen_windows.h"
@@ -51,10 +52,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
                                         environment("LUMORA_QUERY_ANSWERS"));
     if (shown) config.dialogs = &dialogs;
 
+    luwnd::render::WindowPictures pictures;
+    luwnd::win32::PictureFiles picture_files(pictures);
+    config.picture_saver = &picture_files;
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);
     if (core.publish() == 0) return 1;
-    luwnd::render::WindowPictures pictures;
     const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
     luwnd::win32::PictureOutput output(core, pictures, target, !shown);
     luwnd::win32::ScreenWindows screen(core, pictures, target.directory);

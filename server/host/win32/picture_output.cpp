@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "file_checks.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
 
@@ -16,18 +17,27 @@ PictureOutput::PictureOutput(const Core& core, render::WindowPictures& pictures,
 
 void PictureOutput::after_command() {
     for (const auto& [window, picture] : pictures_.take_closed()) write(picture, window);
+    // Before the answer to the quit goes back: once the program has ended, its pictures
+    // are complete. Offered windows may still be joined and drawn in: they wait.
+    if (every_window_ && core_.quit_requested() && !core_.offers_join()) write_open();
 }
 
-void PictureOutput::write_open() const {
+void PictureOutput::write_open() {
+    if (written_at_quit_) return;
     for (const auto& [window, picture] : pictures_.open()) write(picture, window);
+    written_at_quit_ = every_window_ && core_.quit_requested() && !core_.offers_join();
 }
 
 void PictureOutput::write(const render::Picture& picture, int window) const {
     if (!every_window_ && (picture.format < 1 || picture.format > 3)) return;
-    std::string path = render::picture_path(target_, core_.process_number(), window);
+    std::string warning;
+    const render::OutputTarget target = render::usable_target(target_, is_directory, warning);
+    if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());
+    std::string path =
+        render::free_picture_path(target, core_.process_number(), window, path_exists);
     std::unique_ptr<render::PageImage> image = render::render_page(picture);
-    std::string error = "the page is too large";
-    if (image == nullptr || !render::write_png(*image, path, error))
+    std::string error = path.empty() ? "no free file name is left" : "the page is too large";
+    if (path.empty() || image == nullptr || !render::write_png(*image, path, error))
         std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
 }
 

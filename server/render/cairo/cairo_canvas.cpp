@@ -131,6 +131,19 @@ void CairoCanvas::draw(const PathBuilder& path, const std::function<void(cairo_t
     cairo_destroy(cr);
 }
 
+void CairoCanvas::show(const std::function<void(cairo_t*)>& paint, std::uint32_t rgb,
+                       std::int32_t mix) const {
+    const std::int32_t effective = effective_mix(mix);
+    if (effective == kMixNop) return;
+    cairo_t* cr = begin();
+    if (cr == nullptr) return;
+    VectorMix vector = vector_mix(effective, rgb);
+    set_rgb(cr, vector.rgb);
+    cairo_set_operator(cr, vector.op);
+    paint(cr);
+    cairo_destroy(cr);
+}
+
 void CairoCanvas::draw_raster_mix(const PathBuilder& path,
                                   const std::function<void(cairo_t*)>& setup, bool stroke,
                                   std::uint32_t rgb, std::int32_t mix) const {

@@ -50,6 +50,10 @@ class CairoCanvas : public Canvas {
     // Fills (stroke false) or strokes the path in the colour with the mix mode.
     void draw(const PathBuilder& path, const std::function<void(cairo_t*)>& setup, bool stroke,
               std::uint32_t rgb, std::int32_t mix) const;
+    // Vector surfaces: paints with the colour and the mix mode's operator set, so that
+    // texts stay glyphs (real, searchable text with its font embedded) and not outlines.
+    void show(const std::function<void(cairo_t*)>& paint, std::uint32_t rgb,
+              std::int32_t mix) const;
     void draw_raster_mix(const PathBuilder& path, const std::function<void(cairo_t*)>& setup,
                          bool stroke, std::uint32_t rgb, std::int32_t mix) const;
 

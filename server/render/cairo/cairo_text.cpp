@@ -1,7 +1,8 @@
 // Texts through Pango: the face (with fontconfig's fallback for characters it lacks, so
 // Japanese texts find a Japanese font), the em height in pixels, the style bits, the
-// angle and the anchor of the nine alignments. The text becomes a path, so that it takes
-// the clip, the transform and the mix modes like every other drawing.
+// angle and the anchor of the nine alignments. In images the text becomes a path, so that
+// it takes the clip, the transform and the mix modes like every other drawing; in SVG and
+// PDF it is shown as glyphs, which keeps it text there.
 #include "cairo_text.h"
 
 #include "cairo_canvas.h"
@@ -47,7 +48,9 @@ void anchor_offset(PangoLayout* layout, const TextStyle& style, double& dx, doub
                                               : -height;
 }
 
-void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& style) {
+// The text laid out at its anchor: as a path (as_path), else shown in the source colour.
+void place_text(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& style,
+                bool as_path) {
     PangoLayout* layout = text_layout(cr, utf8, style);
     double dx = 0, dy = 0;
     anchor_offset(layout, style, dx, dy);
@@ -55,7 +58,7 @@ void text_path(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& 
     cairo_translate(cr, at.x, at.y);
     cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
     cairo_move_to(cr, dx, dy);
-    pango_cairo_layout_path(cr, layout);
+    as_path ? pango_cairo_layout_path(cr, layout) : pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
     g_object_unref(layout);
 }
@@ -82,7 +85,11 @@ PangoLayout* text_layout(cairo_t* cr, const std::string& utf8, const TextStyle& 
 void CairoCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
     if (bytes.empty() || bytes.size() > kMaxTextBytes) return;
     const std::string utf8 = utf8_from_bytes(bytes);
-    draw([&](cairo_t* cr) { text_path(cr, at, utf8, style); },
+    if (!raster_) {
+        show([&](cairo_t* cr) { place_text(cr, at, utf8, style, false); }, style.rgb, style.mix);
+        return;
+    }
+    draw([&](cairo_t* cr) { place_text(cr, at, utf8, style, true); },
          [](cairo_t* cr) { cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING); }, false, style.rgb,
          style.mix);
 }

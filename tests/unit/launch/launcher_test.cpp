@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "client/channel/launcher.h"
+#include "client/channel/locator.h"
 #include "launch_fixture.h"
 
 namespace lumora::test {
@@ -31,8 +32,9 @@ TEST_F(LauncherTest, AProgramNotFoundEndsTheRunBeforeAnythingStarts) {
     fake().environment["PATH"] = "F";
     EXPECT_EQ(exit_status_of([] { start_window_process(); }), 1);
     EXPECT_TRUE(fake().launches.empty());
-    EXPECT_EQ(message(),
-              std::string(platform::kWindowProgramName) + ": not found on the search path.");
+    EXPECT_EQ(message(), std::string(platform::kWindowProgramName) +
+                             ": not found on the search path.\nSearched: ., F, " +
+                             install_directory());
 }
 
 }  // namespace

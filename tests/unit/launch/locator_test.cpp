@@ -16,8 +16,19 @@ class LocatorTest : public LaunchTest {
     int locate(const char* name = "prog") {
         return exit_status_of([&] { found_ = locate_executable(name); });
     }
-    const Paths& probed() { return fake().probed_paths; }
+    // The places probed on the list; the install directory, probed last, is left out.
+    Paths probed() {
+        Paths paths = fake().probed_paths;
+        if (!paths.empty() && *install_directory() != '\0' &&
+            paths.back() == in(install_directory()))
+            paths.pop_back();
+        return paths;
+    }
     std::string in(const std::string& directory) { return directory + kSep + "prog"; }
+
+    static std::string installed() {
+        return *install_directory() == '\0' ? "" : std::string(", ") + install_directory();
+    }
 
     std::string found_;
 };
@@ -29,7 +40,7 @@ TEST_F(LocatorTest, LooksInLumoraDirOwnDirectoryCurrentDirectoryThenPath) {
 
     EXPECT_EQ(locate(), 1);
     EXPECT_EQ(probed(), (Paths{in("D"), in("E"), in("."), in("F")}));
-    EXPECT_EQ(message(), "prog: not found on the search path.");
+    EXPECT_EQ(message(), "prog: not found on the search path.\nSearched: D, E, ., F" + installed());
 }
 
 TEST_F(LocatorTest, StopsAtTheFirstPlaceThatHasIt) {
@@ -115,7 +126,19 @@ TEST_F(LocatorTest, MessagesFollowTheCodePage) {
     EXPECT_EQ(locate(), 1);
     EXPECT_EQ(message(),
               "\x83t\x83@\x83"
-              "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1");
+              "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1"
+              "\nSearched: ., F" +
+                  installed());
+}
+
+TEST_F(LocatorTest, TheInstallDirectoryIsTriedWhenNoPlaceOnTheListHasIt) {
+    ASSERT_NE(*install_directory(), '\0');
+    fake().environment["PATH"] = "F";
+    fake().existing_paths = {in(install_directory())};
+    EXPECT_EQ(locate(), -1);
+    EXPECT_EQ(found_, in(install_directory()));
+    EXPECT_EQ(fake().probed_paths, (Paths{in("."), in("F"), in(install_directory())}));
+    EXPECT_TRUE(fake().error_lines.empty());
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The small rules under the painter: text bytes, mix modes and where pictures go.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "server/render/mix_mode.h"
 #include "server/render/output_target.h"
 #include "server/render/text_bytes.h"
@@ -52,6 +55,74 @@ TEST(OutputTarget, DirectoryFormatAndFileName) {
     EXPECT_EQ(output_target("", ".pdf").format, PictureFormat::kPdf);
     EXPECT_EQ(output_target("", ".pdf").directory, ".");
     EXPECT_EQ(output_target("d", "gif").format, PictureFormat::kPng);
+}
+
+TEST(OutputTarget, AnUnknownFormatFallsBackToTheCurrentDirectoryAsPngAndSaysSo) {
+    std::string warning;
+    OutputTarget bmp = output_target("/tmp/out", "bmp", &warning);
+    EXPECT_EQ(bmp.directory, ".");
+    EXPECT_EQ(bmp.format, PictureFormat::kPng);
+    EXPECT_NE(warning.find("LUMORA_OUTPUT_FORMAT=bmp"), std::string::npos) << warning;
+    // EMF is written by saves only.
+    warning.clear();
+    EXPECT_EQ(output_target("/tmp/out", "emf", &warning).directory, ".");
+    EXPECT_FALSE(warning.empty());
+    warning.clear();
+    EXPECT_EQ(output_target("/tmp/out", "Svg", &warning).directory, "/tmp/out");
+    EXPECT_TRUE(warning.empty());
+}
+
+TEST(OutputTarget, AMissingDirectoryFallsBackToTheCurrentDirectoryAsPng) {
+    const OutputTarget svg = output_target("/no/such", "svg");
+    std::string warning;
+    auto nothing_is_a_directory = [](const std::string&) { return false; };
+    OutputTarget used = usable_target(svg, nothing_is_a_directory, warning);
+    EXPECT_EQ(used.directory, ".");
+    EXPECT_EQ(used.format, PictureFormat::kPng);
+    EXPECT_NE(warning.find("/no/such"), std::string::npos) << warning;
+    warning.clear();
+    used = usable_target(
+        svg, [](const std::string&) { return true; }, warning);
+    EXPECT_EQ(used.directory, "/no/such");
+    EXPECT_TRUE(warning.empty());
+}
+
+TEST(OutputTarget, AClashTakesTheFirstFreeNumberedName) {
+    std::set<std::string> taken;
+    auto exists = [&taken](const std::string& path) { return taken.count(path) > 0; };
+    const OutputTarget target = output_target("d", nullptr);
+    EXPECT_EQ(free_picture_path(target, 1, 2, exists), "d/luwnd-1-2.png");
+    taken = {"d/luwnd-1-2.png", "d/luwnd-1-2-1.png"};
+    EXPECT_EQ(free_picture_path(target, 1, 2, exists), "d/luwnd-1-2-2.png");
+    EXPECT_EQ(free_numbered_path("d\\", 7, 3, "emf", exists), "d\\luwnd-7-3-1.emf");
+    EXPECT_EQ(free_numbered_path("d", 7, 3, "png", [](const std::string&) { return true; }), "");
+}
+
+TEST(SaveFormat, TheExtensionNamesTheFormatAndTheFolderMustBeThere) {
+    using F = PictureFormat;
+    auto any = [](const std::string&) { return true; };
+    std::string error;
+    EXPECT_EQ(save_format("out/a.SVG", {F::kPng, F::kSvg}, any, error), F::kSvg);
+    EXPECT_EQ(save_format("a.png", {F::kPng}, any, error), F::kPng);
+    for (const char* bad : {"a.bmp", "a", "dir.png/a", "a.emf", ".png.x"}) {
+        error.clear();
+        EXPECT_FALSE(save_format(bad, {F::kPng, F::kSvg}, any, error)) << bad;
+        EXPECT_NE(error.find(".png, .svg"), std::string::npos) << error;
+    }
+    std::string asked;
+    auto none = [&asked](const std::string& d) {
+        asked = d;
+        return false;
+    };
+    EXPECT_FALSE(save_format("/no/such/a.png", {F::kPng}, none, error));
+    EXPECT_EQ(asked, "/no/such");
+    EXPECT_NE(error.find("/no/such"), std::string::npos);
+    save_format("a.png", {F::kPng}, none, error);
+    EXPECT_EQ(asked, ".");
+    save_format("/a.png", {F::kPng}, none, error);
+    EXPECT_EQ(asked, "/");
+    save_format("C:\\a.png", {F::kPng}, none, error);
+    EXPECT_EQ(asked, "C:\\");
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ class CoreFixture : public ::testing::Test {
         c.screen_dpi = screen_dpi_;
         c.text_measure = text_measure_;
         c.dialogs = dialogs_;
+        c.picture_saver = picture_saver_;
         return c;
     }
 
@@ -99,6 +100,7 @@ class CoreFixture : public ::testing::Test {
     std::int32_t screen_dpi_ = 96;
     TextMeasure* text_measure_ = nullptr;
     TextDialogs* dialogs_ = nullptr;
+    PictureSaver* picture_saver_ = nullptr;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

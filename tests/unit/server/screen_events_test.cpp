@@ -129,6 +129,31 @@ TEST_F(DenseScreenTest, TheScreenResolutionScalesTheDefaultPage) {
     EXPECT_EQ(state(1).text_font.size, 32);  // a thirtieth of the page: readable
 }
 
+TEST_F(DenseScreenTest, PenWidthsGrowWithTheResolutionAsTextDoes) {
+    ASSERT_EQ(open(), 1);
+    for (std::int32_t width : {0, 1, 3}) {
+        words(1, layout::kPenWidth, {width});
+        words(1, layout::kChanged, {layout::kChangedPenWidth});
+        ASSERT_EQ(slot('A', 1, 6), 1);
+        ASSERT_EQ(slot('A', 1, 11, 0, 0), 1);
+        ASSERT_EQ(slot('A', 1, 20, 50, 50), 1);
+        EXPECT_EQ(items(1).back().pen.width, 2 * width) << width;
+        EXPECT_EQ(word(1, layout::kPenWidth), width);  // the block keeps what was given
+    }
+    // At 96 dpi the widths stay as given.
+    screen_dpi_ = 96;
+    core_.reset();
+    core_ = std::make_unique<Core>(host_, config());
+    ASSERT_EQ(core_->publish(), 1);
+    ASSERT_EQ(open(), 1);
+    words(1, layout::kPenWidth, {3});
+    words(1, layout::kChanged, {layout::kChangedPenWidth});
+    ASSERT_EQ(slot('A', 1, 6), 1);
+    ASSERT_EQ(slot('A', 1, 11, 0, 0), 1);
+    ASSERT_EQ(slot('A', 1, 20, 50, 50), 1);
+    EXPECT_EQ(items(1).back().pen.width, 3);
+}
+
 TEST_F(DenseScreenTest, AResolutionOptionWinsAndASizeOptionIsTakenAsGiven) {
     options_ = "/dpi144";
     core_.reset();

@@ -1,0 +1,171 @@
+// A program saves its window's picture where it asks (lu_save_picture), failed saves say
+// why, and the pictures a headless window process writes at the quit are complete on disk
+// the moment the program has exited, and never overwrite an earlier one.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../support/child_process.h"
+#include "../support/png_reader.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#define process_id() GetCurrentProcessId()
+#else
+#include <unistd.h>
+#define process_id() getpid()
+#endif
+
+namespace lumora::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint32_t kRed = 0xFF0000, kWhite = 0xFFFFFF;
+
+class PictureSaveRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = temp_path("saves-" + name);
+        fs::remove_all(dir_);
+        ASSERT_TRUE(fs::create_directory(dir_));
+        set_environment("LUMORA_NAMESPACE",
+                        ("ps" + std::to_string(process_id()) + name).substr(0, 30).c_str());
+        set_environment("LUMORA_HEADLESS", "1");
+        set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
+        set_environment("LUMORA_OUTPUT", dir_.c_str());
+        set_environment("LUMORA_OUTPUT_FORMAT", nullptr);
+        set_environment("LUMORA_TRACE", nullptr);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    // Runs the program in the test's directory; the result it printed for each name.
+    std::map<std::string, int> run(const std::vector<std::string>& names) {
+        ChildProcess child;
+        ChildOptions options;
+        options.argv = {native_path(SAVE_PICTURES_PATH), dir_};
+        options.argv.insert(options.argv.end(), names.begin(), names.end());
+        options.stdout_file = temp_path("saves-out");
+        options.stderr_file = temp_path("saves-err");
+        EXPECT_TRUE(child.start(options));
+        EXPECT_EQ(child.wait(60000), 0);
+        errors_ = read_text_file(options.stderr_file);
+        std::istringstream lines(read_text_file(options.stdout_file));
+        std::map<std::string, int> results;
+        std::string name;
+        int result = 0;
+        while (lines >> name >> result) results[name] = result;
+        return results;
+    }
+    std::string path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
+
+    // A PNG that ends with its IEND chunk and shows the red band on white.
+    void expect_complete_picture(const std::string& name) {
+        const std::string bytes = read_file(path(name));
+        static const std::string kEnd("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
+        ASSERT_GE(bytes.size(), kEnd.size()) << name;
+        EXPECT_EQ(bytes.substr(bytes.size() - kEnd.size()), kEnd) << name << " is cut short";
+        PngImage image = read_png(path(name));
+        ASSERT_TRUE(image.loaded()) << name;
+        EXPECT_EQ(image.width, 640);
+        EXPECT_EQ(image.height, 480);
+        EXPECT_EQ(image.at(320, 240), kRed) << name;
+        EXPECT_EQ(image.at(320, 100), kWhite) << name;
+    }
+
+    std::string dir_;
+    std::string errors_;
+};
+
+TEST_F(PictureSaveRun, TheExtensionChoosesTheFormat) {
+#ifdef _WIN32
+    const std::vector<std::string> vectors = {"c.EMF"};
+#else
+    const std::vector<std::string> vectors = {"b.SVG", "c.pdf"};
+#endif
+    std::vector<std::string> names = {"a.png"};
+    names.insert(names.end(), vectors.begin(), vectors.end());
+    std::map<std::string, int> results = run(names);
+    for (const std::string& name : names) EXPECT_EQ(results[name], 1) << name << errors_;
+    expect_complete_picture("a.png");
+    for (const std::string& name : vectors) {
+        const std::string bytes = read_file(path(name));
+        ASSERT_GT(bytes.size(), 100u) << name;
+        if (name == "b.SVG") {
+            EXPECT_NE(bytes.find("<svg"), std::string::npos);
+        }
+        if (name == "c.pdf") {
+            EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+            EXPECT_NE(bytes.rfind("%%EOF"), std::string::npos);
+        }
+        if (name == "c.EMF") {
+            EXPECT_EQ(bytes.substr(40, 4), " EMF");
+        }
+    }
+    // The quit picture keeps its name beside the saves.
+    expect_complete_picture("luwnd-1-1.png");
+}
+
+TEST_F(PictureSaveRun, AFailedSaveAnswersZeroAndSaysWhy) {
+    std::vector<std::string> names = {"missing/a.png", "a.bmp", "noextension"};
+#ifdef _WIN32
+    names.push_back("a.svg");  // no SVG writer here
+#else
+    fs::create_symlink("/dev/full", path("full.png"));
+    names.push_back("full.png");
+#endif
+    std::map<std::string, int> results = run(names);
+    for (const std::string& name : names) {
+        ASSERT_EQ(results.count(name), 1u) << name;
+        EXPECT_EQ(results[name], 0) << name;
+    }
+    EXPECT_NE(errors_.find("Picture not saved: the folder"), std::string::npos) << errors_;
+    EXPECT_NE(errors_.find("does not end in a picture format"), std::string::npos) << errors_;
+    EXPECT_FALSE(fs::exists(path("a.bmp")));
+#ifndef _WIN32
+    EXPECT_NE(errors_.find("Picture not saved: cannot write"), std::string::npos) << errors_;
+#endif
+}
+
+TEST_F(PictureSaveRun, TheQuitPictureIsCompleteAtExitAndTheNextRunDoesNotOverwriteIt) {
+    run({});
+    // No waiting: the program has exited, so its picture is there in full.
+    expect_complete_picture("luwnd-1-1.png");
+    const auto first_size = fs::file_size(path("luwnd-1-1.png"));
+    fs::resize_file(path("luwnd-1-1.png"), first_size + 7);  // marks the first picture
+    run({});
+    EXPECT_EQ(fs::file_size(path("luwnd-1-1.png")), first_size + 7);
+    expect_complete_picture("luwnd-1-1-1.png");
+    run({});
+    expect_complete_picture("luwnd-1-1-2.png");
+}
+
+TEST_F(PictureSaveRun, AMissingOutputFolderOrUnknownFormatWritesPngHere) {
+    set_environment("LUMORA_OUTPUT", path("missing").c_str());
+    run({});
+    expect_complete_picture("luwnd-1-1.png");
+#ifndef _WIN32
+    EXPECT_NE(errors_.find("LUMORA_OUTPUT="), std::string::npos) << errors_;
+#endif
+    fs::remove(path("luwnd-1-1.png"));
+    ASSERT_TRUE(fs::create_directory(path("other")));
+    set_environment("LUMORA_OUTPUT", path("other").c_str());
+    set_environment("LUMORA_OUTPUT_FORMAT", "bmp");
+    run({});
+    expect_complete_picture("luwnd-1-1.png");
+    EXPECT_TRUE(fs::is_empty(path("other")));
+#ifndef _WIN32
+    EXPECT_NE(errors_.find("LUMORA_OUTPUT_FORMAT=bmp"), std::string::npos) << errors_;
+#endif
+}
+
+}  // namespace
+}  // namespace lumora::test
