@@ -68,11 +68,11 @@ for preset in native mingw; do
 done
 
 # The sanitizers watch the library, the window process and the programs end to end.
-checked="channel_tests|drawing_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|fourier_integration_tests|channel_integration_tests"
+checked="channel_tests|drawing_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|plot_tests|fields_tests|fourier_integration_tests|channel_integration_tests"
 echo "== sanitize: configure and build"
 if cmake --preset sanitize >"$logs/sanitize-configure.log" 2>&1 &&
   build sanitize cmake --build --preset sanitize -j"$jobs" --target \
-    channel_tests drawing_tests text_tests arrays_tests windows_tests server_tests program_tests \
+    channel_tests drawing_tests text_tests arrays_tests windows_tests server_tests program_tests plot_tests fields_tests \
     fourier_integration_tests channel_integration_tests fourier luwnd channel_client; then
   echo "== sanitize: test"
   run_tests sanitize --preset sanitize -j"$jobs" -R "^($checked)\$"

@@ -30,11 +30,11 @@ const std::pair<std::string, std::vector<std::uint8_t>>& this_program() {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow() {
+GalleryWindow::GalleryWindow(int width, int height) {
     reset_client_state();
     client_state().use_message_box = 0;
     luwnd::CoreConfig config;
-    config.options = "/s" + std::to_string(kWidth) + "," + std::to_string(kHeight) + " /dpi96";
+    config.options = "/s" + std::to_string(width) + "," + std::to_string(height) + " /dpi96";
     config.answers = std::string();
     scope_.fake.start_server(config);
     scope_.fake.module_file = this_program().first;

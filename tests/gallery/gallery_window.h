@@ -15,8 +15,8 @@ class GalleryWindow {
   public:
     static constexpr int kWidth = 320, kHeight = 240;
 
-    // Connects a fresh client to a fresh window process and opens one window.
-    GalleryWindow();
+    // Connects a fresh client to a fresh window process and opens one window of the size.
+    explicit GalleryWindow(int width = kWidth, int height = kHeight);
     ~GalleryWindow();
     GalleryWindow(const GalleryWindow&) = delete;
     GalleryWindow& operator=(const GalleryWindow&) = delete;

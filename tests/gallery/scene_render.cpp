@@ -21,7 +21,7 @@ std::string join(const std::string& directory, const std::string& file) {
 }  // namespace
 
 luwnd::render::Picture picture_of(const Scene& scene, const Tweak& tweak) {
-    GalleryWindow window;
+    GalleryWindow window(scene.width, scene.height);
     if (window.number() <= 0) {
         ADD_FAILURE() << "no window for scene " << scene.name << ": " << window.errors();
         return {};

@@ -21,6 +21,7 @@ const std::vector<Scene>& scenes() {
         {"transform_clip", draw_transform_clip, {}},
         {"fields", draw_fields, {}},
         {"field_shades", draw_field_shades, {}},
+        {"plots", draw_plots, {}, 640, 480},
     };
     return list;
 }

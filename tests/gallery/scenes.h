@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gallery_window.h"
 #include "image_compare.h"
 
 namespace lumora::gallery {
@@ -20,6 +21,7 @@ struct Scene {
     std::string name;
     void (*draw)(const Tweak& tweak);
     std::vector<Region> text;  // where texts are, in device pixels
+    int width = GalleryWindow::kWidth, height = GalleryWindow::kHeight;
 };
 
 const std::vector<Scene>& scenes();
@@ -37,6 +39,7 @@ void draw_arrays(const Tweak& tweak);
 void draw_transform_clip(const Tweak& tweak);
 void draw_fields(const Tweak& tweak);
 void draw_field_shades(const Tweak& tweak);
+void draw_plots(const Tweak& tweak);
 
 // World coordinates one unit a pixel over the whole drawing area, y upward from the
 // bottom edge.

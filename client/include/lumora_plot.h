@@ -1,0 +1,207 @@
+/* Lumora: the plotting layer. Frames with automatic ticks and labels, log and time axes,
+ * line, point, step and histogram plots, error bars, legends, subpages, bar, pie, polar
+ * and box-and-whisker plots. Included by lumora.h; see there for the calling forms.
+ *
+ * The layer draws only through the public drawing operations, in the current window.
+ * A frame fits a box into the current panel (the whole drawing area, or one subpage),
+ * leaves the viewport on the box and the world on the frame's ranges, so that the
+ * ordinary drawing operations draw in the frame's coordinates afterwards. Everything the
+ * layer draws in the box is clipped to it; after each call the clip rectangle is off
+ * (lu_set_rectangle_mode mode 0) and the pen is as the caller left it. The text font is
+ * the layer's after a call that draws text.
+ *
+ * On a log axis the data operations take the data values themselves (not their
+ * logarithms); values <= 0 there are left out. Results: the window number, 0 when no
+ * window is open or the arguments are refused (nothing is drawn then). */
+#ifndef LUMORA_PLOT_H
+#define LUMORA_PLOT_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Frames ------------------------------------------------------------------------- */
+
+/* Options of lu_plot_frame, to be added together: logarithmic x and y axes, a grid at
+ * the major ticks, equal scales on both axes, an x axis of times (seconds after the time
+ * origin), lines through zero, no box at all (viewport and world only), and room for a
+ * colour bar to the right of the box. */
+#define LU_PLOT_LOG_X 1
+#define LU_PLOT_LOG_Y 2
+#define LU_PLOT_GRID 4
+#define LU_PLOT_EQUAL 8
+#define LU_PLOT_TIME_X 16
+#define LU_PLOT_AXES 32
+#define LU_PLOT_NO_BOX 64
+#define LU_PLOT_ROOM_RIGHT 128
+
+/* A frame in one call: advances to the next panel (see lu_plot_subpages), fits the box
+ * into it with room for the numbers, the axis labels and the title, sets the viewport to
+ * the box and the world to x1 ... x2 by y1 ... y2, and draws the box with automatic ticks
+ * and numbers. Reversed ranges (x1 > x2) run the axis the other way; equal ends are
+ * widened around their value; on a log axis both ends must be > 0. Refused (0): an end
+ * that is NaN or infinite, or a log range that is not positive. */
+int lu_plot_frame(float x1, float x2, float y1, float y2, int options);
+int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
+                   const int* options);
+
+/* Draws the box of the current frame with options per axis, letters in any order:
+ * b the lower (left) edge, c the upper (right) edge, t major ticks, s subticks, g a grid,
+ * n numbers outside the lower (left) edge, m outside the upper (right) edge, l a log
+ * axis, d a time axis, a a line through zero, o ticks outward. step > 0 fixes the major
+ * tick step (on a log axis: the decades between numbers), else it is chosen; subticks > 0
+ * fixes the number of intervals between major ticks. Result: 0 without a frame. */
+int lu_plot_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
+                float y_step, int y_subticks);
+int lu_plot_box_(int* result, const char* x_options, const float* x_step, const int* x_subticks,
+                 const char* y_options, const float* y_step, const int* y_subticks,
+                 size_t x_options_length, size_t y_options_length);
+
+/* Labels the current frame: the x label below the numbers, the y label turned a quarter
+ * turn left of them, the title above the box. NULL or empty texts are left out. */
+int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
+int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
+                    size_t x_label_length, size_t y_label_length, size_t title_length);
+
+/* Scales the layer's text (numbers, labels, legends) by a factor 0.25 ... 4 (1: the
+ * size chosen from the panel). Refused outside that range. */
+int lu_plot_set_text_scale(float scale);
+int lu_plot_set_text_scale_(int* result, const float* scale);
+
+/* Seconds (UTC, after 1970-01-01 00:00:00) that time 0 of a time axis stands for. The
+ * world of a time axis runs in seconds after this origin, so that 32-bit reals keep
+ * their precision near it. Refused when not finite. */
+int lu_plot_set_time_origin(double seconds);
+int lu_plot_set_time_origin_(int* result, const double* seconds);
+
+/* ---- Subpages ----------------------------------------------------------------------- */
+
+/* Divides the drawing area of the current window into nx by ny panels (1 ... 16 each),
+ * numbered from 1 at the upper left along the rows. The next frame goes to panel 1. */
+int lu_plot_subpages(int nx, int ny);
+int lu_plot_subpages_(int* result, const int* nx, const int* ny);
+
+/* Makes panel n current (1 ... nx * ny), or with n = 0 the next one (after the last:
+ * the first again). The next frame goes into it. Result: 0 for another n. */
+int lu_plot_advance(int n);
+int lu_plot_advance_(int* result, const int* n);
+
+/* ---- Data --------------------------------------------------------------------------- */
+
+/* A line through n > 1 points (x[i], y[i]) in the frame's coordinates, with the current
+ * pen, clipped to the box. NaN or infinite values (and values <= 0 on a log axis) break
+ * the line. The _d forms take double arrays. */
+int lu_plot_line(int n, const float* x, const float* y);
+int lu_plot_line_(int* result, const int* n, const float* x, const float* y);
+int lu_plot_line_d(int n, const double* x, const double* y);
+int lu_plot_line_d_(int* result, const int* n, const double* x, const double* y);
+
+/* A marker at each of n > 0 points, in the pen's colour: marker 1 ... 6 the types of
+ * lu_set_marker (plus, asterisk, circle, cross, square, triangle), 11 ... 16 the same
+ * filled; a size of about half the text height. Points outside the box are left out. */
+int lu_plot_points(int n, const float* x, const float* y, int marker);
+int lu_plot_points_(int* result, const int* n, const float* x, const float* y, const int* marker);
+int lu_plot_points_d(int n, const double* x, const double* y, int marker);
+int lu_plot_points_d_(int* result, const int* n, const double* x, const double* y,
+                      const int* marker);
+
+/* A step line through n > 1 points: y[i] holds from x[i] to x[i + 1], where it steps. */
+int lu_plot_step(int n, const float* x, const float* y);
+int lu_plot_step_(int* result, const int* n, const float* x, const float* y);
+int lu_plot_step_d(int n, const double* x, const double* y);
+int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y);
+
+/* Options of lu_plot_histogram: filled bars (with the next colour of the cycle), and a
+ * frame of its own (x1 ... x2 by 0 ... the highest count, with a little room on top). */
+#define LU_PLOT_HIST_FILLED 1
+#define LU_PLOT_HIST_FRAME 2
+
+/* A histogram of n values: the counts in bins equal parts of x1 ... x2 (x1 < x2,
+ * 1 ... 10000 bins; the _d forms take the range in double precision too); a value on a bin's lower
+ * edge counts in that bin, x2 in the last one, values outside and NaN nowhere. */
+int lu_plot_histogram(int n, const float* data, float x1, float x2, int bins, int options);
+int lu_plot_histogram_(int* result, const int* n, const float* data, const float* x1,
+                       const float* x2, const int* bins, const int* options);
+int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bins, int options);
+int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
+                         const double* x2, const int* bins, const int* options);
+
+/* Error bars with short end caps: horizontal ones from x1[i] to x2[i] at y[i], and
+ * vertical ones from y1[i] to y2[i] at x[i]. */
+int lu_plot_error_x(int n, const float* x1, const float* x2, const float* y);
+int lu_plot_error_x_(int* result, const int* n, const float* x1, const float* x2, const float* y);
+int lu_plot_error_x_d(int n, const double* x1, const double* x2, const double* y);
+int lu_plot_error_x_d_(int* result, const int* n, const double* x1, const double* x2,
+                       const double* y);
+int lu_plot_error_y(int n, const float* x, const float* y1, const float* y2);
+int lu_plot_error_y_(int* result, const int* n, const float* x, const float* y1, const float* y2);
+int lu_plot_error_y_d(int n, const double* x, const double* y1, const double* y2);
+int lu_plot_error_y_d_(int* result, const int* n, const double* x, const double* y1,
+                       const double* y2);
+
+/* ---- Colours and legends ------------------------------------------------------------ */
+
+/* Colour i (any integer) of the default cycle of eight colours, distinct and readable on
+ * white, as an RGB colour value. The reference form returns it as its function value. */
+int lu_plot_colour(int index);
+int lu_plot_colour_(const int* index);
+
+/* Sets the pen to the next colour of the cycle (each frame starts again with the first)
+ * and returns that colour value; 0 without a window. */
+int lu_plot_next_colour(void);
+int lu_plot_next_colour_(int* result);
+
+/* Adds an entry to the legend of the current frame: its text, a colour value (-1: the
+ * pen's), a line sample in pen style 0 ... 9 (-1: none) and a marker as lu_plot_points
+ * takes it (0: none). At most 32 entries. */
+int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker);
+int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
+                          const int* marker, size_t text_length);
+
+/* Draws the legend's entries in a framed white box in a corner of the frame's box
+ * (1 upper right, 2 upper left, 3 lower left, 4 lower right) and forgets them. */
+int lu_plot_legend(int corner);
+int lu_plot_legend_(int* result, const int* corner);
+
+/* ---- Further plot kinds ------------------------------------------------------------- */
+
+/* Option of lu_plot_bars: the series stacked on each other instead of side by side. */
+#define LU_PLOT_BARS_STACKED 1
+
+/* A bar chart of groups (1 ... 1000) by series (1 ... 32) values, value[s * groups + g]
+ * for series s and group g, group g centred at x = g + 1 in the current frame; each
+ * series in its colour of the cycle. Stacked: negative values go below zero. */
+int lu_plot_bars(int groups, int series, const float* values, int options);
+int lu_plot_bars_(int* result, const int* groups, const int* series, const float* values,
+                  const int* options);
+
+/* A pie chart of n (1 ... 64) values >= 0 (not all zero) in the next panel: slices
+ * counterclockwise from the top, in the colours of the cycle. */
+int lu_plot_pie(int n, const float* values);
+int lu_plot_pie_(int* result, const int* n, const float* values);
+
+/* A polar frame in the next panel: radius 0 ... r_max (> 0) with circles at the radius
+ * ticks, spokes every 30 degrees labelled in degrees, and a world of equal scales on the
+ * centre, so that lu_plot_polar_line can follow. */
+int lu_plot_polar_frame(float r_max);
+int lu_plot_polar_frame_(int* result, const float* r_max);
+
+/* A line through n > 1 points of angle theta[i] (radians, counterclockwise from the
+ * right) and radius r[i], clipped to the frame. */
+int lu_plot_polar_line(int n, const float* theta, const float* r);
+int lu_plot_polar_line_(int* result, const int* n, const float* theta, const float* r);
+
+/* A box-and-whisker at x, width wide, of n > 0 values (NaN left out): the box from the
+ * lower to the upper quartile with the median, whiskers to the furthest values within
+ * 1.5 box heights, circles for the values beyond. */
+int lu_plot_box_whisker(float x, float width, int n, const float* data);
+int lu_plot_box_whisker_(int* result, const float* x, const float* width, const int* n,
+                         const float* data);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* LUMORA_PLOT_H */

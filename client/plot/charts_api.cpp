@@ -1,0 +1,169 @@
+// The entry points of bar, pie, polar and box-and-whisker plots.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "client/include/lumora.h"
+#include "colour_cycle.h"
+#include "data.h"
+#include "entry.h"
+#include "frame.h"
+#include "statistics.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+constexpr int kMaxGroups = 1000, kMaxSeries = 32, kMaxSlices = 64;
+constexpr double kGroupWidth = 0.8;
+constexpr int kArcPoints = 90;
+
+void filled_box(double x0, double y0, double x1, double y1, int colour) {
+    lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour);
+    lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1));
+}
+
+int bars(int groups, int series, const float* values, int options) {
+    const DataTarget t = data_target();
+    if (t.window == 0 || groups < 1 || groups > kMaxGroups || series < 1 || series > kMaxSeries ||
+        values == nullptr)
+        return 0;
+    const Frame& f = t.frame();
+    const bool stacked = (options & LU_PLOT_BARS_STACKED) != 0;
+    const double base = f.log_y ? std::pow(10.0, world_rect(f).y0) : 0;
+    PenScope pen;
+    ClipScope clip(f);
+    set_pen(kBlack, 0, 1);
+    for (int g = 0; g < groups; ++g) {
+        double up = base, down = base;
+        for (int s = 0; s < series; ++s) {
+            const double v = values[s * groups + g];
+            if (!std::isfinite(v)) continue;
+            double x0 = g + 1 - kGroupWidth / 2, x1 = g + 1 + kGroupWidth / 2, y0 = base, y1 = v;
+            if (stacked) {
+                double& level = v >= 0 ? up : down;
+                y0 = level;
+                y1 = level + v;
+                level = y1;
+            } else {
+                x0 += kGroupWidth * s / series;
+                x1 = x0 + kGroupWidth / series;
+            }
+            filled_box(world_x(f, x0), world_y(f, y0), world_x(f, x1), world_y(f, y1),
+                       cycle_colour(s));
+        }
+    }
+    return t.window;
+}
+
+// Points of an arc of radius r from angle a to b (radians), in the frame's world.
+void add_arc(std::vector<float>& points, double r, double a, double b) {
+    const int n = std::max(2, static_cast<int>(kArcPoints * std::fabs(b - a) / std::numbers::pi));
+    for (int i = 0; i <= n; ++i) {
+        const double angle = a + (b - a) * i / n;
+        points.push_back(static_cast<float>(r * std::cos(angle)));
+        points.push_back(static_cast<float>(r * std::sin(angle)));
+    }
+}
+
+int pie(int n, const float* values) {
+    if (n < 1 || n > kMaxSlices || values == nullptr) return 0;
+    double total = 0;
+    for (int i = 0; i < n; ++i) {
+        if (!(values[i] >= 0) || !std::isfinite(values[i])) return 0;
+        total += values[i];
+    }
+    if (!(total > 0)) return 0;
+    const int window = make_frame({-1.1, 1.1, -1.1, 1.1, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
+    if (window == 0) return 0;
+    PenScope pen;
+    double angle = std::numbers::pi / 2;
+    for (int i = 0; i < n; ++i) {
+        const double extent = 2 * std::numbers::pi * values[i] / total;
+        if (extent <= 0) continue;
+        std::vector<float> slice = {0, 0};
+        add_arc(slice, 1, angle, angle + extent);
+        lu_set_pen(cycle_colour(i), 0, 1, -1);
+        lu_draw_polygon(slice.data(), static_cast<int>(slice.size() / 2), 0);
+        slice.push_back(0);
+        slice.push_back(0);
+        set_pen(kBlack, 0, 1);
+        draw_polyline(slice);
+        angle += extent;
+    }
+    return window;
+}
+
+int polar_line(int n, const float* theta, const float* r) {
+    if (n < 2 || theta == nullptr || r == nullptr) return 0;
+    std::vector<float> x, y;
+    for (int i = 0; i < n; ++i) {
+        x.push_back(r[i] * std::cos(theta[i]));
+        y.push_back(r[i] * std::sin(theta[i]));
+    }
+    return lu_plot_line(n, x.data(), y.data());
+}
+
+int box_whisker(float x, float width, int n, const float* data) {
+    const DataTarget t = data_target();
+    if (t.window == 0 || n < 1 || data == nullptr || !(width > 0) || !std::isfinite(x)) return 0;
+    const BoxStatistics s = box_statistics(std::vector<double>(data, data + n));
+    if (!s.ok) return 0;
+    const Frame& f = t.frame();
+    const double x0 = world_x(f, x - width / 2), x1 = world_x(f, x + width / 2);
+    const double xc = world_x(f, x), xq0 = world_x(f, x - width / 4),
+                 xq1 = world_x(f, x + width / 4);
+    auto y = [&](double v) { return world_y(f, v); };
+    {
+        PenScope pen;
+        ClipScope clip(f);
+        filled_box(x0, y(s.q1), x1, y(s.q3), 0x02FFFFFF);
+        draw_world_line(f, {xc, y(s.q3), xc, y(s.high)});
+        draw_world_line(f, {xc, y(s.q1), xc, y(s.low)});
+        draw_world_line(f, {xq0, y(s.high), xq1, y(s.high)});
+        draw_world_line(f, {xq0, y(s.low), xq1, y(s.low)});
+        lu_set_pen(-1, 0, 2, -1);
+        draw_world_line(f, {x0, y(s.median), x1, y(s.median)});
+    }
+    if (!s.outliers.empty()) {
+        const std::vector<double> xs(s.outliers.size(), x);
+        lu_plot_points_d(static_cast<int>(xs.size()), xs.data(), s.outliers.data(), 3);
+    }
+    return t.window;
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_plot_bars(int groups, int series, const float* values, int options) {
+    return bars(groups, series, values, options);
+}
+int lu_plot_bars_(int* result, const int* groups, const int* series, const float* values,
+                  const int* options) {
+    return store(result, bars(at(groups), at(series), values, at(options)));
+}
+
+int lu_plot_pie(int n, const float* values) {
+    return pie(n, values);
+}
+int lu_plot_pie_(int* result, const int* n, const float* values) {
+    return store(result, pie(at(n), values));
+}
+
+int lu_plot_polar_line(int n, const float* theta, const float* r) {
+    return polar_line(n, theta, r);
+}
+int lu_plot_polar_line_(int* result, const int* n, const float* theta, const float* r) {
+    return store(result, polar_line(at(n), theta, r));
+}
+
+int lu_plot_box_whisker(float x, float width, int n, const float* data) {
+    return box_whisker(x, width, n, data);
+}
+int lu_plot_box_whisker_(int* result, const float* x, const float* width, const int* n,
+                         const float* data) {
+    return store(result, box_whisker(at(x), at(width), at(n), data));
+}
+
+}  // extern "C"

@@ -1,0 +1,66 @@
+#include "data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "client/include/lumora.h"
+
+namespace lumora::plot {
+namespace {
+
+double on_axis(double v, bool log) {
+    if (!log) return v;
+    return v > 0 ? std::log10(v) : std::numeric_limits<double>::quiet_NaN();
+}
+
+}  // namespace
+
+DataTarget data_target() {
+    DataTarget t;
+    t.page = current_page();
+    if (!t.page.ok) return t;
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    WindowPlot& s = plot_state(window);
+    if (!s.frame.set) return t;
+    t.window = window;
+    t.state = &s;
+    return t;
+}
+
+double world_x(const Frame& f, double x) {
+    return on_axis(x, f.log_x);
+}
+
+double world_y(const Frame& f, double y) {
+    return on_axis(y, f.log_y);
+}
+
+WorldRect world_rect(const Frame& f) {
+    return {std::min(f.wx1, f.wx2), std::min(f.wy1, f.wy2), std::max(f.wx1, f.wx2),
+            std::max(f.wy1, f.wy2)};
+}
+
+double world_dx(const Frame& f, double pixels) {
+    return pixels * std::fabs(f.wx2 - f.wx1) / f.box.width();
+}
+
+double world_dy(const Frame& f, double pixels) {
+    return pixels * std::fabs(f.wy2 - f.wy1) / f.box.height();
+}
+
+void draw_world_line(const Frame& f, const std::vector<double>& points) {
+    for (const std::vector<double>& run : clip_line(world_rect(f), points)) {
+        std::vector<float> sent(run.begin(), run.end());
+        draw_polyline(sent);
+    }
+}
+
+bool set_plot_marker(const Frame& f, int code, double pixels) {
+    const int type = code % 10, filled = code / 10;
+    if (type < 1 || type > 6 || filled > 1 || code < 0) return false;
+    lu_set_marker(type, static_cast<float>(world_dy(f, pixels)), -1, filled, 1);
+    return true;
+}
+
+}  // namespace lumora::plot

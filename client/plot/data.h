@@ -1,0 +1,36 @@
+// Drawing data in the current frame: the frame's world for the values (log10 on log
+// axes), clipped lines and markers, and the frame's pixel lengths in world units.
+#pragma once
+
+#include <vector>
+
+#include "clip_lines.h"
+#include "page_draw.h"
+#include "plot_state.h"
+
+namespace lumora::plot {
+
+// The current window's frame ready for data; window 0 when there is no frame.
+struct DataTarget {
+    int window = 0;
+    Page page;
+    WindowPlot* state = nullptr;
+    const Frame& frame() const { return state->frame; }
+};
+DataTarget data_target();
+
+// A data value in the frame's world: log10 on a log axis (NaN for values <= 0).
+double world_x(const Frame& f, double x);
+double world_y(const Frame& f, double y);
+WorldRect world_rect(const Frame& f);
+// A length of pixels in world units along x and along y.
+double world_dx(const Frame& f, double pixels);
+double world_dy(const Frame& f, double pixels);
+
+// A line through world points (x, y pairs), cut to the box, with the current pen.
+void draw_world_line(const Frame& f, const std::vector<double>& points);
+// Sets the marker for lu_plot_points' code (1 ... 6, 11 ... 16) at a size in pixels;
+// false for another code.
+bool set_plot_marker(const Frame& f, int code, double pixels);
+
+}  // namespace lumora::plot

@@ -1,0 +1,236 @@
+// The entry points of line, point, step, histogram and error-bar plots.
+#include <algorithm>
+#include <cmath>
+
+#include "client/include/lumora.h"
+#include "colour_cycle.h"
+#include "data.h"
+#include "entry.h"
+#include "frame.h"
+#include "histogram.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+constexpr int kMaxBins = 10000;
+constexpr double kMarkerSize = 0.6, kCapSize = 0.3;  // in text heights
+
+template <typename T>
+int line(int n, const T* x, const T* y) {
+    const DataTarget t = data_target();
+    if (t.window == 0 || n < 2 || x == nullptr || y == nullptr) return 0;
+    const Frame& f = t.frame();
+    std::vector<double> points;
+    points.reserve(2 * static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        points.push_back(world_x(f, x[i]));
+        points.push_back(world_y(f, y[i]));
+    }
+    ClipScope clip(f);
+    draw_world_line(f, points);
+    return t.window;
+}
+
+template <typename T>
+int points(int n, const T* x, const T* y, int marker) {
+    const DataTarget t = data_target();
+    if (t.window == 0 || n < 1 || x == nullptr || y == nullptr) return 0;
+    const Frame& f = t.frame();
+    int type = 0, third = 0, fourth = 0, fifth = 0;
+    float size = 0;
+    lu_get_marker(&type, &size, &third, &fourth, &fifth);
+    if (!set_plot_marker(f, marker, kMarkerSize * f.text_height)) return 0;
+    const WorldRect r = world_rect(f);
+    {
+        ClipScope clip(f);
+        for (int i = 0; i < n; ++i) {
+            const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
+            if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1)
+                lu_draw_marker(static_cast<float>(wx), static_cast<float>(wy));
+        }
+    }
+    lu_set_marker(type, size, third, fourth, fifth);
+    return t.window;
+}
+
+template <typename T>
+int step(int n, const T* x, const T* y) {
+    if (n < 2 || x == nullptr || y == nullptr) return 0;
+    std::vector<double> sx, sy;
+    for (int i = 0; i < n; ++i) {
+        sx.push_back(x[i]);
+        sy.push_back(y[i]);
+        if (i + 1 < n) {
+            sx.push_back(x[i + 1]);
+            sy.push_back(y[i]);
+        }
+    }
+    return line(static_cast<int>(sx.size()), sx.data(), sy.data());
+}
+
+// The bars of a histogram: filled boxes in the next colour of the cycle (when asked for)
+// under the outline in the pen's colour.
+void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, double x2,
+               bool filled) {
+    const Frame& f = t.frame();
+    const double width = (x2 - x1) / static_cast<double>(counts.size());
+    // On a log axis the bars stand on the bottom edge.
+    const double base = f.log_y ? std::pow(10.0, world_rect(f).y0) : 0;
+    ClipScope clip(f);
+    if (filled) {
+        const int colour = cycle_colour(t.state->next_colour++);
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            if (counts[i] == 0) continue;
+            const double a = world_x(f, x1 + width * double(i)),
+                         b = world_x(f, x1 + width * double(i + 1));
+            lu_draw_box_a22(float(a), float(world_y(f, base)), float(b),
+                            float(world_y(f, double(counts[i]))), colour);
+        }
+    }
+    // Filled bars get a black outline; bare ones are drawn with the pen.
+    PenScope pen;
+    if (filled) set_pen(kBlack, 0, 1);
+    std::vector<double> outline;
+    auto add = [&](double x, double y) {
+        outline.push_back(world_x(f, x));
+        outline.push_back(world_y(f, y));
+    };
+    add(x1, base);
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        add(x1 + width * double(i), double(counts[i]));
+        add(x1 + width * double(i + 1), double(counts[i]));
+    }
+    add(x2, base);
+    draw_world_line(f, outline);
+}
+
+template <typename T>
+int histogram(int n, const T* data, double x1, double x2, int bins, int options) {
+    if (n < 0 || (n > 0 && data == nullptr) || bins < 1 || bins > kMaxBins || !(x1 < x2) ||
+        !std::isfinite(x1) || !std::isfinite(x2))
+        return 0;
+    const std::vector<long> counts = bin_counts(data, n, x1, x2, bins);
+    if ((options & LU_PLOT_HIST_FRAME) != 0) {
+        const long most = std::max(1L, *std::max_element(counts.begin(), counts.end()));
+        if (make_frame({x1, x2, 0, static_cast<double>(most) * 1.1, 0}) == 0) return 0;
+    }
+    const DataTarget t = data_target();
+    if (t.window == 0) return 0;
+    draw_bins(t, counts, x1, x2, (options & LU_PLOT_HIST_FILLED) != 0);
+    return t.window;
+}
+
+// Error bars from (a, b) to (c, d) in data values, with caps across their ends.
+template <typename T>
+int error_bars(int n, const T* a, const T* b, const T* c, bool vertical) {
+    const DataTarget t = data_target();
+    if (t.window == 0 || n < 1 || a == nullptr || b == nullptr || c == nullptr) return 0;
+    const Frame& f = t.frame();
+    const double cap = kCapSize * f.text_height;
+    ClipScope clip(f);
+    for (int i = 0; i < n; ++i) {
+        if (vertical) {
+            const double x = world_x(f, a[i]), y1 = world_y(f, b[i]), y2 = world_y(f, c[i]);
+            const double w = world_dx(f, cap);
+            draw_world_line(f, {x, y1, x, y2});
+            draw_world_line(f, {x - w, y1, x + w, y1});
+            draw_world_line(f, {x - w, y2, x + w, y2});
+        } else {
+            const double x1 = world_x(f, a[i]), x2 = world_x(f, b[i]), y = world_y(f, c[i]);
+            const double h = world_dy(f, cap);
+            draw_world_line(f, {x1, y, x2, y});
+            draw_world_line(f, {x1, y - h, x1, y + h});
+            draw_world_line(f, {x2, y - h, x2, y + h});
+        }
+    }
+    return t.window;
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_plot_line(int n, const float* x, const float* y) {
+    return line(n, x, y);
+}
+int lu_plot_line_(int* result, const int* n, const float* x, const float* y) {
+    return store(result, line(at(n), x, y));
+}
+int lu_plot_line_d(int n, const double* x, const double* y) {
+    return line(n, x, y);
+}
+int lu_plot_line_d_(int* result, const int* n, const double* x, const double* y) {
+    return store(result, line(at(n), x, y));
+}
+
+int lu_plot_points(int n, const float* x, const float* y, int marker) {
+    return points(n, x, y, marker);
+}
+int lu_plot_points_(int* result, const int* n, const float* x, const float* y, const int* marker) {
+    return store(result, points(at(n), x, y, at(marker)));
+}
+int lu_plot_points_d(int n, const double* x, const double* y, int marker) {
+    return points(n, x, y, marker);
+}
+int lu_plot_points_d_(int* result, const int* n, const double* x, const double* y,
+                      const int* marker) {
+    return store(result, points(at(n), x, y, at(marker)));
+}
+
+int lu_plot_step(int n, const float* x, const float* y) {
+    return step(n, x, y);
+}
+int lu_plot_step_(int* result, const int* n, const float* x, const float* y) {
+    return store(result, step(at(n), x, y));
+}
+int lu_plot_step_d(int n, const double* x, const double* y) {
+    return step(n, x, y);
+}
+int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y) {
+    return store(result, step(at(n), x, y));
+}
+
+int lu_plot_histogram(int n, const float* data, float x1, float x2, int bins, int options) {
+    return histogram(n, data, x1, x2, bins, options);
+}
+int lu_plot_histogram_(int* result, const int* n, const float* data, const float* x1,
+                       const float* x2, const int* bins, const int* options) {
+    return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+}
+int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bins, int options) {
+    return histogram(n, data, x1, x2, bins, options);
+}
+int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
+                         const double* x2, const int* bins, const int* options) {
+    return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+}
+
+int lu_plot_error_x(int n, const float* x1, const float* x2, const float* y) {
+    return error_bars(n, x1, x2, y, false);
+}
+int lu_plot_error_x_(int* result, const int* n, const float* x1, const float* x2, const float* y) {
+    return store(result, error_bars(at(n), x1, x2, y, false));
+}
+int lu_plot_error_x_d(int n, const double* x1, const double* x2, const double* y) {
+    return error_bars(n, x1, x2, y, false);
+}
+int lu_plot_error_x_d_(int* result, const int* n, const double* x1, const double* x2,
+                       const double* y) {
+    return store(result, error_bars(at(n), x1, x2, y, false));
+}
+int lu_plot_error_y(int n, const float* x, const float* y1, const float* y2) {
+    return error_bars(n, x, y1, y2, true);
+}
+int lu_plot_error_y_(int* result, const int* n, const float* x, const float* y1, const float* y2) {
+    return store(result, error_bars(at(n), x, y1, y2, true));
+}
+int lu_plot_error_y_d(int n, const double* x, const double* y1, const double* y2) {
+    return error_bars(n, x, y1, y2, true);
+}
+int lu_plot_error_y_d_(int* result, const int* n, const double* x, const double* y1,
+                       const double* y2) {
+    return store(result, error_bars(at(n), x, y1, y2, true));
+}
+
+}  // extern "C"

@@ -1,0 +1,155 @@
+// The entry points of frames, boxes, labels and subpages.
+#include <cmath>
+
+#include "client/include/lumora.h"
+#include "entry.h"
+#include "fortran_text.h"
+#include "frame.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+constexpr int kMaxPanels = 16;
+constexpr double kSmallestScale = 0.25, kLargestScale = 4;
+
+int current() {
+    return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+}
+
+int draw_labels(const char* x_label, const char* y_label, const char* title) {
+    const int window = current();
+    const Page page = current_page();
+    Frame& f = plot_state(window).frame;
+    if (!page.ok || !f.set) return 0;
+    const double h = f.text_height;
+    const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
+    {
+        PenScope pen;
+        use_page_world(page);
+        if (x_label != nullptr && *x_label != '\0') {
+            set_text(h, 0, kCentreTop, kBlack);
+            draw_text(cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, x_label);
+        }
+        if (y_label != nullptr && *y_label != '\0') {
+            set_text(h, 0.25, kCentreBottom, kBlack);
+            draw_text(f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, y_label);
+        }
+        if (title != nullptr && *title != '\0') {
+            set_text(std::round(h * 1.15), 0, kCentreBottom, kBlack);
+            draw_text(cx, f.box.y1 + 0.7 * h, title);
+        }
+    }
+    use_frame_world(page, f);
+    return window;
+}
+
+int draw_frame_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
+                   float y_step, int y_subticks) {
+    const int window = current();
+    const Page page = current_page();
+    WindowPlot& s = plot_state(window);
+    if (!page.ok || !s.frame.set) return 0;
+    {
+        PenScope pen;
+        use_page_world(page);
+        draw_box(s.frame, parse_axis_options(x_options, x_step, x_subticks),
+                 parse_axis_options(y_options, y_step, y_subticks), s.time_origin);
+    }
+    use_frame_world(page, s.frame);
+    return window;
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_plot_frame(float x1, float x2, float y1, float y2, int options) {
+    return make_frame({x1, x2, y1, y2, options});
+}
+
+int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
+                   const int* options) {
+    return store(result, lu_plot_frame(at(x1), at(x2), at(y1), at(y2), at(options)));
+}
+
+int lu_plot_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
+                float y_step, int y_subticks) {
+    return draw_frame_box(x_options, x_step, x_subticks, y_options, y_step, y_subticks);
+}
+
+int lu_plot_box_(int* result, const char* x_options, const float* x_step, const int* x_subticks,
+                 const char* y_options, const float* y_step, const int* y_subticks,
+                 size_t x_options_length, size_t y_options_length) {
+    const std::string x = fortran_text(x_options, x_options_length);
+    const std::string y = fortran_text(y_options, y_options_length);
+    return store(result, lu_plot_box(x.c_str(), at(x_step), at(x_subticks), y.c_str(), at(y_step),
+                                     at(y_subticks)));
+}
+
+int lu_plot_labels(const char* x_label, const char* y_label, const char* title) {
+    return draw_labels(x_label, y_label, title);
+}
+
+int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
+                    size_t x_label_length, size_t y_label_length, size_t title_length) {
+    const std::string x = fortran_text(x_label, x_label_length);
+    const std::string y = fortran_text(y_label, y_label_length);
+    const std::string t = fortran_text(title, title_length);
+    return store(result, lu_plot_labels(x.c_str(), y.c_str(), t.c_str()));
+}
+
+int lu_plot_set_text_scale(float scale) {
+    const int window = current();
+    if (window == 0 || !(scale >= kSmallestScale && scale <= kLargestScale)) return 0;
+    plot_state(window).text_scale = scale;
+    return window;
+}
+
+int lu_plot_set_text_scale_(int* result, const float* scale) {
+    return store(result, lu_plot_set_text_scale(at(scale)));
+}
+
+int lu_plot_set_time_origin(double seconds) {
+    const int window = current();
+    if (window == 0 || !std::isfinite(seconds)) return 0;
+    plot_state(window).time_origin = seconds;
+    return window;
+}
+
+int lu_plot_set_time_origin_(int* result, const double* seconds) {
+    return store(result, lu_plot_set_time_origin(at(seconds)));
+}
+
+int lu_plot_subpages(int nx, int ny) {
+    const int window = current();
+    if (window == 0 || nx < 1 || ny < 1 || nx > kMaxPanels || ny > kMaxPanels) return 0;
+    WindowPlot& s = plot_state(window);
+    s.nx = nx;
+    s.ny = ny;
+    s.panel = 0;
+    s.panel_fresh = false;
+    s.frame.set = false;
+    return window;
+}
+
+int lu_plot_subpages_(int* result, const int* nx, const int* ny) {
+    return store(result, lu_plot_subpages(at(nx), at(ny)));
+}
+
+int lu_plot_advance(int n) {
+    const int window = current();
+    if (window == 0) return 0;
+    WindowPlot& s = plot_state(window);
+    const int count = s.nx * s.ny;
+    if (n < 0 || n > count) return 0;
+    s.panel = n == 0 ? s.panel % count + 1 : n;
+    s.panel_fresh = true;
+    return window;
+}
+
+int lu_plot_advance_(int* result, const int* n) {
+    return store(result, lu_plot_advance(at(n)));
+}
+
+}  // extern "C"

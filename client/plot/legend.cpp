@@ -1,0 +1,63 @@
+#include "legend.h"
+
+#include <algorithm>
+
+#include "client/include/lumora.h"
+#include "page_draw.h"
+
+namespace lumora::plot {
+namespace {
+
+// In text heights.
+constexpr double kPad = 0.5, kRow = 1.4, kSample = 2.4, kInset = 0.5;
+constexpr int kWhite = 0x02FFFFFF;
+
+}  // namespace
+
+LegendLayout layout_legend(const Rect& box, int corner, const std::vector<double>& widths,
+                           double h) {
+    LegendLayout l;
+    const double widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    const double w = kPad * h + kSample * h + kPad * h + widest + kPad * h;
+    const double height = 2 * kPad * h + kRow * h * static_cast<double>(widths.size());
+    const bool right = corner != 2 && corner != 3, top = corner != 3 && corner != 4;
+    const double x0 = right ? box.x1 - kInset * h - w : box.x0 + kInset * h;
+    const double y1 = top ? box.y1 - kInset * h : box.y0 + kInset * h + height;
+    l.frame = {x0, y1 - height, x0 + w, y1};
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        l.rows.push_back(y1 - kPad * h - kRow * h * (static_cast<double>(i) + 0.5));
+    l.sample_x0 = x0 + kPad * h;
+    l.sample_x1 = l.sample_x0 + kSample * h;
+    l.text_x = l.sample_x1 + kPad * h;
+    return l;
+}
+
+void draw_legend(const Frame& f, int corner, const std::vector<LegendEntry>& entries) {
+    const double h = f.text_height;
+    set_text(h, 0, kLeftBase, kBlack);
+    std::vector<double> widths;
+    for (const LegendEntry& e : entries) widths.push_back(measure_text(e.text).width);
+    const LegendLayout l = layout_legend(f.box, corner, widths, h);
+    const Rect& r = l.frame;
+    lu_draw_box_a22(float(r.x0), float(r.y0), float(r.x1), float(r.y1), kWhite);
+    set_pen(kBlack, 0, 1);
+    lu_draw_box_a21(float(r.x0), float(r.y0), float(r.x1), float(r.y1));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LegendEntry& e = entries[i];
+        const double y = l.rows[i];
+        if (e.line_style >= 0) {
+            lu_set_pen(e.colour, e.line_style, 2, -1);
+            draw_line(l.sample_x0, y, l.sample_x1, y);
+        }
+        const int type = e.marker % 10;
+        if (type >= 1 && type <= 6) {
+            lu_set_pen(e.colour, 0, 1, -1);
+            lu_set_marker(type, static_cast<float>(0.6 * h), -1, e.marker / 10, 1);
+            lu_draw_marker(float((l.sample_x0 + l.sample_x1) / 2), float(y));
+        }
+        set_text(h, 0, kLeftBase, kBlack);
+        draw_text(l.text_x, y - 0.35 * h, e.text);
+    }
+}
+
+}  // namespace lumora::plot

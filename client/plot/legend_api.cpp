@@ -1,0 +1,57 @@
+// The entry points of legends.
+#include "client/include/lumora.h"
+#include "entry.h"
+#include "fortran_text.h"
+#include "legend.h"
+#include "page_draw.h"
+
+using namespace lumora::plot;
+
+namespace {
+
+constexpr std::size_t kMaxEntries = 32;
+
+}  // namespace
+
+extern "C" {
+
+int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    WindowPlot& s = plot_state(window);
+    if (window == 0 || !s.frame.set || s.legend.size() >= kMaxEntries) return 0;
+    if (line_style < -1 || line_style > 9 || marker < 0 || marker % 10 > 6 || marker > 16) return 0;
+    if (colour == -1) lu_get_pen(&colour, nullptr, nullptr, nullptr);
+    s.legend.push_back({text != nullptr ? text : "", colour, line_style, marker});
+    return window;
+}
+
+int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
+                          const int* marker, size_t text_length) {
+    const std::string t = fortran_text(text, text_length);
+    return store(result, lu_plot_legend_entry(t.c_str(), at(colour), at(line_style), at(marker)));
+}
+
+int lu_plot_legend(int corner) {
+    const Page page = current_page();
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    WindowPlot& s = plot_state(window);
+    if (!page.ok || !s.frame.set || s.legend.empty() || corner < 1 || corner > 4) return 0;
+    int type = 0, third = 0, fourth = 0, fifth = 0;
+    float size = 0;
+    lu_get_marker(&type, &size, &third, &fourth, &fifth);
+    {
+        PenScope pen;
+        use_page_world(page);
+        draw_legend(s.frame, corner, s.legend);
+        use_frame_world(page, s.frame);
+        lu_set_marker(type, size, third, fourth, fifth);
+    }
+    s.legend.clear();
+    return window;
+}
+
+int lu_plot_legend_(int* result, const int* corner) {
+    return store(result, lu_plot_legend(at(corner)));
+}
+
+}  // extern "C"

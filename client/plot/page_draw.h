@@ -1,0 +1,89 @@
+// The plotting layer's drawing primitives over the public operations: the page world
+// (one unit a pixel, y upward) in which frames and texts are drawn, the frame's world,
+// text measured and drawn in pixels, and scopes that restore the caller's pen and lift
+// the clip again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plot_state.h"
+
+namespace lumora::plot {
+
+// The drawing area of the current window in pixels; ok false when none is open.
+struct Page {
+    bool ok = false;
+    double width = 0, height = 0, unit = 1;  // unit: pixels per normalized unit
+    Rect rect() const { return {0, 0, width, height}; }
+};
+Page current_page();
+
+// World = page pixels over the whole drawing area.
+void use_page_world(const Page& page);
+// Viewport on the frame's box, world on its world window.
+void use_frame_world(const Page& page, const Frame& frame);
+
+// Restores the pen on leaving and switches the clip off.
+class PenScope {
+  public:
+    PenScope();
+    ~PenScope();
+    PenScope(const PenScope&) = delete;
+    PenScope& operator=(const PenScope&) = delete;
+    int colour() const { return colour_; }
+
+  private:
+    int colour_ = 0, style_ = 0, width_ = 0, mix_ = 0;
+};
+
+// Clips to the frame's box (in its world) until the scope ends.
+class ClipScope {
+  public:
+    explicit ClipScope(const Frame& frame);
+    ~ClipScope();
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+};
+
+// Text alignment codes of the text font: horizontal (0 left, 1 centre, 2 right) plus
+// 3 times vertical (0 top, 1 baseline, 2 bottom).
+enum Align {
+    kLeftTop = 0,
+    kCentreTop = 1,
+    kRightTop = 2,
+    kLeftBase = 3,
+    kCentreBase = 4,
+    kRightBase = 5,
+    kLeftBottom = 6,
+    kCentreBottom = 7,
+    kRightBottom = 8
+};
+
+// Sets the text font in pixels (page world), angle in turns, colour value.
+void set_text(double height, double angle, int align, int colour);
+// Width and height of a text's line in the current font, in page pixels.
+struct TextSize {
+    double width = 0, height = 0;
+};
+TextSize measure_text(const std::string& text);
+
+// A number of the form 10^exponent: the "10" at the text height, the exponent smaller
+// and raised after it.
+struct PowerText {
+    std::string exponent;
+    double height;
+    std::string base = "10";
+};
+double power_width(const PowerText& p);
+// Drawn with its left end at x; y is the baseline of the "10".
+void draw_power(double x, double y, const PowerText& p, int colour);
+
+void draw_text(double x, double y, const std::string& text);
+void draw_line(double x1, double y1, double x2, double y2);
+void draw_polyline(const std::vector<float>& points);
+void set_pen(int colour, int style, int width);
+
+constexpr int kBlack = 0;
+
+}  // namespace lumora::plot

@@ -1,0 +1,204 @@
+#include "ticks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace lumora::plot {
+namespace {
+
+constexpr int kMaxMajors = 12;
+// Labels beyond these magnitudes get a common exponent.
+constexpr double kLargeLabel = 1e5, kSmallLabel = 1e-3;
+
+double mantissa_of(double step) {
+    return step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+}
+
+int default_subticks(double step) {
+    const double m = mantissa_of(step);
+    return m < 1.5 ? 5 : m < 3 ? 4 : 5;
+}
+
+// Decimals that show every multiple of step exactly.
+int decimals_for(double step) {
+    const double d = std::ceil(-std::log10(step) - 1e-9);
+    return std::clamp(static_cast<int>(d), 0, 15);
+}
+
+std::string fixed(double v, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    std::string s = text;
+    // No "-0" or "-0.0".
+    if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    return s;
+}
+
+void label_linear(Ticks& t) {
+    double largest = 0;
+    for (double v : t.major) largest = std::max(largest, std::fabs(v));
+    if (largest >= kLargeLabel || (largest > 0 && largest < kSmallLabel))
+        t.exponent = static_cast<int>(std::floor(std::log10(largest) + 1e-9));
+    const double scale = std::pow(10.0, -t.exponent);
+    const int decimals = decimals_for(t.step * scale);
+    for (double v : t.major) {
+        // A tick within a hundredth of a step of zero is zero.
+        if (std::fabs(v) < t.step * 1e-2) v = 0;
+        t.labels.push_back(fixed(v * scale, decimals));
+    }
+}
+
+bool inside(double v, double lo, double hi, double slack) {
+    return v >= lo - slack && v <= hi + slack;
+}
+
+}  // namespace
+
+Range usable_range(double a, double b) {
+    Range r;
+    if (!std::isfinite(a) || !std::isfinite(b)) return r;
+    r.lo = std::min(a, b);
+    r.hi = std::max(a, b);
+    // Ends that single precision cannot tell apart count as equal.
+    const double magnitude = std::max(std::fabs(r.lo), std::fabs(r.hi));
+    if (r.hi - r.lo <= magnitude * 1e-6 || r.hi - r.lo < 1e-30) {
+        const double mid = (r.lo + r.hi) / 2;
+        const double half = mid == 0 ? 1 : std::fabs(mid) * 0.1;
+        r.lo = mid - half;
+        r.hi = mid + half;
+    }
+    r.ok = std::isfinite(r.lo) && std::isfinite(r.hi) && r.lo < r.hi;
+    return r;
+}
+
+double nice_step(double raw) {
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= raw * (1 - 1e-9)) return m * power;
+    return 10 * power;
+}
+
+double next_nice_step(double step) {
+    return nice_step(step * 1.5);
+}
+
+Ticks linear_ticks(double lo, double hi, double step, int subticks) {
+    Ticks t;
+    if (!(step > 0) || !std::isfinite(lo) || !std::isfinite(hi) || lo >= hi) return t;
+    if ((hi - lo) / step > 1000) return t;
+    t.step = step;
+    const double slack = step * 1e-6;
+    const int subs = subticks > 0 ? std::min(subticks, 100) : default_subticks(step);
+    const double first = std::floor(lo / step) * step;
+    for (double k = 0;; ++k) {
+        const double v = first + k * step;
+        if (v > hi + slack) break;
+        if (inside(v, lo, hi, slack)) t.major.push_back(v);
+        for (int s = 1; s < subs; ++s) {
+            const double m = v + s * step / subs;
+            if (inside(m, lo, hi, slack)) t.minor.push_back(m);
+        }
+    }
+    label_linear(t);
+    t.ok = true;
+    return t;
+}
+
+Ticks log_ticks(double lo, double hi, int every) {
+    Ticks t;
+    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || hi - lo > 600) return t;
+    every = std::max(every, 1);
+    t.step = every;
+    t.powers = true;
+    const double slack = 1e-9;
+    for (double d = std::floor(lo); d <= hi + slack; ++d) {
+        const long decade = std::lround(d);
+        if (inside(d, lo, hi, slack) && decade % every == 0) {
+            t.major.push_back(d);
+            t.labels.push_back(std::to_string(decade));
+        } else if (inside(d, lo, hi, slack) && every > 1) {
+            t.minor.push_back(d);
+        }
+        for (int k = 2; k <= 9 && every == 1; ++k) {
+            const double m = d + std::log10(k);
+            if (inside(m, lo, hi, slack)) t.minor.push_back(m);
+        }
+    }
+    if (t.major.size() < 2 && every == 1) {
+        // Less than a decade or two: the multiples of each power carry the numbers.
+        t.major.clear();
+        t.labels.clear();
+        t.minor.clear();
+        t.powers = false;
+        for (double d = std::floor(lo); d <= hi + slack; ++d) {
+            for (int k = 1; k <= 9; ++k) {
+                const double m = d + std::log10(k);
+                if (!inside(m, lo, hi, slack)) continue;
+                char text[32];
+                std::snprintf(text, sizeof text, "%g", k * std::pow(10.0, d));
+                t.major.push_back(m);
+                t.labels.push_back(text);
+            }
+        }
+    }
+    t.ok = true;
+    return t;
+}
+
+bool labels_fit(const Ticks& ticks, double pixels_per_unit, double gap, const Measure& measure) {
+    for (std::size_t i = 1; i < ticks.major.size(); ++i) {
+        const double apart = std::fabs(ticks.major[i] - ticks.major[i - 1]) * pixels_per_unit;
+        const double needed = (measure(ticks, i - 1) + measure(ticks, i)) / 2 + gap;
+        if (apart < needed) return false;
+    }
+    return true;
+}
+
+Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double step, int subticks,
+                       const Measure& measure) {
+    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !(length > 0)) return {};
+    if (step > 0) return linear_ticks(lo, hi, step, subticks);
+    const double per_unit = length / (hi - lo);
+    step = nice_step((hi - lo) / kMaxMajors);
+    for (int attempt = 0; attempt < 40; ++attempt, step = next_nice_step(step)) {
+        Ticks t = linear_ticks(lo, hi, step, subticks);
+        if (t.ok && labels_fit(t, per_unit, gap, measure)) return t;
+    }
+    return linear_ticks(lo, hi, step, subticks);
+}
+
+Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
+                    const Measure& measure) {
+    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !(length > 0)) return {};
+    if (every > 0) return log_ticks(lo, hi, every);
+    const double per_unit = length / (hi - lo);
+    Ticks t;
+    for (int e : {1, 2, 5, 10, 20, 50, 100}) {
+        t = log_ticks(lo, hi, e);
+        if (!t.ok) return t;
+        if (!t.powers) {
+            // Numbers on the multiples: thin them to 1, 2, 5, then 1.
+            for (const std::vector<int>& keep : {std::vector<int>{1, 2, 5}, std::vector<int>{1}}) {
+                if (labels_fit(t, per_unit, gap, measure)) return t;
+                Ticks thin = t;
+                thin.major.clear();
+                thin.labels.clear();
+                for (std::size_t i = 0; i < t.major.size(); ++i) {
+                    const double k = std::pow(10.0, t.major[i] - std::floor(t.major[i] + 1e-9));
+                    const bool kept = std::any_of(keep.begin(), keep.end(), [&](int m) {
+                        return std::fabs(k - m) < 1e-6 * m;
+                    });
+                    (kept ? thin.major : thin.minor).push_back(t.major[i]);
+                    if (kept) thin.labels.push_back(t.labels[i]);
+                }
+                t = thin;
+            }
+            return t;
+        }
+        if (labels_fit(t, per_unit, gap, measure)) return t;
+    }
+    return t;
+}
+
+}  // namespace lumora::plot

@@ -1,0 +1,26 @@
+// Ticks of a time axis: steps from a second to centuries, on whole seconds, minutes,
+// hours, days, months and years of the UTC calendar, with labels in the form the step
+// needs ("12:30:05", "12:30", "2026-12-09", "2026-12", "2026").
+#pragma once
+
+#include <string>
+
+#include "ticks.h"
+
+namespace lumora::plot {
+
+// Civil date and time of seconds after 1970-01-01 00:00:00 UTC.
+struct CivilTime {
+    long long year = 1970;
+    int month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+CivilTime civil_time(double seconds);
+// Seconds after 1970-01-01 00:00:00 UTC of the first moment of a month (1 ... 12).
+double month_start(long long year, int month);
+
+// Ticks over lo ... hi, seconds after origin (the world of a time axis); the densest step
+// whose labels fit, as fit_linear_ticks chooses.
+Ticks fit_time_ticks(double origin, double lo, double hi, double length, double gap,
+                     const Measure& measure);
+
+}  // namespace lumora::plot

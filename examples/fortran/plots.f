@@ -1,0 +1,155 @@
+C     PLOTS: A PAGE OF FOUR PLOTS WITH THE PLOTTING LAYER, FORTRAN 77.
+C
+C     UPPER LEFT SIN AND COS WITH A LEGEND, UPPER RIGHT POWER-LAW DATA
+C     ON LOG AXES WITH ERROR BARS, LOWER LEFT A HISTOGRAM OF PSEUDO-
+C     RANDOM NUMBERS, LOWER RIGHT A SCATTER PLOT WITH MARKERS. EVERY
+C     CALL IS CHECKED: A FAILED ONE ENDS THE PROGRAM WITH STATUS 1.
+      PROGRAM PLOTS
+      INTEGER IR
+      CALL LU_OPEN_WINDOW(IR, 0)
+      CALL CHECK(IR, 'LU_OPEN_WINDOW')
+      CALL LU_PLOT_SUBPAGES(IR, 2, 2)
+      CALL CHECK(IR, 'LU_PLOT_SUBPAGES')
+      CALL SINCOS
+      CALL POWER
+      CALL HISTO
+      CALL SCATTR
+      CALL LU_QUIT(IR)
+      END
+
+C     SIN AND COS OVER ONE PERIOD, WITH A LEGEND IN THE LOWER RIGHT.
+      SUBROUTINE SINCOS
+      INTEGER N
+      PARAMETER (N = 101)
+      REAL X(N), S(N), C(N)
+      INTEGER I, IR
+      DO 10 I = 1, N
+        X(I) = 6.2831853 * REAL(I - 1) / REAL(N - 1)
+        S(I) = SIN(X(I))
+        C(I) = COS(X(I))
+   10 CONTINUE
+      CALL LU_PLOT_FRAME(IR, 0.0, 6.2831853, -1.2, 1.2, 32)
+      CALL CHECK(IR, 'LU_PLOT_FRAME')
+      CALL LU_PLOT_LABELS(IR, 'x', 'y', 'sin x and cos x')
+      CALL CHECK(IR, 'LU_PLOT_LABELS')
+      CALL LU_PLOT_NEXT_COLOUR(IR)
+      CALL LU_PLOT_LINE(IR, N, X, S)
+      CALL CHECK(IR, 'LU_PLOT_LINE')
+      CALL LU_PLOT_LEGEND_ENTRY(IR, 'sin x', -1, 0, 0)
+      CALL LU_PLOT_NEXT_COLOUR(IR)
+      CALL LU_PLOT_LINE(IR, N, X, C)
+      CALL CHECK(IR, 'LU_PLOT_LINE')
+      CALL LU_PLOT_LEGEND_ENTRY(IR, 'cos x', -1, 0, 0)
+      CALL LU_PLOT_LEGEND(IR, 4)
+      CALL CHECK(IR, 'LU_PLOT_LEGEND')
+      END
+
+C     A POWER LAW ON LOG AXES: THE LAW AS A LINE, DATA WITH ERROR BARS.
+      SUBROUTINE POWER
+      INTEGER N
+      PARAMETER (N = 9)
+      DOUBLE PRECISION X(N), Y(N), LO(N), HI(N), FX(2), FY(2)
+      DOUBLE PRECISION GAUSS
+      EXTERNAL GAUSS
+      INTEGER I, IR
+      DO 10 I = 1, N
+        X(I) = 10.0D0 ** (0.3D0 * I)
+        Y(I) = 50.0D0 * X(I) ** (-1.5D0) * (1.0D0 + 0.15D0 * GAUSS())
+        LO(I) = Y(I) * 0.7D0
+        HI(I) = Y(I) * 1.3D0
+   10 CONTINUE
+      FX(1) = 1.0D0
+      FX(2) = 1000.0D0
+      FY(1) = 50.0D0
+      FY(2) = 50.0D0 * 1000.0D0 ** (-1.5D0)
+C     OPTIONS 3: LOG X AND LOG Y.
+      CALL LU_PLOT_FRAME(IR, 1.0, 1000.0, 1.0E-4, 100.0, 3)
+      CALL CHECK(IR, 'LU_PLOT_FRAME')
+      CALL LU_PLOT_LABELS(IR, 'frequency', 'power',
+     &                    'A power law, log-log')
+      CALL LU_PLOT_NEXT_COLOUR(IR)
+      CALL LU_PLOT_LINE_D(IR, 2, FX, FY)
+      CALL CHECK(IR, 'LU_PLOT_LINE_D')
+      CALL LU_PLOT_NEXT_COLOUR(IR)
+      CALL LU_PLOT_ERROR_Y_D(IR, N, X, LO, HI)
+      CALL CHECK(IR, 'LU_PLOT_ERROR_Y_D')
+      CALL LU_PLOT_POINTS_D(IR, N, X, Y, 13)
+      CALL CHECK(IR, 'LU_PLOT_POINTS_D')
+      END
+
+C     A HISTOGRAM OF 2000 NUMBERS IN 32 BINS, IN A FRAME OF ITS OWN (2)
+C     WITH FILLED BARS (1).
+      SUBROUTINE HISTO
+      INTEGER N
+      PARAMETER (N = 2000)
+      REAL V(N)
+      DOUBLE PRECISION GAUSS
+      EXTERNAL GAUSS
+      INTEGER I, IR
+      DO 10 I = 1, N
+        V(I) = REAL(GAUSS())
+   10 CONTINUE
+      CALL LU_PLOT_HISTOGRAM(IR, N, V, -4.0, 4.0, 32, 3)
+      CALL CHECK(IR, 'LU_PLOT_HISTOGRAM')
+      CALL LU_PLOT_LABELS(IR, 'value', 'count',
+     &                    '2000 pseudo-random numbers')
+      END
+
+C     TWO CLOUDS OF POINTS: OPEN CIRCLES (3) AND FILLED TRIANGLES (16).
+      SUBROUTINE SCATTR
+      INTEGER N
+      PARAMETER (N = 60)
+      REAL X(N), Y(N), DX, DY
+      DOUBLE PRECISION GAUSS
+      EXTERNAL GAUSS
+      INTEGER I, K, IR, MARK
+C     OPTIONS 4: A GRID.
+      CALL LU_PLOT_FRAME(IR, -3.0, 3.0, -3.0, 3.0, 4)
+      CALL CHECK(IR, 'LU_PLOT_FRAME')
+      CALL LU_PLOT_LABELS(IR, 'x', 'y', 'Two clouds')
+      DO 20 K = 1, 2
+        DX = -1.0
+        DY = 0.8
+        MARK = 3
+        IF (K .EQ. 2) THEN
+          DX = 1.0
+          DY = -0.8
+          MARK = 16
+        END IF
+        DO 10 I = 1, N
+          X(I) = REAL(0.6D0 * GAUSS()) + DX
+          Y(I) = REAL(0.6D0 * GAUSS()) + DY
+   10   CONTINUE
+        CALL LU_PLOT_NEXT_COLOUR(IR)
+        CALL LU_PLOT_POINTS(IR, N, X, Y, MARK)
+        CALL CHECK(IR, 'LU_PLOT_POINTS')
+        IF (K .EQ. 1) CALL LU_PLOT_LEGEND_ENTRY(IR, 'first', -1, -1, 3)
+        IF (K .EQ. 2) CALL LU_PLOT_LEGEND_ENTRY(IR, 'second', -1, -1,
+     &                                          16)
+   20 CONTINUE
+      CALL LU_PLOT_LEGEND(IR, 1)
+      CALL CHECK(IR, 'LU_PLOT_LEGEND')
+      END
+
+C     ROUGHLY NORMAL: THE SUM OF FOUR UNIFORMS FROM A FIXED SEED.
+      DOUBLE PRECISION FUNCTION GAUSS()
+      INTEGER*8 SEED
+      INTEGER K
+      SAVE SEED
+      DATA SEED /12345/
+      GAUSS = 0.0D0
+      DO 10 K = 1, 4
+        SEED = MOD(SEED * 1103515245_8 + 12345_8, 2147483648_8)
+        GAUSS = GAUSS + DBLE(SEED) / 2147483648.0D0
+   10 CONTINUE
+      GAUSS = (GAUSS - 2.0D0) * 1.7320508D0
+      END
+
+C     ENDS THE PROGRAM WITH STATUS 1 WHEN A CALL RETURNED 0.
+      SUBROUTINE CHECK(IR, WHAT)
+      INTEGER IR
+      CHARACTER*(*) WHAT
+      IF (IR .NE. 0) RETURN
+      WRITE (*, *) 'plots: ', WHAT, ' failed'
+      STOP 1
+      END

@@ -1,0 +1,134 @@
+// Subpage and box geometry, legend layout, clipped lines, histogram bins and the
+// box-and-whisker numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "client/plot/clip_lines.h"
+#include "client/plot/geometry.h"
+#include "client/plot/histogram.h"
+#include "client/plot/legend.h"
+#include "client/plot/statistics.h"
+
+namespace lumora::plot {
+namespace {
+
+void expect_rect(const Rect& r, double x0, double y0, double x1, double y1) {
+    EXPECT_DOUBLE_EQ(r.x0, x0);
+    EXPECT_DOUBLE_EQ(r.y0, y0);
+    EXPECT_DOUBLE_EQ(r.x1, x1);
+    EXPECT_DOUBLE_EQ(r.y1, y1);
+}
+
+TEST(Subpages, PanelsRunAlongTheRowsFromTheUpperLeft) {
+    const Rect page{0, 0, 640, 480};
+    expect_rect(subpage(page, 2, 2, 1), 0, 240, 320, 480);
+    expect_rect(subpage(page, 2, 2, 2), 320, 240, 640, 480);
+    expect_rect(subpage(page, 2, 2, 3), 0, 0, 320, 240);
+    expect_rect(subpage(page, 2, 2, 4), 320, 0, 640, 240);
+    expect_rect(subpage(page, 3, 1, 2), 640.0 / 3, 0, 2 * 640.0 / 3, 480);
+    expect_rect(subpage(page, 1, 1, 1), 0, 0, 640, 480);
+    // Numbers beyond the grid stay on it.
+    expect_rect(subpage(page, 2, 2, 9), 320, 0, 640, 240);
+    expect_rect(subpage(page, 0, 0, 1), 0, 0, 640, 480);
+}
+
+TEST(Subpages, BoxesLeaveTheMarginsAndKeepEqualScales) {
+    const Rect panel{0, 0, 400, 300};
+    expect_rect(fit_box(panel, {50, 10, 40, 20}, false, 1, 1), 50, 40, 390, 280);
+    // 340 by 240 of room; a square range takes 240 by 240, centred across.
+    expect_rect(fit_box(panel, {50, 10, 40, 20}, true, 2, 2), 100, 40, 340, 280);
+    // Twice as high as wide in a wide room.
+    const Rect tall = fit_box(panel, {50, 10, 40, 20}, true, 1, 2);
+    EXPECT_DOUBLE_EQ(tall.height(), 240);
+    EXPECT_DOUBLE_EQ(tall.width(), 120);
+    // A panel smaller than its margins still has a box.
+    const Rect tiny = fit_box({0, 0, 20, 20}, {50, 10, 40, 20}, false, 1, 1);
+    EXPECT_GT(tiny.width(), 0);
+    EXPECT_GT(tiny.height(), 0);
+    EXPECT_GE(text_height_for({0, 0, 320, 240}, 1), 9);
+    EXPECT_LE(text_height_for({0, 0, 3200, 2400}, 1), 18);
+    EXPECT_GT(text_height_for({0, 0, 320, 240}, 2), text_height_for({0, 0, 320, 240}, 1));
+}
+
+TEST(Legend, SitsInsideItsCornerWithARowPerEntry) {
+    const Rect box{100, 50, 500, 350};
+    const double h = 10;
+    const LegendLayout upper_right = layout_legend(box, 1, {40, 80, 20}, h);
+    EXPECT_DOUBLE_EQ(upper_right.frame.x1, box.x1 - 5);
+    EXPECT_DOUBLE_EQ(upper_right.frame.y1, box.y1 - 5);
+    ASSERT_EQ(upper_right.rows.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_GT(upper_right.rows[i], upper_right.frame.y0);
+        EXPECT_LT(upper_right.rows[i], upper_right.frame.y1);
+        if (i > 0) {
+            EXPECT_DOUBLE_EQ(upper_right.rows[i - 1] - upper_right.rows[i], 14);
+        }
+    }
+    // The widest text fits between the sample and the right edge.
+    EXPECT_GE(upper_right.frame.x1 - upper_right.text_x, 80);
+    EXPECT_GT(upper_right.text_x, upper_right.sample_x1);
+    EXPECT_GT(upper_right.sample_x0, upper_right.frame.x0);
+
+    const LegendLayout lower_left = layout_legend(box, 3, {40}, h);
+    EXPECT_DOUBLE_EQ(lower_left.frame.x0, box.x0 + 5);
+    EXPECT_DOUBLE_EQ(lower_left.frame.y0, box.y0 + 5);
+    const LegendLayout upper_left = layout_legend(box, 2, {40}, h);
+    EXPECT_DOUBLE_EQ(upper_left.frame.x0, box.x0 + 5);
+    EXPECT_DOUBLE_EQ(upper_left.frame.y1, box.y1 - 5);
+    const LegendLayout lower_right = layout_legend(box, 4, {40}, h);
+    EXPECT_DOUBLE_EQ(lower_right.frame.x1, box.x1 - 5);
+    EXPECT_DOUBLE_EQ(lower_right.frame.y0, box.y0 + 5);
+}
+
+TEST(ClippedLines, RunsStayInsideAndBreakAtGaps) {
+    const WorldRect r{0, 0, 10, 10};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Through the box from far outside: one run from edge to edge.
+    auto runs = clip_line(r, {-1e30, 5, 1e30, 5});
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0], (std::vector<double>{0, 5, 10, 5}));
+    // Out and back in: two runs.
+    runs = clip_line(r, {2, 2, 20, 2, 20, 8, 2, 8});
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0], (std::vector<double>{2, 2, 10, 2}));
+    EXPECT_EQ(runs[1], (std::vector<double>{10, 8, 2, 8}));
+    // A NaN breaks the line; points inside stay one run.
+    runs = clip_line(r, {1, 1, 2, 2, nan, 3, 4, 4, 5, 5, 6, 6});
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0], (std::vector<double>{1, 1, 2, 2}));
+    EXPECT_EQ(runs[1], (std::vector<double>{4, 4, 5, 5, 6, 6}));
+    EXPECT_TRUE(clip_line(r, {20, 20, 30, 30}).empty());
+    EXPECT_TRUE(clip_line(r, {5, 5}).empty());
+}
+
+TEST(Histogram, ValuesCountInTheirBins) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double values[] = {0, 0.5, 0.99, 1, 2.5, 3, 4, -0.1, 4.1, nan};
+    const std::vector<long> counts = bin_counts(values, 10, 0.0, 4.0, 4);
+    EXPECT_EQ(counts, (std::vector<long>{3, 1, 1, 2}));
+    EXPECT_EQ(bin_counts(values, 10, 4.0, 0.0, 4), (std::vector<long>{0, 0, 0, 0}));
+    const float single[] = {1.0f};
+    EXPECT_EQ(bin_counts(single, 1, 0.0, 2.0, 1), (std::vector<long>{1}));
+}
+
+TEST(BoxWhisker, QuartilesWhiskersAndOutliers) {
+    BoxStatistics s = box_statistics({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    ASSERT_TRUE(s.ok);
+    EXPECT_DOUBLE_EQ(s.q1, 3);
+    EXPECT_DOUBLE_EQ(s.median, 5);
+    EXPECT_DOUBLE_EQ(s.q3, 7);
+    EXPECT_DOUBLE_EQ(s.low, 1);
+    EXPECT_DOUBLE_EQ(s.high, 9);
+    EXPECT_TRUE(s.outliers.empty());
+    s = box_statistics({9, 1, 2, 3, 4, 5, 6, 7, 8, 100, std::numeric_limits<double>::quiet_NaN()});
+    EXPECT_DOUBLE_EQ(s.median, 5.5);
+    EXPECT_DOUBLE_EQ(s.high, 9);
+    EXPECT_EQ(s.outliers, (std::vector<double>{100}));
+    EXPECT_FALSE(box_statistics({}).ok);
+    EXPECT_DOUBLE_EQ(box_statistics({4}).median, 4);
+}
+
+}  // namespace
+}  // namespace lumora::plot

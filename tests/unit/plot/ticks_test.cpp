@@ -1,0 +1,186 @@
+// Tick choice over many kinds of range, log decades, time steps and label fitting.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include "client/plot/ticks.h"
+#include "client/plot/time_ticks.h"
+
+namespace lumora::plot {
+namespace {
+
+// Labels as wide as 0.6 of a 10-pixel font per character.
+const Measure kCharacters = [](const Ticks& t, std::size_t i) {
+    return 6.0 * static_cast<double>(t.labels[i].size() + (t.powers ? 2 : 0));
+};
+
+bool is_nice(double step) {
+    const double m = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    return std::fabs(m - 1) < 1e-9 || std::fabs(m - 2) < 1e-9 || std::fabs(m - 5) < 1e-9;
+}
+
+TEST(Ticks, NiceStepsAreOneTwoFiveTimesAPowerOfTen) {
+    EXPECT_DOUBLE_EQ(nice_step(0.7), 1);
+    EXPECT_DOUBLE_EQ(nice_step(1.0), 1);
+    EXPECT_DOUBLE_EQ(nice_step(1.1), 2);
+    EXPECT_DOUBLE_EQ(nice_step(3), 5);
+    EXPECT_DOUBLE_EQ(nice_step(6), 10);
+    EXPECT_NEAR(nice_step(2.2e-7), 5e-7, 1e-20);
+    EXPECT_DOUBLE_EQ(next_nice_step(1), 2);
+    EXPECT_DOUBLE_EQ(next_nice_step(2), 5);
+    EXPECT_DOUBLE_EQ(next_nice_step(5), 10);
+}
+
+TEST(Ticks, RangesThatFitOnAnAxisOfFourHundredPixels) {
+    struct Case {
+        double a, b;
+    };
+    const Case cases[] = {{0, 1},          {0, 10},        {-1, 1},      {-7, -3},
+                          {0, 6.283},      {1e-30, 3e-30}, {1e30, 1e35}, {-2e6, 5e6},
+                          {0.001, 0.0013}, {99.5, 100.5},  {10, 0},      {3e38, -3e38},
+                          {1e6, 1e6 + 2},  {-1e-9, 1e-9}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a << " ... " << c.b);
+        const Range r = usable_range(c.a, c.b);
+        ASSERT_TRUE(r.ok);
+        const Ticks t = fit_linear_ticks(r.lo, r.hi, 400, 10, 0, 0, kCharacters);
+        ASSERT_TRUE(t.ok);
+        EXPECT_TRUE(is_nice(t.step)) << t.step;
+        EXPECT_GE(t.major.size(), 2u);
+        EXPECT_LE(t.major.size(), 13u);
+        ASSERT_EQ(t.labels.size(), t.major.size());
+        const double slack = t.step * 1e-6;
+        for (double v : t.major) {
+            EXPECT_GE(v, r.lo - slack);
+            EXPECT_LE(v, r.hi + slack);
+        }
+        EXPECT_TRUE(labels_fit(t, 400 / (r.hi - r.lo), 10, kCharacters));
+        // Distinct numbers read as distinct labels.
+        EXPECT_EQ(std::set<std::string>(t.labels.begin(), t.labels.end()).size(), t.labels.size());
+        for (const std::string& label : t.labels) EXPECT_LE(label.size(), 9u) << label;
+    }
+}
+
+TEST(Ticks, EqualEndsWidenAndNonFiniteEndsAreRefused) {
+    const Range equal = usable_range(5, 5);
+    EXPECT_TRUE(equal.ok);
+    EXPECT_DOUBLE_EQ(equal.lo, 4.5);
+    EXPECT_DOUBLE_EQ(equal.hi, 5.5);
+    const Range zero = usable_range(0, 0);
+    EXPECT_DOUBLE_EQ(zero.lo, -1);
+    EXPECT_DOUBLE_EQ(zero.hi, 1);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(usable_range(nan, 1).ok);
+    EXPECT_FALSE(usable_range(0, nan).ok);
+    EXPECT_FALSE(usable_range(-inf, 1).ok);
+    EXPECT_FALSE(fit_linear_ticks(nan, 1, 400, 10, 0, 0, kCharacters).ok);
+    EXPECT_FALSE(linear_ticks(0, 1, 0, 0).ok);
+    // Reversed ends give the same ticks as the ends in order.
+    const Range reversed = usable_range(10, -10);
+    EXPECT_DOUBLE_EQ(reversed.lo, -10);
+    EXPECT_DOUBLE_EQ(reversed.hi, 10);
+}
+
+TEST(Ticks, LongNumbersShareAnExponent) {
+    const Ticks big = linear_ticks(0, 2e6, 5e5, 0);
+    EXPECT_EQ(big.exponent, 6);
+    EXPECT_EQ(big.labels, (std::vector<std::string>{"0.0", "0.5", "1.0", "1.5", "2.0"}));
+    const Ticks small = linear_ticks(0, 4e-4, 1e-4, 0);
+    EXPECT_EQ(small.exponent, -4);
+    EXPECT_EQ(small.labels.back(), "4");
+    const Ticks plain = linear_ticks(-7, -3, 1, 0);
+    EXPECT_EQ(plain.exponent, 0);
+    EXPECT_EQ(plain.labels.front(), "-7");
+    const Ticks around_zero = linear_ticks(-0.3, 0.3, 0.1, 0);
+    EXPECT_EQ(around_zero.labels[3], "0.0");  // never "-0.0"
+    EXPECT_EQ(around_zero.labels[0], "-0.3");
+}
+
+TEST(Ticks, SubticksFollowTheStep) {
+    const Ticks ones = linear_ticks(0, 2, 1, 0);
+    EXPECT_EQ(ones.minor.size(), 8u);  // fifths between 0, 1 and 2
+    const Ticks twos = linear_ticks(0, 4, 2, 0);
+    EXPECT_EQ(twos.minor.size(), 6u);  // quarters
+    const Ticks fixed = linear_ticks(0, 1, 1, 10);
+    EXPECT_EQ(fixed.minor.size(), 9u);
+}
+
+TEST(Ticks, NarrowAxesTakeWiderSteps) {
+    const Ticks wide = fit_linear_ticks(0, 100000, 600, 10, 0, 0, kCharacters);
+    const Ticks narrow = fit_linear_ticks(0, 100000, 120, 10, 0, 0, kCharacters);
+    EXPECT_GT(narrow.step, wide.step);
+    EXPECT_TRUE(labels_fit(narrow, 120 / 100000.0, 10, kCharacters));
+}
+
+TEST(LogTicks, DecadesWithSubticksTwoToNine) {
+    const Ticks t = log_ticks(0, 3, 1);
+    ASSERT_TRUE(t.ok);
+    EXPECT_TRUE(t.powers);
+    EXPECT_EQ(t.major, (std::vector<double>{0, 1, 2, 3}));
+    EXPECT_EQ(t.labels, (std::vector<std::string>{"0", "1", "2", "3"}));
+    EXPECT_EQ(t.minor.size(), 24u);
+    EXPECT_NEAR(t.minor[0], std::log10(2.0), 1e-12);
+    const Ticks negative = log_ticks(-4, 2, 1);
+    EXPECT_EQ(negative.labels.front(), "-4");
+}
+
+TEST(LogTicks, ManyDecadesAreThinnedToFit) {
+    const Ticks t = fit_log_ticks(-30, 30, 200, 10, 0, kCharacters);
+    ASSERT_TRUE(t.ok);
+    EXPECT_GT(t.step, 1);
+    EXPECT_TRUE(labels_fit(t, 200 / 60.0, 10, kCharacters));
+}
+
+TEST(LogTicks, LessThanADecadeNumbersTheMultiples) {
+    const Ticks t = fit_log_ticks(std::log10(2.0), std::log10(8.0), 400, 10, 0, kCharacters);
+    ASSERT_TRUE(t.ok);
+    EXPECT_FALSE(t.powers);
+    EXPECT_EQ(t.labels, (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8"}));
+    const Ticks tight = fit_log_ticks(std::log10(2.0), std::log10(8.0), 60, 10, 0, kCharacters);
+    EXPECT_LT(tight.labels.size(), 7u);
+    EXPECT_TRUE(labels_fit(tight, 60 / std::log10(4.0), 10, kCharacters));
+}
+
+TEST(TimeTicks, CivilTimeOfKnownMoments) {
+    const CivilTime t = civil_time(1700000000);
+    EXPECT_EQ(t.year, 2023);
+    EXPECT_EQ(t.month, 11);
+    EXPECT_EQ(t.day, 14);
+    EXPECT_EQ(t.hour, 22);
+    EXPECT_EQ(t.minute, 13);
+    EXPECT_EQ(t.second, 20);
+    const CivilTime leap = civil_time(951782400);  // 2000-02-29
+    EXPECT_EQ(leap.month, 2);
+    EXPECT_EQ(leap.day, 29);
+    EXPECT_DOUBLE_EQ(month_start(1970, 1), 0);
+    EXPECT_DOUBLE_EQ(month_start(2000, 3), 951868800);
+}
+
+TEST(TimeTicks, StepsFromSecondsToYears) {
+    const double origin = 1700000000;  // 22:13:20
+    const Ticks seconds = fit_time_ticks(origin, 0, 60, 600, 10, kCharacters);
+    ASSERT_TRUE(seconds.ok);
+    EXPECT_EQ(seconds.labels.front().size(), 8u);  // "22:13:20"
+    const Ticks hours = fit_time_ticks(origin, 0, 6 * 3600, 600, 10, kCharacters);
+    EXPECT_EQ(hours.labels.front().size(), 5u);  // "22:30"
+    EXPECT_EQ(hours.labels.front()[2], ':');
+    const Ticks months = fit_time_ticks(origin, 0, 200 * 86400.0, 600, 10, kCharacters);
+    EXPECT_EQ(months.labels.front(), "2023-12");
+    const Ticks years = fit_time_ticks(origin, 0, 30 * 365 * 86400.0, 400, 10, kCharacters);
+    ASSERT_FALSE(years.labels.empty());
+    EXPECT_EQ(years.labels.front().size(), 4u);
+    for (const Ticks* t : {&seconds, &hours, &months, &years}) {
+        EXPECT_GE(t->major.size(), 2u);
+        for (double v : t->major) {
+            EXPECT_GE(v, 0);
+        }
+    }
+    EXPECT_FALSE(
+        fit_time_ticks(std::numeric_limits<double>::quiet_NaN(), 0, 1, 400, 10, kCharacters).ok);
+}
+
+}  // namespace
+}  // namespace lumora::plot
