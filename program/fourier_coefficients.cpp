@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <cstddef>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "reference_coefficients.h"
@@ -62,7 +64,8 @@ unsigned threads_for(std::int32_t n, std::int32_t m) {
 
 // The k values are handed out one at a time to every thread, this one included; this
 // thread passes them to the sink strictly in order, computing further ones while it waits
-// for the next in line.
+// for the next in line. The wait is a condition variable, not atomic<bool>::wait: the
+// latter loses wake-ups in the MinGW runtime, and the program then hangs for good.
 class ParallelFrequencies {
   public:
     ParallelFrequencies(const std::vector<Sample>& table, std::int32_t n, std::int32_t m, double t)
@@ -83,7 +86,7 @@ class ParallelFrequencies {
         for (std::int32_t k = 0; k <= m_; ++k) {
             auto& ready = ready_[static_cast<std::size_t>(k)];
             while (!ready.load(std::memory_order_acquire)) {
-                if (!compute_next()) ready.wait(false, std::memory_order_acquire);
+                if (!compute_next()) wait_until_ready(ready);
             }
             const Coefficients& c = values_[static_cast<std::size_t>(k)];
             sink.take(k, c.a, c.b);
@@ -98,9 +101,18 @@ class ParallelFrequencies {
         if (k > m_) return false;
         const auto i = static_cast<std::size_t>(k);
         values_[i] = one_frequency(table_, k, n_, t_);
-        ready_[i].store(true, std::memory_order_release);
-        ready_[i].notify_one();
+        {
+            // Under the lock, so that the caller cannot miss it between test and wait.
+            const std::lock_guard<std::mutex> lock(mutex_);
+            ready_[i].store(true, std::memory_order_release);
+        }
+        ready_changed_.notify_one();
         return true;
+    }
+
+    void wait_until_ready(const std::atomic<bool>& ready) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ready_changed_.wait(lock, [&ready] { return ready.load(std::memory_order_acquire); });
     }
 
     const std::vector<Sample>& table_;
@@ -109,6 +121,8 @@ class ParallelFrequencies {
     std::vector<Coefficients> values_;
     std::unique_ptr<std::atomic<bool>[]> ready_;
     std::atomic<std::int32_t> next_{0};
+    std::mutex mutex_;
+    std::condition_variable ready_changed_;
 };
 
 }  // namespace

@@ -85,6 +85,20 @@ TEST(FourierCoefficients, ThreadsChangeNeitherBitsNorOrder) {
     expect_bit_identical(2048, 0.37);
 }
 
+// Many short threaded runs: a lost wake-up between the threads would hang one of them (a
+// hang the test's time limit reports), and each must still give every k once, in order.
+TEST(FourierCoefficients, ManyShortThreadedRunsAllFinish) {
+    constexpr std::int32_t kN = 512;  // 257 frequencies of 512 samples: enough for threads
+    const std::vector<Coefficients> want = literal(kN, 0.1);
+    for (int run = 0; run < 200; ++run) {
+        OrderedSink sink;
+        compute_coefficients(kN, highest_index(kN), 0.1, record_length(kN, 0.1), sink, 2);
+        ASSERT_EQ(sink.ks.size(), want.size()) << "run " << run;
+        ASSERT_EQ(sink.ks.back(), highest_index(kN)) << "run " << run;
+        ASSERT_EQ(bits(sink.values.back().b), bits(want.back().b)) << "run " << run;
+    }
+}
+
 TEST(FourierCoefficients, CountFollowsTruncatingHalf) {
     EXPECT_EQ(fast(8, 1.0).size(), 5u);
     EXPECT_EQ(fast(7, 1.0).size(), 4u);
