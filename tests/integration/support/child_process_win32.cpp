@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "child_process.h"
 
@@ -31,6 +32,34 @@ std::string quoted_command_line(const std::vector<std::string>& argv) {
     return line;
 }
 
+// The process blocks of this session's namespace, "<ns>.LuWnd1" to "<ns>.LuWnd16", that
+// exist now: bit k - 1 for block k.
+unsigned published_blocks() {
+    const char* ns = std::getenv("LUMORA_NAMESPACE");
+    const std::string prefix = ns != nullptr && *ns != '\0' ? std::string(ns) + "." : "";
+    unsigned found = 0;
+    for (int k = 1; k <= 16; ++k) {
+        HANDLE mapping =
+            OpenFileMappingA(FILE_MAP_READ, FALSE, (prefix + "LuWnd" + std::to_string(k)).c_str());
+        if (mapping == nullptr) continue;
+        found |= 1u << (k - 1);
+        CloseHandle(mapping);
+    }
+    return found;
+}
+
+// Wine signals input idle as soon as the new process first waits on anything, which may
+// be before it has published its block; so the block itself is waited for as well.
+bool wait_until_published(HANDLE process, unsigned before, DWORD timeout_ms) {
+    const DWORD start = GetTickCount();
+    if (WaitForInputIdle(process, timeout_ms) != 0) return false;
+    while ((published_blocks() & ~before) == 0) {
+        if (WaitForSingleObject(process, 5) == WAIT_OBJECT_0) return false;  // it ended
+        if (GetTickCount() - start > timeout_ms) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ChildProcess::~ChildProcess() {
@@ -57,6 +86,7 @@ bool ChildProcess::start(const ChildOptions& options) {
     startup.hStdInput = in;
     startup.hStdOutput = out != INVALID_HANDLE_VALUE ? out : GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = err != INVALID_HANDLE_VALUE ? err : GetStdHandle(STD_ERROR_HANDLE);
+    const unsigned blocks_before = options.wait_until_ready ? published_blocks() : 0;
     std::string line = quoted_command_line(options.argv);
     const std::string program = native_path(options.argv.at(0));
     impl_->started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
@@ -65,7 +95,9 @@ bool ChildProcess::start(const ChildOptions& options) {
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
     if (!impl_->started) return false;
-    if (options.wait_until_ready) return WaitForInputIdle(impl_->info.hProcess, 20000) == 0;
+    if (options.wait_until_ready) {
+        return wait_until_published(impl_->info.hProcess, blocks_before, 20000);
+    }
     return true;
 }
 
