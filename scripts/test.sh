@@ -37,15 +37,12 @@ build() {
   [[ $rc -eq 0 ]] || { cat "$log"; echo "!! $name: the build failed"; }
   return $rc
 }
-# Runs ctest with the arguments; the counts come from its closing line. A test that fails
-# is run again (at most twice more): some Wine runs of the process tests fail now and then
-# when two of them start window processes at the same moment, and that is being looked
-# into; a test that fails every time still fails.
+# Runs ctest with the arguments; the counts come from its closing line.
 run_tests() {
   local name=$1 log=$logs/$1-test.log
   shift
   set +e
-  ctest --repeat until-pass:3 "$@" </dev/null 2>&1 | tee "$log"
+  ctest "$@" </dev/null 2>&1 | tee "$log"
   set -e
   local line total bad
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
