@@ -11,10 +11,6 @@
 namespace luwnd::render {
 namespace {
 
-int page_side(std::int32_t side) {
-    return std::clamp(side, 1, kMaxPageSide);
-}
-
 bool finish(cairo_surface_t* surface, std::string& error) {
     cairo_surface_finish(surface);
     cairo_status_t status = cairo_surface_status(surface);
@@ -25,6 +21,17 @@ bool finish(cairo_surface_t* surface, std::string& error) {
 }
 
 }  // namespace
+
+int page_side(std::int32_t side) {
+    return std::clamp(side, 1, kMaxPageSide);
+}
+
+bool write_png(cairo_surface_t* image, const std::string& path, std::string& error) {
+    const cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = cairo_status_to_string(status);
+    return false;
+}
 
 cairo_surface_t* render_image(const Picture& picture) {
     int width = page_side(picture.width), height = page_side(picture.height);
@@ -40,11 +47,9 @@ bool write_picture(const Picture& picture, const std::string& path, PictureForma
     int width = page_side(picture.width), height = page_side(picture.height);
     if (format == PictureFormat::kPng) {
         cairo_surface_t* image = render_image(picture);
-        cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
+        const bool written = write_png(image, path, error);
         cairo_surface_destroy(image);
-        if (status == CAIRO_STATUS_SUCCESS) return true;
-        error = cairo_status_to_string(status);
-        return false;
+        return written;
     }
     cairo_surface_t* surface = format == PictureFormat::kSvg
                                    ? cairo_svg_surface_create(path.c_str(), width, height)
