@@ -196,6 +196,10 @@ const WindowState* Core::window_state(int window) const {
     return found == nullptr ? nullptr : &found->state;
 }
 
+std::uint64_t Core::window_changes() const {
+    return state_->windows.changes();
+}
+
 const ProcessSettings& Core::settings() const {
     return state_->settings;
 }

@@ -105,6 +105,8 @@ class Core {
     // What the window process keeps for open window n (attributes, colours, display
     // list), or nullptr.
     const WindowState* window_state(int window) const;
+    // Changes whenever a window opens or closes (see WindowStore::changes).
+    std::uint64_t window_changes() const;
     // The settings taken from the options, as changed by 'B' 10 since.
     const ProcessSettings& settings() const;
 

@@ -19,6 +19,7 @@ bool WindowStore::create(int process_number, int n, int width, int height) {
     init_window_state(window->state, block);
     windows_[static_cast<std::size_t>(n)] = std::move(window);
     current_ = n;
+    ++changes_;
     return true;
 }
 
@@ -37,6 +38,7 @@ int WindowStore::close(int n) {
     if (window == nullptr) return -1;
     host_.destroy_block(window->name);
     windows_[static_cast<std::size_t>(n)].reset();
+    ++changes_;
     if (current_ == n) {
         // The most recently numbered window left takes over.
         current_ = 0;

@@ -22,7 +22,7 @@ struct Window {
     ViewTable views;
     WindowState state;
     ArrayTransfer transfer;
-    ImageTransfer image_transfer;  // the picture being sent ('B' 60 .. 63)
+    ImageTransfer image_transfer;         // the picture being sent ('B' 60 .. 63)
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
     bool closed_on_screen = false;        // the user closed it: never offered for joining
 };
@@ -48,6 +48,9 @@ class WindowStore {
     // Makes the open window n current; false when it is not open.
     bool select(int n);
     int current() const { return current_; }
+    // Counts the windows opened and closed so far: while it stays, so does the set of
+    // open windows.
+    std::uint64_t changes() const { return changes_; }
 
   private:
     bool create(int process_number, int n, int width, int height);
@@ -55,6 +58,7 @@ class WindowStore {
     BlockHost& host_;
     std::array<std::unique_ptr<Window>, 64> windows_{};
     int current_ = 0;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace luwnd

@@ -20,8 +20,16 @@ std::vector<std::pair<int, Picture>> WindowPictures::take_closed() {
     return std::exchange(closed_, {});
 }
 
+// Most commands open and close nothing: then only the windows with a picture can have
+// changed, and the other numbers are not looked at.
 void WindowPictures::after_command(const Core& core) {
+    if (scanned_ && core.window_changes() == window_changes_) {
+        for (auto it = open_.begin(); it != open_.end();) sync_window(core, (it++)->first);
+        return;
+    }
     for (int n = 1; n <= lumora::layout::kMaxWindows; ++n) sync_window(core, n);
+    window_changes_ = core.window_changes();
+    scanned_ = true;
 }
 
 void WindowPictures::sync_window(const Core& core, int n) {

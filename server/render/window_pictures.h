@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -37,6 +38,9 @@ class WindowPictures {
     // so that a command costs no map search for absent windows and no title conversion.
     std::array<bool, lumora::layout::kTableSize> known_{};
     std::array<std::string, lumora::layout::kTableSize> title_bytes_;
+    // The core's window changes at the last scan of every window number.
+    std::uint64_t window_changes_ = 0;
+    bool scanned_ = false;
 };
 
 }  // namespace luwnd::render

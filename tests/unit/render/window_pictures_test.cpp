@@ -27,6 +27,30 @@ TEST_F(RenderFixture, PicturesFollowOpenDrawAndClose) {
     EXPECT_TRUE(pictures_.take_closed().empty());
 }
 
+// Windows come and go between drawings: each one's picture still follows, a window
+// opened again under a closed one's number starts empty, and one that is never drawn in
+// keeps its picture as it was.
+TEST_F(RenderFixture, PicturesFollowWindowsThatComeAndGo) {
+    ASSERT_EQ(open(), 1);
+    ASSERT_EQ(open(), 2);
+    line(1, 0, 0, 5, 5);
+    for (int i = 0; i < 5; ++i) line(2, 0, 0, i, 9);
+    ASSERT_EQ(send({'J', 1 + 32, 0}), 2);
+    ASSERT_EQ(pictures_.take_closed().size(), 1u);
+    line(2, 0, 0, 7, 7);
+    ASSERT_EQ(open(), 1);
+    EXPECT_TRUE(pictures_.open().at(1).items.empty());
+    line(1, 0, 0, 3, 3);
+    line(1, 0, 0, 4, 4);
+    ASSERT_EQ(pictures_.open().at(1).items.size(), 2u);
+    EXPECT_EQ(pictures_.open().at(1).items.back().item.coords[2], 4);
+    EXPECT_EQ(pictures_.open().at(2).items.size(), 6u);
+    EXPECT_EQ(pictures_.open().at(2).items.back().item.coords[2], 7);
+    ASSERT_EQ(send({'J', 2 + 32, 0}), 1);
+    ASSERT_EQ(pictures_.take_closed().size(), 1u);
+    EXPECT_EQ(pictures_.open().count(2), 0u);
+}
+
 TEST_F(RenderFixture, FillColoursAreTakenAsTheyWereWhenDrawn) {
     ASSERT_EQ(open(), 1);
     ASSERT_EQ(figure(1, 22, {0, 0, 4, 4}, 20), 1);
