@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace luwnd::render {
 namespace {
@@ -33,19 +34,31 @@ std::string box_path(const Box& b) {
            number(b.bottom) + " H " + number(b.left) + " Z";
 }
 
-// The family of the font the line's first run is drawn in (fontconfig's choice, which
-// may be a fallback), as a CSS family name.
-std::string family_of(PangoLayoutLine* line) {
-    if (line->runs == nullptr) return "sans-serif";
-    auto* run = static_cast<PangoLayoutRun*>(line->runs->data);
-    if (run->item == nullptr || run->item->analysis.font == nullptr) return "sans-serif";
+// The family of a run's font as a quoted CSS family name, or nothing.
+std::string family_of(const PangoLayoutRun* run) {
+    if (run->item == nullptr || run->item->analysis.font == nullptr) return {};
     PangoFontDescription* font = pango_font_describe(run->item->analysis.font);
     const char* family = pango_font_description_get_family(font);
     std::string name;
     for (const char* c = family != nullptr ? family : ""; *c != '\0'; ++c)
         if (*c != '\'' && *c != '\\') name += *c;  // what would end or escape the quotes
     pango_font_description_free(font);
-    return name.empty() ? "sans-serif" : "'" + name + "'";
+    return name.empty() ? name : "'" + name + "'";
+}
+
+// The families of the fonts the line is drawn in (fontconfig's choices, fallbacks for
+// characters the face lacks among them), in order of first use.
+std::string families_of(PangoLayoutLine* line) {
+    std::vector<std::string> families;
+    for (GSList* run = line->runs; run != nullptr; run = run->next) {
+        std::string family = family_of(static_cast<const PangoLayoutRun*>(run->data));
+        if (!family.empty() &&
+            std::find(families.begin(), families.end(), family) == families.end())
+            families.push_back(std::move(family));
+    }
+    std::string list;
+    for (const std::string& family : families) list += (list.empty() ? "" : ", ") + family;
+    return list.empty() ? "sans-serif" : list;
 }
 
 bool translation_only(const cairo_matrix_t& m) {
@@ -134,7 +147,7 @@ void SvgTextLayer::add_line(const cairo_matrix_t& matrix, PangoLayoutIter* iter,
     element += attribute("x", number(x)) + attribute("y", number(y));
     element += attribute("textLength", number(double(logical.width) / PANGO_SCALE));
     element += attribute("lengthAdjust", "spacingAndGlyphs");
-    element += attribute("font-family", xml_text(family_of(line)));
+    element += attribute("font-family", xml_text(families_of(line)));
     element += attribute("font-size", number(style.height));
     if ((style.style & kTextBold) != 0) element += attribute("font-weight", "bold");
     if ((style.style & kTextItalic) != 0) element += attribute("font-style", "italic");
