@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@ constexpr double kFar = 1 << 22;
 
 // A number in SVG syntax whatever the locale, to a thousandth of a pixel.
 std::string number(double value) {
+    if (!std::isfinite(value)) return "0";
     std::array<char, 64> buffer{};
     auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 3);
