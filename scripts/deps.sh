@@ -3,9 +3,10 @@
 # Usage: scripts/deps.sh native|windows|fuzz|all
 set -euo pipefail
 
-native=(cmake make g++ gfortran pkg-config libgtest-dev googletest libbenchmark-dev
+# dpkg-dev brings dpkg-shlibdeps, which gives the Debian package its dependencies.
+native=(cmake make g++ gfortran pkg-config dpkg-dev libgtest-dev googletest libbenchmark-dev
         libcairo2-dev libpango1.0-dev libx11-dev fonts-dejavu-core fonts-ipafont-gothic xvfb
-        doxygen python3)
+        doxygen python3 libxml2-utils)
 windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
          gfortran-mingw-w64-x86-64-posix wine wine64)
 # clang with libFuzzer and the sanitizer runtimes, for scripts/fuzz.sh.

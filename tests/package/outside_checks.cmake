@@ -30,3 +30,31 @@ function(check_outside_program program)
     message(FATAL_ERROR "${program} ${ARGN} printed [${out}], expected [${expected}]")
   endif()
 endfunction()
+
+# Waits until the window process has written a picture into the folder (it writes it as
+# it ends, just after the program) and checks it with check_png.py: a whole PNG with
+# something drawn on it.   PYTHON: the interpreter.
+function(check_outside_picture folder)
+  foreach(attempt RANGE 100)
+    file(GLOB pictures ${folder}/luwnd-*.png)
+    if(pictures)
+      list(GET pictures 0 picture)
+      execute_process(COMMAND ${PYTHON} ${CMAKE_CURRENT_LIST_DIR}/check_png.py ${picture}
+                      OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+      if(status EQUAL 0)
+        return()
+      endif()
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 0.1)
+  endforeach()
+  message(FATAL_ERROR "no whole picture in ${folder}: [${pictures}] ${err}")
+endfunction()
+
+# Fails unless every path (relative to the folder) is there.
+function(check_files_present folder)
+  foreach(file IN LISTS ARGN)
+    if(NOT EXISTS ${folder}/${file})
+      message(FATAL_ERROR "missing from ${folder}: ${file}")
+    endif()
+  endforeach()
+endfunction()

@@ -81,8 +81,9 @@ void prepare(cairo_t* cr, const Clip& clip, const cairo_matrix_t& matrix) {
 
 }  // namespace
 
-CairoCanvas::CairoCanvas(cairo_surface_t* surface, int width, int height, bool raster)
-    : surface_(surface), width_(width), height_(height), raster_(raster) {
+CairoCanvas::CairoCanvas(cairo_surface_t* surface, int width, int height, bool raster,
+                         SvgTextLayer* texts)
+    : surface_(surface), width_(width), height_(height), raster_(raster), texts_(texts) {
     cairo_matrix_init_identity(&matrix_);
 }
 

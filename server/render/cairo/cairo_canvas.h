@@ -13,11 +13,15 @@
 
 namespace luwnd::render {
 
+class SvgTextLayer;
+
 class CairoCanvas : public Canvas {
   public:
     // Draws on the surface, which the caller keeps alive; raster: it is an ARGB32 or
-    // RGB24 image surface.
-    CairoCanvas(cairo_surface_t* surface, int width, int height, bool raster);
+    // RGB24 image surface. texts: where an SVG surface's texts are also written as text
+    // (the caller keeps it too), or nothing.
+    CairoCanvas(cairo_surface_t* surface, int width, int height, bool raster,
+                SvgTextLayer* texts = nullptr);
 
     void clear(std::uint32_t rgb) override;
     void set_transform(const Transform& transform) override;
@@ -61,6 +65,7 @@ class CairoCanvas : public Canvas {
     cairo_surface_t* surface_;
     int width_, height_;
     bool raster_;
+    SvgTextLayer* texts_;
     cairo_matrix_t matrix_;
     Clip clip_;
 };

@@ -2,11 +2,13 @@
 // Japanese texts find a Japanese font), the em height in pixels, the style bits, the
 // angle and the anchor of the nine alignments. In images the text becomes a path, so that
 // it takes the clip, the transform and the mix modes like every other drawing; in SVG and
-// PDF it is shown as glyphs, which keeps it text there.
+// PDF it is shown as glyphs. PDF keeps glyphs as text in an embedded font; Cairo's SVG
+// writes them as outlines, and the SVG text layer (svg_text_layer.h) adds the text.
 #include "cairo_text.h"
 
 #include "cairo_canvas.h"
 #include "server/render/text_bytes.h"
+#include "svg_text_layer.h"
 
 namespace luwnd::render {
 namespace {
@@ -48,9 +50,10 @@ void anchor_offset(PangoLayout* layout, const TextStyle& style, double& dx, doub
                                               : -height;
 }
 
-// The text laid out at its anchor: as a path (as_path), else shown in the source colour.
+// The text laid out at its anchor: as a path (as_path), else shown in the source colour
+// and, when there is a text layer, written there as well.
 void place_text(cairo_t* cr, Point at, const std::string& utf8, const TextStyle& style,
-                bool as_path) {
+                bool as_path, SvgTextLayer* texts = nullptr, const Clip& clip = {}) {
     PangoLayout* layout = text_layout(cr, utf8, style);
     double dx = 0, dy = 0;
     anchor_offset(layout, style, dx, dy);
@@ -59,6 +62,7 @@ void place_text(cairo_t* cr, Point at, const std::string& utf8, const TextStyle&
     cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
     cairo_move_to(cr, dx, dy);
     as_path ? pango_cairo_layout_path(cr, layout) : pango_cairo_show_layout(cr, layout);
+    if (texts != nullptr) texts->add(cr, layout, dx, dy, style, clip);
     cairo_restore(cr);
     g_object_unref(layout);
 }
@@ -86,7 +90,8 @@ void CairoCanvas::text(Point at, const std::string& bytes, const TextStyle& styl
     if (bytes.empty() || bytes.size() > kMaxTextBytes) return;
     const std::string utf8 = utf8_from_bytes(bytes);
     if (!raster_) {
-        show([&](cairo_t* cr) { place_text(cr, at, utf8, style, false); }, style.rgb, style.mix);
+        show([&](cairo_t* cr) { place_text(cr, at, utf8, style, false, texts_, clip_); }, style.rgb,
+             style.mix);
         return;
     }
     draw([&](cairo_t* cr) { place_text(cr, at, utf8, style, true); },

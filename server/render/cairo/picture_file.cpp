@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include <cairo-pdf.h>
-#include <cairo-svg.h>
 
 #include "cairo_canvas.h"
 #include "server/render/painter.h"
+#include "svg_file.h"
 
 namespace luwnd::render {
 namespace {
@@ -51,9 +51,8 @@ bool write_picture(const Picture& picture, const std::string& path, PictureForma
         cairo_surface_destroy(image);
         return written;
     }
-    cairo_surface_t* surface = format == PictureFormat::kSvg
-                                   ? cairo_svg_surface_create(path.c_str(), width, height)
-                                   : cairo_pdf_surface_create(path.c_str(), width, height);
+    if (format == PictureFormat::kSvg) return write_svg(picture, width, height, path, error);
+    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);
     CairoCanvas canvas(surface, width, height, false);
     paint(picture, canvas);
     return finish(surface, error);

@@ -2,6 +2,8 @@
 // reads back the picture files it wrote; and with a display, where the picture shows.
 #include <cairo.h>
 
+#include <iterator>
+
 #include "luwnd_fixture.h"
 #include "virtual_display.h"
 
@@ -59,6 +61,26 @@ TEST_F(LuwndPictureTest, TheFormatComesFromTheEnvironment) {
     file.read(head.data(), 5);
     EXPECT_EQ(head, "<?xml");
     EXPECT_FALSE(fs::exists(picture("png")));
+}
+
+// Texts in an SVG picture can be selected and searched: each is a <text> element too,
+// its bytes read as on screen (here a Latin-1 byte that is no UTF-8).
+TEST_F(LuwndPictureTest, SvgPicturesHoldTheirTextsAsText) {
+    start("svg");
+    open_window();
+    words(layout::kFontAngle, {0, 24, 0, 0, 0});
+    ASSERT_EQ(slot('A', 9, 1), 1);
+    const char bytes[] = "Caf\xE9 <&>";
+    std::memcpy(block_ + layout::kText, bytes, sizeof bytes);
+    ASSERT_EQ(slot('A', 15, 10, 160), 1);
+    quit();
+    std::ifstream file(picture("svg"));
+    const std::string svg((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(svg.find("<use"), std::string::npos);  // the glyphs are drawn as before
+    const std::size_t text = svg.find("<text x=\"10\"");
+    ASSERT_NE(text, std::string::npos);
+    const std::string expected = "Caf\xC3\xA9 &lt;&amp;&gt;</text>";
+    EXPECT_EQ(svg.substr(svg.find('>', text) + 1, expected.size()), expected);
 }
 
 // A program that quits and goes on working (its connection still open) finds its

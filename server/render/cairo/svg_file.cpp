@@ -1,0 +1,82 @@
+#include "svg_file.h"
+
+#include <cairo-svg.h>
+
+#include <cstdio>
+
+#include "cairo_canvas.h"
+#include "server/render/painter.h"
+#include "svg_text_layer.h"
+
+namespace luwnd::render {
+namespace {
+
+// Cairo's document passes through to the file, except for its last bytes, which hold
+// the document's end tag: the text layer goes in before it.
+class HeldBackFile {
+  public:
+    explicit HeldBackFile(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {}
+    ~HeldBackFile() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    HeldBackFile(const HeldBackFile&) = delete;
+    HeldBackFile& operator=(const HeldBackFile&) = delete;
+
+    bool is_open() const { return file_ != nullptr; }
+
+    static cairo_status_t write(void* closure, const unsigned char* data, unsigned int length) {
+        auto* self = static_cast<HeldBackFile*>(closure);
+        self->tail_.append(reinterpret_cast<const char*>(data), length);
+        if (self->tail_.size() < 2 * kHeldBack) return CAIRO_STATUS_SUCCESS;
+        const std::size_t out = self->tail_.size() - kHeldBack;
+        if (!self->put(self->tail_.substr(0, out))) return CAIRO_STATUS_WRITE_ERROR;
+        self->tail_.erase(0, out);
+        return CAIRO_STATUS_SUCCESS;
+    }
+
+    // Writes the rest with the layer before the document's end tag.
+    bool close(const std::string& layer) {
+        const std::size_t end = tail_.rfind("</svg>");
+        if (end == std::string::npos) return false;
+        bool ok = put(tail_.substr(0, end)) && put(layer) && put(tail_.substr(end));
+        ok = std::fclose(file_) == 0 && ok;
+        file_ = nullptr;
+        return ok;
+    }
+
+  private:
+    static constexpr std::size_t kHeldBack = 4096;
+
+    bool put(const std::string& bytes) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    }
+
+    std::FILE* file_;
+    std::string tail_;
+};
+
+}  // namespace
+
+bool write_svg(const Picture& picture, int width, int height, const std::string& path,
+               std::string& error) {
+    HeldBackFile file(path);
+    if (!file.is_open()) {
+        error = cairo_status_to_string(CAIRO_STATUS_WRITE_ERROR);
+        return false;
+    }
+    cairo_surface_t* surface =
+        cairo_svg_surface_create_for_stream(&HeldBackFile::write, &file, width, height);
+    SvgTextLayer layer;
+    CairoCanvas canvas(surface, width, height, false, &layer);
+    paint(picture, canvas);
+    cairo_surface_finish(surface);
+    cairo_status_t status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status == CAIRO_STATUS_SUCCESS && !file.close(layer.markup()))
+        status = CAIRO_STATUS_WRITE_ERROR;
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = cairo_status_to_string(status);
+    return false;
+}
+
+}  // namespace luwnd::render
