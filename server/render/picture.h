@@ -28,9 +28,6 @@ struct Picture {
     // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.
     std::int32_t format = 0;
     std::vector<PaintItem> items;
-    // Changes whenever items were dropped: a copy painted so far is then out of date even
-    // when the list has grown back to its length.
-    std::uint32_t revision = 0;
 };
 
 }  // namespace luwnd::render

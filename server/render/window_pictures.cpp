@@ -63,10 +63,7 @@ void WindowPictures::sync_window(const Core& core, int n) {
     }
     picture.format = state->picture_format;
     const auto& items = state->display.items();
-    if (items.size() < picture.items.size()) {
-        picture.items.resize(items.size());
-        ++picture.revision;
-    }
+    if (items.size() < picture.items.size()) picture.items.resize(items.size());
     for (std::size_t i = picture.items.size(); i < items.size(); ++i)
         picture.items.push_back(paint_item(items[i], state->colours));
 }

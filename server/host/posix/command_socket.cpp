@@ -100,10 +100,7 @@ bool CommandSocket::answer_request(Core& core, Client& client) {
     }
     std::uint8_t reply[4];
     lumora::layout::write_i32(reply, 0, result);
-    const bool sent =
-        send(fd, reply, sizeof reply, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof reply);
-    if (after_answer) after_answer();
-    return sent;
+    return send(fd, reply, sizeof reply, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof reply);
 }
 
 void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
@@ -187,7 +184,6 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
             current_peer_ = c.peer;
             c.page->answer(handle, c.fd);
             current_peer_ = 0;
-            if (after_answer) after_answer();
         }
         if (stop != 0) return false;
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;

@@ -35,11 +35,8 @@ class CommandSocket {
     // in `blocked` are held back except while waiting, so that a stop request is never missed.
     void serve(Core& core, const volatile std::sig_atomic_t& stop, const sigset_t& wait_mask);
 
-    // Called after each command the core handled, before its result goes back.
+    // Called after each command the core handled.
     std::function<void()> on_command;
-    // Called after a result went back: work the client need not wait for, done while it
-    // prepares its next command.
-    std::function<void()> after_answer;
     // A further descriptor to wake up for (the display's), -1 for none.
     int extra_fd = -1;
     // Called before each wait, when every request that arrived was answered.

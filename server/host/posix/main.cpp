@@ -236,7 +236,6 @@ int main(int argc, char** argv) {
         if (shown) screen.update(pictures.open());
     };
     socket.on_command = sync;
-    if (!shown) socket.after_answer = [&output] { output.paint_ahead(); };
     socket.exit_when_abandoned = !shown;
     if (!shown) socket.give_up = unclaimed_too_long;
     // Windows offered for joining keep the process, shown or not.

@@ -19,27 +19,13 @@ void PictureOutput::write_open() {
     written_at_quit_ = every_window_ && core_.quit_requested() && !core_.offers_join();
 }
 
-void PictureOutput::paint_ahead() {
-    if (!every_window_) return;
-    const auto& open = pictures_.open();
-    painted_.keep_only([&open](int window) { return open.count(window) != 0; });
-    for (const auto& [window, picture] : open) {
-        if (format_of(picture) == render::PictureFormat::kPng) painted_.advance(window, picture);
-    }
-}
-
-render::PictureFormat PictureOutput::format_of(const render::Picture& picture) const {
-    if (picture.format >= 1 && picture.format <= 3)
-        return static_cast<render::PictureFormat>(picture.format - 1);
-    return target_.format;
-}
-
 void PictureOutput::write(const render::Picture& picture, int window) const {
     if (!every_window_ && (picture.format < 1 || picture.format > 3)) return;
     std::string warning;
     render::OutputTarget target = render::usable_target(target_, is_directory, warning);
     if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());
-    if (warning.empty()) target.format = format_of(picture);
+    if (picture.format >= 1 && picture.format <= 3 && warning.empty())
+        target.format = static_cast<render::PictureFormat>(picture.format - 1);
     std::string path =
         render::free_picture_path(target, core_.process_number(), window, path_exists);
     std::string error = "no free file name is left";
@@ -48,12 +34,7 @@ void PictureOutput::write(const render::Picture& picture, int window) const {
                      error.c_str());
         return;
     }
-    cairo_surface_t* painted =
-        target.format == render::PictureFormat::kPng ? painted_.image_of(window, picture) : nullptr;
-    const bool written = painted != nullptr
-                             ? render::write_png(painted, path, error)
-                             : render::write_picture(picture, path, target.format, error);
-    if (!written) {
+    if (!render::write_picture(picture, path, target.format, error)) {
         std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
     }
 }

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "server/core/core.h"
-#include "server/render/cairo/paint_ahead.h"
 #include "server/render/output_target.h"
 #include "server/render/window_pictures.h"
 
@@ -29,21 +28,15 @@ class PictureOutput {
     void after_command();
     // At the end: writes every window still open, unless that happened at the quit.
     void write_open();
-    // Between commands, with the client answered: paints ahead what the open windows that
-    // go to PNG gained (see paint_ahead.h).
-    void paint_ahead();
 
   private:
     void write(const render::Picture& picture, int window) const;
-    // The format the picture goes out in when the output folder is usable.
-    render::PictureFormat format_of(const render::Picture& picture) const;
 
     const Core& core_;
     render::WindowPictures& pictures_;
     render::OutputTarget target_;
     bool every_window_;
     bool written_at_quit_ = false;
-    render::PaintAhead painted_;
 };
 
 }  // namespace luwnd::posix

@@ -11,6 +11,10 @@
 namespace luwnd::render {
 namespace {
 
+int page_side(std::int32_t side) {
+    return std::clamp(side, 1, kMaxPageSide);
+}
+
 bool finish(cairo_surface_t* surface, std::string& error) {
     cairo_surface_finish(surface);
     cairo_status_t status = cairo_surface_status(surface);
@@ -21,17 +25,6 @@ bool finish(cairo_surface_t* surface, std::string& error) {
 }
 
 }  // namespace
-
-int page_side(std::int32_t side) {
-    return std::clamp(side, 1, kMaxPageSide);
-}
-
-bool write_png(cairo_surface_t* image, const std::string& path, std::string& error) {
-    const cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
-    if (status == CAIRO_STATUS_SUCCESS) return true;
-    error = cairo_status_to_string(status);
-    return false;
-}
 
 cairo_surface_t* render_image(const Picture& picture) {
     int width = page_side(picture.width), height = page_side(picture.height);
@@ -47,9 +40,11 @@ bool write_picture(const Picture& picture, const std::string& path, PictureForma
     int width = page_side(picture.width), height = page_side(picture.height);
     if (format == PictureFormat::kPng) {
         cairo_surface_t* image = render_image(picture);
-        const bool written = write_png(image, path, error);
+        cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
         cairo_surface_destroy(image);
-        return written;
+        if (status == CAIRO_STATUS_SUCCESS) return true;
+        error = cairo_status_to_string(status);
+        return false;
     }
     if (format == PictureFormat::kSvg) return write_svg(picture, width, height, path, error);
     cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);

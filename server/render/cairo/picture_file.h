@@ -13,13 +13,9 @@ namespace luwnd::render {
 // Largest page side drawn; larger pages are drawn at this size.
 inline constexpr int kMaxPageSide = 16384;
 
-// A page side as it is drawn: at least 1, at most kMaxPageSide.
-int page_side(std::int32_t side);
-
 // A new RGB image of the picture's page size with the picture drawn; the caller destroys it.
 cairo_surface_t* render_image(const Picture& picture);
 // False (with a reason in error) when the file could not be written.
-bool write_png(cairo_surface_t* image, const std::string& path, std::string& error);
 bool write_picture(const Picture& picture, const std::string& path, PictureFormat format,
                    std::string& error);
 
