@@ -5,11 +5,7 @@
 #   -DLIBDIR= -DDPKG_DEB= -DPKG_CONFIG= -DC_COMPILER= -DPYTHON= -DVERSION=
 #   -DEXPECT_FILES=<paths under the prefix>
 include(${CMAKE_CURRENT_LIST_DIR}/outside_checks.cmake)
-file(GLOB deb ${PACKAGES}/*.deb)
-list(LENGTH deb count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb in ${PACKAGES}, found [${deb}]")
-endif()
+the_one_package(${PACKAGES} deb deb)
 file(REMOVE_RECURSE ${WORK})
 set(root ${WORK}/root)
 file(MAKE_DIRECTORY ${root})

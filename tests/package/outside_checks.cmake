@@ -58,3 +58,13 @@ function(check_files_present folder)
     endif()
   endforeach()
 endfunction()
+
+# Sets out to the one file in folder whose name ends in .<suffix>; fails on none or several.
+function(the_one_package folder suffix out)
+  file(GLOB found ${folder}/*.${suffix})
+  list(LENGTH found count)
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one .${suffix} in ${folder}, found [${found}]")
+  endif()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()

@@ -6,11 +6,7 @@
 #   -DEXPECT_FILES=<paths under the zip's folder>
 cmake_policy(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/outside_checks.cmake)
-file(GLOB zip ${PACKAGES}/*.zip)
-list(LENGTH zip count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .zip in ${PACKAGES}, found [${zip}]")
-endif()
+the_one_package(${PACKAGES} zip zip)
 file(REMOVE_RECURSE ${WORK})
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
 set(top ${WORK}/unpacked/${TOP})
