@@ -149,7 +149,7 @@ void CairoCanvas::draw_raster_mix(const PathBuilder& path,
                                   const std::function<void(cairo_t*)>& setup, bool stroke,
                                   std::uint32_t rgb, std::int32_t mix) const {
     if (!drawable(matrix_)) return;
-    RasterMask mask(width_, height_);
+    RasterMask mask(surface_);
     cairo_t* cr = mask.context();
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     prepare(cr, clip_, matrix_);

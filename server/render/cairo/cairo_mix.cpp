@@ -7,9 +7,15 @@
 
 namespace luwnd::render {
 
-RasterMask::RasterMask(int width, int height)
-    : mask_(cairo_image_surface_create(CAIRO_FORMAT_A8, std::max(width, 1), std::max(height, 1))),
-      cr_(cairo_create(mask_)) {}
+RasterMask::RasterMask(cairo_surface_t* image)
+    : mask_(cairo_image_surface_create(CAIRO_FORMAT_A8,
+                                       std::max(cairo_image_surface_get_width(image), 1),
+                                       std::max(cairo_image_surface_get_height(image), 1))) {
+    double x = 0, y = 0;
+    cairo_surface_get_device_offset(image, &x, &y);
+    cairo_surface_set_device_offset(mask_, x, y);
+    cr_ = cairo_create(mask_);
+}
 
 RasterMask::~RasterMask() {
     cairo_destroy(cr_);

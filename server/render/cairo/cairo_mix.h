@@ -8,10 +8,11 @@
 
 namespace luwnd::render {
 
-// A page-sized coverage mask: draw the figure in it (opaque where covered), then apply.
+// A coverage mask the size of an image surface, addressed like it (the same device
+// offset): draw the figure in it (opaque where covered), then apply it to that image.
 class RasterMask {
   public:
-    RasterMask(int width, int height);
+    explicit RasterMask(cairo_surface_t* image);
     ~RasterMask();
     RasterMask(const RasterMask&) = delete;
     RasterMask& operator=(const RasterMask&) = delete;

@@ -1,9 +1,11 @@
 #include "picture_file.h"
 
 #include <algorithm>
+#include <thread>
 
 #include <cairo-pdf.h>
 
+#include "banded_paint.h"
 #include "cairo_canvas.h"
 #include "server/render/painter.h"
 #include "svg_file.h"
@@ -29,9 +31,7 @@ bool finish(cairo_surface_t* surface, std::string& error) {
 cairo_surface_t* render_image(const Picture& picture) {
     int width = page_side(picture.width), height = page_side(picture.height);
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    CairoCanvas canvas(image, width, height, true);
-    paint(picture, canvas);
-    cairo_surface_flush(image);
+    paint_image(picture, image, static_cast<int>(std::thread::hardware_concurrency()));
     return image;
 }
 
