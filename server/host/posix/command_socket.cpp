@@ -143,8 +143,11 @@ int CommandSocket::wait(std::vector<pollfd>& fds, bool sleep, bool timed,
     for (const Client& c : clients_) fds.push_back(pollfd{c.fd, POLLIN, 0});
     if (sleep) sleep = arm_pages(true);
     const timespec now{0, 0};
-    const timespec check{give_up_check_ms / 1000, (give_up_check_ms % 1000) * 1000000L};
-    const timespec* limit = !sleep ? &now : timed ? &check : nullptr;
+    int limit_ms = timed ? give_up_check_ms : -1;
+    const int idle_ms = sleep && idle_work_within_ms ? idle_work_within_ms() : -1;
+    if (idle_ms >= 0 && (limit_ms < 0 || idle_ms < limit_ms)) limit_ms = idle_ms;
+    const timespec check{limit_ms / 1000, (limit_ms % 1000) * 1000000L};
+    const timespec* limit = !sleep ? &now : limit_ms >= 0 ? &check : nullptr;
     const int ready = ppoll(fds.data(), fds.size(), limit, &wait_mask);
     if (ready < 0) {
         for (pollfd& p : fds) p.revents = 0;

@@ -41,6 +41,9 @@ class CommandSocket {
     int extra_fd = -1;
     // Called before each wait, when every request that arrived was answered.
     std::function<void()> on_idle;
+    // Asked before each sleep: the milliseconds within which on_idle has work again (a
+    // picture held back to be shown later), or -1 for none.
+    std::function<int()> idle_work_within_ms;
     // Asked once the client quit and left: true keeps serving (windows are still shown).
     std::function<bool()> keep_serving;
     // Also ends serving when the last client went away without quitting: a window
@@ -71,7 +74,8 @@ class CommandSocket {
     bool any_page_pending() const;
     // Before a sleep: true when the pages may be slept on (none has a command waiting).
     bool arm_pages(bool waiting);
-    // The number of ready descriptors; 0 also when a sleep ended after give_up_check_ms.
+    // The number of ready descriptors; 0 also when a sleep ended after give_up_check_ms
+    // or when idle work became due.
     int wait(std::vector<pollfd>& fds, bool sleep, bool timed, const sigset_t& wait_mask);
 
     int listener_ = -1;

@@ -254,6 +254,7 @@ int main(int argc, char** argv) {
                 screen.show();
             } while (screen.events_queued());
         };
+        socket.idle_work_within_ms = [&] { return screen.show_due_within_ms(); };
     }
     report_ready();
     socket.serve(core, g_stop, wait_mask);

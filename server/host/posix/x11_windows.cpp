@@ -152,23 +152,48 @@ void X11Windows::draw_new_items(View& view, const render::Picture& picture) {
     view.dirty = true;
 }
 
+// The page, then the surround where the window is larger than the page (the page is
+// opaque, so each pixel of the window is sent once).
 void X11Windows::copy_to_screen(View& view) {
+    const int width = cairo_image_surface_get_width(view.image);
+    const int height = cairo_image_surface_get_height(view.image);
     cairo_t* cr = cairo_create(view.screen);
-    cairo_set_source_rgb(cr, kSurround, kSurround, kSurround);
-    cairo_paint(cr);
     cairo_set_source_surface(cr, view.image, 0, 0);
-    cairo_paint(cr);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, kSurround, kSurround, kSurround);
+    if (view.window_width > width)
+        cairo_rectangle(cr, width, 0, view.window_width - width, view.window_height);
+    if (view.window_height > height)
+        cairo_rectangle(cr, 0, height, width, view.window_height - height);
+    cairo_fill(cr);
     cairo_destroy(cr);
     cairo_surface_flush(view.screen);
     view.dirty = false;
 }
 
+bool X11Windows::any_dirty() const {
+    return std::any_of(views_.begin(), views_.end(), [](const auto& entry) {
+        return entry.second.dirty && entry.second.image != nullptr;
+    });
+}
+
 void X11Windows::show() {
-    if (display_ == nullptr) return;
+    if (display_ == nullptr || !any_dirty()) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_shown_ < kFrame) return;
     for (auto& [n, view] : views_) {
         if (view.dirty && view.image != nullptr) copy_to_screen(view);
     }
     XFlush(display_);
+    last_shown_ = now;
+}
+
+int X11Windows::show_due_within_ms() const {
+    if (display_ == nullptr || !any_dirty()) return -1;
+    const auto due = last_shown_ + kFrame - std::chrono::steady_clock::now();
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(due).count();
+    return static_cast<int>(std::clamp<long long>(ms, 0, kFrame.count()));
 }
 
 X11Windows::View* X11Windows::find(::Window id, int* number) {

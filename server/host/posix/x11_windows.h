@@ -15,6 +15,7 @@
 #include <X11/Xlib.h>
 #include <cairo.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -53,8 +54,12 @@ class X11Windows {
     // Handles the events that arrived, telling `events` what the user did. True when a
     // window was resized or closed: the host then brings the pictures up to date.
     bool handle_events();
-    // Copies changed pictures to the screen.
+    // Copies changed pictures to the screen, at most once a frame: while commands keep
+    // changing them, a copy due sooner is held back (see show_due_within_ms).
     void show();
+    // The milliseconds until a held-back copy is due, -1 when nothing is held back: the
+    // caller comes back to show() by then, so that the last picture is always shown.
+    int show_due_within_ms() const;
     // True while any X window is still shown.
     bool any_shown() const { return !views_.empty(); }
     // True when events already read from the connection wait in Xlib's queue.
@@ -84,12 +89,18 @@ class X11Windows {
     void retitle(View& view, const std::string& title);
     void draw_new_items(View& view, const render::Picture& picture);
     void copy_to_screen(View& view);
+    bool any_dirty() const;
     View* find(::Window id, int* number);
     void note_size(View& view, const XConfigureEvent& event);
     void key_pressed(int n, XKeyEvent& event);
     void close_by_user(int n);
 
+    // A whole window costs milliseconds to copy: while drawing goes on, it is copied at most
+    // this often (60 times a second), where every command would otherwise copy it.
+    static constexpr std::chrono::milliseconds kFrame{16};
+
     Display* display_ = nullptr;
+    std::chrono::steady_clock::time_point last_shown_{};
     Atom delete_window_ = 0, net_wm_name_ = 0, utf8_string_ = 0;
     std::map<int, View> views_;
     std::set<int> dismissed_;  // windows the user closed

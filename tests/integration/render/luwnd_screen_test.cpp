@@ -3,6 +3,7 @@
 // questions, and the page size a dense screen gets.
 #include <cairo.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -32,6 +33,19 @@ double coefficient(int n, double dt, int k, bool cosine) {
     return 2 * sum / n;
 }
 
+// The window once it stopped changing: while drawing goes on, the screen follows the
+// picture a frame at a time.
+Screenshot settled_capture(VirtualDisplay& display, unsigned long window) {
+    Screenshot shot = display.capture(window);
+    for (int i = 0; i < 100; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Screenshot next = display.capture(window);
+        if (next.rgb == shot.rgb) break;
+        shot = std::move(next);
+    }
+    return shot;
+}
+
 // The Fourier program starts luwnd by itself, reads N and dt from a pipe, draws and quits;
 // the window stays and shows the axes and the bars where the plot puts them.
 TEST_F(LuwndScreenTest, TheFourierPlotIsOnTheScreen) {
@@ -48,7 +62,7 @@ TEST_F(LuwndScreenTest, TheFourierPlotIsOnTheScreen) {
     unsigned long window = display.wait_for_window();
     ASSERT_NE(window, 0u);
     ASSERT_TRUE(display.wait_for_window_pixel(window, 150, 120, kBlack));
-    Screenshot shot = display.capture(window);
+    Screenshot shot = settled_capture(display, window);
     ASSERT_EQ(shot.width, 640);
     ASSERT_EQ(shot.height, 480);
     for (int row : {120, 360}) {
@@ -281,6 +295,34 @@ TEST_F(LuwndScreenTest, AProgramDrawingForeverEndsWellWhenItsWindowIsClosed) {
     // The line after the close is that answer, and the program's last word is its quit.
     EXPECT_EQ(log.find('\n', close_at), log.rfind('\n', answer));
     EXPECT_NE(log.find("cmd=L win=0 mode=0", answer), std::string::npos);
+}
+
+// How many pixels of the window are exactly that colour.
+int pixels_of(VirtualDisplay& display, unsigned long window, std::uint32_t rgb) {
+    Screenshot shot = display.capture(window);
+    return static_cast<int>(std::count(shot.rgb.begin(), shot.rgb.end(), rgb));
+}
+
+// While drawing goes on the window is copied at most once a frame; the picture the
+// program leaves when it stops is still shown in full, with no event to bring it on.
+TEST_F(LuwndScreenTest, TheLastDrawingOfABurstIsShownWhileTheProgramWaits) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    int input[2];
+    ASSERT_EQ(pipe(input), 0);
+    client_ = spawn({BURST_THEN_WAIT_PATH}, environment(display.name(), false), input[0], input[1]);
+    close(input[0]);
+    ASSERT_GT(client_, 0);
+    unsigned long window = display.wait_for_window();
+    ASSERT_NE(window, 0u);
+    int blue = 0;
+    for (int i = 0; i < 1000 && blue == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        blue = pixels_of(display, window, kBlue);
+    }
+    EXPECT_GT(blue, 100) << "the box drawn last is not on the screen";
+    close(input[1]);
+    EXPECT_EQ(wait_client(20000), 0);
 }
 
 bool wait_for_file(const std::string& path) {
