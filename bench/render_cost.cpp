@@ -5,7 +5,8 @@
 // ended. One picture per run:
 //   render_cost polyline|lines|field OUTDIR   the client side and luwnd's share, separately
 //   render_cost paint OUTDIR            both pictures drawn and written in this process
-//                                       with the Cairo canvas, without any transport
+//                                       with the Cairo canvas and luwnd's PNG writer, without
+//                                       any transport
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -27,6 +28,7 @@
 #include "lumora.h"
 #include "render_scenes.h"
 #include "server/render/cairo/picture_file.h"
+#include "server/render/cairo/png_writer.h"
 #include "server/render/picture.h"
 
 namespace {
@@ -274,13 +276,14 @@ void paint_and_write(const char* scene, const luwnd::render::Picture& picture,
     const auto start = Clock::now();
     cairo_surface_t* image = luwnd::render::render_image(picture);
     const auto painted = Clock::now();
-    cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
+    std::string error;
+    const bool ok = luwnd::render::write_png(
+        image, path, static_cast<int>(std::thread::hardware_concurrency()), error);
     const auto written = Clock::now();
     cairo_surface_destroy(image);
     std::printf("inprocess scene=%s paint_ms=%.1f png_ms=%.1f total_ms=%.1f png=%s%s\n", scene,
                 ms_between(start, painted), ms_between(painted, written),
-                ms_between(start, written), path.c_str(),
-                status == CAIRO_STATUS_SUCCESS ? "" : " (not written)");
+                ms_between(start, written), path.c_str(), ok ? "" : " (not written)");
 }
 
 int in_process(const std::string& outdir) {

@@ -7,11 +7,16 @@
 
 #include "banded_paint.h"
 #include "cairo_canvas.h"
+#include "png_writer.h"
 #include "server/render/painter.h"
 #include "svg_file.h"
 
 namespace luwnd::render {
 namespace {
+
+int cores() {
+    return static_cast<int>(std::thread::hardware_concurrency());
+}
 
 int page_side(std::int32_t side) {
     return std::clamp(side, 1, kMaxPageSide);
@@ -31,7 +36,7 @@ bool finish(cairo_surface_t* surface, std::string& error) {
 cairo_surface_t* render_image(const Picture& picture) {
     int width = page_side(picture.width), height = page_side(picture.height);
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    paint_image(picture, image, static_cast<int>(std::thread::hardware_concurrency()));
+    paint_image(picture, image, cores());
     return image;
 }
 
@@ -40,11 +45,9 @@ bool write_picture(const Picture& picture, const std::string& path, PictureForma
     int width = page_side(picture.width), height = page_side(picture.height);
     if (format == PictureFormat::kPng) {
         cairo_surface_t* image = render_image(picture);
-        cairo_status_t status = cairo_surface_write_to_png(image, path.c_str());
+        const bool written = write_png(image, path, cores(), error);
         cairo_surface_destroy(image);
-        if (status == CAIRO_STATUS_SUCCESS) return true;
-        error = cairo_status_to_string(status);
-        return false;
+        return written;
     }
     if (format == PictureFormat::kSvg) return write_svg(picture, width, height, path, error);
     cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);
