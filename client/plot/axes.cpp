@@ -79,8 +79,22 @@ void draw_zero(const Frame& f, bool x_axis) {
         draw_line(f.px(0), f.box.y0, f.px(0), f.box.y1);
 }
 
-std::string exponent_text(int exponent) {
-    return std::to_string(exponent);
+// The common factor "×10" with the exponent, written once beside an axis's numbers.
+PowerText exponent_label(const Ticks& t, double h) {
+    return {std::to_string(t.exponent), h,
+            "\xD7"
+            "10"};
+}
+
+// Number i of the ticks at (x, y): a power of ten from its left end, else plain text
+// with the alignment.
+void draw_number(const Ticks& t, std::size_t i, double x, double y, double h, Align align) {
+    if (t.powers) {
+        draw_power(x, y, {t.labels[i], h}, kBlack);
+    } else {
+        set_text(h, 0, align, kBlack);
+        draw_text(x, y, t.labels[i]);
+    }
 }
 
 // Numbers below (above) the box; returns how far they reach from the edge.
@@ -90,17 +104,10 @@ double draw_x_numbers(const Frame& f, const AxisOptions& o, const Ticks& t, bool
         low ? f.box.y0 - out - kNumberGap * h - 0.8 * h : f.box.y1 + out + kNumberGap * h + 0.2 * h;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         const double x = f.px(t.major[i]);
-        if (t.powers) {
-            draw_power(x - label_width(t, i, h) / 2, base, {t.labels[i], h}, kBlack);
-        } else {
-            set_text(h, 0, kCentreBase, kBlack);
-            draw_text(x, base, t.labels[i]);
-        }
+        draw_number(t, i, t.powers ? x - label_width(t, i, h) / 2 : x, base, h, kCentreBase);
     }
     if (t.exponent != 0 && low) {
-        const PowerText p{exponent_text(t.exponent), h,
-                          "\xD7"
-                          "10"};
+        const PowerText p = exponent_label(t, h);
         draw_power(f.box.x1 - power_width(p), base - 1.3 * h, p, kBlack);
     }
     return out + kNumberGap * h + (t.powers ? 1.4 : 1.1) * h;
@@ -116,17 +123,10 @@ double draw_y_numbers(const Frame& f, const AxisOptions& o, const Ticks& t, bool
         const double y = f.py(t.major[i]) - 0.35 * h;
         const double x =
             low ? f.box.x0 - out - kNumberGap * h - w : f.box.x1 + out + kNumberGap * h;
-        if (t.powers) {
-            draw_power(x, y, {t.labels[i], h}, kBlack);
-        } else {
-            set_text(h, 0, kLeftBase, kBlack);
-            draw_text(x, y, t.labels[i]);
-        }
+        draw_number(t, i, x, y, h, kLeftBase);
     }
     if (t.exponent != 0 && low) {
-        const PowerText p{exponent_text(t.exponent), h,
-                          "\xD7"
-                          "10"};
+        const PowerText p = exponent_label(t, h);
         draw_power(f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(p)),
                    f.box.y1 + 0.4 * h, p, kBlack);
     }
