@@ -25,6 +25,7 @@
 #include <string>
 #include <thread>
 
+#include "client/platform/posix/runtime_names.h"
 #include "lumora.h"
 #include "render_scenes.h"
 #include "server/render/cairo/picture_file.h"
@@ -37,12 +38,8 @@ using bench::Clock;
 using bench::ms_between;
 
 // Where the client and luwnd meet, as both compute it from the namespace.
-std::string runtime_directory(const std::string& ns) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string directory = runtime != nullptr && *runtime != '\0'
-                                ? std::string(runtime) + "/lumora"
-                                : "/tmp/lumora-" + std::to_string(geteuid());
-    return ns.empty() ? directory : directory + "-" + ns;
+std::string runtime_directory(const char* ns) {
+    return lumora::platform::posix::runtime_directories(ns != nullptr ? ns : "").front();
 }
 
 // The socket luwnd listens on; it removes it only after writing its pictures.
@@ -213,7 +210,6 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
         return 1;
     }
     const double written = ms_between(start, Clock::now());
-    rmdir(runtime_directory(std::getenv("LUMORA_NAMESPACE")).c_str());  // empty by now
     const std::string png = outdir + "/luwnd-" + std::to_string(marks.process) + "-" +
                             std::to_string(marks.window) + ".png";
     const long bytes = file_size(png, started);

@@ -27,8 +27,12 @@ bool session_namespace(std::string& ns) {
     return ns.find('/') == std::string::npos;
 }
 
-std::string block_object_name(const std::string& ns, const char* name) {
-    const std::string user = "/lumora-" + std::to_string(geteuid()) + ".";
+std::string block_name_prefix() {
+    return "/lumora-" + std::to_string(geteuid()) + "-";
+}
+
+std::string block_object_name(const std::string& ns, const std::string& token, const char* name) {
+    const std::string user = block_name_prefix() + token + ".";
     return ns.empty() ? user + name : user + ns + "." + name;
 }
 

@@ -1,8 +1,8 @@
 // Where the window process publishes its blocks and its command socket on this system.
 // Both sides use these names: the library to find a window process, luwnd to publish.
 // LUMORA_NAMESPACE, when set, keeps separate sessions (for example parallel tests) apart.
-// Every name carries the user's id, so that another user who creates objects or
-// directories of the same names first cannot stop us.
+// Every name carries the user's id, and block names a random token only this user can
+// read (runtime_token.h), so that another user cannot create our names first.
 #pragma once
 
 #include <string>
@@ -14,8 +14,11 @@ namespace lumora::platform::posix {
 // value cannot be part of a file or object name (it contains '/').
 bool session_namespace(std::string& ns);
 
-// "/lumora-<uid>.LuWnd1" or, in a namespace, "/lumora-<uid>.<ns>.LuWnd1".
-std::string block_object_name(const std::string& ns, const char* name);
+// "/lumora-<uid>-": how the object names of all our blocks begin.
+std::string block_name_prefix();
+
+// "/lumora-<uid>-<token>.LuWnd1" or, in a namespace, "/lumora-<uid>-<token>.<ns>.LuWnd1".
+std::string block_object_name(const std::string& ns, const std::string& token, const char* name);
 
 // The places for the socket directory, in the order they are tried:
 // "$XDG_RUNTIME_DIR/lumora[-ns]" when XDG_RUNTIME_DIR is set; else "/tmp/lumora-<uid>[-ns]"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "runtime_names.h"
+#include "runtime_token.h"
 
 namespace lumora::platform::posix {
 
@@ -33,7 +34,13 @@ MappedView map_shared_block(const char* name, int& error) {
         error = EINVAL;
         return {};
     }
-    const int fd = shm_open(block_object_name(ns, name).c_str(), O_RDWR | O_CLOEXEC, 0);
+    // Read afresh each time: a window process we just started may have made the token.
+    const std::string object = session_block_name(ns, name);
+    if (object.empty()) {
+        error = ENOENT;
+        return {};
+    }
+    const int fd = shm_open(object.c_str(), O_RDWR | O_CLOEXEC, 0);
     if (fd < 0) {
         error = errno;
         return {};

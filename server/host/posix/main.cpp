@@ -9,17 +9,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "client/platform/posix/private_dir.h"
 #include "client/platform/posix/runtime_names.h"
+#include "client/platform/posix/runtime_token.h"
 
 #include "command_socket.h"
 #include "picture_files.h"
 #include "picture_output.h"
 #include "runtime_dir.h"
+#include "runtime_dir_lock.h"
 #include "saved_pictures.h"
 #include "server/core/core.h"
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/window_pictures.h"
 #include "shm_block_host.h"
+#include "stale_blocks.h"
 #include "x11_dialogs.h"
 #include "x11_windows.h"
 
@@ -97,23 +101,33 @@ std::chrono::seconds unclaimed_limit() {
     return std::chrono::seconds(seconds != 0 ? seconds : 60);
 }
 
-// The socket directory, and the directory removed again at the end when nothing else is
-// left in it. Another window process may remove an empty one between our making it and
-// our listening in it, so that is tried again.
+// The socket directory and the token of the block names. From reading the token until the
+// socket listens the directory is locked, so that no other window process removes the
+// token meanwhile; another one may remove an empty directory before we lock it, so that
+// is tried again. At the end the directory goes unless another window process uses it.
 struct RuntimeDirectory {
-    std::string path;
+    std::string path, token;
+    luwnd::posix::DirectoryLock lock;
     ~RuntimeDirectory() {
-        if (!path.empty()) rmdir(path.c_str());
+        lock.release();
+        if (!path.empty()) luwnd::posix::remove_if_unused(path);
     }
-    bool listen(const std::string& ns, luwnd::posix::CommandSocket& socket, std::string& error) {
+    bool prepare(const std::string& ns, std::string& error) {
         for (int attempt = 0; attempt < 5; ++attempt) {
-            path = luwnd::posix::choose_runtime_dir(
+            path = lumora::platform::posix::choose_runtime_dir(
                 lumora::platform::posix::runtime_directories(ns), error);
             if (path.empty()) return false;
-            if (socket.listen(lumora::platform::posix::socket_path(path, getpid()), error))
-                return true;
+            if (lock.hold(path, 2000))
+                return lumora::platform::posix::read_or_create_token(path, token, error);
         }
+        error = "cannot lock " + path;
         return false;
+    }
+    bool listen(luwnd::posix::CommandSocket& socket, std::string& error) {
+        const bool listening =
+            socket.listen(lumora::platform::posix::socket_path(path, getpid()), error);
+        lock.release();
+        return listening;
     }
 };
 
@@ -126,7 +140,7 @@ std::string g_socket_file, g_runtime_dir;
 void remove_names() {
     if (g_host != nullptr) g_host->unlink_all();
     if (!g_socket_file.empty()) unlink(g_socket_file.c_str());
-    if (!g_runtime_dir.empty()) rmdir(g_runtime_dir.c_str());
+    if (!g_runtime_dir.empty()) luwnd::posix::remove_if_unused(g_runtime_dir);
 }
 
 // The error stream is the client's: let go of it (a pipeline reading it would wait for
@@ -158,6 +172,7 @@ int main(int argc, char** argv) {
     }
     std::string error;
     luwnd::posix::remove_leftovers(lumora::platform::posix::runtime_directories(""));
+    luwnd::posix::remove_stale_blocks();
     RuntimeDirectory dir;
     luwnd::posix::CommandSocket socket;
 
@@ -206,7 +221,12 @@ int main(int argc, char** argv) {
     luwnd::render::WindowPictures pictures;
     luwnd::posix::PictureFiles picture_files(pictures);
     config.picture_saver = &picture_files;
-    luwnd::posix::ShmBlockHost host(ns);
+    // The token must be there before the first block is made.
+    if (!dir.prepare(ns, error)) {
+        std::fprintf(stderr, "luwnd: %s\n", error.c_str());
+        return 1;
+    }
+    luwnd::posix::ShmBlockHost host(ns, dir.token);
     luwnd::Core core(host, config);
     core_ptr = &core;
     const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
@@ -215,7 +235,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "luwnd: all process blocks are taken\n");
         return 1;
     }
-    if (!dir.listen(ns, socket, error)) {
+    if (!dir.listen(socket, error)) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }

@@ -1,48 +1,62 @@
 #include "runtime_dir.h"
 
 #include <dirent.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <ctime>
 
+#include "client/platform/posix/private_dir.h"
 #include "client/platform/posix/runtime_names.h"
+#include "client/platform/posix/runtime_token.h"
+#include "owners.h"
+#include "runtime_dir_lock.h"
 
 namespace luwnd::posix {
 
 namespace {
 
-bool is_private_directory(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
-           (info.st_mode & 077) == 0;
-}
-
-bool process_is_gone(long pid) {
-    return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-}
+namespace names = lumora::platform::posix;
 
 // A directory changed this recently may belong to a window process that is just about to
-// listen in it.
+// lock it.
 bool recently_changed(const std::string& path) {
     struct stat info {};
     return lstat(path.c_str(), &info) == 0 && std::time(nullptr) - info.st_mtime < 10;
 }
 
-// The sockets of dead processes go; the directory too when nothing else is left in it.
-void clean_directory(const std::string& path) {
-    const bool settled = !recently_changed(path);  // before our own removals change it
+// A token file being written aside: only a lock holder writes one, so with the lock held
+// it is left from a process that died meanwhile.
+bool is_token_aside(const std::string& file_name) {
+    const std::string stem = "token.", end = ".new";
+    return file_name.size() > stem.size() + end.size() && file_name.rfind(stem, 0) == 0 &&
+           file_name.compare(file_name.size() - end.size(), end.size(), end) == 0;
+}
+
+// Removes what dead processes left; true when a live process still has its socket here.
+bool remove_dead_entries(const std::string& path) {
     DIR* dir = opendir(path.c_str());
-    if (dir == nullptr) return;
+    if (dir == nullptr) return true;
+    bool live = false;
     while (const dirent* entry = readdir(dir)) {
-        const long pid = lumora::platform::posix::socket_owner(entry->d_name);
-        if (pid > 0 && process_is_gone(pid)) unlink((path + "/" + entry->d_name).c_str());
+        const long pid = names::socket_owner(entry->d_name);
+        const bool dead = pid > 0 ? process_is_gone(pid) : is_token_aside(entry->d_name);
+        if (dead) unlink((path + "/" + entry->d_name).c_str());
+        live = live || (pid > 0 && !dead);
     }
     closedir(dir);
-    if (settled) rmdir(path.c_str());  // fails while anything is left in it
+    return live;
+}
+
+// With the lock held no window process is between reading the token and listening, and
+// without a live socket none uses the token: it can go with the directory.
+void clean_directory(const std::string& path, bool only_when_settled) {
+    DirectoryLock lock;
+    if (!lock.hold(path, 0)) return;
+    const bool settled = !only_when_settled || !recently_changed(path);  // before our removals
+    if (remove_dead_entries(path) || !settled) return;
+    unlink(names::token_path(path).c_str());
+    rmdir(path.c_str());  // fails while anything else is left in it
 }
 
 // "/tmp/lumora-1000-ns" gives "/tmp" and "lumora-1000".
@@ -64,39 +78,20 @@ void clean_beside(const std::string& place) {
     }
     closedir(dir);
     for (const std::string& path : ours) {
-        if (is_private_directory(path)) clean_directory(path);
+        if (names::is_private_directory(path)) clean_directory(path, true);
     }
 }
 
 }  // namespace
 
-bool prepare_runtime_dir(const std::string& path, std::string& error) {
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = "cannot create " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    if (!is_private_directory(path)) {
-        error = path + " is not a private directory of this user";
-        return false;
-    }
-    return true;
-}
-
-std::string choose_runtime_dir(const std::vector<std::string>& places, std::string& error) {
-    error.clear();
-    for (const std::string& place : places) {
-        std::string why;
-        if (prepare_runtime_dir(place, why)) return place;
-        error += (error.empty() ? "" : "; ") + why;
-    }
-    if (places.empty()) error = "no place for the runtime directory";
-    return {};
-}
-
 void remove_leftovers(const std::vector<std::string>& places) {
     for (const std::string& place : places) {
         if (place.find('/') != std::string::npos) clean_beside(place);
     }
+}
+
+void remove_if_unused(const std::string& path) {
+    clean_directory(path, false);
 }
 
 }  // namespace luwnd::posix

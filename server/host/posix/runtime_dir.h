@@ -1,5 +1,6 @@
-// The per-user directory that holds the command sockets of the window processes, and
-// what dead window processes left in such directories.
+// What window processes leave in the per-user runtime directories (see private_dir.h for
+// choosing one): the sockets of dead processes, and directories nobody uses any more,
+// which go together with their token.
 #pragma once
 
 #include <string>
@@ -7,18 +8,14 @@
 
 namespace luwnd::posix {
 
-// Creates the directory with mode 0700 when missing, then checks that it is a real
-// directory owned by us with no group or other access. On failure returns false and
-// describes why in error.
-bool prepare_runtime_dir(const std::string& path, std::string& error);
-
-// The first of the places (see runtime_names.h) that is, or can be made, a private
-// directory of ours; empty, with the reasons in error, when none can.
-std::string choose_runtime_dir(const std::vector<std::string>& places, std::string& error);
-
 // Removes the sockets of processes that no longer exist from every private directory of
-// ours beside the places (other namespaces' too), and such directories once empty. A
-// window process killed with SIGKILL cannot do this itself.
+// ours beside the places (other namespaces' too), and such a directory with its token once
+// no live process has a socket in it and it has not changed for a while. A window
+// process killed with SIGKILL cannot do this itself.
 void remove_leftovers(const std::vector<std::string>& places);
+
+// For a window process at its end, after its socket went: removes the directory and its
+// token unless another window process lives in it or is starting there.
+void remove_if_unused(const std::string& path);
 
 }  // namespace luwnd::posix

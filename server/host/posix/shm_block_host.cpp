@@ -6,44 +6,15 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
 
-#include "client/channel/block_layout.h"
 #include "client/platform/posix/runtime_names.h"
+#include "owners.h"
 
 namespace luwnd::posix {
 namespace {
 
-namespace layout = lumora::layout;
-
-// Process blocks carry the owner's pid after the part the client reads, so that a block
-// left by a crashed process is recognised even when its header line was overwritten by a
-// reply at the time of the crash.
-constexpr std::size_t kOwnerTail = 8;
-constexpr std::uint32_t kOwnerMagic = 0x6F57754Cu;  // "LuWo"
-
 bool is_window_block(const std::string& name) {
     return name.find(':') != std::string::npos;
-}
-
-bool process_is_gone(long pid) {
-    return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-}
-
-// The pid that owns a process block: the tail record, else the header's handle field.
-long owner_pid(const std::uint8_t* data, std::size_t size) {
-    std::size_t text_size = layout::kProcessBlockSize;
-    if (size >= text_size + kOwnerTail &&
-        static_cast<std::uint32_t>(layout::read_i32(data, text_size)) == kOwnerMagic)
-        return layout::read_i32(data, text_size + 4);
-    char header[64] = {};
-    std::memcpy(header, data, size < sizeof header - 1 ? size : sizeof header - 1);
-    int state = 0;
-    long handle = 0;
-    if (std::sscanf(header, "%d,%ld,", &state, &handle) != 2) return 0;
-    return handle;
 }
 
 }  // namespace
@@ -53,28 +24,14 @@ ShmBlockHost::~ShmBlockHost() {
 }
 
 std::string ShmBlockHost::object_name(const std::string& name) const {
-    return lumora::platform::posix::block_object_name(ns_, name.c_str());
+    return lumora::platform::posix::block_object_name(ns_, token_, name.c_str());
 }
 
+// We hold the process block of a number, so a window block of the same number can only
+// be left over from an earlier holder.
 bool ShmBlockHost::remove_if_stale(const std::string& object, bool window_block) {
-    int fd = shm_open(object.c_str(), O_RDONLY, 0);
-    if (fd < 0) return errno == ENOENT;  // vanished meanwhile: free again
-    struct stat info {};
-    bool ours = fstat(fd, &info) == 0 && info.st_uid == geteuid();
-    bool stale = false;
-    if (ours && window_block) {
-        // We hold the process block of this number, so a window block of the same number
-        // can only be left over from an earlier holder.
-        stale = true;
-    } else if (ours && info.st_size > 0) {
-        auto size = static_cast<std::size_t>(info.st_size);
-        void* data = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-        if (data != MAP_FAILED) {
-            stale = process_is_gone(owner_pid(static_cast<const std::uint8_t*>(data), size));
-            munmap(data, size);
-        }
-    }
-    close(fd);
+    if (object_is_missing(object)) return true;  // vanished meanwhile: free again
+    const bool stale = window_block ? is_own_object(object) : owner_is_gone(object);
     return stale && shm_unlink(object.c_str()) == 0;
 }
 
@@ -101,10 +58,7 @@ std::uint8_t* ShmBlockHost::create_block(const std::string& name, std::size_t si
     if (data == nullptr && errno == EEXIST && remove_if_stale(object, window_block))
         data = create_object(object, total);
     if (data == nullptr) return nullptr;
-    if (!window_block) {
-        layout::write_i32(data, size, static_cast<std::int32_t>(kOwnerMagic));
-        layout::write_i32(data, size + 4, static_cast<std::int32_t>(getpid()));
-    }
+    if (!window_block) write_owner(data, size);
     blocks_[name] = Mapping{data, total};
     return data;
 }

@@ -1,4 +1,5 @@
-// Blocks as POSIX shared memory objects named per user (see runtime_names.h). Objects are
+// Blocks as POSIX shared memory objects named per user, with the token of the runtime
+// directory (see runtime_names.h). Objects are
 // created exclusively with mode 0600 and removed again on exit; one a dead process left
 // behind is taken over.
 #pragma once
@@ -14,7 +15,8 @@ namespace luwnd::posix {
 
 class ShmBlockHost : public BlockHost {
   public:
-    explicit ShmBlockHost(std::string ns) : ns_(std::move(ns)) {}
+    ShmBlockHost(std::string ns, std::string token)
+        : ns_(std::move(ns)), token_(std::move(token)) {}
     ~ShmBlockHost() override;
     ShmBlockHost(const ShmBlockHost&) = delete;
     ShmBlockHost& operator=(const ShmBlockHost&) = delete;
@@ -37,6 +39,7 @@ class ShmBlockHost : public BlockHost {
     bool remove_if_stale(const std::string& object, bool is_window_block);
 
     std::string ns_;
+    std::string token_;
     std::map<std::string, Mapping> blocks_;
 };
 

@@ -16,8 +16,6 @@
 #ifndef _WIN32
 #include <filesystem>
 #include <memory>
-
-#include "client/platform/posix/runtime_names.h"
 #endif
 #include "reference_coefficients.h"
 
@@ -181,18 +179,7 @@ TEST_F(FourierRun, AnIdleWindowProcessIsReusedAndNothingIsStarted) {
 #ifndef _WIN32
 // The shared-memory objects of the namespace that still exist.
 int objects_of(const std::string& ns) {
-    const std::string prefix = platform::posix::block_object_name(ns, "").substr(1);
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm"))
-        if (entry.path().filename().string().rfind(prefix, 0) == 0) ++count;
-    return count;
-}
-
-int pictures_in(const std::string& directory) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(directory))
-        if (entry.path().extension() == ".png") ++count;
-    return count;
+    return static_cast<int>(block_objects_of(ns).size());
 }
 
 // A window process killed while idle leaves its names behind: the next program passes
@@ -242,9 +229,8 @@ TEST_F(FourierRun, SixteenProgramsAtOnceEachGetTheirOwnWindowProcess) {
             ASSERT_TRUE(programs.back()->start(options));
         }
         for (int i = 0; i < kPrograms; ++i) {
-            EXPECT_EQ(programs[i]->wait(120000), 0)
-                << "round " << round << " program " << i << ": "
-                << read_file(outputs[i] + "/err.txt");
+            EXPECT_EQ(programs[i]->wait(120000), 0) << "round " << round << " program " << i << ": "
+                                                    << read_file(outputs[i] + "/err.txt");
         }
         // Each window process writes its picture at the quit and then ends.
         for (int i = 0; i < 2000 && objects_of(ns) > 0; ++i)

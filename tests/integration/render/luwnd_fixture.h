@@ -25,6 +25,7 @@
 
 #include "client/channel/block_layout.h"
 #include "client/platform/posix/runtime_names.h"
+#include "client/platform/posix/runtime_token.h"
 
 extern char** environ;
 
@@ -54,7 +55,7 @@ class LuwndTest : public ::testing::Test {
         if (pid_t other = luwnd_of_client(); other > 0) kill(other, SIGKILL);
         if (socket_ >= 0) close(socket_);
         for (const char* name : {"LuWnd1", "LuWnd1:1", "LuWnd1:2"})
-            shm_unlink(lumora::platform::posix::block_object_name(ns_, name).c_str());
+            shm_unlink(object(name).c_str());
         fs::remove_all(base_);
     }
 
@@ -120,8 +121,7 @@ class LuwndTest : public ::testing::Test {
 
     // The text at the start of luwnd's process block ("" when there is none).
     std::string process_header() const {
-        int fd = shm_open(lumora::platform::posix::block_object_name(ns_, "LuWnd1").c_str(),
-                          O_RDONLY, 0);
+        int fd = shm_open(object("LuWnd1").c_str(), O_RDONLY, 0);
         if (fd < 0) return "";
         struct stat facts {};
         std::string text;
@@ -155,8 +155,7 @@ class LuwndTest : public ::testing::Test {
     }
     void open_window() {
         ASSERT_EQ(text("I,0,0,0,-1,-1,-1,Picture"), 1);
-        int fd = shm_open(lumora::platform::posix::block_object_name(ns_, "LuWnd1:1").c_str(),
-                          O_RDWR, 0);
+        int fd = shm_open(object("LuWnd1:1").c_str(), O_RDWR, 0);
         ASSERT_GE(fd, 0);
         void* p =
             mmap(nullptr, layout::kWindowBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
@@ -205,6 +204,13 @@ class LuwndTest : public ::testing::Test {
     }
     std::string picture(const char* suffix) const { return base_ + "/luwnd-1-1." + suffix; }
     std::string socket_dir() const { return base_ + "/lumora-" + ns_; }
+    // A block's object name, with the token luwnd keeps in its directory (once the last
+    // window process ended both are gone, and so are its blocks).
+    std::string object(const char* block) const {
+        std::string token;
+        lumora::platform::posix::read_token(socket_dir(), token);
+        return lumora::platform::posix::block_object_name(ns_, token, block);
+    }
     std::string trace_path() const { return base_ + "/trace.txt"; }
 
     // The trace so far.

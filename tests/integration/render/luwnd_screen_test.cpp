@@ -189,6 +189,7 @@ TEST_F(LuwndScreenTest, LosingTheDisplayRemovesTheBlocksAndTheSocket) {
     open_window();
     ASSERT_NE(display->wait_for_window("Picture"), 0u);
     const std::string socket_file = socket_dir() + "/luwnd-" + std::to_string(pid_) + ".sock";
+    const std::vector<std::string> blocks = {object("LuWnd1"), object("LuWnd1:1")};
     display.reset();  // the X server ends
     int status = -1;
     for (int i = 0; i < 1000 && pid_ > 0; ++i) {
@@ -197,12 +198,13 @@ TEST_F(LuwndScreenTest, LosingTheDisplayRemovesTheBlocksAndTheSocket) {
     }
     ASSERT_EQ(pid_, -1) << "luwnd did not end";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    for (const char* name : {"LuWnd1", "LuWnd1:1"}) {
-        const int fd = shm_open(platform::posix::block_object_name(ns_, name).c_str(), O_RDONLY, 0);
+    for (const std::string& name : blocks) {
+        const int fd = shm_open(name.c_str(), O_RDONLY, 0);
         EXPECT_LT(fd, 0) << name << " is left";
         if (fd >= 0) close(fd);
     }
     EXPECT_FALSE(std::filesystem::exists(socket_file));
+    EXPECT_FALSE(std::filesystem::exists(socket_dir())) << "the directory and its token stay";
 }
 
 // The raw client: the command after the close is answered 0x80000002, its quit is taken,

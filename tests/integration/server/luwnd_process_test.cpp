@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -21,6 +22,7 @@
 
 #include "client/channel/block_layout.h"
 #include "client/platform/posix/runtime_names.h"
+#include "client/platform/posix/runtime_token.h"
 
 extern char** environ;
 
@@ -81,8 +83,17 @@ class LuwndProcessTest : public ::testing::Test {
         fs::remove_all(base_);
     }
 
+    // A block's object name under the token luwnd took (kept after it ended), or the one
+    // the test made with make_token.
     std::string object(const std::string& block) const {
-        return lumora::platform::posix::block_object_name(ns_, block.c_str());
+        return lumora::platform::posix::block_object_name(ns_, token_, block.c_str());
+    }
+    // The namespace's directory and token, as an earlier window process would have left
+    // them; a test that leaves blocks behind names them with it.
+    void make_token() {
+        mkdir(dir().c_str(), 0700);
+        std::string error;
+        ASSERT_TRUE(lumora::platform::posix::read_or_create_token(dir(), token_, error)) << error;
     }
     std::string dir() const { return base_ + "/lumora-" + ns_; }
     std::string socket_path() const { return dir() + "/luwnd-" + std::to_string(pid_) + ".sock"; }
@@ -112,6 +123,7 @@ class LuwndProcessTest : public ::testing::Test {
         EXPECT_EQ(read(ready[0], &byte, 1), 1);
         EXPECT_EQ(byte, '1');
         close(ready[0]);
+        ASSERT_TRUE(lumora::platform::posix::read_token(dir(), token_));
     }
 
     void connect_socket() {
@@ -160,7 +172,7 @@ class LuwndProcessTest : public ::testing::Test {
         return std::to_string(state) + "," + pid + "," + pid + ",0,9,9,9a";
     }
 
-    std::string ns_, base_, trace_;
+    std::string ns_, base_, trace_, token_;
     std::vector<std::string> extra_env_;
     pid_t pid_ = -1;
     int socket_ = -1;
@@ -245,6 +257,7 @@ pid_t dead_pid() {
 }
 
 TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
+    make_token();
     leave_block(object("LuWnd1"), "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
     leave_block(object("LuWnd1:1"), "");
     start();
@@ -254,6 +267,7 @@ TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
     kill(pid_, SIGTERM);
     EXPECT_EQ(wait_exit(), 0);
 
+    make_token();  // the directory went with the window process
     leave_block(object("LuWnd1"), "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
     close(socket_);
     socket_ = -1;
@@ -303,6 +317,8 @@ TEST_F(LuwndProcessTest, LeftoversOfDeadProcessesAreRemoved) {
     const std::string dead = "/luwnd-" + std::to_string(dead_pid()) + ".sock";
     const std::string living = "/luwnd-" + std::to_string(getpid()) + ".sock";
     std::ofstream(other + dead) << "";
+    std::string other_token, error;
+    ASSERT_TRUE(lumora::platform::posix::read_or_create_token(other, other_token, error));
     std::ofstream(dir() + dead) << "";
     std::ofstream(dir() + living) << "";
     // Left long ago (a directory changed just now may be about to be used).
@@ -315,6 +331,98 @@ TEST_F(LuwndProcessTest, LeftoversOfDeadProcessesAreRemoved) {
     kill(pid_, SIGTERM);
     EXPECT_EQ(wait_exit(), 0);
     fs::remove(dir() + living);
+}
+
+namespace posix = lumora::platform::posix;
+
+void settle(const std::string& path) {
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
+}
+
+// The blocks are named with a token only this user can read; the library finds the same
+// names; and once the directory went with the last window process the token is new.
+TEST_F(LuwndProcessTest, APrivateTokenNamesTheBlocksAndIsNewAfterTheDirectoryWent) {
+    start();
+    struct stat info {};
+    ASSERT_EQ(lstat(posix::token_path(dir()).c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(token_.size(), 32u);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = runtime != nullptr ? runtime : "";
+    setenv("XDG_RUNTIME_DIR", base_.c_str(), 1);
+    EXPECT_EQ(posix::session_block_name(ns_, "LuWnd1:2"), object("LuWnd1:2"));
+    if (runtime != nullptr)
+        setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
+
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 0);
+    EXPECT_FALSE(fs::exists(dir()));
+    const std::string first = token_;
+    start();
+    EXPECT_NE(token_, first);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+}
+
+// A window process killed outright leaves its blocks under its token. Once its directory
+// went and the token changed, the next window process removes them; the blocks of a
+// process that lives stay, whatever their token.
+TEST_F(LuwndProcessTest, BlocksLeftUnderAnOldTokenAreSweptLiveOnesStay) {
+    start();
+    connect_socket();
+    ASSERT_EQ(request_text("I,0,0,0,-1,-1,-1,"), 1);
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+    const std::string old_token = token_, old_process = object("LuWnd1");
+    const std::string old_window = object("LuWnd1:1");
+    ASSERT_TRUE(shm_exists(old_process));
+    ASSERT_TRUE(shm_exists(old_window));
+    const std::string live_process = posix::block_object_name(ns_, std::string(32, 'a'), "LuWnd1");
+    const std::string live_window = posix::block_object_name(ns_, std::string(32, 'a'), "LuWnd1:1");
+    leave_block(live_process, "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
+    leave_block(live_window, "");
+    settle(dir());
+
+    start();
+    EXPECT_NE(token_, old_token);
+    EXPECT_FALSE(shm_exists(old_process));
+    EXPECT_FALSE(shm_exists(old_window));
+    EXPECT_TRUE(shm_exists(live_process));
+    EXPECT_TRUE(shm_exists(live_window));
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+    shm_unlink(live_process.c_str());
+    shm_unlink(live_window.c_str());
+}
+
+// Cleaning up never takes the token of a window process that lives, however long its
+// directory is unchanged, nor of one that is starting (it holds the directory locked
+// from reading the token until it listens).
+TEST_F(LuwndProcessTest, CleaningKeepsTheTokenOfALiveOrAStartingProcess) {
+    start();
+    const pid_t first = pid_;
+    const std::string live_token = token_;
+    settle(dir());
+    const std::string starting = base_ + "/lumora-starting";
+    ASSERT_EQ(mkdir(starting.c_str(), 0700), 0);
+    std::string starting_token, error;
+    ASSERT_TRUE(posix::read_or_create_token(starting, starting_token, error));
+    const int lock = open(starting.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    settle(starting);
+
+    start();
+    EXPECT_EQ(token_, live_token);
+    EXPECT_EQ(Shm(object("LuWnd2")).text(), header(0));  // the first one holds LuWnd1
+    std::string kept;
+    EXPECT_TRUE(posix::read_token(starting, kept));
+    EXPECT_EQ(kept, starting_token);
+    close(lock);
+    kill(first, SIGTERM);
+    waitpid(first, nullptr, 0);
 }
 
 }  // namespace

@@ -47,6 +47,13 @@ std::string read_file(const std::string& path);
 // The content of a text file a program wrote, with its line ends as "\n" on every platform.
 std::string read_text_file(const std::string& path);
 
+// How many PNG pictures the directory holds.
+int pictures_in(const std::string& directory);
+
+// The object names of the shared blocks of this namespace that exist now, under any
+// token (POSIX; empty elsewhere).
+std::vector<std::string> block_objects_of(const std::string& name_space);
+
 // Removes the shared blocks a killed window process of this namespace left behind (a
 // process that ends normally removes its own).
 void remove_leftover_blocks(const std::string& name_space);

@@ -1,4 +1,5 @@
 // What the integration tests do the same way on every platform.
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -20,6 +21,13 @@ std::string read_text_file(const std::string& path) {
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
     }
     return lines;
+}
+
+int pictures_in(const std::string& directory) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        if (entry.path().extension() == ".png") ++count;
+    return count;
 }
 
 }  // namespace lumora::test

@@ -122,16 +122,27 @@ std::string native_path(const std::string& path) {
     return path;
 }
 
-void remove_leftover_blocks(const std::string& name_space) {
+std::vector<std::string> block_objects_of(const std::string& name_space) {
+    std::vector<std::string> objects;
     DIR* dir = opendir("/dev/shm");
-    if (dir == nullptr) return;
-    // "/lumora-<uid>.<ns>." without its leading slash.
-    const std::string prefix = platform::posix::block_object_name(name_space, "").substr(1);
+    if (dir == nullptr) return objects;
+    // "lumora-<uid>-<token>.<ns>.LuWnd1", whatever the token.
+    const std::string prefix = platform::posix::block_name_prefix().substr(1);
+    const std::string middle = name_space.empty() ? "." : "." + name_space + ".";
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.rfind(prefix, 0) == 0) shm_unlink(("/" + name).c_str());
+        const std::size_t dot = name.find('.');
+        if (name.rfind(prefix, 0) == 0 && dot != std::string::npos &&
+            name.compare(dot, middle.size(), middle) == 0 &&
+            name.compare(dot + middle.size(), 5, "LuWnd") == 0)
+            objects.push_back("/" + name);
     }
     closedir(dir);
+    return objects;
+}
+
+void remove_leftover_blocks(const std::string& name_space) {
+    for (const std::string& object : block_objects_of(name_space)) shm_unlink(object.c_str());
 }
 
 }  // namespace lumora::test

@@ -138,6 +138,10 @@ std::string temp_path(const std::string& stem) {
 }
 
 // File mappings end with the last process that has them open.
+std::vector<std::string> block_objects_of(const std::string&) {
+    return {};
+}
+
 void remove_leftover_blocks(const std::string&) {}
 
 // Build paths are Unix paths; Wine shows the Unix root as drive Z:.

@@ -174,13 +174,16 @@ TEST_F(PosixCommands, NoProcessNoSocketOrNoHandleIsNotAlive) {
     EXPECT_EQ(backend_->last_error(), static_cast<std::uint32_t>(ESRCH));
 }
 
-// The user's id is in every name: another user who made the same names first must not
-// stop us starting.
-TEST(PosixRuntimeNames, FollowTheUserTheNamespaceAndTheRuntimeDirectory) {
+// The user's id and the token are in every block name: another user who made the same
+// names first must not stop us starting.
+TEST(PosixRuntimeNames, FollowTheUserTheTokenTheNamespaceAndTheRuntimeDirectory) {
     PosixTestSession session;  // puts the environment back afterwards
     const std::string uid = std::to_string(geteuid());
-    EXPECT_EQ(posix::block_object_name("", "LuWnd1:2"), "/lumora-" + uid + ".LuWnd1:2");
-    EXPECT_EQ(posix::block_object_name("ci", "LuWnd1"), "/lumora-" + uid + ".ci.LuWnd1");
+    EXPECT_EQ(posix::block_object_name("", "c0ffee", "LuWnd1:2"),
+              "/lumora-" + uid + "-c0ffee.LuWnd1:2");
+    EXPECT_EQ(posix::block_object_name("ci", "c0ffee", "LuWnd1"),
+              "/lumora-" + uid + "-c0ffee.ci.LuWnd1");
+    EXPECT_EQ(posix::block_name_prefix(), "/lumora-" + uid + "-");
     setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
     EXPECT_EQ(posix::runtime_directories(""), std::vector<std::string>{"/run/user/1000/lumora"});
     EXPECT_EQ(posix::runtime_directories("ci"),

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "client/platform/posix/runtime_names.h"
+#include "client/platform/posix/runtime_token.h"
 
 namespace lumora::platform {
 
@@ -33,17 +34,23 @@ class PosixTestSession {
     PosixTestSession(const PosixTestSession&) = delete;
     PosixTestSession& operator=(const PosixTestSession&) = delete;
 
-    // The shared-memory object name the window process would use for a block.
+    // The shared-memory object name the window process would use for a block; makes the
+    // runtime directory and its token as the window process would.
     std::string object_name(const std::string& block) const {
-        return posix::block_object_name(namespace_, block.c_str());
+        const std::string directory = make_socket_directory(0700);
+        std::string token, error;
+        posix::read_or_create_token(directory, token, error);
+        return posix::block_object_name(namespace_, token, block.c_str());
     }
     // The runtime directory of the session, made with the given mode.
     std::string make_socket_directory(mode_t mode) const {
-        const std::string directory = runtime_ + "/lumora-" + namespace_;
+        const std::string directory = runtime_directory();
         mkdir(directory.c_str(), 0700);
         chmod(directory.c_str(), mode);
         return directory;
     }
+    std::string runtime_directory() const { return runtime_ + "/lumora-" + namespace_; }
+    const std::string& name_space() const { return namespace_; }
 
   private:
     struct Saved {
