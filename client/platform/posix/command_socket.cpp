@@ -4,7 +4,6 @@
 
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -13,21 +12,12 @@
 #include <cstring>
 #include <string>
 
+#include "private_dir.h"
 #include "runtime_names.h"
 
 namespace lumora::platform::posix {
 
 namespace {
-
-// Only a directory of our own that nobody else may enter can hold our peer's socket.
-int check_directory(const std::string& directory) {
-    struct stat info {};
-    if (lstat(directory.c_str(), &info) != 0) return errno;
-    if (!S_ISDIR(info.st_mode) || info.st_uid != geteuid() || (info.st_mode & 077) != 0) {
-        return EACCES;
-    }
-    return 0;
-}
 
 int check_peer(int fd) {
     ucred peer{};
@@ -112,10 +102,11 @@ bool CommandSocket::connect_now(int& error) {
         error = EINVAL;
         return false;
     }
-    // The first place whose directory is ours and holds the process's socket.
+    // The first place whose directory is ours (nobody else may enter it) and holds the
+    // process's socket.
     int failure = ENOENT;
     for (const std::string& directory : runtime_directories(ns)) {
-        failure = check_directory(directory);
+        failure = private_directory_status(directory);
         if (failure == 0) failure = open_connection(socket_path(directory, pid_), fd_);
         if (failure == 0) break;
     }

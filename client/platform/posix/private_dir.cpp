@@ -20,10 +20,12 @@ bool could_make(const std::string& path) {
 
 }  // namespace
 
-bool is_private_directory(const std::string& path) {
+int private_directory_status(const std::string& path) {
     struct stat info {};
-    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid() &&
-           (info.st_mode & 077) == 0;
+    if (lstat(path.c_str(), &info) != 0) return errno;
+    const bool ours =
+        S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+    return ours ? 0 : EACCES;
 }
 
 bool prepare_runtime_dir(const std::string& path, std::string& error) {

@@ -7,8 +7,12 @@
 
 namespace lumora::platform::posix {
 
-// A real directory (not a symbolic link) owned by us, with no group or other access.
-bool is_private_directory(const std::string& path);
+// 0 when path is a real directory (not a symbolic link) owned by us, with no group or
+// other access; else lstat's error, or EACCES for anything else there.
+int private_directory_status(const std::string& path);
+inline bool is_private_directory(const std::string& path) {
+    return private_directory_status(path) == 0;
+}
 
 // Creates the directory with mode 0700 when missing, then checks that it is private. On
 // failure returns false and describes why in error.
