@@ -56,10 +56,17 @@ void apply_settings(const ProcessSettings& settings, std::int32_t screen_dpi,
     }
 }
 
-std::string letter_word(std::uint8_t letter) {
-    if (letter > 0x20 && letter < 0x7F) return std::string(1, static_cast<char>(letter));
+std::string_view letter_word(std::uint8_t letter, char (&word)[4]) {
+    if (letter > 0x20 && letter < 0x7F) {
+        word[0] = static_cast<char>(letter);
+        return {word, 1};
+    }
     static constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string{'\\', 'x', kHex[letter >> 4], kHex[letter & 0xF]};
+    word[0] = '\\';
+    word[1] = 'x';
+    word[2] = kHex[letter >> 4];
+    word[3] = kHex[letter & 0xF];
+    return {word, 4};
 }
 
 }  // namespace
@@ -90,7 +97,8 @@ std::int32_t Core::State::dispatch(std::uint32_t tag, const std::uint8_t* data, 
         line.add_word("cmd", "none");
         return refuse("length");
     }
-    line.add_word("cmd", letter_word(data[0]));
+    char word[4];
+    line.add_word("cmd", letter_word(data[0], word));
     auto letter = static_cast<char>(data[0]);
     if (tag != 1) return refuse("tag");
     // A window the user closed ends the program: everything but its quit is answered so.

@@ -2,29 +2,30 @@
 
 namespace luwnd {
 
-bool TraceLine::start(std::string_view key) {
-    if (!collecting_) return false;
+void TraceLine::start(std::string_view key) {
     if (!text_.empty()) text_ += ' ';
     text_ += key;
     text_ += '=';
-    return true;
 }
 
-void TraceLine::add(std::string_view key, std::int64_t value) {
-    if (start(key)) text_ += std::to_string(value);
+void TraceLine::append_number(std::string_view key, std::int64_t value) {
+    start(key);
+    text_ += std::to_string(value);
 }
 
-void TraceLine::add_word(std::string_view key, std::string_view value) {
-    if (start(key)) text_ += value;
+void TraceLine::append_word(std::string_view key, std::string_view value) {
+    start(key);
+    text_ += value;
 }
 
-void TraceLine::add_text(std::string_view key, std::string_view text) {
-    if (start(key)) append_quoted(text_, text);
+void TraceLine::append_text(std::string_view key, std::string_view text) {
+    start(key);
+    append_quoted(text_, text);
 }
 
-void TraceLine::add_rgb(std::string_view key, std::uint32_t rgb) {
+void TraceLine::append_rgb(std::string_view key, std::uint32_t rgb) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    if (!start(key)) return;
+    start(key);
     text_ += '#';
     for (int shift = 20; shift >= 0; shift -= 4) text_ += kHex[rgb >> shift & 0xF];
 }

@@ -93,15 +93,27 @@ namespace luwnd {
 class TraceLine {
   public:
     explicit TraceLine(bool collecting = true) : collecting_(collecting) {}
-    void add(std::string_view key, std::int64_t value);
-    void add_word(std::string_view key, std::string_view value);  // written as it is
-    void add_text(std::string_view key, std::string_view text);   // quoted and escaped
-    void add_rgb(std::string_view key, std::uint32_t rgb);        // #RRGGBB
+    // Inline, so that a line nobody collects costs one test per field.
+    void add(std::string_view key, std::int64_t value) {
+        if (collecting_) append_number(key, value);
+    }
+    void add_word(std::string_view key, std::string_view value) {  // written as it is
+        if (collecting_) append_word(key, value);
+    }
+    void add_text(std::string_view key, std::string_view text) {  // quoted and escaped
+        if (collecting_) append_text(key, text);
+    }
+    void add_rgb(std::string_view key, std::uint32_t rgb) {  // #RRGGBB
+        if (collecting_) append_rgb(key, rgb);
+    }
     const std::string& text() const { return text_; }
 
   private:
-    // False when the field is not to be collected.
-    bool start(std::string_view key);
+    void start(std::string_view key);
+    void append_number(std::string_view key, std::int64_t value);
+    void append_word(std::string_view key, std::string_view value);
+    void append_text(std::string_view key, std::string_view text);
+    void append_rgb(std::string_view key, std::uint32_t rgb);
     bool collecting_;
     std::string text_;
 };
