@@ -34,7 +34,9 @@ namespace lumora::page {
 
 inline constexpr std::size_t kPageSize = 4096;
 inline constexpr std::uint32_t kPageRequestTag = 0x4C755047u;  // asks for a page
-inline constexpr std::uint32_t kMagic = 0x4C754350u;
+// Changes with the layout, so that a client and a window process of different layouts
+// stay on datagrams.
+inline constexpr std::uint32_t kMagic = 0x4C754351u;
 
 // Word offsets; every word is a naturally aligned 32-bit value.
 inline constexpr std::size_t kMagicWord = 0;
@@ -45,7 +47,9 @@ inline constexpr std::size_t kClientWaiting = 16;  // client: 1 while asleep
 inline constexpr std::size_t kTag = 20;
 inline constexpr std::size_t kLength = 24;
 inline constexpr std::size_t kResult = 28;
-inline constexpr std::size_t kCommand = 64;
+// The command follows the words at once: a slot command and its sequence then travel in
+// one cache line, which is what a round trip between two cores costs.
+inline constexpr std::size_t kCommand = 32;
 inline constexpr std::size_t kCommandSpace = kPageSize - kCommand;
 
 // A one-byte datagram is a doorbell; every request datagram is at least four bytes.
