@@ -173,11 +173,15 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
         return false;
     // What follows a command (the pictures written at the quit above all) is done before
     // its result is published, as on the socket: once answered, the client may exit.
-    const CommandPage::Handler handle = [this, &core](std::uint32_t tag, const std::uint8_t* data,
-                                                      std::size_t length) {
+    // Where nothing the client can see depends on it, it is done right after publishing,
+    // while the client goes on to its next command.
+    bool settle_later = false;
+    const CommandPage::Handler handle = [&](std::uint32_t tag, const std::uint8_t* data,
+                                            std::size_t length) {
         const std::int32_t result = core.handle(tag, data, length);
         current_peer_ = 0;
-        if (on_command) on_command();
+        settle_later = may_settle_after_answer && may_settle_after_answer();
+        if (!settle_later && on_command) on_command();
         return result;
     };
     const auto turn_ends = std::chrono::steady_clock::now() + kTurn;
@@ -187,6 +191,8 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
             current_peer_ = c.peer;
             c.page->answer(handle, c.fd);
             current_peer_ = 0;
+            if (settle_later && on_command) on_command();
+            settle_later = false;
         }
         if (stop != 0) return false;
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;

@@ -37,6 +37,10 @@ class CommandSocket {
 
     // Called after each command the core handled.
     std::function<void()> on_command;
+    // Asked after a command that came through a page: true lets on_command wait until the
+    // result is published (it still runs before the next command), because nothing the
+    // client can look at once answered depends on it.
+    std::function<bool()> may_settle_after_answer;
     // A further descriptor to wake up for (the display's), -1 for none.
     int extra_fd = -1;
     // Called before each wait, when every request that arrived was answered.

@@ -256,6 +256,14 @@ int main(int argc, char** argv) {
         if (shown) screen.update(pictures.open());
     };
     socket.on_command = sync;
+    // Only a window that closed (its picture is written) or the quit (every picture is)
+    // leaves something the client may look for as soon as it has its answer.
+    std::uint64_t windows_seen = core.window_changes();
+    socket.may_settle_after_answer = [&] {
+        const bool same_windows = core.window_changes() == windows_seen;
+        windows_seen = core.window_changes();
+        return same_windows && !core.quit_requested();
+    };
     socket.exit_when_abandoned = !shown;
     if (!shown) socket.give_up = unclaimed_too_long;
     // Windows offered for joining keep the process, shown or not.

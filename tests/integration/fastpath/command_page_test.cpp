@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <regex>
@@ -138,6 +139,20 @@ TEST_F(CommandPage, AWindowProcessKilledWhileTheProgramDrawsEndsIt) {
     EXPECT_EQ(run_client({"killed"}, 20000), 1);
     EXPECT_EQ(read_text_file(err_), "The window was closed.\n");
     EXPECT_EQ(read_text_file(out_).find("survived"), std::string::npos);
+}
+
+// A window's picture is on disk when its close returns, and every picture when the quit
+// returns, although other commands settle their pictures after they are answered.
+TEST_F(CommandPage, ThePicturesOfACloseAndOfTheQuitAreWrittenBeforeTheyReturn) {
+    const std::string output = temp_path("lumora-page-pictures");
+    ASSERT_EQ(mkdir(output.c_str(), 0700), 0);
+    set_environment("LUMORA_OUTPUT", output.c_str());
+    start_server();
+    EXPECT_EQ(run_client({"closed", output}), 0) << read_text_file(err_);
+    EXPECT_EQ(read_text_file(out_), "at_close=1\nat_quit=2\n");
+    EXPECT_EQ(server_.wait(20000), 0);
+    set_environment("LUMORA_OUTPUT", nullptr);
+    std::filesystem::remove_all(output);
 }
 
 // utime + stime of a process, in clock ticks.

@@ -7,7 +7,10 @@
 //   page_client stopped       stops the window process, has it killed while a line waits
 //   page_client killed        has the window process killed while it draws
 //   page_client idle          opens a window, says "ready" with both pids, reads to the end
+//   page_client closed <dir>  draws in two windows, closes one and then quits, saying
+//                             after each how many pictures are in dir (LUMORA_OUTPUT)
 // It prints "key=value" lines of what it saw.
+#include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,6 +107,31 @@ int idle() {
     return 0;
 }
 
+// The PNG pictures in a directory.
+int pictures_in(const char* directory) {
+    DIR* dir = opendir(directory);
+    if (dir == nullptr) return -1;
+    int count = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::size_t n = std::strlen(entry->d_name);
+        count += n > 4 && std::strcmp(entry->d_name + n - 4, ".png") == 0;
+    }
+    closedir(dir);
+    return count;
+}
+
+int closed(const char* output) {
+    const int kept = lu_open_window(0);
+    const int closing = lu_open_window(0);
+    for (int i = 0; i < 500; ++i) lu_draw_line_in_window(closing, i, 0, 500 - i, 400);
+    lu_close_window(closing);
+    std::printf("at_close=%d\n", pictures_in(output));
+    for (int i = 0; i < 500; ++i) lu_draw_line_in_window(kept, 0, i, 400, 500 - i);
+    lu_quit();
+    std::printf("at_quit=%d\n", pictures_in(output));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +143,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(scenario, "stopped") == 0) return stopped();
     if (std::strcmp(scenario, "killed") == 0) return killed();
     if (std::strcmp(scenario, "idle") == 0) return idle();
-    std::fprintf(stderr, "usage: page_client draw|offer|join|stopped|killed|idle [n]\n");
+    if (std::strcmp(scenario, "closed") == 0 && argc > 2) return closed(argv[2]);
+    std::fprintf(stderr, "usage: page_client draw|offer|join|stopped|killed|idle|closed [n|dir]\n");
     return 2;
 }
