@@ -165,6 +165,12 @@ int main(int argc, char** argv) {
                 *std::max_element(commands.begin(), commands.end()),
                 *std::min_element(shm_floors.begin(), shm_floors.end()),
                 *std::max_element(shm_floors.begin(), shm_floors.end()));
+    // Each round against the floor round beside it, which met the same placement.
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < commands.size() && i < shm_floors.size(); ++i)
+        ratios.push_back(commands[i] / shm_floors[i]);
+    std::printf("round_ratios=%.2f..%.2f..%.2f\n", *std::min_element(ratios.begin(), ratios.end()),
+                median(ratios), *std::max_element(ratios.begin(), ratios.end()));
 #endif
     std::printf(
         "polyline_points_per_s=%.0f polyline_commands=%d floor_bound_points_per_s=%.0f "
