@@ -204,6 +204,11 @@ const WindowState* Core::window_state(int window) const {
     return found == nullptr ? nullptr : &found->state;
 }
 
+const std::uint8_t* Core::slots_of(int window) const {
+    Window* found = state_->windows.find(window);
+    return found == nullptr ? nullptr : found->block + layout::kParam1;
+}
+
 std::uint64_t Core::window_changes() const {
     return state_->windows.changes();
 }

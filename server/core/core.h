@@ -105,6 +105,9 @@ class Core {
     // What the window process keeps for open window n (attributes, colours, display
     // list), or nullptr.
     const WindowState* window_state(int window) const;
+    // Where the parameter slots of open window n lie in its block, or nullptr. A host may
+    // watch them while it waits for the next command (the client writes them first).
+    const std::uint8_t* slots_of(int window) const;
     // Changes whenever a window opens or closes (see WindowStore::changes).
     std::uint64_t window_changes() const;
     // The settings taken from the options, as changed by 'B' 10 since.

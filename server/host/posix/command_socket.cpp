@@ -162,9 +162,13 @@ bool CommandSocket::arm_pages(bool waiting) {
     return !waiting || !any_page_pending();
 }
 
-bool CommandSocket::any_page_pending() const {
-    for (const Client& c : clients_)
-        if (c.page && c.page->pending()) return true;
+bool CommandSocket::any_page_pending(bool fetch_slots) const {
+    for (const Client& c : clients_) {
+        if (!c.page) continue;
+        // Only a hint: a prefetch never faults, even where a window was closed since.
+        if (fetch_slots && c.slots != nullptr) __builtin_prefetch(c.slots);
+        if (c.page->pending()) return true;
+    }
     return false;
 }
 
@@ -176,9 +180,11 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
     // Where nothing the client can see depends on it, it is done right after publishing,
     // while the client goes on to its next command.
     bool settle_later = false;
+    const std::uint8_t* slots = nullptr;
     const CommandPage::Handler handle = [&](std::uint32_t tag, const std::uint8_t* data,
                                             std::size_t length) {
         const std::int32_t result = core.handle(tag, data, length);
+        if (length == 3 && data[2] == 0) slots = core.slots_of(data[1] - 32);
         current_peer_ = 0;
         settle_later = may_settle_after_answer && may_settle_after_answer();
         if (!settle_later && on_command) on_command();
@@ -189,14 +195,16 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
         for (Client& c : clients_) {
             if (!c.page || !c.page->pending()) continue;
             current_peer_ = c.peer;
+            slots = c.slots;
             c.page->answer(handle, c.fd);
+            c.slots = slots;
             current_peer_ = 0;
             if (settle_later && on_command) on_command();
             settle_later = false;
         }
         if (stop != 0) return false;
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;
-        if (!spin_.spin([this] { return any_page_pending(); })) return false;
+        if (!spin_.spin([this] { return any_page_pending(true); })) return false;
     }
 }
 

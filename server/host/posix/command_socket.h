@@ -66,6 +66,9 @@ class CommandSocket {
         int fd = -1;
         std::unique_ptr<CommandPage> page;
         long peer = 0;  // its process id, 0 when unknown
+        // The slots of the window its last slot command named, fetched while we spin:
+        // the client writes them before the command, so they then come over early.
+        const std::uint8_t* slots = nullptr;
     };
 
     void accept_client();
@@ -75,7 +78,8 @@ class CommandSocket {
     // Answers page commands while they keep coming. True when it stopped only to let the
     // socket, the display and the other clients have their turn.
     bool serve_pages(Core& core, const volatile std::sig_atomic_t& stop);
-    bool any_page_pending() const;
+    // With fetch_slots, also asks for the slots each client will write next.
+    bool any_page_pending(bool fetch_slots = false) const;
     // Before a sleep: true when the pages may be slept on (none has a command waiting).
     bool arm_pages(bool waiting);
     // The number of ready descriptors; 0 also when a sleep ended after give_up_check_ms

@@ -73,6 +73,19 @@ TEST_F(WindowTest, CloseAnswersTheWindowThatBecomesCurrent) {
     EXPECT_EQ(open(), 1);  // the number is free again
 }
 
+// The host watches the slots the client writes next: those of open windows only.
+TEST_F(WindowTest, TheSlotsOfAWindowAreInItsBlockWhileItIsOpen) {
+    ASSERT_EQ(open(), 1);
+    ASSERT_EQ(open(), 2);
+    EXPECT_EQ(core_->slots_of(2), window_block(2) + layout::kParam1);
+    EXPECT_EQ(core_->slots_of(1), window_block(1) + layout::kParam1);
+    slot('J', 2, 0);
+    EXPECT_EQ(core_->slots_of(2), nullptr);
+    EXPECT_EQ(core_->slots_of(0), nullptr);
+    EXPECT_EQ(core_->slots_of(64), nullptr);
+    EXPECT_EQ(core_->slots_of(-1), nullptr);
+}
+
 TEST_F(WindowTest, SavedViewsComeBackOnRestore) {
     ASSERT_EQ(open(), 1);
     std::uint8_t* b = window_block(1);
