@@ -34,7 +34,7 @@ while [ "$rep" -le "$reps" ]; do
         mkdir -p "$out/$rep/$scene"
         "$build/bench/render_cost" "$scene" "$out/$rep/$scene" | tee -a "$results"
         if [ "$have_plplot" = 1 ]; then
-            "$build/bench/plplot_cost" "$scene" "$out/$rep/$scene" | tee -a "$results"
+            "$build/bench/plplot_cost" "$scene" "$out/$rep/$scene" </dev/null | tee -a "$results"
         fi
     done
     rep=$((rep + 1))
