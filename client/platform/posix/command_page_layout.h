@@ -15,7 +15,9 @@
 // page), handles the command exactly as one from a datagram, writes the result and sets
 // the answer sequence to the request's. Neither side makes a system call for this as long
 // as the other is awake and spinning: each spins for a bounded, adaptive while (see
-// adaptive_spin.h) before it sleeps.
+// adaptive_spin.h) before it sleeps. What the window process does after a command for
+// its pictures waits until the answer is out, unless the client may look for a picture
+// file as soon as it is answered (a window closed, the quit).
 //
 // Sleeping uses the socket as the doorbell, so that one poll() covers the page, the other
 // side's hang-up and, in the window process, the display and every other client. A side
