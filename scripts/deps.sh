@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs when any of them is missing.
-# Usage: scripts/deps.sh native|windows|fuzz|all
+# Usage: scripts/deps.sh native|windows|fuzz|bench|all
 set -euo pipefail
 
 # dpkg-dev brings dpkg-shlibdeps, which gives the Debian package its dependencies.
@@ -11,13 +11,16 @@ windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
          gfortran-mingw-w64-x86-64-posix wine wine64)
 # clang with libFuzzer and the sanitizer runtimes, for scripts/fuzz.sh.
 fuzz=(clang clang-14 libclang-rt-14-dev)
+# The peer that bench/render_compare.sh measures against, with the device it draws PNGs with.
+bench=(libplplot-dev plplot-driver-cairo)
 
 case "${1:-all}" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${native[@]}" "${windows[@]}") ;;
   fuzz) wanted=("${native[@]}" "${fuzz[@]}") ;;
+  bench) wanted=("${native[@]}" "${bench[@]}") ;;
   all) wanted=("${native[@]}" "${windows[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 native|windows|fuzz|all" >&2; exit 2 ;;
+  *) echo "usage: $0 native|windows|fuzz|bench|all" >&2; exit 2 ;;
 esac
 
 missing=()
