@@ -16,6 +16,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -90,19 +91,42 @@ long socket_pid(const std::string& path) {
     return dash == std::string::npos ? 0 : std::atol(path.c_str() + dash + 1);
 }
 
-// Waits until luwnd has removed its socket; cpu_ms receives the CPU time it had used by
-// then (sampled while it runs, so its last moments are missed).
-bool wait_until_gone(const std::string& path, double& cpu_ms) {
+// Waits until luwnd has removed its socket.
+bool wait_until_gone(const std::string& path) {
     const auto deadline = Clock::now() + std::chrono::minutes(10);
-    const long pid = socket_pid(path);
     while (exists(path)) {
         if (Clock::now() > deadline) return false;
-        const double used = process_cpu_ms(pid);
-        if (used >= 0) cpu_ms = used;
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     return true;
 }
+
+// Samples a process's CPU time every millisecond from its start to its end, which
+// a look only after the program is done would miss when luwnd ends quickly.
+class CpuSampler {
+  public:
+    explicit CpuSampler(long pid) : thread_([this, pid] { run(pid); }) {}
+    ~CpuSampler() { stop(); }
+    // The CPU milliseconds last seen.
+    double stop() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+        return last_ms_;
+    }
+
+  private:
+    void run(long pid) {
+        while (!done_) {
+            const double used = process_cpu_ms(pid);
+            if (used < 0) return;
+            last_ms_ = used;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    std::atomic<bool> done_{false};
+    std::atomic<double> last_ms_{0};
+    std::thread thread_;
+};
 
 void prepare_environment(const std::string& outdir) {
     setenv("LUMORA_HEADLESS", "1", 1);
@@ -150,8 +174,9 @@ struct Marks {
 
 // The program side: connect, draw, quit. luwnd finishes only once this process has gone
 // (its connection closes at exit), so it runs in a child of the measuring process.
+// The window process's pid goes to early_fd as soon as it is known.
 Marks run_program(const std::string& scene, const std::vector<float>& values,
-                  Clock::time_point start) {
+                  Clock::time_point start, int early_fd) {
     Marks marks;
     marks.process =
         lu_initialize(-1, -1, -1, bench::kPageWidth, bench::kPageHeight, -1, -1, -1, -1);
@@ -160,6 +185,8 @@ Marks run_program(const std::string& scene, const std::vector<float>& values,
     lu_set_world(0.0f, 0.0f, float{bench::kPageWidth}, float{bench::kPageHeight});
     const std::string socket = find_socket(runtime_directory(std::getenv("LUMORA_NAMESPACE")));
     std::snprintf(marks.socket, sizeof marks.socket, "%s", socket.c_str());
+    const long pid = socket_pid(socket);
+    if (write(early_fd, &pid, sizeof pid) != sizeof pid) return marks;
     marks.connected = ms_between(start, Clock::now());
     if (scene == "lines") {
         draw_lines(values);
@@ -185,11 +212,14 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
     if (child < 0) return 1;
     if (child == 0) {
         close(channel[0]);
-        const Marks marks = run_program(scene, values, start);
+        const Marks marks = run_program(scene, values, start, channel[1]);
         const bool sent = write(channel[1], &marks, sizeof marks) == sizeof marks;
         _exit(sent && marks.window > 0 ? 0 : 1);
     }
     close(channel[1]);
+    long luwnd_pid = 0;
+    if (read(channel[0], &luwnd_pid, sizeof luwnd_pid) != sizeof luwnd_pid) luwnd_pid = 0;
+    CpuSampler luwnd_cpu(luwnd_pid);
     Marks marks;
     const bool received = read(channel[0], &marks, sizeof marks) == sizeof marks;
     close(channel[0]);
@@ -204,12 +234,12 @@ int end_to_end(const std::string& scene, const std::string& outdir) {
         std::fprintf(stderr, "render_cost: the drawing program failed\n");
         return 1;
     }
-    double luwnd_cpu_ms = 0;
-    if (!wait_until_gone(marks.socket, luwnd_cpu_ms)) {
+    if (!wait_until_gone(marks.socket)) {
         std::fprintf(stderr, "render_cost: luwnd has not ended\n");
         return 1;
     }
     const double written = ms_between(start, Clock::now());
+    const double luwnd_cpu_ms = luwnd_cpu.stop();
     const std::string png = outdir + "/luwnd-" + std::to_string(marks.process) + "-" +
                             std::to_string(marks.window) + ".png";
     const long bytes = file_size(png, started);
