@@ -7,8 +7,8 @@
 //   page_client stopped       stops the window process, has it killed while a line waits
 //   page_client killed        has the window process killed while it draws
 //   page_client idle          opens a window, says "ready" with both pids, reads to the end
-//   page_client closed <dir>  draws in two windows, closes one and then quits, saying
-//                             after each how many pictures are in dir (LUMORA_OUTPUT)
+//   page_client closed <dir>  draws in a window and closes it, draws in another and quits,
+//                             saying after each how many pictures are in dir (LUMORA_OUTPUT)
 // It prints "key=value" lines of what it saw.
 #include <dirent.h>
 #include <signal.h>
@@ -120,12 +120,14 @@ int pictures_in(const char* directory) {
     return count;
 }
 
+// The window closed is the only one, so that the close is the last command before the
+// count (a close with windows left ends with a command to the one that becomes current).
 int closed(const char* output) {
-    const int kept = lu_open_window(0);
     const int closing = lu_open_window(0);
     for (int i = 0; i < 500; ++i) lu_draw_line_in_window(closing, i, 0, 500 - i, 400);
     lu_close_window(closing);
     std::printf("at_close=%d\n", pictures_in(output));
+    const int kept = lu_open_window(0);
     for (int i = 0; i < 500; ++i) lu_draw_line_in_window(kept, 0, i, 400, 500 - i);
     lu_quit();
     std::printf("at_quit=%d\n", pictures_in(output));
