@@ -41,5 +41,22 @@ DISPLAY=:$(head -n 1 "$work/display")
 export DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all
 unset WAYLAND_DISPLAY LUMORA_HEADLESS
 # No prompts for Mono or Gecko when the prefix is made.
-WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot </dev/null >/dev/null 2>&1
+boot() {
+    WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot </dev/null >/dev/null 2>&1
+}
+made() {
+    [ -f "$prefix/drive_c/windows/system32/kernel32.dll" ]
+}
+boot
+if ! made; then
+    # On a busy machine, making a new prefix can outlast Wine's own wait for it ("could
+    # not load kernel32.dll") while it goes on being made: wait until that is done, and
+    # make it anew when it still is not whole.
+    wineserver -w
+    if ! made; then
+        rm -rf "$prefix"
+        boot
+    fi
+fi
+made || { echo "the Wine prefix $prefix could not be made"; exit 1; }
 wine "$@" </dev/null
