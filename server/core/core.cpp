@@ -209,6 +209,10 @@ const std::uint8_t* Core::slots_of(int window) const {
     return found == nullptr ? nullptr : found->block + layout::kParam1;
 }
 
+int Core::last_slot_window() const {
+    return state_->last_slot_window;
+}
+
 std::uint64_t Core::window_changes() const {
     return state_->windows.changes();
 }

@@ -108,6 +108,8 @@ class Core {
     // Where the parameter slots of open window n lie in its block, or nullptr. A host may
     // watch them while it waits for the next command (the client writes them first).
     const std::uint8_t* slots_of(int window) const;
+    // The window the latest slot command named (0 before any).
+    int last_slot_window() const;
     // Changes whenever a window opens or closes (see WindowStore::changes).
     std::uint64_t window_changes() const;
     // The settings taken from the options, as changed by 'B' 10 since.

@@ -39,6 +39,7 @@ struct Core::State {
     std::uint8_t* process_block = nullptr;
     std::string process_name;
     int process_number = 0;
+    int last_slot_window = 0;  // the window the latest slot command named
     bool quit = false;
     bool offering = false;       // a window is offered for joining (join_offer.h)
     bool connected = false;      // between a handshake and the client's quit or going away

@@ -72,6 +72,7 @@ void write_results(std::uint8_t* block, const std::array<std::int32_t, 4>& words
 
 std::int32_t Core::State::slot_command(char letter, int n, TraceLine& line) {
     line.add("win", n);
+    last_slot_window = n;
     if (letter == 'J') return close_window(n);
     Window* window = windows.find(n);
     if (window == nullptr) return refuse("window");

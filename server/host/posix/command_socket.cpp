@@ -180,11 +180,9 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
     // Where nothing the client can see depends on it, it is done right after publishing,
     // while the client goes on to its next command.
     bool settle_later = false;
-    const std::uint8_t* slots = nullptr;
     const CommandPage::Handler handle = [&](std::uint32_t tag, const std::uint8_t* data,
                                             std::size_t length) {
         const std::int32_t result = core.handle(tag, data, length);
-        if (length == 3 && data[2] == 0) slots = core.slots_of(data[1] - 32);
         current_peer_ = 0;
         settle_later = may_settle_after_answer && may_settle_after_answer();
         if (!settle_later && on_command) on_command();
@@ -195,9 +193,8 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
         for (Client& c : clients_) {
             if (!c.page || !c.page->pending()) continue;
             current_peer_ = c.peer;
-            slots = c.slots;
             c.page->answer(handle, c.fd);
-            c.slots = slots;
+            c.slots = core.slots_of(core.last_slot_window());
             current_peer_ = 0;
             if (settle_later && on_command) on_command();
             settle_later = false;

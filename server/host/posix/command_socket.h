@@ -66,7 +66,7 @@ class CommandSocket {
         int fd = -1;
         std::unique_ptr<CommandPage> page;
         long peer = 0;  // its process id, 0 when unknown
-        // The slots of the window its last slot command named, fetched while we spin:
+        // The slots of the window the latest slot command named, fetched while we spin:
         // the client writes them before the command, so they then come over early.
         const std::uint8_t* slots = nullptr;
     };

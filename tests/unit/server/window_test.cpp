@@ -79,7 +79,11 @@ TEST_F(WindowTest, TheSlotsOfAWindowAreInItsBlockWhileItIsOpen) {
     ASSERT_EQ(open(), 2);
     EXPECT_EQ(core_->slots_of(2), window_block(2) + layout::kParam1);
     EXPECT_EQ(core_->slots_of(1), window_block(1) + layout::kParam1);
+    EXPECT_EQ(core_->last_slot_window(), 0);
+    slot('A', 1, 2);
+    EXPECT_EQ(core_->last_slot_window(), 1);
     slot('J', 2, 0);
+    EXPECT_EQ(core_->last_slot_window(), 2);
     EXPECT_EQ(core_->slots_of(2), nullptr);
     EXPECT_EQ(core_->slots_of(0), nullptr);
     EXPECT_EQ(core_->slots_of(64), nullptr);
