@@ -28,7 +28,8 @@ function(lumora_find_gtest)
   endif()
 endfunction()
 
-# Fixture that readies Wine for the tests of a cross build.
+# Fixture that readies Wine for the tests of a cross build: the prefix made, its fonts
+# pinned (tests/wine_fonts.sh), the wineserver running.
 function(lumora_wine_fixture)
   get_property(defined GLOBAL PROPERTY LUMORA_WINE_FIXTURE)
   if(NOT CMAKE_CROSSCOMPILING OR defined)
@@ -38,7 +39,7 @@ function(lumora_wine_fixture)
   set(prefix ${CMAKE_BINARY_DIR}/wineprefix)
   add_test(NAME wine_start
            COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} WINEDEBUG=-all
-                   sh -c "wineserver -p </dev/null >/dev/null 2>&1; wine wineboot </dev/null >/dev/null 2>&1; true")
+                   sh -c "wineserver -p </dev/null >/dev/null 2>&1; wine wineboot </dev/null >/dev/null 2>&1; sh ${PROJECT_SOURCE_DIR}/tests/wine_fonts.sh ${prefix}; true")
   set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
   add_test(NAME wine_stop
            COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} sh -c "wineserver -k </dev/null >/dev/null 2>&1; true")

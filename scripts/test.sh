@@ -65,9 +65,18 @@ report_retried() {
   [[ -z $retried ]] || summary+=("$name: passed when run again: $retried")
 }
 
+# The tests need no debugger's information: the native build goes without it and the
+# sanitizer build keeps line tables only (for the reports' file:line), which takes
+# minutes off the builds on two cores. (The Windows preset has none already.)
+extra_native=(-DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"
+              -DCMAKE_Fortran_FLAGS_RELWITHDEBINFO="-O2")
+extra_mingw=()
+extra_sanitize=(-DCMAKE_C_FLAGS_DEBUG="-g1" -DCMAKE_CXX_FLAGS_DEBUG="-g1")
+
 for preset in native mingw; do
   echo "== $preset: configure and build"
-  if cmake --preset "$preset" >"$logs/$preset-configure.log" 2>&1 &&
+  extra="extra_$preset[@]"
+  if cmake --preset "$preset" "${!extra}" >"$logs/$preset-configure.log" 2>&1 &&
     build "$preset" cmake --build --preset "$preset" -j"$jobs"; then
     echo "== $preset: test"
     if [[ $preset == mingw ]]; then
@@ -87,7 +96,7 @@ done
 # The sanitizers watch the library, the window process and the programs end to end.
 checked="channel_tests|drawing_tests|text_tests|arrays_tests|windows_tests|server_tests|program_tests|plot_tests|fields_tests|fourier_integration_tests|channel_integration_tests"
 echo "== sanitize: configure and build"
-if cmake --preset sanitize >"$logs/sanitize-configure.log" 2>&1 &&
+if cmake --preset sanitize "${extra_sanitize[@]}" >"$logs/sanitize-configure.log" 2>&1 &&
   build sanitize cmake --build --preset sanitize -j"$jobs" --target \
     channel_tests drawing_tests text_tests arrays_tests windows_tests server_tests program_tests plot_tests fields_tests \
     fourier_integration_tests channel_integration_tests fourier luwnd channel_client; then

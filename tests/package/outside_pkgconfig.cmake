@@ -10,6 +10,10 @@ run_step("make" ${MAKE} -C ${WORK} -f ${PROJECT_DIR}/Makefile SOURCES=${SOURCES}
          CC=${C_COMPILER} FORTRAN=${FORTRAN})
 set(ENV{LD_LIBRARY_PATH} ${PREFIX}/${LIBDIR})
 check_outside_program(${WORK}/outside_shared)
+# Neither LUMORADIR nor PATH leads to luwnd: the shared library finds it in the bin
+# folder beside its own lib folder.
+unset(ENV{LUMORADIR})
+check_outside_program(${WORK}/outside_shared window)
 check_outside_program(${WORK}/outside_static)
 if(FORTRAN)
   check_outside_program(${WORK}/outside_f90)

@@ -25,7 +25,6 @@
 
 #include "client/channel/block_layout.h"
 #include "client/platform/posix/runtime_names.h"
-#include "client/platform/posix/runtime_token.h"
 
 extern char** environ;
 
@@ -54,8 +53,7 @@ class LuwndTest : public ::testing::Test {
         // A luwnd a client started is not the test's child.
         if (pid_t other = luwnd_of_client(); other > 0) kill(other, SIGKILL);
         if (socket_ >= 0) close(socket_);
-        for (const char* name : {"LuWnd1", "LuWnd1:1", "LuWnd1:2"})
-            shm_unlink(object(name).c_str());
+        for (const char* name : {"LuWnd1", "LuWnd1:1", "LuWnd1:2"}) unlink(object(name).c_str());
         fs::remove_all(base_);
     }
 
@@ -121,7 +119,7 @@ class LuwndTest : public ::testing::Test {
 
     // The text at the start of luwnd's process block ("" when there is none).
     std::string process_header() const {
-        int fd = shm_open(object("LuWnd1").c_str(), O_RDONLY, 0);
+        int fd = open(object("LuWnd1").c_str(), O_RDONLY | O_NOFOLLOW);
         if (fd < 0) return "";
         struct stat facts {};
         std::string text;
@@ -155,7 +153,7 @@ class LuwndTest : public ::testing::Test {
     }
     void open_window() {
         ASSERT_EQ(text("I,0,0,0,-1,-1,-1,Picture"), 1);
-        int fd = shm_open(object("LuWnd1:1").c_str(), O_RDWR, 0);
+        int fd = open(object("LuWnd1:1").c_str(), O_RDWR | O_NOFOLLOW);
         ASSERT_GE(fd, 0);
         void* p =
             mmap(nullptr, layout::kWindowBlockSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
@@ -204,12 +202,9 @@ class LuwndTest : public ::testing::Test {
     }
     std::string picture(const char* suffix) const { return base_ + "/luwnd-1-1." + suffix; }
     std::string socket_dir() const { return base_ + "/lumora-" + ns_; }
-    // A block's object name, with the token luwnd keeps in its directory (once the last
-    // window process ended both are gone, and so are its blocks).
+    // A block's file in luwnd's runtime directory.
     std::string object(const char* block) const {
-        std::string token;
-        lumora::platform::posix::read_token(socket_dir(), token);
-        return lumora::platform::posix::block_object_name(ns_, token, block);
+        return lumora::platform::posix::block_path(socket_dir(), block);
     }
     std::string trace_path() const { return base_ + "/trace.txt"; }
 

@@ -132,6 +132,14 @@ bool VirtualDisplay::exists(unsigned long window) {
     return size_of(window).first != 0;
 }
 
+bool VirtualDisplay::wait_until_gone(unsigned long window) {
+    for (int i = 0; i < 1000; ++i) {
+        if (!exists(window)) return true;
+        pause_briefly();
+    }
+    return false;
+}
+
 std::pair<int, int> VirtualDisplay::size_of(unsigned long window) {
     ::Window root = 0;
     int x = 0, y = 0;

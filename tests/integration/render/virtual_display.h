@@ -46,6 +46,8 @@ class VirtualDisplay {
     unsigned long wait_for_window(const std::string& title = {});
     // Whether that window still exists.
     bool exists(unsigned long window);
+    // Waits up to 10 s for the window to be destroyed; false when it is still there.
+    bool wait_until_gone(unsigned long window);
     // What the window shows, as far as it is on the screen.
     Screenshot capture(unsigned long window);
     // Waits up to 5 s until the window's pixel has the colour.

@@ -59,4 +59,5 @@ if ! made; then
     fi
 fi
 made || { echo "the Wine prefix $prefix could not be made"; exit 1; }
+sh "$(dirname "$0")/../../wine_fonts.sh" "$prefix"
 wine "$@" </dev/null

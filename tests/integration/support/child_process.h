@@ -50,8 +50,8 @@ std::string read_text_file(const std::string& path);
 // How many PNG pictures the directory holds.
 int pictures_in(const std::string& directory);
 
-// The object names of the shared blocks of this namespace that exist now, under any
-// token (POSIX; empty elsewhere).
+// The files of the shared blocks of this namespace that exist now (POSIX; empty
+// elsewhere).
 std::vector<std::string> block_objects_of(const std::string& name_space);
 
 // Removes the shared blocks a killed window process of this namespace left behind (a

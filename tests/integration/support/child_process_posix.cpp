@@ -3,7 +3,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +14,7 @@
 #include <thread>
 
 #include "child_process.h"
+#include "client/platform/posix/private_dir.h"
 #include "client/platform/posix/runtime_names.h"
 
 extern char** environ;
@@ -123,26 +123,21 @@ std::string native_path(const std::string& path) {
 }
 
 std::vector<std::string> block_objects_of(const std::string& name_space) {
-    std::vector<std::string> objects;
-    DIR* dir = opendir("/dev/shm");
-    if (dir == nullptr) return objects;
-    // "lumora-<uid>-<token>.<ns>.LuWnd1", whatever the token.
-    const std::string prefix = platform::posix::block_name_prefix().substr(1);
-    const std::string middle = name_space.empty() ? "." : "." + name_space + ".";
+    std::vector<std::string> files;
+    const std::string directory =
+        platform::posix::existing_runtime_dir(platform::posix::runtime_directories(name_space));
+    DIR* dir = directory.empty() ? nullptr : opendir(directory.c_str());
+    if (dir == nullptr) return files;
     while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        const std::size_t dot = name.find('.');
-        if (name.rfind(prefix, 0) == 0 && dot != std::string::npos &&
-            name.compare(dot, middle.size(), middle) == 0 &&
-            name.compare(dot + middle.size(), 5, "LuWnd") == 0)
-            objects.push_back("/" + name);
+        if (platform::posix::is_block_name(entry->d_name))
+            files.push_back(platform::posix::block_path(directory, entry->d_name));
     }
     closedir(dir);
-    return objects;
+    return files;
 }
 
 void remove_leftover_blocks(const std::string& name_space) {
-    for (const std::string& object : block_objects_of(name_space)) shm_unlink(object.c_str());
+    for (const std::string& file : block_objects_of(name_space)) unlink(file.c_str());
 }
 
 }  // namespace lumora::test
