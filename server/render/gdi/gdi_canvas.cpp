@@ -7,6 +7,7 @@
 
 #include "gdi_coordinates.h"
 #include "gdi_pen.h"
+#include "page_bounds.h"
 #include "server/render/mix_mode.h"
 
 namespace luwnd::render {
@@ -127,6 +128,16 @@ void GdiCanvas::set_clip(const Clip& clip) {
     DeleteObject(region);
 }
 
+// A pen's mitred corners reach at most ten widths beyond the line, GDI's miter limit.
+bool GdiCanvas::reaches(std::span<const Point> points, const Pen& pen) const {
+    return reaches_page(xform_, points, 0, 10.0 * std::max(pen.width, 1) + 2, width_, height_);
+}
+
+bool GdiCanvas::reaches(const Box& box, const Pen& pen) const {
+    std::array<Point, 2> corners{Point{box.left, box.top}, Point{box.right, box.bottom}};
+    return reaches(corners, pen);
+}
+
 bool GdiCanvas::trace(const Shape& shape) const {
     if (!drawable_ || !SetWorldTransform(dc_, &xform_)) return false;
     BeginPath(dc_);
@@ -163,20 +174,20 @@ void GdiCanvas::line(Point from, Point to, const Pen& pen) {
 }
 
 void GdiCanvas::polyline(std::span<const Point> points, const Pen& pen) {
-    if (points.size() < 2) return;
+    if (points.size() < 2 || !reaches(points, pen)) return;
     std::vector<POINT> p = points_of(points);
     stroke_shape([&](HDC dc) { Polyline(dc, p.data(), static_cast<int>(p.size())); }, pen);
 }
 
 void GdiCanvas::bezier(std::span<const Point> points, const Pen& pen) {
-    if (points.size() < 4) return;
+    if (points.size() < 4 || !reaches(points, pen)) return;
     std::vector<POINT> p = points_of(points.first(1 + (points.size() - 1) / 3 * 3));
     stroke_shape([&](HDC dc) { PolyBezier(dc, p.data(), static_cast<DWORD>(p.size())); }, pen);
 }
 
 void GdiCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
                         std::optional<Fill> fill) {
-    if (points.size() < 2) return;
+    if (points.size() < 2 || !reaches(points, pen)) return;
     std::vector<POINT> p = points_of(points);
     auto shape = [&](HDC dc) { Polygon(dc, p.data(), static_cast<int>(p.size())); };
     if (fill) fill_shape(shape, rule, *fill);
@@ -184,6 +195,7 @@ void GdiCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen&
 }
 
 void GdiCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {
+    if (!reaches(box, pen)) return;
     if (fill) fill_shape([&](HDC dc) { box_polygon(dc, box); }, FillRule::kWinding, *fill);
     Box line = outline_box(box);
     stroke_shape([&](HDC dc) { box_polygon(dc, line); }, pen);
@@ -191,6 +203,7 @@ void GdiCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fi
 
 void GdiCanvas::rounded_rectangle(const Box& box, double corner_width, double corner_height,
                                   const Pen& pen, std::optional<Fill> fill) {
+    if (!reaches(box, pen)) return;
     auto shape = [&](const Box& b) {
         return [&, b](HDC dc) {
             RoundRect(dc, coordinate(b.left), coordinate(b.top), coordinate(b.right),
@@ -202,6 +215,7 @@ void GdiCanvas::rounded_rectangle(const Box& box, double corner_width, double co
 }
 
 void GdiCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) {
+    if (!reaches(box, pen)) return;
     auto shape = [](const Box& b) {
         return [b](HDC dc) {
             if (b.right <= b.left || b.bottom <= b.top) return;
@@ -215,6 +229,7 @@ void GdiCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill
 
 void GdiCanvas::arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
                     std::optional<Fill> fill) {
+    if (!reaches(box, pen)) return;
     if (fill && shape != ArcShape::kOpen) {
         fill_shape([&](HDC dc) { arc_shape(dc, box, start, end, shape); }, FillRule::kWinding,
                    *fill);

@@ -46,11 +46,16 @@ class GdiCanvas : public Canvas {
     using Shape = std::function<void(HDC)>;
 
   private:
+    // Whether a figure through the points (or filling the box) drawn with the pen can
+    // touch the page under the transform.
+    bool reaches(std::span<const Point> points, const Pen& pen) const;
+    bool reaches(const Box& box, const Pen& pen) const;
     // Traces the shape as the DC's path under the transform; false when the transform
     // cannot be drawn with (it is not invertible).
     bool trace(const Shape& shape) const;
     void fill_shape(const Shape& shape, FillRule rule, const Fill& fill) const;
     void stroke_shape(const Shape& shape, const Pen& pen) const;
+    bool text_reaches_page(Point at, const std::string& bytes, const TextStyle& style) const;
     void draw_text(Point at, const std::string& bytes, const TextStyle& style, HDC dc,
                    COLORREF colour) const;
     void masked_text(Point at, const std::string& bytes, const TextStyle& style) const;

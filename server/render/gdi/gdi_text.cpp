@@ -5,6 +5,7 @@
 // other than plain drawing is drawn into a coverage mask first and each covered pixel is
 // combined with the text colour, as the other canvases do.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -14,6 +15,7 @@
 #include "gdi_canvas.h"
 #include "gdi_coordinates.h"
 #include "gdi_pen.h"
+#include "page_bounds.h"
 #include "server/render/mix_mode.h"
 
 namespace luwnd::render {
@@ -52,6 +54,11 @@ int coordinate(double value) {
     return gdi_coordinate(value);
 }
 
+// No glyph of a font reaches further from its origin than this many em heights; a text is
+// judged by the square of that reach around its anchor, which holds whatever its angle and
+// alignment.
+constexpr double kGlyphReach = 2.0;
+
 // A memory DC with a new 32-bit top-down DIB section of the size selected; the caller
 // deletes both. Nothing when GDI could not make them.
 struct ScratchPage {
@@ -81,6 +88,20 @@ struct ScratchPage {
 
 }  // namespace
 
+// Whether the text can put a pixel on the page and GDI can take its place: a text wholly
+// off the page is left out, and so is one whose anchor lies beyond the coordinates GDI
+// handles, since GDI has crashed on such texts.
+bool GdiCanvas::text_reaches_page(Point at, const std::string& bytes,
+                                  const TextStyle& style) const {
+    if (std::abs(at.x) > kGdiCoordinateLimit || std::abs(at.y) > kGdiCoordinateLimit) return false;
+    std::array<Point, 1> anchor{at};
+    // The anchor's device point within the limit: an empty page grown by the limit.
+    if (!reaches_page(xform_, anchor, 0, kGdiCoordinateLimit, 0, 0)) return false;
+    double height = std::clamp(style.height, 1.0, 16384.0);
+    double reach = height * kGlyphReach * (static_cast<double>(bytes.size()) + 1);
+    return reaches_page(xform_, anchor, reach, 0, width_, height_);
+}
+
 void GdiCanvas::draw_text(Point at, const std::string& bytes, const TextStyle& style, HDC dc,
                           COLORREF colour) const {
     if (!SetWorldTransform(dc, &xform_)) return;
@@ -96,6 +117,7 @@ void GdiCanvas::draw_text(Point at, const std::string& bytes, const TextStyle& s
 void GdiCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
     std::int32_t mix = effective_mix(style.mix);
     if (!drawable_ || bytes.empty() || bytes.size() > kMaxTextBytes || mix == kMixNop) return;
+    if (!text_reaches_page(at, bytes, style)) return;
     if (mix == kMixCopyPen) {
         draw_text(at, bytes, style, dc_, colour_of(style.rgb));
         return;

@@ -318,6 +318,51 @@ TEST_F(GdiCanvasTest, HostileValuesDrawWithoutHarm) {
     EXPECT_EQ(pixel(100, 100), kBlue);  // later drawings still come out
 }
 
+// Items wholly off the page are left out before GDI sees them; those that start off the
+// page and reach into it are still drawn.
+TEST_F(GdiCanvasTest, ItemsReachingThePageFromOutsideAreDrawn) {
+    DrawItem text = item(ItemKind::kText, {-20, 40}, kBlack);
+    text.text = "WWWW";
+    text.font.size = 30;
+    add(text);
+    add(item(ItemKind::kLine, {-2000000000, 100, 2000000000, 100}, kBlue));
+    add(item(ItemKind::kBox21, {-10, -10, 60, 30}, kRed));  // outline
+    DrawItem shifted = item(ItemKind::kLine, {-400, 110, -300, 110}, kBlue);
+    shifted.transform.dx = 450;  // moved onto the page by the transform
+    add(shifted);
+    render();
+    EXPECT_GT(dark_pixels(0, 40, 40, 80), 20);
+    EXPECT_EQ(pixel(100, 100), kBlue);
+    EXPECT_EQ(pixel(59, 15), kRed);
+    EXPECT_EQ(pixel(100, 110), kBlue);
+}
+
+TEST_F(GdiCanvasTest, FarTextsDrawNothingInEveryMixMode) {
+    image_ = std::make_unique<PageImage>(200, 120);
+    {
+        GdiCanvas canvas(image_->dc(), 200, 120);
+        canvas.clear(kWhite);
+        TextStyle style;
+        style.height = 16384;
+        for (std::int32_t mix : {0, 6, 10}) {
+            style.mix = mix;
+            canvas.text({1048575, -1048575}, "far", style);
+            canvas.text({-1048575, 1048575}, "far", style);
+            canvas.text({300, 60}, "just off the page", TextStyle{});
+        }
+        Transform stretched;
+        stretched.m11 = stretched.m22 = INT32_MAX;
+        canvas.set_transform(stretched);
+        canvas.text({1000, 1000}, "far", TextStyle{});
+        canvas.set_transform(Transform{});
+        canvas.line({0, 50}, {199, 50}, Pen{kBlue});
+    }
+    auto white = [](std::uint32_t rgb) { return rgb == kWhite; };
+    EXPECT_EQ(count(0, 0, 200, 50, white), 200 * 50);
+    EXPECT_EQ(count(0, 51, 200, 120, white), 200 * 69);
+    EXPECT_EQ(pixel(100, 50), kBlue);  // the canvas still draws
+}
+
 DrawItem image_item(std::vector<std::uint32_t> rgb, int width, std::array<std::int32_t, 4> corners,
                     bool smooth) {
     DrawItem i;
