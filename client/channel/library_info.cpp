@@ -1,6 +1,7 @@
 // What the library tells about itself: version texts, build date, notice, and a number.
 #include <cstring>
 
+#include "client/channel/call_lock.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
 #include "version_checks.h"
@@ -46,6 +47,7 @@ const char* item_text(int item) {
 extern "C" {
 
 int lu_get_library_info(int item, char* buffer, int size) {
+    const CallLock call;
     const char* text = item_text(item);
     if (text == nullptr) return 0;
     const int length = static_cast<int>(std::strlen(text));
@@ -56,6 +58,7 @@ int lu_get_library_info(int item, char* buffer, int size) {
 }
 
 int lu_get_library_info_(int* result, const int* item, char* buffer, size_t buffer_length) {
+    const CallLock call;
     const int size = buffer_length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(buffer_length);
     const int length = lu_get_library_info(value_at(item), buffer, size);
     if (length > 0) std::memset(buffer + length, ' ', buffer_length - static_cast<size_t>(length));

@@ -38,16 +38,21 @@ std::int32_t deliver_command(int length) {
     ClientState& state = client_state();
     if (length > static_cast<int>(kCommandBufferSize)) report_overflow(length);
     if (state.table.window_handle == 0) return kNotConnected;
+    // The window process may end as soon as it has the quit command: for quit, a window
+    // process that is gone, or goes without answering, ends nothing here.
+    const bool quitting = state.command_buffer[0] == 'L';
     platform::Platform& os = platform::current();
-    if (!os.is_window_alive(state.table.window_handle)) report_window_gone();
+    if (!os.is_window_alive(state.table.window_handle)) {
+        if (quitting) return 0;
+        report_window_gone();
+    }
     state.copy_data.length = length < 0 ? 0u : static_cast<std::uint32_t>(length);
-    const std::int32_t raw = os.deliver_message(state.table.window_handle, state.copy_data.tag,
-                                                state.command_buffer, state.copy_data.length);
+    const platform::Reply reply = os.deliver_message(state.table.window_handle, state.copy_data.tag,
+                                                     state.command_buffer, state.copy_data.length);
     // A window process that went away while it had our command is gone now, not at the
     // next command: a program waiting for that answer must not carry on without it.
-    if (raw == kNotConnected && !os.is_window_alive(state.table.window_handle))
-        report_window_gone();
-    return raw;
+    if (!reply.answered && !quitting) report_window_gone();
+    return reply.result;
 }
 
 std::int32_t check_result(std::int32_t raw) {

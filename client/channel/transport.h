@@ -15,7 +15,9 @@ inline constexpr std::int32_t kTrue = INT32_MIN + 5;             // 0x80000005
 inline constexpr std::int32_t kLowestOrdinaryResult = -32767;
 inline constexpr std::uint32_t kCopyDataTag = 1;
 
-// Sends the first length bytes of the command buffer; the raw 32-bit result.
+// Sends the first length bytes of the command buffer; the raw 32-bit result, whatever
+// its value. A window process that has gone, or goes without answering, ends the program,
+// except for the quit command 'L': its result is then 0 and the program goes on.
 std::int32_t deliver_command(int length);
 
 // Acts on the special results; the ordinary result, 0 after a disconnect, 1 for "true".

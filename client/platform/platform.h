@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "conventions.h"
+
 namespace lumora::platform {
 
 // Handle of the window process's command endpoint, as published in its header line:
@@ -23,6 +25,14 @@ struct MappedView {
 // An open file for reading, and the value that means none.
 using FileHandle = std::intptr_t;
 inline constexpr FileHandle kNoFile = -1;
+
+// What one delivery brought back. answered is false when no answer came: the window
+// process had gone, or hung up while it had the command. result is then 0, what
+// SendMessageA gives for a window that has gone.
+struct Reply {
+    std::int32_t result = 0;
+    bool answered = false;
+};
 
 // Yields the full path of the window program. The launch calls it at the moment it starts
 // the program, so that locating and starting happen together.
@@ -48,9 +58,10 @@ class Platform {
 
     // True while the window process behind the handle is there to take commands.
     virtual bool is_window_alive(WindowHandle handle) = 0;
-    // Delivers one command synchronously; returns the window process's 32-bit result.
-    virtual std::int32_t deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
-                                         std::uint32_t length) = 0;
+    // Delivers one command synchronously and waits for the window process's 32-bit
+    // result; any value is a result, 0x80000000 included, as long as it was answered.
+    virtual Reply deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                                  std::uint32_t length) = 0;
 
     // Shows a modal message box with no owner and no caption; returns the answer (0 on failure).
     virtual int message_box(const char* text, std::uint32_t style) = 0;
@@ -76,6 +87,13 @@ class Platform {
     // The full file name of the running program: its length when it fits, size when it was
     // cut to size - 1 characters, 0 on failure. The buffer always ends with a NUL.
     virtual std::uint32_t module_file_name(char* buffer, std::uint32_t size) = 0;
+    // How the window program is looked for on this system.
+    virtual const SearchConventions& search_conventions() { return kNativeSearch; }
+    // Where the window program is installed beside this library, found from where the
+    // library itself is: the bin folder next to the lib folder that holds it as a shared
+    // library. The length conventions of get_environment; 0 when there is none (a library
+    // linked into the program, one outside a lib folder, and on Windows).
+    virtual std::uint32_t installed_program_directory(char* buffer, std::uint32_t size) = 0;
     // The ANSI code page the messages are shown in: 932 (Shift-JIS) or another one.
     virtual int ansi_code_page() = 0;
     // The program's command line as one text.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "client/channel/block_ops.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/launcher.h"
 #include "client/channel/messages.h"
 #include "client/channel/primitives.h"
@@ -104,6 +105,7 @@ void connect_or_start() {
 extern "C" {
 
 int lu_initialize(int flags, int x, int y, int width, int height, int a, int m, int z, int dpi) {
+    const CallLock call;
     ClientState& state = client_state();
     const WindowOptions options{flags, x, y, width, height, a, m, z, dpi};
     if (state.join_pending != 0) return apply_to_joined_process(options);
@@ -117,15 +119,18 @@ int lu_initialize(int flags, int x, int y, int width, int height, int a, int m, 
 
 int lu_initialize_(int* result, const int* flags, const int* x, const int* y, const int* width,
                    const int* height, const int* a, const int* m, const int* z, const int* dpi) {
+    const CallLock call;
     return store_result(result, lu_initialize(value_at(flags), value_at(x), value_at(y),
                                               value_at(width), value_at(height), value_at(a),
                                               value_at(m), value_at(z), value_at(dpi)));
 }
 
 int lu_initialize_defaults(void) {
+    const CallLock call;
     return lu_initialize(-1, -1, -1, -1, -1, -1, -1, -1, -1);
 }
 int lu_initialize_defaults_(int* result) {
+    const CallLock call;
     return store_result(result, lu_initialize_defaults());
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "client/channel/block_ops.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/messages.h"
 #include "client/channel/primitives.h"
 #include "client/channel/version_checks.h"
@@ -175,11 +176,13 @@ int join(int n, int k, int mode, const Description& description) {
 extern "C" {
 
 int lu_join_window(int n, int k, int mode, char* description) {
+    const CallLock call;
     return join(n, k, mode, {description, description != nullptr ? LU_JOIN_DESCRIPTION_SIZE : 0u});
 }
 
 int lu_join_window_(int* result, const int* n, const int* k, const int* mode, char* description,
                     size_t description_length) {
+    const CallLock call;
     const bool given = description != nullptr && description_length > kShortestDescription;
     const Description d{given ? description : nullptr, given ? description_length : 0};
     return store_result(result, join(value_at(n), value_at(k), value_at(mode), d));

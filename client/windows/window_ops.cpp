@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "client/channel/block_ops.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/messages.h"
 #include "client/channel/primitives.h"
 #include "client/channel/text_scan.h"
@@ -106,6 +107,7 @@ void close_one(int index) {
 extern "C" {
 
 int lu_open_window_full(int n, int p1, int p2, int p3, int p4, int p5, const char* title) {
+    const CallLock call;
     if (client_state().join_pending != 0) return apply_to_joined_window(p1, p2, p3, p4, p5);
     if (block_table().process_block.data == nullptr && lu_initialize_defaults() == 0) return 0;
     const int p[5] = {p1, p2, p3, p4, p5};
@@ -120,6 +122,7 @@ int lu_open_window_full(int n, int p1, int p2, int p3, int p4, int p5, const cha
 
 int lu_open_window_full_(int* result, const int* n, const int* p1, const int* p2, const int* p3,
                          const int* p4, const int* p5, const char* title, size_t title_length) {
+    const CallLock call;
     char copy[kTitleSize] = {};
     std::size_t length = title == nullptr ? 0 : title_length < 259 ? title_length : 259;
     if (length > 0) std::memcpy(copy, title, length);
@@ -132,23 +135,28 @@ int lu_open_window_full_(int* result, const int* n, const int* p1, const int* p2
 }
 
 int lu_open_window(int n) {
+    const CallLock call;
     return lu_open_window_full(n, 0, 0, -1, -1, -1, nullptr);
 }
 int lu_open_window_(int* result, const int* n) {
+    const CallLock call;
     return store_result(result, lu_open_window(value_at(n)));
 }
 
 int lu_select_window(int n) {
+    const CallLock call;
     make_current(n);
     return current_window();
 }
 int lu_select_window_(int* result, int* n) {
+    const CallLock call;
     const int current = lu_select_window(value_at(n));
     if (n != nullptr) *n = current;
     return store_result(result, current);
 }
 
 int lu_close_window(int n) {
+    const CallLock call;
     if (n == 0) n = current_window();
     const bool single = n >= 1 && n <= layout::kMaxWindows;
     const int first = single ? n : 0;
@@ -161,6 +169,7 @@ int lu_close_window(int n) {
     return current_window();
 }
 int lu_close_window_(int* result, int* n) {
+    const CallLock call;
     const int current = lu_close_window(value_at(n));
     if (n != nullptr) *n = current;
     return store_result(result, current);

@@ -87,8 +87,16 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
 void Core::State::write_header(int state) {
     claimable = state == kStateIdle;
     if (process_block == nullptr) return;
+    if (reply_unread) {
+        held_header = state;
+        return;
+    }
     write_process_text(process_block, header_line(state, config.window_handle, config.connection_id,
                                                   config.version));
+}
+
+void Core::State::reply_written() {
+    reply_unread = config.host_tracks_replies;
 }
 
 std::int32_t Core::State::dispatch(std::uint32_t tag, const std::uint8_t* data, std::size_t length,
@@ -158,6 +166,19 @@ std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size
         s.trace.write(line);
     }
     return result;
+}
+
+bool Core::reply_unread() const {
+    return state_->reply_unread;
+}
+
+void Core::reply_read() {
+    State& s = *state_;
+    if (!s.reply_unread) return;
+    s.reply_unread = false;
+    if (s.held_header >= 0) s.write_header(s.held_header);
+    s.held_header = -1;
+    s.refresh_offer();
 }
 
 void Core::client_gone() {

@@ -60,6 +60,11 @@ struct CoreConfig {
     // Asked at each handshake that would take the idle process: false refuses it. A host
     // started by one program for itself keeps the process for that program this way.
     std::function<bool()> admits_handshake;
+    // The host calls reply_read() once the program that got an answer in the process
+    // block (an open, a mailbox exchange) has had its chance to read it. Until then the
+    // header is not written over that answer. A host that cannot tell its programs apart
+    // leaves this off: the header is then written whenever it changes.
+    bool host_tracks_replies = false;
 };
 
 class Core {
@@ -76,6 +81,14 @@ class Core {
     // Handles one delivered command (tag is the copy-data record's dwData) and returns
     // its 32-bit result. Every byte of data is untrusted.
     std::int32_t handle(std::uint32_t tag, const std::uint8_t* data, std::size_t length);
+
+    // True when the latest command answered in the process block and reply_read() has not
+    // been called since (only with CoreConfig::host_tracks_replies).
+    bool reply_unread() const;
+    // The answer in the process block was read (or its reader had its chance): the header
+    // held back meanwhile is written, and a window on offer is published again, so that
+    // programs looking for one find it instead of the answer.
+    void reply_read();
 
     // The client went away without 'L': the process becomes idle again, so that the next
     // client can connect, and any unfinished array is dropped.

@@ -46,6 +46,8 @@ struct Core::State {
     bool end_requested = false;  // the user closed a window: the client is to quit
     bool claimable = false;      // the header says idle: one handshake may take the process
     bool claimed_once = false;   // a handshake was accepted since the process started
+    bool reply_unread = false;   // an answer in the process block waits for its reader
+    int held_header = -1;        // the header state to write once it is read, -1 for none
     ScriptedDialogs scripted_dialogs;
     const char* refusal = nullptr;  // why the current command got 0, for the trace
 
@@ -54,6 +56,8 @@ struct Core::State {
         return 0;
     }
     void write_header(int state);
+    // An answer to one program was written into the process block.
+    void reply_written();
     std::int32_t dispatch(std::uint32_t tag, const std::uint8_t* data, std::size_t length,
                           TraceLine& line);
 

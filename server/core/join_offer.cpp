@@ -17,10 +17,14 @@ std::string offer_title(int window, std::string_view title) {
     return line;
 }
 
+std::string offer_process_line(std::int64_t handle, int id, std::string_view version) {
+    return header_line(0, handle, id, version).substr(2);
+}
+
 std::string join_header_line(int window, std::string_view title, std::int64_t handle, int id,
                              std::string_view version) {
     return std::to_string(window) + "," + offer_title(window, title) + "\n" +
-           header_line(0, handle, id, version).substr(2);
+           offer_process_line(handle, id, version);
 }
 
 bool Core::State::offer_windows() {
@@ -50,7 +54,8 @@ void Core::State::refresh_offer() {
         write_header(kStateIdle);
         return;
     }
-    claimable = false;  // joined, not taken over
+    claimable = false;         // joined, not taken over
+    if (reply_unread) return;  // published again by reply_read
     write_process_text(process_block, join_header_line(n, window->state.title, config.window_handle,
                                                        config.connection_id, config.version));
 }

@@ -24,6 +24,9 @@ namespace luwnd {
 // The title line: line ends and other control bytes become blanks, at most 255 characters.
 std::string offer_title(int window, std::string_view title);
 
+// The second line of that header: "<handle>,<id>,<version>".
+std::string offer_process_line(std::int64_t handle, int id, std::string_view version);
+
 // The two-line header of a process that offers window n.
 std::string join_header_line(int window, std::string_view title, std::int64_t handle, int id,
                              std::string_view version);

@@ -232,6 +232,7 @@ std::int32_t Core::State::mailbox(TraceLine& line) {
     std::optional<MailboxRequest> request;
     if (text) request = parse_mailbox(*text);
     write_process_text(process_block, "");
+    reply_written();
     if (!request) return refuse("syntax");
     line.add("code", request->code);
     line.add("mask", request->mask);

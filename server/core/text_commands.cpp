@@ -2,6 +2,7 @@
 #include "command_text.h"
 #include "core_state.h"
 #include "further_commands.h"
+#include "join_offer.h"
 #include "probes.h"
 #include "process_text.h"
 
@@ -68,7 +69,14 @@ std::int32_t Core::State::open_window(std::string_view text, TraceLine& line) {
         window.state.y = y;
     }
     window.state.title = std::string(title.substr(0, further::kMaxTitle));
-    write_process_text(process_block, open_reply(n, title));
+    // While windows are on offer, programs looking for one read this place unasked: the
+    // answer goes on with the offer's second line, so that it reads as an offer too.
+    std::string reply = open_reply(n, title);
+    if (offering)
+        reply +=
+            "\n" + offer_process_line(config.window_handle, config.connection_id, config.version);
+    write_process_text(process_block, reply);
+    reply_written();
     return n;
 }
 

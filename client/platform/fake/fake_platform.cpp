@@ -10,7 +10,6 @@ namespace lumora::platform {
 
 namespace {
 
-constexpr std::int32_t kNoAnswer = INT32_MIN;
 constexpr std::size_t kParam1Offset = 224;
 
 std::int32_t read_int(const std::uint8_t* at) {
@@ -70,8 +69,10 @@ void FakePlatform::snapshot_params(Delivery& delivery) {
     delivery.param3 = read_int(block + kParam1Offset + 8);
 }
 
-std::int32_t FakePlatform::deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
-                                           std::uint32_t length) {
+// A scripted result is an answer; otherwise a window process that is gone by now (a test
+// may end it from on_deliver) or is not the core gives none.
+Reply FakePlatform::deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                                    std::uint32_t length) {
     Delivery delivery;
     delivery.handle = handle;
     delivery.tag = tag;
@@ -82,16 +83,17 @@ std::int32_t FakePlatform::deliver_message(WindowHandle handle, std::uint32_t ta
     }
     snapshot_params(delivery);
     if (on_deliver) on_deliver(delivery);
+    delivery.answered = true;
     if (!results.empty()) {
         delivery.result = results.front();
         results.pop_front();
-    } else if (core_ != nullptr && handle == server_handle_) {
+    } else if (core_ != nullptr && handle == server_handle_ && dead.count(handle) == 0) {
         delivery.result = core_->handle(tag, delivery.bytes.data(), delivery.bytes.size());
     } else {
-        delivery.result = kNoAnswer;
+        delivery.answered = false;
     }
     deliveries.push_back(std::move(delivery));
-    return deliveries.back().result;
+    return {deliveries.back().result, deliveries.back().answered};
 }
 
 int FakePlatform::message_box(const char* text, std::uint32_t style) {
@@ -139,6 +141,11 @@ bool FakePlatform::is_program_file(const char* path) {
 
 std::uint32_t FakePlatform::module_file_name(char* buffer, std::uint32_t size) {
     return copy_cut_to_fit(module_file.c_str(), buffer, size);
+}
+
+std::uint32_t FakePlatform::installed_program_directory(char* buffer, std::uint32_t size) {
+    if (library_programs.empty()) return 0;
+    return copy_when_it_fits(library_programs.c_str(), buffer, size);
 }
 
 std::uint32_t FakePlatform::current_directory(char* buffer, std::uint32_t size) {

@@ -29,7 +29,8 @@ struct Delivery {
     std::uint32_t tag = 0;
     std::vector<std::uint8_t> bytes;  // exactly the delivered bytes
     std::uint32_t length = 0;         // the length the client gave
-    std::int32_t result = 0;
+    std::int32_t result = 0;          // 0 when unanswered
+    bool answered = false;
     bool has_params = false;  // the addressed window block existed when it was delivered
     std::int32_t param1 = 0, param2 = 0, param3 = 0;  // its slots at that moment
 };
@@ -59,7 +60,7 @@ class FakePlatform : public Platform {
     luwnd::MemoryBlockHost& host() { return host_; }
 
     // Scripts and records, all public so tests read and set them directly.
-    std::deque<std::int32_t> results;  // taken before asking the core
+    std::deque<std::int32_t> results;  // answers, taken before asking the core
     // Runs before each command is answered: a test can play the window process's part.
     std::function<void(const Delivery&)> on_deliver;
     std::vector<Delivery> deliveries;
@@ -81,6 +82,8 @@ class FakePlatform : public Platform {
     std::set<std::string> existing_paths;   // what is_program_file finds
     std::vector<std::string> probed_paths;  // what it was asked, in order
     std::string module_file;
+    SearchConventions conventions = kNativeSearch;  // tests may pick the other system's
+    std::string library_programs;                   // installed_program_directory ("": none)
     int code_page = 1252;
     std::string command = "program";
     std::string directory = "work";
@@ -101,8 +104,8 @@ class FakePlatform : public Platform {
     std::uint32_t last_error() override { return error; }
 
     bool is_window_alive(WindowHandle handle) override;
-    std::int32_t deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
-                                 std::uint32_t length) override;
+    Reply deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                          std::uint32_t length) override;
 
     int message_box(const char* text, std::uint32_t style) override;
     void write_error_line(const char* text) override;
@@ -115,6 +118,8 @@ class FakePlatform : public Platform {
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
     bool is_program_file(const char* path) override;
     std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
+    const SearchConventions& search_conventions() override { return conventions; }
+    std::uint32_t installed_program_directory(char* buffer, std::uint32_t size) override;
     int ansi_code_page() override { return code_page; }
     const char* command_line() override { return command.c_str(); }
     std::uint32_t current_directory(char* buffer, std::uint32_t size) override;

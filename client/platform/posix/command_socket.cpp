@@ -132,15 +132,15 @@ bool CommandSocket::holds(long pid, int& error) {
     return fd_ >= 0 || connect_now(error);
 }
 
-std::int32_t CommandSocket::fail(int& error, int code) {
+Reply CommandSocket::fail(int& error, int code) {
     error = code;
     close_socket();
     broken_ = true;
-    return kNoAnswer;
+    return {};
 }
 
-std::int32_t CommandSocket::deliver(long pid, std::uint32_t tag, const void* data,
-                                    std::uint32_t length, int& error) {
+Reply CommandSocket::deliver(long pid, std::uint32_t tag, const void* data, std::uint32_t length,
+                             int& error) {
     address(pid);
     if (broken_) return fail(error, ECONNRESET);
     if (fd_ < 0 && !connect_now(error)) return fail(error, error);
@@ -152,7 +152,8 @@ std::int32_t CommandSocket::deliver(long pid, std::uint32_t tag, const void* dat
         failure = send_request(fd_, tag, data, length);
         if (failure == 0) failure = receive_result(fd_, result);
     }
-    return failure == 0 ? result : fail(error, failure);
+    if (failure != 0) return fail(error, failure);
+    return {result, true};
 }
 
 }  // namespace lumora::platform::posix

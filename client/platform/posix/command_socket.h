@@ -7,12 +7,10 @@
 
 #include <cstdint>
 
+#include "../platform.h"
 #include "command_page.h"
 
 namespace lumora::platform::posix {
-
-// What a delivery returns when the window process cannot be reached.
-inline constexpr std::int32_t kNoAnswer = INT32_MIN;
 
 class CommandSocket {
   public:
@@ -29,16 +27,16 @@ class CommandSocket {
     // waits notice a hang-up themselves, so there is nothing to ask the system.
     bool on_page(long pid) const { return pid == pid_ && !broken_ && page_.is_open(); }
 
-    // Sends one command to process pid and waits for its result; kNoAnswer on failure.
-    std::int32_t deliver(long pid, std::uint32_t tag, const void* data, std::uint32_t length,
-                         int& error);
+    // Sends one command to process pid and waits for its result. No answer when it could
+    // not be sent or the window process hung up before it answered.
+    Reply deliver(long pid, std::uint32_t tag, const void* data, std::uint32_t length, int& error);
 
   private:
     void address(long pid);
     bool connect_now(int& error);
     bool hung_up() const;
     void close_socket();
-    std::int32_t fail(int& error, int code);
+    Reply fail(int& error, int code);
 
     int fd_ = -1;
     long pid_ = 0;

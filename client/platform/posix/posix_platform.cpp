@@ -13,6 +13,7 @@
 #include "detached_launch.h"
 #include "display_facts.h"
 #include "file_reading.h"
+#include "library_location.h"
 #include "process_facts.h"
 #include "shared_block.h"
 
@@ -42,11 +43,11 @@ bool PosixPlatform::is_window_alive(WindowHandle handle) {
     return socket_.holds(static_cast<long>(handle), error_);
 }
 
-std::int32_t PosixPlatform::deliver_message(WindowHandle handle, std::uint32_t tag,
-                                            const void* data, std::uint32_t length) {
+Reply PosixPlatform::deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                                     std::uint32_t length) {
     if (handle <= 0 || handle > INT32_MAX) {
         error_ = ESRCH;
-        return posix::kNoAnswer;
+        return {};
     }
     return socket_.deliver(static_cast<long>(handle), tag, data, length, error_);
 }
@@ -113,6 +114,12 @@ std::uint32_t PosixPlatform::module_file_name(char* buffer, std::uint32_t size) 
         return 0;
     }
     return copy_cut_to_fit(path.c_str(), buffer, size);
+}
+
+std::uint32_t PosixPlatform::installed_program_directory(char* buffer, std::uint32_t size) {
+    const std::string directory = posix::programs_beside_library();
+    if (directory.empty()) return 0;
+    return copy_when_it_fits(directory.c_str(), buffer, size);
 }
 
 int PosixPlatform::ansi_code_page() {

@@ -17,8 +17,8 @@ class PosixPlatform : public Platform {
     std::uint32_t last_error() override;
 
     bool is_window_alive(WindowHandle handle) override;
-    std::int32_t deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
-                                 std::uint32_t length) override;
+    Reply deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                          std::uint32_t length) override;
 
     int message_box(const char* text, std::uint32_t style) override;
     void write_error_line(const char* text) override;
@@ -31,6 +31,7 @@ class PosixPlatform : public Platform {
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
     bool is_program_file(const char* path) override;
     std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
+    std::uint32_t installed_program_directory(char* buffer, std::uint32_t size) override;
     int ansi_code_page() override;
     const char* command_line() override;
     std::uint32_t current_directory(char* buffer, std::uint32_t size) override;

@@ -1,5 +1,6 @@
 #include "private_dir.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,14 +19,29 @@ bool could_make(const std::string& path) {
     return access(parent.c_str(), W_OK | X_OK) == 0;
 }
 
+bool is_private(const struct stat& info) {
+    return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+}
+
 }  // namespace
 
 int private_directory_status(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0) return errno;
-    const bool ours =
-        S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
-    return ours ? 0 : EACCES;
+    return is_private(info) ? 0 : EACCES;
+}
+
+int open_private_directory(const std::string& path, int& error) {
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && is_private(info)) return fd;
+    error = EACCES;
+    close(fd);
+    return -1;
 }
 
 bool prepare_runtime_dir(const std::string& path, std::string& error) {

@@ -1,5 +1,5 @@
 // Directories that only this user can enter: the runtime directory of a session holds the
-// command sockets of its window processes and the token of its block names.
+// shared blocks and the command sockets of its window processes.
 #pragma once
 
 #include <string>
@@ -13,6 +13,11 @@ int private_directory_status(const std::string& path);
 inline bool is_private_directory(const std::string& path) {
     return private_directory_status(path) == 0;
 }
+
+// The private directory at path, opened without following a symbolic link and checked
+// through the descriptor, so that what is opened relative to it lies in the directory
+// that was checked. -1, with error set, when it is not a private directory of ours.
+int open_private_directory(const std::string& path, int& error);
 
 // Creates the directory with mode 0700 when missing, then checks that it is private. On
 // failure returns false and describes why in error.

@@ -11,6 +11,8 @@ namespace {
 
 constexpr char kSocketPrefix[] = "luwnd-";
 constexpr char kSocketSuffix[] = ".sock";
+constexpr char kBlockFilePrefix[] = "LuWnd";
+constexpr std::size_t kLongestBlockName = 64;
 
 std::string home_directory() {
     const char* home = std::getenv("HOME");
@@ -27,13 +29,15 @@ bool session_namespace(std::string& ns) {
     return ns.find('/') == std::string::npos;
 }
 
-std::string block_name_prefix() {
-    return "/lumora-" + std::to_string(geteuid()) + "-";
+bool is_block_name(const std::string& name) {
+    const std::string prefix = kBlockFilePrefix;
+    return name.size() > prefix.size() && name.size() <= kLongestBlockName &&
+           name.rfind(prefix, 0) == 0 &&
+           name.find_first_not_of("0123456789:", prefix.size()) == std::string::npos;
 }
 
-std::string block_object_name(const std::string& ns, const std::string& token, const char* name) {
-    const std::string user = block_name_prefix() + token + ".";
-    return ns.empty() ? user + name : user + ns + "." + name;
+std::string block_path(const std::string& directory, const std::string& name) {
+    return is_block_name(name) ? directory + "/" + name : std::string();
 }
 
 std::vector<std::string> runtime_directories(const std::string& ns) {

@@ -1,8 +1,9 @@
 // Where the window process publishes its blocks and its command socket on this system.
 // Both sides use these names: the library to find a window process, luwnd to publish.
 // LUMORA_NAMESPACE, when set, keeps separate sessions (for example parallel tests) apart.
-// Every name carries the user's id, and block names a random token only this user can
-// read (runtime_token.h), so that another user cannot create our names first.
+// Blocks and sockets are files in the user's private runtime directory (private_dir.h):
+// no other user can list that directory or create anything in it, so nobody else can
+// learn our names or take them first.
 #pragma once
 
 #include <string>
@@ -14,13 +15,15 @@ namespace lumora::platform::posix {
 // value cannot be part of a file or object name (it contains '/').
 bool session_namespace(std::string& ns);
 
-// "/lumora-<uid>-": how the object names of all our blocks begin.
-std::string block_name_prefix();
+// Whether a block name ("LuWnd1", "LuWnd1:2") can be a file name in the runtime
+// directory: "LuWnd" followed by digits and ':' only.
+bool is_block_name(const std::string& name);
 
-// "/lumora-<uid>-<token>.LuWnd1" or, in a namespace, "/lumora-<uid>-<token>.<ns>.LuWnd1".
-std::string block_object_name(const std::string& ns, const std::string& token, const char* name);
+// The file of a block inside the runtime directory ("<directory>/LuWnd1:2"); empty when
+// the name is no block name.
+std::string block_path(const std::string& directory, const std::string& name);
 
-// The places for the socket directory, in the order they are tried:
+// The places for the runtime directory, in the order they are tried:
 // "$XDG_RUNTIME_DIR/lumora[-ns]" when XDG_RUNTIME_DIR is set; else "/tmp/lumora-<uid>[-ns]"
 // and, for when another user made that one first, "<home>/.lumora-runtime[-ns]", which
 // only this user can make.

@@ -8,45 +8,55 @@
 #include <cerrno>
 #include <string>
 
+#include "private_dir.h"
 #include "runtime_names.h"
-#include "runtime_token.h"
 
 namespace lumora::platform::posix {
 
 namespace {
 
-// Another user's object, or one others may read or write, could feed or spy on us.
-int check_object(const struct stat& info) {
-    if (info.st_uid != geteuid() || (info.st_mode & 077) != 0) return EACCES;
+// Only a regular file of ours that nobody else may read or write is a block: anything
+// else could feed or spy on us.
+int check_block_file(const struct stat& info) {
+    if (!S_ISREG(info.st_mode) || info.st_uid != geteuid() || (info.st_mode & 077) != 0)
+        return EACCES;
     if (info.st_size < 1) return EINVAL;
     return 0;
 }
 
+// The block file inside the session's runtime directory, opened for reading and writing
+// without following a symbolic link; -1 with error set when there is none.
+int open_block_file(const char* name, int& error) {
+    std::string ns;
+    if (name == nullptr || !session_namespace(ns) || !is_block_name(name)) {
+        error = EINVAL;
+        return -1;
+    }
+    // Looked up afresh each time: a window process we just started may have made it.
+    const std::string directory = existing_runtime_dir(runtime_directories(ns));
+    if (directory.empty()) {
+        error = ENOENT;
+        return -1;
+    }
+    const int dir = open_private_directory(directory, error);
+    if (dir < 0) return -1;
+    const int fd = openat(dir, name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) error = errno;
+    close(dir);
+    return fd;
+}
+
 }  // namespace
 
-// The whole object is mapped at its size now. A process that shrinks it later makes our
+// The whole file is mapped at its size now. A process that shrinks it later makes our
 // next access raise SIGBUS; that is left alone: only a process of our own user may open
-// the object (checked above), and such a process can stop or change us anyway (signals,
+// the file (checked above), and such a process can stop or change us anyway (signals,
 // ptrace, /proc/<pid>/mem), so guarding every access would buy nothing.
 MappedView map_shared_block(const char* name, int& error) {
-    std::string ns;
-    if (name == nullptr || !session_namespace(ns)) {
-        error = EINVAL;
-        return {};
-    }
-    // Read afresh each time: a window process we just started may have made the token.
-    const std::string object = session_block_name(ns, name);
-    if (object.empty()) {
-        error = ENOENT;
-        return {};
-    }
-    const int fd = shm_open(object.c_str(), O_RDWR | O_CLOEXEC, 0);
-    if (fd < 0) {
-        error = errno;
-        return {};
-    }
+    const int fd = open_block_file(name, error);
+    if (fd < 0) return {};
     struct stat info {};
-    int failure = fstat(fd, &info) != 0 ? errno : check_object(info);
+    int failure = fstat(fd, &info) != 0 ? errno : check_block_file(info);
     void* address = MAP_FAILED;
     const auto size = static_cast<std::size_t>(info.st_size);
     if (failure == 0) {

@@ -1,11 +1,12 @@
-// POSIX shared-memory blocks made by the window process, opened and mapped whole.
+// Shared blocks made by the window process as files in the runtime directory, opened
+// and mapped whole.
 #pragma once
 
 #include "../platform.h"
 
 namespace lumora::platform::posix {
 
-// Maps the named block for reading and writing. Only a non-empty object owned by this
+// Maps the named block for reading and writing. Only a non-empty regular file owned by this
 // user and closed to everyone else is accepted. On failure returns {} and sets error.
 MappedView map_shared_block(const char* name, int& error);
 

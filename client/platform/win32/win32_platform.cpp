@@ -72,16 +72,20 @@ bool Win32Platform::is_window_alive(WindowHandle handle) {
     return IsWindow(window_of(handle)) != FALSE;
 }
 
-// The result is the low 32 bits of what the window procedure returned.
-std::int32_t Win32Platform::deliver_message(WindowHandle handle, std::uint32_t tag,
-                                            const void* data, std::uint32_t length) {
+// The result is the low 32 bits of what the window procedure returned. SendMessageA gives
+// 0 when the window has gone before it answered; a 0 from a window that is gone right
+// after counts as that, since nothing more can be sent to it anyway.
+Reply Win32Platform::deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
+                                     std::uint32_t length) {
     COPYDATASTRUCT record{};
     record.dwData = tag;
     record.cbData = length;
     record.lpData = const_cast<void*>(data);
     const LRESULT result =
         SendMessageA(window_of(handle), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(result & 0xFFFFFFFF));
+    const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(result & 0xFFFFFFFF));
+    if (value == 0 && IsWindow(window_of(handle)) == FALSE) return {};
+    return {value, true};
 }
 
 // A box that could not be shown is no answer; Wine without a display gives -1 for it.
@@ -140,6 +144,13 @@ std::uint32_t Win32Platform::module_file_name(char* buffer, std::uint32_t size) 
     if (length == 0) error_ = GetLastError();
     buffer[length < size ? length : size - 1] = '\0';  // older systems leave a cut name open
     return length;
+}
+
+// Nothing beside the library is trusted on Windows: a folder such as \usr\local\bin at
+// the root of the current drive may be made by any user.
+std::uint32_t Win32Platform::installed_program_directory(char* buffer, std::uint32_t size) {
+    if (buffer != nullptr && size > 0) buffer[0] = '\0';
+    return 0;
 }
 
 int Win32Platform::ansi_code_page() {

@@ -23,6 +23,10 @@ constexpr std::size_t kMaxClients = 64;
 // While page commands keep coming, the socket, the display and the datagram clients are
 // looked at least this often.
 constexpr auto kTurn = std::chrono::milliseconds(5);
+// How long a program may take to read its answer in the process block before the others
+// are served again: long enough for a busy machine, short enough that a stuck program
+// does not stop the others for good.
+constexpr auto kHoldLimit = std::chrono::seconds(2);
 
 }  // namespace
 
@@ -91,11 +95,13 @@ bool CommandSocket::answer_request(Core& core, Client& client) {
         return true;
     }
     std::int32_t result = 0;
+    if (held_fd_ == fd) release_hold(core);
     if ((message.msg_flags & MSG_TRUNC) == 0 && length >= 4) {
         auto tag = static_cast<std::uint32_t>(lumora::layout::read_i32(buffer, 0));
         current_peer_ = client.peer;
         result = core.handle(tag, buffer + 4, length - 4);
         current_peer_ = 0;
+        hold_if_reply_waits(core, client);
         if (on_command) on_command();
     }
     std::uint8_t reply[4];
@@ -107,7 +113,9 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
                           const sigset_t& wait_mask) {
     std::vector<pollfd> fds;
     while (stop == 0 && !finished(core)) {
-        if (on_idle) on_idle();
+        if (held_fd_ >= 0 && std::chrono::steady_clock::now() >= held_until_) release_hold(core);
+        // The display's events may change the header too: they wait while a client is held.
+        if (on_idle && held_fd_ < 0) on_idle();
         // The idle work may have closed the last window that kept the process.
         if (finished(core)) break;
         const bool busy = serve_pages(core, stop);
@@ -119,7 +127,10 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
             if (fds[i].fd == listener_ || fds[i].fd == extra_fd || fds[i].revents == 0) continue;
             auto it = std::find_if(clients_.begin(), clients_.end(),
                                    [&](const Client& c) { return c.fd == fds[i].fd; });
+            // A client held since this wait began is the only one served.
+            if (!served(*it)) continue;
             if (answer_request(core, *it)) continue;
+            if (it->fd == held_fd_) release_hold(core);
             close(it->fd);
             clients_.erase(it);
             lost = true;
@@ -139,13 +150,20 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
 int CommandSocket::wait(std::vector<pollfd>& fds, bool sleep, bool timed,
                         const sigset_t& wait_mask) {
     fds.assign(1, pollfd{listener_, POLLIN, 0});
-    if (extra_fd >= 0) fds.push_back(pollfd{extra_fd, POLLIN, 0});
-    for (const Client& c : clients_) fds.push_back(pollfd{c.fd, POLLIN, 0});
+    if (extra_fd >= 0 && held_fd_ < 0) fds.push_back(pollfd{extra_fd, POLLIN, 0});
+    for (const Client& c : clients_)
+        if (served(c)) fds.push_back(pollfd{c.fd, POLLIN, 0});
     if (sleep) sleep = arm_pages(true);
     const timespec now{0, 0};
     int limit_ms = timed ? give_up_check_ms : -1;
     const int idle_ms = sleep && idle_work_within_ms ? idle_work_within_ms() : -1;
     if (idle_ms >= 0 && (limit_ms < 0 || idle_ms < limit_ms)) limit_ms = idle_ms;
+    if (held_fd_ >= 0) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            held_until_ - std::chrono::steady_clock::now());
+        const int held_ms = static_cast<int>(std::max<std::int64_t>(left.count(), 0));
+        if (limit_ms < 0 || held_ms < limit_ms) limit_ms = held_ms;
+    }
     const timespec check{limit_ms / 1000, (limit_ms % 1000) * 1000000L};
     const timespec* limit = !sleep ? &now : limit_ms >= 0 ? &check : nullptr;
     const int ready = ppoll(fds.data(), fds.size(), limit, &wait_mask);
@@ -164,7 +182,7 @@ bool CommandSocket::arm_pages(bool waiting) {
 
 bool CommandSocket::any_page_pending(bool fetch_slots) const {
     for (const Client& c : clients_) {
-        if (!c.page) continue;
+        if (!c.page || !served(c)) continue;
         // Only a hint: a prefetch never faults, even where a window was closed since.
         if (fetch_slots && c.slots != nullptr) __builtin_prefetch(c.slots);
         if (c.page->pending()) return true;
@@ -192,10 +210,15 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
     for (unsigned round = 1;; ++round) {
         for (Client& c : clients_) {
             if (!c.page || !c.page->pending()) continue;
+            if (held_fd_ >= 0) {
+                if (c.fd != held_fd_) continue;
+                release_hold(core);
+            }
             current_peer_ = c.peer;
             c.page->answer(handle, c.fd);
             c.slots = core.slots_of(core.last_slot_window());
             current_peer_ = 0;
+            hold_if_reply_waits(core, c);
             if (settle_later && on_command) on_command();
             settle_later = false;
         }
@@ -203,6 +226,17 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;
         if (!spin_.spin([this] { return any_page_pending(true); })) return false;
     }
+}
+
+void CommandSocket::hold_if_reply_waits(const Core& core, const Client& client) {
+    if (!core.reply_unread()) return;
+    held_fd_ = client.fd;
+    held_until_ = std::chrono::steady_clock::now() + kHoldLimit;
+}
+
+void CommandSocket::release_hold(Core& core) {
+    held_fd_ = -1;
+    core.reply_read();
 }
 
 bool CommandSocket::finished(const Core& core) const {

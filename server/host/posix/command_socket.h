@@ -7,6 +7,7 @@
 
 #include <poll.h>
 
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -75,6 +76,12 @@ class CommandSocket {
     // False when the client has gone.
     bool answer_request(Core& core, Client& client);
     bool finished(const Core& core) const;
+    // After a command whose answer waits in the process block, only its client is served
+    // until it sends its next command or hangs up, for at most kHoldLimit: another
+    // program's command would write over the answer before it was read.
+    void hold_if_reply_waits(const Core& core, const Client& client);
+    void release_hold(Core& core);
+    bool served(const Client& client) const { return held_fd_ < 0 || client.fd == held_fd_; }
     // Answers page commands while they keep coming. True when it stopped only to let the
     // socket, the display and the other clients have their turn.
     bool serve_pages(Core& core, const volatile std::sig_atomic_t& stop);
@@ -90,6 +97,8 @@ class CommandSocket {
     std::string path_;
     std::vector<Client> clients_;
     long current_peer_ = 0;
+    int held_fd_ = -1;  // the client served alone, -1 for none
+    std::chrono::steady_clock::time_point held_until_;
     bool abandoned_ = false;
     // The next command of a drawing loop comes within microseconds; a thinking client
     // lets us sleep after this.

@@ -5,8 +5,6 @@
 
 namespace luwnd::posix {
 
-// Anything there, a dangling link included: a new picture never replaces it.
-bool path_exists(const std::string& path);
 bool is_directory(const std::string& path);
 
 }  // namespace luwnd::posix

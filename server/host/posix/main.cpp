@@ -1,5 +1,5 @@
-// luwnd on POSIX: publishes the process block in shared memory, listens for commands on a
-// Unix socket in the user's runtime directory and serves them until the client quits.
+// luwnd on POSIX: publishes the process block in the user's runtime directory, listens
+// for commands on a Unix socket there and serves them until the client quits.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -11,19 +11,19 @@
 
 #include "client/platform/posix/private_dir.h"
 #include "client/platform/posix/runtime_names.h"
-#include "client/platform/posix/runtime_token.h"
 
+#include "block_file_host.h"
 #include "command_socket.h"
+#include "owners.h"
 #include "picture_files.h"
 #include "picture_output.h"
 #include "runtime_dir.h"
 #include "runtime_dir_lock.h"
 #include "saved_pictures.h"
 #include "server/core/core.h"
+#include "server/core/publish_wait.h"
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/window_pictures.h"
-#include "shm_block_host.h"
-#include "stale_blocks.h"
 #include "x11_dialogs.h"
 #include "x11_windows.h"
 
@@ -101,12 +101,12 @@ std::chrono::seconds unclaimed_limit() {
     return std::chrono::seconds(seconds != 0 ? seconds : 60);
 }
 
-// The socket directory and the token of the block names. From reading the token until the
-// socket listens the directory is locked, so that no other window process removes the
-// token meanwhile; another one may remove an empty directory before we lock it, so that
-// is tried again. At the end the directory goes unless another window process uses it.
+// The directory of the blocks and the socket. From choosing it until the first block is
+// there the directory is locked, so that no other window process removes it as empty
+// meanwhile; another one may remove an empty directory before we lock it, so that is
+// tried again. At the end the directory goes unless another window process uses it.
 struct RuntimeDirectory {
-    std::string path, token;
+    std::string path;
     luwnd::posix::DirectoryLock lock;
     ~RuntimeDirectory() {
         lock.release();
@@ -117,8 +117,17 @@ struct RuntimeDirectory {
             path = lumora::platform::posix::choose_runtime_dir(
                 lumora::platform::posix::runtime_directories(ns), error);
             if (path.empty()) return false;
-            if (lock.hold(path, 2000))
-                return lumora::platform::posix::read_or_create_token(path, token, error);
+            if (lock.hold(path, 2000)) return true;
+        }
+        error = "cannot lock " + path;
+        return false;
+    }
+    // The same directory locked again for another try at a process number; made again
+    // when it went meanwhile.
+    bool relock(std::string& error) {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (!lumora::platform::posix::prepare_runtime_dir(path, error)) return false;
+            if (lock.hold(path, 2000)) return true;
         }
         error = "cannot lock " + path;
         return false;
@@ -131,8 +140,46 @@ struct RuntimeDirectory {
     }
 };
 
+// Whether waiting is pointless: we were asked to stop (the signals are held back until
+// the command loop), or the program we were started for has ended.
+bool waiting_is_over(long launcher, std::string& error) {
+    sigset_t pending;
+    sigemptyset(&pending);
+    sigpending(&pending);
+    if (sigismember(&pending, SIGTERM) == 1 || sigismember(&pending, SIGINT) == 1) {
+        error = "stopped while waiting for a process block";
+        return true;
+    }
+    if (launcher > 0 && luwnd::posix::process_is_gone(launcher)) {
+        error = "the program that started luwnd has ended";
+        return true;
+    }
+    return false;
+}
+
+// The process block, published in the locked directory. When every number is taken the
+// directory is let go while we wait, and locked again for each try. -1 when waiting is
+// over before that or the directory cannot be locked again (error says why).
+int publish_in(RuntimeDirectory& dir, luwnd::Core& core, long launcher, std::string& error) {
+    const auto wait = luwnd::launch_publish_wait();
+    auto try_publish = [&] {
+        if (waiting_is_over(launcher, error)) return -1;
+        if (!dir.lock.held() && !dir.relock(error)) return -1;
+        const int number = core.publish();
+        if (number == 0) dir.lock.release();
+        return number;
+    };
+    auto say_waiting = [&] {
+        std::fprintf(stderr,
+                     "luwnd: all process blocks are taken; waiting for one to come free (up to "
+                     "%d s in all)\n",
+                     static_cast<int>(wait.limit.count() / 1000));
+    };
+    return luwnd::publish_within(wait, try_publish, say_waiting);
+}
+
 // Set once the blocks and the socket exist: what must go when the display is lost.
-luwnd::posix::ShmBlockHost* g_host = nullptr;
+luwnd::posix::BlockFileHost* g_host = nullptr;
 std::string g_socket_file, g_runtime_dir;
 
 // Xlib ends the process after a lost display; the names must not outlive it, or the next
@@ -172,7 +219,6 @@ int main(int argc, char** argv) {
     }
     std::string error;
     luwnd::posix::remove_leftovers(lumora::platform::posix::runtime_directories(""));
-    luwnd::posix::remove_stale_blocks();
     RuntimeDirectory dir;
     luwnd::posix::CommandSocket socket;
 
@@ -203,6 +249,7 @@ int main(int argc, char** argv) {
         headless != nullptr && headless[0] != '\0' && std::string(headless) != "0";
     bool shown = !asked_headless && screen.connect();
     config.ends_after_quit = !shown;
+    config.host_tracks_replies = true;
     config.windows_stay_shown = shown;
     if (shown) leave_error_stream();
     if (shown) config.screen_dpi = screen.dpi();
@@ -221,18 +268,19 @@ int main(int argc, char** argv) {
     luwnd::render::WindowPictures pictures;
     luwnd::posix::PictureFiles picture_files(pictures);
     config.picture_saver = &picture_files;
-    // The token must be there before the first block is made.
     if (!dir.prepare(ns, error)) {
         std::fprintf(stderr, "luwnd: %s\n", error.c_str());
         return 1;
     }
-    luwnd::posix::ShmBlockHost host(ns, dir.token);
+    luwnd::posix::BlockFileHost host(dir.path);
     luwnd::Core core(host, config);
     core_ptr = &core;
     const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
     luwnd::posix::PictureOutput output(core, pictures, target, !shown);
-    if (core.publish() == 0) {
-        std::fprintf(stderr, "luwnd: all process blocks are taken\n");
+    const int published = publish_in(dir, core, launcher, error);
+    if (published <= 0) {
+        std::fprintf(stderr, "luwnd: %s\n",
+                     published < 0 ? error.c_str() : "all process blocks are taken");
         return 1;
     }
     if (!dir.listen(socket, error)) {

@@ -1,7 +1,6 @@
 #include "owners.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "client/channel/block_layout.h"
 
@@ -35,13 +35,20 @@ long owner_pid(const std::uint8_t* data, std::size_t size) {
     return handle;
 }
 
-// The object opened for reading when it is ours, else -1.
-int open_own(const std::string& object, struct stat& info) {
-    const int fd = shm_open(object.c_str(), O_RDONLY | O_CLOEXEC, 0);
-    if (fd < 0) return -1;
-    if (fstat(fd, &info) == 0 && info.st_uid == geteuid()) return fd;
+// The start of a regular file of ours, up to the end of the owner record; false for
+// anything else.
+bool read_own_file(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool ours = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid();
+    if (ours) {
+        bytes.resize(layout::kProcessBlockSize + kOwnerTail);
+        const ssize_t got = pread(fd, bytes.data(), bytes.size(), 0);
+        bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    }
     close(fd);
-    return -1;
+    return ours;
 }
 
 }  // namespace
@@ -55,34 +62,20 @@ bool process_is_gone(long pid) {
     return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
-bool object_is_missing(const std::string& object) {
-    const int fd = shm_open(object.c_str(), O_RDONLY | O_CLOEXEC, 0);
-    if (fd >= 0) close(fd);
-    return fd < 0 && errno == ENOENT;
+bool file_is_missing(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
-bool is_own_object(const std::string& object) {
+bool is_own_file(const std::string& path) {
     struct stat info {};
-    const int fd = open_own(object, info);
-    if (fd >= 0) close(fd);
-    return fd >= 0;
+    return lstat(path.c_str(), &info) == 0 && info.st_uid == geteuid();
 }
 
-bool owner_is_gone(const std::string& object) {
-    struct stat info {};
-    const int fd = open_own(object, info);
-    if (fd < 0) return false;
-    bool gone = false;
-    if (info.st_size > 0) {
-        const auto size = static_cast<std::size_t>(info.st_size);
-        void* data = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-        if (data != MAP_FAILED) {
-            gone = process_is_gone(owner_pid(static_cast<const std::uint8_t*>(data), size));
-            munmap(data, size);
-        }
-    }
-    close(fd);
-    return gone;
+bool owner_is_gone(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!read_own_file(path, bytes) || bytes.empty()) return false;
+    return process_is_gone(owner_pid(bytes.data(), bytes.size()));
 }
 
 }  // namespace luwnd::posix

@@ -17,14 +17,15 @@ void write_owner(std::uint8_t* data, std::size_t text_size);
 // True when no process with this pid exists (false for 0 and below: unknown).
 bool process_is_gone(long pid);
 
-// Whether no shared-memory object of that name exists (anybody's).
-bool object_is_missing(const std::string& object);
+// Whether nothing at all is at the path (not even a dangling symbolic link).
+bool file_is_missing(const std::string& path);
 
-// Whether the shared-memory object exists and belongs to this user.
-bool is_own_object(const std::string& object);
+// Whether something at the path (a symbolic link itself included) belongs to this user.
+bool is_own_file(const std::string& path);
 
-// Whether the object is a process block of ours whose owner has ended. A block that is
-// still being made (empty, or without its owner yet) counts as alive.
-bool owner_is_gone(const std::string& object);
+// Whether the file is a process block of ours whose owner has ended. A block that is
+// still being made (empty, or without its owner yet) counts as alive; so does anything
+// that is not a regular file of ours, which is never removed as stale.
+bool owner_is_gone(const std::string& path);
 
 }  // namespace luwnd::posix

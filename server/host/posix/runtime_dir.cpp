@@ -8,9 +8,9 @@
 
 #include "client/platform/posix/private_dir.h"
 #include "client/platform/posix/runtime_names.h"
-#include "client/platform/posix/runtime_token.h"
 #include "owners.h"
 #include "runtime_dir_lock.h"
+#include "stale_blocks.h"
 
 namespace luwnd::posix {
 
@@ -25,9 +25,11 @@ bool recently_changed(const std::string& path) {
     return lstat(path.c_str(), &info) == 0 && std::time(nullptr) - info.st_mtime < 10;
 }
 
-// A token file being written aside: only a lock holder writes one, so with the lock held
-// it is left from a process that died meanwhile.
-bool is_token_aside(const std::string& file_name) {
+// Earlier versions named their blocks with a token kept in this file (and written aside
+// first); it goes with the directory.
+constexpr char kOldTokenFile[] = "token";
+
+bool is_old_token_aside(const std::string& file_name) {
     const std::string stem = "token.", end = ".new";
     return file_name.size() > stem.size() + end.size() && file_name.rfind(stem, 0) == 0 &&
            file_name.compare(file_name.size() - end.size(), end.size(), end) == 0;
@@ -40,7 +42,7 @@ bool remove_dead_entries(const std::string& path) {
     bool live = false;
     while (const dirent* entry = readdir(dir)) {
         const long pid = names::socket_owner(entry->d_name);
-        const bool dead = pid > 0 ? process_is_gone(pid) : is_token_aside(entry->d_name);
+        const bool dead = pid > 0 ? process_is_gone(pid) : is_old_token_aside(entry->d_name);
         if (dead) unlink((path + "/" + entry->d_name).c_str());
         live = live || (pid > 0 && !dead);
     }
@@ -48,14 +50,15 @@ bool remove_dead_entries(const std::string& path) {
     return live;
 }
 
-// With the lock held no window process is between reading the token and listening, and
-// without a live socket none uses the token: it can go with the directory.
+// With the lock held no window process is between choosing the directory and making its
+// first block there; a directory with nothing left in it can go.
 void clean_directory(const std::string& path, bool only_when_settled) {
     DirectoryLock lock;
     if (!lock.hold(path, 0)) return;
     const bool settled = !only_when_settled || !recently_changed(path);  // before our removals
+    remove_stale_blocks(path);
     if (remove_dead_entries(path) || !settled) return;
-    unlink(names::token_path(path).c_str());
+    unlink((path + "/" + kOldTokenFile).c_str());
     rmdir(path.c_str());  // fails while anything else is left in it
 }
 

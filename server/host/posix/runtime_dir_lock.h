@@ -1,7 +1,7 @@
-// A lock on a runtime directory (flock). A window process holds it from reading the
-// directory's token until its socket listens there; whoever removes a token holds it
-// too. So a token is never removed between a window process reading it and its socket
-// showing that the token is in use.
+// A lock on a runtime directory (flock). A window process holds it from choosing the
+// directory until its first block is there; whoever removes a directory holds it too.
+// So a directory is never removed between a window process choosing it and putting
+// something into it.
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@ class DirectoryLock {
     // was removed or replaced meanwhile).
     bool hold(const std::string& path, int wait_ms);
     void release();
+    bool held() const { return fd_ >= 0; }
 
   private:
     int fd_ = -1;

@@ -1,9 +1,8 @@
 #include "stale_blocks.h"
 
 #include <dirent.h>
-#include <sys/mman.h>
+#include <unistd.h>
 
-#include <string>
 #include <vector>
 
 #include "client/platform/posix/runtime_names.h"
@@ -12,35 +11,34 @@
 namespace luwnd::posix {
 namespace {
 
-// Where Linux keeps the named objects; elsewhere there is no listing and nothing is swept.
-constexpr char kObjectDirectory[] = "/dev/shm";
+namespace names = lumora::platform::posix;
 
-std::vector<std::string> our_objects() {
-    std::vector<std::string> objects;
-    DIR* dir = opendir(kObjectDirectory);
-    if (dir == nullptr) return objects;
-    const std::string prefix = lumora::platform::posix::block_name_prefix().substr(1);
+std::vector<std::string> block_names_in(const std::string& directory) {
+    std::vector<std::string> blocks;
+    DIR* dir = opendir(directory.c_str());
+    if (dir == nullptr) return blocks;
     while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.rfind(prefix, 0) == 0) objects.push_back("/" + name);
+        if (names::is_block_name(entry->d_name)) blocks.emplace_back(entry->d_name);
     }
     closedir(dir);
-    return objects;
+    return blocks;
 }
 
 }  // namespace
 
-void remove_stale_blocks() {
-    const std::vector<std::string> objects = our_objects();
-    for (const std::string& object : objects) {
-        if (object.find(':') == std::string::npos && owner_is_gone(object))
-            shm_unlink(object.c_str());
+void remove_stale_blocks(const std::string& directory) {
+    const std::vector<std::string> blocks = block_names_in(directory);
+    for (const std::string& name : blocks) {
+        const std::string path = names::block_path(directory, name);
+        if (name.find(':') == std::string::npos && owner_is_gone(path)) unlink(path.c_str());
     }
-    for (const std::string& object : objects) {
-        const std::size_t colon = object.find(':');
+    for (const std::string& name : blocks) {
+        const std::size_t colon = name.find(':');
         if (colon == std::string::npos) continue;
-        if (object_is_missing(object.substr(0, colon)) && is_own_object(object))
-            shm_unlink(object.c_str());
+        const std::string path = names::block_path(directory, name);
+        if (file_is_missing(names::block_path(directory, name.substr(0, colon))) &&
+            is_own_file(path))
+            unlink(path.c_str());
     }
 }
 

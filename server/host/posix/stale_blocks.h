@@ -1,12 +1,12 @@
-// Blocks in shared memory that window processes killed outright left behind, under any
-// token of ours: a token can change once its directory went, and the blocks made under
-// the old one would otherwise stay for good.
+// Block files that window processes killed outright left in a runtime directory.
 #pragma once
+
+#include <string>
 
 namespace luwnd::posix {
 
-// Removes our process blocks whose owner has ended, then our window blocks whose process
-// block is gone. Blocks of live processes stay. Other users' objects are never touched.
-void remove_stale_blocks();
+// Removes the process blocks in the directory whose owner has ended, then the window
+// blocks whose process block is gone. Blocks of live processes stay.
+void remove_stale_blocks(const std::string& directory);
 
 }  // namespace luwnd::posix

@@ -17,6 +17,7 @@
 #include "screen_dialogs.h"
 #include "screen_windows.h"
 #include "server/core/core.h"
+#include "server/core/publish_wait.h"
 #include "server/render/gdi/gdi_text_measure.h"
 #include "server/render/window_pictures.h"
 
@@ -58,7 +59,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     config.picture_saver = &picture_files;
     luwnd::win32::FileMappingHost host(environment("LUMORA_NAMESPACE"));
     luwnd::Core core(host, config);
-    if (core.publish() == 0) return 1;
+    // Every process number may be taken by window processes whose programs are about to
+    // quit: wait for one to come free, within the time the starting program waits for us.
+    // Until then the command window takes no input, so the program's wait for us goes on.
+    if (luwnd::publish_within(luwnd::launch_publish_wait(), [&] { return core.publish(); }, {}) <=
+        0)
+        return 1;
     const luwnd::render::OutputTarget target = luwnd::render::output_target_from_environment();
     luwnd::win32::PictureOutput output(core, pictures, target, !shown);
     luwnd::win32::ScreenWindows screen(core, pictures, target.directory);

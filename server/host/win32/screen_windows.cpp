@@ -191,19 +191,15 @@ void ScreenWindows::save(int n, MenuCommand format) {
     auto picture = pictures_.open().find(n);
     if (view == views_.end() || picture == pictures_.open().end()) return;
     const bool png = format == kSavePng;
-    std::string path =
-        free_save_path(save_directory_, GetCurrentProcessId(), n, png ? "png" : "emf");
-    std::string error = "no free file name is left";
-    bool saved = false;
-    if (!path.empty() && png) {
-        error = "the page is too large";
-        saved =
-            view->second.image != nullptr && render::write_png(*view->second.image, path, error);
-    } else if (!path.empty()) {
-        saved = write_emf(picture->second, view->second.title, path, error);
-    }
-    if (!saved) {
-        std::fprintf(stderr, "luwnd: cannot save %s: %s\n", path.c_str(), error.c_str());
+    std::vector<std::uint8_t> bytes;
+    std::string error = "the page is too large";
+    const bool made =
+        png ? view->second.image != nullptr && render::encode_png(*view->second.image, bytes, error)
+            : emf_bytes(picture->second, view->second.title, bytes, error);
+    if (!made || save_new_picture(save_directory_, GetCurrentProcessId(), n, png ? "png" : "emf",
+                                  bytes, error)
+                     .empty()) {
+        std::fprintf(stderr, "luwnd: cannot save window %d: %s\n", n, error.c_str());
         MessageBeep(MB_ICONWARNING);
     }
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "client/channel/block_ops.h"
@@ -102,11 +103,42 @@ int die() {
 
 }  // namespace
 
+// Sets a transform of its own window that only this round uses and reads it back; the
+// rounds whose answer was not its own.
+int wrong_round_trips(int window, int thread) {
+    int wrong = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const int x = thread * 1000000 + i;
+        if (lu_set_transform_in_window(window, x, -x, 65536, thread, i, 65536) <= 0) ++wrong;
+        int got_x = 0, got_y = 0;
+        float factors[4] = {};
+        if (lu_get_transform_in_window(window, &got_x, &got_y, factors) <= 0) ++wrong;
+        if (got_x != x || got_y != -x || factors[2] * 65536.0f != static_cast<float>(i)) ++wrong;
+    }
+    return wrong;
+}
+
+// Two threads of one program call at the same time, each in its own window.
+int threads() {
+    connect();
+    const int one = open_window();
+    const int two = open_window();
+    int wrong_one = 0, wrong_two = 0;
+    std::thread a([&] { wrong_one = wrong_round_trips(one, 1); });
+    std::thread b([&] { wrong_two = wrong_round_trips(two, 2); });
+    a.join();
+    b.join();
+    std::printf("wrong=%d,%d\n", wrong_one, wrong_two);
+    std::printf("quit=%d\n", quit_with_mode(1));
+    return 0;
+}
+
 int main(int argc, char** argv) {
     const std::string scenario = argc > 1 ? argv[1] : "";
     if (scenario == "session") return session();
     if (scenario == "die") return die();
     if (scenario == "arrays") return arrays();
+    if (scenario == "threads") return threads();
     if (scenario == "connect") {
         connect();
         std::printf("quit=%d\n", quit_with_mode(1));

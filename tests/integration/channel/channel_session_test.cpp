@@ -118,6 +118,21 @@ TEST_F(ChannelSession, LargeArraysArriveWholeAndInOrder) {
     EXPECT_NE(completions.find("bytes=80000 sum="), std::string::npos) << completions;
 }
 
+// Two threads call at once, through the command page and through datagrams: every answer
+// is the caller's own, and the client ends (run_client gives up after 60 s).
+TEST_F(ChannelSession, CallsFromTwoThreadsEachGetTheirOwnAnswers) {
+    for (const char* fast_path : {"1", "0"}) {
+        set_environment("LUMORA_FAST_PATH", fast_path);
+        start_server();
+        EXPECT_EQ(run_client("threads"), 0) << fast_path << read_text_file(err_);
+        EXPECT_NE(read_text_file(out_).find("wrong=0,0\n"), std::string::npos)
+            << fast_path << read_text_file(out_);
+        server_.kill();
+        remove_leftover_blocks(namespace_);
+    }
+    set_environment("LUMORA_FAST_PATH", nullptr);
+}
+
 TEST_F(ChannelSession, WindowProcessThatDiesEndsTheProgramWithStatusOne) {
     start_server();
     EXPECT_EQ(run_client("die"), 1);

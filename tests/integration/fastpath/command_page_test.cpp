@@ -109,7 +109,7 @@ TEST_F(CommandPage, EightProgramsAtOnceOnOneWindowProcess) {
         const int status = clients[i]->wait(120000);
         const std::string err = read_text_file(err_ + std::to_string(i));
         EXPECT_TRUE(status == 0 || (status == 1 && err == "The window was closed.\n"))
-            << status << " " << err;
+            << status << " " << err << read_text_file(out_ + std::to_string(i));
         std::remove((out_ + std::to_string(i)).c_str());
         std::remove((err_ + std::to_string(i)).c_str());
     }

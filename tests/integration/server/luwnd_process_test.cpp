@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -22,7 +23,6 @@
 
 #include "client/channel/block_layout.h"
 #include "client/platform/posix/runtime_names.h"
-#include "client/platform/posix/runtime_token.h"
 
 extern char** environ;
 
@@ -31,10 +31,10 @@ namespace {
 namespace layout = lumora::layout;
 namespace fs = std::filesystem;
 
-// A mapped shared memory object, or an empty one when it does not exist.
+// A mapped block file, or an empty one when it does not exist.
 struct Shm {
     explicit Shm(const std::string& name) {
-        int fd = shm_open(name.c_str(), O_RDWR, 0);
+        int fd = open(name.c_str(), O_RDWR | O_NOFOLLOW);
         if (fd < 0) return;
         struct stat info {};
         fstat(fd, &info);
@@ -54,9 +54,8 @@ struct Shm {
 };
 
 bool shm_exists(const std::string& name) {
-    int fd = shm_open(name.c_str(), O_RDONLY, 0);
-    if (fd >= 0) close(fd);
-    return fd >= 0;
+    struct stat info {};
+    return lstat(name.c_str(), &info) == 0;
 }
 
 class LuwndProcessTest : public ::testing::Test {
@@ -70,6 +69,7 @@ class LuwndProcessTest : public ::testing::Test {
         ASSERT_NE(mkdtemp(base), nullptr);
         base_ = base;
         trace_ = base_ + "/trace.txt";
+        errors_ = base_ + "/errors.txt";
     }
 
     void TearDown() override {
@@ -78,28 +78,26 @@ class LuwndProcessTest : public ::testing::Test {
             waitpid(pid_, nullptr, 0);
         }
         if (socket_ >= 0) close(socket_);
-        for (const char* block : {"LuWnd1", "LuWnd2", "LuWnd1:1", "LuWnd2:1"})
-            shm_unlink(object(block).c_str());
+        if (ready_ >= 0) close(ready_);
         fs::remove_all(base_);
     }
 
-    // A block's object name under the token luwnd took (kept after it ended), or the one
-    // the test made with make_token.
+    // A block's file in the namespace's runtime directory.
     std::string object(const std::string& block) const {
-        return lumora::platform::posix::block_object_name(ns_, token_, block.c_str());
+        return lumora::platform::posix::block_path(dir(), block);
     }
-    // The namespace's directory and token, as an earlier window process would have left
-    // them; a test that leaves blocks behind names them with it.
-    void make_token() {
-        mkdir(dir().c_str(), 0700);
-        std::string error;
-        ASSERT_TRUE(lumora::platform::posix::read_or_create_token(dir(), token_, error)) << error;
-    }
+    // The namespace's directory, as an earlier window process would have left it.
+    void make_dir() const { mkdir(dir().c_str(), 0700); }
     std::string dir() const { return base_ + "/lumora-" + ns_; }
     std::string socket_path() const { return dir() + "/luwnd-" + std::to_string(pid_) + ".sock"; }
 
     // Starts luwnd and waits for its ready byte.
     void start() {
+        ASSERT_NO_FATAL_FAILURE(spawn());
+        ASSERT_TRUE(wait_ready(10000)) << "luwnd did not report ready";
+    }
+    // Starts luwnd, its error stream going to errors_.
+    void spawn() {
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         std::vector<std::string> env = {"LUMORA_NAMESPACE=" + ns_, "XDG_RUNTIME_DIR=" + base_,
@@ -112,18 +110,34 @@ class LuwndProcessTest : public ::testing::Test {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addclose(&actions, ready[0]);
+        posix_spawn_file_actions_addopen(&actions, 2, errors_.c_str(),
+                                         O_WRONLY | O_CREAT | O_APPEND, 0600);
         char arg0[] = LUWND_PATH, arg1[] = "/t", arg2[] = "/B";
         char* argv[] = {arg0, arg1, arg2, nullptr};
         ASSERT_EQ(posix_spawn(&pid_, LUWND_PATH, &actions, nullptr, argv, envp.data()), 0);
         posix_spawn_file_actions_destroy(&actions);
         close(ready[1]);
-        pollfd wait{ready[0], POLLIN, 0};
-        ASSERT_EQ(poll(&wait, 1, 10000), 1) << "luwnd did not report ready";
+        ready_ = ready[0];
+    }
+    // Whether luwnd reported ready within timeout_ms (false also when it ended first).
+    bool wait_ready(int timeout_ms) {
+        pollfd wait{ready_, POLLIN, 0};
         char byte = 0;
-        EXPECT_EQ(read(ready[0], &byte, 1), 1);
-        EXPECT_EQ(byte, '1');
-        close(ready[0]);
-        ASSERT_TRUE(lumora::platform::posix::read_token(dir(), token_));
+        const bool ready =
+            poll(&wait, 1, timeout_ms) == 1 && read(ready_, &byte, 1) == 1 && byte == '1';
+        close(ready_);
+        ready_ = -1;
+        return ready;
+    }
+    // Waits up to 10 s for text on luwnd's error stream.
+    bool said(const std::string& text) const {
+        for (int i = 0; i < 1000; ++i) {
+            std::ifstream file(errors_);
+            std::string all((std::istreambuf_iterator<char>(file)), {});
+            if (all.find(text) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
     }
 
     void connect_socket() {
@@ -172,10 +186,10 @@ class LuwndProcessTest : public ::testing::Test {
         return std::to_string(state) + "," + pid + "," + pid + ",0,9,9,9a";
     }
 
-    std::string ns_, base_, trace_, token_;
+    std::string ns_, base_, trace_, errors_;
     std::vector<std::string> extra_env_;
     pid_t pid_ = -1;
-    int socket_ = -1;
+    int socket_ = -1, ready_ = -1;
 };
 
 TEST_F(LuwndProcessTest, PublishesProbesOpensQuitsAndCleansUp) {
@@ -229,6 +243,78 @@ TEST_F(LuwndProcessTest, ClientLeavingWithoutQuitEndsAHeadlessProcess) {
     EXPECT_FALSE(fs::exists(socket_path()));
 }
 
+// A second connection to the process (as a joined program has), with a request sent
+// whose answer is not waited for.
+struct OtherConnection {
+    explicit OtherConnection(const std::string& path) {
+        fd = socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~OtherConnection() { close(fd); }
+    bool send_text(const std::string& text) const {
+        std::vector<std::uint8_t> datagram(4);
+        layout::write_i32(datagram.data(), 0, 1);
+        datagram.insert(datagram.end(), text.begin(), text.end());
+        datagram.push_back(0);
+        return send(fd, datagram.data(), datagram.size(), 0) ==
+               static_cast<ssize_t>(datagram.size());
+    }
+    // The answer, waiting up to 20 s; INT32_MIN when none came.
+    std::int32_t answer() const {
+        pollfd wait{fd, POLLIN, 0};
+        std::uint8_t reply[4] = {};
+        if (poll(&wait, 1, 20000) != 1 || recv(fd, reply, sizeof reply, 0) != 4) return INT32_MIN;
+        return layout::read_i32(reply, 0);
+    }
+    int fd = -1;
+    bool connected = false;
+};
+
+// The command lines of the trace, in the order the process handled them.
+std::vector<std::string> trace_lines(const std::string& path) {
+    std::ifstream trace(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(trace, line);) lines.push_back(line);
+    return lines;
+}
+
+// Two programs on one process: the open's answer in the process block stays there for
+// the program that opened until its next command, although the other program's open
+// was sent earlier than that command.
+TEST_F(LuwndProcessTest, AnOpenAnswerInTheProcessBlockIsKeptForItsReader) {
+    start();
+    connect_socket();
+    ASSERT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
+    OtherConnection other(socket_path());
+    ASSERT_TRUE(other.connected);
+    ASSERT_EQ(request_text("I,0,0,0,-1,-1,-1,Mine"), 1);
+    ASSERT_TRUE(other.send_text("I,0,0,0,-1,-1,-1,Theirs"));
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), "1,Mine");
+    std::vector<std::uint8_t> probe = {'O', ',', '0', 0, 0, 9, 0, 0};
+    EXPECT_EQ(request(probe), 224);  // the opener's next command: it has read its answer
+    EXPECT_EQ(other.answer(), 2);
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), "2,Theirs");
+    const std::vector<std::string> lines = trace_lines(trace_);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "cmd=O win=0 probe=0 ret=224");
+    EXPECT_EQ(lines[3].rfind("cmd=I win=0", 0), 0u) << lines[3];
+}
+
+// A program that never comes back after its open holds up the others only for a while.
+TEST_F(LuwndProcessTest, AProgramThatDoesNotReadItsAnswerHoldsTheOthersOnlyAWhile) {
+    start();
+    connect_socket();
+    ASSERT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
+    OtherConnection other(socket_path());
+    ASSERT_TRUE(other.connected);
+    ASSERT_EQ(request_text("I,0,0,0,-1,-1,-1,"), 1);
+    ASSERT_TRUE(other.send_text("I,0,0,0,-1,-1,-1,"));
+    EXPECT_EQ(other.answer(), 2);
+}
+
 TEST_F(LuwndProcessTest, SigtermEndsItCleanly) {
     start();
     connect_socket();
@@ -242,7 +328,7 @@ TEST_F(LuwndProcessTest, SigtermEndsItCleanly) {
 
 // Writes a process block as a crashed or living process would have left it.
 void leave_block(const std::string& name, const std::string& text) {
-    int fd = shm_open(name.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
+    int fd = open(name.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(ftruncate(fd, 4096), 0);
     ASSERT_EQ(write(fd, text.c_str(), text.size() + 1), static_cast<ssize_t>(text.size() + 1));
@@ -257,7 +343,7 @@ pid_t dead_pid() {
 }
 
 TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
-    make_token();
+    make_dir();
     leave_block(object("LuWnd1"), "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
     leave_block(object("LuWnd1:1"), "");
     start();
@@ -267,7 +353,7 @@ TEST_F(LuwndProcessTest, StaleBlockOfADeadProcessIsReusedALivingOneIsNot) {
     kill(pid_, SIGTERM);
     EXPECT_EQ(wait_exit(), 0);
 
-    make_token();  // the directory went with the window process
+    make_dir();  // the directory went with the window process
     leave_block(object("LuWnd1"), "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
     close(socket_);
     socket_ = -1;
@@ -308,23 +394,35 @@ TEST_F(LuwndProcessTest, AHeadlessProcessNobodyTakesEnds) {
     EXPECT_FALSE(fs::exists(dir())) << "its empty runtime directory stays";
 }
 
-// Killed window processes leave sockets and runtime directories behind; the next one
-// removes those of processes that are gone, in every namespace of the user.
+// Killed window processes leave blocks, sockets and runtime directories behind; the next
+// one removes those of processes that are gone, in every namespace of the user, and
+// keeps those of processes that live.
 TEST_F(LuwndProcessTest, LeftoversOfDeadProcessesAreRemoved) {
     const std::string other = base_ + "/lumora-othernamespace";
-    ASSERT_EQ(mkdir(other.c_str(), 0700), 0);
-    ASSERT_EQ(mkdir(dir().c_str(), 0700), 0);
+    const std::string kept = base_ + "/lumora-keptnamespace";
+    for (const std::string& path : {other, kept, dir()}) ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
     const std::string dead = "/luwnd-" + std::to_string(dead_pid()) + ".sock";
     const std::string living = "/luwnd-" + std::to_string(getpid()) + ".sock";
     std::ofstream(other + dead) << "";
-    std::string other_token, error;
-    ASSERT_TRUE(lumora::platform::posix::read_or_create_token(other, other_token, error));
+    leave_block(other + "/LuWnd3", "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
+    leave_block(other + "/LuWnd3:1", "");
+    std::ofstream(other + "/token") << std::string(32, 'a') << "\n";  // of an earlier version
+    std::ofstream(kept + living) << "";
+    leave_block(kept + "/LuWnd1", "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
+    leave_block(kept + "/LuWnd1:1", "");
+    leave_block(kept + "/LuWnd2", "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
+    leave_block(kept + "/LuWnd2:4", "");
     std::ofstream(dir() + dead) << "";
     std::ofstream(dir() + living) << "";
     // Left long ago (a directory changed just now may be about to be used).
-    fs::last_write_time(other, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    for (const std::string& path : {other, kept})
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
     start();
     EXPECT_FALSE(fs::exists(other));
+    EXPECT_TRUE(fs::exists(kept + "/LuWnd1"));
+    EXPECT_TRUE(fs::exists(kept + "/LuWnd1:1"));
+    EXPECT_FALSE(fs::exists(kept + "/LuWnd2"));
+    EXPECT_FALSE(fs::exists(kept + "/LuWnd2:4"));
     EXPECT_FALSE(fs::exists(dir() + dead));
     EXPECT_TRUE(fs::exists(dir() + living));
     EXPECT_TRUE(fs::exists(socket_path()));
@@ -339,90 +437,136 @@ void settle(const std::string& path) {
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
-// The blocks are named with a token only this user can read; the library finds the same
-// names; and once the directory went with the last window process the token is new.
-TEST_F(LuwndProcessTest, APrivateTokenNamesTheBlocksAndIsNewAfterTheDirectoryWent) {
-    start();
-    struct stat info {};
-    ASSERT_EQ(lstat(posix::token_path(dir()).c_str(), &info), 0);
-    EXPECT_TRUE(S_ISREG(info.st_mode));
-    EXPECT_EQ(info.st_mode & 07777, 0600u);
-    EXPECT_EQ(token_.size(), 32u);
-    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string saved = runtime != nullptr ? runtime : "";
-    setenv("XDG_RUNTIME_DIR", base_.c_str(), 1);
-    EXPECT_EQ(posix::session_block_name(ns_, "LuWnd1:2"), object("LuWnd1:2"));
-    if (runtime != nullptr)
-        setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-    else
-        unsetenv("XDG_RUNTIME_DIR");
-
-    kill(pid_, SIGTERM);
-    EXPECT_EQ(wait_exit(), 0);
-    EXPECT_FALSE(fs::exists(dir()));
-    const std::string first = token_;
-    start();
-    EXPECT_NE(token_, first);
-    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
+// The files luwnd has mapped whose path names the part: its blocks.
+std::vector<std::string> mapped_files(pid_t pid, const std::string& part) {
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::vector<std::string> files;
+    for (std::string line; std::getline(maps, line);) {
+        const std::size_t slash = line.find('/');
+        if (slash != std::string::npos && line.find(part) != std::string::npos)
+            files.push_back(line.substr(slash));
+    }
+    return files;
 }
 
-// A window process killed outright leaves its blocks under its token. Once its directory
-// went and the token changed, the next window process removes them; the blocks of a
-// process that lives stay, whatever their token.
-TEST_F(LuwndProcessTest, BlocksLeftUnderAnOldTokenAreSweptLiveOnesStay) {
+// The blocks are files of ours, mode 0600, in the 0700 runtime directory, and none is in
+// the shared-memory namespace that every user can list and create names in.
+TEST_F(LuwndProcessTest, BlocksAreFilesInThePrivateDirectoryNotSharedMemory) {
     start();
     connect_socket();
+    ASSERT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
     ASSERT_EQ(request_text("I,0,0,0,-1,-1,-1,"), 1);
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-    const std::string old_token = token_, old_process = object("LuWnd1");
-    const std::string old_window = object("LuWnd1:1");
-    ASSERT_TRUE(shm_exists(old_process));
-    ASSERT_TRUE(shm_exists(old_window));
-    const std::string live_process = posix::block_object_name(ns_, std::string(32, 'a'), "LuWnd1");
-    const std::string live_window = posix::block_object_name(ns_, std::string(32, 'a'), "LuWnd1:1");
-    leave_block(live_process, "0," + std::to_string(getpid()) + ",5,0,9,9,9a");
-    leave_block(live_window, "");
-    settle(dir());
-
-    start();
-    EXPECT_NE(token_, old_token);
-    EXPECT_FALSE(shm_exists(old_process));
-    EXPECT_FALSE(shm_exists(old_window));
-    EXPECT_TRUE(shm_exists(live_process));
-    EXPECT_TRUE(shm_exists(live_window));
-    EXPECT_EQ(Shm(object("LuWnd1")).text(), header(0));
-    shm_unlink(live_process.c_str());
-    shm_unlink(live_window.c_str());
+    struct stat info {};
+    ASSERT_EQ(lstat(dir().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+    EXPECT_EQ(info.st_uid, geteuid());
+    for (const char* block : {"LuWnd1", "LuWnd1:1"}) {
+        ASSERT_EQ(lstat(object(block).c_str(), &info), 0) << block;
+        EXPECT_TRUE(S_ISREG(info.st_mode)) << block;
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << block;
+        EXPECT_EQ(info.st_uid, geteuid()) << block;
+    }
+    std::vector<std::string> blocks = mapped_files(pid_, "LuWnd");
+    std::sort(blocks.begin(), blocks.end());
+    EXPECT_EQ(blocks, (std::vector<std::string>{object("LuWnd1"), object("LuWnd1:1")}));
+    EXPECT_TRUE(mapped_files(pid_, "/dev/shm").empty());
+    EXPECT_FALSE(fs::exists(dir() + "/token")) << "no name needs a secret now";
 }
 
-// Cleaning up never takes the token of a window process that lives, however long its
-// directory is unchanged, nor of one that is starting (it holds the directory locked
-// from reading the token until it listens).
-TEST_F(LuwndProcessTest, CleaningKeepsTheTokenOfALiveOrAStartingProcess) {
+// A link planted at a block's path is never written through, nor is a file of another
+// user removed: luwnd takes the next number.
+TEST_F(LuwndProcessTest, APlantedLinkOrForeignFileAtABlockPathIsLeftAlone) {
+    make_dir();
+    const std::string target = base_ + "/target";
+    std::ofstream(target) << "untouched";
+    ASSERT_EQ(symlink(target.c_str(), object("LuWnd1").c_str()), 0);
+    const bool root = geteuid() == 0;
+    if (root) {
+        leave_block(object("LuWnd2"), "0," + std::to_string(dead_pid()) + ",5,0,9,9,9a");
+        ASSERT_EQ(chown(object("LuWnd2").c_str(), 65534, 65534), 0);
+    }
+    start();
+    const char* taken = root ? "LuWnd3" : "LuWnd2";
+    EXPECT_EQ(Shm(object(taken)).text(), header(0));
+    std::ifstream kept(target);
+    std::string text;
+    kept >> text;
+    EXPECT_EQ(text, "untouched");
+    struct stat info {};
+    EXPECT_EQ(lstat(object("LuWnd1").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    if (root) {
+        EXPECT_TRUE(shm_exists(object("LuWnd2")));
+    }
+}
+
+// Cleaning up never removes the directory of a window process that lives, however long
+// it is unchanged, nor of one that is starting (it holds the directory locked from
+// choosing it until its first block is there).
+TEST_F(LuwndProcessTest, CleaningKeepsTheDirectoryOfALiveOrAStartingProcess) {
     start();
     const pid_t first = pid_;
-    const std::string live_token = token_;
     settle(dir());
     const std::string starting = base_ + "/lumora-starting";
     ASSERT_EQ(mkdir(starting.c_str(), 0700), 0);
-    std::string starting_token, error;
-    ASSERT_TRUE(posix::read_or_create_token(starting, starting_token, error));
     const int lock = open(starting.c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
     settle(starting);
 
     start();
-    EXPECT_EQ(token_, live_token);
     EXPECT_EQ(Shm(object("LuWnd2")).text(), header(0));  // the first one holds LuWnd1
-    std::string kept;
-    EXPECT_TRUE(posix::read_token(starting, kept));
-    EXPECT_EQ(kept, starting_token);
+    EXPECT_TRUE(fs::exists(object("LuWnd1")));
+    EXPECT_TRUE(fs::exists(starting));
     close(lock);
     kill(first, SIGTERM);
     waitpid(first, nullptr, 0);
+}
+
+// With every process number held by a live process, a new window process waits for one
+// to come free instead of failing, says so, and takes the first one released.
+TEST_F(LuwndProcessTest, WaitsForAFreeProcessNumberAndTakesTheFirstReleased) {
+    make_dir();
+    const std::string holder = "0," + std::to_string(getpid()) + ",5,0,9,9,9a";
+    for (int k = 1; k <= 16; ++k) leave_block(object("LuWnd" + std::to_string(k)), holder);
+    ASSERT_NO_FATAL_FAILURE(spawn());
+    ASSERT_TRUE(said("all process blocks are taken; waiting"));
+    EXPECT_TRUE(fs::exists(dir())) << "the directory is not removed under the waiting process";
+    ASSERT_EQ(unlink(object("LuWnd7").c_str()), 0);
+    ASSERT_TRUE(wait_ready(20000)) << "luwnd did not take the released number";
+    EXPECT_EQ(Shm(object("LuWnd7")).text(), header(0));
+    EXPECT_EQ(Shm(object("LuWnd8")).text(), holder);
+    connect_socket();
+    EXPECT_EQ(request_text("K," + std::to_string(pid_) + ",d;p;v"), pid_);
+}
+
+// A waiting window process stops waiting when it is asked to stop, or when the program
+// it was started for has ended: nobody would take it any more.
+TEST_F(LuwndProcessTest, WaitingEndsWithSigtermOrWithTheProgramItWasStartedFor) {
+    make_dir();
+    const std::string holder = "1," + std::to_string(getpid()) + ",5,0,9,9,9a";
+    for (int k = 1; k <= 16; ++k) leave_block(object("LuWnd" + std::to_string(k)), holder);
+    ASSERT_NO_FATAL_FAILURE(spawn());
+    ASSERT_TRUE(said("all process blocks are taken; waiting"));
+    kill(pid_, SIGTERM);
+    EXPECT_EQ(wait_exit(), 1);
+    EXPECT_TRUE(said("luwnd: stopped while waiting for a process block"));
+
+    const pid_t program = fork();
+    if (program == 0) {
+        pause();
+        _exit(0);
+    }
+    extra_env_ = {"LUMORA_LAUNCHER_PID=" + std::to_string(program)};
+    std::ofstream(errors_, std::ios::trunc).close();
+    ASSERT_NO_FATAL_FAILURE(spawn());
+    ASSERT_TRUE(said("waiting for one to come free"));
+    kill(program, SIGKILL);
+    waitpid(program, nullptr, 0);
+    EXPECT_EQ(wait_exit(), 1);
+    EXPECT_TRUE(said("luwnd: the program that started luwnd has ended"));
+    EXPECT_FALSE(wait_ready(0));
+    EXPECT_EQ(Shm(object("LuWnd1")).text(), holder);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Command texts as delivered, the special results, and the fatal paths of delivery.
 #include "channel_fixture.h"
 #include "client/channel/primitives.h"
+#include "client/include/lumora.h"
 #include "client/platform/conventions.h"
 
 namespace lumora::test {
@@ -128,6 +129,65 @@ TEST_F(TransportTest, VanishedWindowProcessEndsTheProgram) {
     EXPECT_EQ(exit_status_of([] { command_with_int(2, 'A', 2); }), 1);
     EXPECT_EQ(fake().error_lines.at(0), "The window was closed.");
     EXPECT_EQ(block_table().process_number, 0);
+}
+
+// 0x80000000 is also a result the window process may give: as an answer it is returned
+// as it is, whether the window process is still there afterwards or not.
+TEST_F(TransportTest, AnAnsweredLowestValueIsReturnedRaw) {
+    connect();
+    open(2);
+    fake().results.push_back(kNotConnected);
+    EXPECT_EQ(command_with_int(2, 'A', 2), kNotConnected);
+    EXPECT_NE(block_table().window_handle, 0);
+
+    fake().results.push_back(kNotConnected);
+    fake().on_deliver = [&](const platform::Delivery&) {
+        fake().dead.insert(block_table().window_handle);
+    };
+    EXPECT_EQ(exit_status_of([] { EXPECT_EQ(command_with_int(2, 'A', 2), kNotConnected); }), -1);
+    EXPECT_TRUE(fake().error_lines.empty());
+}
+
+TEST_F(TransportTest, ACommandLeftUnansweredEndsTheProgram) {
+    connect();
+    open(2);
+    fake().on_deliver = [&](const platform::Delivery&) {
+        fake().dead.insert(block_table().window_handle);
+    };
+    EXPECT_EQ(exit_status_of([] { command_with_int(2, 'A', 2); }), 1);
+    EXPECT_EQ(fake().error_lines.at(0), "The window was closed.");
+    EXPECT_EQ(block_table().process_number, 0);
+}
+
+// The window process may end once it has 'L': quit returns what it answered and the
+// program goes on.
+TEST_F(TransportTest, QuitReturnsTheRawAnswerOfAWindowProcessThatEndsAfterIt) {
+    connect();
+    open(2);
+    fake().results.push_back(kNotConnected);
+    fake().on_deliver = [&](const platform::Delivery&) {
+        fake().dead.insert(block_table().window_handle);
+    };
+    int result = 0;
+    EXPECT_EQ(exit_status_of([&] { result = lu_quit(); }), -1);
+    EXPECT_EQ(result, kNotConnected);
+    EXPECT_EQ(sent(fake().deliveries.size() - 1), std::string("L,1,\0", 5));
+    EXPECT_TRUE(fake().error_lines.empty());
+    EXPECT_EQ(block_table().process_number, 0);
+}
+
+TEST_F(TransportTest, QuitThatGetsNoAnswerReturnsZeroAndTheProgramGoesOn) {
+    connect();
+    open(2);
+    fake().on_deliver = [&](const platform::Delivery&) {
+        fake().dead.insert(block_table().window_handle);
+    };
+    int result = -1;
+    EXPECT_EQ(exit_status_of([&] { lu_quit_(&result); }), -1);
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(fake().deliveries.back().answered);
+    EXPECT_TRUE(fake().error_lines.empty());
+    EXPECT_EQ(block_table().open_count, 0);
 }
 
 TEST_F(TransportTest, VanishedBeforeTheHandshakeNamesTheLaunch) {

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "client/channel/launcher.h"
-#include "client/channel/locator.h"
 #include "launch_fixture.h"
 
 namespace lumora::test {
@@ -32,10 +31,10 @@ TEST_F(LauncherTest, AProgramNotFoundEndsTheRunBeforeAnythingStarts) {
     fake().environment["PATH"] = "F";
     EXPECT_EQ(exit_status_of([] { start_window_process(); }), 1);
     EXPECT_TRUE(fake().launches.empty());
-    EXPECT_EQ(message(), std::string(platform::kWindowProgramName) +
-                             ": not found on the search path.\nSearched: " +
-                             (platform::kSearchesCurrentDirectory ? "., " : "") + "F, " +
-                             install_directory());
+    const std::string searched = platform::kSearchesCurrentDirectory ? "., F" : "F";
+    EXPECT_EQ(message(),
+              std::string(platform::kWindowProgramName) + ": not found on the search path." +
+                  (platform::kNativeSearch.lists_places_searched ? "\nSearched: " + searched : ""));
 }
 
 }  // namespace

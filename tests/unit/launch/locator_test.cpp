@@ -16,14 +16,7 @@ class LocatorTest : public LaunchTest {
     int locate(const char* name = "prog") {
         return exit_status_of([&] { found_ = locate_executable(name); });
     }
-    // The places probed on the list; the install directory, probed last, is left out.
-    Paths probed() {
-        Paths paths = fake().probed_paths;
-        if (!paths.empty() && *install_directory() != '\0' &&
-            paths.back() == in(install_directory()))
-            paths.pop_back();
-        return paths;
-    }
+    Paths probed() { return fake().probed_paths; }
     std::string in(const std::string& directory) { return directory + kSep + "prog"; }
     // The places before, the current directory where this system searches it, then after.
     Paths around_dot(Paths before, const Paths& after) {
@@ -32,8 +25,9 @@ class LocatorTest : public LaunchTest {
         return before;
     }
 
-    static std::string installed() {
-        return *install_directory() == '\0' ? "" : std::string(", ") + install_directory();
+    // The message's line of places searched, where this system lists them.
+    static std::string searched(const std::string& places) {
+        return platform::kNativeSearch.lists_places_searched ? "\nSearched: " + places : "";
     }
 
     std::string found_;
@@ -46,9 +40,9 @@ TEST_F(LocatorTest, LooksInLumoraDirOwnDirectoryThenPath) {
 
     EXPECT_EQ(locate(), 1);
     EXPECT_EQ(probed(), around_dot({in("D"), in("E")}, {in("F")}));
-    const std::string searched = platform::kSearchesCurrentDirectory ? "D, E, ., F" : "D, E, F";
     EXPECT_EQ(message(),
-              "prog: not found on the search path.\nSearched: " + searched + installed());
+              "prog: not found on the search path." +
+                  searched(platform::kSearchesCurrentDirectory ? "D, E, ., F" : "D, E, F"));
 }
 
 TEST_F(LocatorTest, StopsAtTheFirstPlaceThatHasIt) {
@@ -128,26 +122,63 @@ TEST_F(LocatorTest, NoPlaceAtAllEndsTheProgram) {
     EXPECT_EQ(message(), "Failed to get PATH");
 }
 
-TEST_F(LocatorTest, MessagesFollowTheCodePage) {
-    client_state().ansi_code_page = 932;
+const char kNotFoundIn932[] =
+    "\x83t\x83@\x83"
+    "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1";
+
+// Windows shows the known text alone, in English or Japanese.
+TEST_F(LocatorTest, OnWindowsTheNotFoundMessageIsTheCatalogueTextUnderBothCodePages) {
+    fake().conventions = platform::kWindowsSearch;
     fake().environment["PATH"] = "F";
     EXPECT_EQ(locate(), 1);
-    EXPECT_EQ(message(),
-              std::string(
-                  "\x83t\x83@\x83"
-                  "C\x83\x8b prog \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1"
-                  "\nSearched: ") +
-                  (platform::kSearchesCurrentDirectory ? "., F" : "F") + installed());
+    EXPECT_EQ(probed(), (Paths{".\\prog", "F\\prog"}));
+    EXPECT_EQ(message(), "prog: not found on the search path.");
+
+    fake().error_lines.clear();
+    client_state().ansi_code_page = 932;
+    EXPECT_EQ(locate(), 1);
+    EXPECT_EQ(message(), kNotFoundIn932);
 }
 
-TEST_F(LocatorTest, TheInstallDirectoryIsTriedWhenNoPlaceOnTheListHasIt) {
-    ASSERT_NE(*install_directory(), '\0');
+// Linux adds the places searched, in English, under every code page.
+TEST_F(LocatorTest, OnLinuxTheNotFoundMessageListsThePlacesUnderBothCodePages) {
+    fake().conventions = platform::kPosixSearch;
+    fake().environment["PATH"] = "F:G";
+    EXPECT_EQ(locate(), 1);
+    EXPECT_EQ(probed(), (Paths{"F/prog", "G/prog"}));
+    EXPECT_EQ(message(), "prog: not found on the search path.\nSearched: F, G");
+
+    fake().error_lines.clear();
+    client_state().ansi_code_page = 932;
+    EXPECT_EQ(locate(), 1);
+    EXPECT_EQ(message(), std::string(kNotFoundIn932) + "\nSearched: F, G");
+}
+
+// Where the platform finds the window program installed beside the library, that place
+// comes last, and is named with the others when it does not have it either.
+TEST_F(LocatorTest, ThePlaceBesideTheLibraryIsTriedLast) {
+    fake().conventions = platform::kPosixSearch;
+    fake().library_programs = "/opt/lu/bin";
+    fake().environment["LUMORADIR"] = "D";
     fake().environment["PATH"] = "F";
-    fake().existing_paths = {in(install_directory())};
+    EXPECT_EQ(locate(), 1);
+    EXPECT_EQ(probed(), (Paths{"D/prog", "F/prog", "/opt/lu/bin/prog"}));
+    EXPECT_EQ(message(), "prog: not found on the search path.\nSearched: D, F, /opt/lu/bin");
+
+    fake().probed_paths.clear();
+    fake().existing_paths = {"/opt/lu/bin/prog"};
     EXPECT_EQ(locate(), -1);
-    EXPECT_EQ(found_, in(install_directory()));
-    EXPECT_EQ(fake().probed_paths, around_dot({}, {in("F"), in(install_directory())}));
-    EXPECT_TRUE(fake().error_lines.empty());
+    EXPECT_EQ(found_, "/opt/lu/bin/prog");
+}
+
+// Without such a place (always on Windows) nothing is tried after the list: no folder
+// fixed when the library was built.
+TEST_F(LocatorTest, WithoutThePlaceBesideTheLibraryTheListIsAll) {
+    fake().conventions = platform::kWindowsSearch;
+    fake().environment["PATH"] = "F";
+    std::snprintf(client_state().program_file_name, kPathSize, "E\\app.exe");
+    EXPECT_EQ(locate(), 1);
+    EXPECT_EQ(probed(), (Paths{"E\\prog", ".\\prog", "F\\prog"}));
 }
 
 }  // namespace

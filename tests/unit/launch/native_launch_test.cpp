@@ -221,7 +221,7 @@ TEST(NativeLaunch, StartWindowProcessStartsTheRealWindowProgram) {
     stop(pid);
     for (int i = 0; i < 200 && kill(static_cast<pid_t>(pid), 0) == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    shm_unlink(session.object_name("LuWnd1").c_str());
+    unlink(session.block_file("LuWnd1").c_str());
     reset_client_state();
 }
 

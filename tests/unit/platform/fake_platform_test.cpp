@@ -50,10 +50,13 @@ TEST(FakePlatformServer, HandsCommandsToTheCoreAndRecordsTheExactBytes) {
     config.connection_id = 9;
     scope.fake.start_server(config);
     const auto bytes = probe('0', 2304);
-    EXPECT_EQ(current().deliver_message(FakePlatform::kServerHandle, 1, bytes.data(), 8), 224);
+    EXPECT_EQ(current().deliver_message(FakePlatform::kServerHandle, 1, bytes.data(), 8).result,
+              224);
     const char handshake[] = "K,9,/tmp;prog;Version  0.99.9a";
-    EXPECT_EQ(
-        current().deliver_message(FakePlatform::kServerHandle, 1, handshake, sizeof handshake), 9);
+    EXPECT_EQ(current()
+                  .deliver_message(FakePlatform::kServerHandle, 1, handshake, sizeof handshake)
+                  .result,
+              9);
     ASSERT_EQ(scope.fake.deliveries.size(), 2u);
     const Delivery& first = scope.fake.deliveries[0];
     EXPECT_EQ(first.tag, 1u);
@@ -66,21 +69,43 @@ TEST(FakePlatformServer, HandsCommandsToTheCoreAndRecordsTheExactBytes) {
 TEST(FakePlatformServer, ScriptedResultsComeFirstThenTheCoreAnswersAgain) {
     FakePlatformScope scope;
     scope.fake.start_server();
-    scope.fake.results = {INT32_MIN + 1, 0};
+    scope.fake.results = {INT32_MIN + 1, INT32_MIN};
     const auto bytes = probe('0', 2304);
     const auto handle = FakePlatform::kServerHandle;
-    EXPECT_EQ(current().deliver_message(handle, 1, bytes.data(), 8), INT32_MIN + 1);
-    EXPECT_EQ(current().deliver_message(handle, 1, bytes.data(), 8), 0);
-    EXPECT_EQ(current().deliver_message(handle, 1, bytes.data(), 8), 224);
+    const Reply first = current().deliver_message(handle, 1, bytes.data(), 8);
+    EXPECT_EQ(first.result, INT32_MIN + 1);
+    EXPECT_TRUE(first.answered);
+    const Reply second = current().deliver_message(handle, 1, bytes.data(), 8);
+    EXPECT_EQ(second.result, INT32_MIN);
+    EXPECT_TRUE(second.answered);
+    EXPECT_EQ(current().deliver_message(handle, 1, bytes.data(), 8).result, 224);
     EXPECT_EQ(scope.fake.deliveries.size(), 3u);
 }
 
 TEST(FakePlatformServer, CommandsToOtherHandlesOrWithoutServerGetNoAnswer) {
     FakePlatformScope scope;
     const char command[] = "B#";
-    EXPECT_EQ(current().deliver_message(FakePlatform::kServerHandle, 1, command, 3), INT32_MIN);
+    const Reply none = current().deliver_message(FakePlatform::kServerHandle, 1, command, 3);
+    EXPECT_FALSE(none.answered);
+    EXPECT_EQ(none.result, 0);
     scope.fake.start_server();
-    EXPECT_EQ(current().deliver_message(42, 1, command, 3), INT32_MIN);
+    EXPECT_FALSE(current().deliver_message(42, 1, command, 3).answered);
+}
+
+// A window process that a test ends while it has the command answers nothing, unless the
+// test scripted the answer it gave before it went.
+TEST(FakePlatformServer, AServerEndedDuringACommandAnswersOnlyWhatWasScripted) {
+    FakePlatformScope scope;
+    scope.fake.start_server();
+    scope.fake.on_deliver = [&](const Delivery&) {
+        scope.fake.dead.insert(FakePlatform::kServerHandle);
+    };
+    const char command[] = "L,1,";
+    EXPECT_FALSE(current().deliver_message(FakePlatform::kServerHandle, 1, command, 5).answered);
+    scope.fake.results = {INT32_MIN};
+    const Reply scripted = current().deliver_message(FakePlatform::kServerHandle, 1, command, 5);
+    EXPECT_TRUE(scripted.answered);
+    EXPECT_EQ(scripted.result, INT32_MIN);
 }
 
 TEST(FakePlatformBlocks, TestsPublishTheirOwnBlocksAndSeeParamSnapshots) {
@@ -100,7 +125,7 @@ TEST(FakePlatformBlocks, TestsPublishTheirOwnBlocksAndSeeParamSnapshots) {
     }
     scope.fake.results = {5};
     const char command[] = "B#";
-    EXPECT_EQ(current().deliver_message(FakePlatform::kServerHandle, 1, command, 3), 5);
+    EXPECT_EQ(current().deliver_message(FakePlatform::kServerHandle, 1, command, 3).result, 5);
     const Delivery& delivery = scope.fake.deliveries.back();
     ASSERT_TRUE(delivery.has_params);
     EXPECT_EQ(delivery.param1, 22);

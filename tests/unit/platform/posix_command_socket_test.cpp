@@ -24,7 +24,7 @@
 namespace lumora::platform {
 namespace {
 
-using Reply = std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>&)>;
+using Answerer = std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>&)>;
 
 std::vector<std::uint8_t> little_endian(std::uint32_t value) {
     return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> little_endian(std::uint32_t value) {
 // the connection instead, and so does reaching the given number of answers.
 class SocketServer {
   public:
-    SocketServer(const std::string& directory, Reply reply, std::size_t answers = SIZE_MAX)
+    SocketServer(const std::string& directory, Answerer reply, std::size_t answers = SIZE_MAX)
         : reply_(std::move(reply)), answers_(answers) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -76,7 +76,7 @@ class SocketServer {
         close(connection);
     }
 
-    Reply reply_;
+    Answerer reply_;
     std::size_t answers_;
     int listener_ = -1;
     bool bound_ = false;
@@ -102,10 +102,12 @@ TEST_F(PosixCommands, DeliversTagAndBytesAndReturnsTheAnswer) {
     ASSERT_TRUE(server.bound());
     ASSERT_TRUE(backend_->is_window_alive(self_));
     const std::uint8_t command[] = {'B', '#', 0};
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), 7);
+    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3).result, 7);
     const char handshake[] = "K,7,/home/user;fourier;Version  0.99.9a";
-    EXPECT_EQ(backend_->deliver_message(self_, 0x01020304, handshake, sizeof handshake),
-              INT32_MIN + 1);
+    const platform::Reply special =
+        backend_->deliver_message(self_, 0x01020304, handshake, sizeof handshake);
+    EXPECT_TRUE(special.answered);
+    EXPECT_EQ(special.result, INT32_MIN + 1);
     backend_.reset();  // hangs up, so the server thread ends
     server.stop();
 
@@ -118,15 +120,28 @@ TEST_F(PosixCommands, DeliversTagAndBytesAndReturnsTheAnswer) {
     EXPECT_EQ(std::memcmp(second.data() + 4, handshake, sizeof handshake), 0);
 }
 
+// 0x80000000 is a result like any other when it comes as an answer.
+TEST_F(PosixCommands, AnAnswerOfTheLowestValueIsAnAnswer) {
+    SocketServer server(session_.make_socket_directory(0700),
+                        [](const auto&) { return little_endian(0x80000000u); });
+    ASSERT_TRUE(server.bound());
+    const std::uint8_t command[] = {'L', ',', '1', ',', 0};
+    const platform::Reply reply = backend_->deliver_message(self_, 1, command, 5);
+    EXPECT_TRUE(reply.answered);
+    EXPECT_EQ(reply.result, INT32_MIN);
+    backend_.reset();
+    server.stop();
+}
+
 TEST_F(PosixCommands, AFailedDeliveryMeansTheWindowProcessHasGone) {
     // Closes the connection instead of answering the first command.
     SocketServer server(session_.make_socket_directory(0700),
                         [](const auto&) { return std::vector<std::uint8_t>{}; });
     ASSERT_TRUE(server.bound());
     const std::uint8_t command[] = {'J', '!', 0};
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), INT32_MIN);
+    EXPECT_FALSE(backend_->deliver_message(self_, 1, command, 3).answered);
     EXPECT_FALSE(backend_->is_window_alive(self_));
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), INT32_MIN);
+    EXPECT_FALSE(backend_->deliver_message(self_, 1, command, 3).answered);
     server.stop();
     EXPECT_EQ(server.requests().size(), 1u);
 }
@@ -136,7 +151,7 @@ TEST_F(PosixCommands, AWindowProcessThatHungUpIsNotAlive) {
         session_.make_socket_directory(0700), [](const auto&) { return little_endian(5); }, 1);
     ASSERT_TRUE(server.bound());
     const std::uint8_t command[] = {'A', '!', 0};
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), 5);
+    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3).result, 5);
     server.stop();  // the connection and the listener are closed now
     EXPECT_FALSE(backend_->is_window_alive(self_));
     EXPECT_EQ(backend_->last_error(), static_cast<std::uint32_t>(ECONNREFUSED));
@@ -148,7 +163,7 @@ TEST_F(PosixCommands, AnAnswerOfTheWrongSizeCountsAsNone) {
     });
     ASSERT_TRUE(server.bound());
     const std::uint8_t command[] = {'A', '!', 0};
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), INT32_MIN);
+    EXPECT_FALSE(backend_->deliver_message(self_, 1, command, 3).answered);
 }
 
 TEST_F(PosixCommands, ADirectoryOthersMayEnterIsNotTrusted) {
@@ -158,7 +173,7 @@ TEST_F(PosixCommands, ADirectoryOthersMayEnterIsNotTrusted) {
     EXPECT_FALSE(backend_->is_window_alive(self_));
     EXPECT_EQ(backend_->last_error(), static_cast<std::uint32_t>(EACCES));
     const std::uint8_t command[] = {'A', '!', 0};
-    EXPECT_EQ(backend_->deliver_message(self_, 1, command, 3), INT32_MIN);
+    EXPECT_FALSE(backend_->deliver_message(self_, 1, command, 3).answered);
 }
 
 TEST_F(PosixCommands, NoProcessNoSocketOrNoHandleIsNotAlive) {
@@ -174,16 +189,10 @@ TEST_F(PosixCommands, NoProcessNoSocketOrNoHandleIsNotAlive) {
     EXPECT_EQ(backend_->last_error(), static_cast<std::uint32_t>(ESRCH));
 }
 
-// The user's id and the token are in every block name: another user who made the same
-// names first must not stop us starting.
-TEST(PosixRuntimeNames, FollowTheUserTheTokenTheNamespaceAndTheRuntimeDirectory) {
+// The runtime directory follows the user and the namespace.
+TEST(PosixRuntimeNames, FollowTheUserTheNamespaceAndTheRuntimeDirectory) {
     PosixTestSession session;  // puts the environment back afterwards
     const std::string uid = std::to_string(geteuid());
-    EXPECT_EQ(posix::block_object_name("", "c0ffee", "LuWnd1:2"),
-              "/lumora-" + uid + "-c0ffee.LuWnd1:2");
-    EXPECT_EQ(posix::block_object_name("ci", "c0ffee", "LuWnd1"),
-              "/lumora-" + uid + "-c0ffee.ci.LuWnd1");
-    EXPECT_EQ(posix::block_name_prefix(), "/lumora-" + uid + "-");
     setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
     EXPECT_EQ(posix::runtime_directories(""), std::vector<std::string>{"/run/user/1000/lumora"});
     EXPECT_EQ(posix::runtime_directories("ci"),

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "client/platform/posix/runtime_names.h"
-#include "client/platform/posix/runtime_token.h"
 
 namespace lumora::platform {
 
@@ -34,13 +33,10 @@ class PosixTestSession {
     PosixTestSession(const PosixTestSession&) = delete;
     PosixTestSession& operator=(const PosixTestSession&) = delete;
 
-    // The shared-memory object name the window process would use for a block; makes the
-    // runtime directory and its token as the window process would.
-    std::string object_name(const std::string& block) const {
-        const std::string directory = make_socket_directory(0700);
-        std::string token, error;
-        posix::read_or_create_token(directory, token, error);
-        return posix::block_object_name(namespace_, token, block.c_str());
+    // The file the window process would make for a block; makes the runtime directory
+    // as the window process would.
+    std::string block_file(const std::string& block) const {
+        return posix::block_path(make_socket_directory(0700), block);
     }
     // The runtime directory of the session, made with the given mode.
     std::string make_socket_directory(mode_t mode) const {

@@ -89,16 +89,26 @@ TEST(Win32Commands, SendsCopyDataAndReturnsTheLow32Bits) {
     EXPECT_TRUE(backend.is_window_alive(handle));
 
     const char command[] = "B#";
-    EXPECT_EQ(backend.deliver_message(handle, 1, command, 3), '#');
+    EXPECT_EQ(backend.deliver_message(handle, 1, command, 3).result, '#');
     EXPECT_EQ(seen.tag, 1u);
     EXPECT_EQ(seen.length, 3u);
     EXPECT_EQ(std::memcmp(seen.bytes, command, 3), 0);
-    EXPECT_EQ(backend.deliver_message(handle, 7, "A!", 3), INT32_MIN + 1);
+    EXPECT_EQ(backend.deliver_message(handle, 7, "A!", 3).result, INT32_MIN + 1);
     EXPECT_EQ(seen.tag, 7u);
 
     DestroyWindow(window);
     EXPECT_FALSE(backend.is_window_alive(handle));
     EXPECT_FALSE(backend.is_window_alive(0));
+    EXPECT_FALSE(backend.deliver_message(handle, 1, command, 3).answered);
+}
+
+// Nothing is looked for beside the library on Windows, least of all a folder fixed when
+// it was built.
+TEST(Win32Facts, NoPlaceBesideTheLibrary) {
+    Win32Platform backend;
+    char directory[MAX_PATH] = "x";
+    EXPECT_EQ(backend.installed_program_directory(directory, sizeof directory), 0u);
+    EXPECT_STREQ(directory, "");
 }
 
 // Only Wine without a display answers a message box at once, as "not shown"; a real
