@@ -1,8 +1,7 @@
 #include "picture_files.h"
 
-#include <cstdio>
-
 #include "file_checks.h"
+#include "picture_new_file.h"
 #include "server/render/cairo/picture_file.h"
 
 namespace luwnd::posix {
@@ -17,12 +16,12 @@ bool PictureFiles::save(int window, const std::string& path, std::string& error)
     std::optional<PictureFormat> format = render::save_format(
         path, {PictureFormat::kPng, PictureFormat::kSvg, PictureFormat::kPdf}, is_directory, error);
     if (!format) return false;
-    std::string reason;
-    if (render::write_picture(picture->second, path, *format, reason)) return true;
-    // What a full disk leaves behind is no picture.
-    std::remove(path.c_str());
-    error = "cannot write \"" + path + "\": " + reason;
-    return false;
+    return replace_file(
+        path,
+        [&](std::FILE* file, std::string& reason) {
+            return render::write_picture(picture->second, file, *format, reason);
+        },
+        error);
 }
 
 }  // namespace luwnd::posix

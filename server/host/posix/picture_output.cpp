@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "file_checks.h"
+#include "picture_new_file.h"
 #include "server/render/cairo/picture_file.h"
 
 namespace luwnd::posix {
@@ -26,17 +27,18 @@ void PictureOutput::write(const render::Picture& picture, int window) const {
     if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());
     if (picture.format >= 1 && picture.format <= 3 && warning.empty())
         target.format = static_cast<render::PictureFormat>(picture.format - 1);
-    std::string path =
-        render::free_picture_path(target, core_.process_number(), window, path_exists);
-    std::string error = "no free file name is left";
-    if (path.empty()) {
-        std::fprintf(stderr, "luwnd: cannot write the picture of window %d: %s\n", window,
+    std::string error;
+    const std::string path = write_new_file(
+        [&](const render::PathExists& taken) {
+            return render::free_picture_path(target, core_.process_number(), window, taken);
+        },
+        [&](std::FILE* file, std::string& reason) {
+            return render::write_picture(picture, file, target.format, reason);
+        },
+        error);
+    if (path.empty())
+        std::fprintf(stderr, "luwnd: the picture of window %d is not written: %s\n", window,
                      error.c_str());
-        return;
-    }
-    if (!render::write_picture(picture, path, target.format, error)) {
-        std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
-    }
 }
 
 }  // namespace luwnd::posix

@@ -1,7 +1,7 @@
 // Pictures the user saves from a window on screen: each save writes a new file
 // "luwnd-<pid>-<window>-<k>.<png|svg|pdf>" in the LUMORA_OUTPUT directory (default: the
 // current directory), k counting up past the files already there, so that no save
-// overwrites an earlier one.
+// overwrites an earlier one (nor anything else: see picture_new_file.h).
 #pragma once
 
 #include <string>
@@ -21,9 +21,6 @@ class SavedPictures {
                      std::string& error);
 
   private:
-    // The first name of the window in that format that no file has yet.
-    std::string free_path(int window, render::PictureFormat format) const;
-
     std::string directory_;
     long pid_;
 };

@@ -34,17 +34,18 @@ std::string description_of(const std::string& title) {
 
 }  // namespace
 
-bool write_emf(const render::Picture& picture, const std::string& title, const std::string& path,
-               std::string& error) {
+bool emf_bytes(const render::Picture& picture, const std::string& title,
+               std::vector<std::uint8_t>& bytes, std::string& error) {
     const int width = std::clamp(picture.width, 1, render::kMaxGdiPageSide);
     const int height = std::clamp(picture.height, 1, render::kMaxGdiPageSide);
     HDC reference = GetDC(nullptr);
     RECT frame = frame_of(reference, width, height);
     std::string description = description_of(title);
-    HDC dc = CreateEnhMetaFileA(reference, path.c_str(), &frame, description.c_str());
+    // In memory: the file is written by whoever made it (see picture_new_file.h).
+    HDC dc = CreateEnhMetaFileA(reference, nullptr, &frame, description.c_str());
     if (reference != nullptr) ReleaseDC(nullptr, reference);
     if (dc == nullptr) {
-        error = "the file cannot be created";
+        error = "the metafile cannot be made";
         return false;
     }
     {
@@ -52,13 +53,12 @@ bool write_emf(const render::Picture& picture, const std::string& title, const s
         render::paint(picture, canvas);
     }
     HENHMETAFILE metafile = CloseEnhMetaFile(dc);
-    if (metafile == nullptr) {
-        error = "the metafile cannot be completed";
-        DeleteFileA(path.c_str());
-        return false;
-    }
-    DeleteEnhMetaFile(metafile);
-    return true;
+    const UINT size = metafile == nullptr ? 0 : GetEnhMetaFileBits(metafile, 0, nullptr);
+    bytes.resize(size);
+    const bool made = size != 0 && GetEnhMetaFileBits(metafile, size, bytes.data()) == size;
+    if (metafile != nullptr) DeleteEnhMetaFile(metafile);
+    if (!made) error = "the metafile cannot be completed";
+    return made;
 }
 
 }  // namespace luwnd::win32

@@ -2,15 +2,17 @@
 // the screen, recorded, so that lines, figures and texts stay vectors and texts stay text.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "server/render/picture.h"
 
 namespace luwnd::win32 {
 
-// False (with a reason in error) when the file could not be written. The path and the
-// title the file's description carries are in the ANSI code page.
-bool write_emf(const render::Picture& picture, const std::string& title, const std::string& path,
-               std::string& error);
+// The metafile's bytes; false (with a reason in error) when they could not be made. The
+// title the file's description carries is in the ANSI code page.
+bool emf_bytes(const render::Picture& picture, const std::string& title,
+               std::vector<std::uint8_t>& bytes, std::string& error);
 
 }  // namespace luwnd::win32

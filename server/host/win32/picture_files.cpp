@@ -1,11 +1,10 @@
 #include "picture_files.h"
 
-#include <windows.h>
-
 #include <memory>
 
 #include "emf_file.h"
 #include "file_checks.h"
+#include "picture_new_file.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
 #include "server/render/output_target.h"
@@ -13,9 +12,10 @@
 namespace luwnd::win32 {
 namespace {
 
-bool write_png_file(const render::Picture& picture, const std::string& path, std::string& error) {
+bool png_bytes(const render::Picture& picture, std::vector<std::uint8_t>& bytes,
+               std::string& error) {
     std::unique_ptr<render::PageImage> image = render::render_page(picture);
-    if (image != nullptr) return render::write_png(*image, path, error);
+    if (image != nullptr) return render::encode_png(*image, bytes, error);
     error = "the page is too large";
     return false;
 }
@@ -32,13 +32,12 @@ bool PictureFiles::save(int window, const std::string& path, std::string& error)
     std::optional<PictureFormat> format =
         render::save_format(path, {PictureFormat::kPng, PictureFormat::kEmf}, is_directory, error);
     if (!format) return false;
+    std::vector<std::uint8_t> bytes;
     std::string reason;
-    const bool written = *format == PictureFormat::kPng
-                             ? write_png_file(picture->second, path, reason)
-                             : write_emf(picture->second, picture->second.title, path, reason);
-    if (written) return true;
-    // What a full disk leaves behind is no picture.
-    DeleteFileA(path.c_str());
+    const bool made = *format == PictureFormat::kPng
+                          ? png_bytes(picture->second, bytes, reason)
+                          : emf_bytes(picture->second, picture->second.title, bytes, reason);
+    if (made) return replace_file(path, bytes_content(bytes), error);
     error = "cannot write \"" + path + "\": " + reason;
     return false;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "file_checks.h"
+#include "picture_new_file.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/gdi/png_file.h"
 
@@ -33,12 +34,20 @@ void PictureOutput::write(const render::Picture& picture, int window) const {
     std::string warning;
     const render::OutputTarget target = render::usable_target(target_, is_directory, warning);
     if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());
-    std::string path =
-        render::free_picture_path(target, core_.process_number(), window, path_exists);
     std::unique_ptr<render::PageImage> image = render::render_page(picture);
-    std::string error = path.empty() ? "no free file name is left" : "the page is too large";
-    if (path.empty() || image == nullptr || !render::write_png(*image, path, error))
-        std::fprintf(stderr, "luwnd: cannot write %s: %s\n", path.c_str(), error.c_str());
+    std::vector<std::uint8_t> png;
+    std::string error = "the page is too large";
+    std::string path;
+    if (image != nullptr && render::encode_png(*image, png, error)) {
+        path = write_new_file(
+            [&](const render::PathExists& taken) {
+                return render::free_picture_path(target, core_.process_number(), window, taken);
+            },
+            bytes_content(png), error);
+    }
+    if (path.empty())
+        std::fprintf(stderr, "luwnd: the picture of window %d is not written: %s\n", window,
+                     error.c_str());
 }
 
 }  // namespace luwnd::win32

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <thread>
 
+#include "file_stream.h"
+
 namespace luwnd::render {
 namespace {
 
@@ -184,16 +186,22 @@ std::vector<std::uint8_t> encode_png(cairo_surface_t* image, int parts) {
     return png;
 }
 
-bool write_png(cairo_surface_t* image, const std::string& path, int parts, std::string& error) {
+bool write_png(cairo_surface_t* image, std::FILE* file, int parts, std::string& error) {
     const Bytes png = encode_png(image, parts);
-    std::FILE* file = png.empty() ? nullptr : std::fopen(path.c_str(), "wb");
-    bool written = file != nullptr && std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    if (file != nullptr && std::fclose(file) != 0) written = false;
-    if (png.empty())
+    if (png.empty()) {
         error = cairo_status_to_string(CAIRO_STATUS_NO_MEMORY);
-    else if (!written)
-        error = cairo_status_to_string(CAIRO_STATUS_WRITE_ERROR);
-    return written;
+        return false;
+    }
+    FileStream stream(file);
+    if (stream.put(png.data(), png.size()) && stream.flush()) return true;
+    error = stream.reason(CAIRO_STATUS_WRITE_ERROR);
+    return false;
+}
+
+bool write_png(cairo_surface_t* image, const std::string& path, int parts, std::string& error) {
+    return write_to_path(
+        path, [&](std::FILE* file, std::string& e) { return write_png(image, file, parts, e); },
+        error);
 }
 
 }  // namespace luwnd::render

@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,11 @@ namespace luwnd::render {
 // The PNG of an RGB24 image surface, its rows compressed in up to `parts` parts.
 std::vector<std::uint8_t> encode_png(cairo_surface_t* image, int parts);
 
-// Writes the image to the file; false, with Cairo's reason for a write error, when the
-// file cannot be written.
+// Writes the image into the open file; false, with the reason (the system's for a failed
+// write), when it cannot be written.
+bool write_png(cairo_surface_t* image, std::FILE* file, int parts, std::string& error);
+// The same into a file made or replaced at path, for tools and tests; the window process
+// makes its files itself (see server/host/posix/picture_new_file.h).
 bool write_png(cairo_surface_t* image, const std::string& path, int parts, std::string& error);
 
 }  // namespace luwnd::render

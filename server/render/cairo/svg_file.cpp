@@ -2,9 +2,8 @@
 
 #include <cairo-svg.h>
 
-#include <cstdio>
-
 #include "cairo_canvas.h"
+#include "file_stream.h"
 #include "server/render/painter.h"
 #include "svg_text_layer.h"
 
@@ -15,14 +14,7 @@ namespace {
 // the document's end tag: the text layer goes in before it.
 class HeldBackFile {
   public:
-    explicit HeldBackFile(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {}
-    ~HeldBackFile() {
-        if (file_ != nullptr) std::fclose(file_);
-    }
-    HeldBackFile(const HeldBackFile&) = delete;
-    HeldBackFile& operator=(const HeldBackFile&) = delete;
-
-    bool is_open() const { return file_ != nullptr; }
+    explicit HeldBackFile(FileStream& stream) : stream_(stream) {}
 
     static cairo_status_t write(void* closure, const unsigned char* data, unsigned int length) {
         auto* self = static_cast<HeldBackFile*>(closure);
@@ -38,44 +30,35 @@ class HeldBackFile {
     bool close(const std::string& layer) {
         const std::size_t end = tail_.rfind("</svg>");
         if (end == std::string::npos) return false;
-        bool ok = put(tail_.substr(0, end)) && put(layer) && put(tail_.substr(end));
-        ok = std::fclose(file_) == 0 && ok;
-        file_ = nullptr;
-        return ok;
+        return put(tail_.substr(0, end)) && put(layer) && put(tail_.substr(end)) && stream_.flush();
     }
 
   private:
     static constexpr std::size_t kHeldBack = 4096;
 
-    bool put(const std::string& bytes) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
-    }
+    bool put(const std::string& bytes) { return stream_.put(bytes.data(), bytes.size()); }
 
-    std::FILE* file_;
+    FileStream& stream_;
     std::string tail_;
 };
 
 }  // namespace
 
-bool write_svg(const Picture& picture, int width, int height, const std::string& path,
-               std::string& error) {
-    HeldBackFile file(path);
-    if (!file.is_open()) {
-        error = cairo_status_to_string(CAIRO_STATUS_WRITE_ERROR);
-        return false;
-    }
+bool write_svg(const Picture& picture, int width, int height, std::FILE* file, std::string& error) {
+    FileStream stream(file);
+    HeldBackFile held_back(stream);
     cairo_surface_t* surface =
-        cairo_svg_surface_create_for_stream(&HeldBackFile::write, &file, width, height);
+        cairo_svg_surface_create_for_stream(&HeldBackFile::write, &held_back, width, height);
     SvgTextLayer layer;
     CairoCanvas canvas(surface, width, height, false, &layer);
     paint(picture, canvas);
     cairo_surface_finish(surface);
     cairo_status_t status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
-    if (status == CAIRO_STATUS_SUCCESS && !file.close(layer.markup()))
+    if (status == CAIRO_STATUS_SUCCESS && !held_back.close(layer.markup()))
         status = CAIRO_STATUS_WRITE_ERROR;
     if (status == CAIRO_STATUS_SUCCESS) return true;
-    error = cairo_status_to_string(status);
+    error = stream.reason(status);
     return false;
 }
 

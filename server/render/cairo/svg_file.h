@@ -2,14 +2,14 @@
 // svg_text_layer.h) put in last, so that it lies above everything drawn.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "server/render/picture.h"
 
 namespace luwnd::render {
 
-// False (with a reason in error) when the file could not be written.
-bool write_svg(const Picture& picture, int width, int height, const std::string& path,
-               std::string& error);
+// Writes into the open file; false (with a reason in error) when it could not be written.
+bool write_svg(const Picture& picture, int width, int height, std::FILE* file, std::string& error);
 
 }  // namespace luwnd::render

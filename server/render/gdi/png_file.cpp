@@ -4,6 +4,7 @@
 
 #include <gdiplus.h>
 
+#include <functional>
 #include <vector>
 
 namespace luwnd::render {
@@ -56,9 +57,9 @@ std::wstring wide_path(const std::string& path) {
     return wide;
 }
 
-}  // namespace
-
-bool write_png(const PageImage& image, const std::string& path, std::string& error) {
+// Hands the image to save as a GDI+ bitmap; false, with the reason, when it cannot.
+bool save_bitmap(const PageImage& image, std::string& error,
+                 const std::function<gp::GpStatus(gp::GpBitmap*, const CLSID&)>& save) {
     if (!image.valid()) {
         error = "no picture";
         return false;
@@ -76,12 +77,49 @@ bool write_png(const PageImage& image, const std::string& path, std::string& err
         error = "cannot make a bitmap";
         return false;
     }
-    gp::GpStatus status =
-        flat::GdipSaveImageToFile(bitmap, wide_path(path).c_str(), &encoder, nullptr);
+    gp::GpStatus status = save(bitmap, encoder);
     flat::GdipDisposeImage(bitmap);
     if (status == gp::Ok) return true;
     error = "GDI+ status " + std::to_string(static_cast<int>(status));
     return false;
+}
+
+// The bytes a memory stream holds.
+bool stream_bytes(IStream* stream, std::vector<std::uint8_t>& bytes) {
+    STATSTG info{};
+    if (stream->Stat(&info, STATFLAG_NONAME) != S_OK || info.cbSize.HighPart != 0) return false;
+    bytes.resize(info.cbSize.LowPart);
+    const LARGE_INTEGER start{};
+    ULONG read = 0;
+    return stream->Seek(start, STREAM_SEEK_SET, nullptr) == S_OK &&
+           (bytes.empty() || stream->Read(bytes.data(), info.cbSize.LowPart, &read) == S_OK) &&
+           read == bytes.size();
+}
+
+}  // namespace
+
+bool encode_png(const PageImage& image, std::vector<std::uint8_t>& png, std::string& error) {
+    IStream* stream = nullptr;
+    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) != S_OK) {
+        error = "no memory for the picture";
+        return false;
+    }
+    bool made = save_bitmap(image, error, [stream](gp::GpBitmap* bitmap, const CLSID& encoder) {
+        return flat::GdipSaveImageToStream(bitmap, stream, &encoder, nullptr);
+    });
+    if (made && !stream_bytes(stream, png)) {
+        error = "no memory for the picture";
+        made = false;
+    }
+    stream->Release();
+    return made;
+}
+
+bool write_png(const PageImage& image, const std::string& path, std::string& error) {
+    const std::wstring wide = wide_path(path);
+    return save_bitmap(image, error, [&wide](gp::GpBitmap* bitmap, const CLSID& encoder) {
+        return flat::GdipSaveImageToFile(bitmap, wide.c_str(), &encoder, nullptr);
+    });
 }
 
 }  // namespace luwnd::render

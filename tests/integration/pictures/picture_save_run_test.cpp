@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -119,8 +120,10 @@ TEST_F(PictureSaveRun, AFailedSaveAnswersZeroAndSaysWhy) {
 #ifdef _WIN32
     names.push_back("a.svg");  // no SVG writer here
 #else
-    fs::create_symlink("/dev/full", path("full.png"));
-    names.push_back("full.png");
+    // A link is never written through: what it leads to stays as it was.
+    { std::ofstream(path("own.txt")) << "the user's own file"; }
+    fs::create_symlink(path("own.txt"), path("link.png"));
+    names.push_back("link.png");
 #endif
     std::map<std::string, int> results = run(names);
     for (const std::string& name : names) {
@@ -131,7 +134,10 @@ TEST_F(PictureSaveRun, AFailedSaveAnswersZeroAndSaysWhy) {
     EXPECT_NE(errors_.find("does not end in a picture format"), std::string::npos) << errors_;
     EXPECT_FALSE(fs::exists(path("a.bmp")));
 #ifndef _WIN32
-    EXPECT_NE(errors_.find("Picture not saved: cannot write"), std::string::npos) << errors_;
+    EXPECT_NE(errors_.find("Picture not saved: \"link.png\" is a symbolic link"), std::string::npos)
+        << errors_;
+    EXPECT_TRUE(read_file(path("own.txt")) == "the user's own file") << "written through the link";
+    EXPECT_TRUE(fs::is_symlink(path("link.png")));
 #endif
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -238,6 +239,12 @@ TEST_F(CairoCanvasTest, PicturesAreWrittenInEachFormat) {
         std::remove(path.c_str());
     }
     EXPECT_FALSE(write_picture(picture_, "/nonexistent/dir/x.png", PictureFormat::kPng, error));
+    // A full disk is named as the reason in every format.
+    for (PictureFormat format : formats) {
+        error.clear();
+        EXPECT_FALSE(write_picture(picture_, "/dev/full", format, error)) << suffix_of(format);
+        EXPECT_EQ(error, std::strerror(ENOSPC)) << suffix_of(format);
+    }
 }
 
 TEST_F(CairoCanvasTest, HostileValuesDrawWithoutHarm) {

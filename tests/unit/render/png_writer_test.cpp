@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -103,11 +104,14 @@ TEST(PngWriter, TheFileHasCairosChunksAndAboutItsSize) {
     EXPECT_LT(ours.size(), 1.05 * cairo_size);
 }
 
-TEST(PngWriter, AFileThatCannotBeWrittenGivesCairosReason) {
+TEST(PngWriter, AFileThatCannotBeWrittenGivesTheSystemsReason) {
     Surface image(test_image(10, 10, 1));
     std::string error;
     EXPECT_FALSE(write_png(image.s, "/nonexistent-directory/picture.png", 2, error));
-    EXPECT_EQ(error, cairo_status_to_string(CAIRO_STATUS_WRITE_ERROR));
+    EXPECT_EQ(error, std::strerror(ENOENT));
+    // A full disk says so, rather than a bare write error.
+    EXPECT_FALSE(write_png(image.s, "/dev/full", 2, error));
+    EXPECT_EQ(error, std::strerror(ENOSPC));
 }
 
 }  // namespace
