@@ -29,7 +29,7 @@ g++ "${flags[@]}" -o "$out/banded_paint_tsan" tests/unit/render/banded_paint_tes
 pids+=($!)
 # shellcheck disable=SC2086
 g++ "${flags[@]}" -o "$out/png_writer_tsan" tests/unit/render/png_writer_test.cpp \
-  server/render/cairo/png_writer.cpp -lgtest -lgtest_main $cairo -lz &
+  server/render/cairo/png_writer.cpp server/render/cairo/file_stream.cpp -lgtest -lgtest_main $cairo -lz &
 pids+=($!)
 for pid in "${pids[@]}"; do wait "$pid"; done
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "client/channel/block_layout.h"
+#include "client/channel/call_lock.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
 #include "file_dialog.h"
@@ -73,24 +74,30 @@ int load_named(int window) {
 extern "C" {
 
 int lu_save_colours_in_window(int window, const char* name) {
+    const CallLock call;
     return put_name_or_pattern(window, name, kColourPattern) ? save_named(window) : 0;
 }
 int lu_save_colours(const char* name) {
+    const CallLock call;
     return lu_save_colours_in_window(current_window(), name);
 }
 int lu_save_colours_(int* result, const char* name, size_t name_length) {
+    const CallLock call;
     const int window = current_window();
     const bool put = put_fortran_name_or_pattern(window, name, name_length, kColourPattern);
     return store_result(result, put ? save_named(window) : 0);
 }
 
 int lu_load_colours_in_window(int window, const char* name) {
+    const CallLock call;
     return put_name_or_pattern(window, name, kColourPattern) ? load_named(window) : 0;
 }
 int lu_load_colours(const char* name) {
+    const CallLock call;
     return lu_load_colours_in_window(current_window(), name);
 }
 int lu_load_colours_(int* result, const char* name, size_t name_length) {
+    const CallLock call;
     const int window = current_window();
     const bool put = put_fortran_name_or_pattern(window, name, name_length, kColourPattern);
     return store_result(result, put ? load_named(window) : 0);

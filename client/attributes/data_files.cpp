@@ -1,4 +1,5 @@
 // Handing the window process a data file of its own format ("*.lmd").
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -23,15 +24,18 @@ int open_named(int window, int value) {
 extern "C" {
 
 int lu_open_data_file_in_window(int window, int value, const char* name) {
+    const CallLock call;
     if (!put_name_or_pattern(window, name, kDataPattern)) return 0;
     return open_named(window, value);
 }
 
 int lu_open_data_file(int value, const char* name) {
+    const CallLock call;
     return lu_open_data_file_in_window(current_window(), value, name);
 }
 
 int lu_open_data_file_(int* result, const int* value, const char* name, size_t name_length) {
+    const CallLock call;
     const int window = current_window();
     if (!put_fortran_name_or_pattern(window, name, name_length, kDataPattern)) {
         return store_result(result, 0);

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "client/channel/block_layout.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -27,6 +28,7 @@ int take_chosen_path(int window, char* buffer, std::size_t len, char pad) {
 extern "C" {
 
 int lu_choose_file_name_in_window(int window, char* buffer, int len) {
+    const CallLock call;
     if (buffer == nullptr || len <= 0 || window_text(window) == nullptr) return 0;
     const auto size = static_cast<std::size_t>(len);
     // The buffer need not hold a NUL: its len characters at most are the initial name.
@@ -39,10 +41,12 @@ int lu_choose_file_name_in_window(int window, char* buffer, int len) {
 }
 
 int lu_choose_file_name(char* buffer, int len) {
+    const CallLock call;
     return lu_choose_file_name_in_window(current_window(), buffer, len);
 }
 
 int lu_choose_file_name_(int* result, char* buffer, size_t buffer_length) {
+    const CallLock call;
     const int window = current_window();
     if (buffer == nullptr || buffer_length == 0 || window_text(window) == nullptr) {
         return store_result(result, 0);

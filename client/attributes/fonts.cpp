@@ -2,6 +2,7 @@
 // command that tells the window process to rebuild the font.
 #include <cmath>
 
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
@@ -102,6 +103,7 @@ extern "C" {
 
 int lu_set_font_in_window(int window, int height, int angle, int alignment, int style, int colour,
                           const char* face) {
+    const CallLock call;
     if (!is_open_window(window)) return 0;
     const FontUpdate update =
         update_font(window, kTextFont, height, angle, alignment, style, colour, face);
@@ -109,6 +111,7 @@ int lu_set_font_in_window(int window, int height, int angle, int alignment, int 
 }
 
 int lu_set_font(float height, float angle, int alignment, int style, int colour, const char* face) {
+    const CallLock call;
     const int window = current_window();
     if (!is_open_window(window)) return 0;
     return lu_set_font_in_window(window, font_height(window, height), font_angle(angle), alignment,
@@ -117,6 +120,7 @@ int lu_set_font(float height, float angle, int alignment, int style, int colour,
 
 int lu_set_font_(int* result, const float* height, const float* angle, const int* alignment,
                  const int* style, const int* colour, const char* face, std::size_t face_length) {
+    const CallLock call;
     const char* text = put_block_fortran_text(current_window(), face, face_length);
     return store_result(result, lu_set_font(value_at(height), value_at(angle), value_at(alignment),
                                             value_at(style), value_at(colour), text));
@@ -124,6 +128,7 @@ int lu_set_font_(int* result, const float* height, const float* angle, const int
 
 int lu_set_symbol_font_in_window(int window, int height, int angle, int alignment, int style,
                                  int colour, const char* face) {
+    const CallLock call;
     if (!is_open_window(window)) return 0;
     const FontUpdate update =
         update_font(window, kSymbolFont, height, angle, alignment, style, colour, face);
@@ -133,6 +138,7 @@ int lu_set_symbol_font_in_window(int window, int height, int angle, int alignmen
 
 int lu_set_symbol_font(float height, float angle, int alignment, int style, int colour,
                        const char* face) {
+    const CallLock call;
     const int window = current_window();
     if (!is_open_window(window)) return 0;
     return lu_set_symbol_font_in_window(window, font_height(window, height), font_angle(angle),
@@ -142,6 +148,7 @@ int lu_set_symbol_font(float height, float angle, int alignment, int style, int 
 int lu_set_symbol_font_(int* result, const float* height, const float* angle, const int* alignment,
                         const int* style, const int* colour, const char* face,
                         std::size_t face_length) {
+    const CallLock call;
     const char* text = put_block_fortran_text(current_window(), face, face_length);
     return store_result(result,
                         lu_set_symbol_font(value_at(height), value_at(angle), value_at(alignment),

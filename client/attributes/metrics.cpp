@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -60,20 +61,24 @@ int process_metrics(int code, int* first, int* second) {
 extern "C" {
 
 int lu_get_metrics_in_window(int window, int code, int* first, int* second) {
+    const CallLock call;
     if (window != 0) return window_metrics(window, code, first, second);
     if (block_table().process_number == 0) return screen_metrics(code, first, second);
     return process_metrics(code, first, second);
 }
 
 int lu_get_metrics(int code, int* first, int* second) {
+    const CallLock call;
     return lu_get_metrics_in_window(current_window(), code, first, second);
 }
 
 int lu_get_metrics_(int* result, const int* code, int* first, int* second) {
+    const CallLock call;
     return store_result(result, lu_get_metrics(value_at(code), first, second));
 }
 
 float lu_get_aspect_ratio(int code) {
+    const CallLock call;
     if (code >= 1 && code <= 7) {
         int first = 0;
         int second = 0;
@@ -90,10 +95,12 @@ float lu_get_aspect_ratio(int code) {
 }
 
 float lu_get_aspect_ratio_(const int* code) {
+    const CallLock call;
     return lu_get_aspect_ratio(value_at(code));
 }
 
 float lu_get_largest_real(void) {
+    const CallLock call;
     const std::uint32_t bits = 0x7F7FFFFFu;
     float value;
     std::memcpy(&value, &bits, sizeof value);
@@ -101,6 +108,7 @@ float lu_get_largest_real(void) {
 }
 
 float lu_get_largest_real_(void) {
+    const CallLock call;
     return lu_get_largest_real();
 }
 

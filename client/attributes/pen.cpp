@@ -1,5 +1,6 @@
 // The pen: colour, style, width and mix mode, stored in the window's block with a change
 // mask so that the window process applies only what was given.
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -24,6 +25,7 @@ void give(std::uint8_t* block, std::size_t offset, std::int32_t bit, int value) 
 extern "C" {
 
 int lu_set_pen_in_window(int window, int colour, int style, int width, int mix) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     // All four left as they are: the call clears the current drawing position instead.
@@ -40,16 +42,19 @@ int lu_set_pen_in_window(int window, int colour, int style, int width, int mix) 
 }
 
 int lu_set_pen(int colour, int style, int width, int mix) {
+    const CallLock call;
     return lu_set_pen_in_window(current_window(), colour, style, width, mix);
 }
 
 int lu_set_pen_(int* result, const int* colour, const int* style, const int* width,
                 const int* mix) {
+    const CallLock call;
     return store_result(
         result, lu_set_pen(value_at(colour), value_at(style), value_at(width), value_at(mix)));
 }
 
 int lu_get_pen(int* colour, int* style, int* width, int* mix) {
+    const CallLock call;
     const std::uint8_t* block = window_block(current_window());
     if (block == nullptr) return 0;
     const std::size_t offsets[] = {layout::kPenColour, layout::kPenStyle, layout::kPenWidth,
@@ -62,6 +67,7 @@ int lu_get_pen(int* colour, int* style, int* width, int* mix) {
 }
 
 int lu_get_pen_(int* result, int* colour, int* style, int* width, int* mix) {
+    const CallLock call;
     return store_result(result, lu_get_pen(colour, style, width, mix));
 }
 

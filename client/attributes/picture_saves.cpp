@@ -4,6 +4,7 @@
 #include <string>
 
 #include "client/channel/block_layout.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/messages.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
@@ -39,6 +40,7 @@ int save_named(int window, const char* name) {
 extern "C" {
 
 int lu_save_picture_in_window(int window, const char* file) {
+    const CallLock call;
     char* text = window_text(window);
     if (text == nullptr) {
         report_message(kLevelWarning, "Picture not saved: window %d is not open", window);
@@ -49,10 +51,12 @@ int lu_save_picture_in_window(int window, const char* file) {
 }
 
 int lu_save_picture(const char* file) {
+    const CallLock call;
     return lu_save_picture_in_window(current_window(), file);
 }
 
 int lu_save_picture_(int* result, const char* file, size_t file_length) {
+    const CallLock call;
     const int window = current_window();
     if (window_text(window) == nullptr) {
         report_message(kLevelWarning, "Picture not saved: no window is open");

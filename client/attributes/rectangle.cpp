@@ -1,4 +1,5 @@
 // A rectangle with a mode code, held by the window process for later drawing.
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
@@ -16,6 +17,7 @@ constexpr int kMaxMode = 4;
 extern "C" {
 
 int lu_set_rectangle_mode_in_window(int window, int x1, int y1, int x2, int y2, int mode) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     layout::write_i32(block, layout::kResult1, x1);
@@ -27,6 +29,7 @@ int lu_set_rectangle_mode_in_window(int window, int x1, int y1, int x2, int y2, 
 }
 
 int lu_set_rectangle_mode(float x1, float y1, float x2, float y2, int mode) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_set_rectangle_mode_in_window(current_window(), device_x(block, x1),
@@ -36,6 +39,7 @@ int lu_set_rectangle_mode(float x1, float y1, float x2, float y2, int mode) {
 
 int lu_set_rectangle_mode_(int* result, const float* x1, const float* y1, const float* x2,
                            const float* y2, const int* mode) {
+    const CallLock call;
     return store_result(result, lu_set_rectangle_mode(value_at(x1), value_at(y1), value_at(x2),
                                                       value_at(y2), value_at(mode)));
 }

@@ -1,4 +1,5 @@
 // Drawing one symbol character of the symbol font at a world point.
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
@@ -15,6 +16,7 @@ constexpr std::int32_t kDrawSymbolCommand = 16;
 extern "C" {
 
 int lu_draw_symbol_in_window(int window, int x, int y, int code) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     // A negative code repeats the last symbol; any other becomes the last symbol.
@@ -29,6 +31,7 @@ int lu_draw_symbol_in_window(int window, int x, int y, int code) {
 }
 
 int lu_draw_symbol(float x, float y, int code) {
+    const CallLock call;
     const int window = current_window();
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
@@ -36,6 +39,7 @@ int lu_draw_symbol(float x, float y, int code) {
 }
 
 int lu_draw_symbol_(int* result, const float* x, const float* y, const int* code) {
+    const CallLock call;
     return store_result(result, lu_draw_symbol(value_at(x), value_at(y), value_at(code)));
 }
 

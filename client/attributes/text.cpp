@@ -1,4 +1,5 @@
 // Drawing a text at a world point.
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
@@ -37,12 +38,14 @@ bool far_outside_world(const std::uint8_t* block, float x, float y) {
 extern "C" {
 
 int lu_draw_text_in_window(int window, int x, int y, const char* text) {
+    const CallLock call;
     if (!is_open_window(window)) return 0;
     put_block_text(window, text);
     return command_with_3int(window, 'A', kDrawTextCommand, x, y) != 0 ? window : 0;
 }
 
 int lu_draw_text(float x, float y, const char* text) {
+    const CallLock call;
     const int window = current_window();
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
@@ -54,6 +57,7 @@ int lu_draw_text(float x, float y, const char* text) {
 
 int lu_draw_text_(int* result, const float* x, const float* y, const char* text,
                   std::size_t text_length) {
+    const CallLock call;
     const char* copied = put_block_fortran_text(current_window(), text, text_length);
     return store_result(result, lu_draw_text(value_at(x), value_at(y), copied));
 }

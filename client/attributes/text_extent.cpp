@@ -2,6 +2,7 @@
 // back to the caller as world lengths.
 #include <cmath>
 
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -35,6 +36,7 @@ extern "C" {
 
 int lu_get_text_extent_in_window(int window, int* first, int* second, int* third, int* fourth,
                                  const char* text) {
+    const CallLock call;
     if (!is_open_window(window)) return 0;
     put_block_text(window, text);
     const std::int32_t r = command_with_int(window, 'B', kTextExtentCommand);
@@ -49,6 +51,7 @@ int lu_get_text_extent_in_window(int window, int* first, int* second, int* third
 }
 
 int lu_get_text_extent(float* first, float* second, float* third, float* fourth, const char* text) {
+    const CallLock call;
     const int window = current_window();
     int device[4] = {};
     const int r =
@@ -64,11 +67,13 @@ int lu_get_text_extent(float* first, float* second, float* third, float* fourth,
 
 int lu_get_text_extent_(int* result, float* first, float* second, float* third, float* fourth,
                         const char* text, std::size_t text_length) {
+    const CallLock call;
     const char* copied = put_block_fortran_text(current_window(), text, text_length);
     return store_result(result, lu_get_text_extent(first, second, third, fourth, copied));
 }
 
 int lu_get_symbol_extent_in_window(int window, int* width, int* height, int code) {
+    const CallLock call;
     const std::int32_t r = command_with_2int(window, 'B', kSymbolExtentCommand, code);
     const std::uint8_t* block = window_block(window);
     if (r <= 0 || block == nullptr) return r;
@@ -78,6 +83,7 @@ int lu_get_symbol_extent_in_window(int window, int* width, int* height, int code
 }
 
 int lu_get_symbol_extent(float* width, float* height, int code) {
+    const CallLock call;
     const int window = current_window();
     int device[2] = {};
     const int r = lu_get_symbol_extent_in_window(window, &device[0], &device[1], code);
@@ -89,6 +95,7 @@ int lu_get_symbol_extent(float* width, float* height, int code) {
 }
 
 int lu_get_symbol_extent_(int* result, float* width, float* height, const int* code) {
+    const CallLock call;
     return store_result(result, lu_get_symbol_extent(width, height, value_at(code)));
 }
 

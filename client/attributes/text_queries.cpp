@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "client/channel/block_layout.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora.h"
@@ -29,17 +30,20 @@ int take_answer(int window, char* buffer, std::size_t len, char pad) {
 extern "C" {
 
 int lu_query_string_in_window(int window, const char* text, char* buffer, int len) {
+    const CallLock call;
     if (buffer == nullptr || len <= 0 || window_text(window) == nullptr) return 0;
     put_block_text(window, text);
     return take_answer(window, buffer, static_cast<std::size_t>(len), '\0');
 }
 
 int lu_query_string(const char* text, char* buffer, int len) {
+    const CallLock call;
     return lu_query_string_in_window(current_window(), text, buffer, len);
 }
 
 int lu_query_string_(int* result, const char* text, char* buffer, size_t text_length,
                      size_t buffer_length) {
+    const CallLock call;
     const int window = current_window();
     if (buffer == nullptr || buffer_length == 0 || window_text(window) == nullptr) {
         return store_result(result, 0);

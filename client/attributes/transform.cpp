@@ -1,5 +1,6 @@
 // The affine transform the window process applies to later drawing: two offsets in
 // device units and four 16.16 fixed-point factors.
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
@@ -23,6 +24,7 @@ std::int32_t fixed(float factor) {
 extern "C" {
 
 int lu_set_transform_in_window(int window, int x_offset, int y_offset, int a, int b, int c, int d) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     layout::write_i32(block, layout::kResult1, a);
@@ -33,6 +35,7 @@ int lu_set_transform_in_window(int window, int x_offset, int y_offset, int a, in
 }
 
 int lu_set_transform(const float* record) {
+    const CallLock call;
     const int window = current_window();
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
@@ -54,10 +57,12 @@ int lu_set_transform(const float* record) {
 }
 
 int lu_set_transform_(int* result, const float* record) {
+    const CallLock call;
     return store_result(result, lu_set_transform(record));
 }
 
 int lu_get_transform_in_window(int window, int* x_offset, int* y_offset, float* factors) {
+    const CallLock call;
     const std::int32_t r = command_with_int(window, 'B', kGetTransform);
     const std::uint8_t* block = window_block(window);
     if (r <= 0 || block == nullptr) return r;  // the answer may have ended the connection
@@ -73,6 +78,7 @@ int lu_get_transform_in_window(int window, int* x_offset, int* y_offset, float* 
 }
 
 int lu_get_transform(float* record) {
+    const CallLock call;
     if (record == nullptr) return 0;
     const int window = current_window();
     int x_offset = 0;
@@ -92,6 +98,7 @@ int lu_get_transform(float* record) {
 }
 
 int lu_get_transform_(int* result, float* record) {
+    const CallLock call;
     return store_result(result, lu_get_transform(record));
 }
 

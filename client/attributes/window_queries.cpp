@@ -2,6 +2,7 @@
 // a number at the start of the text area. Outputs are written only on a nonzero answer.
 #include <cstring>
 
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/channel/text_scan.h"
 #include "client/drawing/binding.h"
@@ -76,6 +77,7 @@ int query_b32_family(int window, std::int32_t code, int* r, int* u, int* v, int 
 extern "C" {
 
 int lu_query_value_b15_in_window(int window, int a) {
+    const CallLock call;
     if (window == 0) return query_process(a);
     const int result = command_with_2int(window, 'B', kB15, a);
     const std::uint8_t* block = window_block(window);
@@ -84,14 +86,17 @@ int lu_query_value_b15_in_window(int window, int a) {
 }
 
 int lu_query_value_b15(int a) {
+    const CallLock call;
     return lu_query_value_b15_in_window(current_window(), a);
 }
 
 int lu_query_value_b15_(int* result, const int* a) {
+    const CallLock call;
     return store_result(result, lu_query_value_b15(value_at(a)));
 }
 
 int lu_query_b1_in_window(int window, int* a, int* b, int* c, int kind) {
+    const CallLock call;
     const int result = command_with_2int(window, 'B', kB1, b1_code(kind));
     const std::uint8_t* block = window_block(window);
     if (result == 0 || block == nullptr) return result;
@@ -102,10 +107,12 @@ int lu_query_b1_in_window(int window, int* a, int* b, int* c, int kind) {
 }
 
 int lu_query_b32_in_window(int window, int* r, int* u, int* v, int a) {
+    const CallLock call;
     return query_b32_family(window, kB32, r, u, v, a);
 }
 
 int lu_query_b33_in_window(int window, int* r, int* u, int* v, int a) {
+    const CallLock call;
     return query_b32_family(window, kB33, r, u, v, a);
 }
 

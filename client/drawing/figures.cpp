@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -97,26 +98,31 @@ int world_box(std::int32_t code, float x1, float y1, float x2, float y2) {
 extern "C" {
 
 int lu_draw_box_a21_in_window(int window, int x1, int y1, int x2, int y2) {
+    const CallLock call;
     return box(window, kBoxA21, x1, y1, x2, y2);
 }
 
 int lu_draw_box_a21(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     return world_box(kBoxA21, x1, y1, x2, y2);
 }
 
 int lu_draw_box_a21_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2) {
+    const CallLock call;
     return store_result(result,
                         lu_draw_box_a21(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }
 
 int lu_draw_box_a22_in_window(int window, int x1, int y1, int x2, int y2, int k) {
+    const CallLock call;
     const std::int32_t corners[] = {x1, y1, x2, y2};
     if (!put_words(window, corners, 4)) return 0;
     return command_with_2int(window, 'A', kBoxA22, k);
 }
 
 int lu_draw_box_a22(float x1, float y1, float x2, float y2, int k) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     const DeviceBox b = device_box(block, x1, y1, x2, y2);
@@ -125,17 +131,20 @@ int lu_draw_box_a22(float x1, float y1, float x2, float y2, int k) {
 
 int lu_draw_box_a22_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const int* k) {
+    const CallLock call;
     return store_result(result, lu_draw_box_a22(value_at(x1), value_at(y1), value_at(x2),
                                                 value_at(y2), value_at(k)));
 }
 
 int lu_draw_box_a23_in_window(int window, int x1, int y1, int x2, int y2, int width, int height) {
+    const CallLock call;
     const std::int32_t corners[] = {x1, y1, x2, y2};
     if (!put_words(window, corners, 4)) return 0;
     return command_with_3int(window, 'A', kBoxA23, width, height);
 }
 
 int lu_draw_box_a23(float x1, float y1, float x2, float y2, float width, float height) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     const DeviceBox b = device_box(block, x1, y1, x2, y2);
@@ -145,65 +154,78 @@ int lu_draw_box_a23(float x1, float y1, float x2, float y2, float width, float h
 
 int lu_draw_box_a23_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const float* width, const float* height) {
+    const CallLock call;
     return store_result(result, lu_draw_box_a23(value_at(x1), value_at(y1), value_at(x2),
                                                 value_at(y2), value_at(width), value_at(height)));
 }
 
 int lu_draw_box_a24_in_window(int window, int x1, int y1, int x2, int y2) {
+    const CallLock call;
     return box(window, kBoxA24, x1, y1, x2, y2);
 }
 
 int lu_draw_box_a24(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     return world_box(kBoxA24, x1, y1, x2, y2);
 }
 
 int lu_draw_box_a24_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2) {
+    const CallLock call;
     return store_result(result,
                         lu_draw_box_a24(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }
 
 int lu_draw_arc_a25_in_window(int window, int x1, int y1, int x2, int y2, int xs, int ys, int xe,
                               int ye) {
+    const CallLock call;
     return arc(window, kArcA25, x1, y1, x2, y2, xs, ys, xe, ye);
 }
 
 int lu_draw_arc_a25(float x1, float y1, float x2, float y2, float start, float extent) {
+    const CallLock call;
     return world_arc(kArcA25, x1, y1, x2, y2, start, extent);
 }
 
 int lu_draw_arc_a25_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const float* start, const float* extent) {
+    const CallLock call;
     return store_result(result, lu_draw_arc_a25(value_at(x1), value_at(y1), value_at(x2),
                                                 value_at(y2), value_at(start), value_at(extent)));
 }
 
 int lu_draw_arc_a26_in_window(int window, int x1, int y1, int x2, int y2, int xs, int ys, int xe,
                               int ye) {
+    const CallLock call;
     return arc(window, kArcA26, x1, y1, x2, y2, xs, ys, xe, ye);
 }
 
 int lu_draw_arc_a26(float x1, float y1, float x2, float y2, float start, float extent) {
+    const CallLock call;
     return world_arc(kArcA26, x1, y1, x2, y2, start, extent);
 }
 
 int lu_draw_arc_a26_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const float* start, const float* extent) {
+    const CallLock call;
     return store_result(result, lu_draw_arc_a26(value_at(x1), value_at(y1), value_at(x2),
                                                 value_at(y2), value_at(start), value_at(extent)));
 }
 
 int lu_draw_arc_a27_in_window(int window, int x1, int y1, int x2, int y2, int xs, int ys, int xe,
                               int ye) {
+    const CallLock call;
     return arc(window, kArcA27, x1, y1, x2, y2, xs, ys, xe, ye);
 }
 
 int lu_draw_arc_a27(float x1, float y1, float x2, float y2, float start, float extent) {
+    const CallLock call;
     return world_arc(kArcA27, x1, y1, x2, y2, start, extent);
 }
 
 int lu_draw_arc_a27_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2, const float* start, const float* extent) {
+    const CallLock call;
     return store_result(result, lu_draw_arc_a27(value_at(x1), value_at(y1), value_at(x2),
                                                 value_at(y2), value_at(start), value_at(extent)));
 }

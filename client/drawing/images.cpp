@@ -2,6 +2,7 @@
 // of 2048 bytes strictly in order ('B' 61), and a completion ('B' 62) that draws it; a
 // refused chunk abandons the transfer ('B' 63). Rows run from the first corner on.
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -86,11 +87,13 @@ extern "C" {
 
 int lu_draw_image_rgb_in_window(int window, int width, int height, const int* pixels, int x1,
                                 int y1, int x2, int y2, int smooth) {
+    const CallLock call;
     return send_image(window, kRgb, width, height, pixels, nullptr, 0, {x1, y1, x2, y2}, smooth);
 }
 
 int lu_draw_image_rgb(int width, int height, const int* pixels, float x1, float y1, float x2,
                       float y2, int smooth) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return send_image(current_window(), kRgb, width, height, pixels, nullptr, 0,
@@ -100,6 +103,7 @@ int lu_draw_image_rgb(int width, int height, const int* pixels, float x1, float 
 int lu_draw_image_rgb_(int* result, const int* width, const int* height, const int* pixels,
                        const float* x1, const float* y1, const float* x2, const float* y2,
                        const int* smooth) {
+    const CallLock call;
     return store_result(
         result, lu_draw_image_rgb(value_at(width), value_at(height), pixels, value_at(x1),
                                   value_at(y1), value_at(x2), value_at(y2), logical_at(smooth)));
@@ -108,6 +112,7 @@ int lu_draw_image_rgb_(int* result, const int* width, const int* height, const i
 int lu_draw_image_indexed_in_window(int window, int width, int height, const int* indices,
                                     const int* colours, int count, int x1, int y1, int x2, int y2,
                                     int smooth) {
+    const CallLock call;
     if (!colours_fit(colours, count)) return 0;
     return send_image(window, kIndexed, width, height, indices, colours, count, {x1, y1, x2, y2},
                       smooth);
@@ -115,6 +120,7 @@ int lu_draw_image_indexed_in_window(int window, int width, int height, const int
 
 int lu_draw_image_indexed(int width, int height, const int* indices, const int* colours, int count,
                           float x1, float y1, float x2, float y2, int smooth) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr || !colours_fit(colours, count)) return 0;
     return send_image(current_window(), kIndexed, width, height, indices, colours, count,
@@ -124,6 +130,7 @@ int lu_draw_image_indexed(int width, int height, const int* indices, const int* 
 int lu_draw_image_indexed_(int* result, const int* width, const int* height, const int* indices,
                            const int* colours, const int* count, const float* x1, const float* y1,
                            const float* x2, const float* y2, const int* smooth) {
+    const CallLock call;
     return store_result(
         result, lu_draw_image_indexed(value_at(width), value_at(height), indices, colours,
                                       value_at(count), value_at(x1), value_at(y1), value_at(x2),

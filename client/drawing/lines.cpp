@@ -1,6 +1,7 @@
 // Lines with a current drawing position kept in the window's block, so that a path of
 // connected lines costs one line-to command per segment.
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -34,6 +35,7 @@ bool is_at(const std::uint8_t* block, std::int32_t x, std::int32_t y) {
 extern "C" {
 
 int lu_move_to_in_window(int window, int x, int y) {
+    const CallLock call;
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     if (is_at(block, x, y)) return window;
@@ -41,6 +43,7 @@ int lu_move_to_in_window(int window, int x, int y) {
 }
 
 int lu_line_to_in_window(int window, int x, int y) {
+    const CallLock call;
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     // Without a current position there is nothing to draw from: the line only moves.
@@ -49,6 +52,7 @@ int lu_line_to_in_window(int window, int x, int y) {
 }
 
 int lu_draw_line_in_window(int window, int x1, int y1, int x2, int y2) {
+    const CallLock call;
     const std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     if (!is_at(block, x1, y1)) lu_move_to_in_window(window, x1, y1);
@@ -56,26 +60,31 @@ int lu_draw_line_in_window(int window, int x1, int y1, int x2, int y2) {
 }
 
 int lu_move_to(float x, float y) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_move_to_in_window(current_window(), device_x(block, x), device_y(block, y));
 }
 
 int lu_move_to_(int* result, const float* x, const float* y) {
+    const CallLock call;
     return store_result(result, lu_move_to(value_at(x), value_at(y)));
 }
 
 int lu_line_to(float x, float y) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_line_to_in_window(current_window(), device_x(block, x), device_y(block, y));
 }
 
 int lu_line_to_(int* result, const float* x, const float* y) {
+    const CallLock call;
     return store_result(result, lu_line_to(value_at(x), value_at(y)));
 }
 
 int lu_draw_line(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_draw_line_in_window(current_window(), device_x(block, x1), device_y(block, y1),
@@ -83,6 +92,7 @@ int lu_draw_line(float x1, float y1, float x2, float y2) {
 }
 
 int lu_draw_line_(int* result, const float* x1, const float* y1, const float* x2, const float* y2) {
+    const CallLock call;
     return store_result(result,
                         lu_draw_line(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }

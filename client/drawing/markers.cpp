@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -40,6 +41,7 @@ int marker_pixels(const std::uint8_t* block, int type, float size) {
 extern "C" {
 
 int lu_set_marker_in_window(int window, int type, int size, int third, int fourth, int fifth) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
     if (type >= 0 && type <= kMaxType && type != layout::read_i32(block, layout::kMarkerType)) {
@@ -54,6 +56,7 @@ int lu_set_marker_in_window(int window, int type, int size, int third, int fourt
 }
 
 int lu_set_marker(int type, float size, int third, int fourth, int fifth) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_set_marker_in_window(current_window(), type, marker_pixels(block, type, size), third,
@@ -62,11 +65,13 @@ int lu_set_marker(int type, float size, int third, int fourth, int fifth) {
 
 int lu_set_marker_(int* result, const int* type, const float* size, const int* third,
                    const int* fourth, const int* fifth) {
+    const CallLock call;
     return store_result(result, lu_set_marker(value_at(type), value_at(size), value_at(third),
                                               value_at(fourth), value_at(fifth)));
 }
 
 int lu_get_marker(int* type, float* size, int* third, int* fourth, int* fifth) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     const std::size_t offsets[] = {layout::kMarkerType, layout::kMarkerAttr1, layout::kMarkerAttr2,
@@ -85,24 +90,29 @@ int lu_get_marker(int* type, float* size, int* third, int* fourth, int* fifth) {
 }
 
 int lu_get_marker_(int* result, int* type, float* size, int* third, int* fourth, int* fifth) {
+    const CallLock call;
     return store_result(result, lu_get_marker(type, size, third, fourth, fifth));
 }
 
 int lu_draw_marker_in_window(int window, int x, int y) {
+    const CallLock call;
     return command_with_3int(window, 'A', kDrawMarker, x, y);
 }
 
 int lu_draw_marker(float x, float y) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     return lu_draw_marker_in_window(current_window(), device_x(block, x), device_y(block, y));
 }
 
 int lu_draw_marker_(int* result, const float* x, const float* y) {
+    const CallLock call;
     return store_result(result, lu_draw_marker(value_at(x), value_at(y)));
 }
 
 int lu_send_command_a18_in_window(int window, int value) {
+    const CallLock call;
     if (value == kKeep) {
         command_with_int(window, 'B', kResetB27);
         return command_with_int(window, 'B', kResetB28);
@@ -114,10 +124,12 @@ int lu_send_command_a18_in_window(int window, int value) {
 }
 
 int lu_send_command_a18(int value) {
+    const CallLock call;
     return lu_send_command_a18_in_window(current_window(), value);
 }
 
 int lu_send_command_a18_(int* result, const int* value) {
+    const CallLock call;
     return store_result(result, lu_send_command_a18(value_at(value)));
 }
 

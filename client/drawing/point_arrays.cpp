@@ -3,6 +3,7 @@
 // point. The world forms convert each value straight into the shared block.
 #include "array_chunks.h"
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -83,6 +84,7 @@ std::int64_t magnitude(int n) {
 extern "C" {
 
 int lu_draw_polygon_in_window(int window, const int* points, int count, int rule) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (count <= 2 || points == nullptr || block == nullptr) return 0;
     apply_fill_rule(block, rule);
@@ -90,16 +92,19 @@ int lu_draw_polygon_in_window(int window, const int* points, int count, int rule
 }
 
 int lu_draw_bezier_in_window(int window, const int* points, int count) {
+    const CallLock call;
     if (count <= 3 || points == nullptr) return 0;
     return send_device_points(window, kBezier, points, count);
 }
 
 int lu_draw_polyline_in_window(int window, const int* points, int count) {
+    const CallLock call;
     if (count <= 1 || points == nullptr) return 0;
     return send_device_points(window, kPolyline, points, count);
 }
 
 int lu_draw_polygon(const float* points, int count, int rule) {
+    const CallLock call;
     std::uint8_t* block = current_window_block();
     if (count <= 2 || points == nullptr || block == nullptr) return 0;
     apply_fill_rule(block, rule);
@@ -107,30 +112,36 @@ int lu_draw_polygon(const float* points, int count, int rule) {
 }
 
 int lu_draw_polygon_(int* result, const float* points, const int* count, const int* rule) {
+    const CallLock call;
     return store_result(result, lu_draw_polygon(points, value_at(count), value_at(rule)));
 }
 
 int lu_draw_bezier(const float* points, int count) {
+    const CallLock call;
     if (refused_bezier_world(count) || points == nullptr) return 0;
     if (current_window_block() == nullptr) return 0;
     return send_world_points(current_window(), kBezier, points, count);
 }
 
 int lu_draw_bezier_(int* result, const float* points, const int* count) {
+    const CallLock call;
     return store_result(result, lu_draw_bezier(points, value_at(count)));
 }
 
 int lu_draw_polyline(const float* points, int count) {
+    const CallLock call;
     if (count <= 1 || points == nullptr || current_window_block() == nullptr) return 0;
     return send_world_points(current_window(), kPolyline, points, count);
 }
 
 int lu_draw_polyline_(int* result, const float* points, const int* count) {
+    const CallLock call;
     return store_result(result, lu_draw_polyline(points, value_at(count)));
 }
 
 int lu_plot_array_in_window(int window, int mode, int n, int p1, int p2, int size, int base,
                             const int* values) {
+    const CallLock call;
     std::uint8_t* block = window_block(window);
     if (n == 0 || values == nullptr || block == nullptr) return 0;
     write_plot_words(block, {p1, p2, size, base});
@@ -141,6 +152,7 @@ int lu_plot_array_in_window(int window, int mode, int n, int p1, int p2, int siz
 
 int lu_plot_array(int mode, int n, float p1, float p2, float size, float base, float scale,
                   float offset, const float* values) {
+    const CallLock call;
     std::uint8_t* block = current_window_block();
     if (n == 0 || values == nullptr || block == nullptr) return 0;
     const int window = current_window();
@@ -156,6 +168,7 @@ int lu_plot_array(int mode, int n, float p1, float p2, float size, float base, f
 int lu_plot_array_(int* result, const int* mode, const int* n, const float* p1, const float* p2,
                    const float* size, const float* base, const float* scale, const float* offset,
                    const float* values) {
+    const CallLock call;
     return store_result(result, lu_plot_array(value_at(mode), value_at(n), value_at(p1),
                                               value_at(p2), value_at(size), value_at(base),
                                               value_at(scale), value_at(offset), values));

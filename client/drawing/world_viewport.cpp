@@ -1,5 +1,6 @@
 // Setting and reading the world window and the viewport of the current window.
 #include "binding.h"
+#include "client/channel/call_lock.h"
 #include "client/channel/primitives.h"
 #include "client/include/lumora.h"
 #include "coordinates.h"
@@ -87,6 +88,7 @@ void copy_out(const std::uint8_t* block, std::size_t first, float* a, float* b, 
 extern "C" {
 
 int lu_set_world(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     const int window = current_window();
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
@@ -100,11 +102,13 @@ int lu_set_world(float x1, float y1, float x2, float y2) {
 }
 
 int lu_set_world_(int* result, const float* x1, const float* y1, const float* x2, const float* y2) {
+    const CallLock call;
     return store_result(result,
                         lu_set_world(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }
 
 int lu_get_world(float* x1, float* y1, float* x2, float* y2) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     copy_out(block, layout::kWorldX1, x1, y1, x2, y2);
@@ -112,10 +116,12 @@ int lu_get_world(float* x1, float* y1, float* x2, float* y2) {
 }
 
 int lu_get_world_(int* result, float* x1, float* y1, float* x2, float* y2) {
+    const CallLock call;
     return store_result(result, lu_get_world(x1, y1, x2, y2));
 }
 
 int lu_set_viewport(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     const int window = current_window();
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return 0;
@@ -135,11 +141,13 @@ int lu_set_viewport(float x1, float y1, float x2, float y2) {
 
 int lu_set_viewport_(int* result, const float* x1, const float* y1, const float* x2,
                      const float* y2) {
+    const CallLock call;
     return store_result(result,
                         lu_set_viewport(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }
 
 int lu_set_viewport_world(float x1, float y1, float x2, float y2) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     const auto unit = static_cast<float>(layout::read_i32(block, layout::kUnitLength));
@@ -155,11 +163,13 @@ int lu_set_viewport_world(float x1, float y1, float x2, float y2) {
 
 int lu_set_viewport_world_(int* result, const float* x1, const float* y1, const float* x2,
                            const float* y2) {
+    const CallLock call;
     return store_result(
         result, lu_set_viewport_world(value_at(x1), value_at(y1), value_at(x2), value_at(y2)));
 }
 
 int lu_get_viewport(float* x1, float* y1, float* x2, float* y2) {
+    const CallLock call;
     const std::uint8_t* block = current_window_block();
     if (block == nullptr) return 0;
     copy_out(block, layout::kViewX1, x1, y1, x2, y2);
@@ -167,6 +177,7 @@ int lu_get_viewport(float* x1, float* y1, float* x2, float* y2) {
 }
 
 int lu_get_viewport_(int* result, float* x1, float* y1, float* x2, float* y2) {
+    const CallLock call;
     return store_result(result, lu_get_viewport(x1, y1, x2, y2));
 }
 

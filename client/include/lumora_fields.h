@@ -79,13 +79,18 @@ int lu_colour_of_value_(int* result, const float* value);
  * Z(I, J) the value (i - 1, j - 1): column-major. NaN marks a missing value. Every field
  * operation comes for float and, with the suffix _double, for double values (and double
  * corners, levels and scale). Result: the window number, 0 for refused arguments or a
- * failed command. */
+ * failed command. Level counts beyond +-10000, a field image larger than one picture,
+ * memory running out, and a window that refuses to draw (a window keeps at most
+ * 1 000 000 items: each contour line, filled region and arrow is one) are also reported
+ * as a warning through the library's messages, naming the operation; the operation stops
+ * at the first command refused. No call lets a C++ exception out. */
 #define LU_ROW_MAJOR 0
 #define LU_COLUMN_MAJOR 1
 
 /* The field as a picture: each cell in the colour of its value in the current colour
  * map, scaled into the rectangle (smooth: 1 bilinear, 0 nearest). One picture command
- * carries the whole field, one byte a cell. */
+ * carries the whole field, one byte a cell: nx and ny at most 8192, nx ny at most
+ * 16 777 216. */
 int lu_draw_field_image(const float* values, int nx, int ny, int layout, float x1, float y1,
                         float x2, float y2, int smooth);
 int lu_draw_field_image_(int* result, const float* values, const int* nx, const int* ny,
@@ -97,10 +102,11 @@ int lu_draw_field_image_double_(int* result, const double* values, const int* nx
                                 const double* x1, const double* y1, const double* x2,
                                 const double* y2, const int* smooth);
 
-/* Contour lines of the field in the current pen: at the count levels given (count > 0),
- * or at about -count round levels (count <= 0; 0: about 10) between the field's least
- * and greatest values, where levels may be NULL. Cells with a missing corner are left
- * out; a cell whose diagonals disagree (a saddle) is decided by the mean of its corners.
+/* Contour lines of the field in the current pen: at the count levels given (count
+ * 1 ... 10000), or at about -count round levels (count 0 ... -10000; 0: about 10) between
+ * the field's least and greatest values, where levels may be NULL. Cells with a missing
+ * corner are left out; a cell whose diagonals disagree (a saddle) is decided by the mean
+ * of its corners.
  * labels 1 writes each level's value along its longer lines, in the current text font
  * turned along the line, with a gap in the line; the font is left at angle 0 and
  * alignment 4 afterwards. */
@@ -150,8 +156,9 @@ int lu_draw_vectors_double_(int* result, const double* u, const double* v, const
  * right edge (both in normalized units, as lu_set_viewport takes them), as high as the
  * viewport, showing the current colour map from its range's low value at the bottom to
  * its high value at the top, outlined and with its own ticks and numbers on its right
- * in the current pen and text font. With count > 1 levels it shows the count - 1 bands
- * of lu_fill_contours instead. The viewport and world window are put back afterwards. */
+ * in the current pen and text font. With count > 1 levels (at most 10000) it shows the
+ * count - 1 bands of lu_fill_contours instead. The viewport and world window are put
+ * back afterwards. */
 int lu_draw_colour_bar(float gap, float width, const float* levels, int count);
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count);

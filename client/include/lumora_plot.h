@@ -12,7 +12,10 @@
  *
  * On a log axis the data operations take the data values themselves (not their
  * logarithms); values <= 0 there are left out. Results: the window number, 0 when no
- * window is open or the arguments are refused (nothing is drawn then). */
+ * window is open or the arguments are refused (nothing is drawn then). Arguments refused
+ * for their size, and memory running out during a call, are also reported as a warning
+ * through the library's messages, naming the operation ("lu_plot_frame: ..."); no call
+ * lets a C++ exception out. */
 #ifndef LUMORA_PLOT_H
 #define LUMORA_PLOT_H
 
@@ -42,7 +45,9 @@ extern "C" {
  * the box and the world to x1 ... x2 by y1 ... y2, and draws the box with automatic ticks
  * and numbers. Reversed ranges (x1 > x2) run the axis the other way; equal ends are
  * widened around their value; on a log axis both ends must be > 0. Refused (0): an end
- * that is NaN or infinite, or a log range that is not positive. */
+ * that is NaN or infinite, or a log range that is not positive; and, with a message,
+ * ranges the single-precision world window cannot hold: an end or a width beyond 3.4e38
+ * once equal ends are widened. */
 int lu_plot_frame(float x1, float x2, float y1, float y2, int options);
 int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
                    const int* options);
@@ -52,7 +57,9 @@ int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y
  * n numbers outside the lower (left) edge, m outside the upper (right) edge, l a log
  * axis, d a time axis, a a line through zero, o ticks outward. step > 0 fixes the major
  * tick step (on a log axis: the decades between numbers), else it is chosen; subticks > 0
- * fixes the number of intervals between major ticks. Result: 0 without a frame. */
+ * fixes the number of intervals between major ticks (at most 100). A fixed step that
+ * would give more than 1000 major ticks gives none (the box is drawn without them).
+ * Result: 0 without a frame. */
 int lu_plot_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
                 float y_step, int y_subticks);
 int lu_plot_box_(int* result, const char* x_options, const float* x_step, const int* x_subticks,
@@ -119,8 +126,10 @@ int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y)
 #define LU_PLOT_HIST_FRAME 2
 
 /* A histogram of n values: the counts in bins equal parts of x1 ... x2 (x1 < x2,
- * 1 ... 10000 bins; the _d forms take the range in double precision too); a value on a bin's lower
- * edge counts in that bin, x2 in the last one, values outside and NaN nowhere. */
+ * 1 ... 10000 bins; the _d forms take the range in double precision too); a value on a
+ * bin's lower edge counts in that bin, x2 in the last one, values outside and NaN nowhere.
+ * A range whose width overflows a double is refused with a message, and so is one that
+ * its own frame (LU_PLOT_HIST_FRAME) cannot hold, as lu_plot_frame says. */
 int lu_plot_histogram(int n, const float* data, float x1, float x2, int bins, int options);
 int lu_plot_histogram_(int* result, const int* n, const float* data, const float* x1,
                        const float* x2, const int* bins, const int* options);
@@ -184,7 +193,8 @@ int lu_plot_pie_(int* result, const int* n, const float* values);
 
 /* A polar frame in the next panel: radius 0 ... r_max (> 0) with circles at the radius
  * ticks, spokes every 30 degrees labelled in degrees, and a world of equal scales on the
- * centre, so that lu_plot_polar_line can follow. */
+ * centre, so that lu_plot_polar_line can follow. An r_max whose frame -r_max ... r_max is
+ * wider than 3.4e38 is refused with a message, as lu_plot_frame says. */
 int lu_plot_polar_frame(float r_max);
 int lu_plot_polar_frame_(int* result, const float* r_max);
 

@@ -34,7 +34,9 @@ Ticks choose(const Frame& f, bool x_axis, const AxisOptions& o, double origin, d
     };
     const double gap = x_axis ? h : h * 0.5;
     if (o.time && x_axis) return fit_time_ticks(origin, lo, hi, length, gap, along);
-    if (o.log) return fit_log_ticks(lo, hi, length, gap, static_cast<int>(o.step), along);
+    // A step of more decades than a double spans numbers one decade at most.
+    if (o.log)
+        return fit_log_ticks(lo, hi, length, gap, static_cast<int>(std::min(o.step, 1e3)), along);
     return fit_linear_ticks(lo, hi, length, gap, o.step, o.subdivisions, along);
 }
 

@@ -137,33 +137,35 @@ int box_whisker(float x, float width, int n, const float* data) {
 extern "C" {
 
 int lu_plot_bars(int groups, int series, const float* values, int options) {
-    return bars(groups, series, values, options);
+    return guarded(__func__, [&] { return bars(groups, series, values, options); });
 }
 int lu_plot_bars_(int* result, const int* groups, const int* series, const float* values,
                   const int* options) {
-    return store(result, bars(at(groups), at(series), values, at(options)));
+    return guarded(
+        __func__, [&] { return store(result, bars(at(groups), at(series), values, at(options))); });
 }
 
 int lu_plot_pie(int n, const float* values) {
-    return pie(n, values);
+    return guarded(__func__, [&] { return pie(n, values); });
 }
 int lu_plot_pie_(int* result, const int* n, const float* values) {
-    return store(result, pie(at(n), values));
+    return guarded(__func__, [&] { return store(result, pie(at(n), values)); });
 }
 
 int lu_plot_polar_line(int n, const float* theta, const float* r) {
-    return polar_line(n, theta, r);
+    return guarded(__func__, [&] { return polar_line(n, theta, r); });
 }
 int lu_plot_polar_line_(int* result, const int* n, const float* theta, const float* r) {
-    return store(result, polar_line(at(n), theta, r));
+    return guarded(__func__, [&] { return store(result, polar_line(at(n), theta, r)); });
 }
 
 int lu_plot_box_whisker(float x, float width, int n, const float* data) {
-    return box_whisker(x, width, n, data);
+    return guarded(__func__, [&] { return box_whisker(x, width, n, data); });
 }
 int lu_plot_box_whisker_(int* result, const float* x, const float* width, const int* n,
                          const float* data) {
-    return store(result, box_whisker(at(x), at(width), at(n), data));
+    return guarded(__func__,
+                   [&] { return store(result, box_whisker(at(x), at(width), at(n), data)); });
 }
 
 }  // extern "C"

@@ -20,17 +20,9 @@ int cycle_colour(int i) {
 
 using namespace lumora::plot;
 
-extern "C" {
+namespace {
 
-int lu_plot_colour(int index) {
-    return cycle_colour(index);
-}
-
-int lu_plot_colour_(const int* index) {
-    return cycle_colour(at(index));
-}
-
-int lu_plot_next_colour(void) {
+int take_next_colour() {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return 0;
     const int colour = cycle_colour(plot_state(window).next_colour++);
@@ -38,8 +30,24 @@ int lu_plot_next_colour(void) {
     return colour;
 }
 
+}  // namespace
+
+extern "C" {
+
+int lu_plot_colour(int index) {
+    return guarded(__func__, [&] { return cycle_colour(index); });
+}
+
+int lu_plot_colour_(const int* index) {
+    return guarded(__func__, [&] { return cycle_colour(at(index)); });
+}
+
+int lu_plot_next_colour(void) {
+    return guarded(__func__, [&] { return take_next_colour(); });
+}
+
 int lu_plot_next_colour_(int* result) {
-    return store(result, lu_plot_next_colour());
+    return guarded(__func__, [&] { return store(result, lu_plot_next_colour()); });
 }
 
 }  // extern "C"

@@ -1,8 +1,10 @@
 #include "contour_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <unordered_map>
 
 namespace lumora::plot {
@@ -71,11 +73,12 @@ bool joins_above(const Cell& c, double level) {
 // The pairs of crossed edges that segments join in the cell.
 std::vector<std::array<int, 2>> cell_segments(const Cell& c, double level) {
     int bits = above_bits(c, level);
-    std::vector<int> edges;
+    std::array<int, 4> edges{};
+    int count = 0;
     for (int e = 0; e < 4; ++e)
-        if (crossed(bits, e)) edges.push_back(e);
-    if (edges.size() == 2) return {{edges[0], edges[1]}};
-    if (edges.size() != 4) return {};
+        if (crossed(bits, e)) edges[static_cast<std::size_t>(count++)] = e;
+    if (count == 2) return {{edges[0], edges[1]}};
+    if (count != 4) return {};
     // Corners 0 and 2 on one side, 1 and 3 on the other: cut off the pair that is not
     // joined. Corner k lies between edges k - 1 and k.
     bool even_above = (bits & 1) != 0;
@@ -127,23 +130,46 @@ std::vector<ContourLine> join(std::vector<Segment>& segments,
 
 }  // namespace
 
-std::vector<ContourLine> contour_lines(const Grid& grid, double level) {
+CellRanges cell_ranges(const Grid& grid) {
+    CellRanges cells;
+    const std::size_t count = static_cast<std::size_t>(std::max(grid.nx - 1, 0)) *
+                              static_cast<std::size_t>(std::max(grid.ny - 1, 0));
+    cells.low.reserve(count);
+    cells.high.reserve(count);
+    for (int j = 0; j + 1 < grid.ny; ++j) {
+        for (int i = 0; i + 1 < grid.nx; ++i) {
+            const Cell c = cell_at(grid, i, j);
+            const double nan = std::numeric_limits<double>::quiet_NaN();
+            cells.low.push_back(c.valid ? *std::min_element(c.v.begin(), c.v.end()) : nan);
+            cells.high.push_back(c.valid ? *std::max_element(c.v.begin(), c.v.end()) : nan);
+        }
+    }
+    return cells;
+}
+
+std::vector<ContourLine> contour_lines(const Grid& grid, const CellRanges& cells, double level) {
     std::vector<Segment> segments;
     std::unordered_map<std::int64_t, GridPoint> points;
     if (!std::isfinite(level)) return {};
+    std::size_t k = 0;
     for (int j = 0; j + 1 < grid.ny; ++j) {
-        for (int i = 0; i + 1 < grid.nx; ++i) {
-            Cell c = cell_at(grid, i, j);
-            if (!c.valid) continue;
+        for (int i = 0; i + 1 < grid.nx; ++i, ++k) {
+            // Crossed: a corner below the level and one at or above it (NaN fails).
+            if (!(cells.low[k] < level && cells.high[k] >= level)) continue;
+            const Cell c = cell_at(grid, i, j);
             for (const auto& pair : cell_segments(c, level)) {
                 Segment s{{edge_id(c, pair[0], grid.nx), edge_id(c, pair[1], grid.nx)}};
-                for (int k = 0; k < 2; ++k)
-                    points.try_emplace(s.ends[k], crossing(c, pair[k], level));
+                for (int e = 0; e < 2; ++e)
+                    points.try_emplace(s.ends[e], crossing(c, pair[e], level));
                 segments.push_back(s);
             }
         }
     }
     return join(segments, points);
+}
+
+std::vector<ContourLine> contour_lines(const Grid& grid, double level) {
+    return contour_lines(grid, cell_ranges(grid), level);
 }
 
 std::vector<std::vector<GridPoint>> cell_above(const Grid& grid, int i, int j, double level) {

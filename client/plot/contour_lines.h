@@ -22,6 +22,15 @@ struct ContourLine {
     bool closed = false;  // the last point equals the first
 };
 
+// The least and greatest corner value of each cell, found once for a field, so that a
+// level passes over the cells without looking into those it does not cross. A cell with
+// a NaN corner has NaN for both.
+struct CellRanges {
+    std::vector<double> low, high;  // [j * (nx - 1) + i] for cell (i, j)
+};
+CellRanges cell_ranges(const Grid& grid);
+
+std::vector<ContourLine> contour_lines(const Grid& grid, const CellRanges& cells, double level);
 std::vector<ContourLine> contour_lines(const Grid& grid, double level);
 
 // The part of the cell (i, j) .. (i + 1, j + 1) where the values are at or above the

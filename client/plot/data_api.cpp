@@ -1,6 +1,7 @@
 // The entry points of line, point, step, histogram and error-bar plots.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "client/include/lumora.h"
 #include "colour_cycle.h"
@@ -16,20 +17,29 @@ namespace {
 constexpr int kMaxBins = 10000;
 constexpr double kMarkerSize = 0.6, kCapSize = 0.3;  // in text heights
 
-template <typename T>
-int line(int n, const T* x, const T* y) {
+// A line through count points of data values, point(k) the k-th as an (x, y) pair.
+template <typename Point>
+int frame_line(std::size_t count, Point point) {
     const DataTarget t = data_target();
-    if (t.window == 0 || n < 2 || x == nullptr || y == nullptr) return 0;
+    if (t.window == 0) return 0;
     const Frame& f = t.frame();
     std::vector<double> points;
-    points.reserve(2 * static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        points.push_back(world_x(f, x[i]));
-        points.push_back(world_y(f, y[i]));
+    points.reserve(2 * count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const auto [x, y] = point(k);
+        points.push_back(world_x(f, x));
+        points.push_back(world_y(f, y));
     }
     ClipScope clip(f);
     draw_world_line(f, points);
     return t.window;
+}
+
+template <typename T>
+int line(int n, const T* x, const T* y) {
+    if (n < 2 || x == nullptr || y == nullptr) return 0;
+    return frame_line(static_cast<std::size_t>(n),
+                      [&](std::size_t k) { return std::pair<double, double>(x[k], y[k]); });
 }
 
 template <typename T>
@@ -54,19 +64,14 @@ int points(int n, const T* x, const T* y, int marker) {
     return t.window;
 }
 
+// Its points, 2 n - 1 of them (counted in size_t: no int can hold them all), are
+// (x[i], y[i]) and then (x[i + 1], y[i]) where it steps.
 template <typename T>
 int step(int n, const T* x, const T* y) {
     if (n < 2 || x == nullptr || y == nullptr) return 0;
-    std::vector<double> sx, sy;
-    for (int i = 0; i < n; ++i) {
-        sx.push_back(x[i]);
-        sy.push_back(y[i]);
-        if (i + 1 < n) {
-            sx.push_back(x[i + 1]);
-            sy.push_back(y[i]);
-        }
-    }
-    return line(static_cast<int>(sx.size()), sx.data(), sy.data());
+    return frame_line(2 * static_cast<std::size_t>(n) - 1, [&](std::size_t k) {
+        return std::pair<double, double>(x[(k + 1) / 2], y[k / 2]);
+    });
 }
 
 // The bars of a histogram: filled boxes in the next colour of the cycle (when asked for)
@@ -110,6 +115,7 @@ int histogram(int n, const T* data, double x1, double x2, int bins, int options)
     if (n < 0 || (n > 0 && data == nullptr) || bins < 1 || bins > kMaxBins || !(x1 < x2) ||
         !std::isfinite(x1) || !std::isfinite(x2))
         return 0;
+    if (!std::isfinite(x2 - x1)) return refuse("the range's width overflows");
     const std::vector<long> counts = bin_counts(data, n, x1, x2, bins);
     if ((options & LU_PLOT_HIST_FRAME) != 0) {
         const long most = std::max(1L, *std::max_element(counts.begin(), counts.end()));
@@ -152,85 +158,89 @@ int error_bars(int n, const T* a, const T* b, const T* c, bool vertical) {
 extern "C" {
 
 int lu_plot_line(int n, const float* x, const float* y) {
-    return line(n, x, y);
+    return guarded(__func__, [&] { return line(n, x, y); });
 }
 int lu_plot_line_(int* result, const int* n, const float* x, const float* y) {
-    return store(result, line(at(n), x, y));
+    return guarded(__func__, [&] { return store(result, line(at(n), x, y)); });
 }
 int lu_plot_line_d(int n, const double* x, const double* y) {
-    return line(n, x, y);
+    return guarded(__func__, [&] { return line(n, x, y); });
 }
 int lu_plot_line_d_(int* result, const int* n, const double* x, const double* y) {
-    return store(result, line(at(n), x, y));
+    return guarded(__func__, [&] { return store(result, line(at(n), x, y)); });
 }
 
 int lu_plot_points(int n, const float* x, const float* y, int marker) {
-    return points(n, x, y, marker);
+    return guarded(__func__, [&] { return points(n, x, y, marker); });
 }
 int lu_plot_points_(int* result, const int* n, const float* x, const float* y, const int* marker) {
-    return store(result, points(at(n), x, y, at(marker)));
+    return guarded(__func__, [&] { return store(result, points(at(n), x, y, at(marker))); });
 }
 int lu_plot_points_d(int n, const double* x, const double* y, int marker) {
-    return points(n, x, y, marker);
+    return guarded(__func__, [&] { return points(n, x, y, marker); });
 }
 int lu_plot_points_d_(int* result, const int* n, const double* x, const double* y,
                       const int* marker) {
-    return store(result, points(at(n), x, y, at(marker)));
+    return guarded(__func__, [&] { return store(result, points(at(n), x, y, at(marker))); });
 }
 
 int lu_plot_step(int n, const float* x, const float* y) {
-    return step(n, x, y);
+    return guarded(__func__, [&] { return step(n, x, y); });
 }
 int lu_plot_step_(int* result, const int* n, const float* x, const float* y) {
-    return store(result, step(at(n), x, y));
+    return guarded(__func__, [&] { return store(result, step(at(n), x, y)); });
 }
 int lu_plot_step_d(int n, const double* x, const double* y) {
-    return step(n, x, y);
+    return guarded(__func__, [&] { return step(n, x, y); });
 }
 int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y) {
-    return store(result, step(at(n), x, y));
+    return guarded(__func__, [&] { return store(result, step(at(n), x, y)); });
 }
 
 int lu_plot_histogram(int n, const float* data, float x1, float x2, int bins, int options) {
-    return histogram(n, data, x1, x2, bins, options);
+    return guarded(__func__, [&] { return histogram(n, data, x1, x2, bins, options); });
 }
 int lu_plot_histogram_(int* result, const int* n, const float* data, const float* x1,
                        const float* x2, const int* bins, const int* options) {
-    return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+    return guarded(__func__, [&] {
+        return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+    });
 }
 int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bins, int options) {
-    return histogram(n, data, x1, x2, bins, options);
+    return guarded(__func__, [&] { return histogram(n, data, x1, x2, bins, options); });
 }
 int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
                          const double* x2, const int* bins, const int* options) {
-    return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+    return guarded(__func__, [&] {
+        return store(result, histogram(at(n), data, at(x1), at(x2), at(bins), at(options)));
+    });
 }
 
 int lu_plot_error_x(int n, const float* x1, const float* x2, const float* y) {
-    return error_bars(n, x1, x2, y, false);
+    return guarded(__func__, [&] { return error_bars(n, x1, x2, y, false); });
 }
 int lu_plot_error_x_(int* result, const int* n, const float* x1, const float* x2, const float* y) {
-    return store(result, error_bars(at(n), x1, x2, y, false));
+    return guarded(__func__, [&] { return store(result, error_bars(at(n), x1, x2, y, false)); });
 }
 int lu_plot_error_x_d(int n, const double* x1, const double* x2, const double* y) {
-    return error_bars(n, x1, x2, y, false);
+    return guarded(__func__, [&] { return error_bars(n, x1, x2, y, false); });
 }
 int lu_plot_error_x_d_(int* result, const int* n, const double* x1, const double* x2,
                        const double* y) {
-    return store(result, error_bars(at(n), x1, x2, y, false));
+    return guarded(__func__, [&] { return store(result, error_bars(at(n), x1, x2, y, false)); });
 }
 int lu_plot_error_y(int n, const float* x, const float* y1, const float* y2) {
-    return error_bars(n, x, y1, y2, true);
+    return guarded(__func__, [&] { return error_bars(n, x, y1, y2, true); });
 }
 int lu_plot_error_y_(int* result, const int* n, const float* x, const float* y1, const float* y2) {
-    return store(result, error_bars(at(n), x, y1, y2, true));
+    return guarded(__func__, [&] { return store(result, error_bars(at(n), x, y1, y2, true)); });
 }
 int lu_plot_error_y_d(int n, const double* x, const double* y1, const double* y2) {
-    return error_bars(n, x, y1, y2, true);
+    return guarded(__func__, [&] { return error_bars(n, x, y1, y2, true); });
 }
 int lu_plot_error_y_d_(int* result, const int* n, const double* x, const double* y1,
                        const double* y2) {
-    return store(result, error_bars(at(n), x, y1, y2, true));
+    return guarded(__func__, [&] { return store(result, error_bars(at(n), x, y1, y2, true)); });
 }
 
 }  // extern "C"

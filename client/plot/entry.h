@@ -1,7 +1,53 @@
-// What the plotting layer's entry points share: reference-form results and arguments.
+// What the plotting layer's entry points share: the guard that keeps C++ exceptions from
+// crossing the C interface, refusals with a message, and reference-form results and
+// arguments.
 #pragma once
 
+#include <exception>
+#include <new>
+
+#include "client/channel/call_lock.h"
+
 namespace lumora::plot {
+
+// Names the entry point that runs, for the messages below; when one entry point calls
+// another, the outer one keeps the name.
+class EntryName {
+  public:
+    explicit EntryName(const char* name);
+    ~EntryName();
+    EntryName(const EntryName&) = delete;
+    EntryName& operator=(const EntryName&) = delete;
+
+  private:
+    bool outermost_ = false;
+};
+
+// Shows why the current entry point fails, as a warning through the library's messages:
+// "lu_plot_frame: <why>". Never throws.
+void report_failure(const char* why);
+
+// Refuses the current entry point's arguments: reports why and returns 0.
+int refuse(const char* why);
+
+// Runs the body of the entry point `entry` and returns its result; 0, with a message,
+// when it throws a standard exception (out of memory above all), so that none leaves
+// through the C interface. What the body keeps in scopes (the pen, the clip, the view)
+// is put back on the way out. The body holds the library's call lock, as every public
+// call does.
+template <class Body>
+int guarded(const char* entry, Body&& body) {
+    const CallLock call;
+    EntryName name(entry);
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        report_failure("out of memory");
+    } catch (const std::exception& e) {
+        report_failure(e.what());
+    }
+    return 0;
+}
 
 // Stores a reference form's result (when there is a variable) and returns it.
 inline int store(int* result, int value) {

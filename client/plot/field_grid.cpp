@@ -62,14 +62,24 @@ std::vector<double> round_values(double low, double high, int count, double& ste
     std::vector<double> values;
     step = 0;
     if (!(high > low) || count < 1 || !std::isfinite(high - low)) return values;
+    count = std::min(count, kMaxLevels);
     step = round_step((high - low) / count);
-    double first = std::ceil(low / step - 1e-9);
-    for (double k = first; k * step <= high + step * 1e-9; ++k) {
+    if (!std::isfinite(step)) {
+        step = 0;
+        return values;
+    }
+    // A step is at least a count-th of the range: count + 1 values at most.
+    const double first = std::ceil(low / step - 1e-9);
+    for (int k = 0; k <= count + 1; ++k) {
+        const double at = (first + k) * step;
+        if (!(at - high <= step * 1e-9)) break;  // no overflowing high + slack
         // Twelve digits drop the binary noise of the product (0.6000000000000001).
         char text[32];
-        std::snprintf(text, sizeof text, "%.12g", k * step);
+        std::snprintf(text, sizeof text, "%.12g", at);
         double v = std::strtod(text, nullptr);
-        values.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
+        v = std::abs(v) < step * 1e-9 ? 0.0 : v;
+        // Ends far larger than the step cannot tell all their multiples apart.
+        if (values.empty() || v > values.back()) values.push_back(v);
     }
     return values;
 }
@@ -77,6 +87,7 @@ std::vector<double> round_values(double low, double high, int count, double& ste
 template <class Level>
 std::vector<double> levels_of(const Level* given, int count, double low, double high, bool cover) {
     std::vector<double> levels;
+    if (count > kMaxLevels || count < -kMaxLevels) return levels;
     if (count > 0) {
         if (given == nullptr) return levels;
         for (int k = 0; k < count; ++k)

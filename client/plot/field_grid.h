@@ -9,6 +9,8 @@
 namespace lumora::plot {
 
 inline constexpr int kRowMajor = 0, kColumnMajor = 1;
+// The most levels a field operation takes, given or automatic.
+inline constexpr int kMaxLevels = 10000;
 
 struct Grid {
     int nx = 0, ny = 0;
@@ -40,10 +42,12 @@ std::optional<std::pair<double, double>> value_range(const Grid& grid);
 // Levels for count given ones (count > 0, sorted copies) or about -count (0: 10) round
 // ones: with cover false those strictly between low and high (contour lines), with
 // cover true from the round value at or below low to the one at or above high (bands).
+// None for a count beyond +-kMaxLevels.
 template <class Level>
 std::vector<double> levels_of(const Level* given, int count, double low, double high, bool cover);
 
-// Round tick values from low to high inclusive, about `count` of them, and the step.
+// Round tick values from low to high inclusive, about `count` (at most kMaxLevels) of
+// them, and the step; none when the range's width is not finite.
 std::vector<double> round_values(double low, double high, int count, double& step);
 
 }  // namespace lumora::plot

@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <exception>
+#include <limits>
 
 #include "client/include/lumora.h"
 #include "colour_maps.h"
+#include "entry.h"
 #include "fields_common.h"
 
 using namespace lumora::plot;
@@ -19,19 +22,33 @@ constexpr std::size_t kMaxLevelTicks = 12;
 constexpr float kTickStart = 0.7f;   // ticks reach in from the right edge
 constexpr float kNumberGap = 0.35f;  // bar widths between the bar and its numbers
 
-struct View {
-    float vx1, vy1, vx2, vy2, wx1, wy1, wx2, wy2;
+// Keeps the caller's viewport and world window and puts them back on leaving, however
+// the bar ends.
+class ViewScope {
+  public:
+    ViewScope() {
+        saved_ = lu_get_viewport(&vx1_, &vy1_, &vx2_, &vy2_) != 0 &&
+                 lu_get_world(&wx1_, &wy1_, &wx2_, &wy2_) != 0;
+    }
+    ~ViewScope() {
+        try {
+            if (!saved_) return;
+            lu_set_viewport(vx1_, vy1_, vx2_, vy2_);
+            lu_set_world(wx1_, wy1_, wx2_, wy2_);
+        } catch (const std::exception&) {
+        }
+    }
+    ViewScope(const ViewScope&) = delete;
+    ViewScope& operator=(const ViewScope&) = delete;
+    bool saved() const { return saved_; }
+    float right() const { return std::max(vx1_, vx2_); }
+    float bottom() const { return vy1_; }
+    float top() const { return vy2_; }
+
+  private:
+    bool saved_ = false;
+    float vx1_ = 0, vy1_ = 0, vx2_ = 0, vy2_ = 0, wx1_ = 0, wy1_ = 0, wx2_ = 0, wy2_ = 0;
 };
-
-bool save_view(View& v) {
-    return lu_get_viewport(&v.vx1, &v.vy1, &v.vx2, &v.vy2) != 0 &&
-           lu_get_world(&v.wx1, &v.wy1, &v.wx2, &v.wy2) != 0;
-}
-
-void restore_view(const View& v) {
-    lu_set_viewport(v.vx1, v.vy1, v.vx2, v.vy2);
-    lu_set_world(v.wx1, v.wy1, v.wx2, v.wy2);
-}
 
 bool draw_map_strip(const ColourMap& map, double low, double high) {
     std::array<std::int32_t, 256> palette = palette_of(map);
@@ -44,15 +61,21 @@ bool draw_map_strip(const ColourMap& map, double low, double high) {
            std::isfinite(low + high);
 }
 
+// One box for each run of bands of the same colour: the map has 256 colours, so however
+// many levels there are, a few hundred boxes at most.
 bool draw_bands(const ColourMap& map, const std::vector<double>& levels) {
-    bool ok = true;
+    std::size_t from = 0;
     for (std::size_t k = 0; k + 1 < levels.size(); ++k) {
-        int colour = colour_of(map, (levels[k] + levels[k + 1]) / 2);
-        ok = lu_draw_box_a22(0, static_cast<float>(levels[k]), 1, static_cast<float>(levels[k + 1]),
-                             colour) != 0 &&
-             ok;
+        const int colour = colour_of(map, (levels[k] + levels[k + 1]) / 2);
+        const bool run_ends =
+            k + 2 == levels.size() || colour_of(map, (levels[k + 1] + levels[k + 2]) / 2) != colour;
+        if (!run_ends) continue;
+        if (lu_draw_box_a22(0, static_cast<float>(levels[from]), 1,
+                            static_cast<float>(levels[k + 1]), colour) == 0)
+            return false;
+        from = k + 1;
     }
-    return ok;
+    return true;
 }
 
 void draw_ticks(const std::vector<double>& ticks, double step) {
@@ -71,16 +94,19 @@ void draw_ticks(const std::vector<double>& ticks, double step) {
 
 int colour_bar(float gap, float width, const float* given, int count) {
     if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) return 0;
-    View view{};
-    if (!save_view(view)) return 0;
+    if (count > kMaxLevels) return refuse("a level count beyond 10000");
+    const ViewScope view;
+    if (!view.saved()) return 0;
     const ColourMap& map = current_colour_map();
     std::vector<double> levels;
     if (count > 1) levels = levels_of(given, count, 0, 0, false);
     bool banded = levels.size() >= 2;
     double low = banded ? levels.front() : std::min(map.low, map.high);
     double high = banded ? levels.back() : std::max(map.low, map.high);
-    float right = std::max(view.vx1, view.vx2);
-    lu_set_viewport(right + gap, view.vy1, right + gap + width, view.vy2);
+    // The bar's world window is single precision, as a frame's.
+    if (high - low > std::numeric_limits<float>::max())
+        return refuse("the bar's values span beyond single precision (3.4e38)");
+    lu_set_viewport(view.right() + gap, view.bottom(), view.right() + gap + width, view.top());
     lu_set_world(0, static_cast<float>(low), 1, static_cast<float>(high));
     bool ok = banded ? draw_bands(map, levels) : draw_map_strip(map, low, high);
     ok = lu_draw_box_a21(0, static_cast<float>(low), 1, static_cast<float>(high)) != 0 && ok;
@@ -91,7 +117,6 @@ int colour_bar(float gap, float width, const float* given, int count) {
     if (banded && levels.size() <= kMaxLevelTicks)
         step = (high - low) / static_cast<double>(levels.size() - 1);
     draw_ticks(ticks, step);
-    restore_view(view);
     return ok ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr) : 0;
 }
 
@@ -100,12 +125,14 @@ int colour_bar(float gap, float width, const float* given, int count) {
 extern "C" {
 
 int lu_draw_colour_bar(float gap, float width, const float* levels, int count) {
-    return colour_bar(gap, width, levels, count);
+    return guarded(__func__, [&] { return colour_bar(gap, width, levels, count); });
 }
 
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count) {
-    return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count)));
+    return guarded(__func__, [&] {
+        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count)));
+    });
 }
 
 }  // extern "C"

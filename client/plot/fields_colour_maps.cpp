@@ -3,6 +3,7 @@
 
 #include "client/include/lumora.h"
 #include "colour_maps.h"
+#include "entry.h"
 
 using namespace lumora::plot;
 
@@ -15,11 +16,7 @@ void set_extreme(std::int32_t& slot, int value) {
     if (value >= 0) slot = value;
 }
 
-}  // namespace
-
-extern "C" {
-
-int lu_set_colour_map(int map, float low, float high) {
+int set_colour_map(int map, float low, float high) {
     if (map != 0 && (map < kMapSequential || map > kMapGrey)) return 0;
     ColourMap& current = current_colour_map();
     if (map != 0) current.map = map;
@@ -30,13 +27,7 @@ int lu_set_colour_map(int map, float low, float high) {
     return 1;
 }
 
-int lu_set_colour_map_(int* result, const int* map, const float* low, const float* high) {
-    int r = lu_set_colour_map(map ? *map : 0, low ? *low : 0.0f, high ? *high : 0.0f);
-    if (result != nullptr) *result = r;
-    return r;
-}
-
-int lu_set_colour_map_extremes(int under, int over, int invalid) {
+int set_colour_map_extremes(int under, int over, int invalid) {
     ColourMap& current = current_colour_map();
     set_extreme(current.under, under);
     set_extreme(current.over, over);
@@ -44,22 +35,39 @@ int lu_set_colour_map_extremes(int under, int over, int invalid) {
     return 1;
 }
 
+}  // namespace
+
+extern "C" {
+
+int lu_set_colour_map(int map, float low, float high) {
+    return guarded(__func__, [&] { return set_colour_map(map, low, high); });
+}
+
+int lu_set_colour_map_(int* result, const int* map, const float* low, const float* high) {
+    return guarded(__func__,
+                   [&] { return store(result, lu_set_colour_map(at(map), at(low), at(high))); });
+}
+
+int lu_set_colour_map_extremes(int under, int over, int invalid) {
+    return guarded(__func__, [&] { return set_colour_map_extremes(under, over, invalid); });
+}
+
 int lu_set_colour_map_extremes_(int* result, const int* under, const int* over,
                                 const int* invalid) {
-    int r =
-        lu_set_colour_map_extremes(under ? *under : -1, over ? *over : -1, invalid ? *invalid : -1);
-    if (result != nullptr) *result = r;
-    return r;
+    // A colour not passed is kept.
+    return guarded(__func__, [&] {
+        return store(result, lu_set_colour_map_extremes(under ? *under : -1, over ? *over : -1,
+                                                        invalid ? *invalid : -1));
+    });
 }
 
 int lu_colour_of_value(float value) {
-    return colour_of(current_colour_map(), value);
+    return guarded(__func__, [&] { return colour_of(current_colour_map(), value); });
 }
 
 int lu_colour_of_value_(int* result, const float* value) {
-    int r = lu_colour_of_value(value ? *value : NAN);
-    if (result != nullptr) *result = r;
-    return r;
+    return guarded(__func__,
+                   [&] { return store(result, lu_colour_of_value(value ? *value : NAN)); });
 }
 
 }  // extern "C"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "client/include/lumora.h"
+#include "entry.h"
 
 namespace lumora::plot {
 
@@ -26,6 +27,18 @@ bool device_scale(const Placement2d& where, DeviceScale& scale) {
     scale.sx = (double(bx) - ax) / (double(x2) - x1);
     scale.sy = (double(by) - ay) / (double(y2) - y1);
     return std::isfinite(scale.sx) && std::isfinite(scale.sy) && scale.sx != 0 && scale.sy != 0;
+}
+
+bool level_count_taken(int count) {
+    if (count >= -kMaxLevels && count <= kMaxLevels) return true;
+    refuse("a level count beyond 10000 (given) or -10000 (automatic)");
+    return false;
+}
+
+bool window_refused(bool drawn) {
+    if (drawn) return false;
+    refuse("the window refused to draw (a window keeps at most 1 000 000 items)");
+    return true;
 }
 
 bool finite_corners(double x1, double y1, double x2, double y2) {

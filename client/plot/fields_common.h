@@ -41,4 +41,12 @@ inline int stored(int* result, int value) {
 // Whether the rectangle's corners are finite numbers.
 bool finite_corners(double x1, double y1, double x2, double y2);
 
+// Whether a count of levels (given > 0, automatic <= 0) is within +-kMaxLevels; a count
+// beyond is refused with a message.
+bool level_count_taken(int count);
+
+// Stops a drawing loop at the first command the window refuses, with a message: a window
+// keeps at most 1 000 000 items, and what is sent after it is full is lost too.
+bool window_refused(bool drawn);
+
 }  // namespace lumora::plot

@@ -1,11 +1,13 @@
 // Contour lines of a field, optionally labelled with their levels along the line.
 #include <cmath>
 #include <cstdio>
+#include <exception>
 #include <numbers>
 #include <string>
 
 #include "client/include/lumora.h"
 #include "contour_labels.h"
+#include "entry.h"
 #include "fields_common.h"
 
 using namespace lumora::plot;
@@ -20,6 +22,13 @@ std::string label_text(double level) {
     std::snprintf(text, sizeof text, "%.6g", level);
     return text;
 }
+
+// A level's label: its text, measured once for all the level's lines.
+struct Label {
+    std::string text;
+    int width = 0, height = 0;
+    bool measured = false;  // false: not yet asked, or the window could not say
+};
 
 struct LabelStyle {
     int window = 0;
@@ -41,59 +50,85 @@ std::vector<float> world_of(const std::vector<DevicePoint>& points, const Device
     return out;
 }
 
+// Leaves the text font at angle 0 and centred on the baseline, however the labels end.
+class LabelFontScope {
+  public:
+    explicit LabelFontScope(bool labelled) : labelled_(labelled) {}
+    ~LabelFontScope() {
+        try {
+            if (labelled_) lu_set_font(-1, 0, kCentredOnBaseline, -1, -1, nullptr);
+        } catch (const std::exception&) {
+        }
+    }
+    LabelFontScope(const LabelFontScope&) = delete;
+    LabelFontScope& operator=(const LabelFontScope&) = delete;
+
+  private:
+    bool labelled_;
+};
+
 // Draws the line with gaps and its labels; false when a command failed.
-bool draw_labelled(const std::vector<float>& world, const std::string& text,
-                   const LabelStyle& style) {
-    int width = 0, height = 0, unused = 0;
-    if (lu_get_text_extent_in_window(style.window, &width, &height, &unused, &unused,
-                                     text.c_str()) <= 0)
-        return draw_world_line(world) != 0;
+bool draw_labelled(const std::vector<float>& world, const Label& label, const LabelStyle& style) {
+    if (!label.measured) return draw_world_line(world) != 0;
     // Device offsets from the line's first point keep the numbers small.
     double ox = world[0], oy = world[1];
     std::vector<DevicePoint> device;
     for (std::size_t k = 0; k + 1 < world.size(); k += 2)
         device.push_back({(world[k] - ox) * style.scale.sx, (world[k + 1] - oy) * style.scale.sy});
-    LabelledLine placed = place_labels(device, width, 0.3 * height, kLabelSpacing);
-    bool ok = true;
+    LabelledLine placed = place_labels(device, label.width, 0.3 * label.height, kLabelSpacing);
     for (const auto& part : placed.parts)
-        ok = draw_world_line(world_of(part, style.scale, ox, oy)) != 0 && ok;
-    for (const LabelPlace& label : placed.labels) {
+        if (draw_world_line(world_of(part, style.scale, ox, oy)) == 0) return false;
+    for (const LabelPlace& place : placed.labels) {
         // The baseline a third of the height below the line, across the text's direction.
-        double drop = 0.35 * height;
-        DevicePoint anchor{label.at.x + drop * std::sin(label.angle),
-                           label.at.y + drop * std::cos(label.angle)};
-        lu_set_font(-1, static_cast<float>(label.angle / (2 * std::numbers::pi)),
+        double drop = 0.35 * label.height;
+        DevicePoint anchor{place.at.x + drop * std::sin(place.angle),
+                           place.at.y + drop * std::cos(place.angle)};
+        lu_set_font(-1, static_cast<float>(place.angle / (2 * std::numbers::pi)),
                     kCentredOnBaseline, -1, -1, nullptr);
         std::vector<float> at = world_of({anchor}, style.scale, ox, oy);
-        ok = lu_draw_text(at[0], at[1], text.c_str()) != 0 && ok;
+        if (lu_draw_text(at[0], at[1], label.text.c_str()) == 0) return false;
     }
-    return ok;
+    return true;
+}
+
+// The lines of one level, labelled when there is a style; false when the window refused.
+bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& where, double level,
+                const LabelStyle* style) {
+    Label label;
+    for (const ContourLine& line : contour_lines(grid, cells, level)) {
+        std::vector<float> world = world_points(line.points, where);
+        if (style != nullptr && label.text.empty()) {
+            // Asked once for the level, at its first line: not once a line.
+            label.text = label_text(level);
+            label.measured =
+                lu_get_text_extent_in_window(style->window, &label.width, &label.height, nullptr,
+                                             nullptr, label.text.c_str()) > 0;
+        }
+        const bool drawn =
+            style != nullptr ? draw_labelled(world, label, *style) : draw_world_line(world) != 0;
+        if (window_refused(drawn)) return false;
+    }
+    return true;
 }
 
 template <class Value, class Level>
 int contours(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
              double y2, const Level* given, int count, int labels) {
-    if (!finite_corners(x1, y1, x2, y2)) return 0;
+    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
     LabelStyle style;
     style.window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (style.window == 0) return 0;
-    bool labelled = labels != 0 && device_scale(where, style.scale);
+    const bool labelled = labels != 0 && device_scale(where, style.scale);
     auto range = value_range(*grid);
     if (!range) return style.window;
-    bool ok = true;
-    for (double level : levels_of(given, count, range->first, range->second, false)) {
-        for (const ContourLine& line : contour_lines(*grid, level)) {
-            std::vector<float> world = world_points(line.points, where);
-            ok = (labelled ? draw_labelled(world, label_text(level), style)
-                           : draw_world_line(world) != 0) &&
-                 ok;
-        }
-    }
-    if (labelled) lu_set_font(-1, 0, kCentredOnBaseline, -1, -1, nullptr);
-    return ok ? style.window : 0;
+    const CellRanges cells = cell_ranges(*grid);
+    LabelFontScope font(labelled);
+    for (double level : levels_of(given, count, range->first, range->second, false))
+        if (!draw_level(*grid, cells, where, level, labelled ? &style : nullptr)) return 0;
+    return style.window;
 }
 
 }  // namespace
@@ -102,26 +137,34 @@ extern "C" {
 
 int lu_draw_contours(const float* values, int nx, int ny, int layout, float x1, float y1, float x2,
                      float y2, const float* levels, int count, int labels) {
-    return contours(values, nx, ny, layout, x1, y1, x2, y2, levels, count, labels);
+    return guarded(__func__, [&] {
+        return contours(values, nx, ny, layout, x1, y1, x2, y2, levels, count, labels);
+    });
 }
 
 int lu_draw_contours_(int* result, const float* values, const int* nx, const int* ny,
                       const float* x1, const float* y1, const float* x2, const float* y2,
                       const float* levels, const int* count, const int* labels) {
-    return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
-                                   arg(x2), arg(y2), levels, arg(count), arg(labels)));
+    return guarded(__func__, [&] {
+        return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                       arg(x2), arg(y2), levels, arg(count), arg(labels)));
+    });
 }
 
 int lu_draw_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
                             double x2, double y2, const double* levels, int count, int labels) {
-    return contours(values, nx, ny, layout, x1, y1, x2, y2, levels, count, labels);
+    return guarded(__func__, [&] {
+        return contours(values, nx, ny, layout, x1, y1, x2, y2, levels, count, labels);
+    });
 }
 
 int lu_draw_contours_double_(int* result, const double* values, const int* nx, const int* ny,
                              const double* x1, const double* y1, const double* x2, const double* y2,
                              const double* levels, const int* count, const int* labels) {
-    return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
-                                   arg(x2), arg(y2), levels, arg(count), arg(labels)));
+    return guarded(__func__, [&] {
+        return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                       arg(x2), arg(y2), levels, arg(count), arg(labels)));
+    });
 }
 
 }  // extern "C"

@@ -9,6 +9,7 @@
 #include "client/include/lumora.h"
 #include "colour_maps.h"
 #include "contour_fill.h"
+#include "entry.h"
 #include "fields_common.h"
 
 using namespace lumora::plot;
@@ -46,7 +47,7 @@ bool fill_region(const Grid& grid, const Placement2d& where, const Region& regio
 template <class Value, class Level>
 int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
          double y2, const Level* given, int count) {
-    if (!finite_corners(x1, y1, x2, y2)) return 0;
+    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     int colour = 0, style = 0, width = 0, mix = 0;
@@ -58,8 +59,10 @@ int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, 
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
     bool ok = true;
     for (const Region& region :
-         regions_of(levels, range->first, range->second, current_colour_map()))
-        ok = fill_region(*grid, where, region) && ok;
+         regions_of(levels, range->first, range->second, current_colour_map())) {
+        ok = !window_refused(fill_region(*grid, where, region));
+        if (!ok) break;
+    }
     lu_set_pen(colour, style, width, mix);
     return ok ? window : 0;
 }
@@ -70,26 +73,32 @@ extern "C" {
 
 int lu_fill_contours(const float* values, int nx, int ny, int layout, float x1, float y1, float x2,
                      float y2, const float* levels, int count) {
-    return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count);
+    return guarded(__func__,
+                   [&] { return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count); });
 }
 
 int lu_fill_contours_(int* result, const float* values, const int* nx, const int* ny,
                       const float* x1, const float* y1, const float* x2, const float* y2,
                       const float* levels, const int* count) {
-    return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
-                               arg(y2), levels, arg(count)));
+    return guarded(__func__, [&] {
+        return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                   arg(x2), arg(y2), levels, arg(count)));
+    });
 }
 
 int lu_fill_contours_double(const double* values, int nx, int ny, int layout, double x1, double y1,
                             double x2, double y2, const double* levels, int count) {
-    return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count);
+    return guarded(__func__,
+                   [&] { return fill(values, nx, ny, layout, x1, y1, x2, y2, levels, count); });
 }
 
 int lu_fill_contours_double_(int* result, const double* values, const int* nx, const int* ny,
                              const double* x1, const double* y1, const double* x2, const double* y2,
                              const double* levels, const int* count) {
-    return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
-                               arg(y2), levels, arg(count)));
+    return guarded(__func__, [&] {
+        return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                   arg(x2), arg(y2), levels, arg(count)));
+    });
 }
 
 }  // extern "C"

@@ -2,16 +2,23 @@
 // map (its steps, then the colours below and above the range and of NaN).
 #include "client/include/lumora.h"
 #include "colour_maps.h"
+#include "entry.h"
 #include "fields_common.h"
 
 using namespace lumora::plot;
 
 namespace {
 
+// What one picture holds.
+constexpr int kMaxSide = 8192;
+constexpr long long kMaxPixels = 16777216;
+
 template <class Value>
 int field_image(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
                 double y2, int smooth) {
     if (!finite_corners(x1, y1, x2, y2)) return 0;
+    if (nx > kMaxSide || ny > kMaxSide || static_cast<long long>(nx) * ny > kMaxPixels)
+        return refuse("a field image is one picture: 8192 values a side, 16777216 in all");
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     const ColourMap& map = current_colour_map();
@@ -29,26 +36,32 @@ extern "C" {
 
 int lu_draw_field_image(const float* values, int nx, int ny, int layout, float x1, float y1,
                         float x2, float y2, int smooth) {
-    return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth);
+    return guarded(__func__,
+                   [&] { return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth); });
 }
 
 int lu_draw_field_image_(int* result, const float* values, const int* nx, const int* ny,
                          const float* x1, const float* y1, const float* x2, const float* y2,
                          const int* smooth) {
-    return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
-                                      arg(x2), arg(y2), arg(smooth)));
+    return guarded(__func__, [&] {
+        return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                          arg(x2), arg(y2), arg(smooth)));
+    });
 }
 
 int lu_draw_field_image_double(const double* values, int nx, int ny, int layout, double x1,
                                double y1, double x2, double y2, int smooth) {
-    return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth);
+    return guarded(__func__,
+                   [&] { return field_image(values, nx, ny, layout, x1, y1, x2, y2, smooth); });
 }
 
 int lu_draw_field_image_double_(int* result, const double* values, const int* nx, const int* ny,
                                 const double* x1, const double* y1, const double* x2,
                                 const double* y2, const int* smooth) {
-    return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
-                                      arg(x2), arg(y2), arg(smooth)));
+    return guarded(__func__, [&] {
+        return stored(result, field_image(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                          arg(x2), arg(y2), arg(smooth)));
+    });
 }
 
 }  // extern "C"

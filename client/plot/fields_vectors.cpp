@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "client/include/lumora.h"
+#include "entry.h"
 #include "fields_common.h"
 
 using namespace lumora::plot;
@@ -60,16 +61,15 @@ int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x
         double m = longest(*gu, *gv);
         factor = m > 0 ? kCellShare * cell / m : 0;
     }
-    bool ok = true;
     for (int j = 0; j < ny; ++j) {
         for (int i = 0; i < nx; ++i) {
             double dx = gu->at(i, j) * factor, dy = gv->at(i, j) * factor;
             if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) continue;
             std::vector<float> points = arrow(where.x(i), where.y(j), dx, dy, device);
-            ok = lu_draw_polyline(points.data(), 5) != 0 && ok;
+            if (window_refused(lu_draw_polyline(points.data(), 5) != 0)) return 0;
         }
     }
-    return ok ? window : 0;
+    return window;
 }
 
 }  // namespace
@@ -78,26 +78,30 @@ extern "C" {
 
 int lu_draw_vectors(const float* u, const float* v, int nx, int ny, int layout, float x1, float y1,
                     float x2, float y2, float scale) {
-    return vectors(u, v, nx, ny, layout, x1, y1, x2, y2, scale);
+    return guarded(__func__, [&] { return vectors(u, v, nx, ny, layout, x1, y1, x2, y2, scale); });
 }
 
 int lu_draw_vectors_(int* result, const float* u, const float* v, const int* nx, const int* ny,
                      const float* x1, const float* y1, const float* x2, const float* y2,
                      const float* scale) {
-    return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
-                                  arg(y2), arg(scale)));
+    return guarded(__func__, [&] {
+        return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                      arg(x2), arg(y2), arg(scale)));
+    });
 }
 
 int lu_draw_vectors_double(const double* u, const double* v, int nx, int ny, int layout, double x1,
                            double y1, double x2, double y2, double scale) {
-    return vectors(u, v, nx, ny, layout, x1, y1, x2, y2, scale);
+    return guarded(__func__, [&] { return vectors(u, v, nx, ny, layout, x1, y1, x2, y2, scale); });
 }
 
 int lu_draw_vectors_double_(int* result, const double* u, const double* v, const int* nx,
                             const int* ny, const double* x1, const double* y1, const double* x2,
                             const double* y2, const double* scale) {
-    return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1), arg(x2),
-                                  arg(y2), arg(scale)));
+    return guarded(__func__, [&] {
+        return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
+                                      arg(x2), arg(y2), arg(scale)));
+    });
 }
 
 }  // extern "C"

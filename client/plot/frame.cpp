@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "client/include/lumora.h"
+#include "entry.h"
 #include "ticks.h"
 
 namespace lumora::plot {
@@ -13,17 +15,24 @@ namespace {
 constexpr double kTopRoom = 2.3, kBottomRoom = 3.5, kRightRoom = 1.2, kColourBarRoom = 6;
 constexpr double kLeftBeyondNumbers = 2.1;
 
-bool direct(double a, double b, bool log, double& lo, double& hi) {
+// The world window is single precision: its ends and its width must be finite there.
+constexpr double kSingleMost = std::numeric_limits<float>::max();
+
+// An axis's world ends from the caller's: kOk, or why not.
+Ends direct(double a, double b, bool log, double& lo, double& hi) {
+    if (!std::isfinite(a) || !std::isfinite(b)) return Ends::kNotNumbers;
     if (log) {
-        if (!(a > 0) || !(b > 0)) return false;
+        if (!(a > 0) || !(b > 0)) return Ends::kNotNumbers;
         a = std::log10(a);
         b = std::log10(b);
     }
     const Range r = usable_range(a, b);
-    if (!r.ok) return false;
+    if (!r.ok || std::fabs(r.lo) > kSingleMost || std::fabs(r.hi) > kSingleMost ||
+        r.hi - r.lo > kSingleMost)
+        return Ends::kTooLarge;
     lo = a <= b ? r.lo : r.hi;
     hi = a <= b ? r.hi : r.lo;
-    return true;
+    return Ends::kOk;
 }
 
 double widest_y_number(const Frame& f, const AxisOptions& o, double origin) {
@@ -87,11 +96,14 @@ AxisOptions frame_axis_options(int options, bool x_axis) {
     return parse_axis_options(letters.c_str(), 0, 0);
 }
 
-bool frame_world(const FrameRequest& r, Frame& f) {
+Ends frame_world(const FrameRequest& r, Frame& f) {
     f.log_x = (r.options & LU_PLOT_LOG_X) != 0;
     f.log_y = (r.options & LU_PLOT_LOG_Y) != 0;
     f.time_x = (r.options & LU_PLOT_TIME_X) != 0 && !f.log_x;
-    return direct(r.x1, r.x2, f.log_x, f.wx1, f.wx2) && direct(r.y1, r.y2, f.log_y, f.wy1, f.wy2);
+    const Ends x = direct(r.x1, r.x2, f.log_x, f.wx1, f.wx2);
+    const Ends y = direct(r.y1, r.y2, f.log_y, f.wy1, f.wy2);
+    if (x == Ends::kNotNumbers || y == Ends::kNotNumbers) return Ends::kNotNumbers;
+    return x == Ends::kOk ? y : x;
 }
 
 int take_panel(WindowPlot& s) {
@@ -107,7 +119,14 @@ int make_frame(const FrameRequest& r) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     Frame f;
-    if (!frame_world(r, f)) return 0;
+    switch (frame_world(r, f)) {
+        case Ends::kOk:
+            break;
+        case Ends::kNotNumbers:
+            return 0;
+        case Ends::kTooLarge:
+            return refuse("the frame's ranges reach beyond single precision (3.4e38)");
+    }
     f.panel = subpage(page.rect(), s.nx, s.ny, take_panel(s));
     f.text_height = text_height_for(f.panel, s.text_scale);
     f.set = true;

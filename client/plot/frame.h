@@ -13,14 +13,19 @@ struct FrameRequest {
     int options = 0;                        // LU_PLOT_...
 };
 
-// Checks and converts the ranges into the frame's world (log10, widened equal ends);
-// false when they are refused.
-bool frame_world(const FrameRequest& request, Frame& frame);
+// Whether a frame's ranges can be shown: ends that are NaN or infinite (or not positive
+// on a log axis) are not numbers to it; finite ones too large for the single-precision
+// world window (ends or width beyond 3.4e38 once equal ends are widened) are too large.
+enum class Ends { kOk, kNotNumbers, kTooLarge };
+
+// Checks and converts the ranges into the frame's world (log10, widened equal ends).
+Ends frame_world(const FrameRequest& request, Frame& frame);
 
 // The panel the next frame goes into: the fresh one, else the one after the current.
 int take_panel(WindowPlot& state);
 
-// Sets up and draws a frame in the current window; the window number, or 0.
+// Sets up and draws a frame in the current window; the window number, or 0 (with a
+// message for ranges too large).
 int make_frame(const FrameRequest& request);
 
 // The options of the frame's own box for each axis.

@@ -60,68 +60,21 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
     return window;
 }
 
-}  // namespace
-
-extern "C" {
-
-int lu_plot_frame(float x1, float x2, float y1, float y2, int options) {
-    return make_frame({x1, x2, y1, y2, options});
-}
-
-int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
-                   const int* options) {
-    return store(result, lu_plot_frame(at(x1), at(x2), at(y1), at(y2), at(options)));
-}
-
-int lu_plot_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
-                float y_step, int y_subticks) {
-    return draw_frame_box(x_options, x_step, x_subticks, y_options, y_step, y_subticks);
-}
-
-int lu_plot_box_(int* result, const char* x_options, const float* x_step, const int* x_subticks,
-                 const char* y_options, const float* y_step, const int* y_subticks,
-                 size_t x_options_length, size_t y_options_length) {
-    const std::string x = fortran_text(x_options, x_options_length);
-    const std::string y = fortran_text(y_options, y_options_length);
-    return store(result, lu_plot_box(x.c_str(), at(x_step), at(x_subticks), y.c_str(), at(y_step),
-                                     at(y_subticks)));
-}
-
-int lu_plot_labels(const char* x_label, const char* y_label, const char* title) {
-    return draw_labels(x_label, y_label, title);
-}
-
-int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
-                    size_t x_label_length, size_t y_label_length, size_t title_length) {
-    const std::string x = fortran_text(x_label, x_label_length);
-    const std::string y = fortran_text(y_label, y_label_length);
-    const std::string t = fortran_text(title, title_length);
-    return store(result, lu_plot_labels(x.c_str(), y.c_str(), t.c_str()));
-}
-
-int lu_plot_set_text_scale(float scale) {
+int set_text_scale(float scale) {
     const int window = current();
     if (window == 0 || !(scale >= kSmallestScale && scale <= kLargestScale)) return 0;
     plot_state(window).text_scale = scale;
     return window;
 }
 
-int lu_plot_set_text_scale_(int* result, const float* scale) {
-    return store(result, lu_plot_set_text_scale(at(scale)));
-}
-
-int lu_plot_set_time_origin(double seconds) {
+int set_time_origin(double seconds) {
     const int window = current();
     if (window == 0 || !std::isfinite(seconds)) return 0;
     plot_state(window).time_origin = seconds;
     return window;
 }
 
-int lu_plot_set_time_origin_(int* result, const double* seconds) {
-    return store(result, lu_plot_set_time_origin(at(seconds)));
-}
-
-int lu_plot_subpages(int nx, int ny) {
+int set_subpages(int nx, int ny) {
     const int window = current();
     if (window == 0 || nx < 1 || ny < 1 || nx > kMaxPanels || ny > kMaxPanels) return 0;
     WindowPlot& s = plot_state(window);
@@ -133,11 +86,7 @@ int lu_plot_subpages(int nx, int ny) {
     return window;
 }
 
-int lu_plot_subpages_(int* result, const int* nx, const int* ny) {
-    return store(result, lu_plot_subpages(at(nx), at(ny)));
-}
-
-int lu_plot_advance(int n) {
+int advance(int n) {
     const int window = current();
     if (window == 0) return 0;
     WindowPlot& s = plot_state(window);
@@ -148,8 +97,83 @@ int lu_plot_advance(int n) {
     return window;
 }
 
+}  // namespace
+
+extern "C" {
+
+int lu_plot_frame(float x1, float x2, float y1, float y2, int options) {
+    return guarded(__func__, [&] { return make_frame({x1, x2, y1, y2, options}); });
+}
+
+int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
+                   const int* options) {
+    return guarded(__func__, [&] {
+        return store(result, lu_plot_frame(at(x1), at(x2), at(y1), at(y2), at(options)));
+    });
+}
+
+int lu_plot_box(const char* x_options, float x_step, int x_subticks, const char* y_options,
+                float y_step, int y_subticks) {
+    return guarded(__func__, [&] {
+        return draw_frame_box(x_options, x_step, x_subticks, y_options, y_step, y_subticks);
+    });
+}
+
+int lu_plot_box_(int* result, const char* x_options, const float* x_step, const int* x_subticks,
+                 const char* y_options, const float* y_step, const int* y_subticks,
+                 size_t x_options_length, size_t y_options_length) {
+    return guarded(__func__, [&] {
+        const std::string x = fortran_text(x_options, x_options_length);
+        const std::string y = fortran_text(y_options, y_options_length);
+        return store(result, lu_plot_box(x.c_str(), at(x_step), at(x_subticks), y.c_str(),
+                                         at(y_step), at(y_subticks)));
+    });
+}
+
+int lu_plot_labels(const char* x_label, const char* y_label, const char* title) {
+    return guarded(__func__, [&] { return draw_labels(x_label, y_label, title); });
+}
+
+int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
+                    size_t x_label_length, size_t y_label_length, size_t title_length) {
+    return guarded(__func__, [&] {
+        const std::string x = fortran_text(x_label, x_label_length);
+        const std::string y = fortran_text(y_label, y_label_length);
+        const std::string t = fortran_text(title, title_length);
+        return store(result, lu_plot_labels(x.c_str(), y.c_str(), t.c_str()));
+    });
+}
+
+int lu_plot_set_text_scale(float scale) {
+    return guarded(__func__, [&] { return set_text_scale(scale); });
+}
+
+int lu_plot_set_text_scale_(int* result, const float* scale) {
+    return guarded(__func__, [&] { return store(result, lu_plot_set_text_scale(at(scale))); });
+}
+
+int lu_plot_set_time_origin(double seconds) {
+    return guarded(__func__, [&] { return set_time_origin(seconds); });
+}
+
+int lu_plot_set_time_origin_(int* result, const double* seconds) {
+    return guarded(__func__, [&] { return store(result, lu_plot_set_time_origin(at(seconds))); });
+}
+
+int lu_plot_subpages(int nx, int ny) {
+    return guarded(__func__, [&] { return set_subpages(nx, ny); });
+}
+
+int lu_plot_subpages_(int* result, const int* nx, const int* ny) {
+    return guarded(__func__, [&] { return store(result, lu_plot_subpages(at(nx), at(ny))); });
+}
+
+int lu_plot_advance(int n) {
+    return guarded(__func__, [&] { return advance(n); });
+}
+
 int lu_plot_advance_(int* result, const int* n) {
-    return store(result, lu_plot_advance(at(n)));
+    return guarded(__func__, [&] { return store(result, lu_plot_advance(at(n))); });
 }
 
 }  // extern "C"

@@ -11,11 +11,7 @@ namespace {
 
 constexpr std::size_t kMaxEntries = 32;
 
-}  // namespace
-
-extern "C" {
-
-int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker) {
+int add_legend_entry(const char* text, int colour, int line_style, int marker) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     if (window == 0 || !s.frame.set || s.legend.size() >= kMaxEntries) return 0;
@@ -25,13 +21,7 @@ int lu_plot_legend_entry(const char* text, int colour, int line_style, int marke
     return window;
 }
 
-int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
-                          const int* marker, size_t text_length) {
-    const std::string t = fortran_text(text, text_length);
-    return store(result, lu_plot_legend_entry(t.c_str(), at(colour), at(line_style), at(marker)));
-}
-
-int lu_plot_legend(int corner) {
+int draw_gathered_legend(int corner) {
     const Page page = current_page();
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
@@ -50,8 +40,29 @@ int lu_plot_legend(int corner) {
     return window;
 }
 
+}  // namespace
+
+extern "C" {
+
+int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker) {
+    return guarded(__func__, [&] { return add_legend_entry(text, colour, line_style, marker); });
+}
+
+int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
+                          const int* marker, size_t text_length) {
+    return guarded(__func__, [&] {
+        const std::string t = fortran_text(text, text_length);
+        return store(result,
+                     lu_plot_legend_entry(t.c_str(), at(colour), at(line_style), at(marker)));
+    });
+}
+
+int lu_plot_legend(int corner) {
+    return guarded(__func__, [&] { return draw_gathered_legend(corner); });
+}
+
 int lu_plot_legend_(int* result, const int* corner) {
-    return store(result, lu_plot_legend(at(corner)));
+    return guarded(__func__, [&] { return store(result, lu_plot_legend(at(corner))); });
 }
 
 }  // extern "C"

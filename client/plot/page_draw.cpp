@@ -1,6 +1,7 @@
 #include "page_draw.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "client/include/lumora.h"
 
@@ -42,8 +43,13 @@ PenScope::PenScope() {
     lu_get_pen(&colour_, &style_, &width_, &mix_);
 }
 
+// A destructor must not throw: should the command fail that way, the entry point's
+// result already says that something went wrong.
 PenScope::~PenScope() {
-    lu_set_pen(colour_, style_, width_, mix_);
+    try {
+        lu_set_pen(colour_, style_, width_, mix_);
+    } catch (const std::exception&) {
+    }
 }
 
 ClipScope::ClipScope(const Frame& f) {
@@ -52,7 +58,10 @@ ClipScope::ClipScope(const Frame& f) {
 }
 
 ClipScope::~ClipScope() {
-    lu_set_rectangle_mode(0, 0, 0, 0, kClipOff);
+    try {
+        lu_set_rectangle_mode(0, 0, 0, 0, kClipOff);
+    } catch (const std::exception&) {
+    }
 }
 
 void set_text(double height, double angle, int align, int colour) {

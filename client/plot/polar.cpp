@@ -60,11 +60,7 @@ void draw_polar(const Frame& f, double r_max) {
     }
 }
 
-}  // namespace
-
-extern "C" {
-
-int lu_plot_polar_frame(float r_max) {
+int polar_frame(float r_max) {
     if (!(r_max > 0) || !std::isfinite(r_max)) return 0;
     const int window = make_frame({-r_max, r_max, -r_max, r_max, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
     if (window == 0) return 0;
@@ -79,8 +75,16 @@ int lu_plot_polar_frame(float r_max) {
     return window;
 }
 
+}  // namespace
+
+extern "C" {
+
+int lu_plot_polar_frame(float r_max) {
+    return guarded(__func__, [&] { return polar_frame(r_max); });
+}
+
 int lu_plot_polar_frame_(int* result, const float* r_max) {
-    return store(result, lu_plot_polar_frame(at(r_max)));
+    return guarded(__func__, [&] { return store(result, lu_plot_polar_frame(at(r_max))); });
 }
 
 }  // extern "C"

@@ -8,6 +8,13 @@ namespace lumora::plot {
 namespace {
 
 constexpr int kMaxMajors = 12;
+// The most major steps a range may take, whatever step it is given: more cannot be told
+// apart on any axis, and the bound keeps every loop below short.
+constexpr int kMaxSteps = 1000;
+constexpr int kMaxSubticks = 100;
+// Common exponents whose scale 10^-exponent a double holds.
+constexpr int kLeastExponent = -307, kGreatestExponent = 308;
+constexpr double kMaxDecade = 400;
 // Labels beyond these magnitudes get a common exponent.
 constexpr double kLargeLabel = 1e5, kSmallLabel = 1e-3;
 
@@ -39,7 +46,8 @@ void label_linear(Ticks& t) {
     double largest = 0;
     for (double v : t.major) largest = std::max(largest, std::fabs(v));
     if (largest >= kLargeLabel || (largest > 0 && largest < kSmallLabel))
-        t.exponent = static_cast<int>(std::floor(std::log10(largest) + 1e-9));
+        t.exponent = std::clamp(static_cast<int>(std::floor(std::log10(largest) + 1e-9)),
+                                kLeastExponent, kGreatestExponent);
     const double scale = std::pow(10.0, -t.exponent);
     const int decimals = decimals_for(t.step * scale);
     for (double v : t.major) {
@@ -49,8 +57,10 @@ void label_linear(Ticks& t) {
     }
 }
 
+// Differences rather than widened ends: an end near the largest double plus the slack
+// would overflow.
 bool inside(double v, double lo, double hi, double slack) {
-    return v >= lo - slack && v <= hi + slack;
+    return v - lo >= -slack && hi - v >= -slack;
 }
 
 }  // namespace
@@ -62,9 +72,11 @@ Range usable_range(double a, double b) {
     r.hi = std::max(a, b);
     // Ends that single precision cannot tell apart count as equal.
     const double magnitude = std::max(std::fabs(r.lo), std::fabs(r.hi));
+    if (!std::isfinite(r.hi - r.lo)) return r;  // a width that overflows
     if (r.hi - r.lo <= magnitude * 1e-6 || r.hi - r.lo < 1e-30) {
-        const double mid = (r.lo + r.hi) / 2;
-        const double half = mid == 0 ? 1 : std::fabs(mid) * 0.1;
+        const double mid = r.lo / 2 + r.hi / 2;
+        // Around a value too near zero for a tenth of it to be a width: as around zero.
+        const double half = std::fabs(mid) < 5e-30 ? 1 : std::fabs(mid) * 0.1;
         r.lo = mid - half;
         r.hi = mid + half;
     }
@@ -73,6 +85,7 @@ Range usable_range(double a, double b) {
 }
 
 double nice_step(double raw) {
+    if (!(raw > 0) || !std::isfinite(raw)) return 0;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : {1.0, 2.0, 5.0, 10.0})
         if (m * power >= raw * (1 - 1e-9)) return m * power;
@@ -85,15 +98,19 @@ double next_nice_step(double step) {
 
 Ticks linear_ticks(double lo, double hi, double step, int subticks) {
     Ticks t;
-    if (!(step > 0) || !std::isfinite(lo) || !std::isfinite(hi) || lo >= hi) return t;
-    if ((hi - lo) / step > 1000) return t;
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(lo) || !std::isfinite(hi) || lo >= hi)
+        return t;
+    // NaN and overflowing spans fail the test too.
+    if (!((hi - lo) / step <= kMaxSteps)) return t;
+    const double first = std::floor(lo / step) * step;
+    // A step that the ends cannot resolve would give the same tick over and over.
+    if (!std::isfinite(first) || first + step == first || hi - step == hi) return t;
     t.step = step;
     const double slack = step * 1e-6;
-    const int subs = subticks > 0 ? std::min(subticks, 100) : default_subticks(step);
-    const double first = std::floor(lo / step) * step;
-    for (double k = 0;; ++k) {
+    const int subs = subticks > 0 ? std::min(subticks, kMaxSubticks) : default_subticks(step);
+    for (int k = 0; k <= kMaxSteps + 2; ++k) {
         const double v = first + k * step;
-        if (v > hi + slack) break;
+        if (!(v - hi <= slack)) break;
         if (inside(v, lo, hi, slack)) t.major.push_back(v);
         for (int s = 1; s < subs; ++s) {
             const double m = v + s * step / subs;
@@ -107,7 +124,8 @@ Ticks linear_ticks(double lo, double hi, double step, int subticks) {
 
 Ticks log_ticks(double lo, double hi, int every) {
     Ticks t;
-    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || hi - lo > 600) return t;
+    // Decades of doubles lie within +-400; beyond, a decade step would not move.
+    if (!(lo >= -kMaxDecade) || !(hi <= kMaxDecade) || lo >= hi) return t;
     every = std::max(every, 1);
     t.step = every;
     t.powers = true;
@@ -157,7 +175,9 @@ bool labels_fit(const Ticks& ticks, double pixels_per_unit, double gap, const Me
 
 Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double step, int subticks,
                        const Measure& measure) {
-    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !(length > 0)) return {};
+    if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !std::isfinite(hi - lo) ||
+        !(length > 0))
+        return {};
     if (step > 0) return linear_ticks(lo, hi, step, subticks);
     const double per_unit = length / (hi - lo);
     step = nice_step((hi - lo) / kMaxMajors);

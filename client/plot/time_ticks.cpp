@@ -8,6 +8,8 @@ namespace lumora::plot {
 namespace {
 
 constexpr double kMinute = 60, kHour = 3600, kDay = 86400;
+// At most 40 major steps pass, each with its subticks: the loops end by this bound too.
+constexpr int kMaxTicks = 1000;
 
 enum class Unit { kSeconds, kMonths };
 enum class Form { kSeconds, kMinutes, kDays, kMonths, kYears };
@@ -117,12 +119,18 @@ Ticks second_ticks(const Step& s, double origin, double lo, double hi) {
     Ticks t;
     const double minor = s.amount / s.subticks;
     const double first = std::floor((origin + lo) / s.amount) * s.amount;
-    for (double k = 0; first + k * minor <= origin + hi + minor; ++k) {
+    for (int k = 0; k < kMaxTicks && first + k * minor <= origin + hi + minor; ++k) {
         const double at = first + k * minor - origin;
-        const bool major = static_cast<long long>(k) % s.subticks == 0;
+        const bool major = k % s.subticks == 0;
         add_tick(t, at, lo, hi, major, s.form, origin);
     }
     return t;
+}
+
+// The start of month m counted from January of year 0 (negative before it).
+double start_of_month(long long m) {
+    const long long year = m >= 0 ? m / 12 : -((-m + 11) / 12);
+    return month_start(year, static_cast<int>(m - year * 12) + 1);
 }
 
 Ticks month_ticks(const Step& s, double origin, double lo, double hi) {
@@ -131,8 +139,8 @@ Ticks month_ticks(const Step& s, double origin, double lo, double hi) {
     const long long step = static_cast<long long>(s.amount), minor = step / s.subticks;
     long long m = start.year * 12 + (start.month - 1);
     m -= ((m % step) + step) % step;
-    for (; month_start(m / 12, static_cast<int>(m % 12) + 1) <= origin + hi; m += minor) {
-        const double at = month_start(m / 12, static_cast<int>(m % 12) + 1) - origin;
+    for (int k = 0; k < kMaxTicks && start_of_month(m) <= origin + hi; ++k, m += minor) {
+        const double at = start_of_month(m) - origin;
         add_tick(t, at, lo, hi, m % step == 0, s.form, origin);
     }
     return t;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "client/plot/field_grid.h"
 
@@ -40,6 +41,19 @@ TEST(FieldGrid, AutomaticLevelsAreRoundAndGivenOnesSorted) {
     double step = 0;
     EXPECT_EQ(round_values(0, 1, 5, step), (std::vector<double>{0, 0.2, 0.4, 0.6, 0.8, 1.0}));
     EXPECT_DOUBLE_EQ(step, 0.2);
+}
+
+// Round values between ends that double precision holds apart by fewer steps than the
+// ends' own magnitude: a bounded list, never one that grows without end.
+TEST(FieldGrid, RoundValuesStayFewWhateverTheEnds) {
+    double step = 0;
+    EXPECT_LE(round_values(1e20, 1e20 + 1e4, 10, step).size(), 12u);
+    EXPECT_LE(round_values(-1e300, 1e300, 10, step).size(), 12u);
+    const double most = std::numeric_limits<double>::max();
+    EXPECT_LE(round_values(-most, most, 10, step).size(), 12u);
+    EXPECT_LE(round_values(0, 1, 1 << 30, step).size(), 10002u);
+    EXPECT_TRUE(round_values(0, std::numeric_limits<double>::infinity(), 10, step).empty());
+    for (double v : round_values(0, most, 10, step)) EXPECT_TRUE(std::isfinite(v));
 }
 
 }  // namespace

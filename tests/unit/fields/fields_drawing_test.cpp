@@ -1,4 +1,5 @@
 // The field operations end to end: what the window process receives and keeps.
+#include <climits>
 #include <cmath>
 
 #include "client/plot/colour_maps.h"
@@ -180,6 +181,100 @@ TEST_F(FieldsTest, TheColourBarStandsBesideTheViewportAndPutsItBack) {
     ASSERT_EQ(lu_draw_colour_bar(0.05f, 0.05f, bands, 4), window());
     EXPECT_EQ(of_kind(luwnd::ItemKind::kBox22, from).size(), 3u);
     EXPECT_EQ(of_kind(luwnd::ItemKind::kText, from).size(), 4u);
+}
+
+// Counts beyond their limits come back at once with a message naming the operation,
+// before anything is drawn or held in memory for them.
+TEST_F(FieldsTest, LevelCountsAndFieldSizesBeyondTheirLimitsAreRefusedWithAMessage) {
+    const std::vector<float> z = ramp(4, 4);
+    const std::vector<float> many(10001, 1.5f);
+    const std::size_t from = items().size();
+    for (int count : {INT_MIN, -2000000000, -10001, 10001, INT_MAX}) {
+        fake().error_lines.clear();
+        EXPECT_EQ(lu_draw_contours(z.data(), 4, 4, LU_ROW_MAJOR, 0, 0, 4, 4, many.data(), count, 0),
+                  0)
+            << count;
+        EXPECT_EQ(lu_fill_contours(z.data(), 4, 4, LU_ROW_MAJOR, 0, 0, 4, 4, many.data(), count), 0)
+            << count;
+        ASSERT_EQ(fake().error_lines.size(), 2u) << count;
+        EXPECT_EQ(fake().error_lines[0].rfind("lu_draw_contours: ", 0), 0u);
+        EXPECT_EQ(fake().error_lines[1].rfind("lu_fill_contours: ", 0), 0u);
+    }
+    fake().error_lines.clear();
+    EXPECT_EQ(lu_draw_colour_bar(0.05f, 0.05f, many.data(), 10001), 0);
+    EXPECT_EQ(lu_draw_colour_bar(0.05f, 0.05f, many.data(), INT_MAX), 0);
+    EXPECT_EQ(fake().error_lines.size(), 2u);
+    // A field image is one picture: 8192 values a side, 16 777 216 in all.
+    fake().error_lines.clear();
+    EXPECT_EQ(lu_draw_field_image(z.data(), 8193, 1, LU_ROW_MAJOR, 0, 0, 1, 1, 0), 0);
+    EXPECT_EQ(lu_draw_field_image(z.data(), 8192, 8192, LU_ROW_MAJOR, 0, 0, 1, 1, 0), 0);
+    EXPECT_EQ(fake().error_lines.size(), 2u);
+    EXPECT_EQ(items().size(), from);
+    // The limits themselves are taken.
+    EXPECT_EQ(lu_draw_contours(z.data(), 4, 4, LU_ROW_MAJOR, 0, 0, 4, 4, many.data(), 10000, 0),
+              window());
+    EXPECT_EQ(lu_draw_contours(z.data(), 4, 4, LU_ROW_MAJOR, 0, 0, 4, 4, nullptr, -10000, 0),
+              window());
+    EXPECT_EQ(lu_fill_contours(z.data(), 4, 4, LU_ROW_MAJOR, 0, 0, 4, 4, nullptr, -10000),
+              window());
+    EXPECT_EQ(lu_draw_colour_bar(0.05f, 0.05f, many.data(), 10000), window());
+}
+
+// Labels of one level are measured once, whatever the number of its lines: a question
+// to the window for each line made many short lines cost twice.
+TEST_F(FieldsTest, LabelledLevelsAskForTheirTextsExtentOnce) {
+    std::vector<float> bumps;  // row-major: four bumps, a ring around each at 0.5
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 40; ++j)
+            bumps.push_back(static_cast<float>(std::cos(i * 0.3) * std::cos(j * 0.3)));
+    const float levels[] = {0.5f, 0.7f};
+    const std::size_t from = fake().deliveries.size();
+    const std::size_t items_from = items().size();
+    ASSERT_EQ(lu_draw_contours(bumps.data(), 40, 40, LU_ROW_MAJOR, 0, 0, 8, 8, levels, 2, 1),
+              window());
+    EXPECT_GT(of_kind(luwnd::ItemKind::kPolyline, items_from).size(), 8u);
+    std::size_t extents = 0;
+    for (std::size_t i = from; i < fake().deliveries.size(); ++i)
+        if (fake().deliveries[i].bytes.at(0) == 'B' && fake().deliveries[i].param1 == 17) ++extents;
+    EXPECT_EQ(extents, 2u);
+}
+
+// The first drawing command the window refuses ends the operation with a message: a
+// full window refuses everything after, and sending it all the same took minutes.
+TEST_F(FieldsTest, ContoursAndVectorsStopAtTheFirstRefusal) {
+    const std::vector<float> z = ramp(11, 4);
+    const float levels[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::size_t from = fake().deliveries.size();
+    fake().results.push_back(0);  // the first line's announcement
+    EXPECT_EQ(lu_draw_contours(z.data(), 11, 4, LU_ROW_MAJOR, 0, 0, 11, 4, levels, 9, 0), 0);
+    EXPECT_EQ(fake().deliveries.size(), from + 1);
+    ASSERT_EQ(fake().error_lines.size(), 1u);
+    EXPECT_EQ(fake().error_lines[0],
+              "lu_draw_contours: the window refused to draw (a window keeps at most 1 000 000 "
+              "items)");
+    const std::vector<float> u(44, 1.0f);
+    const std::size_t vectors_from = fake().deliveries.size();
+    fake().results.push_back(0);
+    EXPECT_EQ(lu_draw_vectors(u.data(), u.data(), 11, 4, LU_ROW_MAJOR, 0, 0, 11, 4, 0), 0);
+    EXPECT_EQ(fake().deliveries.size(), vectors_from + 1);
+    EXPECT_EQ(fake().error_lines.size(), 2u);
+}
+
+// However many levels, the bar's bands of one colour are one box: a few hundred boxes
+// at most, each run meeting the next, from the first level to the last.
+TEST_F(FieldsTest, AColourBarOfManyLevelsDrawsABoxPerColour) {
+    ASSERT_EQ(lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 1), 1);
+    std::vector<float> levels;
+    for (int k = 0; k <= 9999; ++k) levels.push_back(static_cast<float>(k) / 9999.0f);
+    const std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_colour_bar(0.05f, 0.05f, levels.data(), 10000), window());
+    const auto boxes = of_kind(luwnd::ItemKind::kBox22, from);
+    ASSERT_GE(boxes.size(), 200u);
+    EXPECT_LE(boxes.size(), 260u);
+    for (std::size_t k = 1; k < boxes.size(); ++k) {
+        EXPECT_EQ(boxes[k]->coords[1], boxes[k - 1]->coords[3]);  // y downward: bottom = top
+        EXPECT_NE(boxes[k]->arg1, boxes[k - 1]->arg1);            // neighbours differ
+    }
 }
 
 }  // namespace

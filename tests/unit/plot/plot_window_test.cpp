@@ -268,5 +268,37 @@ TEST_F(PlotWindowTest, FurtherPlotKindsRefuseWhatTheyCannotDraw) {
     EXPECT_EQ(lu_plot_histogram(4, values, 1, 1, 4, 0), 0);
 }
 
+// Ranges whose width or ticks overflow, or that single precision cannot hold (the world
+// window is single precision), are refused with a message naming the operation; every
+// entry that feeds ranges into the ticks comes back.
+TEST_F(PlotWindowTest, RangesBeyondSinglePrecisionAreRefusedWithAMessage) {
+    const double most = std::numeric_limits<double>::max();
+    const float fmost = std::numeric_limits<float>::max();
+    const double data[] = {1, 2, 3};
+    const std::size_t before = items().size();
+    EXPECT_EQ(lu_plot_histogram_d(3, data, -most, most, 10, LU_PLOT_HIST_FRAME), 0);
+    EXPECT_EQ(lu_plot_histogram_d(3, data, 0, most, 10, LU_PLOT_HIST_FRAME), 0);
+    EXPECT_EQ(lu_plot_frame(-fmost, fmost, 0, 1, 0), 0);  // a width beyond single precision
+    EXPECT_EQ(lu_plot_frame(0, 1, fmost, fmost, 0), 0);   // equal ends widened beyond it
+    EXPECT_EQ(items().size(), before);
+    const std::string errors = window_.errors();
+    EXPECT_NE(errors.find("lu_plot_histogram_d: "), std::string::npos) << errors;
+    EXPECT_NE(errors.find("lu_plot_frame: "), std::string::npos) << errors;
+    // Without a frame of its own the histogram draws in the current one: its bins must
+    // still have a width.
+    ASSERT_EQ(lu_plot_frame(0, 10, 0, 5, 0), window_.number());
+    EXPECT_EQ(lu_plot_histogram_d(3, data, -most, most, 10, 0), 0);
+    EXPECT_EQ(lu_plot_histogram_d(3, data, 0, most, 10, 0), window_.number());
+    // The widest frames that fit still get ticks, and fixed steps of any size end.
+    EXPECT_EQ(lu_plot_frame(-1e38f, 1e38f, 0, 3e38f, LU_PLOT_GRID), window_.number());
+    EXPECT_EQ(lu_plot_box("bcnst", 1e-30f, 100, "bcnstl", fmost, 1000000), window_.number());
+    EXPECT_EQ(lu_plot_box("bcnstl", fmost, 0, "bcnst", fmost, 0), window_.number());
+    EXPECT_EQ(lu_plot_frame(1, 1e38f, 1e-38f, 1, LU_PLOT_LOG_X | LU_PLOT_LOG_Y), window_.number());
+    EXPECT_EQ(lu_plot_set_time_origin(-most), window_.number());
+    EXPECT_EQ(lu_plot_frame(0, 1e30f, 0, 1, LU_PLOT_TIME_X), window_.number());
+    EXPECT_EQ(lu_plot_polar_frame(fmost), 0);
+    EXPECT_EQ(lu_plot_polar_frame(1e38f), window_.number());
+}
+
 }  // namespace
 }  // namespace lumora::plot

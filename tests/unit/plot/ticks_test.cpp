@@ -84,6 +84,39 @@ TEST(Ticks, EqualEndsWidenAndNonFiniteEndsAreRefused) {
     EXPECT_DOUBLE_EQ(reversed.hi, 10);
 }
 
+// Ranges as wide as a double holds, steps that overflow, and ends that single precision
+// cannot tell apart: the tick code refuses them or keeps to a bounded number of ticks,
+// and never runs on.
+TEST(Ticks, HugeRangesAndOverflowingStepsEndWithFewTicks) {
+    const double most = std::numeric_limits<double>::max();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(usable_range(-most, most).ok);  // its width overflows
+    EXPECT_FALSE(fit_linear_ticks(-most, most, 400, 10, 0, 0, kCharacters).ok);
+    EXPECT_FALSE(linear_ticks(-most, most, inf, 0).ok);
+    EXPECT_FALSE(linear_ticks(0, 1, inf, 0).ok);
+    EXPECT_FALSE(linear_ticks(0, 1, std::numeric_limits<double>::quiet_NaN(), 0).ok);
+    for (double hi : {most, most / 2, 1e308, 1e300}) {
+        const Ticks t = fit_linear_ticks(0, hi, 400, 10, 0, 0, kCharacters);
+        EXPECT_LE(t.major.size(), 13u) << hi;
+        EXPECT_LE(t.minor.size(), 13u * 5) << hi;
+        for (const std::string& label : t.labels) EXPECT_LE(label.size(), 9u) << label;
+    }
+    // A step below what the ends can resolve: refused rather than a tick per value.
+    EXPECT_FALSE(linear_ticks(1e300, 1e300 + 1e290, 1e280, 0).ok);
+    EXPECT_EQ(nice_step(inf), 0);
+    EXPECT_EQ(nice_step(-1), 0);
+    EXPECT_FALSE(std::isfinite(nice_step(most)));
+    // Denormal ranges keep finite labels.
+    const Ticks tiny = linear_ticks(0, 4e-320, 1e-320, 0);
+    for (const std::string& label : tiny.labels)
+        EXPECT_EQ(label.find_first_of("ni"), std::string::npos) << label;
+    // Time and log axes over extreme ranges end too.
+    EXPECT_FALSE(fit_time_ticks(0, -most, most, 400, 10, kCharacters).ok);
+    EXPECT_LE(fit_time_ticks(0, 0, 2.9e13, 400, 10, kCharacters).major.size(), 40u);
+    EXPECT_FALSE(fit_log_ticks(-most, most, 400, 10, 0, kCharacters).ok);
+    EXPECT_LE(log_ticks(-300, 300, 1).major.size(), 601u);
+}
+
 TEST(Ticks, LongNumbersShareAnExponent) {
     const Ticks big = linear_ticks(0, 2e6, 5e5, 0);
     EXPECT_EQ(big.exponent, 6);
