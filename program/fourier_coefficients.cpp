@@ -4,9 +4,11 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstddef>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "reference_coefficients.h"
 
@@ -30,6 +32,12 @@ std::vector<Sample> sample_table(std::int32_t n, double dt) {
     }
     return table;
 }
+
+std::thread start_std_thread(std::function<void()> work) {
+    return std::thread(std::move(work));
+}
+
+HelperStart g_helper_start = start_std_thread;
 
 // Below this many terms (k values times samples, about 40 ns each) starting threads costs
 // more than it saves.
@@ -78,11 +86,7 @@ class ParallelFrequencies {
 
     void run(unsigned threads, CoefficientSink& sink) {
         std::vector<std::thread> helpers;
-        for (unsigned i = 1; i < threads; ++i)
-            helpers.emplace_back([this] {
-                while (compute_next()) {
-                }
-            });
+        start_helpers(threads - 1, helpers);
         for (std::int32_t k = 0; k <= m_; ++k) {
             auto& ready = ready_[static_cast<std::size_t>(k)];
             while (!ready.load(std::memory_order_acquire)) {
@@ -95,6 +99,22 @@ class ParallelFrequencies {
     }
 
   private:
+    // As many helpers as the system gives, up to count; with none, this thread computes
+    // every k itself.
+    void start_helpers(unsigned count, std::vector<std::thread>& helpers) {
+        try {
+            helpers.reserve(count);  // so that keeping a started thread cannot fail
+            for (unsigned i = 0; i < count; ++i) {
+                helpers.push_back(g_helper_start([this] {
+                    while (compute_next()) {
+                    }
+                }));
+            }
+        } catch (const std::exception&) {
+            // std::system_error (no thread) or std::bad_alloc: fewer helpers.
+        }
+    }
+
     // False when every k has been taken.
     bool compute_next() {
         const std::int32_t k = next_.fetch_add(1, std::memory_order_relaxed);
@@ -126,6 +146,10 @@ class ParallelFrequencies {
 };
 
 }  // namespace
+
+void set_helper_start(HelperStart start) {
+    g_helper_start = start != nullptr ? start : start_std_thread;
+}
 
 double signal(double t) {
     return std::sin(kSignalFactor * t);

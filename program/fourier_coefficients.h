@@ -4,9 +4,13 @@
 // reference_coefficients.h); only work that does not change a single rounding is saved.
 // Each k is independent: large records spread the k values over threads, each summing
 // its k in the literal order, and the sink still gets them in order on the calling thread.
+// When the system gives no further thread (a process limit, no memory), the calling
+// thread computes the rest alone, with the same results.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <thread>
 #include <vector>
 
 namespace lumora::fourier {
@@ -50,5 +54,11 @@ class CoefficientList final : public CoefficientSink {
 // most_threads bounds the threads (0: as many as pay off; 1: this thread only).
 void compute_coefficients(std::int32_t n, std::int32_t m, double dt, double t,
                           CoefficientSink& sink, unsigned most_threads = 0);
+
+// Starts one helper thread running work; throws std::system_error when the system gives
+// none. std::thread unless replaced (tests replace it to see a system without threads).
+using HelperStart = std::thread (*)(std::function<void()> work);
+// nullptr puts std::thread back.
+void set_helper_start(HelperStart start);
 
 }  // namespace lumora::fourier

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -96,6 +98,33 @@ TEST(FourierCoefficients, ManyShortThreadedRunsAllFinish) {
         ASSERT_EQ(sink.ks.size(), want.size()) << "run " << run;
         ASSERT_EQ(sink.ks.back(), highest_index(kN)) << "run " << run;
         ASSERT_EQ(bits(sink.values.back().b), bits(want.back().b)) << "run " << run;
+    }
+}
+
+int g_refused_starts = 0;
+
+std::thread refuse_thread(std::function<void()>) {
+    ++g_refused_starts;
+    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+}
+
+// A system that gives no thread (a process limit, no memory) gets the same coefficients,
+// every k once and in order, from the calling thread alone.
+TEST(FourierCoefficients, WithoutThreadsTheCallingThreadComputesThemAll) {
+    if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "one core: no threads tried";
+    constexpr std::int32_t kN = 3000;
+    constexpr double kDt = 0.013;
+    OrderedSink alone, single;
+    set_helper_start(refuse_thread);
+    compute_coefficients(kN, highest_index(kN), kDt, record_length(kN, kDt), alone);
+    set_helper_start(nullptr);
+    compute_coefficients(kN, highest_index(kN), kDt, record_length(kN, kDt), single, 1);
+    EXPECT_GT(g_refused_starts, 0);
+    ASSERT_EQ(alone.ks.size(), static_cast<std::size_t>(highest_index(kN)) + 1);
+    for (std::size_t k = 0; k < alone.ks.size(); ++k) {
+        ASSERT_EQ(alone.ks[k], static_cast<std::int32_t>(k));
+        EXPECT_EQ(bits(alone.values[k].a), bits(single.values[k].a)) << k;
+        EXPECT_EQ(bits(alone.values[k].b), bits(single.values[k].b)) << k;
     }
 }
 
