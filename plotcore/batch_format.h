@@ -1,0 +1,68 @@
+// The byte layout of a plot batch: the drawing items of one plot element (a frame with its
+// ticks and numbers, labels, a data line, a legend, ...) as the library sends them to the
+// window process in one command, at sub-pixel precision.
+//
+// All numbers are little-endian; f32 is an IEEE-754 single, which holds a page coordinate
+// up to 131072 pixels to 1/64 pixel. Coordinates are page pixels of the window: x to the
+// right, y downward, 0 at the top left corner of the drawing area, before the picture's
+// own scale (a 192-dpi picture draws them twice as large).
+//
+//   header   u32 magic kMagic, u16 version kVersion, u16 0, u32 item count, u32 0
+//   item     u8 kind, u8 0, u16 0, u32 payload bytes, then the payload:
+//
+//   kind              payload
+//   kKindPolyline     stroke, u32 n >= 1, n points: a line through them (one point: a dot)
+//   kKindSegments     stroke, u32 n (even), n points: separate lines from point 2i to 2i+1
+//   kKindPolygon      u8 flags (1 filled, 2 outlined), u8 rule (0 even-odd, 1 nonzero),
+//                     u16 0, u32 fill rgb, stroke, u32 n >= 3, n points
+//   kKindText         point, f32 height (em, pixels), f32 angle (radians, counterclockwise),
+//                     u8 horizontal (0 left, 1 centre, 2 right), u8 vertical (0 top,
+//                     1 baseline, 2 bottom), u8 style (1 bold, 2 italic), u8 0, u32 rgb,
+//                     u32 byte count (at most kMaxTextBytes), the bytes (UTF-8 on Linux, the
+//                     program's code page on Windows, as lu_draw_text's)
+//   kKindMarkers      u8 type (the marker types of lu_set_marker, 0 .. kMaxMarkerType),
+//                     u8 filled (0 or 1), u16 0, f32 size (pixels across), f32 line width
+//                     (pixels), u32 rgb, u32 n >= 1, n points: one marker centred on each
+//   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
+//                     right, bottom: where the items after it in this batch may draw
+//
+//   stroke        u32 rgb, f32 width (pixels, > 0), u8 dash (0 solid, 1 dash, 2 dot,
+//                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
+//   point         f32 x, f32 y
+//
+// rgb is red << 16 | green << 8 | blue. A reader refuses the whole batch when anything in
+// it is out of these bounds: a wrong magic or version, a payload that does not fit its
+// item or the batch, a coordinate that is not finite or lies beyond kMaxCoordinate, a
+// width or height that is not positive or beyond the bounds below.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace lumora::plotcore {
+
+inline constexpr std::uint32_t kMagic = 0x3142754Cu;  // "LuB1" in memory
+inline constexpr std::uint16_t kVersion = 1;
+inline constexpr std::size_t kHeaderBytes = 16;
+inline constexpr std::size_t kItemHeaderBytes = 8;
+inline constexpr std::size_t kStrokeBytes = 12;
+inline constexpr std::size_t kPointBytes = 8;
+
+inline constexpr std::uint8_t kKindPolyline = 1;
+inline constexpr std::uint8_t kKindSegments = 2;
+inline constexpr std::uint8_t kKindPolygon = 3;
+inline constexpr std::uint8_t kKindText = 4;
+inline constexpr std::uint8_t kKindMarkers = 5;
+inline constexpr std::uint8_t kKindClip = 6;
+
+inline constexpr std::uint8_t kPolygonFilled = 1;
+inline constexpr std::uint8_t kPolygonOutlined = 2;
+
+inline constexpr std::size_t kMaxTextBytes = 4096;
+inline constexpr int kMaxMarkerType = 6;
+inline constexpr float kMaxCoordinate = 1.0e6f;
+inline constexpr float kMaxWidth = 1000.0f;  // pen widths and marker sizes
+inline constexpr float kMaxTextHeight = 10000.0f;
+inline constexpr int kMaxDash = 4;
+
+}  // namespace lumora::plotcore

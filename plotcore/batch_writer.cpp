@@ -1,0 +1,243 @@
+#include "batch_writer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "batch_format.h"
+
+namespace lumora::plotcore {
+namespace {
+
+class Writer {
+  public:
+    explicit Writer(Bytes& out) : out_(out) {}
+    void u8(std::uint8_t v) { out_.push_back(v); }
+    void u16(std::uint16_t v) {
+        u8(static_cast<std::uint8_t>(v));
+        u8(static_cast<std::uint8_t>(v >> 8));
+    }
+    void u32(std::uint32_t v) {
+        u16(static_cast<std::uint16_t>(v));
+        u16(static_cast<std::uint16_t>(v >> 16));
+    }
+    void f32(float v) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &v, sizeof bits);
+        u32(bits);
+    }
+    void point(PointF p) {
+        f32(p.x);
+        f32(p.y);
+    }
+    void points(const std::vector<PointF>& ps) {
+        u32(static_cast<std::uint32_t>(ps.size()));
+        for (const PointF& p : ps) point(p);
+    }
+    void stroke(const Stroke& s) {
+        u32(s.rgb);
+        f32(s.width);
+        u8(static_cast<std::uint8_t>(s.dash));
+        u8(0);
+        u16(0);
+    }
+
+  private:
+    Bytes& out_;
+};
+
+std::size_t payload_size(const Item& item) {
+    const std::size_t points = 4 + kPointBytes * item.points.size();
+    switch (item.kind) {
+        case ItemKind::kPolyline:
+        case ItemKind::kSegments:
+            return kStrokeBytes + points;
+        case ItemKind::kPolygon:
+            return 8 + kStrokeBytes + points;
+        case ItemKind::kText:
+            return kPointBytes + 16 + 4 + item.text.bytes.size();
+        case ItemKind::kMarkers:
+            return 16 + points;
+        case ItemKind::kClip:
+            return 20;
+    }
+    return 0;
+}
+
+void write_payload(Writer& w, const Item& item) {
+    switch (item.kind) {
+        case ItemKind::kPolyline:
+        case ItemKind::kSegments:
+            w.stroke(item.stroke);
+            w.points(item.points);
+            break;
+        case ItemKind::kPolygon:
+            w.u8(static_cast<std::uint8_t>((item.filled ? kPolygonFilled : 0) |
+                                           (item.outlined ? kPolygonOutlined : 0)));
+            w.u8(item.nonzero ? 1 : 0);
+            w.u16(0);
+            w.u32(item.fill_rgb);
+            w.stroke(item.stroke);
+            w.points(item.points);
+            break;
+        case ItemKind::kText: {
+            const TextSpec& t = item.text;
+            w.point(item.points.empty() ? PointF{} : item.points.front());
+            w.f32(t.height);
+            w.f32(t.angle);
+            w.u8(static_cast<std::uint8_t>(t.h_align));
+            w.u8(static_cast<std::uint8_t>(t.v_align));
+            w.u8(t.style);
+            w.u8(0);
+            w.u32(t.rgb);
+            w.u32(static_cast<std::uint32_t>(t.bytes.size()));
+            for (char c : t.bytes) w.u8(static_cast<std::uint8_t>(c));
+            break;
+        }
+        case ItemKind::kMarkers:
+            w.u8(item.marker.type);
+            w.u8(item.marker.filled ? 1 : 0);
+            w.u16(0);
+            w.f32(item.marker.size);
+            w.f32(item.marker.line_width);
+            w.u32(item.marker.rgb);
+            w.points(item.points);
+            break;
+        case ItemKind::kClip:
+            w.u8(item.clip_on ? 1 : 0);
+            w.u8(0);
+            w.u16(0);
+            w.f32(item.clip.left);
+            w.f32(item.clip.top);
+            w.f32(item.clip.right);
+            w.f32(item.clip.bottom);
+            break;
+    }
+}
+
+void write_header(Bytes& out, std::uint32_t count) {
+    Writer w(out);
+    w.u32(kMagic);
+    w.u16(kVersion);
+    w.u16(0);
+    w.u32(count);
+    w.u32(0);
+}
+
+void set_count(Bytes& out, std::uint32_t count) {
+    for (int i = 0; i < 4; ++i) out[8 + i] = static_cast<std::uint8_t>(count >> (8 * i));
+}
+
+void append_item(Bytes& out, const Item& item) {
+    Writer w(out);
+    w.u8(static_cast<std::uint8_t>(item.kind));
+    w.u8(0);
+    w.u16(0);
+    w.u32(static_cast<std::uint32_t>(payload_size(item)));
+    write_payload(w, item);
+}
+
+bool splittable(const Item& item) {
+    return item.kind == ItemKind::kPolyline || item.kind == ItemKind::kSegments ||
+           item.kind == ItemKind::kMarkers;
+}
+
+// Batches under construction: a new one starts when the next item would not fit.
+class Batcher {
+  public:
+    explicit Batcher(std::size_t max_bytes) : max_(max_bytes) {}
+
+    bool add(const Item& item) {
+        if (kHeaderBytes + encoded_size(item) > max_) return splittable(item) && add_split(item);
+        if (current_.size() + encoded_size(item) > max_) start_next();
+        put(item);
+        if (item.kind == ItemKind::kClip) clip_ = item;
+        return true;
+    }
+
+    std::vector<Bytes> finish() {
+        if (count_ > 0) close_current();
+        return std::move(done_);
+    }
+
+  private:
+    void put(const Item& item) {
+        if (current_.empty()) write_header(current_, 0);
+        append_item(current_, item);
+        ++count_;
+    }
+    void close_current() {
+        set_count(current_, count_);
+        done_.push_back(std::move(current_));
+        current_.clear();
+        count_ = 0;
+    }
+    void start_next() {
+        if (count_ > 0) close_current();
+        if (clip_.clip_on) put(clip_);
+    }
+    // Pieces of the item that each fill what is left of a batch.
+    bool add_split(const Item& item) {
+        const std::size_t fixed = encoded_size(Item{item.kind,
+                                                    item.stroke,
+                                                    {},
+                                                    item.filled,
+                                                    item.outlined,
+                                                    item.nonzero,
+                                                    item.fill_rgb,
+                                                    item.text,
+                                                    item.marker,
+                                                    false,
+                                                    {}});
+        const std::size_t step = item.kind == ItemKind::kSegments ? 2 : 1;
+        const std::size_t overlap = item.kind == ItemKind::kPolyline ? 1 : 0;
+        std::size_t first = 0;
+        while (first + overlap < item.points.size() || first == 0) {
+            if (current_.empty() || current_.size() + fixed + 2 * kPointBytes > max_) start_next();
+            const std::size_t base = current_.empty() ? kHeaderBytes : current_.size();
+            std::size_t room = (max_ - base - fixed) / kPointBytes;
+            room -= room % step;
+            if (room <= overlap) return false;
+            const std::size_t last = std::min(item.points.size(), first + room);
+            Item piece = item;
+            piece.points.assign(item.points.begin() + static_cast<std::ptrdiff_t>(first),
+                                item.points.begin() + static_cast<std::ptrdiff_t>(last));
+            put(piece);
+            if (last == item.points.size()) break;
+            first = last - overlap;
+            start_next();
+        }
+        return true;
+    }
+
+    std::size_t max_;
+    std::vector<Bytes> done_;
+    Bytes current_;
+    std::uint32_t count_ = 0;
+    Item clip_;  // the clip in force, repeated in the next batch
+};
+
+}  // namespace
+
+std::size_t encoded_size(const Item& item) {
+    return kItemHeaderBytes + payload_size(item);
+}
+
+Bytes encode_batch(const Items& items) {
+    Bytes out;
+    std::size_t total = kHeaderBytes;
+    for (const Item& item : items) total += encoded_size(item);
+    out.reserve(total);
+    write_header(out, static_cast<std::uint32_t>(items.size()));
+    for (const Item& item : items) append_item(out, item);
+    return out;
+}
+
+std::vector<Bytes> encode_batches(const Items& items, std::size_t max_bytes) {
+    Batcher batcher(max_bytes);
+    for (const Item& item : items) {
+        if (!batcher.add(item)) return {};
+    }
+    return batcher.finish();
+}
+
+}  // namespace lumora::plotcore

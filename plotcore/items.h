@@ -1,0 +1,78 @@
+// The drawing items of a plot batch in memory: what the library's layout produces and
+// what the window process paints, in page pixels at full precision (see batch_format.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumora::plotcore {
+
+struct PointF {
+    float x = 0, y = 0;
+    bool operator==(const PointF&) const = default;
+};
+
+enum class Dash : std::uint8_t { kSolid, kDash, kDot, kDashDot, kDashDotDot };
+
+struct Stroke {
+    std::uint32_t rgb = 0;
+    float width = 1.5f;
+    Dash dash = Dash::kSolid;
+    bool operator==(const Stroke&) const = default;
+};
+
+enum class HAlign : std::uint8_t { kLeft, kCentre, kRight };
+enum class VAlign : std::uint8_t { kTop, kBaseline, kBottom };
+
+struct TextSpec {
+    float height = 12;  // em height, pixels
+    float angle = 0;    // radians, counterclockwise
+    HAlign h_align = HAlign::kLeft;
+    VAlign v_align = VAlign::kBaseline;
+    std::uint8_t style = 0;  // 1 bold, 2 italic
+    std::uint32_t rgb = 0;
+    std::string bytes;
+    bool operator==(const TextSpec&) const = default;
+};
+
+struct MarkerSpec {
+    std::uint8_t type = 0;  // 0 .. kMaxMarkerType
+    bool filled = false;
+    float size = 5;
+    float line_width = 1;
+    std::uint32_t rgb = 0;
+    bool operator==(const MarkerSpec&) const = default;
+};
+
+struct BoxF {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const BoxF&) const = default;
+};
+
+enum class ItemKind : std::uint8_t {
+    kPolyline = 1,
+    kSegments = 2,
+    kPolygon = 3,
+    kText = 4,
+    kMarkers = 5,
+    kClip = 6,
+};
+
+// One item; only the members its kind names are used.
+struct Item {
+    ItemKind kind = ItemKind::kPolyline;
+    Stroke stroke;               // polyline, segments, polygon outline
+    std::vector<PointF> points;  // polyline, segments, polygon, markers; text: its anchor
+    bool filled = false, outlined = true, nonzero = false;  // polygon
+    std::uint32_t fill_rgb = 0;                             // polygon
+    TextSpec text;
+    MarkerSpec marker;
+    bool clip_on = false;  // clip
+    BoxF clip;
+    bool operator==(const Item&) const = default;
+};
+
+using Items = std::vector<Item>;
+
+}  // namespace lumora::plotcore

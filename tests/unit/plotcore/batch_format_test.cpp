@@ -1,0 +1,216 @@
+// Plot batches: what is written is read back exactly, long items are split so that
+// nothing is lost, and a reader refuses every malformed batch instead of drawing part
+// of it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "plotcore/batch_format.h"
+#include "plotcore/batch_reader.h"
+#include "plotcore/batch_writer.h"
+
+namespace lumora::plotcore {
+namespace {
+
+Item polyline(std::size_t n, float offset = 0.3f) {
+    Item item;
+    item.kind = ItemKind::kPolyline;
+    item.stroke = {0x102030, 1.5f, Dash::kDashDot};
+    for (std::size_t i = 0; i < n; ++i) {
+        const float x = static_cast<float>(i);
+        item.points.push_back({x + offset, 100.0f / (1.0f + x) + 0.015625f});
+    }
+    return item;
+}
+
+Items one_of_each() {
+    Items items;
+    Item clip;
+    clip.kind = ItemKind::kClip;
+    clip.clip_on = true;
+    clip.clip = {10.25f, 20.5f, 300.75f, 200.125f};
+    items.push_back(clip);
+    items.push_back(polyline(5));
+    Item ticks = polyline(4);
+    ticks.kind = ItemKind::kSegments;
+    items.push_back(ticks);
+    Item poly = polyline(3);
+    poly.kind = ItemKind::kPolygon;
+    poly.filled = true;
+    poly.outlined = false;
+    poly.nonzero = true;
+    poly.fill_rgb = 0xFF8000;
+    items.push_back(poly);
+    Item text;
+    text.kind = ItemKind::kText;
+    text.points = {{12.34375f, 56.78125f}};
+    text.text = {14.5f, 1.5707964f, HAlign::kCentre, VAlign::kTop, 2, 0x0000FF, "E_kin ω"};
+    items.push_back(text);
+    Item markers = polyline(7);
+    markers.kind = ItemKind::kMarkers;
+    markers.stroke = {};
+    markers.marker = {3, true, 6.5f, 1.25f, 0x00FF00};
+    items.push_back(markers);
+    return items;
+}
+
+TEST(PlotBatch, ReadsBackEveryKindExactly) {
+    const Items items = one_of_each();
+    const Bytes bytes = encode_batch(items);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_EQ(read.items.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& a = items[i];
+        const Item& b = read.items[i];
+        EXPECT_EQ(a.kind, b.kind) << i;
+        EXPECT_EQ(a.points, b.points) << i;
+        if (a.kind == ItemKind::kText) {
+            EXPECT_EQ(a.text, b.text);
+        }
+        if (a.kind == ItemKind::kMarkers) {
+            EXPECT_EQ(a.marker, b.marker);
+        }
+        if (a.kind == ItemKind::kClip) {
+            EXPECT_EQ(a.clip, b.clip);
+        }
+        if (a.kind == ItemKind::kPolygon) {
+            EXPECT_EQ(a.fill_rgb, b.fill_rgb);
+            EXPECT_EQ(std::tie(a.filled, a.outlined, a.nonzero),
+                      std::tie(b.filled, b.outlined, b.nonzero));
+        }
+        if (a.kind == ItemKind::kPolyline || a.kind == ItemKind::kSegments) {
+            EXPECT_EQ(a.stroke, b.stroke);
+        }
+    }
+    std::size_t total = kHeaderBytes;
+    for (const Item& item : items) total += encoded_size(item);
+    EXPECT_EQ(bytes.size(), total);
+}
+
+TEST(PlotBatch, SplitsLongLinesIntoJoinedPiecesAndRepeatsTheClip) {
+    Items items;
+    Item clip;
+    clip.kind = ItemKind::kClip;
+    clip.clip_on = true;
+    clip.clip = {0, 0, 100, 100};
+    items.push_back(clip);
+    items.push_back(polyline(10000));
+    const std::size_t max = 4096;
+    const std::vector<Bytes> batches = encode_batches(items, max);
+    ASSERT_GT(batches.size(), 10u);
+    std::vector<PointF> joined;
+    for (const Bytes& batch : batches) {
+        EXPECT_LE(batch.size(), max);
+        const ReadResult read = read_batch(batch);
+        ASSERT_TRUE(read.ok) << read.error;
+        ASSERT_EQ(read.items.size(), 2u);
+        EXPECT_EQ(read.items[0].kind, ItemKind::kClip);
+        const std::vector<PointF>& piece = read.items[1].points;
+        if (!joined.empty()) {
+            EXPECT_EQ(joined.back(), piece.front());  // pieces share their end points
+            joined.pop_back();
+        }
+        joined.insert(joined.end(), piece.begin(), piece.end());
+    }
+    EXPECT_EQ(joined, polyline(10000).points);
+}
+
+TEST(PlotBatch, SplitsSegmentsAndMarkersWithoutSharingPoints) {
+    Item segments = polyline(5000);
+    segments.kind = ItemKind::kSegments;
+    Item markers = polyline(3001);
+    markers.kind = ItemKind::kMarkers;
+    const std::vector<Bytes> batches = encode_batches({segments, markers}, 2000);
+    std::size_t segment_points = 0, marker_points = 0;
+    for (const Bytes& batch : batches) {
+        const ReadResult read = read_batch(batch);
+        ASSERT_TRUE(read.ok) << read.error;
+        for (const Item& item : read.items) {
+            if (item.kind == ItemKind::kSegments) {
+                EXPECT_EQ(item.points.size() % 2, 0u);
+                segment_points += item.points.size();
+            } else {
+                marker_points += item.points.size();
+            }
+        }
+    }
+    EXPECT_EQ(segment_points, 5000u);
+    EXPECT_EQ(marker_points, 3001u);
+}
+
+TEST(PlotBatch, APolygonLargerThanABatchIsRefusedWhole) {
+    Item poly = polyline(1000);
+    poly.kind = ItemKind::kPolygon;
+    EXPECT_TRUE(encode_batches({poly}, 4096).empty());
+    EXPECT_EQ(encode_batches({poly}, 1 << 20).size(), 1u);
+}
+
+// Writes a float at a byte offset, as a peer could.
+void poke_f32(Bytes& bytes, std::size_t at, float v) {
+    std::memcpy(bytes.data() + at, &v, sizeof v);
+}
+
+TEST(PlotBatch, RefusesMalformedBatchesWhole) {
+    const Bytes good = encode_batch({polyline(3)});
+    // Header 16, item header 8, stroke 12, count 4, then the points.
+    const std::size_t first_x = kHeaderBytes + kItemHeaderBytes + kStrokeBytes + 4;
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> spoil;
+    };
+    const std::vector<Case> cases = {
+        {"magic", [](Bytes& b) { b[0] ^= 1; }},
+        {"version", [](Bytes& b) { b[4] = 9; }},
+        {"count beyond the bytes", [](Bytes& b) { b[8] = 200; }},
+        {"truncated", [](Bytes& b) { b.resize(b.size() - 1); }},
+        {"trailing bytes", [](Bytes& b) { b.push_back(0); }},
+        {"unknown kind", [](Bytes& b) { b[kHeaderBytes] = 77; }},
+        {"payload length beyond the batch", [](Bytes& b) { b[kHeaderBytes + 7] = 0x7F; }},
+        {"not a number", [&](Bytes& b) { poke_f32(b, first_x, std::nanf("")); }},
+        {"infinite", [&](Bytes& b) { poke_f32(b, first_x + 4, INFINITY); }},
+        {"far away", [&](Bytes& b) { poke_f32(b, first_x, 2e6f); }},
+        {"negative width",
+         [](Bytes& b) { poke_f32(b, kHeaderBytes + kItemHeaderBytes + 4, -1.0f); }},
+        {"colour beyond 24 bits", [](Bytes& b) { b[kHeaderBytes + kItemHeaderBytes + 3] = 1; }},
+        {"point count beyond the payload", [&](Bytes& b) { b[first_x - 4] = 0xFF; }},
+    };
+    ASSERT_TRUE(read_batch(good).ok);
+    for (const Case& c : cases) {
+        Bytes bad = good;
+        c.spoil(bad);
+        const ReadResult read = read_batch(bad);
+        EXPECT_FALSE(read.ok) << c.what;
+        EXPECT_TRUE(read.items.empty()) << c.what;
+        EXPECT_FALSE(read.error.empty()) << c.what;
+    }
+}
+
+TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
+    Items items = one_of_each();
+    items[4].text.bytes.assign(kMaxTextBytes + 1, 'x');
+    EXPECT_FALSE(read_batch(encode_batch({items[4]})).ok);
+    items[5].marker.type = kMaxMarkerType + 1;
+    EXPECT_FALSE(read_batch(encode_batch({items[5]})).ok);
+    Item two = polyline(2);
+    two.kind = ItemKind::kPolygon;
+    EXPECT_FALSE(read_batch(encode_batch({two})).ok);
+    Item odd = polyline(3);
+    odd.kind = ItemKind::kSegments;
+    EXPECT_FALSE(read_batch(encode_batch({odd})).ok);
+    Item empty = polyline(0);
+    EXPECT_FALSE(read_batch(encode_batch({empty})).ok);
+}
+
+TEST(PlotBatch, AnEmptyBatchIsValidAndShortBytesAreNot) {
+    EXPECT_TRUE(read_batch(encode_batch({})).ok);
+    for (std::size_t n = 0; n < kHeaderBytes; ++n) {
+        const Bytes header = encode_batch({});
+        EXPECT_FALSE(read_batch(std::span(header.data(), n)).ok) << n;
+    }
+}
+
+}  // namespace
+}  // namespace lumora::plotcore
