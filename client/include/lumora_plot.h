@@ -210,6 +210,21 @@ int lu_plot_box_whisker(float x, float width, int n, const float* data);
 int lu_plot_box_whisker_(int* result, const float* x, const float* width, const int* n,
                          const float* data);
 
+/* Begins a buffered frame in the current window: until the matching lu_plot_end_frame
+ * the window keeps showing what it showed before, and at the end it shows everything
+ * drawn in between at once, so that a live view is never seen half drawn. Frames nest;
+ * the outermost end shows. Pictures written to files are not affected. Result: 1, or 0
+ * when no window is open or the window process keeps no buffered frames. */
+int lu_plot_begin_frame(void);
+int lu_plot_begin_frame_(int* result);
+int lu_plot_begin_frame_in_window(int window);
+
+/* Ends a buffered frame begun with lu_plot_begin_frame. Result: 1, or 0 when no frame
+ * was begun in the window. */
+int lu_plot_end_frame(void);
+int lu_plot_end_frame_(int* result);
+int lu_plot_end_frame_in_window(int window);
+
 #ifdef __cplusplus
 }
 #endif

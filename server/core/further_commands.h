@@ -88,10 +88,12 @@
 //                 1)                          items where they stand (added at the      refused;
 //                                             end when there is none), a continued one  result1 =
 //                                             (c = 1) goes right after them             the items
-//  'B' 62         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n; result1 =
-//                 -1 ask                      above 0 the screen keeps showing what     the depth
-//                                             it showed when it rose from 0; at 0 it    after it
-//                                             shows the window as it is at once
+//  'B' 62         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n, 0 for an
+//                 -1 ask                      above 0 the screen keeps showing what     end at depth
+//                                             it showed when it rose from 0; at 0 it    0; result1 =
+//                                             shows the window as it is at once.        the depth
+//                                             Erasing keeps the depth; closing the      after it
+//                                             window or the program's end ends it
 //  'B' 63         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
 //                 2 italic), text the face    of plotcore/font_widths.h for the face
 //                 ("" the default)            (kFontWidthValues f32 values)
