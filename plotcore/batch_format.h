@@ -30,7 +30,9 @@
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
 //   point         f32 x, f32 y
 //
-// rgb is red << 16 | green << 8 | blue. A reader refuses the whole batch when anything in
+// rgb is a colour: red << 16 | green << 8 | blue, or kEntryFlag | e for the window's colour
+// entry e (0 .. kColourEntries - 1), which the window process resolves when the batch
+// arrives, as it does for a pen set to that entry. A reader refuses the whole batch when anything in
 // it is out of these bounds: a wrong magic or version, a payload that does not fit its
 // item or the batch, a coordinate that is not finite or lies beyond kMaxCoordinate, a
 // width or height that is not positive or beyond the bounds below.
@@ -64,5 +66,12 @@ inline constexpr float kMaxCoordinate = 1.0e6f;
 inline constexpr float kMaxWidth = 1000.0f;  // pen widths and marker sizes
 inline constexpr float kMaxTextHeight = 10000.0f;
 inline constexpr int kMaxDash = 4;
+inline constexpr std::uint32_t kEntryFlag = 0x80000000u;
+inline constexpr std::uint32_t kColourEntries = 36;
+
+// True for a colour that names a colour entry.
+inline constexpr bool is_entry_colour(std::uint32_t colour) {
+    return (colour & kEntryFlag) != 0;
+}
 
 }  // namespace lumora::plotcore

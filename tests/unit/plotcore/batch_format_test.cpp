@@ -192,6 +192,11 @@ TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
     Items items = one_of_each();
     items[4].text.bytes.assign(kMaxTextBytes + 1, 'x');
     EXPECT_FALSE(read_batch(encode_batch({items[4]})).ok);
+    Item entry = polyline(2);
+    entry.stroke.rgb = kEntryFlag | (kColourEntries - 1);
+    EXPECT_TRUE(read_batch(encode_batch({entry})).ok);
+    entry.stroke.rgb = kEntryFlag | kColourEntries;
+    EXPECT_FALSE(read_batch(encode_batch({entry})).ok);
     items[5].marker.type = kMaxMarkerType + 1;
     EXPECT_FALSE(read_batch(encode_batch({items[5]})).ok);
     Item two = polyline(2);
