@@ -78,8 +78,8 @@ class Reader {
     }
     std::uint32_t colour() {
         const std::uint32_t v = u32();
-        const bool entry = is_entry_colour(v) && (v & ~kEntryFlag) < kColourEntries;
-        if (v > 0xFFFFFFu && !entry) fail("colour out of range");
+        const bool value = is_colour_value(v) && is_valid_colour_value(v & ~kColourValueFlag);
+        if (v > 0xFFFFFFu && !value) fail("colour out of range");
         return v;
     }
     void skip(std::size_t n) {
