@@ -28,6 +28,10 @@ struct Picture {
     // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.
     std::int32_t format = 0;
     std::vector<PaintItem> items;
+    // Counts the times items were removed or changed other than by adding at the end (an
+    // erase, an undo, a plot element replaced): a screen that paints only the items added
+    // since it last looked paints the whole picture again when this changes.
+    std::uint64_t rewrites = 0;
 };
 
 }  // namespace luwnd::render
