@@ -5,6 +5,7 @@
 #include "block_text.h"
 #include "client/channel/block_layout.h"
 #include "core_state.h"
+#include "plotcore/plot_commands.h"
 
 namespace luwnd {
 
@@ -75,6 +76,11 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             return n;
         case further::kSavePicture:
             return save_picture(window, n, line);
+        case lumora::plotcore::kPlotBlock:
+        case lumora::plotcore::kPlotBatch:
+        case lumora::plotcore::kFontWidths:
+        case lumora::plotcore::kRemoveElement:
+            return plot_command(window, n, slots, line);
         default:
             return refuse("unknown");
     }
