@@ -128,7 +128,7 @@ int make_frame(const FrameRequest& r) {
             return refuse("the frame's ranges reach beyond single precision (3.4e38)");
     }
     f.panel = subpage(page.rect(), s.nx, s.ny, take_panel(s));
-    f.text_height = text_height_for(f.panel, s.text_scale);
+    f.text_height = text_height_for(f.panel, s.text_scale, page.resolution);
     f.set = true;
     {
         PenScope pen;

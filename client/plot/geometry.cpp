@@ -35,9 +35,9 @@ Rect fit_box(const Rect& panel, const Margins& m, bool equal, double x_span, dou
     return box;
 }
 
-double text_height_for(const Rect& panel, double scale) {
+double text_height_for(const Rect& panel, double scale, double resolution) {
     const double side = std::min(panel.width(), panel.height());
-    return std::round(std::clamp(side / 24.0, 9.0, 18.0) * scale);
+    return std::round(std::clamp(side / 24.0, 9.0 * resolution, 18.0 * resolution) * scale);
 }
 
 }  // namespace lumora::plot

@@ -23,7 +23,7 @@ struct Margins {
 Rect fit_box(const Rect& panel, const Margins& margins, bool equal, double x_span, double y_span);
 
 // The text height the layer uses in a panel: a little more than a twenty-fifth of its
-// smaller side, within readable bounds.
-double text_height_for(const Rect& panel, double scale);
+// smaller side, within readable bounds (which grow with the resolution against 96 dpi).
+double text_height_for(const Rect& panel, double scale, double resolution = 1);
 
 }  // namespace lumora::plot

@@ -14,6 +14,19 @@ namespace {
 
 constexpr int kClipInside = 1, kClipOff = 0;
 constexpr int kDrawingAreaSize = 1;
+constexpr int kResolution = 10;
+constexpr double kBaseDpi = 96;
+
+// The window's resolution against 96 dpi, asked once per window: texts, ticks and lines
+// of plots grow with it as the drawing operations' pens and fonts do.
+double resolution_of(int window) {
+    double& known = plot_state(window).resolution;
+    if (known > 0) return known;
+    int x = 0, y = 0;
+    known = 1;
+    if (lu_get_metrics(kResolution, &x, &y) != 0 && y >= 24 && y <= 2400) known = y / kBaseDpi;
+    return known;
+}
 constexpr double kExponentScale = 0.7;
 constexpr bool kUtf8Texts =
 #ifdef _WIN32
@@ -62,6 +75,7 @@ Page current_page() {
     page.width = w;
     page.height = h;
     page.unit = std::min(w, h);
+    page.resolution = resolution_of(window);
     recorder().start(window, page);
     return page;
 }

@@ -16,6 +16,7 @@ namespace lumora::plot {
 struct Page {
     bool ok = false;
     double width = 0, height = 0, unit = 1;  // unit: pixels per normalized unit
+    double resolution = 1;                   // the window's dots per inch / 96
     Rect rect() const { return {0, 0, width, height}; }
 };
 Page current_page();

@@ -75,6 +75,7 @@ bool PlotRecorder::start(int window, const Page& page) {
     const std::uint8_t* block = window_block(window);
     window_ = window;
     page_height_ = page.height;
+    resolution_ = page.resolution;
     space_ = Space::kWorld;
     // Data drawn with the default pen (width 0, "the thinnest") gets a readable line.
     const int width = layout::read_i32(block, layout::kPenWidth);
@@ -168,7 +169,8 @@ std::vector<plotcore::PointF> PlotRecorder::place_all(const std::vector<double>&
 }
 
 plotcore::Stroke PlotRecorder::stroke() const {
-    return {batch_colour(pen_.colour), static_cast<float>(pen_.width), dash_of(pen_.style)};
+    return {batch_colour(pen_.colour), static_cast<float>(pen_.width * resolution_),
+            dash_of(pen_.style)};
 }
 
 void PlotRecorder::add(Item item) {
@@ -227,7 +229,7 @@ void PlotRecorder::markers(const std::vector<double>& xy, int type, double size,
     Item item;
     item.kind = ItemKind::kMarkers;
     item.marker = {static_cast<std::uint8_t>(type), filled, static_cast<float>(std::max(size, 1.0)),
-                   1.0f, batch_colour(pen_.colour)};
+                   static_cast<float>(resolution_), batch_colour(pen_.colour)};
     item.points = place_all(xy);
     if (!item.points.empty()) add(std::move(item));
 }

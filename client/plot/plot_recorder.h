@@ -19,7 +19,7 @@ namespace lumora::plot {
 struct Page;
 
 // How lines are drawn: a colour value (as lu_set_pen takes it), a pen style and a width
-// in pixels.
+// in pixels at 96 dpi.
 struct PlotPen {
     int colour = 0;
     int style = 0;
@@ -84,6 +84,7 @@ class PlotRecorder {
 
     int window_ = 0;
     double page_height_ = 0;
+    double resolution_ = 1;  // widths are given at 96 dpi
     Space space_ = Space::kWorld;
     Frame frame_;
     PlotPen pen_;

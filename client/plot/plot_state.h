@@ -42,6 +42,7 @@ struct WindowPlot {
     int next_colour = 0;
     double text_scale = 1;
     double time_origin = 0;
+    double resolution = 0;  // dots per inch / 96 of the window, 0 until asked
 };
 
 // The state of window 1 ... 63 (any other number: a spare that nothing keeps).

@@ -65,6 +65,9 @@ struct CoreConfig {
     // header is not written over that answer. A host that cannot tell its programs apart
     // leaves this off: the header is then written whenever it changes.
     bool host_tracks_replies = false;
+    // False makes a window process of an earlier kind, which answers the plot extension's
+    // commands with 0, so that the tests can take the library's road for such a process.
+    bool plot_extension = true;
 };
 
 class Core {

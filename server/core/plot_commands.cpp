@@ -47,6 +47,7 @@ void resolve_colours(plotcore::Items& items, const ColourTable& colours) {
 }  // namespace
 
 std::int32_t Core::State::plot_command(Window& window, int n, const Slots& slots, TraceLine& line) {
+    if (!config.plot_extension) return refuse("unknown");
     switch (slots.p1) {
         case plotcore::kPlotBlock:
             return make_plot_block(window, n, line);

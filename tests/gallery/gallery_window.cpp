@@ -30,11 +30,14 @@ const std::pair<std::string, std::vector<std::uint8_t>>& this_program() {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(int width, int height) {
+GalleryWindow::GalleryWindow(int width, int height, int dpi, bool plot_batches) {
     reset_client_state();
     client_state().use_message_box = 0;
     luwnd::CoreConfig config;
-    config.options = "/s" + std::to_string(width) + "," + std::to_string(height) + " /dpi96";
+    // Without a size the window takes the default one, which grows with the resolution.
+    config.options = width > 0 ? "/s" + std::to_string(width) + "," + std::to_string(height) : "";
+    config.options += " /dpi" + std::to_string(dpi);
+    config.plot_extension = plot_batches;
     config.answers = std::string();
     scope_.fake.start_server(config);
     scope_.fake.module_file = this_program().first;

@@ -15,8 +15,11 @@ class GalleryWindow {
   public:
     static constexpr int kWidth = 320, kHeight = 240;
 
-    // Connects a fresh client to a fresh window process and opens one window of the size.
-    explicit GalleryWindow(int width = kWidth, int height = kHeight);
+    // Connects a fresh client to a fresh window process and opens one window of the size
+    // (width 0: the default size for the resolution), at the resolution; plot_batches
+    // false: a window process without plot batches.
+    explicit GalleryWindow(int width = kWidth, int height = kHeight, int dpi = 96,
+                           bool plot_batches = true);
     ~GalleryWindow();
     GalleryWindow(const GalleryWindow&) = delete;
     GalleryWindow& operator=(const GalleryWindow&) = delete;
@@ -25,6 +28,8 @@ class GalleryWindow {
     int number() const { return window_; }
     // What the client reported on its error stream.
     std::string errors() const;
+    // The commands the client has delivered so far.
+    std::size_t commands() const { return scope_.fake.deliveries.size(); }
     // The window's picture after every command so far; an empty one when it is not open.
     luwnd::render::Picture picture();
 

@@ -78,9 +78,11 @@ void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip,
     out.push_back(item);
 }
 
-class PlotWindowTest : public ::testing::Test {
+// Each test runs twice: with a window process that takes plot batches, and with one that
+// does not, where the layer draws with the drawing operations.
+class PlotWindowTest : public ::testing::TestWithParam<bool> {
   protected:
-    PlotWindowTest() : window_(640, 480) { reset_plot_state(); }
+    PlotWindowTest() : window_(640, 480, 96, GetParam()) { reset_plot_state(); }
     ~PlotWindowTest() override { reset_plot_state(); }
 
     // The window's items, with the plot items of each batch as the items of the window
@@ -118,7 +120,7 @@ Viewport viewport() {
     return v;
 }
 
-TEST_F(PlotWindowTest, NonFiniteAndNonPositiveLogEndsAreRefusedAndDrawNothing) {
+TEST_P(PlotWindowTest, NonFiniteAndNonPositiveLogEndsAreRefusedAndDrawNothing) {
     ASSERT_GT(window_.number(), 0);
     const std::size_t before = items().size();
     const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -134,7 +136,7 @@ TEST_F(PlotWindowTest, NonFiniteAndNonPositiveLogEndsAreRefusedAndDrawNothing) {
     EXPECT_EQ(lu_plot_labels("x", "y", "t"), 0);
 }
 
-TEST_F(PlotWindowTest, TheFrameLeavesTheWorldOnItsRanges) {
+TEST_P(PlotWindowTest, TheFrameLeavesTheWorldOnItsRanges) {
     EXPECT_EQ(lu_plot_frame(0, 10, -1, 1, 0), window_.number());
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     lu_get_world(&x1, &y1, &x2, &y2);
@@ -160,7 +162,7 @@ TEST_F(PlotWindowTest, TheFrameLeavesTheWorldOnItsRanges) {
     EXPECT_FLOAT_EQ(y1, -2);
 }
 
-TEST_F(PlotWindowTest, EverythingFitsInThePageAndTheNumbersDoNotOverlap) {
+TEST_P(PlotWindowTest, EverythingFitsInThePageAndTheNumbersDoNotOverlap) {
     const struct {
         float x1, x2, y1, y2;
         int options;
@@ -203,7 +205,7 @@ TEST_F(PlotWindowTest, EverythingFitsInThePageAndTheNumbersDoNotOverlap) {
     }
 }
 
-TEST_F(PlotWindowTest, TimeAxesNumberTheClock) {
+TEST_P(PlotWindowTest, TimeAxesNumberTheClock) {
     ASSERT_EQ(lu_plot_set_time_origin(1700000000.0), window_.number());  // 22:13:20 UTC
     EXPECT_EQ(lu_plot_set_time_origin(std::numeric_limits<double>::infinity()), 0);
     const std::size_t before = texts().size();
@@ -217,7 +219,7 @@ TEST_F(PlotWindowTest, TimeAxesNumberTheClock) {
     EXPECT_LE(clock.back(), std::string("00:13"));
 }
 
-TEST_F(PlotWindowTest, DataIsClippedToTheBoxAndTheClipLiftedAfterwards) {
+TEST_P(PlotWindowTest, DataIsClippedToTheBoxAndTheClipLiftedAfterwards) {
     lu_plot_frame(0, 10, 0, 10, 0);
     int left = 0, bottom = 0, right = 0, top = 0;
     lu_world_to_device(0, 0, &left, &bottom);
@@ -248,7 +250,7 @@ TEST_F(PlotWindowTest, DataIsClippedToTheBoxAndTheClipLiftedAfterwards) {
     EXPECT_EQ(lu_plot_points(3, px, py, 7), 0);
 }
 
-TEST_F(PlotWindowTest, SubpagesTakeTheirFramesInTurn) {
+TEST_P(PlotWindowTest, SubpagesTakeTheirFramesInTurn) {
     ASSERT_EQ(lu_plot_subpages(2, 2), window_.number());
     std::vector<Viewport> boxes;
     for (int i = 0; i < 4; ++i) {
@@ -274,7 +276,7 @@ TEST_F(PlotWindowTest, SubpagesTakeTheirFramesInTurn) {
     EXPECT_EQ(lu_plot_subpages(0, 2), 0);
 }
 
-TEST_F(PlotWindowTest, TheLegendStandsInsideTheBox) {
+TEST_P(PlotWindowTest, TheLegendStandsInsideTheBox) {
     lu_plot_frame(0, 1, 0, 1, 0);
     int left = 0, bottom = 0, right = 0, top = 0;
     lu_world_to_device(0, 0, &left, &bottom);
@@ -300,7 +302,7 @@ TEST_F(PlotWindowTest, TheLegendStandsInsideTheBox) {
     EXPECT_EQ(lu_plot_legend(1), 0);  // the entries are gone
 }
 
-TEST_F(PlotWindowTest, TheColourCycleIsDistinctAndReadableOnWhite) {
+TEST_P(PlotWindowTest, TheColourCycleIsDistinctAndReadableOnWhite) {
     for (int i = 0; i < 8; ++i) {
         const int c = lu_plot_colour(i);
         const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
@@ -319,7 +321,7 @@ TEST_F(PlotWindowTest, TheColourCycleIsDistinctAndReadableOnWhite) {
     EXPECT_EQ(pen, lu_plot_colour(1));
 }
 
-TEST_F(PlotWindowTest, FurtherPlotKindsRefuseWhatTheyCannotDraw) {
+TEST_P(PlotWindowTest, FurtherPlotKindsRefuseWhatTheyCannotDraw) {
     const float values[] = {1, 2, 3, 4};
     const float negative[] = {1, -2};
     EXPECT_EQ(lu_plot_pie(2, negative), 0);
@@ -339,7 +341,7 @@ TEST_F(PlotWindowTest, FurtherPlotKindsRefuseWhatTheyCannotDraw) {
 // Ranges whose width or ticks overflow, or that single precision cannot hold (the world
 // window is single precision), are refused with a message naming the operation; every
 // entry that feeds ranges into the ticks comes back.
-TEST_F(PlotWindowTest, RangesBeyondSinglePrecisionAreRefusedWithAMessage) {
+TEST_P(PlotWindowTest, RangesBeyondSinglePrecisionAreRefusedWithAMessage) {
     const double most = std::numeric_limits<double>::max();
     const float fmost = std::numeric_limits<float>::max();
     const double data[] = {1, 2, 3};
@@ -367,6 +369,11 @@ TEST_F(PlotWindowTest, RangesBeyondSinglePrecisionAreRefusedWithAMessage) {
     EXPECT_EQ(lu_plot_polar_frame(fmost), 0);
     EXPECT_EQ(lu_plot_polar_frame(1e38f), window_.number());
 }
+
+INSTANTIATE_TEST_SUITE_P(Roads, PlotWindowTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& road) {
+                             return road.param ? "Batches" : "DrawingOperations";
+                         });
 
 }  // namespace
 }  // namespace lumora::plot

@@ -1,0 +1,185 @@
+// The plotting layer's batches: how few commands a plot costs, positions at full
+// precision, layers replaced where they stand, and sizes that follow the resolution.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "client/include/lumora.h"
+#include "client/plot/plot_state.h"
+#include "tests/gallery/gallery_window.h"
+
+namespace lumora::plot {
+namespace {
+
+using luwnd::DrawItem;
+using luwnd::ItemKind;
+
+class PlotBatchesTest : public ::testing::Test {
+  protected:
+    explicit PlotBatchesTest(int width = 640, int height = 480, int dpi = 96)
+        : window_(width, height, dpi) {
+        reset_plot_state();
+    }
+    ~PlotBatchesTest() override { reset_plot_state(); }
+
+    std::vector<DrawItem> batches() {
+        std::vector<DrawItem> out;
+        for (const auto& op : window_.picture().items)
+            if (op.item.kind == ItemKind::kBatch) out.push_back(op.item);
+        return out;
+    }
+    std::size_t commands() const { return window_.commands(); }
+
+    std::vector<float> x_, y_;
+    void curve(std::size_t n, float phase = 0) {
+        x_.resize(n);
+        y_.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            x_[i] = 10.0f * static_cast<float>(i) / static_cast<float>(n - 1);
+            y_[i] = std::sin(x_[i] + phase);
+        }
+    }
+
+    gallery::GalleryWindow window_;
+};
+
+TEST_F(PlotBatchesTest, AFrameWithLabelsAndALongCurveTakesAFewCommands) {
+    curve(1000);
+    const std::size_t before = commands();
+    ASSERT_EQ(lu_plot_frame(0, 10, -1.2f, 1.2f, 0), window_.number());
+    ASSERT_EQ(lu_plot_labels("x", "sin x", "a title"), window_.number());
+    ASSERT_EQ(lu_plot_line(1000, x_.data(), y_.data()), window_.number());
+    // The first plot of a window also asks for the plot block and the font widths.
+    EXPECT_LE(commands() - before, 8u);
+    const std::size_t again = commands();
+    lu_send_command_b4();
+    lu_plot_frame(0, 10, -1.2f, 1.2f, 0);
+    lu_plot_labels("x", "sin x", "a title");
+    lu_plot_line(1000, x_.data(), y_.data());
+    EXPECT_LE(commands() - again, 4u);
+    EXPECT_EQ(batches().size(), 3u);
+}
+
+TEST_F(PlotBatchesTest, DataKeepsItsFractionsOfAPixel) {
+    curve(1000);
+    lu_plot_frame(0, 10, -1.2f, 1.2f, 0);
+    lu_plot_line(1000, x_.data(), y_.data());
+    const DrawItem line = batches().back();
+    std::size_t points = 0, off_grid = 0;
+    for (const plotcore::Item& item : *line.batch) {
+        if (item.kind != plotcore::ItemKind::kPolyline) continue;
+        for (plotcore::PointF p : item.points) {
+            ++points;
+            for (float v : {p.x, p.y}) off_grid += std::fabs(v * 2 - std::round(v * 2)) > 1e-3f;
+        }
+    }
+    EXPECT_EQ(points, 1000u);
+    EXPECT_GT(off_grid, 1800u);  // of the 2000 coordinates
+}
+
+// Counts the batch items that belong to the element.
+std::size_t of_element(const std::vector<DrawItem>& items, std::int32_t element) {
+    std::size_t n = 0;
+    for (const DrawItem& item : items) n += item.element == element ? 1 : 0;
+    return n;
+}
+
+TEST_F(PlotBatchesTest, ALayerIsReplacedWhereItStands) {
+    curve(200);
+    lu_plot_frame(0, 10, -1.2f, 1.2f, 0);
+    ASSERT_EQ(lu_plot_layer(1), 1);
+    lu_plot_line(200, x_.data(), y_.data());
+    ASSERT_EQ(lu_plot_layer(0), 1);
+    lu_plot_labels("x", "u", "after the layer");
+    const std::vector<DrawItem> first = batches();
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_EQ(first[1].element, 1);
+    for (int step = 1; step <= 5; ++step) {
+        curve(200, 0.1f * static_cast<float>(step));
+        lu_plot_layer(1);
+        lu_plot_line(200, x_.data(), y_.data());
+        lu_plot_layer(0);
+    }
+    const std::vector<DrawItem> now = batches();
+    ASSERT_EQ(now.size(), 3u);
+    EXPECT_EQ(now[1].element, 1);  // still between the frame and the labels
+    EXPECT_NE((*now[1].batch)[1].points, (*first[1].batch)[1].points);
+    // Two calls in one layer: the second adds to the first.
+    lu_plot_layer(1);
+    lu_plot_line(200, x_.data(), y_.data());
+    lu_plot_line(200, x_.data(), y_.data());
+    lu_plot_layer(0);
+    EXPECT_EQ(of_element(batches(), 1), 2u);
+    // Chosen and left without drawing: empty.
+    lu_plot_layer(1);
+    lu_plot_layer(0);
+    EXPECT_EQ(of_element(batches(), 1), 0u);
+    EXPECT_EQ(batches().size(), 2u);
+}
+
+TEST_F(PlotBatchesTest, LayersAndFramesRefuseWhatTheyCannotDo) {
+    EXPECT_EQ(lu_plot_layer(-1), 0);
+    EXPECT_EQ(lu_plot_layer_in_window(9, 1), 0);
+    EXPECT_EQ(lu_plot_end_frame(), 0);  // none begun
+    EXPECT_EQ(lu_plot_begin_frame(), 1);
+    EXPECT_EQ(lu_plot_begin_frame(), 1);
+    EXPECT_EQ(lu_plot_end_frame(), 1);
+    EXPECT_EQ(lu_plot_end_frame(), 1);
+    EXPECT_EQ(lu_plot_end_frame(), 0);
+    const std::string errors = window_.errors();
+    EXPECT_NE(errors.find("lu_plot_layer: the layer must be"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("lu_plot_end_frame: no buffered frame was begun"), std::string::npos)
+        << errors;
+}
+
+// What one frame with a title draws: the title's height and the box's line width.
+struct FrameSizes {
+    float title_height = 0, box_width = 0;
+};
+
+FrameSizes frame_sizes(const std::vector<DrawItem>& batches) {
+    FrameSizes s;
+    for (const DrawItem& b : batches) {
+        for (const plotcore::Item& item : *b.batch) {
+            if (item.kind == plotcore::ItemKind::kText && item.text.bytes == "the title")
+                s.title_height = item.text.height;
+            if (item.kind == plotcore::ItemKind::kPolyline && s.box_width == 0)
+                s.box_width = item.stroke.width;
+        }
+    }
+    return s;
+}
+
+class PlotBatchesAtTwiceTheResolution : public PlotBatchesTest {
+  protected:
+    // The default window size, which grows with the resolution.
+    PlotBatchesAtTwiceTheResolution() : PlotBatchesTest(0, 0, 192) {}
+};
+
+void draw_titled_frame() {
+    lu_plot_frame(0, 1, 0, 1, 0);
+    lu_plot_labels("x", "y", "the title");
+}
+
+TEST_F(PlotBatchesAtTwiceTheResolution, TextsAndLinesAreTwiceAsLarge) {
+    draw_titled_frame();
+    const FrameSizes twice = frame_sizes(batches());
+    FrameSizes once;
+    {
+        gallery::GalleryWindow normal(0, 0, 96);
+        reset_plot_state();
+        draw_titled_frame();
+        std::vector<DrawItem> items;
+        for (const auto& op : normal.picture().items)
+            if (op.item.kind == ItemKind::kBatch) items.push_back(op.item);
+        once = frame_sizes(items);
+    }
+    ASSERT_GT(once.title_height, 0);
+    ASSERT_GT(once.box_width, 0);
+    EXPECT_NEAR(twice.title_height, 2 * once.title_height, 1.0);  // heights are whole pixels
+    EXPECT_FLOAT_EQ(twice.box_width, 2 * once.box_width);
+}
+
+}  // namespace
+}  // namespace lumora::plot
