@@ -185,6 +185,7 @@ void Core::client_gone() {
     State& s = *state_;
     s.connected = false;
     s.end_requested = false;
+    s.end_frames();
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
         if (Window* window = s.windows.find(n)) {
             window->transfer.discard();

@@ -93,7 +93,10 @@
 //                                             it showed when it rose from 0; at 0 it    0; result1 =
 //                                             shows the window as it is at once.        the depth
 //                                             Erasing keeps the depth; closing the      after it
-//                                             window or the program's end ends it
+//                                             window or the program's end ends it.
+//                                             A begin beyond depth 1024 gets 0. While a
+//                                             picture is being sent (image_commands.cpp)
+//                                             'B' 62 completes it instead
 //  'B' 63         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
 //                 2 italic), text the face    of plotcore/font_widths.h for the face
 //                 ("" the default)            (kFontWidthValues f32 values)
