@@ -62,6 +62,7 @@ void WindowPictures::sync_window(const Core& core, int n) {
         picture.title = utf8_from_bytes(state->title);
     }
     picture.format = state->picture_format;
+    picture.held = state->frame_depth > 0;
     const auto& items = state->display.items();
     if (items.size() < picture.items.size()) picture.items.resize(items.size());
     for (std::size_t i = picture.items.size(); i < items.size(); ++i)

@@ -1,0 +1,35 @@
+#include "screen_progress.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace luwnd::render {
+
+ScreenProgress::Step ScreenProgress::step(const Picture& picture, bool has_image) {
+    kept_ = std::min(kept_, picture.items.size());
+    if (picture.held && has_image) {
+        held_ = true;
+        return Step::kNone;
+    }
+    if (held_) {
+        held_ = false;
+        released_ = true;
+    }
+    const bool same_page = has_image && width_ == picture.width && height_ == picture.height &&
+                           background_ == picture.background && kept_ == drawn_;
+    if (!same_page) return Step::kDrawAll;
+    return drawn_ < picture.items.size() ? Step::kDrawNew : Step::kNone;
+}
+
+void ScreenProgress::drew(const Picture& picture) {
+    width_ = picture.width;
+    height_ = picture.height;
+    background_ = picture.background;
+    drawn_ = kept_ = picture.items.size();
+}
+
+bool ScreenProgress::take_released() {
+    return std::exchange(released_, false);
+}
+
+}  // namespace luwnd::render
