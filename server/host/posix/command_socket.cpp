@@ -140,6 +140,8 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
         if (lost && clients_.empty() && core.client_connected() && !core.quit_requested()) {
             core.client_gone();
             abandoned_ = true;
+            // What the program left (a frame it did not end) is shown as it is.
+            if (on_command) on_command();
         }
         if ((fds[0].revents & POLLIN) != 0) accept_client();
     }
