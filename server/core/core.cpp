@@ -199,6 +199,10 @@ void Core::client_gone() {
     }
 }
 
+void Core::end_frames() {
+    state_->end_frames();
+}
+
 int Core::process_number() const {
     return state_->process_number;
 }

@@ -106,6 +106,30 @@ TEST_F(HeldFrameScreenTest, AResizeDuringAFrameShowsTheFrameBefore) {
     quit_and_close(display, window);
 }
 
+// A program that joined the window left on offer begins a frame and goes away without
+// ending it: the window then shows what it drew.
+TEST_F(HeldFrameScreenTest, AFrameLeftByAProgramThatWentAwayIsShown) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name());
+    open_window();
+    const unsigned long window = display.wait_for_window("Picture");
+    ASSERT_NE(window, 0u);
+    frame_a();
+    ASSERT_EQ(text("L,0,"), 1);
+    close(socket_);
+    connect_socket();  // the joining program
+    ASSERT_EQ(slot('B', 62, 1), 1);
+    frame_b_part();
+    EXPECT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
+    close(socket_);
+    socket_ = -1;
+    EXPECT_TRUE(display.wait_for_window_pixel(window, 200, 140, kRed));
+    EXPECT_EQ(display.capture(window).at(70, 50), kWhite);
+    display.close(window);
+    expect_luwnd_ends();
+}
+
 // The box drawn last, right before the question, is on the screen while the question is
 // up; so is a frame held, and not the one being drawn, until it ends.
 TEST_F(HeldFrameScreenTest, EverythingDrawnBeforeAQuestionIsOnTheScreenWhileItIsAsked) {
