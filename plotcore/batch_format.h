@@ -30,8 +30,11 @@
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
 //   point         f32 x, f32 y
 //
-// rgb is red << 16 | green << 8 | blue. A reader refuses the whole batch when anything in
-// it is out of these bounds: a wrong magic or version, a payload that does not fit its
+// rgb is a colour: red << 16 | green << 8 | blue, or kColourValueFlag | v for a colour
+// value v as lu_set_pen takes it (a colour entry 0 .. 35, 0x01000000 | palette index,
+// 0x02000000 | r | g << 8 | b), which the window process resolves with the window's colour
+// table when the batch arrives, as it does for a pen. A reader refuses the whole batch when
+// anything in it is out of these bounds: a wrong magic or version, a payload that does not fit its
 // item or the batch, a coordinate that is not finite or lies beyond kMaxCoordinate, a
 // width or height that is not positive or beyond the bounds below.
 #pragma once
@@ -64,5 +67,16 @@ inline constexpr float kMaxCoordinate = 1.0e6f;
 inline constexpr float kMaxWidth = 1000.0f;  // pen widths and marker sizes
 inline constexpr float kMaxTextHeight = 10000.0f;
 inline constexpr int kMaxDash = 4;
+inline constexpr std::uint32_t kColourValueFlag = 0x80000000u;
+
+// True for a colour that carries a colour value.
+inline constexpr bool is_colour_value(std::uint32_t colour) {
+    return (colour & kColourValueFlag) != 0;
+}
+// True when v has one of the three forms of a colour value.
+inline constexpr bool is_valid_colour_value(std::uint32_t v) {
+    const std::uint32_t form = v >> 24, low = v & 0xFFFFFFu;
+    return v <= 35 || (form == 1 && low <= 255) || form == 2;
+}
 
 }  // namespace lumora::plotcore

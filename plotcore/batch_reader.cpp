@@ -78,7 +78,8 @@ class Reader {
     }
     std::uint32_t colour() {
         const std::uint32_t v = u32();
-        if (v > 0xFFFFFFu) fail("colour out of range");
+        const bool value = is_colour_value(v) && is_valid_colour_value(v & ~kColourValueFlag);
+        if (v > 0xFFFFFFu && !value) fail("colour out of range");
         return v;
     }
     void skip(std::size_t n) {

@@ -8,14 +8,14 @@
 
 namespace lumora::plotcore {
 
-// Sub-codes of the letter 'B'.
-inline constexpr std::int32_t kPlotBlock = 60;
-inline constexpr std::int32_t kPlotBatch = 61;
-inline constexpr std::int32_t kBufferedFrame = 62;
-inline constexpr std::int32_t kFontWidths = 63;
-inline constexpr std::int32_t kRemoveElement = 64;
+// Sub-codes of the letter 'B' ('B' 60 .. 63 carry pictures, see server/core/image_transfer.h).
+inline constexpr std::int32_t kPlotBlock = 70;
+inline constexpr std::int32_t kPlotBatch = 71;
+inline constexpr std::int32_t kBufferedFrame = 72;
+inline constexpr std::int32_t kFontWidths = 73;
+inline constexpr std::int32_t kRemoveElement = 74;
 
-// 'B' 62 slot 2.
+// 'B' 72 slot 2.
 inline constexpr std::int32_t kFrameBegin = 1;
 inline constexpr std::int32_t kFrameEnd = 0;
 inline constexpr std::int32_t kFrameAsk = -1;

@@ -15,6 +15,8 @@ platform::MappedView map_block(const char* name) {
 
 namespace {
 
+WindowReleaseHook release_hook = nullptr;
+
 void unmap_now(const platform::MappedView& view) {
     platform::Platform& os = platform::current();
     if (!os.unmap_block(view)) {
@@ -96,6 +98,7 @@ bool try_process(int k) {
 }
 
 void unmap_window(int index) {
+    window_released(index);
     BlockTable& table = block_table();
     const platform::MappedView view = table.blocks[index];
     table.blocks[index] = {};
@@ -141,6 +144,14 @@ bool make_current(int window) {
     table.current_text = reinterpret_cast<char*>(block + layout::kText);
     table.current_data = block + layout::kText;
     return true;
+}
+
+void set_window_release_hook(WindowReleaseHook hook) {
+    release_hook = hook;
+}
+
+void window_released(int window) {
+    if (release_hook != nullptr) release_hook(window);
 }
 
 }  // namespace lumora

@@ -20,6 +20,13 @@ void release_blocks(int window);
 // Makes window n current when 1 <= n <= 63 and its block is mapped; true when it did.
 bool make_current(int window);
 
+// Called with the window number whenever a window's block is let go (a close, the end of
+// the connection), before the window process hears of it: what a layer above keeps
+// beside the block (the plot block) is let go with it. One hook; nullptr for none.
+using WindowReleaseHook = void (*)(int window);
+void set_window_release_hook(WindowReleaseHook hook);
+void window_released(int window);
+
 // The header line of an idle window process: "state,handle,id,version".
 struct ProcessHeader {
     int state = -1;

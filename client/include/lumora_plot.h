@@ -225,6 +225,19 @@ int lu_plot_end_frame(void);
 int lu_plot_end_frame_(int* result);
 int lu_plot_end_frame_in_window(int window);
 
+/* Puts what the plotting calls draw next in the current window into layer `layer`
+ * (1 ... 1073741823; 0: no layer, the default). The first plotting call after choosing a
+ * layer replaces everything the layer held, where it stands in the picture; the calls
+ * after it add to the layer until the next lu_plot_layer. A layer chosen and left without
+ * drawing ends up empty. A live view redraws its curve with
+ *     lu_plot_layer(1); lu_plot_line(n, x, y); lu_plot_layer(0);
+ * and the frame stays as it is. Frames, labels, data, charts and legends go into layers;
+ * fields and the drawing operations do not. Erasing the window empties every layer.
+ * Result: 1, or 0 when no window is open or the layer is out of range. */
+int lu_plot_layer(int layer);
+int lu_plot_layer_(int* result, const int* layer);
+int lu_plot_layer_in_window(int window, int layer);
+
 #ifdef __cplusplus
 }
 #endif

@@ -19,8 +19,8 @@ constexpr double kGroupWidth = 0.8;
 constexpr int kArcPoints = 90;
 
 void filled_box(double x0, double y0, double x1, double y1, int colour) {
-    lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour);
-    lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1));
+    fill_box(x0, y0, x1, y1, colour);
+    outline_box(x0, y0, x1, y1);
 }
 
 int bars(int groups, int series, const float* values, int options) {
@@ -32,6 +32,7 @@ int bars(int groups, int series, const float* values, int options) {
     const bool stacked = (options & LU_PLOT_BARS_STACKED) != 0;
     const double base = f.log_y ? std::pow(10.0, world_rect(f).y0) : 0;
     PenScope pen;
+    use_frame_space(f);
     ClipScope clip(f);
     set_pen(kBlack, 0, 1);
     for (int g = 0; g < groups; ++g) {
@@ -83,8 +84,8 @@ int pie(int n, const float* values) {
         if (extent <= 0) continue;
         std::vector<float> slice = {0, 0};
         add_arc(slice, 1, angle, angle + extent);
-        lu_set_pen(cycle_colour(i), 0, 1, -1);
-        lu_draw_polygon(slice.data(), static_cast<int>(slice.size() / 2), 0);
+        set_pen(cycle_colour(i), 0, 1);
+        draw_polygon(slice, 0);
         slice.push_back(0);
         slice.push_back(0);
         set_pen(kBlack, 0, 1);
@@ -116,13 +117,14 @@ int box_whisker(float x, float width, int n, const float* data) {
     auto y = [&](double v) { return world_y(f, v); };
     {
         PenScope pen;
+        use_frame_space(f);
         ClipScope clip(f);
         filled_box(x0, y(s.q1), x1, y(s.q3), 0x02FFFFFF);
         draw_world_line(f, {xc, y(s.q3), xc, y(s.high)});
         draw_world_line(f, {xc, y(s.q1), xc, y(s.low)});
         draw_world_line(f, {xq0, y(s.high), xq1, y(s.high)});
         draw_world_line(f, {xq0, y(s.low), xq1, y(s.low)});
-        lu_set_pen(-1, 0, 2, -1);
+        set_pen(-1, 0, 2);
         draw_world_line(f, {x0, y(s.median), x1, y(s.median)});
     }
     if (!s.outliers.empty()) {

@@ -50,16 +50,17 @@ double world_dy(const Frame& f, double pixels) {
 }
 
 void draw_world_line(const Frame& f, const std::vector<double>& points) {
+    use_frame_space(f);
     for (const std::vector<double>& run : clip_line(world_rect(f), points)) {
         std::vector<float> sent(run.begin(), run.end());
         draw_polyline(sent);
     }
 }
 
-bool set_plot_marker(const Frame& f, int code, double pixels) {
+bool plot_marker(const Frame& f, int code, double pixels, MarkerLook& look) {
     const int type = code % 10, filled = code / 10;
     if (type < 1 || type > 6 || filled > 1 || code < 0) return false;
-    lu_set_marker(type, static_cast<float>(world_dy(f, pixels)), -1, filled, 1);
+    look = {type, filled == 1, pixels, world_dy(f, pixels)};
     return true;
 }
 

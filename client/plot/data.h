@@ -29,8 +29,8 @@ double world_dy(const Frame& f, double pixels);
 
 // A line through world points (x, y pairs), cut to the box, with the current pen.
 void draw_world_line(const Frame& f, const std::vector<double>& points);
-// Sets the marker for lu_plot_points' code (1 ... 6, 11 ... 16) at a size in pixels;
-// false for another code.
-bool set_plot_marker(const Frame& f, int code, double pixels);
+// The marker of lu_plot_points' code (1 ... 6, 11 ... 16) at a size in pixels; false
+// for another code.
+bool plot_marker(const Frame& f, int code, double pixels, MarkerLook& look);
 
 }  // namespace lumora::plot

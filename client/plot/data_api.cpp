@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "client/include/lumora.h"
+#include "client/include/lumora_plot.h"
 #include "colour_cycle.h"
 #include "data.h"
 #include "entry.h"
@@ -47,20 +47,20 @@ int points(int n, const T* x, const T* y, int marker) {
     const DataTarget t = data_target();
     if (t.window == 0 || n < 1 || x == nullptr || y == nullptr) return 0;
     const Frame& f = t.frame();
-    int type = 0, third = 0, fourth = 0, fifth = 0;
-    float size = 0;
-    lu_get_marker(&type, &size, &third, &fourth, &fifth);
-    if (!set_plot_marker(f, marker, kMarkerSize * f.text_height)) return 0;
+    MarkerLook look;
+    if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
     const WorldRect r = world_rect(f);
-    {
-        ClipScope clip(f);
-        for (int i = 0; i < n; ++i) {
-            const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
-            if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1)
-                lu_draw_marker(static_cast<float>(wx), static_cast<float>(wy));
+    std::vector<double> inside;
+    for (int i = 0; i < n; ++i) {
+        const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
+        if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1) {
+            inside.push_back(wx);
+            inside.push_back(wy);
         }
     }
-    lu_set_marker(type, size, third, fourth, fifth);
+    use_frame_space(f);
+    ClipScope clip(f);
+    draw_markers(inside, look);
     return t.window;
 }
 
@@ -89,8 +89,8 @@ void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, 
             if (counts[i] == 0) continue;
             const double a = world_x(f, x1 + width * double(i)),
                          b = world_x(f, x1 + width * double(i + 1));
-            lu_draw_box_a22(float(a), float(world_y(f, base)), float(b),
-                            float(world_y(f, double(counts[i]))), colour);
+            use_frame_space(f);
+            fill_box(a, world_y(f, base), b, world_y(f, double(counts[i])), colour);
         }
     }
     // Filled bars get a black outline; bare ones are drawn with the pen.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "client/channel/messages.h"
+#include "page_draw.h"
 
 namespace lumora::plot {
 namespace {
@@ -20,8 +21,15 @@ EntryName::EntryName(const char* name) {
     outermost_ = true;
 }
 
+// The outermost plotting call sends what it drew, whichever way it ends.
 EntryName::~EntryName() {
-    if (outermost_) current_entry() = nullptr;
+    if (!outermost_) return;
+    try {
+        if (!finish_plot_drawing()) report_failure("the window refused the plot's drawing");
+    } catch (const std::exception&) {
+        report_failure("out of memory");
+    }
+    current_entry() = nullptr;
 }
 
 void report_failure(const char* why) {

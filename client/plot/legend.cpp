@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "client/include/lumora.h"
 #include "page_draw.h"
 
 namespace lumora::plot {
@@ -39,21 +38,22 @@ void draw_legend(const Frame& f, int corner, const std::vector<LegendEntry>& ent
     for (const LegendEntry& e : entries) widths.push_back(measure_text(e.text).width);
     const LegendLayout l = layout_legend(f.box, corner, widths, h);
     const Rect& r = l.frame;
-    lu_draw_box_a22(float(r.x0), float(r.y0), float(r.x1), float(r.y1), kWhite);
+    fill_box(r.x0, r.y0, r.x1, r.y1, kWhite);
     set_pen(kBlack, 0, 1);
-    lu_draw_box_a21(float(r.x0), float(r.y0), float(r.x1), float(r.y1));
+    outline_box(r.x0, r.y0, r.x1, r.y1);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const LegendEntry& e = entries[i];
         const double y = l.rows[i];
         if (e.line_style >= 0) {
-            lu_set_pen(e.colour, e.line_style, 2, -1);
+            set_pen(e.colour, e.line_style, 2);
             draw_line(l.sample_x0, y, l.sample_x1, y);
         }
         const int type = e.marker % 10;
         if (type >= 1 && type <= 6) {
-            lu_set_pen(e.colour, 0, 1, -1);
-            lu_set_marker(type, static_cast<float>(0.6 * h), -1, e.marker / 10, 1);
-            lu_draw_marker(float((l.sample_x0 + l.sample_x1) / 2), float(y));
+            set_pen(e.colour, 0, 1);
+            const double size = 0.6 * h;
+            draw_markers({(l.sample_x0 + l.sample_x1) / 2, y},
+                         {type, e.marker / 10 == 1, size, size});
         }
         set_text(h, 0, kLeftBase, kBlack);
         draw_text(l.text_x, y - 0.35 * h, e.text);

@@ -26,15 +26,11 @@ int draw_gathered_legend(int corner) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     if (!page.ok || !s.frame.set || s.legend.empty() || corner < 1 || corner > 4) return 0;
-    int type = 0, third = 0, fourth = 0, fifth = 0;
-    float size = 0;
-    lu_get_marker(&type, &size, &third, &fourth, &fifth);
     {
         PenScope pen;
         use_page_world(page);
         draw_legend(s.frame, corner, s.legend);
         use_frame_world(page, s.frame);
-        lu_set_marker(type, size, third, fourth, fifth);
     }
     s.legend.clear();
     return window;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plot_recorder.h"
 #include "plot_state.h"
 
 namespace lumora::plot {
@@ -24,17 +25,23 @@ void use_page_world(const Page& page);
 // Viewport on the frame's box, world on its world window.
 void use_frame_world(const Page& page, const Frame& frame);
 
-// Restores the pen on leaving and switches the clip off.
+// The frame's world for the drawing that follows, without touching the window's own
+// world (data drawn while the drawing is recorded).
+void use_frame_space(const Frame& frame);
+
+// Restores the pen (and the text look) on leaving.
 class PenScope {
   public:
     PenScope();
     ~PenScope();
     PenScope(const PenScope&) = delete;
     PenScope& operator=(const PenScope&) = delete;
-    int colour() const { return colour_; }
+    int colour() const;
 
   private:
     int colour_ = 0, style_ = 0, width_ = 0, mix_ = 0;
+    PlotPen recorded_;
+    PlotFont font_;
 };
 
 // Clips to the frame's box (in its world) until the scope ends.
@@ -82,7 +89,26 @@ void draw_power(double x, double y, const PowerText& p, int colour);
 void draw_text(double x, double y, const std::string& text);
 void draw_line(double x1, double y1, double x2, double y2);
 void draw_polyline(const std::vector<float>& points);
+// A polygon filled in the pen's colour and outlined with the pen (rule: 0 alternate,
+// 1 winding, as lu_draw_polygon takes it).
+constexpr int kWindingRule = 1;
+void draw_polygon(const std::vector<float>& points, int rule);
+// A box filled with a colour value, without outline; and a box outlined with the pen.
+void fill_box(double x0, double y0, double x1, double y1, int colour);
+void outline_box(double x0, double y0, double x1, double y1);
+
+// Markers (type 1 ... 6) centred on x, y pairs in the pen's colour: pixels across; units,
+// the same size in the window's world along y, for windows that draw them one by one.
+struct MarkerLook {
+    int type = 1;
+    bool filled = false;
+    double pixels = 5, units = 5;
+};
+void draw_markers(const std::vector<double>& xy, const MarkerLook& look);
 void set_pen(int colour, int style, int width);
+
+// Sends what the current plotting call has drawn; false when the window refused it.
+bool finish_plot_drawing();
 
 constexpr int kBlack = 0;
 

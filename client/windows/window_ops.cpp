@@ -90,6 +90,7 @@ void take_current_after_close(std::int32_t answer) {
 }
 
 void close_one(int index) {
+    window_released(index);
     BlockTable& table = block_table();
     const platform::MappedView view = table.blocks[index];
     table.blocks[index] = {};

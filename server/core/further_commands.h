@@ -71,37 +71,38 @@
 //                                             format cannot be written here, 0);   then holds
 //                                             an existing file is replaced         the reason
 //  'B' 51 .. 59   reserved for further picture commands; answered 0 until then
+//  'B' 60 .. 63   a picture sent in chunks (image_transfer.h)
 //
 // The plot extension: the library's plotting layer sends its drawing as batches of items
 // at sub-pixel precision (plotcore/batch_format.h) through a plot block beside the window
 // block. Codes and sizes: plotcore/plot_commands.h. A program that uses only the
 // operations above never sends these.
 //
-//  'B' 60         -                           makes the window's plot block when it     n; 0 when
+//  'B' 70         -                           makes the window's plot block when it     n; 0 when
 //                                             has none: kPlotBlockSize bytes named      no block
 //                                             kPlotBlockFormat from the process and     can be made
 //                                             window numbers; result1 = its size
-//  'B' 61         slot 2 the batch's byte     draws the batch that the plot block       n; 0, with
+//  'B' 71         slot 2 the batch's byte     draws the batch that the plot block       n; 0, with
 //                 count at offset 0 of the    holds: h = 0 adds it as one display       nothing
 //                 plot block, 240 h (0 ..     item; h > 0 makes it element h: a first   drawn, when
-//                 kMaxElement), 244 c (0 or   batch (c = 0) replaces the element's      the batch is
-//                 1)                          items where they stand (added at the      refused;
+//                 kMaxElement), 244 c (0 or   batch (c = 0) replaces the element's      the batch
+//                 is 1)                          items where they stand (added at the      refused;
 //                                             end when there is none), a continued one  result1 =
 //                                             (c = 1) goes right after them             the items
-//  'B' 62         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n, 0 for an
-//                 -1 ask                      above 0 the screen keeps showing what     end at depth
-//                                             it showed when it rose from 0; at 0 it    0; result1 =
-//                                             shows the window as it is at once.        the depth
+//  'B' 72         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n, 0 for an
+//                 -1 ask                      above 0 the screen keeps showing what     end at
+//                 depth
+//                                             it showed when it rose from 0; at 0 it    0; result1
+//                                             = shows the window as it is at once.        the depth
 //                                             Erasing keeps the depth; closing the      after it
 //                                             window or the program's end ends it.
-//                                             A begin beyond depth 1024 gets 0. While a
-//                                             picture is being sent (image_commands.cpp)
-//                                             'B' 62 completes it instead
-//  'B' 63         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
+//                                             A begin beyond depth 1024 gets 0
+//  'B' 73         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
 //                 2 italic), text the face    of plotcore/font_widths.h for the face
 //                 ("" the default)            (kFontWidthValues f32 values)
-//  'B' 64         slot 2 h (1 .. kMaxElement) removes element h's items                 n; 0 when
-//                                                                                       there is none
+//  'B' 74         slot 2 h (1 .. kMaxElement) removes element h's items                 n; 0 when
+//                                                                                       there is
+//                                                                                       none
 //
 // Presets belong to the process, so that one window can take what another saved.
 #pragma once
@@ -132,7 +133,7 @@ inline constexpr std::int32_t kSavePreset = 32;
 inline constexpr std::int32_t kApplyPreset = 33;
 inline constexpr std::int32_t kPictureFormat = 34;
 inline constexpr std::int32_t kSavePicture = 50;
-// 'B' 60 .. 64: the plot extension, in plotcore/plot_commands.h.
+// 'B' 70 .. 74: the plot extension, in plotcore/plot_commands.h.
 
 // 'B' 1 kinds.
 inline constexpr std::int32_t kQueryPage = 128;

@@ -192,6 +192,15 @@ TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
     Items items = one_of_each();
     items[4].text.bytes.assign(kMaxTextBytes + 1, 'x');
     EXPECT_FALSE(read_batch(encode_batch({items[4]})).ok);
+    Item coloured = polyline(2);
+    for (std::uint32_t v : {35u, 0x010000FFu, 0x02123456u}) {
+        coloured.stroke.rgb = kColourValueFlag | v;
+        EXPECT_TRUE(read_batch(encode_batch({coloured})).ok) << v;
+    }
+    for (std::uint32_t v : {36u, 0x01000100u, 0x03000000u}) {
+        coloured.stroke.rgb = kColourValueFlag | v;
+        EXPECT_FALSE(read_batch(encode_batch({coloured})).ok) << v;
+    }
     items[5].marker.type = kMaxMarkerType + 1;
     EXPECT_FALSE(read_batch(encode_batch({items[5]})).ok);
     Item two = polyline(2);

@@ -1,0 +1,47 @@
+// Layers: a program that redraws one part of a plot (the data line of a live view) puts
+// it in a layer, and each redraw replaces what the layer held, where it stands, without
+// redrawing the frame and without counting drawing items.
+#include "client/channel/primitives.h"
+#include "client/drawing/binding.h"
+#include "client/include/lumora_plot.h"
+#include "entry.h"
+#include "plot_lane.h"
+#include "plot_recorder.h"
+#include "plotcore/plot_commands.h"
+
+using namespace lumora;
+using namespace lumora::plot;
+
+namespace {
+
+int choose_layer(int window, int layer) {
+    if (!is_open_window(window)) return refuse("no window is open: call lu_open_window first");
+    if (layer < 0 || layer > plotcore::kMaxElement) {
+        return refuse("the layer must be 0 (none) or 1 ... 1073741823");
+    }
+    if (!plot_lane_open(window)) return refuse("the window process keeps no layers");
+    PlotRecorder& recorder = plot_recorder();
+    const std::int32_t previous = recorder.element(window);
+    // A layer chosen and left without drawing is emptied: its new drawing was nothing.
+    if (previous != 0 && !recorder.element_drawn(window)) {
+        command_with_2int(window, 'B', plotcore::kRemoveElement, previous);
+    }
+    recorder.set_element(window, layer);
+    return 1;
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_plot_layer_in_window(int window, int layer) {
+    return guarded(__func__, [&] { return choose_layer(window, layer); });
+}
+int lu_plot_layer(int layer) {
+    return guarded(__func__, [&] { return lu_plot_layer_in_window(current_window(), layer); });
+}
+int lu_plot_layer_(int* result, const int* layer) {
+    return guarded(__func__, [&] { return store(result, lu_plot_layer(at(layer))); });
+}
+
+}  // extern "C"
