@@ -152,7 +152,7 @@ struct Core::State {
     std::int32_t save_picture(Window& window, int n, TraceLine& line);
     std::int32_t set_background(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t remove_last(Window& window, int n, const Slots& slots, TraceLine& line);
-    // Buffered frames 'B' 62 (frame_commands.cpp).
+    // Buffered frames 'B' 72 (frame_commands.cpp).
     std::int32_t buffered_frame(Window& window, int n, const Slots& slots, TraceLine& line);
     // The program is done with every frame it began: each window shows as it is.
     void end_frames();

@@ -1,4 +1,4 @@
-// Buffered frames ('B' 62, told in further_commands.h): the core only counts them per
+// Buffered frames ('B' 72, told in further_commands.h): the core only counts them per
 // window; the hosts read the depth (through the pictures) to hold what the screen shows.
 #include "client/channel/block_layout.h"
 #include "core_state.h"

@@ -1,10 +1,12 @@
 // The further window commands of further_commands.h that set something of the window:
-// grid, erase, screen position, shown, title, background, removal, on top, picture.
+// grid, erase, screen position, shown, title, background, removal, on top, picture, and
+// the buffered frames of the plot extension (frame_commands.cpp).
 #include "further_commands.h"
 
 #include "block_text.h"
 #include "client/channel/block_layout.h"
 #include "core_state.h"
+#include "plotcore/plot_commands.h"
 
 namespace luwnd {
 
@@ -75,6 +77,8 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             return n;
         case further::kSavePicture:
             return save_picture(window, n, line);
+        case lumora::plotcore::kBufferedFrame:
+            return buffered_frame(window, n, slots, line);
         default:
             return refuse("unknown");
     }

@@ -194,10 +194,7 @@ std::int32_t Core::State::b_command(Window& window, int n, const Slots& slots, T
         case kImageChunk:
             return image_chunk(window, n, slots, line);
         case kImageComplete:
-            // The same code begins and ends buffered frames: a picture being sent is
-            // always completed before the program can do anything else.
-            if (window.image_transfer.pending()) return complete_image(window, n, line);
-            return buffered_frame(window, n, slots, line);
+            return complete_image(window, n, line);
         case kImageDiscard:
             return discard_image(window, n);
         default:

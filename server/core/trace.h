@@ -25,8 +25,8 @@
 //     'B' 60       fmt= smooth= x1= y1= x2= y2= colours= (the picture's header) and
 //                  bytes=<its pixel data size> (absent when refused)
 //     'B' 61       off=<byte offset> bytes=<chunk length>
-//     'B' 62       bytes=<bytes received> sum=<FNV-1a 32 of them, 8 hex digits>, or
-//                  with no picture being sent (a buffered frame) depth=<the depth after>
+//     'B' 62       bytes=<bytes received> sum=<FNV-1a 32 of them, 8 hex digits>
+//     'B' 72       depth=<the buffered-frame depth after it (unchanged when refused)>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
 //     'B' 25       x0= y0= (the restored origin)
 //     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)

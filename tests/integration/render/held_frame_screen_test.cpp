@@ -4,11 +4,13 @@
 #include <thread>
 
 #include "luwnd_fixture.h"
+#include "plotcore/plot_commands.h"
 #include "virtual_display.h"
 
 namespace lumora::test {
 namespace {
 
+namespace plotcore = lumora::plotcore;
 constexpr std::uint32_t kBlue = 0x0000FF, kRed = 0xFF0000, kWhite = 0xFFFFFF;
 constexpr std::uint32_t kSurround = 0xBFBFBF;  // around a page smaller than its window
 constexpr std::int32_t kBlueColour = 4, kRedColour = 2;
@@ -16,6 +18,8 @@ constexpr std::int32_t kYes = 6, kNo = 7;
 
 class HeldFrameScreenTest : public LuwndTest {
   protected:
+    // 'B' 72 begins (1) or ends (0) a buffered frame.
+    std::int32_t frame(std::int32_t what) { return slot('B', plotcore::kBufferedFrame, what); }
     void box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
              std::int32_t colour) {
         words(layout::kResult1, {x1, y1, x2, y2});
@@ -87,7 +91,7 @@ TEST_F(HeldFrameScreenTest, AResizeDuringAFrameShowsTheFrameBefore) {
     ASSERT_NE(window, 0u);
     frame_a();
     ASSERT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
-    ASSERT_EQ(slot('B', 62, 1), 1);
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
     frame_b_part();
 
     display.resize(window, 400, 320);
@@ -98,7 +102,7 @@ TEST_F(HeldFrameScreenTest, AResizeDuringAFrameShowsTheFrameBefore) {
     EXPECT_EQ(held.at(200, 140), kWhite);
     EXPECT_EQ(held.at(310, 100), kSurround);
 
-    ASSERT_EQ(slot('B', 62, 0), 1);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
     EXPECT_TRUE(display.wait_for_window_pixel(window, 350, 280, kWhite));
     Screenshot shown = display.capture(window);
     EXPECT_EQ(shown.at(200, 140), kRed);
@@ -119,7 +123,7 @@ TEST_F(HeldFrameScreenTest, AFrameLeftByAProgramThatWentAwayIsShown) {
     ASSERT_EQ(text("L,0,"), 1);
     close(socket_);
     connect_socket();  // the joining program
-    ASSERT_EQ(slot('B', 62, 1), 1);
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
     frame_b_part();
     EXPECT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
     close(socket_);
@@ -150,12 +154,12 @@ TEST_F(HeldFrameScreenTest, EverythingDrawnBeforeAQuestionIsOnTheScreenWhileItIs
     Screenshot asked = ask(display, window, "y", kYes);
     EXPECT_EQ(asked.at(70, 50), kBlue) << "the box drawn last is not on the screen";
 
-    ASSERT_EQ(slot('B', 62, 1), 1);
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
     frame_b_part();
     asked = ask(display, window, "n", kNo);
     EXPECT_EQ(asked.at(70, 50), kBlue);
     EXPECT_EQ(asked.at(200, 140), kWhite);
-    ASSERT_EQ(slot('B', 62, 0), 1);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
     EXPECT_TRUE(display.wait_for_window_pixel(window, 200, 140, kRed));
     quit_and_close(display, window);
 }

@@ -11,12 +11,14 @@
 
 #include "../support/child_process.h"
 #include "client/channel/block_layout.h"
+#include "plotcore/plot_commands.h"
 #include "raw_client.h"
 #include "screen_capture.h"
 
 namespace lumora::test {
 namespace {
 
+namespace plotcore = lumora::plotcore;
 namespace layout = lumora::layout;
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlue = 0x0000FF;
@@ -56,6 +58,10 @@ class HeldFrameScreenTest : public ::testing::Test {
         RemoveDirectoryA(output_.c_str());
     }
 
+    // 'B' 72 begins (1) or ends (0) a buffered frame.
+    std::int32_t frame(std::int32_t what) {
+        return client_.slot('B', plotcore::kBufferedFrame, what);
+    }
     void box(int x1, int y1, int x2, int y2, int colour) {
         client_.words(layout::kResult1, {x1, y1, x2, y2});
         ASSERT_EQ(client_.slot('A', 22, colour), 1);
@@ -95,7 +101,7 @@ class HeldFrameScreenTest : public ::testing::Test {
 TEST_F(HeldFrameScreenTest, AResizeDuringAFrameShowsTheFrameBefore) {
     frame_a();
     ASSERT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));
-    ASSERT_EQ(client_.slot('B', 62, 1), 1);
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
     EXPECT_EQ(client_.word(layout::kResult1), 1);
     frame_b_part();
 
@@ -111,7 +117,7 @@ TEST_F(HeldFrameScreenTest, AResizeDuringAFrameShowsTheFrameBefore) {
     EXPECT_EQ(held.at(50, 50), kWhite);
     EXPECT_EQ(held.at(310, 100), kSurround);
 
-    ASSERT_EQ(client_.slot('B', 62, 0), 1);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
     EXPECT_EQ(client_.word(layout::kResult1), 0);
     EXPECT_TRUE(wait_for_pixel(window_, 50, 50, kRed));
     ScreenImage shown = capture_client(window_);
@@ -130,12 +136,12 @@ TEST_F(HeldFrameScreenTest, EverythingDrawnBeforeAQuestionIsOnTheScreenWhileItIs
     ScreenImage asked = ask(IDYES);
     EXPECT_EQ(asked.at(150, 125), kBlue) << "the box drawn last is not on the screen";
 
-    ASSERT_EQ(client_.slot('B', 62, 1), 1);
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
     frame_b_part();
     asked = ask(IDNO);
     EXPECT_EQ(asked.at(150, 125), kBlue);
     EXPECT_EQ(asked.at(50, 50), kWhite);
-    ASSERT_EQ(client_.slot('B', 62, 0), 1);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
     EXPECT_TRUE(wait_for_pixel(window_, 50, 50, kRed));
 }
 

@@ -2,6 +2,7 @@
 // frames: the core's depth reaches the pictures, and the image follows the steps it is
 // given, the way the hosts' windows follow them.
 #include "server/render/screen_progress.h"
+#include "plotcore/plot_commands.h"
 #include "render_fixture.h"
 
 namespace luwnd::render::test {
@@ -41,7 +42,12 @@ class ScreenProgressTest : public RenderFixture {
         screen_.follow(picture());
     }
     const Picture& picture() { return pictures_.open().at(1); }
-    std::int32_t frame(std::int32_t what) { return slot('B', 1, 62, what); }
+    std::int32_t begin_frame() {
+        return slot('B', 1, lumora::plotcore::kBufferedFrame, lumora::plotcore::kFrameBegin);
+    }
+    std::int32_t end_frame() {
+        return slot('B', 1, lumora::plotcore::kBufferedFrame, lumora::plotcore::kFrameEnd);
+    }
     // Lines ending at x = each value, each followed by the screen as the host does.
     void lines(const std::vector<std::int32_t>& ends) {
         for (std::int32_t x : ends) {
@@ -70,7 +76,7 @@ TEST_F(ScreenProgressTest, WithoutFramesOnlyNewItemsAreDrawnAndAnErasureDrawsAne
 TEST_F(ScreenProgressTest, AHeldFrameKeepsTheImageUntilItEndsAndIsThenShownAtOnce) {
     lines({1, 2});
     EXPECT_FALSE(picture().held);
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
     EXPECT_TRUE(picture().held);
     erase();
     lines({7, 8, 9});                      // more items than the image held
@@ -78,7 +84,7 @@ TEST_F(ScreenProgressTest, AHeldFrameKeepsTheImageUntilItEndsAndIsThenShownAtOnc
     EXPECT_EQ(screen_.follow(picture()), Step::kNone);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{1, 2}));
     EXPECT_FALSE(screen_.progress.take_released());
-    ASSERT_EQ(frame(0), 1);
+    ASSERT_EQ(end_frame(), 1);
     EXPECT_FALSE(picture().held);
     EXPECT_EQ(screen_.follow(picture()), Step::kDrawAll);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{7, 8, 9}));
@@ -90,18 +96,18 @@ TEST_F(ScreenProgressTest, AHeldFrameKeepsTheImageUntilItEndsAndIsThenShownAtOnc
 // drawn again in the frame is not mistaken for one the image holds.
 TEST_F(ScreenProgressTest, AFrameThatOnlyAddsDrawsTheNewItemsOnly) {
     lines({1, 2});
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
     lines({3});
-    ASSERT_EQ(frame(0), 1);
+    ASSERT_EQ(end_frame(), 1);
     EXPECT_EQ(screen_.follow(picture()), Step::kDrawNew);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{1, 2, 3}));
     EXPECT_EQ(screen_.made, 1);
 
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
     ASSERT_EQ(slot('B', 1, 26, 1), 1);
     screen_.follow(picture());
     lines({5, 6});
-    ASSERT_EQ(frame(0), 1);
+    ASSERT_EQ(end_frame(), 1);
     EXPECT_EQ(screen_.follow(picture()), Step::kDrawAll);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{1, 2, 5, 6}));
 }
@@ -109,12 +115,12 @@ TEST_F(ScreenProgressTest, AFrameThatOnlyAddsDrawsTheNewItemsOnly) {
 // Nested frames hold until the outermost ends; the quit lets go of every one.
 TEST_F(ScreenProgressTest, NestedFramesHoldUntilTheLastEndOrTheQuit) {
     lines({1});
-    ASSERT_EQ(frame(1), 1);
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
+    ASSERT_EQ(begin_frame(), 1);
     lines({2});
-    ASSERT_EQ(frame(0), 1);
+    ASSERT_EQ(end_frame(), 1);
     EXPECT_EQ(screen_.follow(picture()), Step::kNone);
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
     lines({3});
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{1}));
     ASSERT_EQ(send({'L', ',', '1', ',', 0}), 1);
@@ -126,14 +132,14 @@ TEST_F(ScreenProgressTest, NestedFramesHoldUntilTheLastEndOrTheQuit) {
 // A page resized during a frame is not drawn half way: the image stays as it was.
 TEST_F(ScreenProgressTest, AResizeDuringAFrameKeepsTheImage) {
     lines({1});
-    ASSERT_EQ(frame(1), 1);
+    ASSERT_EQ(begin_frame(), 1);
     erase();
     ASSERT_TRUE(core_->resize_window(1, 400, 300));
     pictures_.after_command(*core_);
     EXPECT_EQ(screen_.follow(picture()), Step::kNone);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{1}));
     lines({2});
-    ASSERT_EQ(frame(0), 1);
+    ASSERT_EQ(end_frame(), 1);
     EXPECT_EQ(screen_.follow(picture()), Step::kDrawAll);
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{2}));
 }

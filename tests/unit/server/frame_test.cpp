@@ -1,10 +1,13 @@
-// Buffered frames ('B' 62): the depth each window keeps, what changes it and what ends it.
+// Buffered frames ('B' 72): the depth each window keeps, what changes it and what ends it.
 #include "core_fixture.h"
+#include "plotcore/plot_commands.h"
 
 namespace luwnd::test {
 namespace {
 
-constexpr std::int32_t kBegin = 1, kEnd = 0, kAsk = -1;
+namespace plotcore = lumora::plotcore;
+constexpr std::int32_t kBegin = plotcore::kFrameBegin, kEnd = plotcore::kFrameEnd,
+                       kAsk = plotcore::kFrameAsk;
 
 class FrameTest : public CoreFixture {
   protected:
@@ -13,7 +16,9 @@ class FrameTest : public CoreFixture {
         ASSERT_EQ(send_text("K,4711,dir;prog;v"), kId);
         ASSERT_EQ(open(), 1);
     }
-    std::int32_t frame(std::int32_t what, int n = 1) { return slot('B', n, 62, what); }
+    std::int32_t frame(std::int32_t what, int n = 1) {
+        return slot('B', n, plotcore::kBufferedFrame, what);
+    }
     // The depth as the window process answers it; -1 when the question is refused.
     std::int32_t depth(int n = 1) { return frame(kAsk, n) == n ? word(n, layout::kResult1) : -1; }
     void line(int n) {
@@ -113,19 +118,18 @@ TEST_F(FrameTest, TheNextProgramStartsWithNoFrame) {
     EXPECT_EQ(depth(), 0);
 }
 
-// While a picture is being sent, 'B' 62 completes it and leaves the depth alone.
-TEST_F(FrameTest, APictureBeingSentIsCompletedByTheSameCode) {
+// Pictures sent in chunks keep their codes: 'B' 62 completes one and is no frame.
+TEST_F(FrameTest, PicturesInChunksAreNoFrames) {
+    EXPECT_EQ(slot('B', 1, 62, kBegin), 0);  // no picture being sent
     ASSERT_EQ(frame(kBegin), 1);
     words(1, layout::kText, {1, 0, 10, 20, 11, 21, 0, 0});  // RGB, 1 x 1 pixel
     ASSERT_EQ(slot('B', 1, 60, 1, 1), 1);
     std::memcpy(window_block(1) + layout::kText, "\xFF\x00\x00", 3);
     ASSERT_EQ(slot('B', 1, 61, 0, 3), 1);
-    EXPECT_EQ(slot('B', 1, 62, kBegin), 1);
+    EXPECT_EQ(slot('B', 1, 62, kEnd), 1);
     ASSERT_EQ(items(1).size(), 1u);
     EXPECT_EQ(items(1)[0].kind, ItemKind::kImage);
     EXPECT_EQ(depth(), 1);
-    EXPECT_EQ(frame(kEnd), 1);
-    EXPECT_EQ(depth(), 0);
 }
 
 }  // namespace
