@@ -1,5 +1,7 @@
-// Writes the seed corpus of the luwnd fuzz targets: real client sessions, one file each.
+// Writes the seed corpus of the luwnd fuzz targets: real client sessions, one file each,
+// and for the batch target plot batches of every item kind.
 // Usage: luwnd_fuzz_seeds <directory>...   (every directory gets the same seeds)
+//        luwnd_fuzz_seeds --batches <directory>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "plotcore/batch_format.h"
+#include "plotcore/batch_writer.h"
 #include "seed_writer.h"
 
 namespace {
@@ -243,13 +247,75 @@ SeedWriter big_page() {
     return w.quit();
 }
 
+namespace plotcore = lumora::plotcore;
+
+plotcore::Item stroked(plotcore::ItemKind kind, std::vector<plotcore::PointF> points) {
+    plotcore::Item item;
+    item.kind = kind;
+    item.points = std::move(points);
+    item.stroke = {0x336699, 1.5f, plotcore::Dash::kDashDot};
+    return item;
+}
+
+// Batches as the plotting layer sends them: a frame with ticks and a label, a clipped
+// curve, filled bars, markers, and a colour given as a colour value.
+std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
+    plotcore::Item frame =
+        stroked(plotcore::ItemKind::kPolyline, {{40.5f, 20.5f}, {300, 20.5f}, {300, 200}});
+    plotcore::Item ticks = stroked(plotcore::ItemKind::kSegments,
+                                   {{50, 200}, {50, 195.5f}, {60.25f, 200}, {60.25f, 195}});
+    plotcore::Item label;
+    label.kind = plotcore::ItemKind::kText;
+    label.points = {{170.5f, 230}};
+    label.text = {12.5f, 0.5f, plotcore::HAlign::kCentre, plotcore::VAlign::kTop, 1, 0, "x label"};
+    plotcore::Item bar = stroked(plotcore::ItemKind::kPolygon,
+                                 {{60, 200}, {70.5f, 200}, {70.5f, 120.25f}, {60, 120.25f}});
+    bar.filled = true;
+    bar.fill_rgb = plotcore::kColourValueFlag | 0x02FF8000;
+    plotcore::Item marks;
+    marks.kind = plotcore::ItemKind::kMarkers;
+    marks.marker = {3, true, 6.5f, 1.25f, 0xCC0000};
+    marks.points = {{100, 100}, {120.5f, 90.25f}};
+    plotcore::Item clip_on;
+    clip_on.kind = plotcore::ItemKind::kClip;
+    clip_on.clip_on = true;
+    clip_on.clip = {40, 20, 300, 200};
+    plotcore::Item clip_off = clip_on;
+    clip_off.clip_on = false;
+    plotcore::Item dot = stroked(plotcore::ItemKind::kPolyline, {{10, 10}});
+    return {{"frame", {frame, ticks, label}},
+            {"curve",
+             {clip_on, stroked(plotcore::ItemKind::kPolyline, {{41, 150}, {90, 60.5f}, {299, 190}}),
+              clip_off}},
+            {"bars", {bar, bar}},
+            {"markers", {marks, dot}},
+            {"empty", {}}};
+}
+
+int write_batch_seeds(const char* directory) {
+    std::filesystem::create_directories(directory);
+    for (const auto& [name, items] : batch_seeds()) {
+        const plotcore::Bytes data = plotcore::encode_batch(items);
+        std::ofstream out(std::filesystem::path(directory) / (std::string("seed-") + name),
+                          std::ios::binary);
+        out.write(reinterpret_cast<const char*>(data.data()),
+                  static_cast<std::streamsize>(data.size()));
+        if (!out) {
+            std::fprintf(stderr, "cannot write %s\n", name);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <directory>...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <directory>... | --batches <directory>\n", argv[0]);
         return 2;
     }
+    if (std::string(argv[1]) == "--batches") return argc == 3 ? write_batch_seeds(argv[2]) : 2;
     const std::vector<std::pair<const char*, std::function<SeedWriter()>>> seeds = {
         {"handshake", handshake},
         {"lines", lines},

@@ -22,7 +22,8 @@ bool make_current(int window);
 
 // Called with the window number whenever a window's block is let go (a close, the end of
 // the connection), before the window process hears of it: what a layer above keeps
-// beside the block (the plot block) is let go with it. One hook; nullptr for none.
+// beside the block (the plot block) is let go with it; 0 stands for every window (the
+// client state is reset). One hook; nullptr for none.
 using WindowReleaseHook = void (*)(int window);
 void set_window_release_hook(WindowReleaseHook hook);
 void window_released(int window);

@@ -1,5 +1,7 @@
 #include "client_state.h"
 
+#include "block_ops.h"
+
 namespace lumora {
 namespace {
 ClientState g_state;
@@ -9,7 +11,11 @@ ClientState& client_state() {
     return g_state;
 }
 
+// What the layers above keep beside the blocks (the plot blocks) goes with them: a state
+// made afresh could otherwise find a block at the address of one it forgot and take what
+// was kept for that one as its own.
 void reset_client_state() {
+    window_released(0);
     g_state = ClientState{};
 }
 

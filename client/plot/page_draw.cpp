@@ -44,16 +44,25 @@ bool view_is(int window, const float (&view)[4], const float (&world)[4]) {
 
 }  // namespace
 
+// A window process that takes plot batches keeps the page size in the window's block
+// current, so that a plotting call needs no round trip to learn it.
 Page current_page() {
     Page page;
     int w = 0, h = 0;
-    if (lu_get_viewport(nullptr, nullptr, nullptr, nullptr) == 0) return page;
-    if (lu_get_metrics(kDrawingAreaSize, &w, &h) == 0 || w <= 0 || h <= 0) return page;
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0) return page;
+    if (plot_lane_open(window)) {
+        w = layout::read_i32(window_block(window), layout::kPageWidth);
+        h = layout::read_i32(window_block(window), layout::kPageHeight);
+    } else if (lu_get_metrics(kDrawingAreaSize, &w, &h) == 0) {
+        return page;
+    }
+    if (w <= 0 || h <= 0) return page;
     page.ok = true;
     page.width = w;
     page.height = h;
     page.unit = std::min(w, h);
-    recorder().start(block_table().current_window, page);
+    recorder().start(window, page);
     return page;
 }
 

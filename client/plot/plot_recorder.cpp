@@ -97,7 +97,7 @@ bool PlotRecorder::finish() {
     bool ok = true;
     for (const plotcore::Bytes& batch : batches) {
         ok = send_plot_batch(window, batch, element.handle, element.drawn) > 0 && ok;
-        element.drawn = true;
+        element.drawn = element.handle != 0;
     }
     return ok;
 }

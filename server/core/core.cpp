@@ -80,7 +80,8 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
       settings(parse_options(config.options)),
       answers(given_or_environment(config.answers, "LUMORA_ANSWERS")),
       scripted_dialogs(given_or_environment(config.file_answers, "LUMORA_FILE_ANSWERS"),
-                       given_or_environment(config.query_answers, "LUMORA_QUERY_ANSWERS")) {
+                       given_or_environment(config.query_answers, "LUMORA_QUERY_ANSWERS")),
+      font_widths(config.text_measure) {
     apply_settings(settings, config.screen_dpi, metrics);
 }
 

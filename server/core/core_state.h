@@ -9,6 +9,7 @@
 #include "answer_script.h"
 #include "core.h"
 #include "display_list.h"
+#include "font_widths_cache.h"
 #include "presets.h"
 #include "process_metrics.h"
 #include "trace.h"
@@ -49,6 +50,7 @@ struct Core::State {
     bool reply_unread = false;   // an answer in the process block waits for its reader
     int held_header = -1;        // the header state to write once it is read, -1 for none
     ScriptedDialogs scripted_dialogs;
+    FontWidthsCache font_widths;    // 'B' 73's answers, per face and style
     const char* refusal = nullptr;  // why the current command got 0, for the trace
 
     std::int32_t refuse(const char* reason) {
@@ -166,6 +168,12 @@ struct Core::State {
     std::int32_t window_query(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t value_query(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t process_query(int n, int code);
+    // The plot extension 'B' 70, 71, 73, 74 (plot_commands.cpp).
+    std::int32_t plot_command(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t make_plot_block(Window& window, int n, TraceLine& line);
+    std::int32_t draw_batch(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t font_widths_reply(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::int32_t remove_element(Window& window, int n, const Slots& slots, TraceLine& line);
     // Presets 'B' 32, 'B' 33 (preset_commands.cpp).
     std::int32_t save_preset(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t apply_preset(Window& window, int n, const Slots& slots, TraceLine& line);

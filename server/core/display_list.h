@@ -6,11 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "drawing_attributes.h"
 #include "image_pixels.h"
+#include "plotcore/items.h"
 
 namespace luwnd {
 
@@ -35,6 +37,8 @@ enum class ItemKind : std::uint8_t {
     kPoint,     // point 0: the pixel; arg1: its colour value; rgb: that colour
     kImage,     // points 0-1: the corners of pixel (0, 0) and of the last pixel; arg1: 1
                 // bilinear, 0 nearest; image: the pixels ('B' 60 .. 63)
+    kBatch,     // batch: plot items in page pixels at full precision ('B' 71); element:
+                // the element it belongs to, 0 none
 };
 
 // How the values of a plot ('N' 32) are drawn. Each value has been resolved to a point:
@@ -66,14 +70,19 @@ struct DrawItem {
     Transform transform;
     RectangleMode rectangle;
     std::string text;
-    std::vector<std::int32_t> points;          // the array kinds: x, y pairs
-    PlotShape plot;                            // kPlot only
-    std::shared_ptr<const ImagePixels> image;  // kImage only; shared by the copies
+    std::vector<std::int32_t> points;                      // the array kinds: x, y pairs
+    PlotShape plot;                                        // kPlot only
+    std::shared_ptr<const ImagePixels> image;              // kImage only; shared by the copies
+    std::shared_ptr<const lumora::plotcore::Items> batch;  // kBatch only; shared likewise
+    std::int32_t element = 0;                              // kBatch: its element handle
+    // Given by the display list when the item is added, one number per item it ever held,
+    // so that a copy of the list can tell which of its items are still there.
+    std::uint64_t serial = 0;
 };
 
 // The memory all display lists of the process may hold together, so that many windows
 // cannot exhaust the machine where each alone stays within its limits. An item costs its
-// own size, its text, its points and its picture pixels.
+// own size, its text, its points, its picture pixels and its plot items.
 class DrawingBudget {
   public:
     static constexpr std::size_t kDefaultBytes = std::size_t{512} << 20;
@@ -115,6 +124,8 @@ class DisplayList {
         : limit_(other.limit_),
           point_words_(other.point_words_),
           image_pixels_(other.image_pixels_),
+          serials_(other.serials_),
+          edits_(other.edits_),
           items_(other.items_) {}
     DisplayList& operator=(const DisplayList& other) = delete;
     DisplayList(DisplayList&& other) noexcept { *this = std::move(other); }
@@ -124,6 +135,16 @@ class DisplayList {
     // points would not fit into what is left of kMaxPointWords, or the process's budget
     // has no room for it.
     bool add(DrawItem item);
+    // The same at position `at` (0 .. size()), before the item there.
+    bool insert(std::size_t at, DrawItem item);
+    // Puts the item where the first item of its element stands and removes the element's
+    // other items; when the element has none, adds it at the end. False, leaving the list
+    // alone, when what it takes beyond what the element's items gave back has no room.
+    bool replace_element(DrawItem item);
+    // Removes every item of element h (h > 0); returns how many there were.
+    std::size_t remove_element(std::int32_t element);
+    // One past the last item of element h, or nothing when it has none.
+    std::optional<std::size_t> element_end(std::int32_t element) const;
     // True when one more item with that many point words would be taken.
     bool has_room_for(std::size_t point_words) const;
     // True when one more picture of that many pixels would be taken.
@@ -137,13 +158,26 @@ class DisplayList {
     std::size_t point_words() const { return point_words_; }
     std::size_t image_pixels() const { return image_pixels_; }
     const std::vector<DrawItem>& items() const { return items_; }
+    // Counts the changes other than adding at the end and removing from the end (an
+    // insertion, an element replaced or removed): a copy that kept up by adding and
+    // dropping at the end compares its items' serials again when it changes.
+    std::uint64_t edits() const { return edits_; }
 
   private:
+    // Whether an item of these sizes fits once the items of `freed` points, pixels and
+    // cost have gone, and takes its cost from the budget; false, taking nothing, if not.
+    bool take_room(const DrawItem& item, std::size_t cost, std::size_t freed_words,
+                   std::size_t freed_pixels, std::size_t freed_cost);
+    // Counts what the item holds as held, or as no longer held (sign -1).
+    void tally(const DrawItem& item, std::size_t cost, int sign);
+
     std::size_t limit_ = kMaxItems;
     DrawingBudget* budget_ = nullptr;
     std::size_t point_words_ = 0;
     std::size_t charged_ = 0;  // taken from the budget for the items held
     std::size_t image_pixels_ = 0;
+    std::uint64_t serials_ = 0;  // the last serial given
+    std::uint64_t edits_ = 0;
     std::vector<DrawItem> items_;
 };
 

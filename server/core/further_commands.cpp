@@ -77,6 +77,11 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             return n;
         case further::kSavePicture:
             return save_picture(window, n, line);
+        case lumora::plotcore::kPlotBlock:
+        case lumora::plotcore::kPlotBatch:
+        case lumora::plotcore::kFontWidths:
+        case lumora::plotcore::kRemoveElement:
+            return plot_command(window, n, slots, line);
         case lumora::plotcore::kBufferedFrame:
             return buffered_frame(window, n, slots, line);
         default:

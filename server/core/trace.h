@@ -26,7 +26,13 @@
 //                  bytes=<its pixel data size> (absent when refused)
 //     'B' 61       off=<byte offset> bytes=<chunk length>
 //     'B' 62       bytes=<bytes received> sum=<FNV-1a 32 of them, 8 hex digits>
+//     'B' 70       r1= r2= r3= r4= (r1 the plot block's size)
+//     'B' 71       h= c= (the words at 240 and 244) bytes=<the batch's byte count>, then
+//                  items=<the plot items it holds> once read, or error="<why the
+//                  reader refused it>"
 //     'B' 72       depth=<the buffered-frame depth after it (unchanged when refused)>
+//     'B' 73       face="<face>" (its first 255 characters)
+//     'B' 74       removed=<the element's items removed>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
 //     'B' 25       x0= y0= (the restored origin)
 //     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)

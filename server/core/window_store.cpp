@@ -1,7 +1,10 @@
 #include "window_store.h"
 
+#include <cstdio>
+
 #include "client/channel/block_layout.h"
 #include "drawing_state.h"
+#include "plotcore/plot_commands.h"
 
 namespace luwnd {
 
@@ -33,9 +36,21 @@ int WindowStore::open(int process_number, int requested, int width, int height) 
     return 0;
 }
 
+std::uint8_t* WindowStore::make_plot_block(int process_number, int n) {
+    Window* window = find(n);
+    if (window == nullptr) return nullptr;
+    if (window->plot_block != nullptr) return window->plot_block;
+    char name[64];
+    std::snprintf(name, sizeof name, lumora::plotcore::kPlotBlockFormat, process_number, n);
+    window->plot_block = host_.create_block(name, lumora::plotcore::kPlotBlockSize);
+    if (window->plot_block != nullptr) window->plot_name = name;
+    return window->plot_block;
+}
+
 int WindowStore::close(int n) {
     Window* window = find(n);
     if (window == nullptr) return -1;
+    if (window->plot_block != nullptr) host_.destroy_block(window->plot_name);
     host_.destroy_block(window->name);
     windows_[static_cast<std::size_t>(n)].reset();
     ++changes_;

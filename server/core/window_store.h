@@ -22,7 +22,9 @@ struct Window {
     ViewTable views;
     WindowState state;
     ArrayTransfer transfer;
-    ImageTransfer image_transfer;         // the picture being sent ('B' 60 .. 63)
+    ImageTransfer image_transfer;        // the picture being sent ('B' 60 .. 63)
+    std::uint8_t* plot_block = nullptr;  // made on request ('B' 70), nullptr before
+    std::string plot_name;
     std::optional<ArrayData> last_array;  // the last complete array, until it is drawn
     bool closed_on_screen = false;        // the user closed it: never offered for joining
 };
@@ -38,7 +40,10 @@ class WindowStore {
     // free, else for the lowest free number, and makes it current. Returns n, or 0 when no
     // block could be made.
     int open(int process_number, int requested, int width, int height);
-    // Destroys window n's block. Returns the window that is current afterwards (0 for none),
+    // Makes window n's plot block when it has none (see plotcore/plot_commands.h); the
+    // block, or nullptr when n is not open or no block could be made.
+    std::uint8_t* make_plot_block(int process_number, int n);
+    // Destroys window n's blocks. Returns the window that is current afterwards (0 for none),
     // or -1 when n is not open.
     int close(int n);
     void close_all();

@@ -42,6 +42,12 @@ struct Pen {
     DashStyle dash = DashStyle::kSolid;
     std::int32_t width = 1;  // pixels, at least 1
     std::int32_t mix = 0;    // mix mode 0 .. 16, see mix_mode.h
+    // Above 0 for the pens of plot items: the stroke is this wide, fractions of a pixel
+    // too, and it and the outlines of boxes run exactly along the coordinates given,
+    // where the other pens are shifted to cover whole pixels and outline a box's border
+    // pixels. `width` then holds this width rounded, for canvases that cannot do better.
+    double exact_width = 0;
+    bool exact() const { return exact_width > 0; }
     bool operator==(const Pen&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "painter.h"
 
@@ -28,31 +29,15 @@ void cross(Canvas& canvas, Point p, double r, const Pen& pen) {
     canvas.line({p.x - r, p.y + r}, {p.x + r, p.y - r}, pen);
 }
 
-}  // namespace
-
-void paint_marker(const DrawItem& item, Canvas& canvas) {
-    paint_marker(item, {static_cast<double>(item.coords[0]), static_cast<double>(item.coords[1])},
-                 canvas);
-}
-
-void paint_marker(const DrawItem& item, Point p, Canvas& canvas) {
-    const MarkerState& marker = item.marker;
-    std::uint32_t rgb = item.rgb & 0xFFFFFF;
-    Pen pen{rgb, DashStyle::kSolid, std::clamp(marker.attr3, 1, 64), item.pen.mix};
-    std::optional<Fill> fill;
-    if (marker.attr2 != 0) fill = Fill{rgb, pen.mix};
-    // Whole pixels either side, so that the marker is centred on the pixel at p.
-    double r = std::clamp(marker.size, 0, kMaxDeviceLength) / 2;
-    Box box{p.x - r, p.y - r, p.x + r + 1, p.y + r + 1};
-    switch (marker.type) {
+// The marker of that type centred on p, r either side of it; box: where circles and
+// squares lie (the dot fills it).
+void shape(std::int32_t type, Point p, double r, const Box& box, const Pen& pen,
+           const std::optional<Fill>& fill, Canvas& canvas) {
+    switch (type) {
         case kDot: {
             Pen none = pen;
             none.dash = DashStyle::kNone;
-            if (r < 1) {
-                canvas.rectangle({p.x, p.y, p.x + 1, p.y + 1}, none, Fill{rgb, pen.mix});
-            } else {
-                canvas.ellipse(box, none, Fill{rgb, pen.mix});
-            }
+            canvas.ellipse(box, none, Fill{pen.rgb, pen.mix});
             break;
         }
         case kPlus:
@@ -80,6 +65,41 @@ void paint_marker(const DrawItem& item, Point p, Canvas& canvas) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+void paint_marker(const DrawItem& item, Canvas& canvas) {
+    paint_marker(item, {static_cast<double>(item.coords[0]), static_cast<double>(item.coords[1])},
+                 canvas);
+}
+
+void paint_marker(const DrawItem& item, Point p, Canvas& canvas) {
+    const MarkerState& marker = item.marker;
+    std::uint32_t rgb = item.rgb & 0xFFFFFF;
+    Pen pen{rgb, DashStyle::kSolid, std::clamp(marker.attr3, 1, 64), item.pen.mix};
+    std::optional<Fill> fill;
+    if (marker.attr2 != 0) fill = Fill{rgb, pen.mix};
+    // Whole pixels either side, so that the marker is centred on the pixel at p.
+    double r = std::clamp(marker.size, 0, kMaxDeviceLength) / 2;
+    if (marker.type == kDot && r < 1) {
+        Pen none = pen;
+        none.dash = DashStyle::kNone;
+        canvas.rectangle({p.x, p.y, p.x + 1, p.y + 1}, none, Fill{rgb, pen.mix});
+        return;
+    }
+    shape(marker.type, p, r, {p.x - r, p.y - r, p.x + r + 1, p.y + r + 1}, pen, fill, canvas);
+}
+
+void paint_plot_marker(const lumora::plotcore::MarkerSpec& marker, Point p, Canvas& canvas) {
+    const std::uint32_t rgb = marker.rgb & 0xFFFFFF;
+    Pen pen{rgb, DashStyle::kSolid,
+            static_cast<std::int32_t>(std::clamp(std::lround(marker.line_width), 1L, 64L)), 0,
+            marker.line_width};
+    std::optional<Fill> fill;
+    if (marker.filled) fill = Fill{rgb, 0};
+    const double r = marker.size / 2.0;
+    shape(marker.type, p, r, {p.x - r, p.y - r, p.x + r, p.y + r}, pen, fill, canvas);
 }
 
 }  // namespace luwnd::render

@@ -5,6 +5,10 @@
 //   cross), 3 circle, 4 diagonal cross, 5 square, 6 triangle pointing up.
 // A nonzero fourth marker value fills circles, squares and triangles; the fifth is the
 // line width (0 one pixel, at most 64). Other types draw nothing.
+//
+// Markers of plot batches take the same shapes centred exactly on their point: size
+// pixels across (fractions too), their lines line_width wide, circles, squares and
+// triangles filled when asked, the dot always.
 #pragma once
 
 #include "canvas.h"
@@ -16,5 +20,7 @@ namespace luwnd::render {
 void paint_marker(const DrawItem& item, Point at, Canvas& canvas);
 // A marker item: at its point 0.
 void paint_marker(const DrawItem& item, Canvas& canvas);
+// A marker of a plot batch at the point.
+void paint_plot_marker(const lumora::plotcore::MarkerSpec& marker, Point at, Canvas& canvas);
 
 }  // namespace luwnd::render

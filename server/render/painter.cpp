@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "array_painter.h"
+#include "batch_painter.h"
 #include "marker_painter.h"
 
 namespace luwnd::render {
@@ -120,6 +121,9 @@ void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_heigh
                     {static_cast<double>(item.coords[2]), static_cast<double>(item.coords[3])},
                     item.arg1 == 1);
             }
+            break;
+        case ItemKind::kBatch:
+            paint_batch(item, canvas);
             break;
         default:
             paint_array(item, page_width, page_height, canvas);

@@ -19,6 +19,7 @@
 // as a Latin-1 character in the symbol font; codes of control characters draw nothing.
 // Markers: see marker_painter.h. Arrays, plots, grids and points: see array_painter.h.
 // Pictures: scaled into the box of their corners, see image_resample.h.
+// Plot batches: at full precision, see batch_painter.h.
 // The page is cleared to the window's background colour (white unless set).
 //
 // The transform of 'A' 7 maps every coordinate of the drawings after it. The rectangle

@@ -31,6 +31,10 @@ struct Picture {
     // Pictures written to files take the items as they are.
     bool held = false;
     std::vector<PaintItem> items;
+    // Counts the times items were removed or changed other than by adding at the end (an
+    // erase, an undo, a plot element replaced): a screen that paints only the items added
+    // since it last looked paints the whole picture again when this changes.
+    std::uint64_t rewrites = 0;
 };
 
 }  // namespace luwnd::render

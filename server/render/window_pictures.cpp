@@ -1,5 +1,7 @@
 #include "window_pictures.h"
 
+#include <algorithm>
+
 #include "client/channel/block_layout.h"
 #include "text_bytes.h"
 
@@ -49,6 +51,7 @@ void WindowPictures::sync_window(const Core& core, int n) {
         known_[slot] = true;
         title_bytes_[slot] = state->title;
         it->second.title = utf8_from_bytes(state->title);
+        edits_[slot] = state->display.edits();
     }
     Picture& picture = it->second;
     picture.width = state->page_width;
@@ -63,10 +66,26 @@ void WindowPictures::sync_window(const Core& core, int n) {
     }
     picture.format = state->picture_format;
     picture.held = state->frame_depth > 0;
-    const auto& items = state->display.items();
-    if (items.size() < picture.items.size()) picture.items.resize(items.size());
+    sync_items(*state, slot, picture);
+}
+
+// Mostly items were added or dropped at the end; after any other change the items are
+// kept up to the first one that differs.
+void WindowPictures::sync_items(const WindowState& state, std::size_t slot, Picture& picture) {
+    const auto& items = state.display.items();
+    std::size_t keep = std::min(items.size(), picture.items.size());
+    if (state.display.edits() != edits_[slot]) {
+        edits_[slot] = state.display.edits();
+        for (std::size_t i = 0; i < keep; ++i) {
+            if (picture.items[i].item.serial != items[i].serial) keep = i;
+        }
+    }
+    if (keep < picture.items.size()) {
+        picture.items.resize(keep);
+        ++picture.rewrites;
+    }
     for (std::size_t i = picture.items.size(); i < items.size(); ++i)
-        picture.items.push_back(paint_item(items[i], state->colours));
+        picture.items.push_back(paint_item(items[i], state.colours));
 }
 
 }  // namespace luwnd::render

@@ -31,6 +31,8 @@ class WindowPictures {
 
   private:
     void sync_window(const Core& core, int n);
+    // Brings the picture's items up to the display list's.
+    void sync_items(const WindowState& state, std::size_t slot, Picture& picture);
 
     std::map<int, Picture> open_;
     std::vector<std::pair<int, Picture>> closed_;
@@ -38,6 +40,8 @@ class WindowPictures {
     // so that a command costs no map search for absent windows and no title conversion.
     std::array<bool, lumora::layout::kTableSize> known_{};
     std::array<std::string, lumora::layout::kTableSize> title_bytes_;
+    // Per window number: the display list's edits() the picture was last made from.
+    std::array<std::uint64_t, lumora::layout::kTableSize> edits_{};
     // The core's window changes at the last scan of every window number.
     std::uint64_t window_changes_ = 0;
     bool scanned_ = false;

@@ -12,6 +12,7 @@ namespace {
 constexpr char kSocketPrefix[] = "luwnd-";
 constexpr char kSocketSuffix[] = ".sock";
 constexpr char kBlockFilePrefix[] = "LuWnd";
+constexpr char kPlotBlockSuffix[] = ":plot";  // a window's plot block (plotcore/plot_commands.h)
 constexpr std::size_t kLongestBlockName = 64;
 
 std::string home_directory() {
@@ -30,10 +31,12 @@ bool session_namespace(std::string& ns) {
 }
 
 bool is_block_name(const std::string& name) {
-    const std::string prefix = kBlockFilePrefix;
-    return name.size() > prefix.size() && name.size() <= kLongestBlockName &&
-           name.rfind(prefix, 0) == 0 &&
-           name.find_first_not_of("0123456789:", prefix.size()) == std::string::npos;
+    const std::string prefix = kBlockFilePrefix, suffix = kPlotBlockSuffix;
+    std::size_t end = name.size();
+    if (end > suffix.size() && name.compare(end - suffix.size(), suffix.size(), suffix) == 0)
+        end -= suffix.size();
+    return end > prefix.size() && name.size() <= kLongestBlockName && name.rfind(prefix, 0) == 0 &&
+           name.find_first_not_of("0123456789:", prefix.size()) >= end;
 }
 
 std::string block_path(const std::string& directory, const std::string& name) {

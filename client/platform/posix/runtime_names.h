@@ -15,8 +15,9 @@ namespace lumora::platform::posix {
 // value cannot be part of a file or object name (it contains '/').
 bool session_namespace(std::string& ns);
 
-// Whether a block name ("LuWnd1", "LuWnd1:2") can be a file name in the runtime
-// directory: "LuWnd" followed by digits and ':' only.
+// Whether a block name ("LuWnd1", "LuWnd1:2", "LuWnd1:2:plot") can be a file name in the
+// runtime directory: "LuWnd" followed by digits and ':' only, and ":plot" at the end of a
+// plot block.
 bool is_block_name(const std::string& name);
 
 // The file of a block inside the runtime directory ("<directory>/LuWnd1:2"); empty when

@@ -24,11 +24,22 @@ void set_rgb(cairo_t* cr, std::uint32_t rgb) {
 std::vector<double> dashes_of(const Pen& pen) {
     if (pen.dash == DashStyle::kAlternate) return {1, 1};
     std::vector<double> dashes = dash_pattern(pen.dash);
-    for (double& length : dashes) length *= pen.width;
+    for (double& length : dashes) length *= pen.exact() ? pen.exact_width : pen.width;
     return dashes;
 }
 
+// A plot item's pen: its own width, round ends and joins when solid, flat dash ends.
+void setup_exact_pen(cairo_t* cr, const Pen& pen) {
+    cairo_set_line_width(cr, pen.exact_width);
+    std::vector<double> dashes = dashes_of(pen);
+    cairo_set_dash(cr, dashes.data(), static_cast<int>(dashes.size()), 0);
+    const bool solid = dashes.empty();
+    cairo_set_line_cap(cr, solid ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+}
+
 void setup_pen(cairo_t* cr, const Pen& pen) {
+    if (pen.exact()) return setup_exact_pen(cr, pen);
     cairo_set_line_width(cr, pen.width);
     std::vector<double> dashes = dashes_of(pen);
     // A one-pixel path runs through pixel centres: square caps make every dash cover whole
@@ -48,13 +59,17 @@ void setup_pen(cairo_t* cr, const Pen& pen) {
 // Points of one stroke of a long solid polyline.
 constexpr std::size_t kPolylinePiece = 256;
 
-// Strokes of odd width run through pixel centres, so that they cover whole pixels.
+// Strokes of odd width run through pixel centres, so that they cover whole pixels; exact
+// ones run where they are told.
 double stroke_offset(const Pen& pen) {
+    if (pen.exact()) return 0.0;
     return pen.width % 2 == 1 ? 0.5 : 0.0;
 }
 
-// The line an outline of the box runs along: through its border pixels.
+// The line an outline of the box runs along: through its border pixels (an exact pen:
+// along its edges).
 Box outline_box(const Box& box, const Pen& pen) {
+    if (pen.exact()) return box;
     double o = stroke_offset(pen);
     return {box.left + o, box.top + o, box.right - 1 + o, box.bottom - 1 + o};
 }

@@ -28,8 +28,10 @@ std::vector<POINT> points_of(std::span<const Point> points) {
     return out;
 }
 
-// The line an outline of the box runs along: through its border pixels.
-Box outline_box(const Box& box) {
+// The line an outline of the box runs along: through its border pixels (an exact pen:
+// along its edges).
+Box outline_box(const Box& box, const Pen& pen) {
+    if (pen.exact()) return box;
     return {box.left, box.top, box.right - 1, box.bottom - 1};
 }
 
@@ -197,7 +199,7 @@ void GdiCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen&
 void GdiCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {
     if (!reaches(box, pen)) return;
     if (fill) fill_shape([&](HDC dc) { box_polygon(dc, box); }, FillRule::kWinding, *fill);
-    Box line = outline_box(box);
+    Box line = outline_box(box, pen);
     stroke_shape([&](HDC dc) { box_polygon(dc, line); }, pen);
 }
 
@@ -211,7 +213,7 @@ void GdiCanvas::rounded_rectangle(const Box& box, double corner_width, double co
         };
     };
     if (fill) fill_shape(shape(box), FillRule::kWinding, *fill);
-    stroke_shape(shape(outline_box(box)), pen);
+    stroke_shape(shape(outline_box(box, pen)), pen);
 }
 
 void GdiCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) {
@@ -224,7 +226,7 @@ void GdiCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill
         };
     };
     if (fill) fill_shape(shape(box), FillRule::kWinding, *fill);
-    stroke_shape(shape(outline_box(box)), pen);
+    stroke_shape(shape(outline_box(box, pen)), pen);
 }
 
 void GdiCanvas::arc(const Box& box, double start, double end, ArcShape shape, const Pen& pen,
@@ -234,7 +236,7 @@ void GdiCanvas::arc(const Box& box, double start, double end, ArcShape shape, co
         fill_shape([&](HDC dc) { arc_shape(dc, box, start, end, shape); }, FillRule::kWinding,
                    *fill);
     }
-    Box line = outline_box(box);
+    Box line = outline_box(box, pen);
     stroke_shape([&](HDC dc) { arc_shape(dc, line, start, end, shape); }, pen);
 }
 

@@ -4,6 +4,11 @@
 // whatever the transform, as on every canvas. The mix modes are GDI's own binary raster
 // operations (SetROP2) for lines and figures, so they are exact; texts take them through
 // a coverage mask of the text (see gdi_text.cpp).
+//
+// Plot items (exact pens, Pen::exact) are drawn with GDI as well, their coordinates and
+// widths rounded to the nearest pixel: GDI+ would draw them antialiased at sub-pixel
+// precision on Windows, but under Wine it draws through GDI without antialiasing, so it
+// would add a second path that gains nothing where the tests run.
 #pragma once
 
 #include <windows.h>

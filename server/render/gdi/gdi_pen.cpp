@@ -1,13 +1,23 @@
 #include "gdi_pen.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "gdi_canvas.h"
 #include "server/render/dash_pattern.h"
 
 namespace luwnd::render {
 
 std::vector<DWORD> dashes_of(const Pen& pen) {
-    auto u = static_cast<DWORD>(pen.width < 1 ? 1 : pen.width);
     std::vector<DWORD> dashes;
+    if (pen.exact()) {
+        // GDI dashes are whole pixels: each as near its length as it can be, none empty.
+        for (double length : dash_pattern(pen.dash))
+            dashes.push_back(
+                static_cast<DWORD>(std::max(1L, std::lround(length * pen.exact_width))));
+        return dashes;
+    }
+    auto u = static_cast<DWORD>(pen.width < 1 ? 1 : pen.width);
     for (double length : dash_pattern(pen.dash)) dashes.push_back(static_cast<DWORD>(length) * u);
     return dashes;
 }

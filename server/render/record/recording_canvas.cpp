@@ -7,9 +7,10 @@
 namespace luwnd::render {
 namespace {
 
+// Enough digits to tell every float apart: plot items carry floats at full precision.
 std::string number(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
+    std::snprintf(text, sizeof text, "%.9g", value);
     return text;
 }
 
@@ -48,8 +49,9 @@ const char* dash_name(DashStyle dash) {
 }  // namespace
 
 std::string describe(const Pen& pen) {
-    return "pen=" + hex(pen.rgb) + "/" + dash_name(pen.dash) + "/" + std::to_string(pen.width) +
-           "/" + std::to_string(pen.mix);
+    const std::string width = pen.exact() ? number(pen.exact_width) : std::to_string(pen.width);
+    return "pen=" + hex(pen.rgb) + "/" + dash_name(pen.dash) + "/" + width + "/" +
+           std::to_string(pen.mix) + (pen.exact() ? "/exact" : "");
 }
 
 std::string describe(const std::optional<Fill>& fill) {

@@ -1,5 +1,6 @@
 // A canvas that writes each call down as one line of text, for the tests:
 //   "line 1,2 3,4 pen=ff0000/solid/1/0"    (pen: colour/dash/width/mix)
+//   "line 1.25,2 3,4.5 pen=ff0000/dash/1.5/0/exact"  (a plot item's pen: its exact width)
 //   "rect 0,0 10,10 pen=... fill=00ff00/0"  (fill: colour/mix, "-" for none)
 //   "text 5,6 \"Hi\" face=/h=16/a=900/al=0,1/st=0/c=000000"
 //   "image 0,0 100,50 src=20x10 smooth=1 sum=<FNV-1a 32 of the packed RGB words>"
