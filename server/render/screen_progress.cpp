@@ -1,12 +1,10 @@
 #include "screen_progress.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace luwnd::render {
 
 ScreenProgress::Step ScreenProgress::step(const Picture& picture, bool has_image) {
-    kept_ = std::min(kept_, picture.items.size());
     if (picture.held && has_image) {
         held_ = true;
         return Step::kNone;
@@ -16,7 +14,8 @@ ScreenProgress::Step ScreenProgress::step(const Picture& picture, bool has_image
         released_ = true;
     }
     const bool same_page = has_image && width_ == picture.width && height_ == picture.height &&
-                           background_ == picture.background && kept_ == drawn_;
+                           background_ == picture.background && rewrites_ == picture.rewrites &&
+                           drawn_ <= picture.items.size();
     if (!same_page) return Step::kDrawAll;
     return drawn_ < picture.items.size() ? Step::kDrawNew : Step::kNone;
 }
@@ -25,7 +24,8 @@ void ScreenProgress::drew(const Picture& picture) {
     width_ = picture.width;
     height_ = picture.height;
     background_ = picture.background;
-    drawn_ = kept_ = picture.items.size();
+    drawn_ = picture.items.size();
+    rewrites_ = picture.rewrites;
 }
 
 bool ScreenProgress::take_released() {

@@ -1,9 +1,8 @@
 // How far the image a screen window shows has followed the window's picture, and what it
-// takes to follow it now. Items are only ever added or removed at the end: an image that
-// holds the picture's first items needs only the new ones drawn, anything else draws the
-// picture again. While the picture is held (the program draws a buffered frame) the image
-// stays as it is; the items removed meanwhile are remembered, so that when the frame ends
-// it is known what the image still has of the picture.
+// takes to follow it now. An image that holds the picture's first items needs only the
+// new ones drawn; once items were removed or changed (the picture's rewrites) the picture
+// is drawn again. While the picture is held (the program draws a buffered frame) the
+// image stays as it is, and when the frame ends it follows all that changed meanwhile.
 #pragma once
 
 #include <cstddef>
@@ -34,8 +33,8 @@ class ScreenProgress {
   private:
     std::int32_t width_ = 0, height_ = 0;
     std::uint32_t background_ = 0;
-    std::size_t drawn_ = 0;  // items of the picture drawn into the image
-    std::size_t kept_ = 0;   // of those, the ones the picture has kept at their place since
+    std::size_t drawn_ = 0;       // items of the picture drawn into the image
+    std::uint64_t rewrites_ = 0;  // the picture's rewrites when they were drawn
     bool held_ = false;
     bool released_ = false;
 };

@@ -144,6 +144,23 @@ TEST_F(ScreenProgressTest, AResizeDuringAFrameKeepsTheImage) {
     EXPECT_EQ(screen_.image, (std::vector<std::int32_t>{2}));
 }
 
+// An item changed in place (a plot element replaced) keeps the count but not the image.
+TEST(ScreenProgress, ItemsChangedInPlaceDrawThePictureAgain) {
+    Picture picture;
+    picture.items.resize(3);
+    ScreenProgress progress;
+    ASSERT_EQ(progress.step(picture, false), Step::kDrawAll);
+    progress.drew(picture);
+    picture.held = true;
+    ++picture.rewrites;
+    EXPECT_EQ(progress.step(picture, true), Step::kNone);
+    picture.held = false;
+    EXPECT_EQ(progress.step(picture, true), Step::kDrawAll);
+    progress.drew(picture);
+    picture.items.resize(4);
+    EXPECT_EQ(progress.step(picture, true), Step::kDrawNew);
+}
+
 // A screen that has no image yet draws the picture as it is, held or not.
 TEST(ScreenProgress, AHeldPictureIsDrawnWhereThereIsNoImageYet) {
     Picture picture;
