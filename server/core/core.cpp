@@ -186,6 +186,7 @@ void Core::client_gone() {
     State& s = *state_;
     s.connected = false;
     s.end_requested = false;
+    s.end_frames();
     for (int n = 1; n <= layout::kMaxWindows; ++n) {
         if (Window* window = s.windows.find(n)) {
             window->transfer.discard();
@@ -197,6 +198,10 @@ void Core::client_gone() {
     } else {
         s.write_header(s.config.ends_after_quit ? kStateEnding : kStateIdle);
     }
+}
+
+void Core::end_frames() {
+    state_->end_frames();
 }
 
 int Core::process_number() const {

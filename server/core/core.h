@@ -96,6 +96,9 @@ class Core {
     // The client went away without 'L': the process becomes idle again, so that the next
     // client can connect, and any unfinished array is dropped.
     void client_gone();
+    // No program is left that could end a buffered frame (the last connection went, also
+    // one that joined a window on offer): every window shows as it is.
+    void end_frames();
 
     // The user resized window n on screen to a drawing area of width x height: the page
     // words, the unit and the origin follow the new size, and the scales keep the world

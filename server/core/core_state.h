@@ -154,6 +154,10 @@ struct Core::State {
     std::int32_t save_picture(Window& window, int n, TraceLine& line);
     std::int32_t set_background(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t remove_last(Window& window, int n, const Slots& slots, TraceLine& line);
+    // Buffered frames 'B' 72 (frame_commands.cpp).
+    std::int32_t buffered_frame(Window& window, int n, const Slots& slots, TraceLine& line);
+    // The program is done with every frame it began: each window shows as it is.
+    void end_frames();
     // Marker colour 'A' 18, 'B' 27, 'B' 28 (marker_commands.cpp).
     std::int32_t set_marker_colour(Window& window, int n, TraceLine& line);
     std::int32_t marker_colour_query(Window& window, int n, TraceLine& line);

@@ -1,5 +1,6 @@
 // The further window commands of further_commands.h that set something of the window:
-// grid, erase, screen position, shown, title, background, removal, on top, picture.
+// grid, erase, screen position, shown, title, background, removal, on top, picture, and
+// the buffered frames of the plot extension (frame_commands.cpp).
 #include "further_commands.h"
 
 #include "block_text.h"
@@ -81,6 +82,8 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
         case lumora::plotcore::kFontWidths:
         case lumora::plotcore::kRemoveElement:
             return plot_command(window, n, slots, line);
+        case lumora::plotcore::kBufferedFrame:
+            return buffered_frame(window, n, slots, line);
         default:
             return refuse("unknown");
     }

@@ -85,21 +85,24 @@
 //  'B' 71         slot 2 the batch's byte     draws the batch that the plot block       n; 0, with
 //                 count at offset 0 of the    holds: h = 0 adds it as one display       nothing
 //                 plot block, 240 h (0 ..     item; h > 0 makes it element h: a first   drawn, when
-//                 kMaxElement), 244 c (0 or   batch (c = 0) replaces the element's      the batch is
-//                 1)                          items where they stand (added at the      refused;
+//                 kMaxElement), 244 c (0 or   batch (c = 0) replaces the element's      the batch
+//                 is 1)                          items where they stand (added at the      refused;
 //                                             end when there is none), a continued one  result1 =
 //                                             (c = 1) goes right after them             the items
 //  'B' 72         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n, 0 for an
-//                 -1 ask                      above 0 the screen keeps showing what     end at depth
-//                                             it showed when it rose from 0; at 0 it    0; result1 =
-//                                             shows the window as it is at once.        the depth
+//                 -1 ask                      above 0 the screen keeps showing what     end at
+//                 depth
+//                                             it showed when it rose from 0; at 0 it    0; result1
+//                                             = shows the window as it is at once.        the depth
 //                                             Erasing keeps the depth; closing the      after it
-//                                             window or the program's end ends it
+//                                             window or the program's end ends it.
+//                                             A begin beyond depth 1024 gets 0
 //  'B' 73         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
 //                 2 italic), text the face    of plotcore/font_widths.h for the face
 //                 ("" the default)            (kFontWidthValues f32 values)
 //  'B' 74         slot 2 h (1 .. kMaxElement) removes element h's items                 n; 0 when
-//                                                                                       there is none
+//                                                                                       there is
+//                                                                                       none
 //
 // Presets belong to the process, so that one window can take what another saved.
 #pragma once

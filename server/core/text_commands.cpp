@@ -41,6 +41,8 @@ std::int32_t Core::State::handshake(std::string_view text, TraceLine& line) {
     claimed_once = true;
     connected = true;
     end_requested = false;
+    // Frames a program before this one left unfinished end with it.
+    end_frames();
     write_header(kStateBusy);
     return id;
 }
@@ -90,6 +92,7 @@ std::int32_t Core::State::quit_command(std::string_view text, TraceLine& line) {
     // The quitting client is done either way; with windows offered the process is not.
     connected = false;
     end_requested = false;
+    end_frames();
     if (mode == 0 && offer_windows()) return 1;
     offering = false;
     quit = true;

@@ -30,6 +30,7 @@
 //     'B' 71       h= c= (the words at 240 and 244) bytes=<the batch's byte count>, then
 //                  items=<the plot items it holds> once read, or error="<why the
 //                  reader refused it>"
+//     'B' 72       depth=<the buffered-frame depth after it (unchanged when refused)>
 //     'B' 73       face="<face>" (its first 255 characters)
 //     'B' 74       removed=<the element's items removed>
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed

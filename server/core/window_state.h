@@ -16,6 +16,8 @@ namespace luwnd {
 struct WindowState {
     // Messages kept per window; more are answered but not kept.
     static constexpr std::size_t kMaxMessages = 1024;
+    // Buffered frames nest at most this deep; a begin beyond is refused.
+    static constexpr std::int32_t kMaxFrameDepth = 1024;
 
     std::int32_t page_width = 1, page_height = 1;
     // Screen position asked for by the open command, else the process's position for new
@@ -42,6 +44,9 @@ struct WindowState {
     std::int32_t picture_format = 0;            // 'B' 34: 0 none, 1 PNG, 2 SVG, 3 PDF
     std::optional<std::int32_t> background;     // 'B' 23: a colour value; none: white
     std::optional<std::int32_t> marker_colour;  // 'A' 18: a colour value; none: the pen's
+    // 'B' 72: buffered frames begun and not yet ended. While above 0 the screen keeps what
+    // it showed; files are written from the display list as it is.
+    std::int32_t frame_depth = 0;
 };
 
 }  // namespace luwnd

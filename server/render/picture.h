@@ -27,6 +27,9 @@ struct Picture {
     std::string title;  // UTF-8
     // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.
     std::int32_t format = 0;
+    // The program draws a buffered frame: a screen keeps showing what it showed before.
+    // Pictures written to files take the items as they are.
+    bool held = false;
     std::vector<PaintItem> items;
     // Counts the times items were removed or changed other than by adding at the end (an
     // erase, an undo, a plot element replaced): a screen that paints only the items added

@@ -137,9 +137,15 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
         }
         // Only the program that took the process abandons it by going away; one that
         // looked and went on to another process leaves it as it was.
-        if (lost && clients_.empty() && core.client_connected() && !core.quit_requested()) {
-            core.client_gone();
-            abandoned_ = true;
+        if (lost && clients_.empty()) {
+            if (core.client_connected() && !core.quit_requested()) {
+                core.client_gone();
+                abandoned_ = true;
+            }
+            // A frame that a program left unfinished (it may have joined a window on
+            // offer without taking the process) is shown as it is.
+            core.end_frames();
+            if (on_command) on_command();
         }
         if ((fds[0].revents & POLLIN) != 0) accept_client();
     }

@@ -36,7 +36,7 @@ class CommandSocket {
     // in `blocked` are held back except while waiting, so that a stop request is never missed.
     void serve(Core& core, const volatile std::sig_atomic_t& stop, const sigset_t& wait_mask);
 
-    // Called after each command the core handled.
+    // Called after each command the core handled, and after the client went away.
     std::function<void()> on_command;
     // Asked after a command that came through a page: true lets on_command wait until the
     // result is published (it still runs before the next command), because nothing the

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "client/platform/posix/private_dir.h"
@@ -22,6 +23,7 @@
 #include "saved_pictures.h"
 #include "server/core/core.h"
 #include "server/core/publish_wait.h"
+#include "server/core/settling_dialogs.h"
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/window_pictures.h"
 #include "x11_dialogs.h"
@@ -263,7 +265,10 @@ int main(int argc, char** argv) {
     };
     luwnd::posix::X11Dialogs dialogs(screen.display(), text_of("LUMORA_FILE_ANSWERS"),
                                      text_of("LUMORA_QUERY_ANSWERS"));
-    if (shown) config.dialogs = &dialogs;
+    // Before a dialog comes up, the windows show everything drawn before it.
+    std::function<void()> settle_screens;
+    luwnd::SettlingDialogs settling(dialogs, [&] { settle_screens(); });
+    if (shown) config.dialogs = &settling;
 
     luwnd::render::WindowPictures pictures;
     luwnd::posix::PictureFiles picture_files(pictures);
@@ -304,6 +309,10 @@ int main(int argc, char** argv) {
         if (shown) screen.update(pictures.open());
     };
     socket.on_command = sync;
+    settle_screens = [&] {
+        sync();
+        screen.show_now();
+    };
     // Only a window that closed (its picture is written) or the quit (every picture is)
     // leaves something the client may look for as soon as it has its answer.
     std::uint64_t windows_seen = core.window_changes();

@@ -83,6 +83,11 @@ void X11Windows::update(const std::map<int, render::Picture>& pictures) {
         View& view = views_.at(n);
         if (view.title != picture.title) retitle(view, picture.title);
         draw_new_items(view, picture);
+        // The frame the program ended is shown now, not a frame later.
+        if (view.progress.take_released() && view.dirty) {
+            copy_to_screen(view);
+            XFlush(display_);
+        }
     }
 }
 
@@ -128,27 +133,22 @@ void X11Windows::retitle(View& view, const std::string& title) {
                     static_cast<int>(title.size()));
 }
 
-// Items are only ever added or removed at the end: new ones are drawn onto the image,
-// anything else draws the picture again.
+// The image follows the picture as far as its progress says; a held picture leaves it
+// as it is (and a resize then shows it with the surround, never a half-drawn frame).
 void X11Windows::draw_new_items(View& view, const render::Picture& picture) {
-    bool same_page = view.image != nullptr && view.width == picture.width &&
-                     view.height == picture.height && view.background == picture.background &&
-                     view.drawn <= picture.items.size();
-    if (!same_page) {
+    using Step = render::ScreenProgress::Step;
+    const Step step = view.progress.step(picture, view.image != nullptr);
+    if (step == Step::kNone) return;
+    if (step == Step::kDrawAll) {
         if (view.image != nullptr) cairo_surface_destroy(view.image);
         view.image = render::render_image(picture);
-        view.width = picture.width;
-        view.height = picture.height;
-        view.background = picture.background;
-        view.drawn = picture.items.size();
-        view.dirty = true;
-        return;
+    } else {
+        render::CairoCanvas canvas(view.image, side(picture.width), side(picture.height), true);
+        for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
+            render::paint(picture.items[i], picture.width, picture.height, canvas);
+        cairo_surface_flush(view.image);
     }
-    if (view.drawn == picture.items.size()) return;
-    render::CairoCanvas canvas(view.image, side(picture.width), side(picture.height), true);
-    for (; view.drawn < picture.items.size(); ++view.drawn)
-        render::paint(picture.items[view.drawn], picture.width, picture.height, canvas);
-    cairo_surface_flush(view.image);
+    view.progress.drew(picture);
     view.dirty = true;
 }
 
@@ -178,15 +178,26 @@ bool X11Windows::any_dirty() const {
     });
 }
 
+void X11Windows::copy_all_dirty() {
+    for (auto& [n, view] : views_) {
+        if (view.dirty && view.image != nullptr) copy_to_screen(view);
+    }
+}
+
 void X11Windows::show() {
     if (display_ == nullptr || !any_dirty()) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - last_shown_ < kFrame) return;
-    for (auto& [n, view] : views_) {
-        if (view.dirty && view.image != nullptr) copy_to_screen(view);
-    }
+    copy_all_dirty();
     XFlush(display_);
     last_shown_ = now;
+}
+
+void X11Windows::show_now() {
+    if (display_ == nullptr) return;
+    copy_all_dirty();
+    XSync(display_, False);
+    last_shown_ = std::chrono::steady_clock::now();
 }
 
 int X11Windows::show_due_within_ms() const {

@@ -1,8 +1,10 @@
 // The graphics windows on an X display: one X window per open window, titled from its
 // open command, showing its picture (drawn into an image as commands arrive and copied to
-// the screen when the process is idle, on expose and on resize). A window closed by the
-// program goes away; one the user closes stays closed while its window is open (and the
-// core tells a program still drawing in it to end).
+// the screen when the process is idle, on expose and on resize). While the program draws
+// a buffered frame the image stays as it was, and when the frame ends it is drawn and
+// shown at once. A window closed by the program goes away; one the user closes stays
+// closed while its window is open (and the core tells a program still drawing in it to
+// end).
 //
 // What the user does in a window is handed to the host through WindowEvents:
 //   resizing it         resized(n, width, height) with the new drawing area, once the
@@ -25,6 +27,7 @@
 
 #include "server/render/output_target.h"
 #include "server/render/picture.h"
+#include "server/render/screen_progress.h"
 
 namespace luwnd::posix {
 
@@ -60,6 +63,9 @@ class X11Windows {
     // The milliseconds until a held-back copy is due, -1 when nothing is held back: the
     // caller comes back to show() by then, so that the last picture is always shown.
     int show_due_within_ms() const;
+    // Copies every changed picture to the screen now and waits until the X server has
+    // done it: what was drawn is on the screen before a dialog comes up.
+    void show_now();
     // True while any X window is still shown.
     bool any_shown() const { return !views_.empty(); }
     // True when events already read from the connection wait in Xlib's queue.
@@ -73,13 +79,11 @@ class X11Windows {
   private:
     struct View {
         ::Window id = 0;
-        cairo_surface_t* screen = nullptr;  // the X window
-        cairo_surface_t* image = nullptr;   // the picture, page-sized
-        std::size_t drawn = 0;
-        std::int32_t width = 0, height = 0;       // the page the image shows
+        cairo_surface_t* screen = nullptr;        // the X window
+        cairo_surface_t* image = nullptr;         // the picture, page-sized
+        render::ScreenProgress progress;          // what the image holds of the picture
         int window_width = 0, window_height = 0;  // the X window, as last reported
         bool resized = false;                     // its size changed since last handled
-        std::uint32_t background = 0;
         std::string title;
         bool dirty = true;
     };
@@ -89,6 +93,7 @@ class X11Windows {
     void retitle(View& view, const std::string& title);
     void draw_new_items(View& view, const render::Picture& picture);
     void copy_to_screen(View& view);
+    void copy_all_dirty();
     bool any_dirty() const;
     View* find(::Window id, int* number);
     void note_size(View& view, const XConfigureEvent& event);

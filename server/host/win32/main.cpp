@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "command_window.h"
@@ -18,6 +19,7 @@
 #include "screen_windows.h"
 #include "server/core/core.h"
 #include "server/core/publish_wait.h"
+#include "server/core/settling_dialogs.h"
 #include "server/render/gdi/gdi_text_measure.h"
 #include "server/render/window_pictures.h"
 
@@ -52,7 +54,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     // With a desktop the user sees the messages and answers the questions.
     luwnd::win32::ScreenDialogs dialogs(environment("LUMORA_FILE_ANSWERS"),
                                         environment("LUMORA_QUERY_ANSWERS"));
-    if (shown) config.dialogs = &dialogs;
+    // Before a dialog comes up, the windows show everything drawn before it.
+    std::function<void()> settle_screens;
+    luwnd::SettlingDialogs settling(dialogs, [&] { settle_screens(); });
+    if (shown) config.dialogs = &settling;
 
     luwnd::render::WindowPictures pictures;
     luwnd::win32::PictureFiles picture_files(pictures);
@@ -82,6 +87,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
                !screen.any_shown();
     };
     window.on_command = sync;
+    settle_screens = [&] {
+        sync();
+        screen.show_now();
+    };
     if (shown) {
         window.finished = finished;
         screen.on_resized = sync;

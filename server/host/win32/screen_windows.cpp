@@ -96,7 +96,14 @@ void ScreenWindows::update() {
             SetWindowTextA(view.window, title.c_str());
         }
         draw_new_items(view, picture);
+        // The frame the program ended is painted now, not when the queue is next empty.
+        if (view.progress.take_released()) UpdateWindow(view.window);
     }
+}
+
+void ScreenWindows::show_now() {
+    for (auto& [n, view] : views_) UpdateWindow(view.window);
+    GdiFlush();
 }
 
 // The client area starts at the page's size; the view is registered only once the
@@ -124,28 +131,21 @@ void ScreenWindows::open_view(int n, const render::Picture& picture, const std::
     views_.emplace(n, std::move(view));
 }
 
-// Items are only ever added or removed at the end: new ones are drawn onto the image,
-// anything else draws the picture again.
+// The image follows the picture as far as its progress says; a held picture leaves it
+// as it is (and a resize then paints it with the surround, never a half-drawn frame).
 void ScreenWindows::draw_new_items(View& view, const render::Picture& picture) {
-    bool same_page = view.image != nullptr && view.width == picture.width &&
-                     view.height == picture.height && view.background == picture.background &&
-                     view.drawn <= picture.items.size();
-    if (!same_page) {
+    using Step = render::ScreenProgress::Step;
+    const Step step = view.progress.step(picture, view.image != nullptr);
+    if (step == Step::kNone) return;
+    if (step == Step::kDrawAll) {
         view.image = render::render_page(picture);
-        view.width = picture.width;
-        view.height = picture.height;
-        view.background = picture.background;
-        view.drawn = picture.items.size();
-        InvalidateRect(view.window, nullptr, FALSE);
-        return;
-    }
-    if (view.drawn == picture.items.size()) return;
-    {
+    } else {
         render::GdiCanvas canvas(view.image->dc(), view.image->width(), view.image->height());
-        for (; view.drawn < picture.items.size(); ++view.drawn)
-            render::paint(picture.items[view.drawn], picture.width, picture.height, canvas);
+        for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
+            render::paint(picture.items[i], picture.width, picture.height, canvas);
     }
     GdiFlush();
+    view.progress.drew(picture);
     InvalidateRect(view.window, nullptr, FALSE);
 }
 

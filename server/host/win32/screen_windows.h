@@ -1,9 +1,10 @@
 // The graphics windows on the desktop: one top-level window per open window, titled from
 // its open command (the bytes in the ANSI code page, as the program sent them), showing
 // its page, which is drawn into an image as commands arrive and copied to the screen when
-// the window paints. Resizing a window resizes its page; a window the program closes goes
-// away; one the user closes tells the core, which ends the drawing program, and stays
-// closed. Each window's File menu and Ctrl+S save its picture without asking anything:
+// the window paints. While the program draws a buffered frame the image stays as it was;
+// when the frame ends it is drawn and painted at once. Resizing a window resizes its page; a window
+// the program closes goes away; one the user closes tells the core, which ends the drawing program,
+// and stays closed. Each window's File menu and Ctrl+S save its picture without asking anything:
 // see save_path.h for the names.
 #pragma once
 
@@ -19,6 +20,7 @@
 
 #include "server/core/core.h"
 #include "server/render/gdi/page_image.h"
+#include "server/render/screen_progress.h"
 #include "server/render/window_pictures.h"
 
 namespace luwnd::win32 {
@@ -43,6 +45,9 @@ class ScreenWindows {
     // Brings the windows in line with the pictures of the open windows: after each
     // command and after on_resized.
     void update();
+    // Paints every window whose image changed now: what was drawn is on the screen before
+    // a dialog comes up.
+    void show_now();
     // True while any window is still on the screen.
     bool any_shown() const { return !views_.empty(); }
 
@@ -56,9 +61,7 @@ class ScreenWindows {
     struct View {
         HWND window = nullptr;
         std::unique_ptr<render::PageImage> image;
-        std::size_t drawn = 0;
-        std::int32_t width = 0, height = 0;
-        std::uint32_t background = 0;
+        render::ScreenProgress progress;  // what the image holds of the picture
         std::string title;
     };
     struct Creation {

@@ -223,6 +223,25 @@ void VirtualDisplay::press_key(unsigned long window, const char* key, bool contr
     XSync(display_, False);
 }
 
+void VirtualDisplay::cover_and_uncover(unsigned long window) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, window, &attributes)) return;
+    int x = 0, y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    XSetWindowAttributes cover_attributes{};
+    cover_attributes.override_redirect = True;
+    cover_attributes.background_pixel = 0x00FF00;
+    const ::Window cover = XCreateWindow(
+        display_, DefaultRootWindow(display_), x, y, static_cast<unsigned>(attributes.width),
+        static_cast<unsigned>(attributes.height), 0, CopyFromParent, InputOutput, CopyFromParent,
+        CWOverrideRedirect | CWBackPixel, &cover_attributes);
+    XMapRaised(display_, cover);
+    XSync(display_, False);
+    XDestroyWindow(display_, cover);
+    XSync(display_, False);
+}
+
 void VirtualDisplay::set_resources(const std::string& text) {
     XChangeProperty(display_, DefaultRootWindow(display_), XA_RESOURCE_MANAGER, XA_STRING, 8,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(text.data()),

@@ -61,6 +61,9 @@ class VirtualDisplay {
     void resize(unsigned long window, int width, int height);
     void close(unsigned long window);  // WM_DELETE_WINDOW
     void press_key(unsigned long window, const char* key, bool control = false);
+    // Covers the window with a green one of the test's own and takes that away again:
+    // the window has to paint what was covered anew.
+    void cover_and_uncover(unsigned long window);
     // Sets the resource database of the screen (RESOURCE_MANAGER), e.g. "Xft.dpi:\t144\n".
     void set_resources(const std::string& text);
 
