@@ -2,10 +2,6 @@
 // that the other process sets. The bound adapts to how the waits go: it doubles when the
 // condition came while spinning and halves when the wait had to fall back to sleeping, so
 // that a busy machine, or a peer that thinks for long between commands, costs little CPU.
-//
-// After a short while of plain spinning it yields the processor between looks: when every
-// core is taken (a simulation beside the program), the peer may be waiting for this very
-// core, and a spinner that keeps it would hold the answer back for a whole time slice.
 #pragma once
 
 #include <chrono>
@@ -29,11 +25,7 @@ class AdaptiveSpin {
         if (limit_ == 0) return false;
         const auto start = std::chrono::steady_clock::now();
         for (std::uint32_t i = 1;; ++i) {
-            if (i > kPlainSpins && (i & 15) == 0) {
-                std::this_thread::yield();
-            } else {
-                pause();
-            }
+            pause();
             if (ready()) {
                 limit_ = limit_ * 2 > longest_ ? longest_ : limit_ * 2;
                 return true;
@@ -48,9 +40,6 @@ class AdaptiveSpin {
     std::int64_t limit_ns() const { return limit_; }
 
   private:
-    // About a microsecond of pause instructions before the first yield.
-    static constexpr std::uint32_t kPlainSpins = 256;
-
     static void pause() {
 #if defined(__x86_64__) || defined(__i386__)
         __builtin_ia32_pause();
