@@ -11,8 +11,9 @@ windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
          gfortran-mingw-w64-x86-64-posix wine wine64)
 # clang with libFuzzer and the sanitizer runtimes, for scripts/fuzz.sh.
 fuzz=(clang clang-14 libclang-rt-14-dev)
-# The peer that bench/render_compare.sh measures against, with the device it draws PNGs with.
-bench=(libplplot-dev plplot-driver-cairo)
+# The peers the benches measure against: PLplot with the device it draws PNGs with, and
+# giza (PGPLOT's interface) for the live view on a screen.
+bench=(libplplot-dev plplot-driver-cairo giza-dev)
 
 case "${1:-all}" in
   native) wanted=("${native[@]}") ;;
