@@ -10,10 +10,14 @@ enum { kPoints = 1000, kPens = 4 };
 
 static double value(int pen, double t) {
     switch (pen) {
-        case 0: return sin(t * 3.14159265 / 18.0);
-        case 1: return cos(t * 3.14159265 / 18.0) * 0.8;
-        case 2: return (fmod(t, 7.0) / 7.0 - 0.5) * 1.6;
-        default: return sin(t * 3.14159265 / 5.0) * 0.3;
+        case 0:
+            return sin(t * 3.14159265 / 18.0);
+        case 1:
+            return cos(t * 3.14159265 / 18.0) * 0.8;
+        case 2:
+            return (fmod(t, 7.0) / 7.0 - 0.5) * 1.6;
+        default:
+            return sin(t * 3.14159265 / 5.0) * 0.3;
     }
 }
 

@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     plinit();
     pladv(0);
     plvsta();
-    plstripc(&id, "bcnst", "bcnstv", 0.0, 10.0, 0.3, -1.0, 1.0, 0.0, 0.25, 1, 1, 1, 3,
-             colline, styline, legline, "t", "", "Strip chart demo");
+    plstripc(&id, "bcnst", "bcnstv", 0.0, 10.0, 0.3, -1.0, 1.0, 0.0, 0.25, 1, 1, 1, 3, colline,
+             styline, legline, "t", "", "Strip chart demo");
     for (int n = 0; n < kPoints; n++) {
         const double t = n * 0.1;
         plstripa(id, 0, t, sin(t * 3.14159265 / 18.0));
