@@ -181,5 +181,31 @@ TEST_F(PlotBatchesAtTwiceTheResolution, TextsAndLinesAreTwiceAsLarge) {
     EXPECT_FLOAT_EQ(twice.box_width, 2 * once.box_width);
 }
 
+// A window closed and opened again under the same number gets a plot block of its own,
+// and two windows plotting in turn each draw into their own.
+TEST_F(PlotBatchesTest, WindowsOpenedAgainAndSideBySideTakeTheirOwnBlocks) {
+    curve(50);
+    const int first = window_.number();
+    ASSERT_EQ(lu_plot_frame(0, 10, -1, 1, 0), first);
+    const int second = lu_open_window(0);
+    ASSERT_GT(second, 0);
+    ASSERT_NE(second, first);
+    for (int round = 0; round < 3; ++round) {
+        for (int window : {first, second}) {
+            ASSERT_EQ(lu_select_window(window), window);
+            ASSERT_EQ(lu_plot_frame(0, 10, -1, 1, 0), window);
+            ASSERT_EQ(lu_plot_line(50, x_.data(), y_.data()), window);
+        }
+    }
+    ASSERT_EQ(lu_close_window(second), first);
+    const int again = lu_open_window(0);
+    ASSERT_EQ(again, second);
+    ASSERT_EQ(lu_plot_frame(0, 10, -1, 1, 0), again);
+    EXPECT_EQ(lu_plot_line(50, x_.data(), y_.data()), again);
+    lu_select_window(first);
+    EXPECT_EQ(batches().size(), 7u);  // its first frame, then three frames and three lines
+    EXPECT_EQ(window_.errors(), "");
+}
+
 }  // namespace
 }  // namespace lumora::plot
