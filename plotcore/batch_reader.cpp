@@ -117,7 +117,7 @@ void read_polygon(Reader& r, Item& item) {
 
 void read_text(Reader& r, Item& item) {
     item.points = {r.point()};
-    TextSpec& t = item.text;
+    TextLook& t = item.text;
     t.height = r.size(kMaxTextHeight);
     t.angle = r.f32();
     if (!std::isfinite(t.angle) || std::fabs(t.angle) > 100) r.fail("angle out of range");
@@ -135,7 +135,7 @@ void read_text(Reader& r, Item& item) {
 }
 
 void read_markers(Reader& r, Item& item) {
-    MarkerSpec& m = item.marker;
+    MarkerShape& m = item.marker;
     m.type = r.u8();
     if (m.type > kMaxMarkerType) r.fail("unknown marker type");
     const std::uint8_t filled = r.u8();

@@ -80,7 +80,7 @@ void write_payload(Writer& w, const Item& item) {
             w.points(item.points);
             break;
         case ItemKind::kText: {
-            const TextSpec& t = item.text;
+            const TextLook& t = item.text;
             w.point(item.points.empty() ? PointF{} : item.points.front());
             w.f32(t.height);
             w.f32(t.angle);

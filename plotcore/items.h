@@ -25,7 +25,7 @@ struct Stroke {
 enum class HAlign : std::uint8_t { kLeft, kCentre, kRight };
 enum class VAlign : std::uint8_t { kTop, kBaseline, kBottom };
 
-struct TextSpec {
+struct TextLook {
     float height = 12;  // em height, pixels
     float angle = 0;    // radians, counterclockwise
     HAlign h_align = HAlign::kLeft;
@@ -33,16 +33,16 @@ struct TextSpec {
     std::uint8_t style = 0;  // 1 bold, 2 italic
     std::uint32_t rgb = 0;
     std::string bytes;
-    bool operator==(const TextSpec&) const = default;
+    bool operator==(const TextLook&) const = default;
 };
 
-struct MarkerSpec {
+struct MarkerShape {
     std::uint8_t type = 0;  // 0 .. kMaxMarkerType
     bool filled = false;
     float size = 5;
     float line_width = 1;
     std::uint32_t rgb = 0;
-    bool operator==(const MarkerSpec&) const = default;
+    bool operator==(const MarkerShape&) const = default;
 };
 
 struct BoxF {
@@ -66,8 +66,8 @@ struct Item {
     std::vector<PointF> points;  // polyline, segments, polygon, markers; text: its anchor
     bool filled = false, outlined = true, nonzero = false;  // polygon
     std::uint32_t fill_rgb = 0;                             // polygon
-    TextSpec text;
-    MarkerSpec marker;
+    TextLook text;
+    MarkerShape marker;
     bool clip_on = false;  // clip
     BoxF clip;
     bool operator==(const Item&) const = default;

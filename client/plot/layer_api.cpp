@@ -6,7 +6,7 @@
 #include "client/include/lumora_plot.h"
 #include "entry.h"
 #include "plot_lane.h"
-#include "plot_recorder.h"
+#include "plot_state.h"
 #include "plotcore/plot_commands.h"
 
 using namespace lumora;
@@ -20,13 +20,13 @@ int choose_layer(int window, int layer) {
         return refuse("the layer must be 0 (none) or 1 ... 1073741823");
     }
     if (!plot_lane_open(window)) return refuse("the window process keeps no layers");
-    PlotRecorder& recorder = plot_recorder();
-    const std::int32_t previous = recorder.element(window);
+    WindowPlot& state = plot_state(window);
     // A layer chosen and left without drawing is emptied: its new drawing was nothing.
-    if (previous != 0 && !recorder.element_drawn(window)) {
-        command_with_2int(window, 'B', plotcore::kRemoveElement, previous);
+    if (state.layer != 0 && !state.layer_drawn) {
+        command_with_2int(window, 'B', plotcore::kRemoveElement, state.layer);
     }
-    recorder.set_element(window, layer);
+    state.layer = layer;
+    state.layer_drawn = false;
     return 1;
 }
 

@@ -39,20 +39,13 @@ PlotRecorder& recorder() {
     return plot_recorder();
 }
 
-// True when the window's viewport and world are already these, so that setting them
-// again would only cost two round trips.
-bool view_is(int window, const float (&view)[4], const float (&world)[4]) {
-    const std::uint8_t* block = window_block(window);
-    if (block == nullptr) return false;
-    const std::size_t view_at[] = {layout::kViewX1, layout::kViewY1, layout::kViewX2,
-                                   layout::kViewY2};
-    const std::size_t world_at[] = {layout::kWorldX1, layout::kWorldY1, layout::kWorldX2,
-                                    layout::kWorldY2};
-    for (int i = 0; i < 4; ++i) {
-        if (layout::read_f32(block, view_at[i]) != view[i]) return false;
-        if (layout::read_f32(block, world_at[i]) != world[i]) return false;
-    }
-    return true;
+// True when the current window's viewport and world are already these, so that setting
+// them again would only cost two round trips.
+bool view_is(const float (&view)[4], const float (&world)[4]) {
+    float v[4] = {}, w[4] = {};
+    lu_get_viewport(&v[0], &v[1], &v[2], &v[3]);
+    lu_get_world(&w[0], &w[1], &w[2], &w[3]);
+    return std::equal(v, v + 4, view) && std::equal(w, w + 4, world);
 }
 
 }  // namespace
@@ -95,7 +88,7 @@ void use_frame_world(const Page& page, const Frame& f) {
     if (recorder().on()) {
         recorder().use_frame(f);
         // The program draws in the frame afterwards with the drawing operations.
-        if (view_is(recorder().window(), view, world)) return;
+        if (view_is(view, world)) return;
     }
     lu_set_viewport(view[0], view[1], view[2], view[3]);
     lu_set_world(world[0], world[1], world[2], world[3]);

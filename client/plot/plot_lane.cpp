@@ -9,7 +9,7 @@
 #include "client/channel/block_ops.h"
 #include "client/channel/client_state.h"
 #include "client/channel/primitives.h"
-#include "plot_recorder.h"
+#include "plot_state.h"
 #include "plotcore/plot_commands.h"
 
 namespace lumora::plot {
@@ -120,7 +120,9 @@ void forget_plot_lane(int window) {
     Lane& lane = lanes[static_cast<std::size_t>(window)];
     if (lane.view.data != nullptr) unmap_block(lane.view);
     lane = Lane{};
-    plot_recorder().set_element(window, 0);
+    WindowPlot& state = plot_state(window);
+    state.layer = 0;
+    state.layer_drawn = false;
 }
 
 }  // namespace lumora::plot

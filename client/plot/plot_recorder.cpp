@@ -3,8 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "client/channel/block_layout.h"
-#include "client/channel/client_state.h"
+#include "client/include/lumora.h"
 #include "page_draw.h"
 #include "plot_lane.h"
 #include "plotcore/batch_format.h"
@@ -72,15 +71,14 @@ std::uint32_t batch_colour(int colour_value) {
 bool PlotRecorder::start(int window, const Page& page) {
     if (window_ == window) return true;
     if (window_ != 0 || !plot_lane_open(window)) return false;
-    const std::uint8_t* block = window_block(window);
     window_ = window;
     page_height_ = page.height;
-    resolution_ = page.resolution;
-    space_ = Space::kWorld;
+    space_ = Space::kPage;
+    int colour = 0, style = 0, width = 0;
+    lu_get_pen(&colour, &style, &width, nullptr);
     // Data drawn with the default pen (width 0, "the thinnest") gets a readable line.
-    const int width = layout::read_i32(block, layout::kPenWidth);
-    pen_ = {layout::read_i32(block, layout::kPenColour), layout::read_i32(block, layout::kPenStyle),
-            width < 1 ? kDataLineWidth : width};
+    pen_ = {colour, style, width < 1 ? kDataLineWidth : width};
+    resolution_ = page.resolution;
     items_.clear();
     return true;
 }
@@ -94,25 +92,13 @@ bool PlotRecorder::finish() {
     const std::vector<plotcore::Bytes> batches =
         plotcore::encode_batches(items, plotcore::kPlotBlockSize);
     if (batches.empty()) return false;  // a polygon too large for one batch
-    Element& element = elements_[window];
+    WindowPlot& state = plot_state(window);
     bool ok = true;
     for (const plotcore::Bytes& batch : batches) {
-        ok = send_plot_batch(window, batch, element.handle, element.drawn) > 0 && ok;
-        element.drawn = element.handle != 0;
+        ok = send_plot_batch(window, batch, state.layer, state.layer_drawn) > 0 && ok;
+        state.layer_drawn = state.layer != 0;
     }
     return ok;
-}
-
-void PlotRecorder::set_element(int window, std::int32_t element) {
-    if (window >= 1 && window <= layout::kMaxWindows) elements_[window] = {element, false};
-}
-
-std::int32_t PlotRecorder::element(int window) const {
-    return window >= 1 && window <= layout::kMaxWindows ? elements_[window].handle : 0;
-}
-
-bool PlotRecorder::element_drawn(int window) const {
-    return window >= 1 && window <= layout::kMaxWindows && elements_[window].drawn;
 }
 
 void PlotRecorder::use_frame(const Frame& f) {
@@ -120,49 +106,22 @@ void PlotRecorder::use_frame(const Frame& f) {
     frame_ = f;
 }
 
-PlotRecorder::WorldTransform PlotRecorder::world_transform() const {
-    WorldTransform t;
-    const std::uint8_t* block = window_block(window_);
-    if (space_ != Space::kWorld || block == nullptr) return t;
-    t.pixels = layout::read_i32(block, layout::kPixelMode) != 0;
-    t.origin_x = layout::read_i32(block, layout::kOriginX);
-    t.origin_y = layout::read_i32(block, layout::kOriginY);
-    t.x_scale = layout::read_f32(block, layout::kXScale);
-    t.y_scale = layout::read_f32(block, layout::kYScale);
-    t.x1 = layout::read_f32(block, layout::kWorldX1);
-    t.y1 = layout::read_f32(block, layout::kWorldY1);
-    return t;
-}
-
 // Page pixels, measured from the top left corner of the drawing area. A device pixel d of
 // the drawing operations covers d .. d + 1, so its centre is d + 0.5.
-plotcore::PointF PlotRecorder::place(double x, double y, const WorldTransform& world) const {
-    switch (space_) {
-        case Space::kFrame:
-            x = frame_.px(x);
-            y = frame_.py(y);
-            [[fallthrough]];
-        case Space::kPage:
-            return {bounded(x + 0.5), bounded(page_height_ - y + 0.5)};
-        case Space::kWorld:
-            if (world.pixels) return {bounded(x + 0.5), bounded(y + 0.5)};
-            return {bounded(world.origin_x + (x - world.x1) * world.x_scale + 0.5),
-                    bounded(world.origin_y - (y - world.y1) * world.y_scale + 0.5)};
-    }
-    return {};
-}
-
 plotcore::PointF PlotRecorder::place(double x, double y) const {
-    return place(x, y, world_transform());
+    if (space_ == Space::kFrame) {
+        x = frame_.px(x);
+        y = frame_.py(y);
+    }
+    return {bounded(x + 0.5), bounded(page_height_ - y + 0.5)};
 }
 
 std::vector<plotcore::PointF> PlotRecorder::place_all(const std::vector<double>& xy) const {
-    const WorldTransform world = world_transform();
     std::vector<plotcore::PointF> points;
     points.reserve(xy.size() / 2);
     for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
         if (std::isfinite(xy[i]) && std::isfinite(xy[i + 1])) {
-            points.push_back(place(xy[i], xy[i + 1], world));
+            points.push_back(place(xy[i], xy[i + 1]));
         }
     }
     return points;
@@ -215,7 +174,7 @@ void PlotRecorder::text(double x, double y, const std::string& bytes) {
     Item item;
     item.kind = ItemKind::kText;
     item.points = {place(x, y)};
-    plotcore::TextSpec& t = item.text;
+    plotcore::TextLook& t = item.text;
     t.height = static_cast<float>(std::max(font_.height, 1.0));
     t.angle = static_cast<float>(font_.angle * 2 * std::numbers::pi);
     t.h_align = h_align_of(font_.align);

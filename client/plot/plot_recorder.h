@@ -1,8 +1,7 @@
 // Where the plotting layer's drawing goes while a plotting call runs, when the window
 // takes plot batches: plot items at full precision, sent in as few batches as fit when the
-// outermost plotting call ends (or before anything else is drawn). Positions arrive in
-// one of three spaces and are turned into page pixels here:
-//   the window's world   as the drawing operations use it (the fields draw there)
+// outermost plotting call ends. Positions arrive in one of two spaces and are turned into
+// page pixels here:
 //   the page             pixels over the drawing area, y upward (frames and texts)
 //   a frame's world      the frame's world window on its box (data)
 #pragma once
@@ -42,15 +41,10 @@ class PlotRecorder {
     // Starts recording for the window when it takes plot batches and nothing is recorded
     // for another window; true when drawing into the window is now recorded.
     bool start(int window, const Page& page);
-    // Sends what is recorded and stops. False when the window refused a batch.
+    // Sends what is recorded, into the window's layer (see WindowPlot), and stops. False
+    // when the window refused a batch.
     bool finish();
-    // The element the window's plotting goes into (0 none), and whether this element
-    // already holds drawing sent since it was chosen (later batches then add to it).
-    void set_element(int window, std::int32_t element);
-    std::int32_t element(int window) const;
-    bool element_drawn(int window) const;
 
-    void use_world() { space_ = Space::kWorld; }
     void use_page() { space_ = Space::kPage; }
     void use_frame(const Frame& f);
 
@@ -69,14 +63,7 @@ class PlotRecorder {
     void clip_off();
 
   private:
-    enum class Space { kWorld, kPage, kFrame };
-    // The window's world transform, as the drawing operations use it now.
-    struct WorldTransform {
-        bool pixels = false;
-        double origin_x = 0, origin_y = 0, x_scale = 1, y_scale = 1, x1 = 0, y1 = 0;
-    };
-    WorldTransform world_transform() const;
-    plotcore::PointF place(double x, double y, const WorldTransform& world) const;
+    enum class Space { kPage, kFrame };
     plotcore::PointF place(double x, double y) const;
     std::vector<plotcore::PointF> place_all(const std::vector<double>& xy) const;
     plotcore::Stroke stroke() const;
@@ -85,16 +72,11 @@ class PlotRecorder {
     int window_ = 0;
     double page_height_ = 0;
     double resolution_ = 1;  // widths are given at 96 dpi
-    Space space_ = Space::kWorld;
+    Space space_ = Space::kPage;
     Frame frame_;
     PlotPen pen_;
     PlotFont font_;
     plotcore::Items items_;
-    struct Element {
-        std::int32_t handle = 0;
-        bool drawn = false;
-    };
-    Element elements_[64];
 };
 
 PlotRecorder& plot_recorder();

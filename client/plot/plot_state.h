@@ -43,6 +43,10 @@ struct WindowPlot {
     double text_scale = 1;
     double time_origin = 0;
     double resolution = 0;  // dots per inch / 96 of the window, 0 until asked
+    // The layer the plotting calls draw into (0 none), and whether it holds drawing sent
+    // since it was chosen: later batches then add to it instead of replacing it.
+    int layer = 0;
+    bool layer_drawn = false;
 };
 
 // The state of window 1 ... 63 (any other number: a spare that nothing keeps).

@@ -57,16 +57,16 @@ void polygon(const plotcore::Item& item, Canvas& canvas) {
 }
 
 void text(const plotcore::Item& item, Canvas& canvas) {
-    const plotcore::TextSpec& spec = item.text;
+    const plotcore::TextLook& look = item.text;
     if (item.points.empty()) return;
     TextStyle style;
-    style.height = spec.height;
-    style.angle = spec.angle;
-    style.h_align = static_cast<HAlign>(spec.h_align);
-    style.v_align = static_cast<VAlign>(spec.v_align);
-    style.style = spec.style & (kTextBold | kTextItalic);
-    style.rgb = spec.rgb & 0xFFFFFF;
-    canvas.text(point_of(item.points[0]), spec.bytes, style);
+    style.height = look.height;
+    style.angle = look.angle;
+    style.h_align = static_cast<HAlign>(look.h_align);
+    style.v_align = static_cast<VAlign>(look.v_align);
+    style.style = look.style & (kTextBold | kTextItalic);
+    style.rgb = look.rgb & 0xFFFFFF;
+    canvas.text(point_of(item.points[0]), look.bytes, style);
 }
 
 void markers(const plotcore::Item& item, Canvas& canvas) {

@@ -91,7 +91,7 @@ void paint_marker(const DrawItem& item, Point p, Canvas& canvas) {
     shape(marker.type, p, r, {p.x - r, p.y - r, p.x + r + 1, p.y + r + 1}, pen, fill, canvas);
 }
 
-void paint_plot_marker(const lumora::plotcore::MarkerSpec& marker, Point p, Canvas& canvas) {
+void paint_plot_marker(const lumora::plotcore::MarkerShape& marker, Point p, Canvas& canvas) {
     const std::uint32_t rgb = marker.rgb & 0xFFFFFF;
     Pen pen{rgb, DashStyle::kSolid,
             static_cast<std::int32_t>(std::clamp(std::lround(marker.line_width), 1L, 64L)), 0,

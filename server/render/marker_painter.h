@@ -21,6 +21,6 @@ void paint_marker(const DrawItem& item, Point at, Canvas& canvas);
 // A marker item: at its point 0.
 void paint_marker(const DrawItem& item, Canvas& canvas);
 // A marker of a plot batch at the point.
-void paint_plot_marker(const lumora::plotcore::MarkerSpec& marker, Point at, Canvas& canvas);
+void paint_plot_marker(const lumora::plotcore::MarkerShape& marker, Point at, Canvas& canvas);
 
 }  // namespace luwnd::render
