@@ -26,6 +26,19 @@
 //   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
 //                     right, bottom: where the items after it in this batch may draw
 //
+// Four kinds draw nothing: they say what the items after them (up to the next of these
+// four) were laid out from, so that the window process can lay them out again when the
+// page changes size. u32 frame (>= 1) numbers the frame in its window; then
+//   kKindFrame        f64 x1, x2, y1, y2 (the ranges as given), u32 options (LU_PLOT_...),
+//                     u8 nx, u8 ny (1 .. 16), u16 panel (1 .. nx * ny), f32 text scale
+//                     (0.25 .. 4), f32 resolution (dots per inch / 96, 0.25 .. 25), f64
+//                     time origin, f32 page width, f32 page height (what it was laid out on)
+//   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o from bit 0),
+//                     u16 subdivisions, f64 step (0 chosen): a box drawn on the frame
+//   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title
+//   kKindAnchor       f32 left, top, right, bottom: the frame's box when the items after
+//                     it were placed in the frame's world
+//
 //   stroke        u32 rgb, f32 width (pixels, > 0), u8 dash (0 solid, 1 dash, 2 dot,
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
 //   point         f32 x, f32 y
@@ -57,6 +70,10 @@ inline constexpr std::uint8_t kKindPolygon = 3;
 inline constexpr std::uint8_t kKindText = 4;
 inline constexpr std::uint8_t kKindMarkers = 5;
 inline constexpr std::uint8_t kKindClip = 6;
+inline constexpr std::uint8_t kKindFrame = 7;
+inline constexpr std::uint8_t kKindBox = 8;
+inline constexpr std::uint8_t kKindLabels = 9;
+inline constexpr std::uint8_t kKindAnchor = 10;
 
 inline constexpr std::uint8_t kPolygonFilled = 1;
 inline constexpr std::uint8_t kPolygonOutlined = 2;

@@ -4,46 +4,11 @@
 #include <cstring>
 
 #include "batch_format.h"
+#include "byte_writer.h"
+#include "layout_items.h"
 
 namespace lumora::plotcore {
 namespace {
-
-class Writer {
-  public:
-    explicit Writer(Bytes& out) : out_(out) {}
-    void u8(std::uint8_t v) { out_.push_back(v); }
-    void u16(std::uint16_t v) {
-        u8(static_cast<std::uint8_t>(v));
-        u8(static_cast<std::uint8_t>(v >> 8));
-    }
-    void u32(std::uint32_t v) {
-        u16(static_cast<std::uint16_t>(v));
-        u16(static_cast<std::uint16_t>(v >> 16));
-    }
-    void f32(float v) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &v, sizeof bits);
-        u32(bits);
-    }
-    void point(PointF p) {
-        f32(p.x);
-        f32(p.y);
-    }
-    void points(const std::vector<PointF>& ps) {
-        u32(static_cast<std::uint32_t>(ps.size()));
-        for (const PointF& p : ps) point(p);
-    }
-    void stroke(const Stroke& s) {
-        u32(s.rgb);
-        f32(s.width);
-        u8(static_cast<std::uint8_t>(s.dash));
-        u8(0);
-        u16(0);
-    }
-
-  private:
-    Bytes& out_;
-};
 
 std::size_t payload_size(const Item& item) {
     const std::size_t points = 4 + kPointBytes * item.points.size();
@@ -59,8 +24,9 @@ std::size_t payload_size(const Item& item) {
             return 16 + points;
         case ItemKind::kClip:
             return 20;
+        default:
+            return layout_payload_size(item);
     }
-    return 0;
 }
 
 void write_payload(Writer& w, const Item& item) {
@@ -111,6 +77,9 @@ void write_payload(Writer& w, const Item& item) {
             w.f32(item.clip.right);
             w.f32(item.clip.bottom);
             break;
+        default:
+            write_layout(w, item);
+            break;
     }
 }
 
@@ -151,6 +120,7 @@ class Batcher {
         if (current_.size() + encoded_size(item) > max_) start_next();
         put(item);
         if (item.kind == ItemKind::kClip) clip_ = item;
+        if (is_layout_kind(item.kind)) anchor_ = item;
         return true;
     }
 
@@ -173,21 +143,15 @@ class Batcher {
     }
     void start_next() {
         if (count_ > 0) close_current();
+        // A line split across batches stays anchored to its frame.
+        if (anchor_.kind == ItemKind::kAnchor) put(anchor_);
         if (clip_.clip_on) put(clip_);
     }
     // Pieces of the item that each fill what is left of a batch.
     bool add_split(const Item& item) {
-        const std::size_t fixed = encoded_size(Item{item.kind,
-                                                    item.stroke,
-                                                    {},
-                                                    item.filled,
-                                                    item.outlined,
-                                                    item.nonzero,
-                                                    item.fill_rgb,
-                                                    item.text,
-                                                    item.marker,
-                                                    false,
-                                                    {}});
+        Item empty;  // the size of a splittable item depends on its kind and points only
+        empty.kind = item.kind;
+        const std::size_t fixed = encoded_size(empty);
         const std::size_t step = item.kind == ItemKind::kSegments ? 2 : 1;
         const std::size_t overlap = item.kind == ItemKind::kPolyline ? 1 : 0;
         std::size_t first = 0;
@@ -213,7 +177,8 @@ class Batcher {
     std::vector<Bytes> done_;
     Bytes current_;
     std::uint32_t count_ = 0;
-    Item clip_;  // the clip in force, repeated in the next batch
+    Item clip_;    // the clip in force, repeated in the next batch
+    Item anchor_;  // the last layout item, an anchor repeated in the next batch
 };
 
 }  // namespace

@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "byte_writer.h"
 #include "items.h"
 
 namespace lumora::plotcore {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The bytes of one batch holding all the items.
 Bytes encode_batch(const Items& items);

@@ -6,7 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "frame_layout.h"
+
 namespace lumora::plotcore {
+
+struct BoxF {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const BoxF&) const = default;
+};
 
 struct PointF {
     float x = 0, y = 0;
@@ -45,11 +52,6 @@ struct MarkerShape {
     bool operator==(const MarkerShape&) const = default;
 };
 
-struct BoxF {
-    float left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const BoxF&) const = default;
-};
-
 enum class ItemKind : std::uint8_t {
     kPolyline = 1,
     kSegments = 2,
@@ -57,6 +59,28 @@ enum class ItemKind : std::uint8_t {
     kText = 4,
     kMarkers = 5,
     kClip = 6,
+    kFrame = 7,
+    kBox = 8,
+    kLabels = 9,
+    kAnchor = 10,
+};
+
+// What a part of a batch was laid out from, so that the window process can lay it out
+// again for another page size: the items after it, up to the next such item, are
+//   kFrame    a frame laid out from spec on a page of page_width x page_height
+//   kBox      a box with these axis options drawn on the frame
+//   kLabels   the labels of the frame
+//   kAnchor   items placed in the frame's world, box being the frame's box (batch
+//             coordinates) when they were placed
+// frame numbers the frame in its window (1 ...).
+struct LayoutSource {
+    std::uint32_t frame = 0;
+    FrameSpec spec;
+    float page_width = 0, page_height = 0;
+    AxisOptions x, y;
+    Labels labels;
+    BoxF box;
+    bool operator==(const LayoutSource&) const = default;
 };
 
 // One item; only the members its kind names are used.
@@ -70,6 +94,7 @@ struct Item {
     MarkerShape marker;
     bool clip_on = false;  // clip
     BoxF clip;
+    LayoutSource source;  // frame, box, labels, anchor
     bool operator==(const Item&) const = default;
 };
 

@@ -2,7 +2,6 @@
 // drawn, the world left on the frame.
 #pragma once
 
-#include "axes.h"
 #include "page_draw.h"
 #include "plot_state.h"
 
@@ -13,14 +12,6 @@ struct FrameRequest {
     int options = 0;                        // LU_PLOT_...
 };
 
-// Whether a frame's ranges can be shown: ends that are NaN or infinite (or not positive
-// on a log axis) are not numbers to it; finite ones too large for the single-precision
-// world window (ends or width beyond 3.4e38 once equal ends are widened) are too large.
-enum class Ends { kOk, kNotNumbers, kTooLarge };
-
-// Checks and converts the ranges into the frame's world (log10, widened equal ends).
-Ends frame_world(const FrameRequest& request, Frame& frame);
-
 // The panel the next frame goes into: the fresh one, else the one after the current.
 int take_panel(WindowPlot& state);
 
@@ -28,7 +19,8 @@ int take_panel(WindowPlot& state);
 // message for ranges too large).
 int make_frame(const FrameRequest& request);
 
-// The options of the frame's own box for each axis.
-AxisOptions frame_axis_options(int options, bool x_axis);
+// Lays the window's frame out again, as the window process does, when the page has
+// changed size since it was laid out: later drawing then lands in the frame as shown.
+void follow_page(WindowPlot& state, const Page& page);
 
 }  // namespace lumora::plot

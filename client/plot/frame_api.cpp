@@ -5,13 +5,15 @@
 #include "entry.h"
 #include "fortran_text.h"
 #include "frame.h"
+#include "plotcore/layout_items.h"
 
 using namespace lumora::plot;
 
 namespace {
 
-constexpr int kMaxPanels = 16;
-constexpr double kSmallestScale = 0.25, kLargestScale = 4;
+constexpr int kMaxPanels = lumora::plotcore::kMaxPanelsAcross;
+constexpr double kSmallestScale = lumora::plotcore::kSmallestTextScale;
+constexpr double kLargestScale = lumora::plotcore::kLargestTextScale;
 
 int current() {
     return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
@@ -20,25 +22,19 @@ int current() {
 int draw_labels(const char* x_label, const char* y_label, const char* title) {
     const int window = current();
     const Page page = current_page();
-    Frame& f = plot_state(window).frame;
+    const Frame& f = plot_state(window).frame;
     if (!page.ok || !f.set) return 0;
-    const double h = f.text_height;
-    const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
+    Item description;
+    description.kind = ItemKind::kLabels;
+    description.source.frame = f.id;
+    auto text = [](const char* t) { return std::string(t != nullptr ? t : ""); };
+    description.source.labels = {text(x_label), text(y_label), text(title)};
     {
         PenScope pen;
         use_page_world(page);
-        if (x_label != nullptr && *x_label != '\0') {
-            set_text(h, 0, kCentreTop, kBlack);
-            draw_text(cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, x_label);
-        }
-        if (y_label != nullptr && *y_label != '\0') {
-            set_text(h, 0.25, kCentreBottom, kBlack);
-            draw_text(f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, y_label);
-        }
-        if (title != nullptr && *title != '\0') {
-            set_text(std::round(h * 1.15), 0, kCentreBottom, kBlack);
-            draw_text(cx, f.box.y1 + 0.7 * h, title);
-        }
+        describe(description);
+        lumora::plotcore::draw_labels(page_canvas(), f, description.source.labels);
+        end_description();
     }
     use_frame_world(page, f);
     return window;
@@ -50,12 +46,22 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
     const Page page = current_page();
     WindowPlot& s = plot_state(window);
     if (!page.ok || !s.frame.set) return 0;
+    Item description;
+    description.kind = ItemKind::kBox;
+    description.source.frame = s.frame.id;
+    description.source.x = parse_axis_options(x_options, x_step, x_subticks);
+    description.source.y = parse_axis_options(y_options, y_step, y_subticks);
     {
         PenScope pen;
         use_page_world(page);
-        draw_box(s.frame, parse_axis_options(x_options, x_step, x_subticks),
-                 parse_axis_options(y_options, y_step, y_subticks), s.time_origin);
+        describe(description);
+        draw_box(page_canvas(), s.frame, description.source.x, description.source.y,
+                 s.frame.spec.time_origin);
+        end_description();
     }
+    s.own_box = true;
+    s.box_x = description.source.x;
+    s.box_y = description.source.y;
     use_frame_world(page, s.frame);
     return window;
 }

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "geometry.h"
 #include "plot_state.h"
+#include "plotcore/geometry.h"
 
 namespace lumora::plot {
 

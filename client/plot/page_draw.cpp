@@ -6,6 +6,7 @@
 #include "client/channel/block_layout.h"
 #include "client/channel/client_state.h"
 #include "client/include/lumora.h"
+#include "frame.h"
 #include "plot_lane.h"
 #include "plot_recorder.h"
 
@@ -27,13 +28,6 @@ double resolution_of(int window) {
     if (lu_get_metrics(kResolution, &x, &y) != 0 && y >= 24 && y <= 2400) known = y / kBaseDpi;
     return known;
 }
-constexpr double kExponentScale = 0.7;
-constexpr bool kUtf8Texts =
-#ifdef _WIN32
-    false;
-#else
-    true;
-#endif
 
 PlotRecorder& recorder() {
     return plot_recorder();
@@ -70,6 +64,7 @@ Page current_page() {
     page.unit = std::min(w, h);
     page.resolution = resolution_of(window);
     recorder().start(window, page);
+    follow_page(plot_state(window), page);
     return page;
 }
 
@@ -159,30 +154,10 @@ void set_text(double height, double angle, int align, int colour) {
 }
 
 TextSize measure_text(const std::string& text) {
-    if (recorder().on()) {
-        const plotcore::FontWidths& widths = plot_font_widths(recorder().window(), 0);
-        const auto h = static_cast<float>(recorder().font().height);
-        return {plotcore::text_width(widths, text, h, kUtf8Texts),
-                (widths.ascent + widths.descent) * h / widths.reference_height};
-    }
+    if (recorder().on()) return recorder().measure_text(text);
     float width = 0, height = 0;
     if (lu_get_text_extent(&width, &height, nullptr, nullptr, text.c_str()) <= 0) return {};
     return {width, height};
-}
-
-double power_width(const PowerText& p) {
-    set_text(p.height, 0, kLeftBase, -1);
-    const double base = measure_text(p.base).width;
-    set_text(p.height * kExponentScale, 0, kLeftBase, -1);
-    return base + measure_text(p.exponent).width;
-}
-
-void draw_power(double x, double y, const PowerText& p, int colour) {
-    set_text(p.height, 0, kLeftBase, colour);
-    const double base = measure_text(p.base).width;
-    draw_text(x, y, p.base);
-    set_text(p.height * kExponentScale, 0, kLeftBase, colour);
-    draw_text(x + base, y + p.height * 0.45, p.exponent);
 }
 
 void draw_text(double x, double y, const std::string& text) {
@@ -247,6 +222,49 @@ void set_pen(int colour, int style, int width) {
 
 bool finish_plot_drawing() {
     return recorder().finish();
+}
+
+void describe(const plotcore::Item& description) {
+    if (recorder().on()) recorder().describe(description);
+}
+
+void end_description() {
+    if (recorder().on()) recorder().end_description();
+}
+
+namespace {
+
+class PageCanvas : public plotcore::LayoutCanvas {
+  public:
+    void set_pen(int colour, int style, int width) override { plot::set_pen(colour, style, width); }
+    void set_text(double height, double angle, int align, int colour) override {
+        plot::set_text(height, angle, align, colour);
+    }
+    TextSize measure_text(const std::string& text) override { return plot::measure_text(text); }
+    void draw_text(double x, double y, const std::string& text) override {
+        plot::draw_text(x, y, text);
+    }
+    void draw_line(double x1, double y1, double x2, double y2) override {
+        plot::draw_line(x1, y1, x2, y2);
+    }
+    void draw_polyline(const std::vector<float>& xy) override { plot::draw_polyline(xy); }
+    void fill_box(double x0, double y0, double x1, double y1, int colour) override {
+        plot::fill_box(x0, y0, x1, y1, colour);
+    }
+    void outline_box(double x0, double y0, double x1, double y1) override {
+        plot::outline_box(x0, y0, x1, y1);
+    }
+    void draw_markers(const std::vector<double>& xy, int type, bool filled,
+                      double pixels) override {
+        plot::draw_markers(xy, {type, filled, pixels, pixels});
+    }
+};
+
+}  // namespace
+
+plotcore::LayoutCanvas& page_canvas() {
+    static PageCanvas canvas;
+    return canvas;
 }
 
 }  // namespace lumora::plot

@@ -9,6 +9,8 @@
 
 #include "plot_recorder.h"
 #include "plot_state.h"
+#include "plotcore/items.h"
+#include "plotcore/layout_canvas.h"
 
 namespace lumora::plot {
 
@@ -54,38 +56,10 @@ class ClipScope {
     ClipScope& operator=(const ClipScope&) = delete;
 };
 
-// Text alignment codes of the text font: horizontal (0 left, 1 centre, 2 right) plus
-// 3 times vertical (0 top, 1 baseline, 2 bottom).
-enum Align {
-    kLeftTop = 0,
-    kCentreTop = 1,
-    kRightTop = 2,
-    kLeftBase = 3,
-    kCentreBase = 4,
-    kRightBase = 5,
-    kLeftBottom = 6,
-    kCentreBottom = 7,
-    kRightBottom = 8
-};
-
 // Sets the text font in pixels (page world), angle in turns, colour value.
 void set_text(double height, double angle, int align, int colour);
 // Width and height of a text's line in the current font, in page pixels.
-struct TextSize {
-    double width = 0, height = 0;
-};
 TextSize measure_text(const std::string& text);
-
-// A number of the form 10^exponent: the "10" at the text height, the exponent smaller
-// and raised after it.
-struct PowerText {
-    std::string exponent;
-    double height;
-    std::string base = "10";
-};
-double power_width(const PowerText& p);
-// Drawn with its left end at x; y is the baseline of the "10".
-void draw_power(double x, double y, const PowerText& p, int colour);
 
 void draw_text(double x, double y, const std::string& text);
 void draw_line(double x1, double y1, double x2, double y2);
@@ -111,6 +85,13 @@ void set_pen(int colour, int style, int width);
 // Sends what the current plotting call has drawn; false when the window refused it.
 bool finish_plot_drawing();
 
-constexpr int kBlack = 0;
+// The layout that follows is made from the description (a frame, a box, labels) until
+// end_description: recorded with it, so that the window process can lay it out again.
+// Nothing when the drawing is not recorded.
+void describe(const plotcore::Item& description);
+void end_description();
+
+// The primitives above as the layout's canvas.
+plotcore::LayoutCanvas& page_canvas();
 
 }  // namespace lumora::plot

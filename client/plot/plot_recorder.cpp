@@ -1,12 +1,10 @@
 #include "plot_recorder.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "client/include/lumora.h"
 #include "page_draw.h"
 #include "plot_lane.h"
 #include "plotcore/batch_format.h"
+#include "plotcore/batch_writer.h"
 #include "plotcore/plot_commands.h"
 
 namespace lumora::plot {
@@ -16,45 +14,20 @@ using plotcore::Item;
 using plotcore::ItemKind;
 
 constexpr double kDataLineWidth = 1.5;
+constexpr bool kUtf8Texts =
+#ifdef _WIN32
+    false;
+#else
+    true;
+#endif
 
-// Pen styles 0 .. 9 as dashes; style 5 draws no line.
-constexpr int kNoLine = 5;
-plotcore::Dash dash_of(int style) {
-    switch (style) {
-        case 1:
-        case 7:
-            return plotcore::Dash::kDash;
-        case 2:
-        case 8:
-        case 9:
-            return plotcore::Dash::kDot;
-        case 3:
-            return plotcore::Dash::kDashDot;
-        case 4:
-            return plotcore::Dash::kDashDotDot;
-        default:
-            return plotcore::Dash::kSolid;
-    }
-}
-
-// Places beyond what a batch may carry are pulled in to its bound: the line still leaves
-// the page in the same direction.
-float bounded(double v) {
-    const double most = plotcore::kMaxCoordinate;
-    return static_cast<float>(v < -most ? -most : (v > most ? most : v));
-}
-
-// Two lines with the same stroke become one item of segments (tick marks, grids).
-bool joins(const Item& last, const Item& next) {
-    return last.kind == ItemKind::kSegments && next.kind == ItemKind::kPolyline &&
-           next.points.size() == 2 && last.stroke == next.stroke;
-}
-
-plotcore::HAlign h_align_of(int code) {
-    return static_cast<plotcore::HAlign>(code % 3);
-}
-plotcore::VAlign v_align_of(int code) {
-    return static_cast<plotcore::VAlign>(code / 3);
+// An anchor: items after it lie in the frame's world (frame 0: on the page as they are).
+Item anchor(std::uint32_t frame, const plotcore::BoxF& box) {
+    Item item;
+    item.kind = ItemKind::kAnchor;
+    item.source.frame = frame;
+    item.source.box = box;
+    return item;
 }
 
 }  // namespace
@@ -64,31 +37,27 @@ PlotRecorder& plot_recorder() {
     return recorder;
 }
 
-std::uint32_t batch_colour(int colour_value) {
-    return plotcore::kColourValueFlag | static_cast<std::uint32_t>(colour_value);
-}
-
 bool PlotRecorder::start(int window, const Page& page) {
     if (window_ == window) return true;
     if (window_ != 0 || !plot_lane_open(window)) return false;
     window_ = window;
-    page_height_ = page.height;
     space_ = Space::kPage;
+    canvas_.emplace(plot_font_widths(window, 0), kUtf8Texts, page.height, page.resolution);
+    section_ = wanted_ = anchor(0, {});
     int colour = 0, style = 0, width = 0;
     lu_get_pen(&colour, &style, &width, nullptr);
     // Data drawn with the default pen (width 0, "the thinnest") gets a readable line.
-    pen_ = {colour, style, width < 1 ? kDataLineWidth : width};
-    resolution_ = page.resolution;
-    items_.clear();
+    pen() = {colour, style, width < 1 ? kDataLineWidth : width};
     return true;
 }
 
 bool PlotRecorder::finish() {
     const int window = window_;
     window_ = 0;
-    if (window == 0 || items_.empty()) return true;
-    const plotcore::Items items = std::move(items_);
-    items_.clear();
+    if (window == 0 || !canvas_) return true;
+    const plotcore::Items items = canvas_->take_items();
+    canvas_.reset();
+    if (items.empty()) return true;
     const std::vector<plotcore::Bytes> batches =
         plotcore::encode_batches(items, plotcore::kPlotBlockSize);
     if (batches.empty()) return false;  // a polygon too large for one batch
@@ -101,47 +70,46 @@ bool PlotRecorder::finish() {
     return ok;
 }
 
+void PlotRecorder::use_page() {
+    space_ = Space::kPage;
+    if (wanted_.kind == ItemKind::kAnchor) wanted_ = anchor(0, {});
+}
+
 void PlotRecorder::use_frame(const Frame& f) {
     space_ = Space::kFrame;
     frame_ = f;
+    const plotcore::PointF a = canvas_->place(f.box.x0, f.box.y1);
+    const plotcore::PointF b = canvas_->place(f.box.x1, f.box.y0);
+    wanted_ = anchor(f.id, {a.x, a.y, b.x, b.y});
 }
 
-// Page pixels, measured from the top left corner of the drawing area. A device pixel d of
-// the drawing operations covers d .. d + 1, so its centre is d + 0.5.
-plotcore::PointF PlotRecorder::place(double x, double y) const {
-    if (space_ == Space::kFrame) {
-        x = frame_.px(x);
-        y = frame_.py(y);
-    }
-    return {bounded(x + 0.5), bounded(page_height_ - y + 0.5)};
+void PlotRecorder::describe(Item description) {
+    canvas_->add_as_is(description);
+    section_ = wanted_ = std::move(description);
 }
 
-std::vector<plotcore::PointF> PlotRecorder::place_all(const std::vector<double>& xy) const {
-    std::vector<plotcore::PointF> points;
-    points.reserve(xy.size() / 2);
+void PlotRecorder::end_description() {
+    wanted_ = anchor(0, {});
+}
+
+plotcore::LayoutCanvas& PlotRecorder::layout_canvas() {
+    return *canvas_;
+}
+
+void PlotRecorder::mark_section() {
+    if (wanted_ == section_) return;
+    canvas_->add_as_is(wanted_);
+    section_ = wanted_;
+}
+
+std::vector<double> PlotRecorder::on_page(const std::vector<double>& xy) const {
+    if (space_ == Space::kPage) return xy;
+    std::vector<double> page(xy.size());
     for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
-        if (std::isfinite(xy[i]) && std::isfinite(xy[i + 1])) {
-            points.push_back(place(xy[i], xy[i + 1]));
-        }
+        page[i] = frame_.px(xy[i]);
+        page[i + 1] = frame_.py(xy[i + 1]);
     }
-    return points;
-}
-
-plotcore::Stroke PlotRecorder::stroke() const {
-    return {batch_colour(pen_.colour), static_cast<float>(pen_.width * resolution_),
-            dash_of(pen_.style)};
-}
-
-void PlotRecorder::add(Item item) {
-    if (!items_.empty() && joins(items_.back(), item)) {
-        items_.back().points.insert(items_.back().points.end(), item.points.begin(),
-                                    item.points.end());
-        return;
-    }
-    if (item.kind == ItemKind::kPolyline && item.points.size() == 2) {
-        item.kind = ItemKind::kSegments;
-    }
-    items_.push_back(std::move(item));
+    return page;
 }
 
 void PlotRecorder::line(double x1, double y1, double x2, double y2) {
@@ -149,67 +117,33 @@ void PlotRecorder::line(double x1, double y1, double x2, double y2) {
 }
 
 void PlotRecorder::polyline(const std::vector<double>& xy) {
-    if (pen_.style == kNoLine) return;
-    Item item;
-    item.kind = ItemKind::kPolyline;
-    item.stroke = stroke();
-    item.points = place_all(xy);
-    if (!item.points.empty()) add(std::move(item));
+    mark_section();
+    canvas_->polyline(on_page(xy));
 }
 
 void PlotRecorder::polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero) {
-    Item item;
-    item.kind = ItemKind::kPolygon;
-    item.filled = fill >= 0;
-    item.fill_rgb = item.filled ? batch_colour(fill) : 0;
-    item.outlined = outline && pen_.style != kNoLine;
-    item.nonzero = nonzero;
-    item.stroke = stroke();
-    item.points = place_all(xy);
-    if (item.points.size() >= 3 && (item.filled || item.outlined)) add(std::move(item));
+    mark_section();
+    canvas_->polygon(on_page(xy), fill, outline, nonzero);
 }
 
 void PlotRecorder::text(double x, double y, const std::string& bytes) {
-    if (bytes.empty()) return;
-    Item item;
-    item.kind = ItemKind::kText;
-    item.points = {place(x, y)};
-    plotcore::TextLook& t = item.text;
-    t.height = static_cast<float>(std::max(font_.height, 1.0));
-    t.angle = static_cast<float>(font_.angle * 2 * std::numbers::pi);
-    t.h_align = h_align_of(font_.align);
-    t.v_align = v_align_of(font_.align);
-    t.rgb = batch_colour(font_.colour);
-    t.bytes = bytes.substr(0, plotcore::kMaxTextBytes);
-    add(std::move(item));
+    mark_section();
+    const std::vector<double> at = on_page({x, y});
+    canvas_->draw_text(at[0], at[1], bytes);
 }
 
 void PlotRecorder::markers(const std::vector<double>& xy, int type, double size, bool filled) {
-    Item item;
-    item.kind = ItemKind::kMarkers;
-    item.marker = {static_cast<std::uint8_t>(type), filled, static_cast<float>(std::max(size, 1.0)),
-                   static_cast<float>(resolution_), batch_colour(pen_.colour)};
-    item.points = place_all(xy);
-    if (!item.points.empty()) add(std::move(item));
+    mark_section();
+    canvas_->markers(on_page(xy), type, size, filled);
 }
 
 void PlotRecorder::clip_to(const Frame& f) {
-    const Space before = space_;
-    space_ = Space::kPage;
-    const plotcore::PointF a = place(f.box.x0, f.box.y1), b = place(f.box.x1, f.box.y0);
-    space_ = before;
-    Item item;
-    item.kind = ItemKind::kClip;
-    item.clip_on = true;
-    item.clip = {a.x - 0.5f, a.y - 0.5f, b.x + 0.5f, b.y + 0.5f};
-    add(std::move(item));
+    mark_section();
+    canvas_->clip_to(f.box);
 }
 
 void PlotRecorder::clip_off() {
-    Item item;
-    item.kind = ItemKind::kClip;
-    item.clip_on = false;
-    add(std::move(item));
+    canvas_->clip_off();
 }
 
 }  // namespace lumora::plot

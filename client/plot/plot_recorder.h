@@ -4,34 +4,24 @@
 // page pixels here:
 //   the page             pixels over the drawing area, y upward (frames and texts)
 //   a frame's world      the frame's world window on its box (data)
+// Each part of a batch says what it was laid out from (a frame, its box or labels), that
+// it lies in a frame's world, or that it stays on the page as it is, so that the window
+// process can lay the picture out again when the window changes size.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "plot_state.h"
-#include "plotcore/items.h"
+#include "plotcore/item_canvas.h"
 
 namespace lumora::plot {
 
 struct Page;
 
-// How lines are drawn: a colour value (as lu_set_pen takes it), a pen style and a width
-// in pixels at 96 dpi.
-struct PlotPen {
-    int colour = 0;
-    int style = 0;
-    double width = 1;
-};
-
-// A text's look: height in pixels, angle in turns, alignment code (see page_draw.h),
-// colour value.
-struct PlotFont {
-    double height = 12, angle = 0;
-    int align = 0;
-    int colour = 0;
-};
+using PlotPen = plotcore::CanvasPen;
+using PlotFont = plotcore::CanvasFont;
 
 class PlotRecorder {
   public:
@@ -45,11 +35,18 @@ class PlotRecorder {
     // when the window refused a batch.
     bool finish();
 
-    void use_page() { space_ = Space::kPage; }
+    void use_page();
     void use_frame(const Frame& f);
+    // The layout that follows is made from this description (a frame, a box, labels) until
+    // end_description.
+    void describe(plotcore::Item description);
+    void end_description();
+    // The canvas of the page space, for the layout.
+    plotcore::LayoutCanvas& layout_canvas();
 
-    PlotPen& pen() { return pen_; }
-    PlotFont& font() { return font_; }
+    PlotPen& pen() { return canvas_->pen(); }
+    PlotFont& font() { return canvas_->font(); }
+    plotcore::TextSize measure_text(const std::string& text) { return canvas_->measure_text(text); }
 
     void line(double x1, double y1, double x2, double y2);
     void polyline(const std::vector<double>& xy);
@@ -64,24 +61,20 @@ class PlotRecorder {
 
   private:
     enum class Space { kPage, kFrame };
-    plotcore::PointF place(double x, double y) const;
-    std::vector<plotcore::PointF> place_all(const std::vector<double>& xy) const;
-    plotcore::Stroke stroke() const;
-    void add(plotcore::Item item);
+    // Page pixels of x, y pairs in the current space.
+    std::vector<double> on_page(const std::vector<double>& xy) const;
+    // Marks where drawing in another space than the last item's begins.
+    void mark_section();
 
     int window_ = 0;
-    double page_height_ = 0;
-    double resolution_ = 1;  // widths are given at 96 dpi
     Space space_ = Space::kPage;
     Frame frame_;
-    PlotPen pen_;
-    PlotFont font_;
-    plotcore::Items items_;
+    std::optional<plotcore::ItemCanvas> canvas_;
+    plotcore::Item section_, wanted_;  // anchors: the one in force, the one drawing needs
 };
 
 PlotRecorder& plot_recorder();
 
-// A colour value (as lu_set_pen takes it) as a batch colour: the window process resolves it.
-std::uint32_t batch_colour(int colour_value);
+using plotcore::batch_colour;
 
 }  // namespace lumora::plot

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "geometry.h"
+#include "plotcore/frame_layout.h"
 
 namespace lumora::plot {
+
+// The layout's types (frames, boxes, ticks, the canvas) are the plotting layer's own.
+using namespace plotcore;  // NOLINT(google-build-using-namespace)
 
 struct LegendEntry {
     std::string text;
@@ -17,27 +20,16 @@ struct LegendEntry {
     int marker = 0;       // as lu_plot_points takes it, 0 none
 };
 
-// The current frame. World values are those of the world window: log10 of the data on
-// a log axis, seconds after the time origin on a time axis.
-struct Frame {
-    bool set = false;
-    Rect panel, box;  // page pixels, y upward
-    double wx1 = 0, wx2 = 1, wy1 = 0, wy2 = 1;
-    bool log_x = false, log_y = false, time_x = false;
-    double text_height = 12;
-    // How far the numbers reach out of the box: below it and left of it, in pixels from
-    // the box edge (labels go beyond these).
-    double x_numbers_depth = 0, y_numbers_width = 0;
-    // World to page pixels.
-    double px(double wx) const { return box.x0 + (wx - wx1) / (wx2 - wx1) * box.width(); }
-    double py(double wy) const { return box.y0 + (wy - wy1) / (wy2 - wy1) * box.height(); }
-};
-
 struct WindowPlot {
     int nx = 1, ny = 1;
     int panel = 0;             // 0: none yet
     bool panel_fresh = false;  // chosen by lu_plot_advance, not yet framed
     Frame frame;
+    std::uint32_t frames = 0;  // frames made so far: the number of the next
+    // A box drawn on the frame with options of its own (lu_plot_box), laid out again
+    // with the frame.
+    bool own_box = false;
+    AxisOptions box_x, box_y;
     std::vector<LegendEntry> legend;
     int next_colour = 0;
     double text_scale = 1;

@@ -6,7 +6,7 @@
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "frame.h"
-#include "ticks.h"
+#include "plotcore/ticks.h"
 
 using namespace lumora::plot;
 

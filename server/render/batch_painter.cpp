@@ -143,6 +143,8 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 canvas.set_clip(clip_within(plot, window, item.transform));
                 clipped = plot.clip_on;
                 break;
+            default:  // what a part was laid out from draws nothing
+                break;
         }
     }
     if (clipped) canvas.set_clip(window);

@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "client/plot/clip_lines.h"
-#include "client/plot/geometry.h"
 #include "client/plot/histogram.h"
 #include "client/plot/legend.h"
 #include "client/plot/statistics.h"
+#include "plotcore/geometry.h"
 
 namespace lumora::plot {
 namespace {

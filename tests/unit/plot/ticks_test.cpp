@@ -5,10 +5,10 @@
 #include <limits>
 #include <set>
 
-#include "client/plot/ticks.h"
-#include "client/plot/time_ticks.h"
+#include "plotcore/ticks.h"
+#include "plotcore/time_ticks.h"
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 namespace {
 
 // Labels as wide as 0.6 of a 10-pixel font per character.
@@ -216,4 +216,4 @@ TEST(TimeTicks, StepsFromSecondsToYears) {
 }
 
 }  // namespace
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

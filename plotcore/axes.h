@@ -1,12 +1,14 @@
-// The box of a frame with its ticks, subticks, grid and numbers, drawn in the page world.
+// The box of a frame with its ticks, subticks, grid and numbers, laid out on the page.
 #pragma once
 
 #include <string>
 
-#include "plot_state.h"
+#include "layout_canvas.h"
 #include "ticks.h"
 
-namespace lumora::plot {
+namespace lumora::plotcore {
+
+struct Frame;
 
 struct AxisOptions {
     bool low = false, high = false;                                 // b, c: the edges
@@ -15,15 +17,18 @@ struct AxisOptions {
     bool log = false, time = false, zero = false, outward = false;  // l, d, a, o
     double step = 0;
     int subdivisions = 0;
+    bool operator==(const AxisOptions&) const = default;
 };
 // Letters as lu_plot_box takes them; others are ignored.
 AxisOptions parse_axis_options(const char* letters, double step, int subdivisions);
 
 // The ticks of the frame's x axis (x_axis) or y axis as the options ask for them,
-// measured with the layer's number font.
-Ticks axis_ticks(const Frame& frame, bool x_axis, const AxisOptions& options, double time_origin);
+// measured with the numbers' text look.
+Ticks axis_ticks(LayoutCanvas& canvas, const Frame& frame, bool x_axis, const AxisOptions& options,
+                 double time_origin);
 
 // Draws the box and records in the frame how far its numbers reach out.
-void draw_box(Frame& frame, const AxisOptions& x, const AxisOptions& y, double time_origin);
+void draw_box(LayoutCanvas& canvas, Frame& frame, const AxisOptions& x, const AxisOptions& y,
+              double time_origin);
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

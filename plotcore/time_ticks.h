@@ -7,7 +7,7 @@
 
 #include "ticks.h"
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 
 // Civil date and time of seconds after 1970-01-01 00:00:00 UTC.
 struct CivilTime {
@@ -23,4 +23,4 @@ double month_start(long long year, int month);
 Ticks fit_time_ticks(double origin, double lo, double hi, double length, double gap,
                      const Measure& measure);
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

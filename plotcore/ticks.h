@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 
 // The ends of an axis that a frame can use, lo < hi; ok is false for an end that is NaN
 // or infinite. Equal ends are widened around their value.
@@ -52,4 +52,4 @@ Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double s
 Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
                     const Measure& measure);
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

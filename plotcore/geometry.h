@@ -2,7 +2,7 @@
 // its lower edge: panels of a subpage grid, and the box a frame fits into its panel.
 #pragma once
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 
 struct Rect {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // x0 <= x1, y0 <= y1
@@ -26,4 +26,4 @@ Rect fit_box(const Rect& panel, const Margins& margins, bool equal, double x_spa
 // smaller side, within readable bounds (which grow with the resolution against 96 dpi).
 double text_height_for(const Rect& panel, double scale, double resolution = 1);
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

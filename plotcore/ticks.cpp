@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 namespace {
 
 constexpr int kMaxMajors = 12;
@@ -221,4 +221,4 @@ Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
     return t;
 }
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 
 Rect subpage(const Rect& page, int nx, int ny, int n) {
     nx = std::max(nx, 1);
@@ -40,4 +40,4 @@ double text_height_for(const Rect& panel, double scale, double resolution) {
     return std::round(std::clamp(side / 24.0, 9.0 * resolution, 18.0 * resolution) * scale);
 }
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

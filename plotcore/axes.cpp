@@ -4,33 +4,32 @@
 #include <cmath>
 #include <cstring>
 
-#include "client/include/lumora.h"
-#include "page_draw.h"
+#include "frame_layout.h"
 #include "time_ticks.h"
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 namespace {
 
 constexpr double kMajorTick = 0.5, kMinorTick = 0.25;  // in text heights
 constexpr double kNumberGap = 0.3;
 
-int grid_colour() {
-    return lu_make_rgb_colour(205, 205, 205);
-}
+constexpr int kGridColour = rgb_colour_value(205, 205, 205);
+constexpr int kZeroLineStyle = 2;
 
 // The text of label i as drawn: plain, or 10 with an exponent.
-double label_width(const Ticks& t, std::size_t i, double h) {
-    if (t.powers) return power_width({t.labels[i], h});
-    set_text(h, 0, kLeftBase, -1);
-    return measure_text(t.labels[i]).width;
+double label_width(LayoutCanvas& c, const Ticks& t, std::size_t i, double h) {
+    if (t.powers) return power_width(c, {t.labels[i], h});
+    c.set_text(h, 0, kLeftBase, kKeep);
+    return c.measure_text(t.labels[i]).width;
 }
 
-Ticks choose(const Frame& f, bool x_axis, const AxisOptions& o, double origin, double length) {
+Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o, double origin,
+             double length) {
     const double h = f.text_height;
     const double lo = x_axis ? std::min(f.wx1, f.wx2) : std::min(f.wy1, f.wy2);
     const double hi = x_axis ? std::max(f.wx1, f.wx2) : std::max(f.wy1, f.wy2);
     const Measure along = [&](const Ticks& t, std::size_t i) {
-        return x_axis ? label_width(t, i, h) : h * (t.powers ? 1.3 : 1.0);
+        return x_axis ? label_width(c, t, i, h) : h * (t.powers ? 1.3 : 1.0);
     };
     const double gap = x_axis ? h : h * 0.5;
     if (o.time && x_axis) return fit_time_ticks(origin, lo, hi, length, gap, along);
@@ -40,19 +39,20 @@ Ticks choose(const Frame& f, bool x_axis, const AxisOptions& o, double origin, d
     return fit_linear_ticks(lo, hi, length, gap, o.step, o.subdivisions, along);
 }
 
-void draw_tick_marks(const Frame& f, bool x_axis, const AxisOptions& o, const Ticks& t) {
+void draw_tick_marks(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
+                     const Ticks& t) {
     const double h = f.text_height;
     const double in = o.outward ? -1 : 1;
     auto marks = [&](const std::vector<double>& at, double length) {
         for (double v : at) {
             if (x_axis) {
                 const double x = f.px(v);
-                if (o.low) draw_line(x, f.box.y0, x, f.box.y0 + in * length);
-                if (o.high) draw_line(x, f.box.y1, x, f.box.y1 - in * length);
+                if (o.low) c.draw_line(x, f.box.y0, x, f.box.y0 + in * length);
+                if (o.high) c.draw_line(x, f.box.y1, x, f.box.y1 - in * length);
             } else {
                 const double y = f.py(v);
-                if (o.low) draw_line(f.box.x0, y, f.box.x0 + in * length, y);
-                if (o.high) draw_line(f.box.x1, y, f.box.x1 - in * length, y);
+                if (o.low) c.draw_line(f.box.x0, y, f.box.x0 + in * length, y);
+                if (o.high) c.draw_line(f.box.x1, y, f.box.x1 - in * length, y);
             }
         }
     };
@@ -60,25 +60,25 @@ void draw_tick_marks(const Frame& f, bool x_axis, const AxisOptions& o, const Ti
     if (o.subticks) marks(t.minor, kMinorTick * h);
 }
 
-void draw_grid(const Frame& f, bool x_axis, const Ticks& t) {
-    set_pen(grid_colour(), 0, 1);
+void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t) {
+    c.set_pen(kGridColour, 0, 1);
     for (double v : t.major) {
         if (x_axis)
-            draw_line(f.px(v), f.box.y0, f.px(v), f.box.y1);
+            c.draw_line(f.px(v), f.box.y0, f.px(v), f.box.y1);
         else
-            draw_line(f.box.x0, f.py(v), f.box.x1, f.py(v));
+            c.draw_line(f.box.x0, f.py(v), f.box.x1, f.py(v));
     }
 }
 
-void draw_zero(const Frame& f, bool x_axis) {
-    set_pen(kBlack, 2, 1);
+void draw_zero(LayoutCanvas& c, const Frame& f, bool x_axis) {
+    c.set_pen(kBlack, kZeroLineStyle, 1);
     const double lo = x_axis ? std::min(f.wy1, f.wy2) : std::min(f.wx1, f.wx2);
     const double hi = x_axis ? std::max(f.wy1, f.wy2) : std::max(f.wx1, f.wx2);
     if (lo >= 0 || hi <= 0) return;
     if (x_axis)
-        draw_line(f.box.x0, f.py(0), f.box.x1, f.py(0));
+        c.draw_line(f.box.x0, f.py(0), f.box.x1, f.py(0));
     else
-        draw_line(f.px(0), f.box.y0, f.px(0), f.box.y1);
+        c.draw_line(f.px(0), f.box.y0, f.px(0), f.box.y1);
 }
 
 // The common factor "×10" with the exponent, written once beside an axis's numbers.
@@ -90,46 +90,49 @@ PowerText exponent_label(const Ticks& t, double h) {
 
 // Number i of the ticks at (x, y): a power of ten from its left end, else plain text
 // with the alignment.
-void draw_number(const Ticks& t, std::size_t i, double x, double y, double h, Align align) {
+void draw_number(LayoutCanvas& c, const Ticks& t, std::size_t i, double x, double y, double h,
+                 Align align) {
     if (t.powers) {
-        draw_power(x, y, {t.labels[i], h}, kBlack);
+        draw_power(c, x, y, {t.labels[i], h}, kBlack);
     } else {
-        set_text(h, 0, align, kBlack);
-        draw_text(x, y, t.labels[i]);
+        c.set_text(h, 0, align, kBlack);
+        c.draw_text(x, y, t.labels[i]);
     }
 }
 
 // Numbers below (above) the box; returns how far they reach from the edge.
-double draw_x_numbers(const Frame& f, const AxisOptions& o, const Ticks& t, bool low) {
+double draw_x_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, const Ticks& t,
+                      bool low) {
     const double h = f.text_height, out = o.outward && o.ticks ? kMajorTick * h : 0;
     const double base =
         low ? f.box.y0 - out - kNumberGap * h - 0.8 * h : f.box.y1 + out + kNumberGap * h + 0.2 * h;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         const double x = f.px(t.major[i]);
-        draw_number(t, i, t.powers ? x - label_width(t, i, h) / 2 : x, base, h, kCentreBase);
+        draw_number(c, t, i, t.powers ? x - label_width(c, t, i, h) / 2 : x, base, h, kCentreBase);
     }
     if (t.exponent != 0 && low) {
         const PowerText p = exponent_label(t, h);
-        draw_power(f.box.x1 - power_width(p), base - 1.3 * h, p, kBlack);
+        draw_power(c, f.box.x1 - power_width(c, p), base - 1.3 * h, p, kBlack);
     }
     return out + kNumberGap * h + (t.powers ? 1.4 : 1.1) * h;
 }
 
 // Numbers left (right) of the box; returns how far they reach from the edge.
-double draw_y_numbers(const Frame& f, const AxisOptions& o, const Ticks& t, bool low) {
+double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, const Ticks& t,
+                      bool low) {
     const double h = f.text_height, out = o.outward && o.ticks ? kMajorTick * h : 0;
     double widest = 0;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
-        const double w = label_width(t, i, h);
+        const double w = label_width(c, t, i, h);
         widest = std::max(widest, w);
         const double y = f.py(t.major[i]) - 0.35 * h;
         const double x =
             low ? f.box.x0 - out - kNumberGap * h - w : f.box.x1 + out + kNumberGap * h;
-        draw_number(t, i, x, y, h, kLeftBase);
+        draw_number(c, t, i, x, y, h, kLeftBase);
     }
     if (t.exponent != 0 && low) {
         const PowerText p = exponent_label(t, h);
-        draw_power(f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(p)),
+        draw_power(c, f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(c, p)),
                    f.box.y1 + 0.4 * h, p, kBlack);
     }
     return out + kNumberGap * h + widest;
@@ -183,18 +186,20 @@ AxisOptions parse_axis_options(const char* letters, double step, int subdivision
     return o;
 }
 
-Ticks axis_ticks(const Frame& f, bool x_axis, const AxisOptions& o, double time_origin) {
-    return choose(f, x_axis, o, time_origin, x_axis ? f.box.width() : f.box.height());
+Ticks axis_ticks(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
+                 double time_origin) {
+    return choose(c, f, x_axis, o, time_origin, x_axis ? f.box.width() : f.box.height());
 }
 
-void draw_box(Frame& f, const AxisOptions& x, const AxisOptions& y, double time_origin) {
-    const Ticks xt = axis_ticks(f, true, x, time_origin);
-    const Ticks yt = axis_ticks(f, false, y, time_origin);
-    if (x.grid) draw_grid(f, true, xt);
-    if (y.grid) draw_grid(f, false, yt);
-    if (x.zero && !x.log) draw_zero(f, true);
-    if (y.zero && !y.log) draw_zero(f, false);
-    set_pen(kBlack, 0, 1);
+void draw_box(LayoutCanvas& c, Frame& f, const AxisOptions& x, const AxisOptions& y,
+              double time_origin) {
+    const Ticks xt = axis_ticks(c, f, true, x, time_origin);
+    const Ticks yt = axis_ticks(c, f, false, y, time_origin);
+    if (x.grid) draw_grid(c, f, true, xt);
+    if (y.grid) draw_grid(c, f, false, yt);
+    if (x.zero && !x.log) draw_zero(c, f, true);
+    if (y.zero && !y.log) draw_zero(c, f, false);
+    c.set_pen(kBlack, 0, 1);
     std::vector<float> edges;
     auto corner = [&](double px, double py) {
         edges.push_back(static_cast<float>(px));
@@ -206,20 +211,20 @@ void draw_box(Frame& f, const AxisOptions& x, const AxisOptions& y, double time_
         corner(f.box.x1, f.box.y1);
         corner(f.box.x0, f.box.y1);
         corner(f.box.x0, f.box.y0);
-        draw_polyline(edges);
+        c.draw_polyline(edges);
     } else {
-        if (x.low) draw_line(f.box.x0, f.box.y0, f.box.x1, f.box.y0);
-        if (x.high) draw_line(f.box.x0, f.box.y1, f.box.x1, f.box.y1);
-        if (y.low) draw_line(f.box.x0, f.box.y0, f.box.x0, f.box.y1);
-        if (y.high) draw_line(f.box.x1, f.box.y0, f.box.x1, f.box.y1);
+        if (x.low) c.draw_line(f.box.x0, f.box.y0, f.box.x1, f.box.y0);
+        if (x.high) c.draw_line(f.box.x0, f.box.y1, f.box.x1, f.box.y1);
+        if (y.low) c.draw_line(f.box.x0, f.box.y0, f.box.x0, f.box.y1);
+        if (y.high) c.draw_line(f.box.x1, f.box.y0, f.box.x1, f.box.y1);
     }
-    draw_tick_marks(f, true, x, xt);
-    draw_tick_marks(f, false, y, yt);
+    draw_tick_marks(c, f, true, x, xt);
+    draw_tick_marks(c, f, false, y, yt);
     f.x_numbers_depth = f.y_numbers_width = 0;
-    if (x.numbers_low) f.x_numbers_depth = draw_x_numbers(f, x, xt, true);
-    if (x.numbers_high) draw_x_numbers(f, x, xt, false);
-    if (y.numbers_low) f.y_numbers_width = draw_y_numbers(f, y, yt, true);
-    if (y.numbers_high) draw_y_numbers(f, y, yt, false);
+    if (x.numbers_low) f.x_numbers_depth = draw_x_numbers(c, f, x, xt, true);
+    if (x.numbers_high) draw_x_numbers(c, f, x, xt, false);
+    if (y.numbers_low) f.y_numbers_width = draw_y_numbers(c, f, y, yt, true);
+    if (y.numbers_high) draw_y_numbers(c, f, y, yt, false);
 }
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace lumora::plot {
+namespace lumora::plotcore {
 namespace {
 
 constexpr double kMinute = 60, kHour = 3600, kDay = 86400;
@@ -184,4 +184,4 @@ Ticks fit_time_ticks(double origin, double lo, double hi, double length, double 
     return t;
 }
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

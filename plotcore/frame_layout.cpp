@@ -1,0 +1,144 @@
+#include "frame_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "client/include/lumora_plot.h"
+#include "ticks.h"
+
+namespace lumora::plotcore {
+namespace {
+
+// The room of a frame's margins, in text heights.
+constexpr double kTopRoom = 2.3, kBottomRoom = 3.5, kRightRoom = 1.2, kColourBarRoom = 6;
+constexpr double kLeftBeyondNumbers = 2.1;
+
+// The world window is single precision: its ends and its width must be finite there.
+constexpr double kSingleMost = std::numeric_limits<float>::max();
+
+// An axis's world ends from the caller's: kOk, or why not.
+Ends direct(double a, double b, bool log, double& lo, double& hi) {
+    if (!std::isfinite(a) || !std::isfinite(b)) return Ends::kNotNumbers;
+    if (log) {
+        if (!(a > 0) || !(b > 0)) return Ends::kNotNumbers;
+        a = std::log10(a);
+        b = std::log10(b);
+    }
+    const Range r = usable_range(a, b);
+    if (!r.ok || std::fabs(r.lo) > kSingleMost || std::fabs(r.hi) > kSingleMost ||
+        r.hi - r.lo > kSingleMost)
+        return Ends::kTooLarge;
+    lo = a <= b ? r.lo : r.hi;
+    hi = a <= b ? r.hi : r.lo;
+    return Ends::kOk;
+}
+
+double widest_y_number(LayoutCanvas& c, const Frame& f, const AxisOptions& o, double origin) {
+    const Ticks t = axis_ticks(c, f, false, o, origin);
+    double widest = 0;
+    for (std::size_t i = 0; i < t.labels.size(); ++i) {
+        if (t.powers) {
+            widest = std::max(widest, power_width(c, {t.labels[i], f.text_height}));
+        } else {
+            c.set_text(f.text_height, 0, kLeftBase, kKeep);
+            widest = std::max(widest, c.measure_text(t.labels[i]).width);
+        }
+    }
+    return widest;
+}
+
+// How far the last x number sticks out right of the box.
+double x_overhang(LayoutCanvas& c, const Frame& f, const AxisOptions& o, double origin) {
+    const Ticks t = axis_ticks(c, f, true, o, origin);
+    if (t.major.empty() || t.powers) return 0;
+    double most = 0;
+    c.set_text(f.text_height, 0, kLeftBase, kKeep);
+    for (std::size_t i = 0; i < t.major.size(); ++i) {
+        const double half = c.measure_text(t.labels[i]).width / 2;
+        most = std::max(most, f.px(t.major[i]) + half - f.box.x1);
+    }
+    return most;
+}
+
+void fit(LayoutCanvas& c, Frame& f) {
+    const FrameSpec& r = f.spec;
+    const double h = f.text_height;
+    const bool equal = (r.options & LU_PLOT_EQUAL) != 0;
+    const double xs = std::fabs(f.wx2 - f.wx1), ys = std::fabs(f.wy2 - f.wy1);
+    const bool box = (r.options & LU_PLOT_NO_BOX) == 0;
+    Margins m;
+    m.top = kTopRoom * h;
+    m.bottom = kBottomRoom * h;
+    m.right = kRightRoom * h + ((r.options & LU_PLOT_ROOM_RIGHT) != 0 ? kColourBarRoom * h : 0);
+    m.left = 4 * h;
+    f.box = fit_box(f.panel, m, equal, xs, ys);
+    if (box) {
+        m.left = 0.3 * h +
+                 widest_y_number(c, f, frame_axis_options(r.options, false), r.time_origin) +
+                 kLeftBeyondNumbers * h;
+        f.box = fit_box(f.panel, m, equal, xs, ys);
+        const double over = x_overhang(c, f, frame_axis_options(r.options, true), r.time_origin);
+        if (over + 0.3 * h > m.right) {
+            m.right = over + 0.3 * h;
+            f.box = fit_box(f.panel, m, equal, xs, ys);
+        }
+    }
+}
+
+}  // namespace
+
+AxisOptions frame_axis_options(int options, bool x_axis) {
+    std::string letters = "bcnst";
+    if ((options & LU_PLOT_GRID) != 0) letters += 'g';
+    if ((options & LU_PLOT_AXES) != 0) letters += 'a';
+    if ((options & (x_axis ? LU_PLOT_LOG_X : LU_PLOT_LOG_Y)) != 0) letters += 'l';
+    if (x_axis && (options & LU_PLOT_TIME_X) != 0) letters += 'd';
+    return parse_axis_options(letters.c_str(), 0, 0);
+}
+
+Ends frame_world(const FrameSpec& r, Frame& f) {
+    f.log_x = (r.options & LU_PLOT_LOG_X) != 0;
+    f.log_y = (r.options & LU_PLOT_LOG_Y) != 0;
+    f.time_x = (r.options & LU_PLOT_TIME_X) != 0 && !f.log_x;
+    const Ends x = direct(r.x1, r.x2, f.log_x, f.wx1, f.wx2);
+    const Ends y = direct(r.y1, r.y2, f.log_y, f.wy1, f.wy2);
+    if (x == Ends::kNotNumbers || y == Ends::kNotNumbers) return Ends::kNotNumbers;
+    return x == Ends::kOk ? y : x;
+}
+
+Frame lay_out_frame(LayoutCanvas& c, const FrameSpec& spec, double page_width, double page_height) {
+    Frame f;
+    f.spec = spec;
+    frame_world(spec, f);
+    f.page_width = page_width;
+    f.page_height = page_height;
+    f.panel = subpage({0, 0, page_width, page_height}, spec.nx, spec.ny, spec.panel);
+    f.text_height = text_height_for(f.panel, spec.text_scale, spec.resolution);
+    f.set = true;
+    fit(c, f);
+    if ((spec.options & LU_PLOT_NO_BOX) == 0) {
+        draw_box(c, f, frame_axis_options(spec.options, true),
+                 frame_axis_options(spec.options, false), spec.time_origin);
+    }
+    return f;
+}
+
+void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
+    const double h = f.text_height;
+    const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
+    if (!labels.x.empty()) {
+        c.set_text(h, 0, kCentreTop, kBlack);
+        c.draw_text(cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x);
+    }
+    if (!labels.y.empty()) {
+        c.set_text(h, 0.25, kCentreBottom, kBlack);
+        c.draw_text(f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, labels.y);
+    }
+    if (!labels.title.empty()) {
+        c.set_text(std::round(h * 1.15), 0, kCentreBottom, kBlack);
+        c.draw_text(cx, f.box.y1 + 0.7 * h, labels.title);
+    }
+}
+
+}  // namespace lumora::plotcore

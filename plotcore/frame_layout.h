@@ -1,0 +1,70 @@
+// A frame laid out on a page: its panel, the box fitted with room for numbers and labels,
+// the box drawn with its ticks and numbers, and the labels around it. What a frame is made
+// of (FrameSpec) is all the layout needs, so a frame can be laid out again for another
+// page size with the same result the library had.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "axes.h"
+#include "geometry.h"
+#include "layout_canvas.h"
+
+namespace lumora::plotcore {
+
+// What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
+// the subpage grid, the text scale, the time origin and the window's resolution against
+// 96 dpi.
+struct FrameSpec {
+    double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
+    int options = 0;
+    int nx = 1, ny = 1, panel = 1;
+    double text_scale = 1, time_origin = 0, resolution = 1;
+    bool operator==(const FrameSpec&) const = default;
+};
+
+// A frame as laid out. World values are those of the world window: log10 of the data on
+// a log axis, seconds after the time origin on a time axis.
+struct Frame {
+    bool set = false;
+    FrameSpec spec;
+    std::uint32_t id = 0;                    // the frame's number in its window, 0 none
+    double page_width = 0, page_height = 0;  // the page it was laid out on
+    Rect panel, box;                         // page pixels, y upward
+    double wx1 = 0, wx2 = 1, wy1 = 0, wy2 = 1;
+    bool log_x = false, log_y = false, time_x = false;
+    double text_height = 12;
+    // How far the numbers reach out of the box: below it and left of it, in pixels from
+    // the box edge (labels go beyond these).
+    double x_numbers_depth = 0, y_numbers_width = 0;
+    // World to page pixels.
+    double px(double wx) const { return box.x0 + (wx - wx1) / (wx2 - wx1) * box.width(); }
+    double py(double wy) const { return box.y0 + (wy - wy1) / (wy2 - wy1) * box.height(); }
+};
+
+// Whether a frame's ranges can be shown: ends that are NaN or infinite (or not positive
+// on a log axis) are not numbers to it; finite ones too large for the single-precision
+// world window (ends or width beyond 3.4e38 once equal ends are widened) are too large.
+enum class Ends { kOk, kNotNumbers, kTooLarge };
+
+// Checks and converts the ranges into the frame's world (log10, widened equal ends).
+Ends frame_world(const FrameSpec& spec, Frame& frame);
+
+// The options of the frame's own box for each axis.
+AxisOptions frame_axis_options(int options, bool x_axis);
+
+// Lays out a frame whose world frame_world accepted on a page of the size: fits the box
+// into its panel and draws it (unless LU_PLOT_NO_BOX). The pen and text look are the
+// canvas's afterwards.
+Frame lay_out_frame(LayoutCanvas& canvas, const FrameSpec& spec, double page_width,
+                    double page_height);
+
+// The axis labels and the title around the frame's box; empty texts are left out.
+struct Labels {
+    std::string x, y, title;
+    bool operator==(const Labels&) const = default;
+};
+void draw_labels(LayoutCanvas& canvas, const Frame& frame, const Labels& labels);
+
+}  // namespace lumora::plotcore

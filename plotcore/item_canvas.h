@@ -1,0 +1,84 @@
+// A layout canvas that turns what is drawn on it into plot items (items.h): page pixels
+// with y upward become batch coordinates (y downward, a pixel's centre at +0.5, as the
+// drawing operations' device pixel d covers d .. d + 1), pens and fonts become strokes and
+// text looks, colour values travel flagged for the window process to resolve, and texts
+// are measured with the face's font widths. The library records a plot element with it;
+// the window process lays a kept element out again with it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "font_widths.h"
+#include "geometry.h"
+#include "items.h"
+#include "layout_canvas.h"
+
+namespace lumora::plotcore {
+
+// How lines are drawn: a colour value, a pen style (0 .. 9; 5 draws none) and a width in
+// pixels at 96 dpi.
+struct CanvasPen {
+    int colour = 0;
+    int style = 0;
+    double width = 1;
+};
+
+// A text's look: height in pixels, angle in turns, Align code, colour value.
+struct CanvasFont {
+    double height = 12, angle = 0;
+    int align = 0;
+    int colour = 0;
+};
+
+// A colour value as a batch colour, which the window process resolves.
+std::uint32_t batch_colour(int colour_value);
+
+class ItemCanvas : public LayoutCanvas {
+  public:
+    // Texts in UTF-8 (Linux) or a code page (Windows) measured with the widths; widths of
+    // pens and markers grow with the resolution against 96 dpi.
+    ItemCanvas(const FontWidths& widths, bool utf8, double page_height, double resolution);
+
+    CanvasPen& pen() { return pen_; }
+    CanvasFont& font() { return font_; }
+    const Items& items() const { return items_; }
+    Items take_items();
+    // Puts an item as it is (a description, an anchor) after those drawn so far.
+    void add_as_is(Item item);
+
+    // x, y pairs in page pixels; pairs that are not finite are left out.
+    void polyline(const std::vector<double>& xy);
+    // Filled with a colour value (or not, -1) and outlined with the pen (or not).
+    void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
+    void markers(const std::vector<double>& xy, int type, double size, bool filled);
+    // Clips what follows to the box (page pixels, the box's edge pixels inside); off again
+    // with clip_off.
+    void clip_to(const Rect& box);
+    void clip_off();
+    // The batch point of a page point.
+    PointF place(double x, double y) const;
+
+    void set_pen(int colour, int style, int width) override;
+    void set_text(double height, double angle, int align, int colour) override;
+    TextSize measure_text(const std::string& text) override;
+    void draw_text(double x, double y, const std::string& text) override;
+    void draw_line(double x1, double y1, double x2, double y2) override;
+    void draw_polyline(const std::vector<float>& xy) override;
+    void fill_box(double x0, double y0, double x1, double y1, int colour) override;
+    void outline_box(double x0, double y0, double x1, double y1) override;
+    void draw_markers(const std::vector<double>& xy, int type, bool filled, double pixels) override;
+
+  private:
+    Stroke stroke() const;
+    void add(Item item);
+
+    FontWidths widths_;
+    bool utf8_;
+    double page_height_, resolution_;
+    CanvasPen pen_;
+    CanvasFont font_;
+    Items items_;
+};
+
+}  // namespace lumora::plotcore

@@ -1,0 +1,173 @@
+#include "layout_items.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "client/include/lumora_plot.h"
+
+namespace lumora::plotcore {
+namespace {
+
+constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20;
+
+enum AxisBit : std::uint16_t {
+    kLow = 1,
+    kHigh = 2,
+    kTicks = 4,
+    kSubticks = 8,
+    kGrid = 16,
+    kNumbersLow = 32,
+    kNumbersHigh = 64,
+    kLog = 128,
+    kTime = 256,
+    kZero = 512,
+    kOutward = 1024,
+    kAllAxisBits = 2047
+};
+
+std::uint16_t axis_bits(const AxisOptions& o) {
+    const bool flags[] = {o.low,          o.high, o.ticks, o.subticks, o.grid,   o.numbers_low,
+                          o.numbers_high, o.log,  o.time,  o.zero,     o.outward};
+    std::uint16_t bits = 0;
+    for (std::size_t i = 0; i < std::size(flags); ++i) {
+        if (flags[i]) bits = static_cast<std::uint16_t>(bits | (1u << i));
+    }
+    return bits;
+}
+
+void write_axis(Writer& w, const AxisOptions& o) {
+    w.u16(axis_bits(o));
+    w.u16(static_cast<std::uint16_t>(std::clamp(o.subdivisions, 0, 0xFFFF)));
+    w.f64(o.step);
+}
+
+AxisOptions read_axis(Reader& r) {
+    AxisOptions o;
+    const std::uint16_t bits = r.u16();
+    if ((bits & ~kAllAxisBits) != 0) r.fail("unknown axis options");
+    bool* flags[] = {&o.low,          &o.high, &o.ticks, &o.subticks, &o.grid,   &o.numbers_low,
+                     &o.numbers_high, &o.log,  &o.time,  &o.zero,     &o.outward};
+    for (std::size_t i = 0; i < std::size(flags); ++i) *flags[i] = (bits & (1u << i)) != 0;
+    o.subdivisions = r.u16();
+    o.step = r.f64();
+    if (!std::isfinite(o.step) || o.step < 0) r.fail("axis step out of range");
+    return o;
+}
+
+void write_frame(Writer& w, const LayoutSource& s) {
+    const FrameSpec& f = s.spec;
+    for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
+    w.u32(static_cast<std::uint32_t>(f.options));
+    w.u8(static_cast<std::uint8_t>(f.nx));
+    w.u8(static_cast<std::uint8_t>(f.ny));
+    w.u16(static_cast<std::uint16_t>(f.panel));
+    w.f32(static_cast<float>(f.text_scale));
+    w.f32(static_cast<float>(f.resolution));
+    w.f64(f.time_origin);
+    w.f32(s.page_width);
+    w.f32(s.page_height);
+}
+
+bool in(double v, double lo, double hi) {
+    return v >= lo && v <= hi;
+}
+
+void read_frame(Reader& r, LayoutSource& s) {
+    FrameSpec& f = s.spec;
+    for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
+    const std::uint32_t options = r.u32();
+    if (options > kFrameOptionBits) r.fail("unknown frame options");
+    f.options = static_cast<int>(options);
+    f.nx = r.u8();
+    f.ny = r.u8();
+    f.panel = r.u16();
+    if (!in(f.nx, 1, kMaxPanelsAcross) || !in(f.ny, 1, kMaxPanelsAcross) ||
+        !in(f.panel, 1, f.nx * f.ny))
+        r.fail("panel out of range");
+    f.text_scale = r.f32();
+    f.resolution = r.f32();
+    if (!in(f.text_scale, kSmallestTextScale, kLargestTextScale) ||
+        !in(f.resolution, kSmallestResolution, kLargestResolution))
+        r.fail("frame scale out of range");
+    f.time_origin = r.f64();
+    if (!std::isfinite(f.time_origin)) r.fail("time origin out of range");
+    s.page_width = r.size(kMaxCoordinate);
+    s.page_height = r.size(kMaxCoordinate);
+    Frame world;
+    if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
+}
+
+}  // namespace
+
+bool is_layout_kind(ItemKind kind) {
+    return kind == ItemKind::kFrame || kind == ItemKind::kBox || kind == ItemKind::kLabels ||
+           kind == ItemKind::kAnchor;
+}
+
+std::size_t layout_payload_size(const Item& item) {
+    const Labels& l = item.source.labels;
+    switch (item.kind) {
+        case ItemKind::kFrame:
+            return 4 + kFramePayload;
+        case ItemKind::kBox:
+            return 4 + 2 * kAxisBytes;
+        case ItemKind::kLabels:
+            return 4 + 12 + l.x.size() + l.y.size() + l.title.size();
+        case ItemKind::kAnchor:
+            return kAnchorPayload;
+        default:
+            return 0;
+    }
+}
+
+void write_layout(Writer& w, const Item& item) {
+    const LayoutSource& s = item.source;
+    w.u32(s.frame);
+    switch (item.kind) {
+        case ItemKind::kFrame:
+            return write_frame(w, s);
+        case ItemKind::kBox:
+            write_axis(w, s.x);
+            return write_axis(w, s.y);
+        case ItemKind::kLabels:
+            for (const std::string* t : {&s.labels.x, &s.labels.y, &s.labels.title}) w.bytes(*t);
+            return;
+        case ItemKind::kAnchor:
+            for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom}) w.f32(v);
+            return;
+        default:
+            return;
+    }
+}
+
+void read_layout(Reader& r, Item& item) {
+    LayoutSource& s = item.source;
+    s.frame = r.u32();
+    // Frame 0 only for an anchor: items on the page as they are.
+    if (s.frame == 0 && item.kind != ItemKind::kAnchor) r.fail("frame number out of range");
+    switch (item.kind) {
+        case ItemKind::kFrame:
+            return read_frame(r, s);
+        case ItemKind::kBox:
+            s.x = read_axis(r);
+            s.y = read_axis(r);
+            return;
+        case ItemKind::kLabels:
+            for (std::string* t : {&s.labels.x, &s.labels.y, &s.labels.title}) {
+                const std::uint32_t n = r.u32();
+                if (n > kMaxTextBytes) return r.fail("text too long");
+                *t = r.text(n);
+            }
+            return;
+        case ItemKind::kAnchor:
+            for (float* v : {&s.box.left, &s.box.top, &s.box.right, &s.box.bottom}) {
+                *v = r.coordinate();
+            }
+            return;
+        default:
+            r.fail("unknown item kind");
+    }
+}
+
+}  // namespace lumora::plotcore
