@@ -78,9 +78,13 @@ void PlotRecorder::use_page() {
 void PlotRecorder::use_frame(const Frame& f) {
     space_ = Space::kFrame;
     frame_ = f;
+    wanted_ = frame_anchor(f);
+}
+
+Item PlotRecorder::frame_anchor(const Frame& f) const {
     const plotcore::PointF a = canvas_->place(f.box.x0, f.box.y1);
     const plotcore::PointF b = canvas_->place(f.box.x1, f.box.y0);
-    wanted_ = anchor(f.id, {a.x, a.y, b.x, b.y});
+    return anchor(f.id, {a.x, a.y, b.x, b.y});
 }
 
 void PlotRecorder::describe(Item description) {
@@ -138,6 +142,8 @@ void PlotRecorder::markers(const std::vector<double>& xy, int type, double size,
 }
 
 void PlotRecorder::clip_to(const Frame& f) {
+    // The clip moves with the frame's box.
+    wanted_ = frame_anchor(f);
     mark_section();
     canvas_->clip_to(f.box);
 }

@@ -63,6 +63,7 @@ class PlotRecorder {
     enum class Space { kPage, kFrame };
     // Page pixels of x, y pairs in the current space.
     std::vector<double> on_page(const std::vector<double>& xy) const;
+    plotcore::Item frame_anchor(const Frame& f) const;
     // Marks where drawing in another space than the last item's begins.
     void mark_section();
 

@@ -129,6 +129,21 @@ bool DisplayList::replace_element(DrawItem item) {
     return true;
 }
 
+bool DisplayList::replace_batch(std::size_t at,
+                                std::shared_ptr<const lumora::plotcore::Items> batch) {
+    if (at >= items_.size() || items_[at].kind != ItemKind::kBatch) return false;
+    DrawItem item = items_[at];
+    item.batch = std::move(batch);
+    const std::size_t freed = item_cost(items_[at]), cost = item_cost(item);
+    if (!take_room(item, cost, items_[at].points.size(), 0, freed)) return false;
+    charged_ -= freed < charged_ ? freed : charged_;
+    charged_ += cost;
+    item.serial = ++serials_;
+    items_[at] = std::move(item);
+    ++edits_;
+    return true;
+}
+
 std::size_t DisplayList::remove_element(std::int32_t element) {
     if (element <= 0) return 0;
     const auto of_element = [element](const DrawItem& i) { return i.element == element; };

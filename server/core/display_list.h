@@ -141,6 +141,9 @@ class DisplayList {
     // other items; when the element has none, adds it at the end. False, leaving the list
     // alone, when what it takes beyond what the element's items gave back has no room.
     bool replace_element(DrawItem item);
+    // Gives the batch item at `at` other plot items (laid out again); false, leaving it
+    // alone, when they take more room than is left.
+    bool replace_batch(std::size_t at, std::shared_ptr<const lumora::plotcore::Items> batch);
     // Removes every item of element h (h > 0); returns how many there were.
     std::size_t remove_element(std::int32_t element);
     // One past the last item of element h, or nothing when it has none.

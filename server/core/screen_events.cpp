@@ -4,6 +4,7 @@
 #include "client/channel/block_layout.h"
 #include "core_state.h"
 #include "drawing_state.h"
+#include "plot_relayout.h"
 
 namespace luwnd {
 
@@ -50,6 +51,10 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     follow_page(state, block);
     // A view restored later must describe the new drawing area as well.
     found->views.for_each([&state](std::uint8_t* words) { follow_page(state, words); });
+    const std::size_t relaid =
+        s.config.plot_extension ? relayout_plots(state.display, state.page_width, state.page_height,
+                                                 s.font_widths.get("", 0), state.colours)
+                                : 0;
     if (s.trace.enabled()) {
         TraceLine line;
         line.add_word("event", "resize");
@@ -59,6 +64,7 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
         line.add("unit", layout::read_i32(block, layout::kUnitLength));
         line.add("x0", layout::read_i32(block, layout::kOriginX));
         line.add("y0", layout::read_i32(block, layout::kOriginY));
+        if (relaid > 0) line.add("plots", static_cast<std::int64_t>(relaid));
         s.trace.write(line);
     }
     return true;

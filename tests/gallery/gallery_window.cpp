@@ -64,6 +64,10 @@ GalleryWindow::~GalleryWindow() {
     reset_client_state();
 }
 
+bool GalleryWindow::resize(int width, int height) {
+    return window_ != 0 && scope_.fake.core()->resize_window(window_, width, height);
+}
+
 luwnd::render::Picture GalleryWindow::picture() {
     pictures_.after_command(*scope_.fake.core());
     const auto found = pictures_.open().find(window_);

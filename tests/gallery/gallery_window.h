@@ -30,6 +30,8 @@ class GalleryWindow {
     std::string errors() const;
     // The commands the client has delivered so far.
     std::size_t commands() const { return scope_.fake.deliveries.size(); }
+    // Resizes the window as the user would on screen; false when it is not open.
+    bool resize(int width, int height);
     // The window's picture after every command so far; an empty one when it is not open.
     luwnd::render::Picture picture();
 

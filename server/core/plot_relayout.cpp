@@ -1,0 +1,182 @@
+#include "plot_relayout.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "plotcore/item_canvas.h"
+#include "plotcore/layout_items.h"
+
+namespace luwnd {
+
+namespace plotcore = lumora::plotcore;
+using plotcore::Item;
+using plotcore::Items;
+using PlotKind = plotcore::ItemKind;
+
+namespace {
+
+constexpr bool kUtf8Texts =
+#ifdef _WIN32
+    false;
+#else
+    true;
+#endif
+
+// A batch colour as packed RGB, a colour value as the window's colour table resolves it.
+void resolve(std::uint32_t& colour, const ColourTable& colours) {
+    if (!plotcore::is_colour_value(colour)) return;
+    const auto value = static_cast<std::int32_t>(colour & ~plotcore::kColourValueFlag);
+    colour = colours.resolve(value).value_or(0) & 0xFFFFFFu;
+}
+
+// Maps batch coordinates of one box onto another; markers, sized in the frame's text
+// height, grow with it.
+struct BoxMap {
+    plotcore::BoxF from, to;
+    float marker_scale = 1;
+    float x(float v) const { return map(v, from.left, from.right, to.left, to.right); }
+    float y(float v) const { return map(v, from.top, from.bottom, to.top, to.bottom); }
+    static float map(float v, float a0, float a1, float b0, float b1) {
+        return a1 == a0 ? v - a0 + b0 : b0 + (v - a0) / (a1 - a0) * (b1 - b0);
+    }
+    void move(Item& item) const {
+        for (plotcore::PointF& p : item.points) p = {x(p.x), y(p.y)};
+        if (item.kind == PlotKind::kMarkers) {
+            item.marker.size =
+                std::clamp(item.marker.size * marker_scale, 1.0f, plotcore::kMaxWidth);
+        }
+        if (item.kind == PlotKind::kClip && item.clip_on) {
+            // A clip reaches half a pixel beyond the box's edge lines, whatever its size.
+            const plotcore::BoxF& c = item.clip;
+            item.clip = {x(c.left + 0.5f) - 0.5f, y(c.top + 0.5f) - 0.5f, x(c.right - 0.5f) + 0.5f,
+                         y(c.bottom - 0.5f) + 0.5f};
+        }
+    }
+};
+
+class Relayout {
+  public:
+    Relayout(double width, double height, const plotcore::FontWidths& widths,
+             const ColourTable& colours)
+        : width_(width), height_(height), widths_(widths), colours_(colours) {}
+
+    // Lays out the frames of a batch, so that parts anchored to a frame that comes later
+    // in the picture find it.
+    void frames_of(const Items& batch) {
+        for (const Item& item : batch) {
+            if (item.kind != PlotKind::kFrame) continue;
+            const plotcore::LayoutSource& s = item.source;
+            plotcore::ItemCanvas c = canvas(s.spec.resolution);
+            frames_[s.frame] = plotcore::lay_out_frame(c, s.spec, width_, height_);
+            const plotcore::Rect panel = plotcore::subpage({0, 0, s.page_width, s.page_height},
+                                                           s.spec.nx, s.spec.ny, s.spec.panel);
+            old_text_heights_[s.frame] =
+                plotcore::text_height_for(panel, s.spec.text_scale, s.spec.resolution);
+        }
+    }
+
+    // The batch's items laid out for the new page.
+    Items batch(const Items& old) {
+        Items out;
+        const Item* source = nullptr;  // the layout item of the part being read
+        for (const Item& item : old) {
+            if (plotcore::is_layout_kind(item.kind)) {
+                source = &item;
+                start_part(item, out);
+            } else if (source == nullptr || keeps(*source)) {
+                out.push_back(item);
+            } else if (source->kind == PlotKind::kAnchor) {
+                out.push_back(item);
+                map_.move(out.back());
+            }
+        }
+        return out;
+    }
+
+  private:
+    // Whether the items of the part stay as they are: on the page, or of a frame that
+    // this window no longer holds.
+    bool keeps(const Item& source) const {
+        return source.source.frame == 0 || !frames_.contains(source.source.frame);
+    }
+
+    plotcore::ItemCanvas canvas(double resolution) const {
+        return plotcore::ItemCanvas(widths_, kUtf8Texts, height_, resolution);
+    }
+
+    void start_part(const Item& item, Items& out) {
+        const plotcore::LayoutSource& s = item.source;
+        if (item.kind == PlotKind::kFrame) {
+            plotcore::ItemCanvas c = canvas(s.spec.resolution);
+            plotcore::Frame f = plotcore::lay_out_frame(c, s.spec, width_, height_);
+            f.id = s.frame;
+            frames_[s.frame] = f;
+            Item described = item;
+            described.source.page_width = static_cast<float>(width_);
+            described.source.page_height = static_cast<float>(height_);
+            out.push_back(described);
+            return append(c.take_items(), out);
+        }
+        out.push_back(item);
+        const auto found = frames_.find(s.frame);
+        if (found == frames_.end()) return;
+        plotcore::Frame& f = found->second;
+        plotcore::ItemCanvas c = canvas(f.spec.resolution);
+        switch (item.kind) {
+            case PlotKind::kBox:
+                plotcore::draw_box(c, f, s.x, s.y, f.spec.time_origin);
+                return append(c.take_items(), out);
+            case PlotKind::kLabels:
+                plotcore::draw_labels(c, f, s.labels);
+                return append(c.take_items(), out);
+            default: {  // an anchor: its items follow the frame's box
+                const plotcore::PointF a = c.place(f.box.x0, f.box.y1);
+                const plotcore::PointF b = c.place(f.box.x1, f.box.y0);
+                const double old_height = old_text_heights_[s.frame];
+                const auto scale = old_height > 0 ? f.text_height / old_height : 1.0;
+                map_ = {s.box, {a.x, a.y, b.x, b.y}, static_cast<float>(scale)};
+                out.back().source.box = map_.to;
+                return;
+            }
+        }
+    }
+
+    void append(Items laid_out, Items& out) const {
+        for (Item& item : laid_out) {
+            resolve(item.stroke.rgb, colours_);
+            resolve(item.fill_rgb, colours_);
+            resolve(item.text.rgb, colours_);
+            resolve(item.marker.rgb, colours_);
+            out.push_back(std::move(item));
+        }
+    }
+
+    double width_, height_;
+    const plotcore::FontWidths& widths_;
+    const ColourTable& colours_;
+    std::map<std::uint32_t, plotcore::Frame> frames_;
+    std::map<std::uint32_t, double> old_text_heights_;  // as the frames were laid out before
+    BoxMap map_;
+};
+
+}  // namespace
+
+std::size_t relayout_plots(DisplayList& display, double page_width, double page_height,
+                           const plotcore::FontWidths& widths, const ColourTable& colours) {
+    Relayout relayout(page_width, page_height, widths, colours);
+    for (const DrawItem& item : display.items()) {
+        if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);
+    }
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < display.size(); ++i) {
+        const DrawItem& item = display.items()[i];
+        if (item.kind != ItemKind::kBatch || !item.batch) continue;
+        auto laid_out = std::make_shared<const Items>(relayout.batch(*item.batch));
+        if (*laid_out == *item.batch) continue;
+        if (display.replace_batch(i, std::move(laid_out))) ++changed;
+    }
+    return changed;
+}
+
+}  // namespace luwnd

@@ -1,0 +1,146 @@
+// A window resized on screen shows its plots laid out anew for the new size, the same as a
+// window of that size would show them, and later drawing lands in the frame as shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "client/include/lumora.h"
+#include "client/plot/plot_state.h"
+#include "tests/gallery/gallery_window.h"
+
+namespace lumora::plot {
+namespace {
+
+using Batches = std::vector<plotcore::Items>;
+
+constexpr float kClose = 0.01f;  // pixels: a line mapped with its frame, or drawn there
+
+std::vector<float> curve_x(std::size_t n) {
+    std::vector<float> x(n);
+    for (std::size_t i = 0; i < n; ++i) x[i] = 10.0f * float(i) / float(n - 1);
+    return x;
+}
+
+std::vector<float> curve_y(std::size_t n, float phase) {
+    std::vector<float> y = curve_x(n);
+    for (float& v : y) v = std::sin(v + phase);
+    return y;
+}
+
+// Two panels with their frames, labels, a custom box, a line in a layer and markers.
+void draw_plots() {
+    const std::vector<float> x = curve_x(200), y = curve_y(200, 0);
+    ASSERT_NE(lu_plot_subpages(2, 1), 0);
+    ASSERT_NE(lu_plot_frame(0, 10, -1.2f, 1.2f, LU_PLOT_GRID), 0);
+    lu_plot_labels("time", "sin t", "A wave");
+    ASSERT_EQ(lu_plot_layer(1), lu_get_viewport(nullptr, nullptr, nullptr, nullptr));
+    lu_plot_line(200, x.data(), y.data());
+    lu_plot_layer(0);
+    lu_plot_frame(1, 1000, 0.01f, 100, LU_PLOT_LOG_X | LU_PLOT_LOG_Y | LU_PLOT_NO_BOX);
+    lu_plot_box("bcnstg", 0, 0, "bcnstv", 0, 0);
+    lu_plot_labels("frequency", "power", "");
+    const float px[] = {2, 20, 200}, py[] = {0.1f, 1, 10};
+    lu_plot_points(3, px, py, 3);
+}
+
+Batches batches_of(gallery::GalleryWindow& window) {
+    Batches out;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind == luwnd::ItemKind::kBatch) out.push_back(*op.item.batch);
+    }
+    return out;
+}
+
+bool near(float a, float b) {
+    return std::fabs(a - b) <= kClose;
+}
+bool near(const plotcore::BoxF& a, const plotcore::BoxF& b) {
+    return near(a.left, b.left) && near(a.top, b.top) && near(a.right, b.right) &&
+           near(a.bottom, b.bottom);
+}
+
+// The same items, positions within kClose.
+void expect_alike(const Batches& got, const Batches& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t b = 0; b < got.size(); ++b) {
+        ASSERT_EQ(got[b].size(), want[b].size()) << "batch " << b;
+        for (std::size_t i = 0; i < got[b].size(); ++i) {
+            const plotcore::Item &g = got[b][i], &w = want[b][i];
+            ASSERT_EQ(g.kind, w.kind) << b << ":" << i;
+            EXPECT_EQ(g.stroke, w.stroke) << b << ":" << i;
+            EXPECT_EQ(g.text, w.text) << b << ":" << i;
+            EXPECT_EQ(g.marker, w.marker) << b << ":" << i;
+            EXPECT_TRUE(near(g.clip, w.clip)) << b << ":" << i;
+            EXPECT_TRUE(near(g.source.box, w.source.box)) << b << ":" << i;
+            EXPECT_EQ(g.source.spec, w.source.spec) << b << ":" << i;
+            EXPECT_EQ(g.source.labels, w.source.labels) << b << ":" << i;
+            ASSERT_EQ(g.points.size(), w.points.size()) << b << ":" << i;
+            for (std::size_t p = 0; p < g.points.size(); ++p) {
+                EXPECT_TRUE(near(g.points[p].x, w.points[p].x) &&
+                            near(g.points[p].y, w.points[p].y))
+                    << b << ":" << i << ":" << p << " " << g.points[p].x << "," << g.points[p].y
+                    << " vs " << w.points[p].x << "," << w.points[p].y;
+            }
+        }
+    }
+}
+
+class PlotResizeTest : public ::testing::Test {
+  protected:
+    PlotResizeTest() { reset_plot_state(); }
+    ~PlotResizeTest() override { reset_plot_state(); }
+
+    // The batches of a window of the size with the plots drawn, and after `then`.
+    template <class Then>
+    static Batches drawn_at(int width, int height, Then then) {
+        reset_plot_state();
+        gallery::GalleryWindow window(width, height);
+        draw_plots();
+        then(window);
+        EXPECT_EQ(window.errors(), "");
+        return batches_of(window);
+    }
+};
+
+TEST_F(PlotResizeTest, AResizedWindowShowsItsPlotsAsAWindowOfThatSize) {
+    for (const auto& size : {std::pair{900, 500}, std::pair{300, 700}, std::pair{641, 479}}) {
+        const Batches fresh = drawn_at(size.first, size.second, [](auto&) {});
+        const Batches resized = drawn_at(640, 480, [&](gallery::GalleryWindow& w) {
+            ASSERT_TRUE(w.resize(size.first, size.second));
+        });
+        expect_alike(resized, fresh);
+    }
+}
+
+TEST_F(PlotResizeTest, ResizingBackGivesTheFirstPicture) {
+    const Batches first = drawn_at(640, 480, [](auto&) {});
+    const Batches back = drawn_at(640, 480, [](gallery::GalleryWindow& w) {
+        ASSERT_TRUE(w.resize(250, 900));
+        ASSERT_TRUE(w.resize(640, 480));
+    });
+    expect_alike(back, first);
+}
+
+TEST_F(PlotResizeTest, DrawingAfterAResizeLandsInTheFrameAsShown) {
+    const auto replace_line = [](gallery::GalleryWindow&) {
+        const std::vector<float> x = curve_x(200), y = curve_y(200, 0.5f);
+        // Into the current frame, the second panel's.
+        lu_plot_layer(1);
+        lu_plot_line(200, x.data(), y.data());
+        lu_plot_layer(0);
+        const float px[] = {5, 50};
+        const float py[] = {1, 5};
+        lu_plot_points(2, px, py, 1);
+    };
+    const Batches fresh = drawn_at(800, 600, replace_line);
+    const Batches resized = drawn_at(640, 480, [&](gallery::GalleryWindow& w) {
+        ASSERT_TRUE(w.resize(800, 600));
+        replace_line(w);
+    });
+    expect_alike(resized, fresh);
+}
+
+}  // namespace
+}  // namespace lumora::plot

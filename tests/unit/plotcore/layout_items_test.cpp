@@ -1,0 +1,111 @@
+// What a part of a batch was laid out from travels with it: frames, boxes, labels and
+// anchors read back exactly, a long anchored line stays anchored across batches, and a
+// description that could not be laid out is refused.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "client/include/lumora_plot.h"
+#include "plotcore/batch_reader.h"
+#include "plotcore/batch_writer.h"
+
+namespace lumora::plotcore {
+namespace {
+
+Item frame_item() {
+    Item item;
+    item.kind = ItemKind::kFrame;
+    item.source.frame = 7;
+    item.source.spec = {0.5, 1e6, -2.25, 3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3,
+                        5,   1.5, 1.7e9, 2.0};
+    item.source.page_width = 640.5f;
+    item.source.page_height = 480;
+    return item;
+}
+
+Item box_item() {
+    Item item;
+    item.kind = ItemKind::kBox;
+    item.source.frame = 7;
+    item.source.x = parse_axis_options("bcnstgo", 2.5, 4);
+    item.source.y = parse_axis_options("bnlma", 0, 0);
+    return item;
+}
+
+Item labels_item() {
+    Item item;
+    item.kind = ItemKind::kLabels;
+    item.source.frame = 7;
+    item.source.labels = {"time (s)", "", "E_kin ω"};
+    return item;
+}
+
+Item anchor_item(std::uint32_t frame) {
+    Item item;
+    item.kind = ItemKind::kAnchor;
+    item.source.frame = frame;
+    item.source.box = {60.5f, 20.25f, 600.75f, 400.125f};
+    return item;
+}
+
+TEST(PlotLayoutItems, ReadBackExactly) {
+    const Items items = {frame_item(), box_item(), labels_item(), anchor_item(7), anchor_item(0)};
+    const ReadResult read = read_batch(encode_batch(items));
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, items);
+}
+
+TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {
+    Item line;
+    line.kind = ItemKind::kPolyline;
+    for (int i = 0; i < 3000; ++i) line.points.push_back({0.25f * float(i), 1.5f});
+    const std::vector<Bytes> batches = encode_batches({anchor_item(3), line}, 8192);
+    ASSERT_GT(batches.size(), 2u);
+    for (const Bytes& bytes : batches) {
+        const ReadResult read = read_batch(bytes);
+        ASSERT_TRUE(read.ok) << read.error;
+        ASSERT_GE(read.items.size(), 2u);
+        EXPECT_EQ(read.items.front(), anchor_item(3));
+    }
+}
+
+TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
+    const auto refused = [](const Item& item) { return !read_batch(encode_batch({item})).ok; };
+    EXPECT_FALSE(refused(frame_item()));
+    Item f = frame_item();
+    f.source.frame = 0;
+    EXPECT_TRUE(refused(f)) << "frame 0";
+    f = frame_item();
+    f.source.spec.panel = 7;  // of 2 x 3
+    EXPECT_TRUE(refused(f)) << "panel";
+    f = frame_item();
+    f.source.spec.nx = 17;
+    EXPECT_TRUE(refused(f)) << "panels across";
+    f = frame_item();
+    f.source.spec.x1 = -1;  // on a log axis
+    EXPECT_TRUE(refused(f)) << "log range";
+    f = frame_item();
+    f.source.spec.y2 = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(refused(f)) << "NaN";
+    f = frame_item();
+    f.source.spec.text_scale = 10;
+    EXPECT_TRUE(refused(f)) << "scale";
+    f = frame_item();
+    f.source.spec.options = 0x100;
+    EXPECT_TRUE(refused(f)) << "options";
+    f = frame_item();
+    f.source.page_width = 0;
+    EXPECT_TRUE(refused(f)) << "page";
+    Item b = box_item();
+    b.source.x.step = -1;
+    EXPECT_TRUE(refused(b)) << "step";
+    Item l = labels_item();
+    l.source.labels.title.assign(kMaxTextBytes + 1, 't');
+    EXPECT_TRUE(refused(l)) << "title";
+    Item a = anchor_item(2);
+    a.source.box.right = std::numeric_limits<float>::infinity();
+    EXPECT_TRUE(refused(a)) << "anchor box";
+}
+
+}  // namespace
+}  // namespace lumora::plotcore
