@@ -1,10 +1,12 @@
 #include "page_draw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "client/channel/block_layout.h"
 #include "client/channel/client_state.h"
+#include "client/drawing/coordinates.h"
 #include "client/include/lumora.h"
 #include "plot_lane.h"
 #include "plot_recorder.h"
@@ -28,6 +30,7 @@ double resolution_of(int window) {
     return known;
 }
 constexpr double kExponentScale = 0.7;
+constexpr int kFaceStyles = 3;  // bold and italic: the styles whose widths differ
 constexpr bool kUtf8Texts =
 #ifdef _WIN32
     false;
@@ -46,6 +49,54 @@ bool view_is(const float (&view)[4], const float (&world)[4]) {
     lu_get_viewport(&v[0], &v[1], &v[2], &v[3]);
     lu_get_world(&w[0], &w[1], &w[2], &w[3]);
     return std::equal(v, v + 4, view) && std::equal(w, w + 4, world);
+}
+
+constexpr int kDefaultFontDivisor = 30;  // the text font's height: the page height / 30
+
+// The window process puts the viewport's lower left corner on a whole pixel (the origin)
+// and lays the world out from there over the viewport's size times the unit.
+double whole_pixel(double v) {
+    return std::trunc(v + 0.5);
+}
+
+// One axis of a view as a frame's: the box from the origin over the span, turned round
+// with its world window when the span is negative so that the box runs upward.
+void view_axis(double origin, double span, double w1, double w2, double& b0, double& b1, double& u1,
+               double& u2) {
+    b0 = span >= 0 ? origin : origin + span;
+    b1 = span >= 0 ? origin + span : origin;
+    u1 = span >= 0 ? w1 : w2;
+    u2 = span >= 0 ? w2 : w1;
+}
+
+// The view as a frame on the page (pixels, y upward).
+Frame frame_of(const View& v, const Page& page) {
+    Frame f;
+    f.set = true;
+    if (v.pixels) {  // x = device x, y = device y from the top edge
+        f.box = {0, page.height, 1, page.height + 1};
+        f.wx1 = 0, f.wx2 = 1, f.wy1 = 0, f.wy2 = -1;
+        return f;
+    }
+    const double u = page.unit;
+    view_axis(whole_pixel(v.vx1 * u), (double(v.vx2) - v.vx1) * u, v.wx1, v.wx2, f.box.x0, f.box.x1,
+              f.wx1, f.wx2);
+    view_axis(page.height - whole_pixel(page.height - v.vy1 * u), (double(v.vy2) - v.vy1) * u,
+              v.wy1, v.wy2, f.box.y0, f.box.y1, f.wy1, f.wy2);
+    return f;
+}
+
+// The window's text font as its block words keep it: the height in device pixels (the
+// page height / 30 until one is set), the style and the colour value.
+void use_window_font(int window, const Page& page) {
+    const std::uint8_t* block = window_block(window);
+    PlotFont& font = recorder().font();
+    const std::int32_t size = layout::read_i32(block, layout::kFontSize);
+    font.height = size >= 1 ? size : std::max(1.0, std::floor(page.height / kDefaultFontDivisor));
+    font.angle = layout::read_i32(block, layout::kFontAngle) / 3600.0;
+    font.align = std::clamp(layout::read_i32(block, layout::kFontAlign), 0, int{kRightBottom});
+    font.style = layout::read_i32(block, layout::kFontAttr4);
+    font.colour = layout::read_i32(block, layout::kFontAttr5);
 }
 
 }  // namespace
@@ -96,6 +147,31 @@ void use_frame_world(const Page& page, const Frame& f) {
 
 void use_frame_space(const Frame& f) {
     if (recorder().on()) recorder().use_frame(f);
+}
+
+View window_view() {
+    View v;
+    lu_get_viewport(&v.vx1, &v.vy1, &v.vx2, &v.vy2);
+    lu_get_world(&v.wx1, &v.wy1, &v.wx2, &v.wy2);
+    const std::uint8_t* block = current_window_block();
+    v.pixels = block != nullptr && is_pixel_mode(block);
+    return v;
+}
+
+bool use_view_space(const View& view) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0 || !plot_lane_open(window)) return false;
+    const Page page = current_page();
+    if (!page.ok || !recorder().on() || recorder().window() != window) return false;
+    recorder().use_frame(frame_of(view, page));
+    use_window_font(window, page);
+    return true;
+}
+
+DevicePosition view_to_device(const View& view, double x, double y) {
+    const Page page = current_page();
+    const Frame f = frame_of(view, page);
+    return {f.px(x), page.height - f.py(y)};
 }
 
 PenScope::PenScope() {
@@ -160,7 +236,8 @@ void set_text(double height, double angle, int align, int colour) {
 
 TextSize measure_text(const std::string& text) {
     if (recorder().on()) {
-        const plotcore::FontWidths& widths = plot_font_widths(recorder().window(), 0);
+        const plotcore::FontWidths& widths =
+            plot_font_widths(recorder().window(), recorder().font().style & kFaceStyles);
         const auto h = static_cast<float>(recorder().font().height);
         return {plotcore::text_width(widths, text, h, kUtf8Texts),
                 (widths.ascent + widths.descent) * h / widths.reference_height};
@@ -168,6 +245,24 @@ TextSize measure_text(const std::string& text) {
     float width = 0, height = 0;
     if (lu_get_text_extent(&width, &height, nullptr, nullptr, text.c_str()) <= 0) return {};
     return {width, height};
+}
+
+TextSize measure_window_text(const std::string& text) {
+    if (recorder().on()) return measure_text(text);
+    int width = 0, height = 0;
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (lu_get_text_extent_in_window(window, &width, &height, nullptr, nullptr, text.c_str()) <= 0)
+        return {};
+    return {double(width), double(height)};
+}
+
+bool turn_text(double angle, int align) {
+    if (recorder().on()) {
+        recorder().font().angle = angle;
+        recorder().font().align = align;
+        return true;
+    }
+    return lu_set_font(-1, static_cast<float>(angle), align, -1, -1, nullptr) != 0;
 }
 
 double power_width(const PowerText& p) {
@@ -185,41 +280,42 @@ void draw_power(double x, double y, const PowerText& p, int colour) {
     draw_text(x + base, y + p.height * 0.45, p.exponent);
 }
 
-void draw_text(double x, double y, const std::string& text) {
-    if (recorder().on()) return recorder().text(x, y, text);
-    lu_draw_text(static_cast<float>(x), static_cast<float>(y), text.c_str());
+bool draw_text(double x, double y, const std::string& text) {
+    if (recorder().on()) return recorder().text(x, y, text), true;
+    return lu_draw_text(static_cast<float>(x), static_cast<float>(y), text.c_str()) != 0;
 }
 
-void draw_line(double x1, double y1, double x2, double y2) {
-    if (recorder().on()) return recorder().line(x1, y1, x2, y2);
-    lu_draw_line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                 static_cast<float>(y2));
+bool draw_line(double x1, double y1, double x2, double y2) {
+    if (recorder().on()) return recorder().line(x1, y1, x2, y2), true;
+    return lu_draw_line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                        static_cast<float>(y2)) != 0;
 }
 
-void draw_polyline(const std::vector<float>& points) {
-    if (points.size() < 4) return;
-    if (recorder().on()) return recorder().polyline({points.begin(), points.end()});
-    lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2));
+bool draw_polyline(const std::vector<float>& points) {
+    if (points.size() < 4) return true;
+    if (recorder().on()) return recorder().polyline({points.begin(), points.end()}), true;
+    return lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2)) != 0;
 }
 
-void draw_polygon(const std::vector<float>& points, int rule) {
-    if (points.size() < 6) return;
+bool draw_polygon(const std::vector<float>& points, int rule) {
+    if (points.size() < 6) return true;
     if (recorder().on()) {
-        return recorder().polygon({points.begin(), points.end()}, recorder().pen().colour, true,
-                                  rule == kWindingRule);
+        recorder().polygon({points.begin(), points.end()}, recorder().pen().colour, true,
+                           rule == kWindingRule);
+        return true;
     }
-    lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule);
+    return lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule) != 0;
 }
 
-void fill_box(double x0, double y0, double x1, double y1, int colour) {
+bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     if (recorder().on())
-        return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false);
-    lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour);
+        return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false), true;
+    return lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour) != 0;
 }
 
-void outline_box(double x0, double y0, double x1, double y1) {
-    if (recorder().on()) return recorder().polyline({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0});
-    lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1));
+bool outline_box(double x0, double y0, double x1, double y1) {
+    if (recorder().on()) return recorder().polyline({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0}), true;
+    return lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1)) != 0;
 }
 
 void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
@@ -234,15 +330,15 @@ void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
     lu_set_marker(type, size, third, fourth, fifth);
 }
 
-void set_pen(int colour, int style, int width) {
+bool set_pen(int colour, int style, int width) {
     if (recorder().on()) {
         PlotPen& pen = recorder().pen();
         if (colour != -1) pen.colour = colour;
         if (style != -1) pen.style = style;
         if (width != -1) pen.width = std::max(width, 1);
-        return;
+        return true;
     }
-    lu_set_pen(colour, style, width, -1);
+    return lu_set_pen(colour, style, width, -1) != 0;
 }
 
 bool finish_plot_drawing() {

@@ -16,6 +16,7 @@ using plotcore::Item;
 using plotcore::ItemKind;
 
 constexpr double kDataLineWidth = 1.5;
+constexpr int kTextStyles = 3;  // bold and italic
 
 // Pen styles 0 .. 9 as dashes; style 5 draws no line.
 constexpr int kNoLine = 5;
@@ -179,6 +180,7 @@ void PlotRecorder::text(double x, double y, const std::string& bytes) {
     t.angle = static_cast<float>(font_.angle * 2 * std::numbers::pi);
     t.h_align = h_align_of(font_.align);
     t.v_align = v_align_of(font_.align);
+    t.style = static_cast<std::uint8_t>(font_.style & kTextStyles);
     t.rgb = batch_colour(font_.colour);
     t.bytes = bytes.substr(0, plotcore::kMaxTextBytes);
     add(std::move(item));

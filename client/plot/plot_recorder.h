@@ -26,11 +26,12 @@ struct PlotPen {
 };
 
 // A text's look: height in pixels, angle in turns, alignment code (see page_draw.h),
-// colour value.
+// colour value, style bits (1 bold, 2 italic; the others are not drawn).
 struct PlotFont {
     double height = 12, angle = 0;
     int align = 0;
     int colour = 0;
+    int style = 0;
 };
 
 class PlotRecorder {
