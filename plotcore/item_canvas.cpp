@@ -172,6 +172,7 @@ void ItemCanvas::draw_text(double x, double y, const std::string& bytes) {
     t.angle = static_cast<float>(font_.angle * 2 * std::numbers::pi);
     t.h_align = static_cast<HAlign>(font_.align % 3);
     t.v_align = static_cast<VAlign>(font_.align / 3);
+    t.style = static_cast<std::uint8_t>(font_.style & kTextStyles);
     t.rgb = batch_colour(font_.colour);
     t.bytes = bytes.substr(0, kMaxTextBytes);
     add(std::move(item));

@@ -24,12 +24,16 @@ struct CanvasPen {
     double width = 1;
 };
 
-// A text's look: height in pixels, angle in turns, Align code, colour value.
+// A text's look: height in pixels, angle in turns, Align code, colour value, style bits
+// (1 bold, 2 italic; the others are not drawn).
 struct CanvasFont {
     double height = 12, angle = 0;
     int align = 0;
     int colour = 0;
+    int style = 0;
 };
+
+inline constexpr int kTextStyles = 3;  // bold and italic
 
 // A colour value as a batch colour, which the window process resolves.
 std::uint32_t batch_colour(int colour_value);

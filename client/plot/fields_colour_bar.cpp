@@ -7,10 +7,12 @@
 #include <exception>
 #include <limits>
 
+#include "client/drawing/float_to_int.h"
 #include "client/include/lumora.h"
 #include "colour_maps.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "page_draw.h"
 
 using namespace lumora::plot;
 
@@ -41,20 +43,48 @@ class ViewScope {
     ViewScope(const ViewScope&) = delete;
     ViewScope& operator=(const ViewScope&) = delete;
     bool saved() const { return saved_; }
-    float right() const { return std::max(vx1_, vx2_); }
-    float bottom() const { return vy1_; }
-    float top() const { return vy2_; }
 
   private:
     bool saved_ = false;
     float vx1_ = 0, vy1_ = 0, vx2_ = 0, vy2_ = 0, wx1_ = 0, wy1_ = 0, wx2_ = 0, wy2_ = 0;
 };
 
-bool draw_map_strip(const ColourMap& map, double low, double high) {
+// A device position on its pixel, as the drawing operations round it.
+int whole(double v) {
+    return lumora::truncate_to_int(v + 0.5);
+}
+
+// The bar's world: x 0 ... 1 across the strip beside the viewport, the values up.
+View bar_view(const View& window, float gap, float width, double low, double high) {
+    View bar;
+    const float right = std::max(window.vx1, window.vx2);
+    bar.vx1 = right + gap;
+    bar.vy1 = window.vy1;
+    bar.vx2 = right + gap + width;
+    bar.vy2 = window.vy2;
+    bar.wx1 = 0;
+    bar.wy1 = static_cast<float>(low);
+    bar.wx2 = 1;
+    bar.wy2 = static_cast<float>(high);
+    return bar;
+}
+
+// The map's colours as a picture of one column, row 0 (the map's first colour) at the
+// range's low value; in device corners while the rest of the bar is recorded, so that the
+// window's viewport and world stay as they are.
+bool draw_map_strip(const ColourMap& map, double low, double high, const View* recorded) {
     std::array<std::int32_t, 256> palette = palette_of(map);
     std::vector<int> rows(kPaletteSteps);
     for (int k = 0; k < kPaletteSteps; ++k) rows[static_cast<std::size_t>(k)] = k;
-    // Row 0 holds the map's first colour: it goes at the range's low value.
+    if (recorded != nullptr) {
+        const DevicePosition a = view_to_device(*recorded, 0, static_cast<float>(map.low));
+        const DevicePosition b = view_to_device(*recorded, 1, static_cast<float>(map.high));
+        const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+        return lu_draw_image_indexed_in_window(window, 1, kPaletteSteps, rows.data(),
+                                               palette.data(), 256, whole(a.x), whole(a.y),
+                                               whole(b.x), whole(b.y), 0) != 0 &&
+               std::isfinite(low + high);
+    }
     return lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
                                  static_cast<float>(map.low), 1, static_cast<float>(map.high),
                                  0) != 0 &&
@@ -70,33 +100,67 @@ bool draw_bands(const ColourMap& map, const std::vector<double>& levels) {
         const bool run_ends =
             k + 2 == levels.size() || colour_of(map, (levels[k + 1] + levels[k + 2]) / 2) != colour;
         if (!run_ends) continue;
-        if (lu_draw_box_a22(0, static_cast<float>(levels[from]), 1,
-                            static_cast<float>(levels[k + 1]), colour) == 0)
+        if (!fill_box(0, static_cast<float>(levels[from]), 1, static_cast<float>(levels[k + 1]),
+                      colour))
             return false;
         from = k + 1;
     }
     return true;
 }
 
-void draw_ticks(const std::vector<double>& ticks, double step) {
+// The height of a "0" in the bar's world: asked of the window, or measured from the cached
+// widths while the bar is recorded.
+float number_height(const View* recorded) {
+    if (recorded != nullptr) {
+        const double pixels = measure_window_text("0").height;
+        const double across = view_to_device(*recorded, 0, recorded->wy1).y -
+                              view_to_device(*recorded, 0, recorded->wy2).y;
+        return across != 0
+                   ? static_cast<float>(pixels * (double(recorded->wy2) - recorded->wy1) / across)
+                   : 0.0f;
+    }
     float height = 0;
-    lu_set_font(-1, 0, kLeftOnBaseline, -1, -1, nullptr);
     lu_get_text_extent(nullptr, &height, nullptr, nullptr, "0");
+    return height;
+}
+
+void draw_ticks(const std::vector<double>& ticks, double step, const View* recorded) {
+    turn_text(0, kLeftOnBaseline);
+    const float height = number_height(recorded);
     for (double t : ticks) {
         auto y = static_cast<float>(t);
-        lu_draw_line(kTickStart, y, 1, y);
+        draw_line(kTickStart, y, 1, y);
         char text[32];
         double shown = std::abs(t) < std::abs(step) * 1e-6 ? 0.0 : t;
         std::snprintf(text, sizeof text, "%.6g", shown);
-        lu_draw_text(1 + kNumberGap, y - 0.35f * height, text);
+        const float baseline = y - 0.35f * height;
+        draw_text(1 + kNumberGap, baseline, text);
     }
 }
 
+// The bar in its world, recorded (in) or through the window's viewport and world.
+bool draw_bar(const ColourMap& map, const std::vector<double>& levels, double low, double high,
+              const View* in) {
+    const bool banded = levels.size() >= 2;
+    bool ok = banded ? draw_bands(map, levels) : draw_map_strip(map, low, high, in);
+    ok = outline_box(0, static_cast<float>(low), 1, static_cast<float>(high)) && ok;
+    double step = 0;
+    std::vector<double> ticks = banded && levels.size() <= kMaxLevelTicks
+                                    ? levels
+                                    : round_values(low, high, kBarTicks, step);
+    if (banded && levels.size() <= kMaxLevelTicks)
+        step = (high - low) / static_cast<double>(levels.size() - 1);
+    draw_ticks(ticks, step, in);
+    return ok;
+}
+
+// Recorded in the bar's world when the window takes plot batches, so that the window's
+// viewport and world stay; else drawn with them set to the bar's and put back after.
 int colour_bar(float gap, float width, const float* given, int count) {
     if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) return 0;
     if (count > kMaxLevels) return refuse("a level count beyond 10000");
-    const ViewScope view;
-    if (!view.saved()) return 0;
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0) return 0;
     const ColourMap& map = current_colour_map();
     std::vector<double> levels;
     if (count > 1) levels = levels_of(given, count, 0, 0, false);
@@ -106,18 +170,15 @@ int colour_bar(float gap, float width, const float* given, int count) {
     // The bar's world window is single precision, as a frame's.
     if (high - low > std::numeric_limits<float>::max())
         return refuse("the bar's values span beyond single precision (3.4e38)");
-    lu_set_viewport(view.right() + gap, view.bottom(), view.right() + gap + width, view.top());
-    lu_set_world(0, static_cast<float>(low), 1, static_cast<float>(high));
-    bool ok = banded ? draw_bands(map, levels) : draw_map_strip(map, low, high);
-    ok = lu_draw_box_a21(0, static_cast<float>(low), 1, static_cast<float>(high)) != 0 && ok;
-    double step = 0;
-    std::vector<double> ticks = banded && levels.size() <= kMaxLevelTicks
-                                    ? levels
-                                    : round_values(low, high, kBarTicks, step);
-    if (banded && levels.size() <= kMaxLevelTicks)
-        step = (high - low) / static_cast<double>(levels.size() - 1);
-    draw_ticks(ticks, step);
-    return ok ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr) : 0;
+    const View bar = bar_view(window_view(), gap, width, low, high);
+    if (use_view_space(bar)) return draw_bar(map, levels, low, high, &bar) ? window : 0;
+    const ViewScope view;
+    if (!view.saved()) return 0;
+    lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy2);
+    lu_set_world(bar.wx1, bar.wy1, bar.wx2, bar.wy2);
+    return draw_bar(map, levels, low, high, nullptr)
+               ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
+               : 0;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "contour_labels.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "page_draw.h"
 
 using namespace lumora::plot;
 
@@ -26,19 +27,9 @@ std::string label_text(double level) {
 // A level's label: its text, measured once for all the level's lines.
 struct Label {
     std::string text;
-    int width = 0, height = 0;
+    double width = 0, height = 0;
     bool measured = false;  // false: not yet asked, or the window could not say
 };
-
-struct LabelStyle {
-    int window = 0;
-    DeviceScale scale;
-};
-
-int draw_world_line(const std::vector<float>& points) {
-    if (points.size() < 4) return 1;
-    return lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2));
-}
 
 std::vector<float> world_of(const std::vector<DevicePoint>& points, const DeviceScale& scale,
                             double ox, double oy) {
@@ -68,44 +59,44 @@ class LabelFontScope {
 };
 
 // Draws the line with gaps and its labels; false when a command failed.
-bool draw_labelled(const std::vector<float>& world, const Label& label, const LabelStyle& style) {
-    if (!label.measured) return draw_world_line(world) != 0;
+bool draw_labelled(const std::vector<float>& world, const Label& label, const DeviceScale& scale) {
+    if (!label.measured) return draw_polyline(world);
     // Device offsets from the line's first point keep the numbers small.
     double ox = world[0], oy = world[1];
     std::vector<DevicePoint> device;
     for (std::size_t k = 0; k + 1 < world.size(); k += 2)
-        device.push_back({(world[k] - ox) * style.scale.sx, (world[k + 1] - oy) * style.scale.sy});
+        device.push_back({(world[k] - ox) * scale.sx, (world[k + 1] - oy) * scale.sy});
     LabelledLine placed = place_labels(device, label.width, 0.3 * label.height, kLabelSpacing);
     for (const auto& part : placed.parts)
-        if (draw_world_line(world_of(part, style.scale, ox, oy)) == 0) return false;
+        if (!draw_polyline(world_of(part, scale, ox, oy))) return false;
     for (const LabelPlace& place : placed.labels) {
         // The baseline a third of the height below the line, across the text's direction.
         double drop = 0.35 * label.height;
         DevicePoint anchor{place.at.x + drop * std::sin(place.angle),
                            place.at.y + drop * std::cos(place.angle)};
-        lu_set_font(-1, static_cast<float>(place.angle / (2 * std::numbers::pi)),
-                    kCentredOnBaseline, -1, -1, nullptr);
-        std::vector<float> at = world_of({anchor}, style.scale, ox, oy);
-        if (lu_draw_text(at[0], at[1], label.text.c_str()) == 0) return false;
+        turn_text(place.angle / (2 * std::numbers::pi), kCentredOnBaseline);
+        std::vector<float> at = world_of({anchor}, scale, ox, oy);
+        if (!draw_text(at[0], at[1], label.text)) return false;
     }
     return true;
 }
 
-// The lines of one level, labelled when there is a style; false when the window refused.
+// The lines of one level, labelled when there is a scale; false when the window refused.
 bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& where, double level,
-                const LabelStyle* style) {
+                const DeviceScale* scale) {
     Label label;
     for (const ContourLine& line : contour_lines(grid, cells, level)) {
         std::vector<float> world = world_points(line.points, where);
-        if (style != nullptr && label.text.empty()) {
+        if (scale != nullptr && label.text.empty()) {
             // Asked once for the level, at its first line: not once a line.
             label.text = label_text(level);
-            label.measured =
-                lu_get_text_extent_in_window(style->window, &label.width, &label.height, nullptr,
-                                             nullptr, label.text.c_str()) > 0;
+            const TextSize size = measure_window_text(label.text);
+            label.width = size.width;
+            label.height = size.height;
+            label.measured = size.width > 0 || size.height > 0;
         }
         const bool drawn =
-            style != nullptr ? draw_labelled(world, label, *style) : draw_world_line(world) != 0;
+            scale != nullptr ? draw_labelled(world, label, *scale) : draw_polyline(world);
         if (window_refused(drawn)) return false;
     }
     return true;
@@ -118,17 +109,18 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
-    LabelStyle style;
-    style.window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    if (style.window == 0) return 0;
-    const bool labelled = labels != 0 && device_scale(where, style.scale);
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0) return 0;
+    DeviceScale scale;
+    const bool labelled = labels != 0 && device_scale(where, scale);
     auto range = value_range(*grid);
-    if (!range) return style.window;
+    if (!range) return window;
     const CellRanges cells = cell_ranges(*grid);
+    use_view_space(window_view());
     LabelFontScope font(labelled);
     for (double level : levels_of(given, count, range->first, range->second, false))
-        if (!draw_level(*grid, cells, where, level, labelled ? &style : nullptr)) return 0;
-    return style.window;
+        if (!draw_level(*grid, cells, where, level, labelled ? &scale : nullptr)) return 0;
+    return window;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "contour_fill.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "page_draw.h"
 
 using namespace lumora::plot;
 
@@ -39,9 +40,8 @@ std::vector<Region> regions_of(const std::vector<double>& levels, double low, do
 bool fill_region(const Grid& grid, const Placement2d& where, const Region& region) {
     std::vector<GridPoint> outline = bridged_outline(region_pieces(grid, region.level));
     if (outline.size() < 3) return true;
-    std::vector<float> points = world_points(outline, where);
-    if (lu_set_pen(region.colour, kPenStyleNone, -1, -1) == 0) return false;
-    return lu_draw_polygon(points.data(), static_cast<int>(outline.size()), kEvenOdd) != 0;
+    if (!set_pen(region.colour, kPenStyleNone, -1)) return false;
+    return draw_polygon(world_points(outline, where), kEvenOdd);
 }
 
 template <class Value, class Level>
@@ -50,21 +50,19 @@ int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, 
     if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
-    int colour = 0, style = 0, width = 0, mix = 0;
-    int window = lu_get_pen(&colour, &style, &width, &mix);
+    const int window = lu_get_pen(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return 0;
     auto range = value_range(*grid);
     if (!range) return window;
     std::vector<double> levels = levels_of(given, count, range->first, range->second, true);
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
-    bool ok = true;
+    use_view_space(window_view());
+    const PenScope pen;
     for (const Region& region :
          regions_of(levels, range->first, range->second, current_colour_map())) {
-        ok = !window_refused(fill_region(*grid, where, region));
-        if (!ok) break;
+        if (window_refused(fill_region(*grid, where, region))) return 0;
     }
-    lu_set_pen(colour, style, width, mix);
-    return ok ? window : 0;
+    return window;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "page_draw.h"
 
 using namespace lumora::plot;
 
@@ -55,6 +56,7 @@ int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x
     const Placement2d where = placement_of(*gu, x1, y1, x2, y2);
     DeviceScale device;
     if (window == 0 || !device_scale(where, device)) return 0;
+    use_view_space(window_view());
     double factor = scale;
     if (factor == 0) {
         double cell = std::min(std::abs(double(x2) - x1) / nx, std::abs(double(y2) - y1) / ny);
@@ -66,7 +68,7 @@ int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x
             double dx = gu->at(i, j) * factor, dy = gv->at(i, j) * factor;
             if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) continue;
             std::vector<float> points = arrow(where.x(i), where.y(j), dx, dy, device);
-            if (window_refused(lu_draw_polyline(points.data(), 5) != 0)) return 0;
+            if (window_refused(draw_polyline(points))) return 0;
         }
     }
     return window;

@@ -1,10 +1,12 @@
 #include "page_draw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "client/channel/block_layout.h"
 #include "client/channel/client_state.h"
+#include "client/drawing/coordinates.h"
 #include "client/include/lumora.h"
 #include "frame.h"
 #include "plot_lane.h"
@@ -42,6 +44,54 @@ bool view_is(const float (&view)[4], const float (&world)[4]) {
     return std::equal(v, v + 4, view) && std::equal(w, w + 4, world);
 }
 
+constexpr int kDefaultFontDivisor = 30;  // the text font's height: the page height / 30
+
+// The window process puts the viewport's lower left corner on a whole pixel (the origin)
+// and lays the world out from there over the viewport's size times the unit.
+double whole_pixel(double v) {
+    return std::trunc(v + 0.5);
+}
+
+// One axis of a view as a frame's: the box from the origin over the span, turned round
+// with its world window when the span is negative so that the box runs upward.
+void view_axis(double origin, double span, double w1, double w2, double& b0, double& b1, double& u1,
+               double& u2) {
+    b0 = span >= 0 ? origin : origin + span;
+    b1 = span >= 0 ? origin + span : origin;
+    u1 = span >= 0 ? w1 : w2;
+    u2 = span >= 0 ? w2 : w1;
+}
+
+// The view as a frame on the page (pixels, y upward).
+Frame frame_of(const View& v, const Page& page) {
+    Frame f;
+    f.set = true;
+    if (v.pixels) {  // x = device x, y = device y from the top edge
+        f.box = {0, page.height, 1, page.height + 1};
+        f.wx1 = 0, f.wx2 = 1, f.wy1 = 0, f.wy2 = -1;
+        return f;
+    }
+    const double u = page.unit;
+    view_axis(whole_pixel(v.vx1 * u), (double(v.vx2) - v.vx1) * u, v.wx1, v.wx2, f.box.x0, f.box.x1,
+              f.wx1, f.wx2);
+    view_axis(page.height - whole_pixel(page.height - v.vy1 * u), (double(v.vy2) - v.vy1) * u,
+              v.wy1, v.wy2, f.box.y0, f.box.y1, f.wy1, f.wy2);
+    return f;
+}
+
+// The window's text font as its block words keep it: the height in device pixels (the
+// page height / 30 until one is set), the style and the colour value.
+void use_window_font(int window, const Page& page) {
+    const std::uint8_t* block = window_block(window);
+    PlotFont& font = recorder().font();
+    const std::int32_t size = layout::read_i32(block, layout::kFontSize);
+    font.height = size >= 1 ? size : std::max(1.0, std::floor(page.height / kDefaultFontDivisor));
+    font.angle = layout::read_i32(block, layout::kFontAngle) / 3600.0;
+    font.align = std::clamp(layout::read_i32(block, layout::kFontAlign), 0, int{kRightBottom});
+    font.style = layout::read_i32(block, layout::kFontAttr4);
+    font.colour = layout::read_i32(block, layout::kFontAttr5);
+}
+
 }  // namespace
 
 // A window process that takes plot batches keeps the page size in the window's block
@@ -74,12 +124,33 @@ void use_page_world(const Page& page) {
     lu_set_world(0, 0, static_cast<float>(page.width), static_cast<float>(page.height));
 }
 
-void use_frame_world(const Page& page, const Frame& f) {
+namespace {
+
+// The viewport and world window that put the drawing operations on the frame.
+struct FrameView {
+    float view[4], world[4];
+};
+FrameView frame_view(const Page& page, const Frame& f) {
     const double u = page.unit;
-    const float view[4] = {static_cast<float>(f.box.x0 / u), static_cast<float>(f.box.y0 / u),
-                           static_cast<float>(f.box.x1 / u), static_cast<float>(f.box.y1 / u)};
-    const float world[4] = {static_cast<float>(f.wx1), static_cast<float>(f.wy1),
-                            static_cast<float>(f.wx2), static_cast<float>(f.wy2)};
+    return {{static_cast<float>(f.box.x0 / u), static_cast<float>(f.box.y0 / u),
+             static_cast<float>(f.box.x1 / u), static_cast<float>(f.box.y1 / u)},
+            {static_cast<float>(f.wx1), static_cast<float>(f.wy1), static_cast<float>(f.wx2),
+             static_cast<float>(f.wy2)}};
+}
+
+bool is_frame_view(const View& v, const Page& page, const Frame& f) {
+    const FrameView fv = frame_view(page, f);
+    const float view[4] = {v.vx1, v.vy1, v.vx2, v.vy2}, world[4] = {v.wx1, v.wy1, v.wx2, v.wy2};
+    return !v.pixels && std::equal(view, view + 4, fv.view) &&
+           std::equal(world, world + 4, fv.world);
+}
+
+}  // namespace
+
+void use_frame_world(const Page& page, const Frame& f) {
+    const FrameView fv = frame_view(page, f);
+    const float(&view)[4] = fv.view;
+    const float(&world)[4] = fv.world;
     if (recorder().on()) {
         recorder().use_frame(f);
         // The program draws in the frame afterwards with the drawing operations.
@@ -91,6 +162,34 @@ void use_frame_world(const Page& page, const Frame& f) {
 
 void use_frame_space(const Frame& f) {
     if (recorder().on()) recorder().use_frame(f);
+}
+
+View window_view() {
+    View v;
+    lu_get_viewport(&v.vx1, &v.vy1, &v.vx2, &v.vy2);
+    lu_get_world(&v.wx1, &v.wy1, &v.wx2, &v.wy2);
+    const std::uint8_t* block = current_window_block();
+    v.pixels = block != nullptr && is_pixel_mode(block);
+    return v;
+}
+
+bool use_view_space(const View& view) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0 || !plot_lane_open(window)) return false;
+    const Page page = current_page();
+    if (!page.ok || !recorder().on() || recorder().window() != window) return false;
+    // In the plot's own frame, a field moves with the frame when the window is resized.
+    const Frame& frame = plot_state(window).frame;
+    recorder().use_frame(frame.set && is_frame_view(view, page, frame) ? frame
+                                                                       : frame_of(view, page));
+    use_window_font(window, page);
+    return true;
+}
+
+DevicePosition view_to_device(const View& view, double x, double y) {
+    const Page page = current_page();
+    const Frame f = frame_of(view, page);
+    return {f.px(x), page.height - f.py(y)};
 }
 
 PenScope::PenScope() {
@@ -160,41 +259,60 @@ TextSize measure_text(const std::string& text) {
     return {width, height};
 }
 
-void draw_text(double x, double y, const std::string& text) {
-    if (recorder().on()) return recorder().text(x, y, text);
-    lu_draw_text(static_cast<float>(x), static_cast<float>(y), text.c_str());
+TextSize measure_window_text(const std::string& text) {
+    if (recorder().on()) return measure_text(text);
+    int width = 0, height = 0;
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (lu_get_text_extent_in_window(window, &width, &height, nullptr, nullptr, text.c_str()) <= 0)
+        return {};
+    return {double(width), double(height)};
 }
 
-void draw_line(double x1, double y1, double x2, double y2) {
-    if (recorder().on()) return recorder().line(x1, y1, x2, y2);
-    lu_draw_line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                 static_cast<float>(y2));
-}
-
-void draw_polyline(const std::vector<float>& points) {
-    if (points.size() < 4) return;
-    if (recorder().on()) return recorder().polyline({points.begin(), points.end()});
-    lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2));
-}
-
-void draw_polygon(const std::vector<float>& points, int rule) {
-    if (points.size() < 6) return;
+bool turn_text(double angle, int align) {
     if (recorder().on()) {
-        return recorder().polygon({points.begin(), points.end()}, recorder().pen().colour, true,
-                                  rule == kWindingRule);
+        recorder().font().angle = angle;
+        recorder().font().align = align;
+        return true;
     }
-    lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule);
+    return lu_set_font(-1, static_cast<float>(angle), align, -1, -1, nullptr) != 0;
 }
 
-void fill_box(double x0, double y0, double x1, double y1, int colour) {
+bool draw_text(double x, double y, const std::string& text) {
+    if (recorder().on()) return recorder().text(x, y, text), true;
+    return lu_draw_text(static_cast<float>(x), static_cast<float>(y), text.c_str()) != 0;
+}
+
+bool draw_line(double x1, double y1, double x2, double y2) {
+    if (recorder().on()) return recorder().line(x1, y1, x2, y2), true;
+    return lu_draw_line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                        static_cast<float>(y2)) != 0;
+}
+
+bool draw_polyline(const std::vector<float>& points) {
+    if (points.size() < 4) return true;
+    if (recorder().on()) return recorder().polyline({points.begin(), points.end()}), true;
+    return lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2)) != 0;
+}
+
+bool draw_polygon(const std::vector<float>& points, int rule) {
+    if (points.size() < 6) return true;
+    if (recorder().on()) {
+        recorder().polygon({points.begin(), points.end()}, recorder().pen().colour, true,
+                           rule == kWindingRule);
+        return true;
+    }
+    return lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule) != 0;
+}
+
+bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     if (recorder().on())
-        return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false);
-    lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour);
+        return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false), true;
+    return lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour) != 0;
 }
 
-void outline_box(double x0, double y0, double x1, double y1) {
-    if (recorder().on()) return recorder().polyline({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0});
-    lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1));
+bool outline_box(double x0, double y0, double x1, double y1) {
+    if (recorder().on()) return recorder().polyline({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0}), true;
+    return lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1)) != 0;
 }
 
 void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
@@ -209,15 +327,15 @@ void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
     lu_set_marker(type, size, third, fourth, fifth);
 }
 
-void set_pen(int colour, int style, int width) {
+bool set_pen(int colour, int style, int width) {
     if (recorder().on()) {
         PlotPen& pen = recorder().pen();
         if (colour != -1) pen.colour = colour;
         if (style != -1) pen.style = style;
         if (width != -1) pen.width = std::max(width, 1);
-        return;
+        return true;
     }
-    lu_set_pen(colour, style, width, -1);
+    return lu_set_pen(colour, style, width, -1) != 0;
 }
 
 bool finish_plot_drawing() {

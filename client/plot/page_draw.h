@@ -32,6 +32,27 @@ void use_frame_world(const Page& page, const Frame& frame);
 // world (data drawn while the drawing is recorded).
 void use_frame_space(const Frame& frame);
 
+// A viewport in normalized units (as lu_set_viewport takes it) with a world window on it:
+// where the fields draw, in the window's own world and with no plot frame.
+struct View {
+    float vx1 = 0, vy1 = 0, vx2 = 1, vy2 = 1;
+    float wx1 = 0, wy1 = 0, wx2 = 1, wy2 = 1;
+    bool pixels = false;  // the world is the device's pixels, y downward
+};
+// The current window's viewport and world window.
+View window_view();
+// Records the drawing that follows in the view's world, placed on the page as the window
+// process places a viewport and its world, with texts in the window's text font; true
+// when the current window takes plot batches. A window that does not is asked nothing
+// more than that, once.
+bool use_view_space(const View& view);
+// The device pixel (x right, y downward) of a point of the view's world, before rounding,
+// as the window process's drawing operations place it.
+struct DevicePosition {
+    double x = 0, y = 0;
+};
+DevicePosition view_to_device(const View& view, double x, double y);
+
 // Restores the pen (and the text look) on leaving.
 class PenScope {
   public:
@@ -60,17 +81,26 @@ class ClipScope {
 void set_text(double height, double angle, int align, int colour);
 // Width and height of a text's line in the current font, in page pixels.
 TextSize measure_text(const std::string& text);
+// Width and height of a text's line in the window's text font in device pixels: the
+// window's own whole-pixel answer, or the cached widths while drawing is recorded.
+// Zero when the window could not say.
+TextSize measure_window_text(const std::string& text);
+// Turns the window's text font (angle in turns) and aligns it, keeping its height, style
+// and colour; false when the window refused.
+bool turn_text(double angle, int align);
 
-void draw_text(double x, double y, const std::string& text);
-void draw_line(double x1, double y1, double x2, double y2);
-void draw_polyline(const std::vector<float>& points);
+// The drawing calls give false when the window refused the command they sent (never
+// while drawing is recorded: a refused batch is told when it is sent).
+bool draw_text(double x, double y, const std::string& text);
+bool draw_line(double x1, double y1, double x2, double y2);
+bool draw_polyline(const std::vector<float>& points);
 // A polygon filled in the pen's colour and outlined with the pen (rule: 0 alternate,
 // 1 winding, as lu_draw_polygon takes it).
 constexpr int kWindingRule = 1;
-void draw_polygon(const std::vector<float>& points, int rule);
+bool draw_polygon(const std::vector<float>& points, int rule);
 // A box filled with a colour value, without outline; and a box outlined with the pen.
-void fill_box(double x0, double y0, double x1, double y1, int colour);
-void outline_box(double x0, double y0, double x1, double y1);
+bool fill_box(double x0, double y0, double x1, double y1, int colour);
+bool outline_box(double x0, double y0, double x1, double y1);
 
 // Markers (type 1 ... 6) centred on x, y pairs in the pen's colour: pixels across; units,
 // the same size in the window's world along y, for windows that draw them one by one.
@@ -80,7 +110,7 @@ struct MarkerLook {
     double pixels = 5, units = 5;
 };
 void draw_markers(const std::vector<double>& xy, const MarkerLook& look);
-void set_pen(int colour, int style, int width);
+bool set_pen(int colour, int style, int width);
 
 // Sends what the current plotting call has drawn; false when the window refused it.
 bool finish_plot_drawing();

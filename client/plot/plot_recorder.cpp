@@ -96,6 +96,15 @@ void PlotRecorder::end_description() {
     wanted_ = anchor(0, {});
 }
 
+plotcore::TextSize PlotRecorder::measure_text(const std::string& text) {
+    const int style = font().style & plotcore::kTextStyles;
+    if (style == 0) return canvas_->measure_text(text);
+    const plotcore::FontWidths& widths = plot_font_widths(window_, style);
+    const auto h = static_cast<float>(font().height);
+    return {plotcore::text_width(widths, text, h, kUtf8Texts),
+            (widths.ascent + widths.descent) * h / widths.reference_height};
+}
+
 plotcore::LayoutCanvas& PlotRecorder::layout_canvas() {
     return *canvas_;
 }

@@ -46,7 +46,8 @@ class PlotRecorder {
 
     PlotPen& pen() { return canvas_->pen(); }
     PlotFont& font() { return canvas_->font(); }
-    plotcore::TextSize measure_text(const std::string& text) { return canvas_->measure_text(text); }
+    // In the font's face and style, with the widths the window process gave.
+    plotcore::TextSize measure_text(const std::string& text);
 
     void line(double x1, double y1, double x2, double y2);
     void polyline(const std::vector<double>& xy);

@@ -24,9 +24,13 @@ class ChannelTest : public ::testing::Test {
 
     platform::FakePlatform& fake() { return scope_.fake; }
 
-    // Publishes a core, connects to it the way a program does, with the copy-data record set.
+    // What the core that connect() publishes is like.
+    luwnd::CoreConfig server_config_;
+
+    // Publishes a core (of server_config_), connects to it the way a program does, with the
+    // copy-data record set.
     void connect() {
-        fake().start_server();
+        fake().start_server(server_config_);
         ASSERT_NE(find_window_process(), 0);
         client_state().copy_data.tag = kCopyDataTag;
     }

@@ -1,8 +1,10 @@
-// The field operations end to end: what the window process receives and keeps.
+// The field operations end to end through the drawing operations (a window process
+// without plot batches): what the window process receives and keeps.
 #include <climits>
 #include <cmath>
 
 #include "client/plot/colour_maps.h"
+#include "client/plot/plot_lane.h"
 #include "server/core/core.h"
 #include "tests/unit/arrays/arrays_fixture.h"
 
@@ -12,8 +14,12 @@ namespace {
 class FieldsTest : public ArraysTest {
   protected:
     void SetUp() override {
+        server_config_.plot_extension = false;
         ArraysTest::SetUp();
         plot::current_colour_map() = plot::ColourMap{};
+        // The window is asked once whether it takes plot batches; asked here, the counts
+        // below are those of the drawing.
+        ASSERT_FALSE(plot::plot_lane_open(window()));
     }
     void TearDown() override {
         plot::current_colour_map() = plot::ColourMap{};

@@ -29,12 +29,18 @@ std::vector<float> curve_y(std::size_t n, float phase) {
     return y;
 }
 
-// Two panels with their frames, labels, a custom box, a line in a layer and markers.
+// Two panels with their frames, labels, a custom box, a line in a layer, contours of a
+// field in the first frame and markers.
 void draw_plots() {
     const std::vector<float> x = curve_x(200), y = curve_y(200, 0);
     ASSERT_NE(lu_plot_subpages(2, 1), 0);
     ASSERT_NE(lu_plot_frame(0, 10, -1.2f, 1.2f, LU_PLOT_GRID), 0);
     lu_plot_labels("time", "sin t", "A wave");
+    std::vector<float> field(20 * 10);
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        field[i] = std::sin(0.3f * float(i % 20)) * std::cos(0.4f * float(i / 20));
+    }
+    ASSERT_NE(lu_draw_contours(field.data(), 20, 10, 0, 0, -1.2f, 10, 1.2f, nullptr, -5, 0), 0);
     ASSERT_EQ(lu_plot_layer(1), lu_get_viewport(nullptr, nullptr, nullptr, nullptr));
     lu_plot_line(200, x.data(), y.data());
     lu_plot_layer(0);

@@ -13,70 +13,13 @@
 #include "plotcore/items.h"
 #include "server/core/text_metrics.h"
 #include "tests/gallery/gallery_window.h"
+#include "tests/unit/plot/plot_items_drawn.h"
 
 namespace lumora::plot {
 namespace {
 
 using luwnd::DrawItem;
 using luwnd::ItemKind;
-
-int rounded(float v) {
-    return static_cast<int>(std::lround(v));
-}
-
-// A plot item as the window commands' items that draw the same; a clip item becomes the
-// clip rectangle of the items after it.
-void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip,
-                   std::vector<DrawItem>& out) {
-    DrawItem item;
-    item.rectangle = clip;
-    switch (plot.kind) {
-        case plotcore::ItemKind::kClip:
-            clip =
-                plot.clip_on
-                    ? luwnd::RectangleMode{rounded(plot.clip.left), rounded(plot.clip.top),
-                                           rounded(plot.clip.right), rounded(plot.clip.bottom), 1}
-                    : luwnd::RectangleMode{};
-            return;
-        case plotcore::ItemKind::kText:
-            item.kind = ItemKind::kText;
-            item.coords[0] = rounded(plot.points[0].x);
-            item.coords[1] = rounded(plot.points[0].y);
-            item.font.size = rounded(plot.text.height);
-            item.font.align =
-                static_cast<int>(plot.text.v_align) * 3 + static_cast<int>(plot.text.h_align);
-            item.text = plot.text.bytes;
-            out.push_back(item);
-            return;
-        case plotcore::ItemKind::kMarkers:
-            item.kind = ItemKind::kMarker;
-            for (plotcore::PointF p : plot.points) {
-                item.coords[0] = rounded(p.x);
-                item.coords[1] = rounded(p.y);
-                out.push_back(item);
-            }
-            return;
-        case plotcore::ItemKind::kPolygon:
-            if (plot.filled && plot.points.size() == 4) {
-                // A filled box.
-                item.kind = ItemKind::kBox22;
-                item.coords = {rounded(plot.points[0].x), rounded(plot.points[0].y),
-                               rounded(plot.points[2].x), rounded(plot.points[2].y)};
-                out.push_back(item);
-                return;
-            }
-            item.kind = ItemKind::kPolygon;
-            break;
-        default:
-            item.kind = ItemKind::kPolyline;
-            break;
-    }
-    for (plotcore::PointF p : plot.points) {
-        item.points.push_back(rounded(p.x));
-        item.points.push_back(rounded(p.y));
-    }
-    out.push_back(item);
-}
 
 // Each test runs twice: with a window process that takes plot batches, and with one that
 // does not, where the layer draws with the drawing operations.
@@ -87,18 +30,7 @@ class PlotWindowTest : public ::testing::TestWithParam<bool> {
 
     // The window's items, with the plot items of each batch as the items of the window
     // commands that draw the same (coordinates rounded): what the tests below look for.
-    std::vector<DrawItem> items() {
-        std::vector<DrawItem> out;
-        for (const auto& op : window_.picture().items) {
-            if (op.item.kind != ItemKind::kBatch) {
-                out.push_back(op.item);
-                continue;
-            }
-            luwnd::RectangleMode clip = op.item.rectangle;
-            for (const plotcore::Item& plot : *op.item.batch) add_plot_item(plot, clip, out);
-        }
-        return out;
-    }
+    std::vector<DrawItem> items() { return items_drawn(window_.picture()); }
 
     std::vector<DrawItem> texts() {
         std::vector<DrawItem> out;

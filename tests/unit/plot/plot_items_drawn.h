@@ -1,0 +1,86 @@
+// The plot items of a batch as the window commands' items that draw the same, so that
+// tests can look at both roads' drawing alike.
+#pragma once
+
+#include <cmath>
+#include <vector>
+
+#include "plotcore/items.h"
+#include "server/core/display_list.h"
+#include "server/render/picture.h"
+
+namespace lumora::plot {
+
+inline int rounded(float v) {
+    return static_cast<int>(std::lround(v));
+}
+
+// A plot item as the window commands' items that draw the same (coordinates rounded); a
+// clip item becomes the clip rectangle of the items after it.
+inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip,
+                          std::vector<luwnd::DrawItem>& out) {
+    luwnd::DrawItem item;
+    item.rectangle = clip;
+    switch (plot.kind) {
+        case plotcore::ItemKind::kClip:
+            clip =
+                plot.clip_on
+                    ? luwnd::RectangleMode{rounded(plot.clip.left), rounded(plot.clip.top),
+                                           rounded(plot.clip.right), rounded(plot.clip.bottom), 1}
+                    : luwnd::RectangleMode{};
+            return;
+        case plotcore::ItemKind::kText:
+            item.kind = luwnd::ItemKind::kText;
+            item.coords[0] = rounded(plot.points[0].x);
+            item.coords[1] = rounded(plot.points[0].y);
+            item.font.size = rounded(plot.text.height);
+            item.font.align =
+                static_cast<int>(plot.text.v_align) * 3 + static_cast<int>(plot.text.h_align);
+            item.text = plot.text.bytes;
+            out.push_back(item);
+            return;
+        case plotcore::ItemKind::kMarkers:
+            item.kind = luwnd::ItemKind::kMarker;
+            for (plotcore::PointF p : plot.points) {
+                item.coords[0] = rounded(p.x);
+                item.coords[1] = rounded(p.y);
+                out.push_back(item);
+            }
+            return;
+        case plotcore::ItemKind::kPolygon:
+            if (plot.filled && plot.points.size() == 4) {
+                // A filled box.
+                item.kind = luwnd::ItemKind::kBox22;
+                item.coords = {rounded(plot.points[0].x), rounded(plot.points[0].y),
+                               rounded(plot.points[2].x), rounded(plot.points[2].y)};
+                out.push_back(item);
+                return;
+            }
+            item.kind = luwnd::ItemKind::kPolygon;
+            break;
+        default:
+            item.kind = luwnd::ItemKind::kPolyline;
+            break;
+    }
+    for (plotcore::PointF p : plot.points) {
+        item.points.push_back(rounded(p.x));
+        item.points.push_back(rounded(p.y));
+    }
+    out.push_back(item);
+}
+
+// The picture's items, with each batch's plot items as the items that draw the same.
+inline std::vector<luwnd::DrawItem> items_drawn(const luwnd::render::Picture& picture) {
+    std::vector<luwnd::DrawItem> out;
+    for (const auto& op : picture.items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) {
+            out.push_back(op.item);
+            continue;
+        }
+        luwnd::RectangleMode clip = op.item.rectangle;
+        for (const plotcore::Item& plot : *op.item.batch) add_plot_item(plot, clip, out);
+    }
+    return out;
+}
+
+}  // namespace lumora::plot
