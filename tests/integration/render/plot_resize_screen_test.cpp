@@ -4,103 +4,17 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "../support/plot_on_screen.h"
 #include "luwnd_fixture.h"
 #include "virtual_display.h"
 
 namespace lumora::test {
 namespace {
-
-// Lines are smoothed: a black line of one pixel between two columns is two grey ones, at
-// least one of them darker than half. Colours are told apart by their channels.
-bool dark(std::uint32_t rgb) {
-    return (rgb >> 16 & 0xFF) < 0x90 && (rgb >> 8 & 0xFF) < 0x90 && (rgb & 0xFF) < 0x90;
-}
-bool reddish(std::uint32_t rgb) {
-    return (rgb >> 16 & 0xFF) > 0xB0 && (rgb >> 8 & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70;
-}
-bool bluish(std::uint32_t rgb) {
-    return (rgb & 0xFF) > 0xB0 && (rgb >> 16 & 0xFF) < 0x70 && (rgb >> 8 & 0xFF) < 0x70;
-}
-
-// Where the frame's box is: its edges are the longest straight dark lines on the page.
-struct Box {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int middle_row() const { return (top + bottom) / 2; }
-    int middle_column() const { return (left + right) / 2; }
-};
-
-int longest_run(const Screenshot& shot, int x, int y, int dx, int dy) {
-    int longest = 0, run = 0;
-    for (; x < shot.width && y < shot.height; x += dx, y += dy) {
-        run = dark(shot.at(x, y)) ? run + 1 : 0;
-        longest = std::max(longest, run);
-    }
-    return longest;
-}
-
-// The column (dx 1) or row (dy 1) from first to last (either way) with the longest dark
-// line along it; the first found of equals. -1 when there is no line a quarter of the
-// picture long.
-int line_across(const Screenshot& shot, int first, int last, bool columns) {
-    const int step = first <= last ? 1 : -1;
-    const int least = (columns ? shot.height : shot.width) / 4;
-    int best = -1, best_run = least;
-    for (int i = first; i != last + step; i += step) {
-        const int run = columns ? longest_run(shot, i, 0, 0, 1) : longest_run(shot, 0, i, 1, 0);
-        if (run > best_run) {
-            best = i;
-            best_run = run;
-        }
-    }
-    return best;
-}
-
-std::optional<Box> find_box(const Screenshot& shot) {
-    const int w = shot.width, h = shot.height;
-    Box box{line_across(shot, 0, w / 2, true), line_across(shot, 0, h / 2, false),
-            line_across(shot, w - 1, w / 2, true), line_across(shot, h - 1, h / 2, false)};
-    if (box.left < 0 || box.top < 0 || box.right < 0 || box.bottom < 0) return std::nullopt;
-    return box;
-}
-
-// The pixels of a colour: how many, and how far they reach.
-struct Spread {
-    int count = 0, left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-};
-
-Spread spread_of(const Screenshot& shot, bool (*colour)(std::uint32_t)) {
-    Spread s;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) {
-            if (!colour(shot.at(x, y))) continue;
-            ++s.count;
-            s.left = std::min(s.left, x);
-            s.right = std::max(s.right, x);
-            s.top = std::min(s.top, y);
-            s.bottom = std::max(s.bottom, y);
-        }
-    return s;
-}
-
-// A straight line across the whole box, from level low to level high (0 the bottom, 1 the
-// top edge), as its pixels show it, within a few pixels.
-void expect_across(const Spread& line, const Box& box, double low, double high) {
-    constexpr int kNear = 3;
-    const auto level = [&box](double at) {
-        return static_cast<int>(box.bottom - at * (box.bottom - box.top) + 0.5);
-    };
-    EXPECT_GT(line.count, 0);
-    EXPECT_NEAR(line.left, box.left, kNear);
-    EXPECT_NEAR(line.right, box.right, kNear);
-    EXPECT_NEAR(line.top, level(std::max(low, high)), kNear);
-    EXPECT_NEAR(line.bottom, level(std::min(low, high)), kNear);
-}
 
 class PlotResizeScreenTest : public LuwndTest {
   protected:
@@ -167,9 +81,11 @@ TEST_F(PlotResizeScreenTest, APlotIsLaidOutAnewWhenItsWindowIsResized) {
     const int far_down = old_box->bottom + grow_y * 4 / 5;
     const Screenshot after = wait_for_shot(display, window, [&](const Screenshot& shot) {
         const std::optional<Box> box = find_box(shot);
-        return shot.width == width && box && box->right >= far_right && box->bottom >= far_down;
+        return shot.width == width && painted(shot) && box && box->right >= far_right &&
+               box->bottom >= far_down;
     });
     ASSERT_EQ(after.width, width);
+    ASSERT_TRUE(painted(after)) << "not painted after the resize";
     const std::optional<Box> new_box = find_box(after);
     ASSERT_TRUE(new_box) << "no frame on the screen after the resize";
     EXPECT_GE(new_box->right, far_right) << "from " << old_box->right;
