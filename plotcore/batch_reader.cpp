@@ -88,6 +88,7 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item) {
         case kKindBox:
         case kKindLabels:
         case kKindAnchor:
+        case kKindLegend:
             return read_layout(r, item);
         default:
             r.fail("unknown item kind");

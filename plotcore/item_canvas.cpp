@@ -113,7 +113,8 @@ void ItemCanvas::polygon(const std::vector<double>& xy, int fill, bool outline, 
     item.fill_rgb = item.filled ? batch_colour(fill) : 0;
     item.outlined = outline && pen_.style != kNoLine;
     item.nonzero = nonzero;
-    item.stroke = stroke();
+    // An outline's stroke only: a fill alone is the same whatever the pen.
+    if (item.outlined) item.stroke = stroke();
     item.points = place_all(*this, xy);
     if (item.points.size() >= 3 && (item.filled || item.outlined)) add(std::move(item));
 }

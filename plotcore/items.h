@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame_layout.h"
+#include "legend_layout.h"
 
 namespace lumora::plotcore {
 
@@ -63,6 +64,7 @@ enum class ItemKind : std::uint8_t {
     kBox = 8,
     kLabels = 9,
     kAnchor = 10,
+    kLegend = 11,
 };
 
 // What a part of a batch was laid out from, so that the window process can lay it out
@@ -72,6 +74,7 @@ enum class ItemKind : std::uint8_t {
 //   kLabels   the labels of the frame
 //   kAnchor   items placed in the frame's world, box being the frame's box (batch
 //             coordinates) when they were placed
+//   kLegend   a legend of these entries in a corner of the frame's box
 // frame numbers the frame in its window (1 ...).
 struct LayoutSource {
     std::uint32_t frame = 0;
@@ -80,6 +83,8 @@ struct LayoutSource {
     AxisOptions x, y;
     Labels labels;
     BoxF box;
+    int corner = 1;
+    std::vector<LegendEntry> legend;
     bool operator==(const LayoutSource&) const = default;
 };
 

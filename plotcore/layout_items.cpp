@@ -98,11 +98,47 @@ void read_frame(Reader& r, LayoutSource& s) {
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
 
+void write_legend(Writer& w, const LayoutSource& s) {
+    w.u8(static_cast<std::uint8_t>(s.corner));
+    w.u8(0);
+    w.u16(0);
+    w.u32(static_cast<std::uint32_t>(s.legend.size()));
+    for (const LegendEntry& e : s.legend) {
+        w.u32(static_cast<std::uint32_t>(e.colour));
+        w.u8(static_cast<std::uint8_t>(static_cast<std::int8_t>(e.line_style)));
+        w.u8(static_cast<std::uint8_t>(e.marker));
+        w.u16(0);
+        w.bytes(e.text);
+    }
+}
+
+void read_legend(Reader& r, LayoutSource& s) {
+    s.corner = r.u8();
+    if (s.corner < 1 || s.corner > 4) r.fail("legend corner out of range");
+    r.skip(3);
+    const std::uint32_t n = r.u32();
+    if (n < 1 || n > kMaxLegendEntries) return r.fail("legend entries out of range");
+    s.legend.resize(n);
+    for (LegendEntry& e : s.legend) {
+        const std::uint32_t colour = r.u32();
+        if (!is_valid_colour_value(colour)) r.fail("legend colour out of range");
+        e.colour = static_cast<int>(colour);
+        e.line_style = static_cast<std::int8_t>(r.u8());
+        e.marker = r.u8();
+        if (e.line_style < -1 || e.line_style > 9 || e.marker > 16 || e.marker % 10 > 6)
+            r.fail("legend entry out of range");
+        r.skip(2);
+        const std::uint32_t length = r.u32();
+        if (length > kMaxTextBytes) return r.fail("text too long");
+        e.text = r.text(length);
+    }
+}
+
 }  // namespace
 
 bool is_layout_kind(ItemKind kind) {
     return kind == ItemKind::kFrame || kind == ItemKind::kBox || kind == ItemKind::kLabels ||
-           kind == ItemKind::kAnchor;
+           kind == ItemKind::kAnchor || kind == ItemKind::kLegend;
 }
 
 std::size_t layout_payload_size(const Item& item) {
@@ -116,6 +152,11 @@ std::size_t layout_payload_size(const Item& item) {
             return 4 + 12 + l.x.size() + l.y.size() + l.title.size();
         case ItemKind::kAnchor:
             return kAnchorPayload;
+        case ItemKind::kLegend: {
+            std::size_t size = 4 + 8;
+            for (const LegendEntry& e : item.source.legend) size += 12 + e.text.size();
+            return size;
+        }
         default:
             return 0;
     }
@@ -136,6 +177,8 @@ void write_layout(Writer& w, const Item& item) {
         case ItemKind::kAnchor:
             for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom}) w.f32(v);
             return;
+        case ItemKind::kLegend:
+            return write_legend(w, s);
         default:
             return;
     }
@@ -165,6 +208,8 @@ void read_layout(Reader& r, Item& item) {
                 *v = r.coordinate();
             }
             return;
+        case ItemKind::kLegend:
+            return read_legend(r, s);
         default:
             r.fail("unknown item kind");
     }

@@ -2,14 +2,14 @@
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "fortran_text.h"
-#include "legend.h"
 #include "page_draw.h"
+#include "plotcore/batch_format.h"
 
 using namespace lumora::plot;
 
 namespace {
 
-constexpr std::size_t kMaxEntries = 32;
+constexpr std::size_t kMaxEntries = lumora::plotcore::kMaxLegendEntries;
 
 int add_legend_entry(const char* text, int colour, int line_style, int marker) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
@@ -26,10 +26,17 @@ int draw_gathered_legend(int corner) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     if (!page.ok || !s.frame.set || s.legend.empty() || corner < 1 || corner > 4) return 0;
+    Item description;
+    description.kind = ItemKind::kLegend;
+    description.source.frame = s.frame.id;
+    description.source.corner = corner;
+    description.source.legend = s.legend;
     {
         PenScope pen;
         use_page_world(page);
-        draw_legend(s.frame, corner, s.legend);
+        describe(description);
+        draw_legend(page_canvas(), s.frame, corner, s.legend);
+        end_description();
         use_frame_world(page, s.frame);
     }
     s.legend.clear();

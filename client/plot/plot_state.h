@@ -7,18 +7,12 @@
 #include <vector>
 
 #include "plotcore/frame_layout.h"
+#include "plotcore/legend_layout.h"
 
 namespace lumora::plot {
 
 // The layout's types (frames, boxes, ticks, the canvas) are the plotting layer's own.
 using namespace plotcore;  // NOLINT(google-build-using-namespace)
-
-struct LegendEntry {
-    std::string text;
-    int colour = 0;       // a colour value
-    int line_style = -1;  // pen style, -1 none
-    int marker = 0;       // as lu_plot_points takes it, 0 none
-};
 
 struct WindowPlot {
     int nx = 1, ny = 1;

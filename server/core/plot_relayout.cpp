@@ -130,6 +130,9 @@ class Relayout {
             case PlotKind::kLabels:
                 plotcore::draw_labels(c, f, s.labels);
                 return append(c.take_items(), out);
+            case PlotKind::kLegend:
+                plotcore::draw_legend(c, f, s.corner, s.legend);
+                return append(c.take_items(), out);
             default: {  // an anchor: its items follow the frame's box
                 const plotcore::PointF a = c.place(f.box.x0, f.box.y1);
                 const plotcore::PointF b = c.place(f.box.x1, f.box.y0);

@@ -7,9 +7,10 @@
 
 #include "client/plot/clip_lines.h"
 #include "client/plot/histogram.h"
-#include "client/plot/legend.h"
+#include "client/plot/plot_state.h"
 #include "client/plot/statistics.h"
 #include "plotcore/geometry.h"
+#include "plotcore/legend_layout.h"
 
 namespace lumora::plot {
 namespace {

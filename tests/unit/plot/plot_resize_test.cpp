@@ -29,8 +29,8 @@ std::vector<float> curve_y(std::size_t n, float phase) {
     return y;
 }
 
-// Two panels with their frames, labels, a custom box, a line in a layer, contours of a
-// field in the first frame and markers.
+// Two panels with their frames, labels, a custom box, a line in a layer, a legend,
+// contours of a field in the first frame and markers.
 void draw_plots() {
     const std::vector<float> x = curve_x(200), y = curve_y(200, 0);
     ASSERT_NE(lu_plot_subpages(2, 1), 0);
@@ -44,6 +44,9 @@ void draw_plots() {
     ASSERT_EQ(lu_plot_layer(1), lu_get_viewport(nullptr, nullptr, nullptr, nullptr));
     lu_plot_line(200, x.data(), y.data());
     lu_plot_layer(0);
+    lu_plot_legend_entry("sin t", -1, 0, 0);
+    lu_plot_legend_entry("samples", 3, -1, 13);
+    ASSERT_NE(lu_plot_legend(4), 0);
     lu_plot_frame(1, 1000, 0.01f, 100, LU_PLOT_LOG_X | LU_PLOT_LOG_Y | LU_PLOT_NO_BOX);
     lu_plot_box("bcnstg", 0, 0, "bcnstv", 0, 0);
     lu_plot_labels("frequency", "power", "");

@@ -48,8 +48,18 @@ Item anchor_item(std::uint32_t frame) {
     return item;
 }
 
+Item legend_item() {
+    Item item;
+    item.kind = ItemKind::kLegend;
+    item.source.frame = 7;
+    item.source.corner = 3;
+    item.source.legend = {{"data", 0x02102030, 1, 0}, {"fit ω", 12, -1, 16}};
+    return item;
+}
+
 TEST(PlotLayoutItems, ReadBackExactly) {
-    const Items items = {frame_item(), box_item(), labels_item(), anchor_item(7), anchor_item(0)};
+    const Items items = {frame_item(),   box_item(),     labels_item(),
+                         anchor_item(7), anchor_item(0), legend_item()};
     const ReadResult read = read_batch(encode_batch(items));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.items, items);
@@ -102,6 +112,18 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     Item l = labels_item();
     l.source.labels.title.assign(kMaxTextBytes + 1, 't');
     EXPECT_TRUE(refused(l)) << "title";
+    Item g = legend_item();
+    g.source.corner = 5;
+    EXPECT_TRUE(refused(g)) << "corner";
+    g = legend_item();
+    g.source.legend[1].marker = 17;
+    EXPECT_TRUE(refused(g)) << "marker";
+    g = legend_item();
+    g.source.legend[0].colour = 36;
+    EXPECT_TRUE(refused(g)) << "colour";
+    g = legend_item();
+    g.source.legend.clear();
+    EXPECT_TRUE(refused(g)) << "no entries";
     Item a = anchor_item(2);
     a.source.box.right = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(refused(a)) << "anchor box";

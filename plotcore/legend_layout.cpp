@@ -1,15 +1,14 @@
-#include "legend.h"
+#include "legend_layout.h"
 
 #include <algorithm>
 
-#include "page_draw.h"
-
-namespace lumora::plot {
+namespace lumora::plotcore {
 namespace {
 
 // In text heights.
 constexpr double kPad = 0.5, kRow = 1.4, kSample = 2.4, kInset = 0.5;
-constexpr int kWhite = 0x02FFFFFF;
+constexpr int kWhite = rgb_colour_value(255, 255, 255);
+constexpr int kSampleWidth = 2;
 
 }  // namespace
 
@@ -31,33 +30,32 @@ LegendLayout layout_legend(const Rect& box, int corner, const std::vector<double
     return l;
 }
 
-void draw_legend(const Frame& f, int corner, const std::vector<LegendEntry>& entries) {
+void draw_legend(LayoutCanvas& c, const Frame& f, int corner,
+                 const std::vector<LegendEntry>& entries) {
     const double h = f.text_height;
-    set_text(h, 0, kLeftBase, kBlack);
+    c.set_text(h, 0, kLeftBase, kBlack);
     std::vector<double> widths;
-    for (const LegendEntry& e : entries) widths.push_back(measure_text(e.text).width);
+    for (const LegendEntry& e : entries) widths.push_back(c.measure_text(e.text).width);
     const LegendLayout l = layout_legend(f.box, corner, widths, h);
     const Rect& r = l.frame;
-    fill_box(r.x0, r.y0, r.x1, r.y1, kWhite);
-    set_pen(kBlack, 0, 1);
-    outline_box(r.x0, r.y0, r.x1, r.y1);
+    c.fill_box(r.x0, r.y0, r.x1, r.y1, kWhite);
+    c.set_pen(kBlack, 0, 1);
+    c.outline_box(r.x0, r.y0, r.x1, r.y1);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const LegendEntry& e = entries[i];
         const double y = l.rows[i];
         if (e.line_style >= 0) {
-            set_pen(e.colour, e.line_style, 2);
-            draw_line(l.sample_x0, y, l.sample_x1, y);
+            c.set_pen(e.colour, e.line_style, kSampleWidth);
+            c.draw_line(l.sample_x0, y, l.sample_x1, y);
         }
         const int type = e.marker % 10;
         if (type >= 1 && type <= 6) {
-            set_pen(e.colour, 0, 1);
-            const double size = 0.6 * h;
-            draw_markers({(l.sample_x0 + l.sample_x1) / 2, y},
-                         {type, e.marker / 10 == 1, size, size});
+            c.set_pen(e.colour, 0, 1);
+            c.draw_markers({(l.sample_x0 + l.sample_x1) / 2, y}, type, e.marker / 10 == 1, 0.6 * h);
         }
-        set_text(h, 0, kLeftBase, kBlack);
-        draw_text(l.text_x, y - 0.35 * h, e.text);
+        c.set_text(h, 0, kLeftBase, kBlack);
+        c.draw_text(l.text_x, y - 0.35 * h, e.text);
     }
 }
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore

@@ -1,12 +1,22 @@
 // The legend: where its box and rows go in a corner of the frame's box, and drawing it.
 #pragma once
 
+#include <string>
 #include <vector>
 
-#include "plot_state.h"
-#include "plotcore/geometry.h"
+#include "frame_layout.h"
+#include "geometry.h"
+#include "layout_canvas.h"
 
-namespace lumora::plot {
+namespace lumora::plotcore {
+
+struct LegendEntry {
+    std::string text;
+    int colour = 0;       // a colour value
+    int line_style = -1;  // pen style, -1 none
+    int marker = 0;       // as lu_plot_points takes it, 0 none
+    bool operator==(const LegendEntry&) const = default;
+};
 
 struct LegendLayout {
     Rect frame;                           // the legend's own box, page pixels
@@ -20,7 +30,8 @@ struct LegendLayout {
 LegendLayout layout_legend(const Rect& box, int corner, const std::vector<double>& text_widths,
                            double h);
 
-// Draws the entries in the page world.
-void draw_legend(const Frame& frame, int corner, const std::vector<LegendEntry>& entries);
+// Draws the entries on the page.
+void draw_legend(LayoutCanvas& canvas, const Frame& frame, int corner,
+                 const std::vector<LegendEntry>& entries);
 
-}  // namespace lumora::plot
+}  // namespace lumora::plotcore
