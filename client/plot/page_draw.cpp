@@ -342,6 +342,10 @@ bool finish_plot_drawing() {
     return recorder().finish();
 }
 
+void move_with_frame(const Frame& f) {
+    if (recorder().on() && f.set) recorder().move_with(f);
+}
+
 void describe(const plotcore::Item& description) {
     if (recorder().on()) recorder().describe(description);
 }

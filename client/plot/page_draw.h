@@ -115,6 +115,10 @@ bool set_pen(int colour, int style, int width);
 // Sends what the current plotting call has drawn; false when the window refused it.
 bool finish_plot_drawing();
 
+// What is drawn next in this call, in whatever space, moves with the frame's box when the
+// window is resized (a polar grid).
+void move_with_frame(const Frame& frame);
+
 // The layout that follows is made from the description (a frame, a box, labels) until
 // end_description: recorded with it, so that the window process can lay it out again.
 // Nothing when the drawing is not recorded.

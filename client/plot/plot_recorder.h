@@ -37,6 +37,8 @@ class PlotRecorder {
 
     void use_page();
     void use_frame(const Frame& f);
+    // What is drawn next, in either space, moves with the frame's box on a resize.
+    void move_with(const Frame& f) { wanted_ = frame_anchor(f); }
     // The layout that follows is made from this description (a frame, a box, labels) until
     // end_description.
     void describe(plotcore::Item description);

@@ -69,6 +69,7 @@ int polar_frame(float r_max) {
     {
         PenScope pen;
         use_page_world(page);
+        move_with_frame(f);
         draw_polar(f, r_max);
     }
     use_frame_world(page, f);

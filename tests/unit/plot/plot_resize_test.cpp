@@ -151,5 +151,43 @@ TEST_F(PlotResizeTest, DrawingAfterAResizeLandsInTheFrameAsShown) {
     expect_alike(resized, fresh);
 }
 
+// The black outer ring of a polar frame moves with its frame: where a window of the new
+// size draws it.
+TEST_F(PlotResizeTest, APolarGridMovesWithItsFrame) {
+    const auto draw = [](gallery::GalleryWindow&) { ASSERT_NE(lu_plot_polar_frame(2), 0); };
+    // The outer ring: the black polyline of a full circle.
+    const auto moved = [](const Batches& batches) {
+        std::vector<plotcore::PointF> points;
+        for (const plotcore::Items& batch : batches) {
+            for (const plotcore::Item& item : batch) {
+                const bool ring = item.kind == plotcore::ItemKind::kPolyline &&
+                                  item.points.size() == 181 && item.stroke.rgb == 0;
+                const bool band = item.kind == plotcore::ItemKind::kPolygon && item.filled;
+                if (ring || band)
+                    points.insert(points.end(), item.points.begin(), item.points.end());
+            }
+        }
+        return points;
+    };
+    const auto drawn = [&](int width, int height, auto then) {
+        reset_plot_state();
+        gallery::GalleryWindow window(width, height);
+        lu_plot_subpages(2, 1);
+        draw(window);
+        then(window);
+        EXPECT_EQ(window.errors(), "");
+        return moved(batches_of(window));
+    };
+    const std::vector<plotcore::PointF> fresh = drawn(1000, 400, [](auto&) {});
+    const std::vector<plotcore::PointF> resized =
+        drawn(640, 480, [](gallery::GalleryWindow& w) { ASSERT_TRUE(w.resize(1000, 400)); });
+    ASSERT_EQ(fresh.size(), 181u);
+    ASSERT_EQ(resized.size(), fresh.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        EXPECT_NEAR(resized[i].x, fresh[i].x, 0.05) << i;
+        EXPECT_NEAR(resized[i].y, fresh[i].y, 0.05) << i;
+    }
+}
+
 }  // namespace
 }  // namespace lumora::plot
