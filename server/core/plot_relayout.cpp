@@ -69,10 +69,7 @@ class Relayout {
             const plotcore::LayoutSource& s = item.source;
             plotcore::ItemCanvas c = canvas(s.spec.resolution);
             frames_[s.frame] = plotcore::lay_out_frame(c, s.spec, width_, height_);
-            const plotcore::Rect panel = plotcore::subpage({0, 0, s.page_width, s.page_height},
-                                                           s.spec.nx, s.spec.ny, s.spec.panel);
-            old_text_heights_[s.frame] =
-                plotcore::text_height_for(panel, s.spec.text_scale, s.spec.resolution);
+            old_frames_[s.frame] = plotcore::lay_out_frame(c, s.spec, s.page_width, s.page_height);
         }
     }
 
@@ -91,6 +88,13 @@ class Relayout {
                 map_.move(out.back());
             }
         }
+        return out;
+    }
+
+    // Each frame as it was and as it is now.
+    std::vector<std::pair<plotcore::Frame, plotcore::Frame>> moved() const {
+        std::vector<std::pair<plotcore::Frame, plotcore::Frame>> out;
+        for (const auto& [id, old] : old_frames_) out.emplace_back(old, frames_.at(id));
         return out;
     }
 
@@ -136,7 +140,7 @@ class Relayout {
             default: {  // an anchor: its items follow the frame's box
                 const plotcore::PointF a = c.place(f.box.x0, f.box.y1);
                 const plotcore::PointF b = c.place(f.box.x1, f.box.y0);
-                const double old_height = old_text_heights_[s.frame];
+                const double old_height = old_frames_[s.frame].text_height;
                 const auto scale = old_height > 0 ? f.text_height / old_height : 1.0;
                 map_ = {s.box, {a.x, a.y, b.x, b.y}, static_cast<float>(scale)};
                 out.back().source.box = map_.to;
@@ -159,27 +163,28 @@ class Relayout {
     const plotcore::FontWidths& widths_;
     const ColourTable& colours_;
     std::map<std::uint32_t, plotcore::Frame> frames_;
-    std::map<std::uint32_t, double> old_text_heights_;  // as the frames were laid out before
+    std::map<std::uint32_t, plotcore::Frame> old_frames_;  // as they were laid out before
     BoxMap map_;
 };
 
 }  // namespace
 
-std::size_t relayout_plots(DisplayList& display, double page_width, double page_height,
-                           const plotcore::FontWidths& widths, const ColourTable& colours) {
+Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
+                      const plotcore::FontWidths& widths, const ColourTable& colours) {
     Relayout relayout(page_width, page_height, widths, colours);
     for (const DrawItem& item : display.items()) {
         if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);
     }
-    std::size_t changed = 0;
+    Relaid relaid;
+    relaid.frames = relayout.moved();
     for (std::size_t i = 0; i < display.size(); ++i) {
         const DrawItem& item = display.items()[i];
         if (item.kind != ItemKind::kBatch || !item.batch) continue;
         auto laid_out = std::make_shared<const Items>(relayout.batch(*item.batch));
         if (*laid_out == *item.batch) continue;
-        if (display.replace_batch(i, std::move(laid_out))) ++changed;
+        if (display.replace_batch(i, std::move(laid_out))) ++relaid.batches;
     }
-    return changed;
+    return relaid;
 }
 
 }  // namespace luwnd

@@ -4,14 +4,23 @@
 // kept on the page as they are stay where they are.
 #pragma once
 
+#include <vector>
+
 #include "colour_table.h"
 #include "display_list.h"
 #include "plotcore/font_widths.h"
+#include "plotcore/frame_layout.h"
 
 namespace luwnd {
 
-// Returns how many batches changed. A batch whose new items would not fit keeps its old.
-std::size_t relayout_plots(DisplayList& display, double page_width, double page_height,
-                           const lumora::plotcore::FontWidths& widths, const ColourTable& colours);
+struct Relaid {
+    std::size_t batches = 0;  // how many batches changed
+    // Each frame as it was laid out before and as it is now.
+    std::vector<std::pair<lumora::plotcore::Frame, lumora::plotcore::Frame>> frames;
+};
+
+// A batch whose new items would not fit keeps its old.
+Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
+                      const lumora::plotcore::FontWidths& widths, const ColourTable& colours);
 
 }  // namespace luwnd

@@ -37,6 +37,49 @@ void follow_page(const WindowState& state, std::uint8_t* words) {
     update_origin(words);
 }
 
+// The viewport and world words of a window block.
+struct ViewWords {
+    float view[4], world[4];
+    bool operator==(const ViewWords&) const = default;
+};
+ViewWords view_words(const std::uint8_t* words) {
+    ViewWords v{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.view[i] = layout::read_f32(words, layout::kViewX1 + 4 * i);
+        v.world[i] = layout::read_f32(words, layout::kWorldX1 + 4 * i);
+    }
+    return v;
+}
+
+// The view a plot frame leaves on the page: its box in units of the page's shorter side.
+ViewWords frame_view(const lumora::plotcore::Frame& f) {
+    const double u = std::min(f.page_width, f.page_height);
+    return {{static_cast<float>(f.box.x0 / u), static_cast<float>(f.box.y0 / u),
+             static_cast<float>(f.box.x1 / u), static_cast<float>(f.box.y1 / u)},
+            {static_cast<float>(f.wx1), static_cast<float>(f.wy1), static_cast<float>(f.wx2),
+             static_cast<float>(f.wy2)}};
+}
+
+// A view that was a plot frame's before the resize goes to where the frame is laid out
+// now, so that drawing in the frame's world lands in the frame as shown.
+void follow_frames(std::uint8_t* words, const ViewWords& before, const Relaid& relaid) {
+    if (layout::read_i32(words, layout::kPixelMode) != 0) return;
+    for (const auto& [old, now] : relaid.frames) {
+        if (!(frame_view(old) == before)) continue;
+        const ViewWords v = frame_view(now);
+        const auto unit = static_cast<float>(layout::read_i32(words, layout::kUnitLength));
+        for (std::size_t i = 0; i < 4; ++i) {
+            layout::write_f32(words, layout::kViewX1 + 4 * i, v.view[i]);
+        }
+        layout::write_f32(words, layout::kXScale,
+                          (v.view[2] - v.view[0]) * unit / (v.world[2] - v.world[0]));
+        layout::write_f32(words, layout::kYScale,
+                          (v.view[3] - v.view[1]) * unit / (v.world[3] - v.world[1]));
+        update_origin(words);
+        return;
+    }
+}
+
 }  // namespace
 
 bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
@@ -48,13 +91,16 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     state.page_width = std::clamp(width, 1, ProcessMetrics::kMaxPage);
     const auto tallest = static_cast<std::int32_t>(ProcessMetrics::kMaxPageArea / state.page_width);
     state.page_height = std::clamp(height, 1, std::min(ProcessMetrics::kMaxPage, tallest));
+    const ViewWords before = view_words(block);
     follow_page(state, block);
     // A view restored later must describe the new drawing area as well.
     found->views.for_each([&state](std::uint8_t* words) { follow_page(state, words); });
-    const std::size_t relaid =
-        s.config.plot_extension ? relayout_plots(state.display, state.page_width, state.page_height,
-                                                 s.font_widths.get("", 0), state.colours)
-                                : 0;
+    Relaid relaid;
+    if (s.config.plot_extension) {
+        relaid = relayout_plots(state.display, state.page_width, state.page_height,
+                                s.font_widths.get("", 0), state.colours);
+        follow_frames(block, before, relaid);
+    }
     if (s.trace.enabled()) {
         TraceLine line;
         line.add_word("event", "resize");
@@ -64,7 +110,7 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
         line.add("unit", layout::read_i32(block, layout::kUnitLength));
         line.add("x0", layout::read_i32(block, layout::kOriginX));
         line.add("y0", layout::read_i32(block, layout::kOriginY));
-        if (relaid > 0) line.add("plots", static_cast<std::int64_t>(relaid));
+        if (relaid.batches > 0) line.add("plots", static_cast<std::int64_t>(relaid.batches));
         s.trace.write(line);
     }
     return true;

@@ -2,6 +2,8 @@
 // window of that size would show them, and later drawing lands in the frame as shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -149,6 +151,40 @@ TEST_F(PlotResizeTest, DrawingAfterAResizeLandsInTheFrameAsShown) {
         replace_line(w);
     });
     expect_alike(resized, fresh);
+}
+
+// A drawing operation in the frame's world after a resize lands where it lands in a window
+// of the new size: the window's view follows the frame as laid out anew.
+TEST_F(PlotResizeTest, DrawingOperationsInTheFrameFollowIt) {
+    struct Seen {
+        std::array<float, 8> view_world{};
+        std::array<std::int32_t, 4> line{};
+    };
+    const auto drawn = [](int width, int height, bool resize) {
+        reset_plot_state();
+        gallery::GalleryWindow window(resize ? 640 : width, resize ? 480 : height);
+        draw_plots();
+        if (resize) {
+            EXPECT_TRUE(window.resize(width, height));
+        }
+        Seen seen;
+        float* v = seen.view_world.data();
+        lu_get_viewport(&v[0], &v[1], &v[2], &v[3]);
+        lu_get_world(&v[4], &v[5], &v[6], &v[7]);
+        EXPECT_NE(lu_draw_line(2, 0.1f, 500, 50), 0);
+        const luwnd::DrawItem& line = window.picture().items.back().item;
+        EXPECT_EQ(line.kind, luwnd::ItemKind::kLine);
+        std::copy_n(line.coords.begin(), 4, seen.line.begin());
+        return seen;
+    };
+    for (const auto& size : {std::pair{900, 500}, std::pair{300, 700}}) {
+        const Seen fresh = drawn(size.first, size.second, false);
+        const Seen resized = drawn(size.first, size.second, true);
+        for (std::size_t i = 0; i < 8; ++i) {
+            EXPECT_NEAR(resized.view_world[i], fresh.view_world[i], 1e-5) << i;
+        }
+        EXPECT_EQ(resized.line, fresh.line);
+    }
 }
 
 // The black outer ring of a polar frame moves with its frame: where a window of the new
