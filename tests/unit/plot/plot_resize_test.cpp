@@ -172,7 +172,8 @@ TEST_F(PlotResizeTest, DrawingOperationsInTheFrameFollowIt) {
         lu_get_viewport(&v[0], &v[1], &v[2], &v[3]);
         lu_get_world(&v[4], &v[5], &v[6], &v[7]);
         EXPECT_NE(lu_draw_line(2, 0.1f, 500, 50), 0);
-        const luwnd::DrawItem& line = window.picture().items.back().item;
+        const luwnd::render::Picture picture = window.picture();
+        const luwnd::DrawItem& line = picture.items.back().item;
         EXPECT_EQ(line.kind, luwnd::ItemKind::kLine);
         std::copy_n(line.coords.begin(), 4, seen.line.begin());
         return seen;
