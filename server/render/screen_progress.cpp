@@ -13,11 +13,19 @@ ScreenProgress::Step ScreenProgress::step(const Picture& picture, bool has_image
         held_ = false;
         released_ = true;
     }
-    const bool same_page = has_image && width_ == picture.width && height_ == picture.height &&
-                           background_ == picture.background && rewrites_ == picture.rewrites &&
-                           drawn_ <= picture.items.size();
-    if (!same_page) return Step::kDrawAll;
+    if (!same_page(picture, has_image)) return Step::kDrawAll;
     return drawn_ < picture.items.size() ? Step::kDrawNew : Step::kNone;
+}
+
+bool ScreenProgress::needs_new_image(const Picture& picture, bool has_image) const {
+    if (picture.held && has_image) return false;
+    return !same_page(picture, has_image);
+}
+
+bool ScreenProgress::same_page(const Picture& picture, bool has_image) const {
+    return has_image && width_ == picture.width && height_ == picture.height &&
+           background_ == picture.background && rewrites_ == picture.rewrites &&
+           drawn_ <= picture.items.size();
 }
 
 void ScreenProgress::drew(const Picture& picture) {

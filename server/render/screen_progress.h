@@ -23,6 +23,9 @@ class ScreenProgress {
     // What the image (has_image: there is one) needs for the picture now. While the
     // picture is held and there is an image: kNone, whatever changed.
     Step step(const Picture& picture, bool has_image);
+    // Whether the step now would make the image anew (kDrawAll), without taking it: a
+    // host may put that off while pictures are rewritten faster than it shows them.
+    bool needs_new_image(const Picture& picture, bool has_image) const;
     // The step was done: the image holds the whole picture.
     void drew(const Picture& picture);
     // The items the image holds.
@@ -31,6 +34,8 @@ class ScreenProgress {
     bool take_released();
 
   private:
+    bool same_page(const Picture& picture, bool has_image) const;
+
     std::int32_t width_ = 0, height_ = 0;
     std::uint32_t background_ = 0;
     std::size_t drawn_ = 0;       // items of the picture drawn into the image

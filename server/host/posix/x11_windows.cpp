@@ -77,17 +77,36 @@ void X11Windows::update(const std::map<int, render::Picture>& pictures) {
     for (auto it = dismissed_.begin(); it != dismissed_.end();) {
         it = pictures.count(*it) == 0 ? dismissed_.erase(it) : std::next(it);
     }
+    pictures_ = &pictures;
     for (const auto& [n, picture] : pictures) {
         if (dismissed_.count(n) != 0) continue;
         if (views_.count(n) == 0) create(n, picture);
         View& view = views_.at(n);
         if (view.title != picture.title) retitle(view, picture.title);
-        draw_new_items(view, picture);
-        // The frame the program ended is shown now, not a frame later.
-        if (view.progress.take_released() && view.dirty) {
-            copy_to_screen(view);
-            XFlush(display_);
-        }
+        view.behind = view.progress.needs_new_image(picture, view.image != nullptr) &&
+                      std::chrono::steady_clock::now() - view.made < kFrame;
+        if (!view.behind) follow(view, picture);
+    }
+}
+
+// The frame the program ended is shown as soon as its image is made, not a frame later.
+void X11Windows::follow(View& view, const render::Picture& picture) {
+    draw_new_items(view, picture);
+    if (view.progress.take_released() && view.dirty) {
+        copy_to_screen(view);
+        XFlush(display_);
+    }
+}
+
+// Makes the images put off, all of them when now is true, else those a frame old.
+void X11Windows::catch_up(bool now) {
+    if (pictures_ == nullptr) return;
+    const auto time = std::chrono::steady_clock::now();
+    for (auto& [n, view] : views_) {
+        if (!view.behind || (!now && time - view.made < kFrame)) continue;
+        view.behind = false;
+        auto it = pictures_->find(n);
+        if (it != pictures_->end()) follow(view, it->second);
     }
 }
 
@@ -142,6 +161,7 @@ void X11Windows::draw_new_items(View& view, const render::Picture& picture) {
     if (step == Step::kDrawAll) {
         if (view.image != nullptr) cairo_surface_destroy(view.image);
         view.image = render::render_image(picture);
+        view.made = std::chrono::steady_clock::now();
     } else {
         render::CairoCanvas canvas(view.image, side(picture.width), side(picture.height), true);
         for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
@@ -184,8 +204,15 @@ void X11Windows::copy_all_dirty() {
     }
 }
 
+bool X11Windows::any_behind() const {
+    return std::any_of(views_.begin(), views_.end(),
+                       [](const auto& entry) { return entry.second.behind; });
+}
+
 void X11Windows::show() {
-    if (display_ == nullptr || !any_dirty()) return;
+    if (display_ == nullptr) return;
+    catch_up(false);
+    if (!any_dirty()) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - last_shown_ < kFrame) return;
     copy_all_dirty();
@@ -195,14 +222,22 @@ void X11Windows::show() {
 
 void X11Windows::show_now() {
     if (display_ == nullptr) return;
+    catch_up(true);
     copy_all_dirty();
     XSync(display_, False);
     last_shown_ = std::chrono::steady_clock::now();
 }
 
 int X11Windows::show_due_within_ms() const {
-    if (display_ == nullptr || !any_dirty()) return -1;
-    const auto due = last_shown_ + kFrame - std::chrono::steady_clock::now();
+    if (display_ == nullptr) return -1;
+    auto due_at = last_shown_ + kFrame;
+    if (!any_dirty()) {
+        if (!any_behind()) return -1;
+        due_at = std::chrono::steady_clock::time_point::max();
+    }
+    for (const auto& [n, view] : views_)
+        if (view.behind) due_at = std::min(due_at, view.made + kFrame);
+    const auto due = due_at - std::chrono::steady_clock::now();
     const auto ms = std::chrono::ceil<std::chrono::milliseconds>(due).count();
     return static_cast<int>(std::clamp<long long>(ms, 0, kFrame.count()));
 }

@@ -86,25 +86,35 @@ class X11Windows {
         bool resized = false;                     // its size changed since last handled
         std::string title;
         bool dirty = true;
+        // The picture was rewritten but the image not yet made anew (see kFrame).
+        bool behind = false;
+        std::chrono::steady_clock::time_point made{};  // when the image was last made anew
     };
 
     void create(int n, const render::Picture& picture);
     void destroy(View& view);
     void retitle(View& view, const std::string& title);
+    void follow(View& view, const render::Picture& picture);
+    void catch_up(bool now);
     void draw_new_items(View& view, const render::Picture& picture);
     void copy_to_screen(View& view);
     void copy_all_dirty();
     bool any_dirty() const;
+    bool any_behind() const;
     View* find(::Window id, int* number);
     void note_size(View& view, const XConfigureEvent& event);
     void key_pressed(int n, XKeyEvent& event);
     void close_by_user(int n);
 
-    // A whole window costs milliseconds to copy: while drawing goes on, it is copied at most
-    // this often (60 times a second), where every command would otherwise copy it.
+    // A whole window costs milliseconds to copy, and a rewritten picture as much again to
+    // draw: while drawing goes on, a window is copied, and its image made anew, at most
+    // this often (60 times a second), where every command or every buffered frame of a
+    // live view would otherwise pay for it. Only whole frames are ever drawn, so the ones
+    // passed over are never seen; the last one always is.
     static constexpr std::chrono::milliseconds kFrame{16};
 
     Display* display_ = nullptr;
+    const std::map<int, render::Picture>* pictures_ = nullptr;  // as of the last update
     std::chrono::steady_clock::time_point last_shown_{};
     Atom delete_window_ = 0, net_wm_name_ = 0, utf8_string_ = 0;
     std::map<int, View> views_;

@@ -1,6 +1,7 @@
 // What luwnd's windows on an X screen show around buffered frames and questions: a frame
 // being drawn is not seen until it ends, also when the window is painted anew or resized
 // meanwhile; and everything drawn before a question is on the screen while it is asked.
+#include <atomic>
 #include <thread>
 
 #include "luwnd_fixture.h"
@@ -78,6 +79,50 @@ TEST_F(HeldFrameScreenTest, AProgramsFrameIsSeenOnlyOnceItEnds) {
     ASSERT_GT(luwnd, 0);
     display.close(window);
     EXPECT_TRUE(wait_gone(luwnd));
+}
+
+// A live view: frames (A and B's box together) follow each other as fast as the program
+// can end them. Every look at the window finds a whole frame, and once the program stops,
+// the window shows its last frame, a different one, even though frames came faster than
+// the screen is drawn.
+TEST_F(HeldFrameScreenTest, ALiveViewIsSeenInWholeFramesAndStopsOnItsLastFrame) {
+    VirtualDisplay display;
+    if (!display.ready()) GTEST_SKIP() << "no Xvfb";
+    start("png", display.name());
+    open_window();
+    const unsigned long window = display.wait_for_window("Picture");
+    ASSERT_NE(window, 0u);
+    auto whole_frame = [&] {
+        ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
+        frame_b_part();
+        frame_a();
+        ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
+    };
+    whole_frame();
+    ASSERT_TRUE(display.wait_for_window_pixel(window, 70, 50, kBlue));
+    constexpr int kLooks = 40;
+    std::atomic<int> looks{0}, whole{0};
+    std::thread user([&] {
+        for (; looks < kLooks; ++looks) {
+            const Screenshot seen = display.capture(window);
+            if (seen.at(70, 50) == kBlue && seen.at(200, 140) == kRed) ++whole;
+        }
+    });
+    int frames = 0;
+    for (; looks < kLooks && frames < 1000000; ++frames) {
+        whole_frame();
+        if (HasFatalFailure()) break;
+    }
+    user.join();
+    EXPECT_EQ(whole, kLooks) << "after " << frames << " frames";
+
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
+    ASSERT_EQ(slot('B', 4), 1);
+    box(20, 20, 120, 80, kRedColour);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
+    EXPECT_TRUE(display.wait_for_window_pixel(window, 70, 50, kRed)) << "last frame not shown";
+    EXPECT_EQ(display.capture(window).at(200, 140), kWhite);
+    quit_and_close(display, window);
 }
 
 // The user resizes the window during a frame: it shows the frame before with grey around
