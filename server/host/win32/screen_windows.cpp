@@ -95,14 +95,40 @@ void ScreenWindows::update() {
             view.title = title;
             SetWindowTextA(view.window, title.c_str());
         }
-        draw_new_items(view, picture);
-        // The frame the program ended is painted now, not when the queue is next empty.
-        if (view.progress.take_released()) UpdateWindow(view.window);
+        const auto since = std::chrono::steady_clock::now() - view.made;
+        if (view.progress.needs_new_image(picture, view.image != nullptr) && since < kFrame) {
+            if (!view.behind) {
+                const auto wait = std::chrono::ceil<std::chrono::milliseconds>(kFrame - since);
+                SetTimer(view.window, kCatchUpTimer, static_cast<UINT>(wait.count()) + 1, nullptr);
+            }
+            view.behind = true;
+            continue;
+        }
+        follow(view, picture);
     }
 }
 
+// The frame the program ended is painted as soon as its image is made, not when the queue
+// is next empty.
+void ScreenWindows::follow(View& view, const render::Picture& picture) {
+    if (view.behind) KillTimer(view.window, kCatchUpTimer);
+    view.behind = false;
+    draw_new_items(view, picture);
+    if (view.progress.take_released()) UpdateWindow(view.window);
+}
+
+void ScreenWindows::catch_up(View& view, int n) {
+    if (!view.behind) return;
+    const auto& pictures = pictures_.open();
+    auto it = pictures.find(n);
+    if (it != pictures.end()) follow(view, it->second);
+}
+
 void ScreenWindows::show_now() {
-    for (auto& [n, view] : views_) UpdateWindow(view.window);
+    for (auto& [n, view] : views_) {
+        catch_up(view, n);
+        UpdateWindow(view.window);
+    }
     GdiFlush();
 }
 
@@ -139,6 +165,7 @@ void ScreenWindows::draw_new_items(View& view, const render::Picture& picture) {
     if (step == Step::kNone) return;
     if (step == Step::kDrawAll) {
         view.image = render::render_page(picture);
+        view.made = std::chrono::steady_clock::now();
     } else {
         render::GdiCanvas canvas(view.image->dc(), view.image->width(), view.image->height());
         for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
@@ -213,6 +240,11 @@ LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LP
             return 1;  // painting covers the whole client area
         case WM_SIZE:
             if (wparam != SIZE_MINIMIZED) resized(n, LOWORD(lparam), HIWORD(lparam));
+            return 0;
+        case WM_TIMER:
+            if (wparam != kCatchUpTimer) break;
+            KillTimer(view.window, kCatchUpTimer);
+            catch_up(view, n);
             return 0;
         case WM_CLOSE:
             closed_by_user(n);

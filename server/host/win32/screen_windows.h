@@ -2,14 +2,15 @@
 // its open command (the bytes in the ANSI code page, as the program sent them), showing
 // its page, which is drawn into an image as commands arrive and copied to the screen when
 // the window paints. While the program draws a buffered frame the image stays as it was;
-// when the frame ends it is drawn and painted at once. Resizing a window resizes its page; a window
-// the program closes goes away; one the user closes tells the core, which ends the drawing program,
-// and stays closed. Each window's File menu and Ctrl+S save its picture without asking anything:
-// see save_path.h for the names.
+// when the frame ends it is drawn and painted at once (at most once a frame, see kFrame). Resizing
+// a window resizes its page; a window the program closes goes away; one the user closes tells the
+// core, which ends the drawing program, and stays closed. Each window's File menu and Ctrl+S save
+// its picture without asking anything: see save_path.h for the names.
 #pragma once
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -63,6 +64,10 @@ class ScreenWindows {
         std::unique_ptr<render::PageImage> image;
         render::ScreenProgress progress;  // what the image holds of the picture
         std::string title;
+        // The picture was rewritten but the image not yet made anew (see kFrame); a
+        // timer brings it up to date.
+        bool behind = false;
+        std::chrono::steady_clock::time_point made{};  // when the image was last made anew
     };
     struct Creation {
         ScreenWindows* self;
@@ -72,12 +77,21 @@ class ScreenWindows {
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam);
     void open_view(int n, const render::Picture& picture, const std::string& title);
+    void follow(View& view, const render::Picture& picture);
+    void catch_up(View& view, int n);
     void draw_new_items(View& view, const render::Picture& picture);
     void paint(View& view);
     void resized(int n, int width, int height);
     void closed_by_user(int n);
     void save(int n, MenuCommand format);
     std::string title_of(int n) const;
+
+    // A rewritten picture costs a whole page to draw: while a program rewrites it faster
+    // than that (a live view), its image is made anew at most this often (60 times a
+    // second). Only whole frames are drawn, so the ones passed over are never seen; the
+    // last one always is.
+    static constexpr std::chrono::milliseconds kFrame{16};
+    static constexpr UINT_PTR kCatchUpTimer = 1;
 
     Core& core_;
     const render::WindowPictures& pictures_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -95,6 +96,43 @@ class HeldFrameScreenTest : public ::testing::Test {
     RawClient client_;
     HWND window_ = nullptr;
 };
+
+// A live view: frames (A and B's box together) follow each other as fast as the program
+// can end them. Every look at the window finds a whole frame, and once the program stops,
+// the window shows its last frame, a different one, though frames came faster than the
+// window is drawn.
+TEST_F(HeldFrameScreenTest, ALiveViewIsSeenInWholeFramesAndStopsOnItsLastFrame) {
+    auto whole_frame = [&] {
+        ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
+        frame_b_part();
+        frame_a();
+        ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
+    };
+    whole_frame();
+    ASSERT_TRUE(wait_for_pixel(window_, 150, 125, kBlue));
+    constexpr int kLooks = 40;
+    std::atomic<int> looks{0}, whole{0};
+    std::thread user([&] {
+        for (; looks < kLooks; ++looks) {
+            const ScreenImage seen = capture_client(window_);
+            if (seen.at(150, 125) == kBlue && seen.at(50, 50) == kRed) ++whole;
+        }
+    });
+    int frames = 0;
+    for (; looks < kLooks && frames < 1000000; ++frames) {
+        whole_frame();
+        if (HasFatalFailure()) break;
+    }
+    user.join();
+    EXPECT_EQ(whole, kLooks) << "after " << frames << " frames";
+
+    ASSERT_EQ(frame(plotcore::kFrameBegin), 1);
+    ASSERT_EQ(client_.slot('B', 4), 1);
+    box(100, 100, 200, 150, kRedColour);
+    ASSERT_EQ(frame(plotcore::kFrameEnd), 1);
+    EXPECT_TRUE(wait_for_pixel(window_, 150, 125, kRed)) << "last frame not shown";
+    EXPECT_EQ(capture_client(window_).at(50, 50), kWhite);
+}
 
 // The user resizes the window during a frame: it shows the frame before with grey around
 // it, not the larger page half drawn; the end of the frame shows the new page.
