@@ -1,7 +1,10 @@
 // A bounded, adaptive spin: waits a short while, without any system call, for a condition
 // that the other process sets. The bound adapts to how the waits go: it doubles when the
-// condition came while spinning and halves when the wait had to fall back to sleeping, so
-// that a busy machine, or a peer that thinks for long between commands, costs little CPU.
+// condition came while spinning and halves when the wait had to fall back to sleeping.
+// Below its shortest it stops spinning at all: on a machine whose cores are taken (a busy
+// loop beside the two processes) a spin mostly waits for a peer that has no core, and
+// keeps it from one, where going to sleep at once hands the core over. Every kProbeEvery
+// waits one spin (a probe) looks whether the peer answers promptly again.
 #pragma once
 
 #include <chrono>
@@ -12,6 +15,8 @@ namespace lumora::page {
 
 class AdaptiveSpin {
   public:
+    static constexpr std::uint32_t kProbeEvery = 64;
+
     AdaptiveSpin(std::int64_t shortest_ns, std::int64_t longest_ns)
         : shortest_(shortest_ns), longest_(longest_ns), limit_(longest_ns) {
         // With one processor the peer cannot run while we spin.
@@ -22,21 +27,38 @@ class AdaptiveSpin {
     template <class Ready>
     bool spin(Ready ready) {
         if (ready()) return true;
-        if (limit_ == 0) return false;
+        const std::int64_t budget = next_budget();
+        if (budget == 0) return false;
         const auto start = std::chrono::steady_clock::now();
         for (std::uint32_t i = 1;; ++i) {
             pause();
             if (ready()) {
-                limit_ = limit_ * 2 > longest_ ? longest_ : limit_ * 2;
+                came(true);
                 return true;
             }
-            if ((i & 31) == 0 && elapsed_ns(start) > limit_) {
-                limit_ = limit_ / 2 < shortest_ ? shortest_ : limit_ / 2;
+            if ((i & 31) == 0 && elapsed_ns(start) > budget) {
+                came(false);
                 return false;
             }
         }
     }
 
+    // The spin for the next wait, in nanoseconds; 0: sleep at once.
+    std::int64_t next_budget() {
+        if (limit_ > 0) return limit_;
+        return ++waits_off_ % kProbeEvery == 0 ? probe() : 0;
+    }
+    // A probe lasts long enough for a peer that sleeps too to be woken and answer.
+    std::int64_t probe() const { return longest_ / 4 > shortest_ ? longest_ / 4 : shortest_; }
+    // How the spin went: the condition came in time, or not.
+    void came(bool in_time) {
+        if (in_time) {
+            const std::int64_t doubled = 2 * (limit_ > 0 ? limit_ : shortest_);
+            limit_ = doubled > longest_ ? longest_ : doubled;
+        } else {
+            limit_ = limit_ / 2 < shortest_ ? 0 : limit_ / 2;
+        }
+    }
     std::int64_t limit_ns() const { return limit_; }
 
   private:
@@ -54,6 +76,7 @@ class AdaptiveSpin {
     std::int64_t shortest_;
     std::int64_t longest_;
     std::int64_t limit_;
+    std::uint32_t waits_off_ = 0;  // waits since the spin stopped
 };
 
 }  // namespace lumora::page
