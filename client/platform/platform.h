@@ -98,6 +98,8 @@ class Platform {
     virtual int ansi_code_page() = 0;
     // The program's command line as one text.
     virtual const char* command_line() = 0;
+    // This program's process number, for the window process to watch; 0 when unknown.
+    virtual std::uint32_t process_id() { return 0; }
     // The current directory, with the length conventions of get_environment.
     virtual std::uint32_t current_directory(char* buffer, std::uint32_t size) = 0;
 

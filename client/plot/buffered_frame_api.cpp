@@ -5,6 +5,7 @@
 #include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora_plot.h"
+#include "client/platform/platform.h"
 #include "entry.h"
 #include "plotcore/plot_commands.h"
 
@@ -13,9 +14,16 @@ using namespace lumora::plot;
 
 namespace {
 
+// A begin names this program's process: a window process with no connection that ends
+// when the program does (Windows) watches it, so that a frame the program leaves when it
+// crashes is shown.
 int frame_command(int window, std::int32_t what) {
     if (!is_open_window(window)) return refuse("no window is open: call lu_open_window first");
-    if (command_with_2int(window, 'B', plotcore::kBufferedFrame, what) <= 0) {
+    const auto process =
+        what == plotcore::kFrameBegin
+            ? static_cast<std::int32_t>(lumora::platform::current().process_id() & 0x7FFFFFFF)
+            : 0;
+    if (command_with_3int(window, 'B', plotcore::kBufferedFrame, what, process) <= 0) {
         return refuse(what == plotcore::kFrameEnd ? "no buffered frame was begun"
                                                   : "the window process keeps no buffered frames");
     }

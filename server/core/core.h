@@ -65,6 +65,12 @@ struct CoreConfig {
     // header is not written over that answer. A host that cannot tell its programs apart
     // leaves this off: the header is then written whenever it changes.
     bool host_tracks_replies = false;
+    // Told the process number a program names when it begins a buffered frame. A host
+    // with no connection whose end tells that the program went away (Windows) watches the
+    // process and calls end_frames() when it ends, so that a crashed program's frame is
+    // shown; the number is the program's word, so watching the wrong process only ends
+    // frames early.
+    std::function<void(std::int32_t process)> watch_frame_program;
     // False makes a window process of an earlier kind, which answers the plot extension's
     // commands with 0, so that the tests can take the library's road for such a process.
     bool plot_extension = true;

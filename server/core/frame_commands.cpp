@@ -9,7 +9,8 @@ namespace luwnd {
 namespace layout = lumora::layout;
 namespace plotcore = lumora::plotcore;
 
-// Slot 2: 1 begins a frame, 0 ends one, -1 asks. result1 the depth afterwards.
+// Slot 2: 1 begins a frame, 0 ends one, -1 asks; slot 3 of a begin: the program's process
+// number, 0 for none. result1 the depth afterwards.
 std::int32_t Core::State::buffered_frame(Window& window, int n, const Slots& slots,
                                          TraceLine& line) {
     std::int32_t& depth = window.state.frame_depth;
@@ -20,6 +21,7 @@ std::int32_t Core::State::buffered_frame(Window& window, int n, const Slots& slo
                 ++depth;
             else
                 refused = "bounds";
+            if (slots.p3 > 0 && config.watch_frame_program) config.watch_frame_program(slots.p3);
             break;
         case plotcore::kFrameEnd:
             if (depth > 0)

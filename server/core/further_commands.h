@@ -90,12 +90,12 @@
 //                                             end when there is none), a continued one  result1 =
 //                                             (c = 1) goes right after them             the items
 //  'B' 72         slot 2 1 begin, 0 end,      a buffered frame: while the depth is      n, 0 for an
-//                 -1 ask                      above 0 the screen keeps showing what     end at
-//                 depth
-//                                             it showed when it rose from 0; at 0 it    0; result1
-//                                             = shows the window as it is at once.        the depth
-//                                             Erasing keeps the depth; closing the      after it
-//                                             window or the program's end ends it.
+//                 -1 ask; slot 3 of a begin   above 0 the screen keeps showing what     end at
+//                 the program's process       it showed when it rose from 0; at 0 it    depth 0;
+//                 number, 0 for none          shows the window as it is at once.        result1 =
+//                                             Erasing keeps the depth; closing the      the depth
+//                                             window or the program's end ends it (on   after it
+//                                             Windows the process named is watched).
 //                                             A begin beyond depth 1024 gets 0
 //  'B' 73         slot 2 style bits (1 bold,  reply in the text area: the font widths   n
 //                 2 italic), text the face    of plotcore/font_widths.h for the face

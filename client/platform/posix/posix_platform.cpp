@@ -126,6 +126,10 @@ int PosixPlatform::ansi_code_page() {
     return posix::locale_code_page();
 }
 
+std::uint32_t PosixPlatform::process_id() {
+    return static_cast<std::uint32_t>(getpid());
+}
+
 // Read once: the text stays valid for the rest of the program, as on Windows.
 const char* PosixPlatform::command_line() {
     if (command_line_.empty()) command_line_ = posix::joined_command_line();

@@ -33,6 +33,7 @@ class PosixPlatform : public Platform {
     std::uint32_t module_file_name(char* buffer, std::uint32_t size) override;
     std::uint32_t installed_program_directory(char* buffer, std::uint32_t size) override;
     int ansi_code_page() override;
+    std::uint32_t process_id() override;
     const char* command_line() override;
     std::uint32_t current_directory(char* buffer, std::uint32_t size) override;
 

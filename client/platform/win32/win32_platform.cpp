@@ -153,6 +153,10 @@ std::uint32_t Win32Platform::installed_program_directory(char* buffer, std::uint
     return 0;
 }
 
+std::uint32_t Win32Platform::process_id() {
+    return GetCurrentProcessId();
+}
+
 int Win32Platform::ansi_code_page() {
     const UINT code_page = GetACP();
     return IsValidCodePage(code_page) ? static_cast<int>(code_page) : 1252;

@@ -52,6 +52,11 @@ LRESULT CALLBACK CommandWindow::procedure(HWND window, UINT message, WPARAM wpar
         if (self == nullptr) return 0;
         return self->copy_data(reinterpret_cast<const COPYDATASTRUCT*>(lparam));
     }
+    if (message >= WM_APP && message <= 0xBFFF) {
+        auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self != nullptr && self->on_posted) self->on_posted(message, wparam);
+        return 0;
+    }
     return DefWindowProcA(window, message, wparam, lparam);
 }
 

@@ -30,6 +30,9 @@ class CommandWindow {
     std::function<void()> on_command;
     // Whether the process is done after a command; when not set, once the client quit.
     std::function<bool()> finished;
+    // Messages posted to the window that are not commands (message, wparam).
+    std::function<void(UINT, WPARAM)> on_posted;
+    HWND handle() const { return window_; }
 
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

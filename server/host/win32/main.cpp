@@ -15,6 +15,7 @@
 #include "file_mapping_host.h"
 #include "picture_files.h"
 #include "picture_output.h"
+#include "program_watch.h"
 #include "screen_dialogs.h"
 #include "screen_windows.h"
 #include "server/core/core.h"
@@ -40,6 +41,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
 
     luwnd::win32::CommandWindow window;
     if (!window.create(instance)) return 1;
+    luwnd::win32::ProgramWatch program_watch(window.handle());
+    config.watch_frame_program = [&](std::int32_t process) { program_watch.watch(process); };
     config.window_handle = window.published_handle();
     config.connection_id = static_cast<int>(GetCurrentProcessId() & 0x7FFFFFFF);
     if (config.connection_id == 0) config.connection_id = 1;
@@ -87,6 +90,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
                !screen.any_shown();
     };
     window.on_command = sync;
+    // The program that began a frame ended without ending it: the windows show as they are.
+    window.on_posted = [&](UINT message, WPARAM process) {
+        if (message != luwnd::win32::ProgramWatch::kEnded) return;
+        if (!program_watch.watching(static_cast<std::int32_t>(process))) return;
+        program_watch.watch(0);
+        core.end_frames();
+        sync();
+    };
     settle_screens = [&] {
         sync();
         screen.show_now();

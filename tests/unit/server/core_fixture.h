@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ class CoreFixture : public ::testing::Test {
         c.text_measure = text_measure_;
         c.dialogs = dialogs_;
         c.picture_saver = picture_saver_;
+        c.watch_frame_program = watch_frame_program_;
         return c;
     }
 
@@ -103,6 +105,7 @@ class CoreFixture : public ::testing::Test {
     TextMeasure* text_measure_ = nullptr;
     TextDialogs* dialogs_ = nullptr;
     PictureSaver* picture_saver_ = nullptr;
+    std::function<void(std::int32_t)> watch_frame_program_;
     MemoryBlockHost host_;
     std::unique_ptr<Core> core_;
 };

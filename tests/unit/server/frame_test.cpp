@@ -55,6 +55,27 @@ TEST_F(FrameTest, AnEndAtDepthZeroAndOtherValuesAreRefusedAndChangeNothing) {
     EXPECT_EQ(depth(), 1);
 }
 
+// A begin names the program's process (slot 3) for a host to watch; 0 names none, and
+// ends and questions name nothing.
+class FrameWatchTest : public FrameTest {
+  protected:
+    void SetUp() override {
+        watch_frame_program_ = [this](std::int32_t process) { told_.push_back(process); };
+        FrameTest::SetUp();
+    }
+    std::vector<std::int32_t> told_;
+};
+
+TEST_F(FrameWatchTest, ABeginTellsTheHostTheProcessItNames) {
+    EXPECT_EQ(slot('B', 1, plotcore::kBufferedFrame, kBegin, 4242), 1);
+    EXPECT_EQ(slot('B', 1, plotcore::kBufferedFrame, kBegin, 0), 1);
+    EXPECT_EQ(slot('B', 1, plotcore::kBufferedFrame, kBegin, -5), 1);
+    EXPECT_EQ(slot('B', 1, plotcore::kBufferedFrame, kEnd, 77), 1);
+    EXPECT_EQ(slot('B', 1, plotcore::kBufferedFrame, kAsk, 78), 1);
+    EXPECT_EQ(told_, std::vector<std::int32_t>{4242});
+    EXPECT_EQ(depth(), 2);
+}
+
 TEST_F(FrameTest, FramesNestAtMostToTheLimit) {
     for (std::int32_t k = 1; k <= WindowState::kMaxFrameDepth; ++k) ASSERT_EQ(frame(kBegin), 1);
     EXPECT_EQ(frame(kBegin), 0);
