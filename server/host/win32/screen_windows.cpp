@@ -140,7 +140,8 @@ void ScreenWindows::draw_new_items(View& view, const render::Picture& picture) {
     if (step == Step::kDrawAll) {
         view.image = render::render_page(picture);
     } else {
-        render::GdiCanvas canvas(view.image->dc(), view.image->width(), view.image->height());
+        render::GdiCanvas canvas(view.image->dc(), view.image->width(), view.image->height(),
+                                 view.image->pixels());
         for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
             render::paint(picture.items[i], picture.width, picture.height, canvas);
     }
