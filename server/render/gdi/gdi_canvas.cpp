@@ -9,6 +9,8 @@
 #include "gdi_pen.h"
 #include "page_bounds.h"
 #include "server/render/mix_mode.h"
+#include "server/render/raster/antialiased_painter.h"
+#include "server/render/raster/ellipse_outline.h"
 
 namespace luwnd::render {
 namespace {
@@ -41,6 +43,11 @@ void box_polygon(HDC dc, const Box& box) {
                                  POINT{coordinate(box.right), coordinate(box.bottom)},
                                  POINT{coordinate(box.left), coordinate(box.bottom)}};
     Polygon(dc, corners.data(), 4);
+}
+
+std::array<Point, 4> box_corners(const Box& box) {
+    return {Point{box.left, box.top}, Point{box.right, box.top}, Point{box.right, box.bottom},
+            Point{box.left, box.bottom}};
 }
 
 // A point far out on the ray from the box centre in the direction (counterclockwise on
@@ -81,8 +88,8 @@ COLORREF colour_of(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-GdiCanvas::GdiCanvas(HDC dc, int width, int height)
-    : dc_(dc), width_(width), height_(height), saved_(SaveDC(dc)) {
+GdiCanvas::GdiCanvas(HDC dc, int width, int height, std::optional<raster::PixelTarget> pixels)
+    : dc_(dc), width_(width), height_(height), pixels_(pixels), saved_(SaveDC(dc)) {
     SetGraphicsMode(dc_, GM_ADVANCED);
     SetArcDirection(dc_, AD_COUNTERCLOCKWISE);
     SetBkMode(dc_, TRANSPARENT);
@@ -103,6 +110,7 @@ void GdiCanvas::clear(std::uint32_t rgb) {
 
 void GdiCanvas::set_transform(const Transform& t) {
     constexpr double kOne = 65536.0;
+    transform_ = t;
     xform_.eM11 = static_cast<FLOAT>(t.m11 / kOne);
     xform_.eM21 = static_cast<FLOAT>(t.m12 / kOne);
     xform_.eM12 = static_cast<FLOAT>(t.m21 / kOne);
@@ -170,13 +178,44 @@ void GdiCanvas::stroke_shape(const Shape& shape, const Pen& pen) const {
     AbortPath(dc_);
 }
 
+std::vector<Point> GdiCanvas::device_points(std::span<const Point> points) const {
+    constexpr double kOne = 65536.0;
+    const Transform& t = transform_;
+    std::vector<Point> out;
+    out.reserve(points.size());
+    for (const Point& p : points)
+        out.push_back(
+            {(t.m11 * p.x + t.m12 * p.y) / kOne + t.dx, (t.m21 * p.x + t.m22 * p.y) / kOne + t.dy});
+    return out;
+}
+
+bool GdiCanvas::smooth_paints(const Pen& pen, std::int32_t mix) const {
+    return pixels_ && pen.exact() && drawable_ && effective_mix(mix) == kMixCopyPen &&
+           pen.dash != DashStyle::kAlternate;
+}
+
+bool GdiCanvas::smooth_stroke(std::span<const Point> points, bool closed, const Pen& pen) const {
+    if (!smooth_paints(pen, pen.mix)) return false;
+    if (pen.dash == DashStyle::kNone) return true;
+    GdiFlush();  // what GDI drew before lies under this
+    raster::AntialiasedPainter(*pixels_, clip_).stroke(device_points(points), closed, pen);
+    return true;
+}
+
+bool GdiCanvas::smooth_fill(std::span<const Point> points, FillRule rule, const Fill& fill,
+                            const Pen& pen) const {
+    if (!smooth_paints(pen, fill.mix)) return false;
+    GdiFlush();
+    return raster::AntialiasedPainter(*pixels_, clip_).fill(device_points(points), rule, fill.rgb);
+}
+
 void GdiCanvas::line(Point from, Point to, const Pen& pen) {
     std::array<Point, 2> points{from, to};
     polyline(points, pen);
 }
 
 void GdiCanvas::polyline(std::span<const Point> points, const Pen& pen) {
-    if (points.size() < 2 || !reaches(points, pen)) return;
+    if (points.size() < 2 || !reaches(points, pen) || smooth_stroke(points, false, pen)) return;
     std::vector<POINT> p = points_of(points);
     stroke_shape([&](HDC dc) { Polyline(dc, p.data(), static_cast<int>(p.size())); }, pen);
 }
@@ -192,13 +231,16 @@ void GdiCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen&
     if (points.size() < 2 || !reaches(points, pen)) return;
     std::vector<POINT> p = points_of(points);
     auto shape = [&](HDC dc) { Polygon(dc, p.data(), static_cast<int>(p.size())); };
-    if (fill) fill_shape(shape, rule, *fill);
-    stroke_shape(shape, pen);
+    if (fill && !smooth_fill(points, rule, *fill, pen)) fill_shape(shape, rule, *fill);
+    if (!smooth_stroke(points, true, pen)) stroke_shape(shape, pen);
 }
 
 void GdiCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {
     if (!reaches(box, pen)) return;
-    if (fill) fill_shape([&](HDC dc) { box_polygon(dc, box); }, FillRule::kWinding, *fill);
+    const std::array<Point, 4> corners = box_corners(box);
+    if (fill && !smooth_fill(corners, FillRule::kWinding, *fill, pen))
+        fill_shape([&](HDC dc) { box_polygon(dc, box); }, FillRule::kWinding, *fill);
+    if (smooth_stroke(corners, true, pen)) return;  // an exact pen runs along the edges
     Box line = outline_box(box, pen);
     stroke_shape([&](HDC dc) { box_polygon(dc, line); }, pen);
 }
@@ -218,6 +260,16 @@ void GdiCanvas::rounded_rectangle(const Box& box, double corner_width, double co
 
 void GdiCanvas::ellipse(const Box& box, const Pen& pen, std::optional<Fill> fill) {
     if (!reaches(box, pen)) return;
+    if (smooth_paints(pen, pen.mix) && (!fill || smooth_paints(pen, fill->mix))) {
+        const double scale = std::max(std::hypot(transform_.m11, transform_.m21),
+                                      std::hypot(transform_.m12, transform_.m22)) /
+                             65536.0;
+        const std::vector<Point> outline = raster::ellipse_outline(box, scale);
+        if (outline.empty()) return;
+        if ((!fill || smooth_fill(outline, FillRule::kWinding, *fill, pen)) &&
+            smooth_stroke(outline, true, pen))
+            return;
+    }
     auto shape = [](const Box& b) {
         return [b](HDC dc) {
             if (b.right <= b.left || b.bottom <= b.top) return;

@@ -5,24 +5,30 @@
 // operations (SetROP2) for lines and figures, so they are exact; texts take them through
 // a coverage mask of the text (see gdi_text.cpp).
 //
-// Plot items (exact pens, Pen::exact) are drawn with GDI as well, their coordinates and
-// widths rounded to the nearest pixel: GDI+ would draw them antialiased at sub-pixel
-// precision on Windows, but under Wine it draws through GDI without antialiasing, so it
-// would add a second path that gains nothing where the tests run.
+// Plot items (exact pens, Pen::exact) drawn plainly on a canvas that has the pixels of its
+// bitmap are painted antialiased at the precision of their coordinates and widths,
+// straight into those pixels (raster/): GDI draws neither fractions nor antialiased lines,
+// and GDI+ under Wine draws through GDI. Elsewhere (metafiles, other mix modes) they are
+// drawn with GDI, their coordinates and widths rounded to the nearest pixel.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "server/render/canvas.h"
+#include "server/render/raster/pixel_blend.h"
 
 namespace luwnd::render {
 
 class GdiCanvas : public Canvas {
   public:
     // Draws on the DC, which the caller keeps alive; the page is width x height pixels.
-    GdiCanvas(HDC dc, int width, int height);
+    // `pixels`: the rows of the 32-bit bitmap selected into the DC, when the caller has
+    // them (a page image), for the plot items.
+    GdiCanvas(HDC dc, int width, int height,
+              std::optional<raster::PixelTarget> pixels = std::nullopt);
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -60,6 +66,13 @@ class GdiCanvas : public Canvas {
     bool trace(const Shape& shape) const;
     void fill_shape(const Shape& shape, FillRule rule, const Fill& fill) const;
     void stroke_shape(const Shape& shape, const Pen& pen) const;
+    // Paints a plot item's stroke or fill through the figure's world points antialiased;
+    // false when it is not one to paint so (then GDI draws it).
+    bool smooth_stroke(std::span<const Point> points, bool closed, const Pen& pen) const;
+    bool smooth_fill(std::span<const Point> points, FillRule rule, const Fill& fill,
+                     const Pen& pen) const;
+    bool smooth_paints(const Pen& pen, std::int32_t mix) const;
+    std::vector<Point> device_points(std::span<const Point> points) const;
     bool text_reaches_page(Point at, const std::string& bytes, const TextStyle& style) const;
     void draw_text(Point at, const std::string& bytes, const TextStyle& style, HDC dc,
                    COLORREF colour) const;
@@ -68,8 +81,10 @@ class GdiCanvas : public Canvas {
     HDC dc_;
     int width_, height_;
     XFORM xform_{1, 0, 0, 1, 0, 0};
+    Transform transform_;
     bool drawable_ = true;
     Clip clip_;
+    std::optional<raster::PixelTarget> pixels_;
     int saved_;
 };
 

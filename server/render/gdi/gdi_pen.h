@@ -16,8 +16,9 @@ std::vector<DWORD> dashes_of(const Pen& pen);
 // A new GDI pen for the canvas pen (never for DashStyle::kNone); the caller deletes it.
 // One pixel wide solid and alternate pens are cosmetic, so they cover exactly the pixels
 // of GDI's lines; wider solid pens have round ends and joins, dashed ones flat ends. An
-// exact pen (a plot item's) is drawn at its width rounded to whole pixels, at least one,
-// with its dashes rounded likewise: GDI draws neither fractions nor antialiased lines.
+// exact pen (a plot item's), where GDI draws it (see gdi_canvas.h), is drawn at its width
+// rounded to whole pixels, at least one, with its dashes rounded likewise: GDI draws
+// neither fractions nor antialiased lines.
 HPEN create_pen(const Pen& pen);
 
 // Selects a GDI object into the DC and, when it ends, selects the previous one back and

@@ -40,11 +40,16 @@ const std::uint8_t* PageImage::bits() const {
     return static_cast<const std::uint8_t*>(bits_);
 }
 
+raster::PixelTarget PageImage::pixels() const {
+    return {static_cast<std::uint8_t*>(bits_), std::ptrdiff_t(width_) * 4, valid() ? width_ : 0,
+            valid() ? height_ : 0};
+}
+
 std::unique_ptr<PageImage> render_page(const Picture& picture) {
     auto image = std::make_unique<PageImage>(picture.width, picture.height);
     if (!image->valid()) return nullptr;
     {
-        GdiCanvas canvas(image->dc(), image->width(), image->height());
+        GdiCanvas canvas(image->dc(), image->width(), image->height(), image->pixels());
         paint(picture, canvas);
     }
     GdiFlush();

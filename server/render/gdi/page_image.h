@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "server/render/picture.h"
+#include "server/render/raster/pixel_blend.h"
 
 namespace luwnd::render {
 
@@ -32,6 +33,8 @@ class PageImage {
     std::uint32_t pixel(int x, int y) const;
     // Rows top to bottom, 4 bytes a pixel (blue, green, red, unused).
     const std::uint8_t* bits() const;
+    // The same rows for drawing into (pending GDI drawing not finished).
+    raster::PixelTarget pixels() const;
 
   private:
     int width_, height_;

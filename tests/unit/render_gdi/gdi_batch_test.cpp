@@ -1,9 +1,11 @@
-// The GDI canvas draws plot batches at whole pixels: coordinates and widths rounded to
-// the nearest, dashes scaled with the width, clips that hold within their batch.
+// The GDI canvas paints plot batches antialiased where their coordinates and widths say,
+// fractions of a pixel too: dashes scaled with the width, clips that hold within their
+// batch.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "plotcore/items.h"
@@ -66,32 +68,65 @@ class GdiBatchTest : public ::testing::Test {
     std::unique_ptr<PageImage> image_;
 };
 
-TEST_F(GdiBatchTest, LinesAreRoundedToWholePixels) {
-    add({polyline({{10.3f, 20.4f}, {190.2f, 20.4f}}, 1.4f),
-         polyline({{10, 60.6f}, {190, 60.6f}}, 2.6f, kBlue)});
+// How far a pixel is from white towards the line's colour, 0 .. 1 (red lines: by green).
+double redness(std::uint32_t rgb) {
+    return (255.0 - ((rgb >> 8) & 0xFF)) / 255.0;
+}
+
+TEST_F(GdiBatchTest, LinesLieWhereTheirCoordinatesSayToAFractionOfAPixel) {
+    add({polyline({{10, 20.5f}, {190, 20.5f}}, 1), polyline({{10, 40}, {190, 40}}, 1),
+         polyline({{10, 60}, {190, 60}}, 2.5f, kBlue)});
     render();
-    EXPECT_EQ(count_in_column(100, 10, 30, kRed), 1);
-    EXPECT_EQ(pixel(100, 20), kRed);
-    EXPECT_EQ(pixel(10, 20), kRed);
-    EXPECT_EQ(pixel(9, 20), kWhite);
-    EXPECT_EQ(count_in_column(100, 50, 70, kBlue), 3) << "2.6 pixels wide: 3";
-    EXPECT_EQ(pixel(100, 61), kBlue);
+    EXPECT_EQ(pixel(100, 20), kRed) << "a pixel wide through the pixel centres: one row";
+    EXPECT_EQ(pixel(100, 19), kWhite);
+    EXPECT_EQ(pixel(100, 21), kWhite);
+    EXPECT_NEAR(redness(pixel(100, 39)), 0.5, 0.01) << "along pixel edges: half of two rows";
+    EXPECT_NEAR(redness(pixel(100, 40)), 0.5, 0.01);
+    EXPECT_EQ(count_in_column(100, 50, 70, kBlue), 2) << "2.5 pixels wide";
+    EXPECT_NE(pixel(100, 58), kWhite);
+    EXPECT_NE(pixel(100, 61), kWhite);
+    EXPECT_NE(pixel(100, 58), kBlue);
+}
+
+TEST_F(GdiBatchTest, ALineHalfAPixelOverLiesHalfAPixelOver) {
+    add({polyline({{30, 10}, {30, 110}}, 1.5f), polyline({{70.5f, 10}, {70.5f, 110}}, 1.5f)});
+    render();
+    // The centre of each line's coverage across a row.
+    auto centre = [&](int from) {
+        double sum = 0, weighted = 0;
+        for (int x = from; x < from + 10; ++x) {
+            sum += redness(pixel(x, 60));
+            weighted += redness(pixel(x, 60)) * (x + 0.5);
+        }
+        return weighted / sum;
+    };
+    EXPECT_NEAR(centre(25), 30, 0.02);
+    EXPECT_NEAR(centre(65), 70.5, 0.02);
+    EXPECT_NEAR(redness(pixel(29, 60)), 0.75, 0.01);
+    EXPECT_NEAR(redness(pixel(30, 60)), 0.75, 0.01);
+    EXPECT_EQ(pixel(70, 60), kRed);
+    EXPECT_NEAR(redness(pixel(69, 60)), 0.25, 0.01);
+}
+
+TEST_F(GdiBatchTest, ADiagonalLineFadesThroughManyLevels) {
+    add({polyline({{10.3f, 10.7f}, {190.1f, 100.2f}}, 1.5f)});
+    render();
+    std::set<std::uint32_t> levels;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 200; ++x) levels.insert(pixel(x, y));
+    EXPECT_GT(levels.size(), 64u) << "antialiased, not a few grey levels";
 }
 
 TEST_F(GdiBatchTest, DashesScaleWithTheWidth) {
-    add({polyline({{0, 30}, {200, 30}}, 1, kRed, plotcore::Dash::kDash),
+    add({polyline({{0, 30.5f}, {200, 30.5f}}, 1, kRed, plotcore::Dash::kDash),
          polyline({{0, 60}, {200, 60}}, 2, kRed, plotcore::Dash::kDash)});
     render();
-    // Dash 6, gap 3 widths: two thirds of each row drawn.
-    const int thin = count_in_row(30, 0, 180, kRed), wide = count_in_row(60, 0, 180, kRed);
-    EXPECT_NEAR(thin, 120, 12);
-    EXPECT_NEAR(wide, 120, 12);
-    // The wide line's gaps are twice as long: its first gap starts later.
-    int first_gap_thin = 0, first_gap_wide = 0;
-    while (first_gap_thin < 200 && pixel(first_gap_thin, 30) == kRed) ++first_gap_thin;
-    while (first_gap_wide < 200 && pixel(first_gap_wide, 60) == kRed) ++first_gap_wide;
-    EXPECT_EQ(first_gap_thin, 6);
-    EXPECT_EQ(first_gap_wide, 12);
+    // Dash 6, gap 3 widths, flat ends: whole pixels.
+    for (int x = 0; x < 36; ++x) {
+        EXPECT_EQ(pixel(x, 30), x % 9 < 6 ? kRed : kWhite) << x;
+        EXPECT_EQ(pixel(x, 59), x % 18 < 12 ? kRed : kWhite) << x;
+        EXPECT_EQ(pixel(x, 60), x % 18 < 12 ? kRed : kWhite) << x;
+    }
 }
 
 TEST_F(GdiBatchTest, PolygonsMarkersAndDotsFillWhereTheySay) {
@@ -119,9 +154,9 @@ TEST_F(GdiBatchTest, PolygonsMarkersAndDotsFillWhereTheySay) {
 }
 
 TEST_F(GdiBatchTest, AClipHoldsWithinItsBatchOnly) {
-    add({clip(true, {50, 0, 100, 120}), polyline({{0, 20}, {200, 20}}, 1), clip(false),
-         polyline({{0, 30}, {200, 30}}, 1), clip(true, {0, 0, 20, 20})});
-    add({polyline({{0, 40}, {200, 40}}, 1)});
+    add({clip(true, {50, 0, 100, 120}), polyline({{0, 20.5f}, {200, 20.5f}}, 1), clip(false),
+         polyline({{-5, 30.5f}, {205, 30.5f}}, 1), clip(true, {0, 0, 20, 20})});
+    add({polyline({{-5, 40.5f}, {205, 40.5f}}, 1)});
     render();
     EXPECT_EQ(count_in_row(20, 0, 200, kRed), 50);
     EXPECT_EQ(pixel(50, 20), kRed);
