@@ -51,8 +51,9 @@ PlotStroke plot_stroke_of(const Pen& pen) {
     stroke.dashes = dash_pattern(pen.dash);
     for (double& length : stroke.dashes) length *= pen.exact_width;
     const bool solid = stroke.dashes.empty();
+    // As the Cairo canvas strokes plot pens: flat dash ends, round corners everywhere.
     stroke.style.cap = solid ? Cap::kRound : Cap::kFlat;
-    stroke.style.join = solid ? Join::kRound : Join::kMiter;
+    stroke.style.join = Join::kRound;
     return stroke;
 }
 
