@@ -8,7 +8,7 @@
 # Usage: scripts/fuzz.sh [seconds per target, default 60]
 #   LUMORA_FUZZ_BUILD_DIR  build directory (default build/fuzz)
 #   LUMORA_FUZZ_TARGETS    targets to run (default: luwnd_core_fuzzer luwnd_cairo_fuzzer
-#                          lumora_client_fuzzer plotcore_batch_fuzzer)
+#                          lumora_client_fuzzer plotcore_batch_fuzzer luwnd_raster_fuzzer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +19,7 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
 fi
 build=${LUMORA_FUZZ_BUILD_DIR:-build/fuzz}
 [[ "$build" == /* ]] || build="$PWD/$build"
-read -r -a targets <<<"${LUMORA_FUZZ_TARGETS:-luwnd_core_fuzzer luwnd_cairo_fuzzer lumora_client_fuzzer plotcore_batch_fuzzer}"
+read -r -a targets <<<"${LUMORA_FUZZ_TARGETS:-luwnd_core_fuzzer luwnd_cairo_fuzzer lumora_client_fuzzer plotcore_batch_fuzzer luwnd_raster_fuzzer}"
 
 # clang with libFuzzer, and the libraries the renderer needs; installed only when missing.
 have_tools() {

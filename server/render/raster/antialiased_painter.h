@@ -14,8 +14,8 @@
 
 namespace luwnd::render::raster {
 
-// How a plot item's pen strokes: solid lines with round ends and corners, dashed ones with
-// flat ends and mitred corners, their dashes in pixels (the pattern scaled by the width).
+// How a plot item's pen strokes: solid lines with round ends, dashed ones with flat ends,
+// round corners on both, the dashes in pixels (the pattern scaled by the width).
 struct PlotStroke {
     StrokeStyle style;
     std::vector<double> dashes;  // empty: solid
