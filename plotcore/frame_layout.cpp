@@ -62,7 +62,7 @@ double x_overhang(LayoutCanvas& c, const Frame& f, const AxisOptions& o, double 
 }
 
 void fit(LayoutCanvas& c, Frame& f) {
-    const FrameSpec& r = f.spec;
+    const FrameSetup& r = f.setup;
     const double h = f.text_height;
     const bool equal = (r.options & LU_PLOT_EQUAL) != 0;
     const double xs = std::fabs(f.wx2 - f.wx1), ys = std::fabs(f.wy2 - f.wy1);
@@ -97,7 +97,7 @@ AxisOptions frame_axis_options(int options, bool x_axis) {
     return parse_axis_options(letters.c_str(), 0, 0);
 }
 
-Ends frame_world(const FrameSpec& r, Frame& f) {
+Ends frame_world(const FrameSetup& r, Frame& f) {
     f.log_x = (r.options & LU_PLOT_LOG_X) != 0;
     f.log_y = (r.options & LU_PLOT_LOG_Y) != 0;
     f.time_x = (r.options & LU_PLOT_TIME_X) != 0 && !f.log_x;
@@ -107,19 +107,20 @@ Ends frame_world(const FrameSpec& r, Frame& f) {
     return x == Ends::kOk ? y : x;
 }
 
-Frame lay_out_frame(LayoutCanvas& c, const FrameSpec& spec, double page_width, double page_height) {
+Frame lay_out_frame(LayoutCanvas& c, const FrameSetup& setup, double page_width,
+                    double page_height) {
     Frame f;
-    f.spec = spec;
-    frame_world(spec, f);
+    f.setup = setup;
+    frame_world(setup, f);
     f.page_width = page_width;
     f.page_height = page_height;
-    f.panel = subpage({0, 0, page_width, page_height}, spec.nx, spec.ny, spec.panel);
-    f.text_height = text_height_for(f.panel, spec.text_scale, spec.resolution);
+    f.panel = subpage({0, 0, page_width, page_height}, setup.nx, setup.ny, setup.panel);
+    f.text_height = text_height_for(f.panel, setup.text_scale, setup.resolution);
     f.set = true;
     fit(c, f);
-    if ((spec.options & LU_PLOT_NO_BOX) == 0) {
-        draw_box(c, f, frame_axis_options(spec.options, true),
-                 frame_axis_options(spec.options, false), spec.time_origin);
+    if ((setup.options & LU_PLOT_NO_BOX) == 0) {
+        draw_box(c, f, frame_axis_options(setup.options, true),
+                 frame_axis_options(setup.options, false), setup.time_origin);
     }
     return f;
 }

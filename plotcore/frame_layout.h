@@ -1,6 +1,6 @@
 // A frame laid out on a page: its panel, the box fitted with room for numbers and labels,
 // the box drawn with its ticks and numbers, and the labels around it. What a frame is made
-// of (FrameSpec) is all the layout needs, so a frame can be laid out again for another
+// of (FrameSetup) is all the layout needs, so a frame can be laid out again for another
 // page size with the same result the library had.
 #pragma once
 
@@ -16,19 +16,19 @@ namespace lumora::plotcore {
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
 // the subpage grid, the text scale, the time origin and the window's resolution against
 // 96 dpi.
-struct FrameSpec {
+struct FrameSetup {
     double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
     int options = 0;
     int nx = 1, ny = 1, panel = 1;
     double text_scale = 1, time_origin = 0, resolution = 1;
-    bool operator==(const FrameSpec&) const = default;
+    bool operator==(const FrameSetup&) const = default;
 };
 
 // A frame as laid out. World values are those of the world window: log10 of the data on
 // a log axis, seconds after the time origin on a time axis.
 struct Frame {
     bool set = false;
-    FrameSpec spec;
+    FrameSetup setup;
     std::uint32_t id = 0;                    // the frame's number in its window, 0 none
     double page_width = 0, page_height = 0;  // the page it was laid out on
     Rect panel, box;                         // page pixels, y upward
@@ -49,7 +49,7 @@ struct Frame {
 enum class Ends { kOk, kNotNumbers, kTooLarge };
 
 // Checks and converts the ranges into the frame's world (log10, widened equal ends).
-Ends frame_world(const FrameSpec& spec, Frame& frame);
+Ends frame_world(const FrameSetup& setup, Frame& frame);
 
 // The options of the frame's own box for each axis.
 AxisOptions frame_axis_options(int options, bool x_axis);
@@ -57,7 +57,7 @@ AxisOptions frame_axis_options(int options, bool x_axis);
 // Lays out a frame whose world frame_world accepted on a page of the size: fits the box
 // into its panel and draws it (unless LU_PLOT_NO_BOX). The pen and text look are the
 // canvas's afterwards.
-Frame lay_out_frame(LayoutCanvas& canvas, const FrameSpec& spec, double page_width,
+Frame lay_out_frame(LayoutCanvas& canvas, const FrameSetup& setup, double page_width,
                     double page_height);
 
 // The axis labels and the title around the frame's box; empty texts are left out.

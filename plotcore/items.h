@@ -69,7 +69,7 @@ enum class ItemKind : std::uint8_t {
 
 // What a part of a batch was laid out from, so that the window process can lay it out
 // again for another page size: the items after it, up to the next such item, are
-//   kFrame    a frame laid out from spec on a page of page_width x page_height
+//   kFrame    a frame laid out from setup on a page of page_width x page_height
 //   kBox      a box with these axis options drawn on the frame
 //   kLabels   the labels of the frame
 //   kAnchor   items placed in the frame's world, box being the frame's box (batch
@@ -78,7 +78,7 @@ enum class ItemKind : std::uint8_t {
 // frame numbers the frame in its window (1 ...).
 struct LayoutSource {
     std::uint32_t frame = 0;
-    FrameSpec spec;
+    FrameSetup setup;
     float page_width = 0, page_height = 0;
     AxisOptions x, y;
     Labels labels;

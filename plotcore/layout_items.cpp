@@ -56,7 +56,7 @@ AxisOptions read_axis(Reader& r) {
 }
 
 void write_frame(Writer& w, const LayoutSource& s) {
-    const FrameSpec& f = s.spec;
+    const FrameSetup& f = s.setup;
     for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
     w.u32(static_cast<std::uint32_t>(f.options));
     w.u8(static_cast<std::uint8_t>(f.nx));
@@ -74,7 +74,7 @@ bool in(double v, double lo, double hi) {
 }
 
 void read_frame(Reader& r, LayoutSource& s) {
-    FrameSpec& f = s.spec;
+    FrameSetup& f = s.setup;
     for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
     const std::uint32_t options = r.u32();
     if (options > kFrameOptionBits) r.fail("unknown frame options");

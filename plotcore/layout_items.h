@@ -18,7 +18,7 @@ inline constexpr int kFrameOptionBits = 0xFF;
 bool is_layout_kind(ItemKind kind);
 std::size_t layout_payload_size(const Item& item);
 void write_layout(Writer& w, const Item& item);
-// Reads the payload of a layout item of item.kind; a spec that could not be laid out
+// Reads the payload of a layout item of item.kind; a setup that could not be laid out
 // (ranges frame_world refuses, panels or scales out of bounds) fails the reader.
 void read_layout(Reader& r, Item& item);
 

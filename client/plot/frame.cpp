@@ -20,7 +20,7 @@ Item frame_description(const Frame& f) {
     Item item;
     item.kind = ItemKind::kFrame;
     item.source.frame = f.id;
-    item.source.spec = f.spec;
+    item.source.setup = f.setup;
     item.source.page_width = static_cast<float>(f.page_width);
     item.source.page_height = static_cast<float>(f.page_height);
     return item;
@@ -41,9 +41,9 @@ int make_frame(const FrameRequest& r) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     // Options the layout does not know mean nothing to it.
-    FrameSpec spec{r.x1, r.x2, r.y1, r.y2, r.options & kFrameOptionBits};
+    FrameSetup setup{r.x1, r.x2, r.y1, r.y2, r.options & kFrameOptionBits};
     Frame probe;
-    switch (frame_world(spec, probe)) {
+    switch (frame_world(setup, probe)) {
         case Ends::kOk:
             break;
         case Ends::kNotNumbers:
@@ -51,23 +51,23 @@ int make_frame(const FrameRequest& r) {
         case Ends::kTooLarge:
             return refuse("the frame's ranges reach beyond single precision (3.4e38)");
     }
-    spec.nx = s.nx;
-    spec.ny = s.ny;
-    spec.panel = take_panel(s);
-    spec.text_scale = s.text_scale;
-    spec.time_origin = s.time_origin;
-    spec.resolution = page.resolution;
+    setup.nx = s.nx;
+    setup.ny = s.ny;
+    setup.panel = take_panel(s);
+    setup.text_scale = s.text_scale;
+    setup.time_origin = s.time_origin;
+    setup.resolution = page.resolution;
     Frame f;
     {
         PenScope pen;
         use_page_world(page);
         f.id = ++s.frames;
-        f.spec = spec;
+        f.setup = setup;
         f.page_width = page.width;
         f.page_height = page.height;
         describe(frame_description(f));
         const std::uint32_t id = f.id;
-        f = lay_out_frame(page_canvas(), spec, page.width, page.height);
+        f = lay_out_frame(page_canvas(), setup, page.width, page.height);
         f.id = id;
         end_description();
     }
@@ -86,9 +86,9 @@ void follow_page(WindowPlot& s, const Page& page) {
     if (!plot_lane_open(window)) return;  // a window process that keeps the picture as it was
     // Measured as the window process measures; what is drawn here is not sent.
     ItemCanvas measuring(plot_font_widths(window, 0), kUtf8Texts, page.height, page.resolution);
-    Frame f = lay_out_frame(measuring, old.spec, page.width, page.height);
+    Frame f = lay_out_frame(measuring, old.setup, page.width, page.height);
     f.id = old.id;
-    if (s.own_box) draw_box(measuring, f, s.box_x, s.box_y, f.spec.time_origin);
+    if (s.own_box) draw_box(measuring, f, s.box_x, s.box_y, f.setup.time_origin);
     s.frame = f;
 }
 

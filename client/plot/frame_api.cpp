@@ -56,7 +56,7 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
         use_page_world(page);
         describe(description);
         draw_box(page_canvas(), s.frame, description.source.x, description.source.y,
-                 s.frame.spec.time_origin);
+                 s.frame.setup.time_origin);
         end_description();
     }
     s.own_box = true;

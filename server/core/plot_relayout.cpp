@@ -67,9 +67,9 @@ class Relayout {
         for (const Item& item : batch) {
             if (item.kind != PlotKind::kFrame) continue;
             const plotcore::LayoutSource& s = item.source;
-            plotcore::ItemCanvas c = canvas(s.spec.resolution);
-            frames_[s.frame] = plotcore::lay_out_frame(c, s.spec, width_, height_);
-            old_frames_[s.frame] = plotcore::lay_out_frame(c, s.spec, s.page_width, s.page_height);
+            plotcore::ItemCanvas c = canvas(s.setup.resolution);
+            frames_[s.frame] = plotcore::lay_out_frame(c, s.setup, width_, height_);
+            old_frames_[s.frame] = plotcore::lay_out_frame(c, s.setup, s.page_width, s.page_height);
         }
     }
 
@@ -112,8 +112,8 @@ class Relayout {
     void start_part(const Item& item, Items& out) {
         const plotcore::LayoutSource& s = item.source;
         if (item.kind == PlotKind::kFrame) {
-            plotcore::ItemCanvas c = canvas(s.spec.resolution);
-            plotcore::Frame f = plotcore::lay_out_frame(c, s.spec, width_, height_);
+            plotcore::ItemCanvas c = canvas(s.setup.resolution);
+            plotcore::Frame f = plotcore::lay_out_frame(c, s.setup, width_, height_);
             f.id = s.frame;
             frames_[s.frame] = f;
             Item described = item;
@@ -126,10 +126,10 @@ class Relayout {
         const auto found = frames_.find(s.frame);
         if (found == frames_.end()) return;
         plotcore::Frame& f = found->second;
-        plotcore::ItemCanvas c = canvas(f.spec.resolution);
+        plotcore::ItemCanvas c = canvas(f.setup.resolution);
         switch (item.kind) {
             case PlotKind::kBox:
-                plotcore::draw_box(c, f, s.x, s.y, f.spec.time_origin);
+                plotcore::draw_box(c, f, s.x, s.y, f.setup.time_origin);
                 return append(c.take_items(), out);
             case PlotKind::kLabels:
                 plotcore::draw_labels(c, f, s.labels);

@@ -85,7 +85,7 @@ void expect_alike(const Batches& got, const Batches& want) {
             EXPECT_EQ(g.marker, w.marker) << b << ":" << i;
             EXPECT_TRUE(near(g.clip, w.clip)) << b << ":" << i;
             EXPECT_TRUE(near(g.source.box, w.source.box)) << b << ":" << i;
-            EXPECT_EQ(g.source.spec, w.source.spec) << b << ":" << i;
+            EXPECT_EQ(g.source.setup, w.source.setup) << b << ":" << i;
             EXPECT_EQ(g.source.labels, w.source.labels) << b << ":" << i;
             ASSERT_EQ(g.points.size(), w.points.size()) << b << ":" << i;
             for (std::size_t p = 0; p < g.points.size(); ++p) {

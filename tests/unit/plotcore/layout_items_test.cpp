@@ -16,8 +16,8 @@ Item frame_item() {
     Item item;
     item.kind = ItemKind::kFrame;
     item.source.frame = 7;
-    item.source.spec = {0.5, 1e6, -2.25, 3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3,
-                        5,   1.5, 1.7e9, 2.0};
+    item.source.setup = {0.5, 1e6, -2.25, 3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3,
+                         5,   1.5, 1.7e9, 2.0};
     item.source.page_width = 640.5f;
     item.source.page_height = 480;
     return item;
@@ -86,22 +86,22 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     f.source.frame = 0;
     EXPECT_TRUE(refused(f)) << "frame 0";
     f = frame_item();
-    f.source.spec.panel = 7;  // of 2 x 3
+    f.source.setup.panel = 7;  // of 2 x 3
     EXPECT_TRUE(refused(f)) << "panel";
     f = frame_item();
-    f.source.spec.nx = 17;
+    f.source.setup.nx = 17;
     EXPECT_TRUE(refused(f)) << "panels across";
     f = frame_item();
-    f.source.spec.x1 = -1;  // on a log axis
+    f.source.setup.x1 = -1;  // on a log axis
     EXPECT_TRUE(refused(f)) << "log range";
     f = frame_item();
-    f.source.spec.y2 = std::numeric_limits<double>::quiet_NaN();
+    f.source.setup.y2 = std::numeric_limits<double>::quiet_NaN();
     EXPECT_TRUE(refused(f)) << "NaN";
     f = frame_item();
-    f.source.spec.text_scale = 10;
+    f.source.setup.text_scale = 10;
     EXPECT_TRUE(refused(f)) << "scale";
     f = frame_item();
-    f.source.spec.options = 0x100;
+    f.source.setup.options = 0x100;
     EXPECT_TRUE(refused(f)) << "options";
     f = frame_item();
     f.source.page_width = 0;
