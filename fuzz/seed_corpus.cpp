@@ -258,7 +258,8 @@ plotcore::Item stroked(plotcore::ItemKind kind, std::vector<plotcore::PointF> po
 }
 
 // Batches as the plotting layer sends them: a frame with ticks and a label, a clipped
-// curve, filled bars, markers, and a colour given as a colour value.
+// curve, filled bars, markers, a colour given as a colour value, and a colour bar's strip
+// beside a frame.
 std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item frame =
         stroked(plotcore::ItemKind::kPolyline, {{40.5f, 20.5f}, {300, 20.5f}, {300, 200}});
@@ -283,7 +284,14 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item clip_off = clip_on;
     clip_off.clip_on = false;
     plotcore::Item dot = stroked(plotcore::ItemKind::kPolyline, {{10, 10}});
+    plotcore::Item strip;
+    strip.kind = plotcore::ItemKind::kBeside;
+    strip.source.frame = 1;
+    strip.source.box = {310, 20.5f, 329.25f, 200};
+    strip.source.gap = 0.02f;
+    strip.source.width = 0.04f;
     return {{"frame", {frame, ticks, label}},
+            {"strip", {strip, bar, ticks, label}},
             {"curve",
              {clip_on, stroked(plotcore::ItemKind::kPolyline, {{41, 150}, {90, 60.5f}, {299, 190}}),
               clip_off}},

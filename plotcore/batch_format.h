@@ -26,8 +26,8 @@
 //   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
 //                     right, bottom: where the items after it in this batch may draw
 //
-// Five kinds draw nothing: they say what the items after them (up to the next of these
-// five) were laid out from, so that the window process can lay them out again when the
+// Six kinds draw nothing: they say what the items after them (up to the next of these
+// six) were laid out from, so that the window process can lay them out again when the
 // page changes size. u32 frame (>= 1) numbers the frame in its window; then
 //   kKindFrame        f64 x1, x2, y1, y2 (the ranges as given), u32 options (LU_PLOT_...),
 //                     u8 nx, u8 ny (1 .. 16), u16 panel (1 .. nx * ny), f32 text scale
@@ -42,6 +42,12 @@
 //                     n entries: u32 colour value, i8 line style (-1 none, 0 .. 9), u8
 //                     marker (0 .. 16, as lu_plot_points takes it), u16 0, text (u32 byte
 //                     count, the bytes)
+//   kKindBeside       f32 left, top, right, bottom, f32 gap, f32 width: items placed in a
+//                     strip beside the frame's box (a colour bar), the strip's box when
+//                     they were placed; the strip begins gap right of the box and is width
+//                     across, both in normalized units (the page's shorter side, as
+//                     lu_set_viewport takes them; gap -kMaxBesideUnits .. kMaxBesideUnits,
+//                     width above 0 up to kMaxBesideUnits), and spans the box's height
 //
 //   stroke        u32 rgb, f32 width (pixels, > 0), u8 dash (0 solid, 1 dash, 2 dot,
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
@@ -79,7 +85,9 @@ inline constexpr std::uint8_t kKindBox = 8;
 inline constexpr std::uint8_t kKindLabels = 9;
 inline constexpr std::uint8_t kKindAnchor = 10;
 inline constexpr std::uint8_t kKindLegend = 11;
+inline constexpr std::uint8_t kKindBeside = 12;
 inline constexpr std::size_t kMaxLegendEntries = 32;
+inline constexpr float kMaxBesideUnits = 16.0f;
 
 inline constexpr std::uint8_t kPolygonFilled = 1;
 inline constexpr std::uint8_t kPolygonOutlined = 2;

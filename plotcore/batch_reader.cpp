@@ -89,6 +89,7 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item) {
         case kKindLabels:
         case kKindAnchor:
         case kKindLegend:
+        case kKindBeside:
             return read_layout(r, item);
         default:
             r.fail("unknown item kind");

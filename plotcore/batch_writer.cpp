@@ -143,8 +143,8 @@ class Batcher {
     }
     void start_next() {
         if (count_ > 0) close_current();
-        // A line split across batches stays anchored to its frame.
-        if (anchor_.kind == ItemKind::kAnchor) put(anchor_);
+        // A line split across batches stays anchored to its frame (or its strip).
+        if (anchor_.kind == ItemKind::kAnchor || anchor_.kind == ItemKind::kBeside) put(anchor_);
         if (clip_.clip_on) put(clip_);
     }
     // Pieces of the item that each fill what is left of a batch.

@@ -40,4 +40,9 @@ double text_height_for(const Rect& panel, double scale, double resolution) {
     return std::round(std::clamp(side / 24.0, 9.0 * resolution, 18.0 * resolution) * scale);
 }
 
+Rect beside(const Rect& box, double gap, double width, double unit) {
+    const double x0 = box.x1 + gap * unit;
+    return {x0, box.y0, x0 + std::max(width, 0.0) * unit, box.y1};
+}
+
 }  // namespace lumora::plotcore

@@ -1,5 +1,6 @@
 // Page geometry of the plotting layer, in pixels of the drawing area with y upward from
-// its lower edge: panels of a subpage grid, and the box a frame fits into its panel.
+// its lower edge: panels of a subpage grid, the box a frame fits into its panel and a
+// strip beside it.
 #pragma once
 
 namespace lumora::plotcore {
@@ -25,5 +26,9 @@ Rect fit_box(const Rect& panel, const Margins& margins, bool equal, double x_spa
 // The text height the layer uses in a panel: a little more than a twenty-fifth of its
 // smaller side, within readable bounds (which grow with the resolution against 96 dpi).
 double text_height_for(const Rect& panel, double scale, double resolution = 1);
+
+// A strip beside a box (a colour bar's): gap right of it and width across, both in
+// normalized units of unit pixels, as high as the box. A negative width is none across.
+Rect beside(const Rect& box, double gap, double width, double unit);
 
 }  // namespace lumora::plotcore

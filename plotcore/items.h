@@ -65,6 +65,7 @@ enum class ItemKind : std::uint8_t {
     kLabels = 9,
     kAnchor = 10,
     kLegend = 11,
+    kBeside = 12,
 };
 
 // What a part of a batch was laid out from, so that the window process can lay it out
@@ -75,6 +76,9 @@ enum class ItemKind : std::uint8_t {
 //   kAnchor   items placed in the frame's world, box being the frame's box (batch
 //             coordinates) when they were placed
 //   kLegend   a legend of these entries in a corner of the frame's box
+//   kBeside   items placed in a strip beside the frame's box, box being the strip (batch
+//             coordinates) when they were placed, gap and width its place in normalized
+//             units
 // frame numbers the frame in its window (1 ...).
 struct LayoutSource {
     std::uint32_t frame = 0;
@@ -85,6 +89,7 @@ struct LayoutSource {
     BoxF box;
     int corner = 1;
     std::vector<LegendEntry> legend;
+    float gap = 0, width = 0;  // beside
     bool operator==(const LayoutSource&) const = default;
 };
 

@@ -9,7 +9,7 @@
 namespace lumora::plotcore {
 namespace {
 
-constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20;
+constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, kBesidePayload = 28;
 
 enum AxisBit : std::uint16_t {
     kLow = 1,
@@ -134,11 +134,18 @@ void read_legend(Reader& r, LayoutSource& s) {
     }
 }
 
+void read_beside(Reader& r, LayoutSource& s) {
+    for (float* v : {&s.box.left, &s.box.top, &s.box.right, &s.box.bottom}) *v = r.coordinate();
+    s.gap = r.f32();
+    s.width = r.size(kMaxBesideUnits);
+    if (!(std::fabs(s.gap) <= kMaxBesideUnits)) r.fail("strip gap out of range");
+}
+
 }  // namespace
 
 bool is_layout_kind(ItemKind kind) {
     return kind == ItemKind::kFrame || kind == ItemKind::kBox || kind == ItemKind::kLabels ||
-           kind == ItemKind::kAnchor || kind == ItemKind::kLegend;
+           kind == ItemKind::kAnchor || kind == ItemKind::kLegend || kind == ItemKind::kBeside;
 }
 
 std::size_t layout_payload_size(const Item& item) {
@@ -152,6 +159,8 @@ std::size_t layout_payload_size(const Item& item) {
             return 4 + 12 + l.x.size() + l.y.size() + l.title.size();
         case ItemKind::kAnchor:
             return kAnchorPayload;
+        case ItemKind::kBeside:
+            return kBesidePayload;
         case ItemKind::kLegend: {
             std::size_t size = 4 + 8;
             for (const LegendEntry& e : item.source.legend) size += 12 + e.text.size();
@@ -176,6 +185,11 @@ void write_layout(Writer& w, const Item& item) {
             return;
         case ItemKind::kAnchor:
             for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom}) w.f32(v);
+            return;
+        case ItemKind::kBeside:
+            for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom, s.gap, s.width}) {
+                w.f32(v);
+            }
             return;
         case ItemKind::kLegend:
             return write_legend(w, s);
@@ -210,6 +224,8 @@ void read_layout(Reader& r, Item& item) {
             return;
         case ItemKind::kLegend:
             return read_legend(r, s);
+        case ItemKind::kBeside:
+            return read_beside(r, s);
         default:
             r.fail("unknown item kind");
     }

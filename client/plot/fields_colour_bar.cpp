@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <exception>
 #include <limits>
+#include <optional>
 
-#include "client/drawing/float_to_int.h"
 #include "client/include/lumora.h"
 #include "colour_maps.h"
 #include "entry.h"
@@ -49,11 +49,6 @@ class ViewScope {
     float vx1_ = 0, vy1_ = 0, vx2_ = 0, vy2_ = 0, wx1_ = 0, wy1_ = 0, wx2_ = 0, wy2_ = 0;
 };
 
-// A device position on its pixel, as the drawing operations round it.
-int whole(double v) {
-    return lumora::truncate_to_int(v + 0.5);
-}
-
 // The bar's world: x 0 ... 1 across the strip beside the viewport, the values up.
 View bar_view(const View& window, float gap, float width, double low, double high) {
     View bar;
@@ -69,64 +64,60 @@ View bar_view(const View& window, float gap, float width, double low, double hig
     return bar;
 }
 
-// The map's colours as a picture of one column, row 0 (the map's first colour) at the
-// range's low value; in device corners while the rest of the bar is recorded, so that the
-// window's viewport and world stay as they are.
-bool draw_map_strip(const ColourMap& map, double low, double high, const View* recorded) {
-    std::array<std::int32_t, 256> palette = palette_of(map);
-    std::vector<int> rows(kPaletteSteps);
-    for (int k = 0; k < kPaletteSteps; ++k) rows[static_cast<std::size_t>(k)] = k;
-    if (recorded != nullptr) {
-        const DevicePosition a = view_to_device(*recorded, 0, static_cast<float>(map.low));
-        const DevicePosition b = view_to_device(*recorded, 1, static_cast<float>(map.high));
-        const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-        return lu_draw_image_indexed_in_window(window, 1, kPaletteSteps, rows.data(),
-                                               palette.data(), 256, whole(a.x), whole(a.y),
-                                               whole(b.x), whole(b.y), 0) != 0 &&
-               std::isfinite(low + high);
-    }
-    return lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
-                                 static_cast<float>(map.low), 1, static_cast<float>(map.high),
-                                 0) != 0 &&
-           std::isfinite(low + high);
-}
-
 // One box for each run of bands of the same colour: the map has 256 colours, so however
-// many levels there are, a few hundred boxes at most.
-bool draw_bands(const ColourMap& map, const std::vector<double>& levels) {
+// many levels there are, a few hundred boxes at most. Recorded boxes reach over the next
+// run, which covers the overlap: antialiased edges that only meet would let the
+// background show through between them.
+bool draw_bands(const ColourMap& map, const std::vector<double>& levels, bool recorded) {
     std::size_t from = 0;
     for (std::size_t k = 0; k + 1 < levels.size(); ++k) {
         const int colour = colour_of(map, (levels[k] + levels[k + 1]) / 2);
         const bool run_ends =
             k + 2 == levels.size() || colour_of(map, (levels[k + 1] + levels[k + 2]) / 2) != colour;
         if (!run_ends) continue;
-        if (!fill_box(0, static_cast<float>(levels[from]), 1, static_cast<float>(levels[k + 1]),
-                      colour))
+        const double top = recorded ? levels[std::min(k + 2, levels.size() - 1)] : levels[k + 1];
+        if (!fill_box(0, static_cast<float>(levels[from]), 1, static_cast<float>(top), colour))
             return false;
         from = k + 1;
     }
     return true;
 }
 
+// The map's colours from low to high: while the bar is recorded, as bands of its palette's
+// steps, which move with the bar; else as a picture of one column, row 0 (the map's first
+// colour) at the range's low value.
+bool draw_map_strip(const ColourMap& map, double low, double high, bool recorded) {
+    if (recorded) {
+        std::vector<double> steps(kPaletteSteps + 1);
+        for (std::size_t k = 0; k < steps.size(); ++k)
+            steps[k] = low + (high - low) * static_cast<double>(k) / kPaletteSteps;
+        return draw_bands(map, steps, true) && std::isfinite(low + high);
+    }
+    std::array<std::int32_t, 256> palette = palette_of(map);
+    std::vector<int> rows(kPaletteSteps);
+    for (int k = 0; k < kPaletteSteps; ++k) rows[static_cast<std::size_t>(k)] = k;
+    return lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
+                                 static_cast<float>(map.low), 1, static_cast<float>(map.high),
+                                 0) != 0 &&
+           std::isfinite(low + high);
+}
+
 // The height of a "0" in the bar's world: asked of the window, or measured from the cached
-// widths while the bar is recorded.
-float number_height(const View* recorded) {
-    if (recorded != nullptr) {
+// widths while the bar is recorded in the strip.
+float number_height(const Frame* strip) {
+    if (strip != nullptr) {
         const double pixels = measure_window_text("0").height;
-        const double across = view_to_device(*recorded, 0, recorded->wy1).y -
-                              view_to_device(*recorded, 0, recorded->wy2).y;
-        return across != 0
-                   ? static_cast<float>(pixels * (double(recorded->wy2) - recorded->wy1) / across)
-                   : 0.0f;
+        const double across = strip->box.height();
+        return across != 0 ? static_cast<float>(pixels * (strip->wy2 - strip->wy1) / across) : 0.0f;
     }
     float height = 0;
     lu_get_text_extent(nullptr, &height, nullptr, nullptr, "0");
     return height;
 }
 
-void draw_ticks(const std::vector<double>& ticks, double step, const View* recorded) {
+void draw_ticks(const std::vector<double>& ticks, double step, const Frame* strip) {
     turn_text(0, kLeftOnBaseline);
-    const float height = number_height(recorded);
+    const float height = number_height(strip);
     for (double t : ticks) {
         auto y = static_cast<float>(t);
         draw_line(kTickStart, y, 1, y);
@@ -138,11 +129,12 @@ void draw_ticks(const std::vector<double>& ticks, double step, const View* recor
     }
 }
 
-// The bar in its world, recorded (in) or through the window's viewport and world.
+// The bar in its world, recorded in the strip or through the window's viewport and world.
 bool draw_bar(const ColourMap& map, const std::vector<double>& levels, double low, double high,
-              const View* in) {
+              const Frame* strip) {
     const bool banded = levels.size() >= 2;
-    bool ok = banded ? draw_bands(map, levels) : draw_map_strip(map, low, high, in);
+    const bool recorded = strip != nullptr;
+    bool ok = banded ? draw_bands(map, levels, recorded) : draw_map_strip(map, low, high, recorded);
     ok = outline_box(0, static_cast<float>(low), 1, static_cast<float>(high)) && ok;
     double step = 0;
     std::vector<double> ticks = banded && levels.size() <= kMaxLevelTicks
@@ -150,12 +142,13 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, double lo
                                     : round_values(low, high, kBarTicks, step);
     if (banded && levels.size() <= kMaxLevelTicks)
         step = (high - low) / static_cast<double>(levels.size() - 1);
-    draw_ticks(ticks, step, in);
+    draw_ticks(ticks, step, strip);
     return ok;
 }
 
 // Recorded in the bar's world when the window takes plot batches, so that the window's
-// viewport and world stay; else drawn with them set to the bar's and put back after.
+// viewport and world stay (beside the plot frame: as a strip that stays beside it when the
+// window is resized); else drawn with them set to the bar's and put back after.
 int colour_bar(float gap, float width, const float* given, int count) {
     if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) return 0;
     if (count > kMaxLevels) return refuse("a level count beyond 10000");
@@ -170,10 +163,19 @@ int colour_bar(float gap, float width, const float* given, int count) {
     // The bar's world window is single precision, as a frame's.
     if (high - low > std::numeric_limits<float>::max())
         return refuse("the bar's values span beyond single precision (3.4e38)");
-    const View bar = bar_view(window_view(), gap, width, low, high);
-    if (use_view_space(bar)) return draw_bar(map, levels, low, high, &bar) ? window : 0;
-    const ViewScope view;
-    if (!view.saved()) return 0;
+    const View view = window_view();
+    if (const std::optional<Frame> strip = use_beside_space(view, gap, width, low, high)) {
+        const bool ok = draw_bar(map, levels, low, high, &*strip);
+        end_description();
+        return ok ? window : 0;
+    }
+    const View bar = bar_view(view, gap, width, low, high);
+    if (use_view_space(bar)) {
+        const Frame strip = view_frame(bar);
+        return draw_bar(map, levels, low, high, &strip) ? window : 0;
+    }
+    const ViewScope kept;
+    if (!kept.saved()) return 0;
     lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy2);
     lu_set_world(bar.wx1, bar.wy1, bar.wx2, bar.wy2);
     return draw_bar(map, levels, low, high, nullptr)

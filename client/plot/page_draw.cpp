@@ -186,10 +186,25 @@ bool use_view_space(const View& view) {
     return true;
 }
 
-DevicePosition view_to_device(const View& view, double x, double y) {
+std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
+                                      double high) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0 || !plot_lane_open(window)) return std::nullopt;
     const Page page = current_page();
-    const Frame f = frame_of(view, page);
-    return {f.px(x), page.height - f.py(y)};
+    if (!page.ok || !recorder().on() || recorder().window() != window) return std::nullopt;
+    const Frame& frame = plot_state(window).frame;
+    if (!frame.set || frame.id == 0 || !is_frame_view(view, page, frame)) return std::nullopt;
+    Frame strip;
+    strip.set = true;
+    strip.box = plotcore::beside(frame.box, gap, width, page.unit);
+    strip.wx1 = 0, strip.wx2 = 1, strip.wy1 = low, strip.wy2 = high;
+    recorder().use_beside(frame.id, strip, gap, width);
+    use_window_font(window, page);
+    return strip;
+}
+
+Frame view_frame(const View& view) {
+    return frame_of(view, current_page());
 }
 
 PenScope::PenScope() {

@@ -4,6 +4,7 @@
 // the clip again.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,14 @@ View window_view();
 // when the current window takes plot batches. A window that does not is asked nothing
 // more than that, once.
 bool use_view_space(const View& view);
-// The device pixel (x right, y downward) of a point of the view's world, before rounding,
-// as the window process's drawing operations place it.
-struct DevicePosition {
-    double x = 0, y = 0;
-};
-DevicePosition view_to_device(const View& view, double x, double y);
+// Records the drawing that follows in a strip beside the plot frame's box, gap and width
+// normalized units right of it and as high, world x 0 ... 1 across and low ... high up, so
+// that it stays beside the box when the window is resized (until end_description). The
+// strip as a frame; none when the view is not the plot frame's or drawing is not recorded.
+std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
+                                      double high);
+// The view as a frame on the current window's page.
+Frame view_frame(const View& view);
 
 // Restores the pen (and the text look) on leaving.
 class PenScope {

@@ -92,6 +92,16 @@ void PlotRecorder::describe(Item description) {
     section_ = wanted_ = std::move(description);
 }
 
+void PlotRecorder::use_beside(std::uint32_t frame, const Frame& strip, double gap, double width) {
+    use_frame(strip);
+    Item description = frame_anchor(strip);
+    description.kind = ItemKind::kBeside;
+    description.source.frame = frame;
+    description.source.gap = static_cast<float>(gap);
+    description.source.width = static_cast<float>(width);
+    describe(std::move(description));
+}
+
 void PlotRecorder::end_description() {
     wanted_ = anchor(0, {});
 }

@@ -83,7 +83,7 @@ class Relayout {
                 start_part(item, out);
             } else if (source == nullptr || keeps(*source)) {
                 out.push_back(item);
-            } else if (source->kind == PlotKind::kAnchor) {
+            } else if (source->kind == PlotKind::kAnchor || source->kind == PlotKind::kBeside) {
                 out.push_back(item);
                 map_.move(out.back());
             }
@@ -137,17 +137,26 @@ class Relayout {
             case PlotKind::kLegend:
                 plotcore::draw_legend(c, f, s.corner, s.legend);
                 return append(c.take_items(), out);
-            default: {  // an anchor: its items follow the frame's box
-                const plotcore::PointF a = c.place(f.box.x0, f.box.y1);
-                const plotcore::PointF b = c.place(f.box.x1, f.box.y0);
-                const double old_height = old_frames_[s.frame].text_height;
-                const auto scale = old_height > 0 ? f.text_height / old_height : 1.0;
-                map_ = {s.box, {a.x, a.y, b.x, b.y}, static_cast<float>(scale)};
-                out.back().source.box = map_.to;
-                return;
-            }
+            case PlotKind::kBeside:  // its items follow the strip beside the frame's box
+                return follow(c, s, plotcore::beside(f.box, s.gap, s.width, unit()), out);
+            default:  // an anchor: its items follow the frame's box
+                return follow(c, s, f.box, out);
         }
     }
+
+    // The items of the part map from the box they were placed in onto this one.
+    void follow(const plotcore::ItemCanvas& c, const plotcore::LayoutSource& s,
+                const plotcore::Rect& box, Items& out) {
+        const plotcore::PointF a = c.place(box.x0, box.y1);
+        const plotcore::PointF b = c.place(box.x1, box.y0);
+        const double old_height = old_frames_[s.frame].text_height;
+        const double scale = old_height > 0 ? frames_.at(s.frame).text_height / old_height : 1.0;
+        map_ = {s.box, {a.x, a.y, b.x, b.y}, static_cast<float>(scale)};
+        out.back().source.box = map_.to;
+    }
+
+    // The page's normalized unit: its shorter side.
+    double unit() const { return std::min(width_, height_); }
 
     void append(Items laid_out, Items& out) const {
         for (Item& item : laid_out) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "client/include/lumora.h"
+#include "client/plot/colour_maps.h"
 #include "client/plot/plot_state.h"
 #include "tests/gallery/gallery_window.h"
 
@@ -223,6 +224,54 @@ TEST_F(PlotResizeTest, APolarGridMovesWithItsFrame) {
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         EXPECT_NEAR(resized[i].x, fresh[i].x, 0.05) << i;
         EXPECT_NEAR(resized[i].y, fresh[i].y, 0.05) << i;
+    }
+}
+
+// The batches that hold a strip beside a frame, without their texts when asked.
+Batches strips_of(const Batches& batches, bool texts) {
+    Batches out;
+    for (const plotcore::Items& batch : batches) {
+        const bool strip = std::any_of(batch.begin(), batch.end(), [](const plotcore::Item& i) {
+            return i.kind == plotcore::ItemKind::kBeside;
+        });
+        if (!strip) continue;
+        out.emplace_back();
+        std::copy_if(batch.begin(), batch.end(), std::back_inserter(out.back()),
+                     [texts](const plotcore::Item& i) {
+                         return texts || i.kind != plotcore::ItemKind::kText;
+                     });
+    }
+    return out;
+}
+
+// Colour bars beside a frame (a map's strip and bands of levels) stay beside its box: where
+// a window of the new size draws them. Their numbers keep their size, so on a page of
+// another height only their places are those of a fresh window's, which draws them in the
+// text height of that page.
+TEST_F(PlotResizeTest, ColourBarsStayBesideTheirFrame) {
+    const auto drawn = [](int width, int height, bool resize) {
+        reset_plot_state();
+        current_colour_map() = ColourMap{};
+        gallery::GalleryWindow window(resize ? 640 : width, resize ? 480 : height);
+        EXPECT_NE(lu_plot_frame(0, 10, -1, 1, 0), 0);
+        lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1);
+        EXPECT_NE(lu_draw_colour_bar(0.02f, 0.04f, nullptr, 0), 0);
+        const float levels[] = {-1, -0.5f, 0, 0.5f, 1};
+        EXPECT_NE(lu_draw_colour_bar(0.1f, 0.04f, levels, 5), 0);
+        if (resize) {
+            EXPECT_TRUE(window.resize(width, height));
+        }
+        EXPECT_EQ(window.errors(), "");
+        current_colour_map() = ColourMap{};
+        return batches_of(window);
+    };
+    const Batches wider = drawn(900, 480, true);
+    ASSERT_EQ(strips_of(wider, true).size(), 2u);
+    expect_alike(strips_of(wider, true), strips_of(drawn(900, 480, false), true));
+    for (const auto& size : {std::pair{300, 700}, std::pair{1000, 350}}) {
+        SCOPED_TRACE(std::to_string(size.first) + "x" + std::to_string(size.second));
+        expect_alike(strips_of(drawn(size.first, size.second, true), false),
+                     strips_of(drawn(size.first, size.second, false), false));
     }
 }
 

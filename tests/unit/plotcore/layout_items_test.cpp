@@ -57,9 +57,17 @@ Item legend_item() {
     return item;
 }
 
+Item beside_item() {
+    Item item = anchor_item(7);
+    item.kind = ItemKind::kBeside;
+    item.source.gap = -0.03125f;
+    item.source.width = 0.05f;
+    return item;
+}
+
 TEST(PlotLayoutItems, ReadBackExactly) {
-    const Items items = {frame_item(),   box_item(),     labels_item(),
-                         anchor_item(7), anchor_item(0), legend_item()};
+    const Items items = {frame_item(),   box_item(),    labels_item(), anchor_item(7),
+                         anchor_item(0), legend_item(), beside_item()};
     const ReadResult read = read_batch(encode_batch(items));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.items, items);
@@ -69,13 +77,15 @@ TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {
     Item line;
     line.kind = ItemKind::kPolyline;
     for (int i = 0; i < 3000; ++i) line.points.push_back({0.25f * float(i), 1.5f});
-    const std::vector<Bytes> batches = encode_batches({anchor_item(3), line}, 8192);
-    ASSERT_GT(batches.size(), 2u);
-    for (const Bytes& bytes : batches) {
-        const ReadResult read = read_batch(bytes);
-        ASSERT_TRUE(read.ok) << read.error;
-        ASSERT_GE(read.items.size(), 2u);
-        EXPECT_EQ(read.items.front(), anchor_item(3));
+    for (const Item& anchor : {anchor_item(3), beside_item()}) {
+        const std::vector<Bytes> batches = encode_batches({anchor, line}, 8192);
+        ASSERT_GT(batches.size(), 2u);
+        for (const Bytes& bytes : batches) {
+            const ReadResult read = read_batch(bytes);
+            ASSERT_TRUE(read.ok) << read.error;
+            ASSERT_GE(read.items.size(), 2u);
+            EXPECT_EQ(read.items.front(), anchor);
+        }
     }
 }
 
@@ -127,6 +137,20 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     Item a = anchor_item(2);
     a.source.box.right = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(refused(a)) << "anchor box";
+    Item strip = beside_item();
+    strip.source.frame = 0;
+    EXPECT_TRUE(refused(strip)) << "strip of no frame";
+    for (float width : {0.0f, -0.1f, 16.5f, std::numeric_limits<float>::quiet_NaN()}) {
+        strip = beside_item();
+        strip.source.width = width;
+        EXPECT_TRUE(refused(strip)) << "strip width " << width;
+    }
+    for (float gap : {-17.0f, std::numeric_limits<float>::infinity(),
+                      std::numeric_limits<float>::quiet_NaN()}) {
+        strip = beside_item();
+        strip.source.gap = gap;
+        EXPECT_TRUE(refused(strip)) << "strip gap " << gap;
+    }
 }
 
 }  // namespace
