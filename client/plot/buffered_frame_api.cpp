@@ -18,7 +18,7 @@ namespace {
 // when the program does (Windows) watches it, so that a frame the program leaves when it
 // crashes is shown.
 int frame_command(int window, std::int32_t what) {
-    if (!is_open_window(window)) return refuse("no window is open: call lu_open_window first");
+    if (!is_open_window(window)) return refuse_no_window();
     const auto process =
         what == plotcore::kFrameBegin
             ? static_cast<std::int32_t>(lumora::platform::current().process_id() & 0x7FFFFFFF)

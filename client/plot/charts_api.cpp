@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "client/include/lumora.h"
 #include "colour_cycle.h"
@@ -24,10 +25,13 @@ void filled_box(double x0, double y0, double x1, double y1, int colour) {
 }
 
 int bars(int groups, int series, const float* values, int options) {
+    if (groups < 1 || groups > kMaxGroups || series < 1 || series > kMaxSeries) {
+        return refuse(std::to_string(groups) + " groups of " + std::to_string(series) +
+                      " series: there must be 1 ... 1000 groups of 1 ... 32");
+    }
+    if (values == nullptr) return refuse("the values are a null pointer");
     const DataTarget t = data_target();
-    if (t.window == 0 || groups < 1 || groups > kMaxGroups || series < 1 || series > kMaxSeries ||
-        values == nullptr)
-        return 0;
+    if (t.window == 0) return 0;
     const Frame& f = t.frame();
     const bool stacked = (options & LU_PLOT_BARS_STACKED) != 0;
     const double base = f.log_y ? std::pow(10.0, world_rect(f).y0) : 0;
@@ -68,13 +72,18 @@ void add_arc(std::vector<float>& points, double r, double a, double b) {
 }
 
 int pie(int n, const float* values) {
-    if (n < 1 || n > kMaxSlices || values == nullptr) return 0;
+    if (n < 1 || n > kMaxSlices)
+        return refuse("n = " + std::to_string(n) + ": a pie has 1 ... 64 slices");
+    if (values == nullptr) return refuse("the values are a null pointer");
     double total = 0;
     for (int i = 0; i < n; ++i) {
-        if (!(values[i] >= 0) || !std::isfinite(values[i])) return 0;
+        if (!(values[i] >= 0) || !std::isfinite(values[i])) {
+            return refuse("value " + std::to_string(i + 1) + " (" + number_text(values[i]) +
+                          ") is not a finite number of 0 or more");
+        }
         total += values[i];
     }
-    if (!(total > 0)) return 0;
+    if (!(total > 0)) return refuse("the values add up to no pie: all are 0");
     const int window = make_frame({-1.1, 1.1, -1.1, 1.1, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
     if (window == 0) return 0;
     PenScope pen;
@@ -96,7 +105,11 @@ int pie(int n, const float* values) {
 }
 
 int polar_line(int n, const float* theta, const float* r) {
-    if (n < 2 || theta == nullptr || r == nullptr) return 0;
+    if (n < 2) {
+        return refuse("a line needs at least 2 points, not n = " + std::to_string(n) +
+                      " (lu_plot_points draws single points)");
+    }
+    if (theta == nullptr || r == nullptr) return refuse("an array of values is a null pointer");
     std::vector<float> x, y;
     for (int i = 0; i < n; ++i) {
         x.push_back(r[i] * std::cos(theta[i]));
@@ -106,10 +119,16 @@ int polar_line(int n, const float* theta, const float* r) {
 }
 
 int box_whisker(float x, float width, int n, const float* data) {
+    if (n < 1) return refuse("n = " + std::to_string(n) + ": there are no values");
+    if (data == nullptr) return refuse("the data is a null pointer");
+    if (!(width > 0) || !std::isfinite(width) || !std::isfinite(x)) {
+        return refuse("the place " + number_text(x) + " and width " + number_text(width) +
+                      " must be finite, the width above 0");
+    }
     const DataTarget t = data_target();
-    if (t.window == 0 || n < 1 || data == nullptr || !(width > 0) || !std::isfinite(x)) return 0;
+    if (t.window == 0) return 0;
     const BoxStatistics s = box_statistics(std::vector<double>(data, data + n));
-    if (!s.ok) return 0;
+    if (!s.ok) return refuse("none of the values is a finite number");
     const Frame& f = t.frame();
     const double x0 = world_x(f, x - width / 2), x1 = world_x(f, x + width / 2);
     const double xc = world_x(f, x), xq0 = world_x(f, x - width / 4),

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "client/include/lumora.h"
+#include "entry.h"
 
 namespace lumora::plot {
 namespace {
@@ -19,10 +20,10 @@ double on_axis(double v, bool log) {
 DataTarget data_target() {
     DataTarget t;
     t.page = current_page();
-    if (!t.page.ok) return t;
+    if (!t.page.ok) return refuse_no_window(), t;
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
-    if (!s.frame.set) return t;
+    if (!s.frame.set) return refuse_no_frame(window), t;
     t.window = window;
     t.state = &s;
     return t;
@@ -59,7 +60,11 @@ void draw_world_line(const Frame& f, const std::vector<double>& points) {
 
 bool plot_marker(const Frame& f, int code, double pixels, MarkerLook& look) {
     const int type = code % 10, filled = code / 10;
-    if (type < 1 || type > 6 || filled > 1 || code < 0) return false;
+    if (type < 1 || type > 6 || filled > 1 || code < 0) {
+        refuse("marker " + std::to_string(code) +
+               " is not a marker code: 1 ... 6, or 11 ... 16 filled");
+        return false;
+    }
     look = {type, filled == 1, pixels, world_dy(f, pixels)};
     return true;
 }

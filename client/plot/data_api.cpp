@@ -1,6 +1,8 @@
 // The entry points of line, point, step, histogram and error-bar plots.
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "client/include/lumora_plot.h"
@@ -16,6 +18,21 @@ namespace {
 
 constexpr int kMaxBins = 10000;
 constexpr double kMarkerSize = 0.6, kCapSize = 0.3;  // in text heights
+
+// Whether the call has its points: at least `least` of them, in arrays that are there;
+// refused with the reason if not.
+bool has_points(int n, int least, std::initializer_list<const void*> arrays) {
+    if (n < least) {
+        const std::string given = "n = " + std::to_string(n);
+        if (least == 1) return refuse(given + ": there are no points to draw") != 0;
+        return refuse("a line needs at least 2 points, not " + given +
+                      " (lu_plot_points draws single points)") != 0;
+    }
+    for (const void* a : arrays) {
+        if (a == nullptr) return refuse("an array of values is a null pointer") != 0;
+    }
+    return true;
+}
 
 // A line through count points of data values, point(k) the k-th as an (x, y) pair.
 template <typename Point>
@@ -37,15 +54,16 @@ int frame_line(std::size_t count, Point point) {
 
 template <typename T>
 int line(int n, const T* x, const T* y) {
-    if (n < 2 || x == nullptr || y == nullptr) return 0;
+    if (!has_points(n, 2, {x, y})) return 0;
     return frame_line(static_cast<std::size_t>(n),
                       [&](std::size_t k) { return std::pair<double, double>(x[k], y[k]); });
 }
 
 template <typename T>
 int points(int n, const T* x, const T* y, int marker) {
+    if (!has_points(n, 1, {x, y})) return 0;
     const DataTarget t = data_target();
-    if (t.window == 0 || n < 1 || x == nullptr || y == nullptr) return 0;
+    if (t.window == 0) return 0;
     const Frame& f = t.frame();
     MarkerLook look;
     if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
@@ -68,7 +86,7 @@ int points(int n, const T* x, const T* y, int marker) {
 // (x[i], y[i]) and then (x[i + 1], y[i]) where it steps.
 template <typename T>
 int step(int n, const T* x, const T* y) {
-    if (n < 2 || x == nullptr || y == nullptr) return 0;
+    if (!has_points(n, 2, {x, y})) return 0;
     return frame_line(2 * static_cast<std::size_t>(n) - 1, [&](std::size_t k) {
         return std::pair<double, double>(x[(k + 1) / 2], y[k / 2]);
     });
@@ -112,9 +130,13 @@ void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, 
 
 template <typename T>
 int histogram(int n, const T* data, double x1, double x2, int bins, int options) {
-    if (n < 0 || (n > 0 && data == nullptr) || bins < 1 || bins > kMaxBins || !(x1 < x2) ||
-        !std::isfinite(x1) || !std::isfinite(x2))
-        return 0;
+    if (n < 0) return refuse("n = " + std::to_string(n) + " is negative");
+    if (n > 0 && data == nullptr) return refuse("the data is a null pointer");
+    if (bins < 1 || bins > kMaxBins)
+        return refuse("bins = " + std::to_string(bins) + ": there must be 1 ... 10000 bins");
+    if (!(x1 < x2) || !std::isfinite(x1) || !std::isfinite(x2))
+        return refuse("the range " + number_text(x1) + " ... " + number_text(x2) +
+                      " is not two finite numbers, the first below the second");
     if (!std::isfinite(x2 - x1)) return refuse("the range's width overflows");
     const std::vector<long> counts = bin_counts(data, n, x1, x2, bins);
     if ((options & LU_PLOT_HIST_FRAME) != 0) {
@@ -130,8 +152,9 @@ int histogram(int n, const T* data, double x1, double x2, int bins, int options)
 // Error bars from (a, b) to (c, d) in data values, with caps across their ends.
 template <typename T>
 int error_bars(int n, const T* a, const T* b, const T* c, bool vertical) {
+    if (!has_points(n, 1, {a, b, c})) return 0;
     const DataTarget t = data_target();
-    if (t.window == 0 || n < 1 || a == nullptr || b == nullptr || c == nullptr) return 0;
+    if (t.window == 0) return 0;
     const Frame& f = t.frame();
     const double cap = kCapSize * f.text_height;
     ClipScope clip(f);

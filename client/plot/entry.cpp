@@ -1,9 +1,15 @@
 #include "entry.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
+#include "client/channel/client_state.h"
 #include "client/channel/messages.h"
+#include "client/include/lumora.h"
+#include "client/windows/program_facts.h"
 #include "page_draw.h"
+#include "plot_state.h"
 
 namespace lumora::plot {
 namespace {
@@ -38,15 +44,38 @@ void report_failure(const char* why) {
     std::size_t length = std::strlen(entry);
     if (length > 1 && entry[length - 1] == '_') --length;
     try {
+        // Before the first window the program's kind (console or GUI) is not known yet,
+        // and with it where messages go.
+        const ClientState& state = client_state();
+        if (state.table.open_count == 0 && state.ansi_code_page == 0) note_program();
         report_message(kLevelWarning, "%.*s: %s", static_cast<int>(length), entry, why);
     } catch (const std::exception&) {
         // Nothing more can be said: the result 0 tells the caller.
     }
 }
 
-int refuse(const char* why) {
-    report_failure(why);
+int refuse(const std::string& why) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    const std::string cause = std::string(current_entry() != nullptr ? current_entry() : "") + why;
+    if (told_causes(window).insert(cause).second) report_failure(why.c_str());
     return 0;
+}
+
+std::string number_text(double v) {
+    // The C libraries spell these each their own way.
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v > 0 ? "infinity" : "-infinity";
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+int refuse_no_window() {
+    return refuse("no window is open: call lu_open_window first");
+}
+
+int refuse_no_frame(int window) {
+    return refuse("window " + std::to_string(window) + " has no frame: call lu_plot_frame first");
 }
 
 }  // namespace lumora::plot

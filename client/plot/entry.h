@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <new>
+#include <string>
 
 #include "client/channel/call_lock.h"
 
@@ -27,8 +28,14 @@ class EntryName {
 // "lu_plot_frame: <why>". Never throws.
 void report_failure(const char* why);
 
-// Refuses the current entry point's arguments: reports why and returns 0.
-int refuse(const char* why);
+// Refuses the current entry point's arguments: reports why and returns 0. A window hears
+// each entry point's cause once: a loop that repeats the mistake is told about it once.
+int refuse(const std::string& why);
+// A number as a message shows it (%g; NaN, infinity and -infinity).
+std::string number_text(double v);
+// The refusals that say which call comes first.
+int refuse_no_window();           // no window is open
+int refuse_no_frame(int window);  // the window has no frame yet
 
 // Runs the body of the entry point `entry` and returns its result; 0, with a message,
 // when it throws a standard exception (out of memory above all), so that none leaves

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include "entry.h"
 
 namespace lumora::plot {
 namespace {
@@ -24,9 +27,21 @@ double round_step(double raw) {
 
 template <class Value>
 std::optional<Grid> grid_of(const Value* values, int nx, int ny, int layout) {
-    if (values == nullptr || nx < 1 || ny < 1) return std::nullopt;
-    if (layout != kRowMajor && layout != kColumnMajor) return std::nullopt;
-    if (std::int64_t{nx} * ny > kMaxValues) return std::nullopt;
+    if (values == nullptr) return refuse("the field's values are a null pointer"), std::nullopt;
+    if (nx < 1 || ny < 1) {
+        refuse("a field of " + std::to_string(nx) + " x " + std::to_string(ny) +
+               " values: both sides need 1 or more");
+        return std::nullopt;
+    }
+    if (layout != kRowMajor && layout != kColumnMajor) {
+        refuse("layout " + std::to_string(layout) +
+               " is not LU_ROW_MAJOR (0) or LU_COLUMN_MAJOR (1)");
+        return std::nullopt;
+    }
+    if (std::int64_t{nx} * ny > kMaxValues) {
+        refuse("a field of more than 67108864 values");
+        return std::nullopt;
+    }
     Grid grid;
     grid.nx = nx;
     grid.ny = ny;

@@ -150,10 +150,14 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, double lo
 // viewport and world stay (beside the plot frame: as a strip that stays beside it when the
 // window is resized); else drawn with them set to the bar's and put back after.
 int colour_bar(float gap, float width, const float* given, int count) {
-    if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) return 0;
-    if (count > kMaxLevels) return refuse("a level count beyond 10000");
+    if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) {
+        return refuse("the gap " + number_text(gap) + " and width " + number_text(width) +
+                      " must be finite numbers, the width above 0");
+    }
+    if (count > kMaxLevels)
+        return refuse("the level count " + std::to_string(count) + " is beyond 10000");
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    if (window == 0) return 0;
+    if (window == 0) return refuse_no_window();
     const ColourMap& map = current_colour_map();
     std::vector<double> levels;
     if (count > 1) levels = levels_of(given, count, 0, 0, false);

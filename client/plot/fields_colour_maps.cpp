@@ -17,7 +17,11 @@ void set_extreme(std::int32_t& slot, int value) {
 }
 
 int set_colour_map(int map, float low, float high) {
-    if (map != 0 && (map < kMapSequential || map > kMapGrey)) return 0;
+    if (map != 0 && (map < kMapSequential || map > kMapGrey)) {
+        return refuse("map " + std::to_string(map) +
+                      " is not 0 (the current one), LU_MAP_SEQUENTIAL, LU_MAP_DIVERGING or "
+                      "LU_MAP_GREY (1 ... 3)");
+    }
     ColourMap& current = current_colour_map();
     if (map != 0) current.map = map;
     if (std::isfinite(low) && std::isfinite(high) && low != high) {

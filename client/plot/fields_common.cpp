@@ -1,6 +1,7 @@
 #include "fields_common.h"
 
 #include <cmath>
+#include <string>
 
 #include "client/include/lumora.h"
 #include "entry.h"
@@ -31,7 +32,8 @@ bool device_scale(const Placement2d& where, DeviceScale& scale) {
 
 bool level_count_taken(int count) {
     if (count >= -kMaxLevels && count <= kMaxLevels) return true;
-    refuse("a level count beyond 10000 (given) or -10000 (automatic)");
+    refuse("the level count " + std::to_string(count) +
+           " is beyond 10000 (given levels) or -10000 (automatic)");
     return false;
 }
 
@@ -42,7 +44,10 @@ bool window_refused(bool drawn) {
 }
 
 bool finite_corners(double x1, double y1, double x2, double y2) {
-    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+    if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
+        return true;
+    refuse("the field's corners x1, y1, x2, y2 are not all finite numbers");
+    return false;
 }
 
 }  // namespace lumora::plot

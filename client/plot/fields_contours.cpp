@@ -110,7 +110,7 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     if (!grid) return 0;
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    if (window == 0) return 0;
+    if (window == 0) return refuse_no_window();
     DeviceScale scale;
     const bool labelled = labels != 0 && device_scale(where, scale);
     auto range = value_range(*grid);

@@ -51,7 +51,7 @@ int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, 
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     const int window = lu_get_pen(nullptr, nullptr, nullptr, nullptr);
-    if (window == 0) return 0;
+    if (window == 0) return refuse_no_window();
     auto range = value_range(*grid);
     if (!range) return window;
     std::vector<double> levels = levels_of(given, count, range->first, range->second, true);

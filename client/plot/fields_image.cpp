@@ -1,5 +1,7 @@
 // A field as one indexed picture: a byte per cell into the palette of the current colour
 // map (its steps, then the colours below and above the range and of NaN).
+#include <string>
+
 #include "client/include/lumora.h"
 #include "colour_maps.h"
 #include "entry.h"
@@ -18,7 +20,8 @@ int field_image(const Value* values, int nx, int ny, int layout, double x1, doub
                 double y2, int smooth) {
     if (!finite_corners(x1, y1, x2, y2)) return 0;
     if (nx > kMaxSide || ny > kMaxSide || static_cast<long long>(nx) * ny > kMaxPixels)
-        return refuse("a field image is one picture: 8192 values a side, 16777216 in all");
+        return refuse("a field image of " + std::to_string(nx) + " x " + std::to_string(ny) +
+                      " values: it is one picture, of 8192 values a side and 16777216 in all");
     std::optional<Grid> grid = grid_of(values, nx, ny, layout);
     if (!grid) return 0;
     const ColourMap& map = current_colour_map();

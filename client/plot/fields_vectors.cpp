@@ -49,13 +49,18 @@ std::vector<float> arrow(double x, double y, double dx, double dy, const DeviceS
 template <class Value>
 int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x1, double y1,
             double x2, double y2, double scale) {
-    if (!finite_corners(x1, y1, x2, y2) || !(scale >= 0) || !std::isfinite(scale)) return 0;
+    if (!finite_corners(x1, y1, x2, y2)) return 0;
+    if (!(scale >= 0) || !std::isfinite(scale)) {
+        return refuse("the scale " + number_text(scale) +
+                      " is not 0 (automatic) or a finite number above 0");
+    }
     std::optional<Grid> gu = grid_of(u, nx, ny, layout), gv = grid_of(v, nx, ny, layout);
     if (!gu || !gv) return 0;
     int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     const Placement2d where = placement_of(*gu, x1, y1, x2, y2);
     DeviceScale device;
-    if (window == 0 || !device_scale(where, device)) return 0;
+    if (window == 0) return refuse_no_window();
+    if (!device_scale(where, device)) return refuse("the field's corners make no area on the page");
     use_view_space(window_view());
     double factor = scale;
     if (factor == 0) {

@@ -1,5 +1,8 @@
 #include "frame.h"
 
+#include <cmath>
+#include <string>
+
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "plot_lane.h"
@@ -26,6 +29,24 @@ Item frame_description(const Frame& f) {
     return item;
 }
 
+// Why an axis's range cannot be shown; empty when it can.
+std::string axis_problem(const char* axis, double a, double b, bool log) {
+    const std::string range = number_text(a) + " ... " + number_text(b);
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return std::string("the ") + axis + " range " + range + " is not two finite numbers";
+    if (log && !(a > 0 && b > 0)) {
+        return std::string("the ") + axis + " axis is logarithmic but its range " + range +
+               " does not lie above 0";
+    }
+    return {};
+}
+
+int refuse_ranges(const FrameSetup& s) {
+    std::string why = axis_problem("x", s.x1, s.x2, (s.options & LU_PLOT_LOG_X) != 0);
+    if (why.empty()) why = axis_problem("y", s.y1, s.y2, (s.options & LU_PLOT_LOG_Y) != 0);
+    return refuse(why.empty() ? "the ranges cannot be shown" : why);
+}
+
 }  // namespace
 
 int take_panel(WindowPlot& s) {
@@ -37,7 +58,7 @@ int take_panel(WindowPlot& s) {
 
 int make_frame(const FrameRequest& r) {
     const Page page = current_page();
-    if (!page.ok) return 0;
+    if (!page.ok) return refuse_no_window();
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     // Options the layout does not know mean nothing to it.
@@ -47,7 +68,7 @@ int make_frame(const FrameRequest& r) {
         case Ends::kOk:
             break;
         case Ends::kNotNumbers:
-            return 0;
+            return refuse_ranges(setup);
         case Ends::kTooLarge:
             return refuse("the frame's ranges reach beyond single precision (3.4e38)");
     }

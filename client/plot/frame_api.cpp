@@ -1,5 +1,6 @@
 // The entry points of frames, boxes, labels and subpages.
 #include <cmath>
+#include <string>
 
 #include "client/include/lumora.h"
 #include "entry.h"
@@ -23,7 +24,8 @@ int draw_labels(const char* x_label, const char* y_label, const char* title) {
     const int window = current();
     const Page page = current_page();
     const Frame& f = plot_state(window).frame;
-    if (!page.ok || !f.set) return 0;
+    if (!page.ok) return refuse_no_window();
+    if (!f.set) return refuse_no_frame(window);
     Item description;
     description.kind = ItemKind::kLabels;
     description.source.frame = f.id;
@@ -45,7 +47,8 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
     const int window = current();
     const Page page = current_page();
     WindowPlot& s = plot_state(window);
-    if (!page.ok || !s.frame.set) return 0;
+    if (!page.ok) return refuse_no_window();
+    if (!s.frame.set) return refuse_no_frame(window);
     Item description;
     description.kind = ItemKind::kBox;
     description.source.frame = s.frame.id;
@@ -68,21 +71,28 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
 
 int set_text_scale(float scale) {
     const int window = current();
-    if (window == 0 || !(scale >= kSmallestScale && scale <= kLargestScale)) return 0;
+    if (window == 0) return refuse_no_window();
+    if (!(scale >= kSmallestScale && scale <= kLargestScale))
+        return refuse("the scale " + number_text(scale) + " is not within 0.25 ... 4");
     plot_state(window).text_scale = scale;
     return window;
 }
 
 int set_time_origin(double seconds) {
     const int window = current();
-    if (window == 0 || !std::isfinite(seconds)) return 0;
+    if (window == 0) return refuse_no_window();
+    if (!std::isfinite(seconds)) return refuse("the time origin is not a finite number");
     plot_state(window).time_origin = seconds;
     return window;
 }
 
 int set_subpages(int nx, int ny) {
     const int window = current();
-    if (window == 0 || nx < 1 || ny < 1 || nx > kMaxPanels || ny > kMaxPanels) return 0;
+    if (window == 0) return refuse_no_window();
+    if (nx < 1 || ny < 1 || nx > kMaxPanels || ny > kMaxPanels) {
+        return refuse(std::to_string(nx) + " x " + std::to_string(ny) +
+                      " panels: there must be 1 ... 16 across and down");
+    }
     WindowPlot& s = plot_state(window);
     s.nx = nx;
     s.ny = ny;
@@ -94,10 +104,13 @@ int set_subpages(int nx, int ny) {
 
 int advance(int n) {
     const int window = current();
-    if (window == 0) return 0;
+    if (window == 0) return refuse_no_window();
     WindowPlot& s = plot_state(window);
     const int count = s.nx * s.ny;
-    if (n < 0 || n > count) return 0;
+    if (n < 0 || n > count) {
+        return refuse("there is no panel " + std::to_string(n) + ": the window has " +
+                      std::to_string(count) + " (0: the next)");
+    }
     s.panel = n == 0 ? s.panel % count + 1 : n;
     s.panel_fresh = true;
     return window;

@@ -15,7 +15,7 @@ using namespace lumora::plot;
 namespace {
 
 int choose_layer(int window, int layer) {
-    if (!is_open_window(window)) return refuse("no window is open: call lu_open_window first");
+    if (!is_open_window(window)) return refuse_no_window();
     if (layer < 0 || layer > plotcore::kMaxElement) {
         return refuse("the layer must be 0 (none) or 1 ... 1073741823");
     }

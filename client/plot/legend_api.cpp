@@ -1,4 +1,6 @@
 // The entry points of legends.
+#include <string>
+
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "fortran_text.h"
@@ -14,8 +16,18 @@ constexpr std::size_t kMaxEntries = lumora::plotcore::kMaxLegendEntries;
 int add_legend_entry(const char* text, int colour, int line_style, int marker) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
-    if (window == 0 || !s.frame.set || s.legend.size() >= kMaxEntries) return 0;
-    if (line_style < -1 || line_style > 9 || marker < 0 || marker % 10 > 6 || marker > 16) return 0;
+    if (window == 0) return refuse_no_window();
+    if (!s.frame.set) return refuse_no_frame(window);
+    if (s.legend.size() >= kMaxEntries)
+        return refuse("the legend holds 32 entries, the most: call lu_plot_legend to draw it");
+    if (line_style < -1 || line_style > 9) {
+        return refuse("line style " + std::to_string(line_style) +
+                      " is not -1 (no line) or 0 ... 9");
+    }
+    if (marker < 0 || marker % 10 > 6 || marker > 16) {
+        return refuse("marker " + std::to_string(marker) +
+                      " is not 0 (none), 1 ... 6, or 11 ... 16 filled");
+    }
     if (colour == -1) lu_get_pen(&colour, nullptr, nullptr, nullptr);
     s.legend.push_back({text != nullptr ? text : "", colour, line_style, marker});
     return window;
@@ -25,7 +37,14 @@ int draw_gathered_legend(int corner) {
     const Page page = current_page();
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
-    if (!page.ok || !s.frame.set || s.legend.empty() || corner < 1 || corner > 4) return 0;
+    if (!page.ok) return refuse_no_window();
+    if (!s.frame.set) return refuse_no_frame(window);
+    if (corner < 1 || corner > 4) {
+        return refuse("corner " + std::to_string(corner) +
+                      " is not 1 (upper right), 2 (upper left), 3 (lower left) or 4 (lower right)");
+    }
+    if (s.legend.empty())
+        return refuse("the legend has no entries: call lu_plot_legend_entry first");
     Item description;
     description.kind = ItemKind::kLegend;
     description.source.frame = s.frame.id;

@@ -120,6 +120,7 @@ void forget_plot_lane(int window) {
     Lane& lane = lanes[static_cast<std::size_t>(window)];
     if (lane.view.data != nullptr) unmap_block(lane.view);
     lane = Lane{};
+    told_causes(window).clear();  // a window opened again under the number is told anew
     WindowPlot& state = plot_state(window);
     state.layer = 0;
     state.layer_drawn = false;

@@ -23,8 +23,16 @@ WindowPlot& plot_state(int window) {
     return states()[static_cast<std::size_t>(window)];
 }
 
+std::set<std::string>& told_causes(int window) {
+    static std::array<std::set<std::string>, kWindows> told;
+    static std::set<std::string> elsewhere;  // no window, or a number beyond the states
+    if (window < 1 || window >= kWindows) return elsewhere;
+    return told[static_cast<std::size_t>(window)];
+}
+
 void reset_plot_state() {
     states().fill(WindowPlot{});
+    for (int w = 0; w < kWindows; ++w) told_causes(w).clear();
 }
 
 }  // namespace lumora::plot

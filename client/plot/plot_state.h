@@ -3,6 +3,7 @@
 // and the time origin.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct WindowPlot {
 
 // The state of window 1 ... 63 (any other number: a spare that nothing keeps).
 WindowPlot& plot_state(int window);
+// The causes of refusals a window (0: none open) has been told of.
+std::set<std::string>& told_causes(int window);
 // Forgets everything, for a new run and for the tests.
 void reset_plot_state();
 

@@ -61,7 +61,8 @@ void draw_polar(const Frame& f, double r_max) {
 }
 
 int polar_frame(float r_max) {
-    if (!(r_max > 0) || !std::isfinite(r_max)) return 0;
+    if (!(r_max > 0) || !std::isfinite(r_max))
+        return refuse("the radius " + number_text(r_max) + " is not a finite number above 0");
     const int window = make_frame({-r_max, r_max, -r_max, r_max, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
     if (window == 0) return 0;
     const Page page = current_page();

@@ -14,14 +14,6 @@
 #include "../support/png_reader.h"
 #include "reference_coefficients.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#define process_id() GetCurrentProcessId()
-#else
-#include <unistd.h>
-#define process_id() getpid()
-#endif
-
 namespace lumora::test {
 namespace {
 
@@ -43,7 +35,7 @@ TEST(FourierPicture, EightSamplesPlotAxesTicksAndBars) {
     ASSERT_TRUE(std::filesystem::create_directory(output));
     const std::string in = temp_path("fourier-picture-in");
     std::ofstream(in) << "8\n1\n";
-    set_environment("LUMORA_NAMESPACE", ("fp" + std::to_string(process_id())).c_str());
+    set_environment("LUMORA_NAMESPACE", ("fp" + std::to_string(this_process_id())).c_str());
     set_environment("LUMORA_HEADLESS", "1");
     set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
     set_environment("LUMORA_OUTPUT", output.c_str());

@@ -13,14 +13,6 @@
 #include "../support/child_process.h"
 #include "../support/png_reader.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#define process_id() GetCurrentProcessId()
-#else
-#include <unistd.h>
-#define process_id() getpid()
-#endif
-
 namespace lumora::test {
 namespace {
 
@@ -36,7 +28,7 @@ class PictureSaveRun : public ::testing::Test {
         fs::remove_all(dir_);
         ASSERT_TRUE(fs::create_directory(dir_));
         set_environment("LUMORA_NAMESPACE",
-                        ("ps" + std::to_string(process_id()) + name).substr(0, 30).c_str());
+                        ("ps" + std::to_string(this_process_id()) + name).substr(0, 30).c_str());
         set_environment("LUMORA_HEADLESS", "1");
         set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
         set_environment("LUMORA_OUTPUT", dir_.c_str());

@@ -39,6 +39,9 @@ class ChildProcess {
 // children inherit.
 void set_environment(const char* name, const char* value);
 
+// This test process's id, for names of its own.
+unsigned long this_process_id();
+
 // A file name unique to this test run, in the temporary directory.
 std::string temp_path(const std::string& stem);
 

@@ -113,6 +113,10 @@ void set_environment(const char* name, const char* value) {
     }
 }
 
+unsigned long this_process_id() {
+    return static_cast<unsigned long>(getpid());
+}
+
 std::string temp_path(const std::string& stem) {
     const char* dir = std::getenv("TMPDIR");
     return std::string(dir != nullptr ? dir : "/tmp") + "/" + stem + "-" + std::to_string(getpid());

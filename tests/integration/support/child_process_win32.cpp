@@ -131,6 +131,10 @@ void set_environment(const char* name, const char* value) {
     }
 }
 
+unsigned long this_process_id() {
+    return GetCurrentProcessId();
+}
+
 std::string temp_path(const std::string& stem) {
     char dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);

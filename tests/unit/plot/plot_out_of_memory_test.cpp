@@ -75,10 +75,14 @@ TEST_F(PlotOutOfMemoryTest, EveryKindOfCallReturnsZeroAndSaysSo) {
                                                                             sizeof kText - 1);
                                            }),
               0);
-    // Each legend drawn is forgotten: an entry for each run.
+    // An entry for each run, in a fresh frame: a legend that failed is not forgotten, and
+    // a legend holds 32 entries at most.
     EXPECT_GT(expect_each_failure_reported(
                   "lu_plot_legend", [] { return lu_plot_legend(1); },
-                  [] { lu_plot_legend_entry("data", -1, 0, 3); }),
+                  [] {
+                      lu_plot_frame(0, 5, 0, 5, 0);
+                      lu_plot_legend_entry("data", -1, 0, 3);
+                  }),
               2);
     EXPECT_GT(expect_each_failure_reported(
                   "lu_plot_box", [] { return lu_plot_box("bcnstg", 0, 0, "bcnstl", 0, 0); }),
