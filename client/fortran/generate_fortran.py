@@ -22,11 +22,13 @@ How a header declaration must look to be bound (see also client/fortran/README.m
   text, `char*` a text the call writes.
 - Arrays: a parameter of the reference form is an array when the value form's parameter
   of the same name is a `const` pointer (input array), or when an output pointer's name
-  ends in "s" or is `record` (output array: `float* factors`). Arrays take rank 1 or 2.
+  ends in "s" or is `record` (output array: `float* factors`). Each array takes rank 1
+  or 2 of its own (a field z(nx, ny) with levels l(n)).
 - LOGICAL: an int named `flag` or `echo`, or ending in `_flag`.
-- REAL or DOUBLE PRECISION: every float argument of an operation is one generic
-  coordinate: all REAL(c_float) or all DOUBLE PRECISION, which is converted to float as
-  a C cast would (outputs are converted back).
+- REAL or DOUBLE PRECISION: the float arrays of an operation are all REAL(c_float) or
+  all DOUBLE PRECISION, and so are its float scalars (coordinates, sizes, gaps), each
+  group of its own; DOUBLE PRECISION is converted to float as a C cast would (outputs
+  are converted back).
 - Window forms: `const char*` texts lose their trailing blanks and get a NUL; a `char*`
   text is followed by an `int` giving its room in bytes (clamped to the variable).
 - A parameter named after a Fortran intrinsic its binding calls (real, trim, size next
@@ -35,6 +37,7 @@ How a header declaration must look to be bound (see also client/fortran/README.m
 """
 import argparse
 import glob
+import itertools
 import os
 import re
 import sys
@@ -188,11 +191,12 @@ def bindable(functions):
                 continue
             if fn.subroutine and fn.ret != "int":
                 raise Unbound("%s: a result variable but a %s result" % (name, fn.ret))
-            if len("c_" + name) > 63 or len("f2_" + fn.public) > 63:
-                raise Unbound("%s: the name is too long for Fortran" % name)
             link_lengths(fn)
-            for prefix, kind, rank in variants(fn):
-                specific(fn, prefix, kind, rank)
+            longest = max(len(v.prefix) for v in variants(fn))
+            if len("c_" + name) > 63 or len(fn.public) + longest + 1 > 63:
+                raise Unbound("%s: the name is too long for Fortran" % name)
+            for v in variants(fn):
+                specific(fn, v)
             bound.append(fn)
         except Unbound as e:
             failures.append("%s: %s" % (fn.header, e))
@@ -232,19 +236,45 @@ def write_inc(bound, constants):
 
 # ---- lumora.f90 -----------------------------------------------------------------------
 
-def has_arrays(fn):
-    return any(p.role == "array" for p in fn.params)
+KINDS = [("f", "c_float"), ("d", "c_double")]
 
 
-def has_reals(fn):
-    return any(p.type == "float" and p.role in ("scalar", "array") for p in fn.params)
+class Variant:
+    """One specific procedure of a generic: the kind of its float arrays and of its float
+    scalars, and the rank of each array; prefix names it."""
+
+    def __init__(self, array_kind, scalar_kind, ranks, prefix):
+        self.array_kind = array_kind
+        self.scalar_kind = scalar_kind
+        self.ranks = ranks
+        self.prefix = prefix
+
+    def kind(self, p):
+        """The real kind of a float parameter."""
+        return self.array_kind if p.role == "array" else self.scalar_kind
+
+    def rank(self, p):
+        return self.ranks.get(p.name)
 
 
 def variants(fn):
-    """(prefix, real kind, array rank) of each specific procedure of the generic."""
-    kinds = [("f", "c_float"), ("d", "c_double")] if has_reals(fn) else [("i", None)]
-    ranks = [1, 2] if has_arrays(fn) else [None]
-    return [(k + (str(r) if r else ""), kind, r) for k, kind in kinds for r in ranks]
+    """Every specific procedure of the generic."""
+    float_arrays = any(p.type == "float" and p.role == "array" for p in fn.params)
+    float_scalars = any(p.type == "float" and p.role == "scalar" for p in fn.params)
+    if float_arrays and float_scalars:
+        kinds = [(a, s) for a in KINDS for s in KINDS]
+    elif float_arrays or float_scalars:
+        kinds = [(k, k) for k in KINDS]
+    else:
+        kinds = [(("i", None), ("i", None))]
+    arrays = [p.name for p in fn.params if p.role == "array"]
+    out = []
+    for (a, akind), (s, skind) in kinds:
+        letters = a + s if float_arrays and float_scalars else a
+        for ranks in itertools.product([1, 2], repeat=len(arrays)):
+            prefix = letters + "".join(str(r) for r in ranks)
+            out.append(Variant(akind, skind, dict(zip(arrays, ranks)), prefix))
+    return out
 
 
 def ctype(p):
@@ -289,7 +319,8 @@ def wrap(line, indent):
     return out
 
 
-def dummy_declaration(p, kind, rank):
+def dummy_declaration(p, v):
+    kind, rank = v.kind(p), v.rank(p)
     intent = "in" if p.const or not p.pointer else "inout"
     if p.role == "result":
         return "integer(c_int), intent(out) :: %s" % p.name
@@ -306,9 +337,9 @@ def dummy_declaration(p, kind, rank):
     return "%s, intent(%s) :: %s" % (ftype, intent, p.name)
 
 
-def specific(fn, prefix, kind, rank):
+def specific(fn, v):
     """One module procedure: converts what Fortran holds into what the C form takes."""
-    name = "%s_%s" % (prefix, fn.public)
+    name = "%s_%s" % (v.prefix, fn.public)
     args = [p for p in fn.params if p.role != "length"]
     dummies = [p.name for p in args]
     kind_word = "subroutine" if fn.subroutine or fn.ret == "void" else "function"
@@ -317,13 +348,12 @@ def specific(fn, prefix, kind, rank):
         head += " result(c_result)"
     lines = wrap(head, 4)
     for p in args:
-        lines.append("    " + dummy_declaration(p, kind, rank))
+        lines.append("    " + dummy_declaration(p, v))
     if kind_word == "function":
         lines.append("    %s :: c_result" % ctype(Param(fn.ret + " r")))
     elif fn.subroutine:
         lines.append("    integer(c_int) :: c_result")
     before, after, actuals = [], [], []
-    double = kind == "c_double"
     for p in fn.params:
         if p.role == "result":
             actuals.append(p.name)
@@ -340,13 +370,13 @@ def specific(fn, prefix, kind, rank):
             actuals.append("t_%s" % p.name)
         elif p.role == "size":
             actuals.append("min(%s, text_room(%s))" % (p.name, fn_buffer(fn, p)))
-        elif p.type == "float" and double and p.role in ("scalar", "array"):
+        elif p.type == "float" and v.kind(p) == "c_double" and p.role in ("scalar", "array"):
             if p.const or (fn.kind == "window" and not p.pointer):
                 actuals.append("real(%s, c_float)" % p.name)
             else:
                 if p.role == "scalar":
                     dims = ""
-                elif rank == 1:
+                elif v.rank(p) == 1:
                     dims = "(size(%s))" % p.name
                 else:
                     dims = "(size(%s, 1), size(%s, 2))" % (p.name, p.name)
@@ -411,7 +441,7 @@ def write_module(bound, constants):
         out.append("  integer(c_int), parameter, public :: %s = %s" % (name.lower(), value))
     out.append("")
     for fn in bound:
-        specifics = ["%s_%s" % (v[0], fn.public) for v in variants(fn)]
+        specifics = ["%s_%s" % (v.prefix, fn.public) for v in variants(fn)]
         out.append("  public :: %s" % fn.public)
         out.append("  interface %s" % fn.public)
         out += wrap("    module procedure " + ", ".join(specifics), 6)
@@ -457,8 +487,8 @@ def write_module(bound, constants):
         "",
     ]
     for fn in bound:
-        for prefix, kind, rank in variants(fn):
-            out += specific(fn, prefix, kind, rank)
+        for v in variants(fn):
+            out += specific(fn, v)
             out.append("")
     out.append("end module lumora")
     return "\n".join(out) + "\n"
@@ -466,8 +496,9 @@ def write_module(bound, constants):
 
 # ---- the every-operation program -------------------------------------------------------
 
-def actual(p, kind, rank, slot):
+def actual(p, v, slot):
     """An actual argument of the right type; outputs get an array element of their own."""
+    kind, rank = v.kind(p), v.rank(p)
     real = "r" if kind == "c_float" else "d"
     if p.role == "result":
         return "ir"
@@ -488,7 +519,7 @@ def actual(p, kind, rank, slot):
 
 def write_calls(bound):
     out = [
-        "! Calls every operation of the module once per REAL kind and array rank; it is",
+        "! Calls every specific of the module once (REAL kinds, array ranks); it is",
         "! compiled and linked, not run. Written by generate_fortran.py.",
         "program every_operation",
         "  use lumora",
@@ -500,8 +531,8 @@ def write_calls(bound):
     ]
     calls = []
     for fn in bound:
-        for _, kind, rank in variants(fn):
-            args = ", ".join(actual(p, kind, rank, i + 1)
+        for v in variants(fn):
+            args = ", ".join(actual(p, v, i + 1)
                              for i, p in enumerate(fn.params) if p.role != "length")
             if fn.subroutine or fn.ret == "void":
                 calls += wrap("  call %s(%s)" % (fn.public, args), 2)

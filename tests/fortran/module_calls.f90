@@ -9,6 +9,9 @@ program module_calls
   real :: r(4), record_r(6)
   double precision :: d(4), record_d(6), px, py
   character(len=40) :: text
+  real :: z(6, 4), levels(3)
+  double precision :: zd(6, 4)
+  integer :: items, before, room, words
 
   failures = 0
   call lu_open_window(iw, 0)
@@ -47,6 +50,22 @@ program module_calls
   call lu_get_library_info(ir, 2, text)
   call check(ir == 16, 'lu_get_library_info gives the length')
   call check(text == 'Version  0.99.9a', 'the text comes back blank-padded')
+
+  ! A field Z(NX, NY) with levels L(N), REAL or DOUBLE PRECISION, and sizes of either kind.
+  z = reshape([(real(k), k = 1, 24)], [6, 4])
+  zd = dble(z)
+  levels = [5.0, 10.0, 15.0]
+  k = lu_query_b1_in_window(iw, before, room, words, 3)
+  call lu_fill_contours(ir, z, 6, 4, 0.0, 0.0, 1.0, 1.0, levels, 3)
+  call check(ir == iw, 'lu_fill_contours: a rank-2 field with rank-1 levels')
+  call lu_fill_contours(ir, zd, 6, 4, 0.0, 0.0, 1.0, 1.0, dble(levels), 3)
+  call check(ir == iw, 'lu_fill_contours: DOUBLE PRECISION field and levels, REAL corners')
+  call lu_draw_contours(ir, z, 6, 4, 0.0d0, 0.0d0, 1.0d0, 1.0d0, levels, 3, 0)
+  call check(ir == iw, 'lu_draw_contours: a REAL field with DOUBLE PRECISION corners')
+  call lu_draw_colour_bar(ir, 0.02d0, 0.04d0, levels, 3)
+  call check(ir == iw, 'lu_draw_colour_bar: DOUBLE PRECISION gap and width, REAL levels')
+  k = lu_query_b1_in_window(iw, items, room, words, 3)
+  call check(items >= before + 4, 'the fields were drawn')
 
   k = lu_draw_line_in_window(iw, 0, 0, 50, 50)
   call check(k > 0, 'a window form draws')
