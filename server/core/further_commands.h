@@ -63,7 +63,9 @@
 //                                             248 the width, 252 the size applied
 //  'B' 34         slot 2 0 .. 3               the picture written for the window    n
 //                                             when the process ends: 0 none, 1 PNG,
-//                                             2 SVG, 3 PDF
+//                                             2 SVG, 3 PDF (not asked: without a
+//                                             display as LUMORA_OUTPUT_FORMAT says,
+//                                             with one none)
 //  'B' 50         text the file name          writes the window's picture now to   n; 0 when
 //                                             that file, in the format its         nothing was
 //                                             extension names: .png, .svg, .pdf    written: the

@@ -41,7 +41,7 @@ struct WindowState {
     std::string title;                          // the open command's title, or 'B' 12's text
     bool shown = true;                          // 'B' 6
     bool on_top = false;                        // 'B' 29
-    std::int32_t picture_format = 0;            // 'B' 34: 0 none, 1 PNG, 2 SVG, 3 PDF
+    std::int32_t picture_format = -1;           // 'B' 34: 0 none, 1 PNG, 2 SVG, 3 PDF; -1 not asked
     std::optional<std::int32_t> background;     // 'B' 23: a colour value; none: white
     std::optional<std::int32_t> marker_colour;  // 'A' 18: a colour value; none: the pen's
     // 'B' 72: buffered frames begun and not yet ended. While above 0 the screen keeps what

@@ -38,12 +38,21 @@ std::string stem_of(const std::string& directory, long process, int window) {
 
 }  // namespace
 
+bool written_at_end(const OutputTarget& target, int asked, bool every_window) {
+    if (asked >= 1 && asked <= 3) return true;
+    return asked < 0 && every_window && target.at_end;
+}
+
 OutputTarget output_target(const char* directory, const char* format, std::string* warning) {
     OutputTarget target;
     if (directory != nullptr && *directory != '\0') target.directory = directory;
     std::string_view name = format == nullptr ? std::string_view() : std::string_view(format);
     if (name.empty()) return target;
     if (name[0] == '.') name.remove_prefix(1);
+    if (lower(name) == "none") {
+        target.at_end = false;
+        return target;
+    }
     std::optional<PictureFormat> named = format_named(name);
     // EMF is a format of saves on Windows, not of the pictures at the end.
     if (named && *named != PictureFormat::kEmf) {
@@ -52,7 +61,7 @@ OutputTarget output_target(const char* directory, const char* format, std::strin
     }
     if (warning != nullptr) {
         *warning = "LUMORA_OUTPUT_FORMAT=" + std::string(format) +
-                   " is not a picture format (png, svg or pdf): the pictures go to the "
+                   " is not a picture format (png, svg or pdf) or none: the pictures go to the "
                    "current directory as PNG";
     }
     return OutputTarget{};

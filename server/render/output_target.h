@@ -22,7 +22,15 @@ enum class PictureFormat { kPng = 0, kSvg = 1, kPdf = 2, kEmf = 3 };
 struct OutputTarget {
     std::string directory = ".";
     PictureFormat format = PictureFormat::kPng;
+    // LUMORA_OUTPUT_FORMAT=none: a window process without a display writes no picture at
+    // the end unless the window asks for one.
+    bool at_end = true;
 };
+
+// Whether a window's picture is written when the process ends: asked (the window's
+// 'B' 34 format: 0 none, 1 ... 3 a format, -1 not asked) or, not asked, by a window
+// process without a display (every_window) whose target writes pictures at the end.
+bool written_at_end(const OutputTarget& target, int asked, bool every_window);
 
 // Whether a file (or anything else) of that name is there; the host's own check.
 using PathExists = std::function<bool(const std::string& path)>;

@@ -25,8 +25,9 @@ struct Picture {
     std::int32_t x = 0, y = 0;
     std::uint32_t background = 0xFFFFFF;
     std::string title;  // UTF-8
-    // The format the window asked to be written in: 0 none, 1 PNG, 2 SVG, 3 PDF.
-    std::int32_t format = 0;
+    // The format the window asked to be written in at the end: 0 none, 1 PNG, 2 SVG,
+    // 3 PDF, -1 not asked (the window process's own choice).
+    std::int32_t format = -1;
     // The program draws a buffered frame: a screen keeps showing what it showed before.
     // Pictures written to files take the items as they are.
     bool held = false;

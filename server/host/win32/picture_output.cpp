@@ -30,7 +30,7 @@ void PictureOutput::write_open() {
 }
 
 void PictureOutput::write(const render::Picture& picture, int window) const {
-    if (!every_window_ && (picture.format < 1 || picture.format > 3)) return;
+    if (!render::written_at_end(target_, picture.format, every_window_)) return;
     std::string warning;
     const render::OutputTarget target = render::usable_target(target_, is_directory, warning);
     if (!warning.empty()) std::fprintf(stderr, "luwnd: %s\n", warning.c_str());

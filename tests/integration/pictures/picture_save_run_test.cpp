@@ -146,6 +146,20 @@ TEST_F(PictureSaveRun, TheQuitPictureIsCompleteAtExitAndTheNextRunDoesNotOverwri
     expect_complete_picture("luwnd-1-1-2.png");
 }
 
+// A program keeps the folder clean with lu_send_command_b34(0), a user with
+// LUMORA_OUTPUT_FORMAT=none; a window that asks for a picture at the end still gets one.
+TEST_F(PictureSaveRun, NoPictureAtTheEndWhenTheProgramOrTheUserSaysNone) {
+    EXPECT_EQ(run({"end:0"}).at("end:0"), 1);
+    EXPECT_EQ(pictures_in(dir_), 0);
+    EXPECT_TRUE(fs::is_empty(dir_));
+    set_environment("LUMORA_OUTPUT_FORMAT", "none");
+    run({});
+    EXPECT_TRUE(fs::is_empty(dir_)) << errors_;
+    EXPECT_EQ(errors_.find("LUMORA_OUTPUT_FORMAT"), std::string::npos) << errors_;
+    EXPECT_EQ(run({"end:1"}).at("end:1"), 1);
+    expect_complete_picture("luwnd-1-1.png");
+}
+
 TEST_F(PictureSaveRun, AMissingOutputFolderOrUnknownFormatWritesPngHere) {
     set_environment("LUMORA_OUTPUT", path("missing").c_str());
     run({});

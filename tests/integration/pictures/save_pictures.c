@@ -2,8 +2,11 @@
  * save_pictures: draws a red band across a window and saves its picture to each file
  * named on the command line, printing "<name> <result>" for each, then quits. It works
  * in the directory given first, where a headless window process it starts writes too.
+ * An argument "end:N" asks for picture format N at the end (lu_send_command_b34) instead.
  */
 #include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #ifdef _WIN32
 #include <direct.h>
@@ -24,7 +27,9 @@ int main(int argc, char** argv) {
     lu_set_pen(lu_make_rgb_colour(255, 0, 0), 0, 20, -1);
     lu_draw_line(0.0f, 50.0f, 100.0f * aspect, 50.0f);
     for (int i = 2; i < argc; ++i) {
-        printf("%s %d\n", argv[i], lu_save_picture(argv[i]));
+        const int asked = strncmp(argv[i], "end:", 4) == 0;
+        printf("%s %d\n", argv[i],
+               asked ? lu_send_command_b34(atoi(argv[i] + 4)) : lu_save_picture(argv[i]));
         fflush(stdout);
     }
     lu_quit_with_flag(0);

@@ -57,6 +57,29 @@ TEST(OutputTarget, DirectoryFormatAndFileName) {
     EXPECT_EQ(output_target("d", "gif").format, PictureFormat::kPng);
 }
 
+// A window that asks for none ('B' 34 0) gets none, one that asks for a format gets it
+// (with a display too), and one that does not ask gets the process's choice: a picture
+// without a display, unless LUMORA_OUTPUT_FORMAT=none.
+TEST(OutputTarget, WhatIsWrittenAtTheEnd) {
+    std::string warning;
+    const OutputTarget none = output_target("/tmp/out", "None", &warning);
+    EXPECT_TRUE(warning.empty()) << warning;
+    EXPECT_EQ(none.directory, "/tmp/out");
+    EXPECT_FALSE(none.at_end);
+    const OutputTarget plain = output_target(nullptr, nullptr);
+    EXPECT_TRUE(plain.at_end);
+    for (bool every_window : {false, true}) {
+        for (const OutputTarget* target : {&plain, &none}) {
+            EXPECT_FALSE(written_at_end(*target, 0, every_window));
+            for (int format : {1, 2, 3}) EXPECT_TRUE(written_at_end(*target, format, every_window));
+        }
+    }
+    EXPECT_TRUE(written_at_end(plain, -1, true));
+    EXPECT_FALSE(written_at_end(plain, -1, false));
+    EXPECT_FALSE(written_at_end(none, -1, true));
+    EXPECT_FALSE(written_at_end(plain, 4, true));
+}
+
 TEST(OutputTarget, AnUnknownFormatFallsBackToTheCurrentDirectoryAsPngAndSaysSo) {
     std::string warning;
     OutputTarget bmp = output_target("/tmp/out", "bmp", &warning);
