@@ -24,6 +24,7 @@
 #include "lumora_drawing.h"
 #include "lumora_fields.h"
 #include "lumora_files.h"
+#include "lumora_plain.h"
 #include "lumora_plot.h"
 #include "lumora_text.h"
 #include "lumora_windows.h"
