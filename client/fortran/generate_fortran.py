@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the Fortran bindings of Lumora from the public C headers.
 
-    generate_fortran.py HEADER_DIR OUT_DIR [--calls FILE]
+    generate_fortran.py HEADER_DIR OUT_DIR [--calls FILE] [--reference FILE]
 
 reads every *.h in HEADER_DIR and writes OUT_DIR/lumora.inc (fixed-form INCLUDE file
 for Fortran 77) and OUT_DIR/lumora.f90 (the Fortran 2008 module `lumora`). With --calls
 it also writes a program that calls every operation of the module once with REAL and
-once with DOUBLE PRECISION arguments (a compile-and-link test). Declarations it cannot
+once with DOUBLE PRECISION arguments (a compile-and-link test); with --reference a
+Markdown page of each generic and the arguments it takes. Declarations it cannot
 read are listed on the error stream and left out; the coverage test then fails.
 
 How a header declaration must look to be bound (see also client/fortran/README.md):
@@ -494,6 +495,59 @@ def write_module(bound, constants):
     return "\n".join(out) + "\n"
 
 
+# ---- the reference of the module's generics ---------------------------------------------
+
+def argument_text(p, fn):
+    """What a generic takes for one argument, in Fortran words."""
+    out = "" if p.const or not p.pointer else ", out"
+    if p.role == "result":
+        return "integer, out"
+    if p.role == "logical":
+        return "logical"
+    if p.role in ("text", "cstring"):
+        return "character(len=*)" + out
+    if p.role == "buffer":
+        return "character(len=*), out"
+    if p.role == "size":
+        return "integer (room; clamped to the variable)"
+    if p.role == "array":
+        kind = "real or double precision (A)" if p.type == "float" else "integer"
+        return "%s, rank 1 or 2%s" % (kind, out)
+    if p.type == "float":
+        return "real or double precision (S)" + out
+    return "integer" + out
+
+
+def write_reference(bound):
+    """A page listing each generic with what it takes, for looking up a compiler's "no
+    specific subroutine for the generic" message."""
+    out = [
+        "# The Fortran module's generics",
+        "",
+        "Written from the C headers by `client/fortran/generate_fortran.py`; do not edit.",
+        "",
+        "Each operation of the module `lumora` is a generic name. A call matches it when",
+        "every argument has the type below; otherwise gfortran says \"There is no specific",
+        "subroutine (or function) for the generic\". Arguments marked (A), the arrays, are",
+        "all `real` or all `double precision` in one call; those marked (S), the real",
+        "scalars, likewise, each group on its own. Every array is rank 1 or rank 2 on its",
+        "own. `out` marks what the call writes: pass a variable.",
+        "",
+        "| call | arguments |",
+        "|---|---|",
+    ]
+    for fn in bound:
+        args = [p for p in fn.params if p.role != "length"]
+        names = ", ".join(p.name for p in args)
+        if fn.subroutine or fn.ret == "void":
+            call = "`call %s(%s)`" % (fn.public, names)
+        else:
+            call = "`%s(%s)`, %s function" % (fn.public, names, INC_TYPES[fn.ret].lower())
+        described = "; ".join("`%s` %s" % (p.name, argument_text(p, fn)) for p in args)
+        out.append("| %s | %s |" % (call, described or "none"))
+    return "\n".join(out) + "\n"
+
+
 # ---- the every-operation program -------------------------------------------------------
 
 def actual(p, v, slot):
@@ -565,6 +619,7 @@ def main(argv):
     parser.add_argument("header_dir")
     parser.add_argument("out_dir")
     parser.add_argument("--calls")
+    parser.add_argument("--reference")
     args = parser.parse_args(argv[1:])
     functions, constants, failures = read_headers(args.header_dir)
     bound, unbound = bindable(functions)
@@ -575,6 +630,8 @@ def main(argv):
     write(os.path.join(args.out_dir, "lumora.f90"), write_module(bound, constants))
     if args.calls:
         write(args.calls, write_calls(bound))
+    if args.reference:
+        write(args.reference, write_reference(bound))
     return 0
 
 
