@@ -79,11 +79,13 @@ int lu_colour_of_value_(int* result, const float* value);
  * Z(I, J) the value (i - 1, j - 1): column-major. NaN marks a missing value. Every field
  * operation comes for float and, with the suffix _double, for double values (and double
  * corners, levels and scale). Result: the window number, 0 for refused arguments or a
- * failed command. Level counts beyond +-10000, a field image larger than one picture,
- * memory running out, and a window that refuses to draw (a window keeps at most
- * 1 000 000 items: each contour line, filled region and arrow is one) are also reported
- * as a warning through the library's messages, naming the operation; the operation stops
- * at the first command refused. No call lets a C++ exception out. */
+ * failed command. Refused arguments (a null field, a side below 1, an unknown layout,
+ * corners that are not finite, level counts beyond +-10000, a field image larger than one
+ * picture, ...), memory running out, and a window that refuses to draw (a window keeps at
+ * most 1 000 000 items: each contour line, filled region and arrow is one) are reported as
+ * a warning through the library's messages, naming the operation and the cause, each
+ * cause once per window; the operation stops at the first command refused. No call lets
+ * a C++ exception out. */
 #define LU_ROW_MAJOR 0
 #define LU_COLUMN_MAJOR 1
 

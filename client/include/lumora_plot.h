@@ -12,10 +12,12 @@
  *
  * On a log axis the data operations take the data values themselves (not their
  * logarithms); values <= 0 there are left out. Results: the window number, 0 when no
- * window is open or the arguments are refused (nothing is drawn then). Arguments refused
- * for their size, and memory running out during a call, are also reported as a warning
- * through the library's messages, naming the operation ("lu_plot_frame: ..."); no call
- * lets a C++ exception out. */
+ * window is open or the arguments are refused (nothing is drawn then, and nothing drawn
+ * before is lost). Each refusal, and memory running out during a call, is reported as a
+ * warning through the library's messages, naming the operation, the cause and what to
+ * call first where that is the cause ("lu_plot_line: window 1 has no frame: call
+ * lu_plot_frame first"); a window is told each operation's cause once. No call lets a
+ * C++ exception out. */
 #ifndef LUMORA_PLOT_H
 #define LUMORA_PLOT_H
 
@@ -44,10 +46,10 @@ extern "C" {
  * into it with room for the numbers, the axis labels and the title, sets the viewport to
  * the box and the world to x1 ... x2 by y1 ... y2, and draws the box with automatic ticks
  * and numbers. Reversed ranges (x1 > x2) run the axis the other way; equal ends are
- * widened around their value; on a log axis both ends must be > 0. Refused (0): an end
- * that is NaN or infinite, or a log range that is not positive; and, with a message,
- * ranges the single-precision world window cannot hold: an end or a width beyond 3.4e38
- * once equal ends are widened. */
+ * widened around their value; on a log axis both ends must be > 0. Refused (0, with a
+ * message that names the axis): an end that is NaN or infinite, a log range that is not
+ * positive, and ranges the single-precision world window cannot hold: an end or a width
+ * beyond 3.4e38 once equal ends are widened. */
 int lu_plot_frame(float x1, float x2, float y1, float y2, int options);
 int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,
                    const int* options);
