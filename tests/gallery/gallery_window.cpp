@@ -9,6 +9,8 @@
 
 #include "client/channel/client_state.h"
 #include "client/include/lumora.h"
+#include "client/plot/colour_maps.h"
+#include "client/plot/plot_state.h"
 
 namespace lumora::gallery {
 namespace {
@@ -31,7 +33,10 @@ const std::pair<std::string, std::vector<std::uint8_t>>& this_program() {
 }  // namespace
 
 GalleryWindow::GalleryWindow(int width, int height, int dpi, bool plot_batches) {
+    // A fresh program: no plotting state (frames, resolutions, colour map) of the last.
     reset_client_state();
+    plot::reset_plot_state();
+    plot::current_colour_map() = plot::ColourMap{};
     client_state().use_message_box = 0;
     luwnd::CoreConfig config;
     // Without a size the window takes the default one, which grows with the resolution.

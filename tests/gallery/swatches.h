@@ -10,5 +10,8 @@
 namespace lumora::gallery {
 
 const std::vector<Scene>& swatches();
+// The guide's pictures of the plot kinds (docs/images/plots/<name>.png), drawn by the
+// example examples/c/plot_kinds.c.
+const std::vector<Scene>& plot_kind_pictures();
 
 }  // namespace lumora::gallery
