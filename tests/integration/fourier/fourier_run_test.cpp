@@ -62,6 +62,9 @@ class FourierRun : public ::testing::Test {
         const std::string in = temp_path("fourier-in" + tag);
         const std::string out = temp_path("fourier-out" + tag);
         const std::string err = temp_path("fourier-err" + tag);
+        // A trace left by an earlier run of the same name (Wine reuses process numbers, and
+        // a file still open there is not removed) must not add its lines to this one.
+        for (const auto& f : {trace, in, out, err}) std::remove(f.c_str());
         std::ofstream(in) << input;
         set_environment("LUMORA_NAMESPACE", ns.c_str());
         set_environment("LUMORA_TRACE", trace.c_str());
