@@ -27,10 +27,16 @@ int default_subticks(double step) {
     return m < 1.5 ? 5 : m < 3 ? 4 : 5;
 }
 
-// Decimals that show every multiple of step exactly.
+// The fewest decimals that show every multiple of step exactly (2.5 needs one, 0.25
+// two), to single precision, in which a step is given.
 int decimals_for(double step) {
-    const double d = std::ceil(-std::log10(step) - 1e-9);
-    return std::clamp(static_cast<int>(d), 0, 15);
+    constexpr int kMostDecimals = 15;
+    double scaled = std::fabs(step);
+    for (int d = 0; d < kMostDecimals; ++d, scaled *= 10) {
+        const double whole = std::round(scaled);
+        if (whole >= 1 && std::fabs(scaled - whole) <= 1e-6 * scaled) return d;
+    }
+    return kMostDecimals;
 }
 
 std::string fixed(double v, int decimals) {

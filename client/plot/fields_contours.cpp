@@ -24,6 +24,19 @@ std::string label_text(double level) {
     return text;
 }
 
+// What each level's label shows: a level within a ten-thousandth of the levels' spacing
+// of zero shows 0 (given levels computed as -1 + 5 * 0.2 hold 2.2e-16 there).
+std::vector<double> shown_values(std::vector<double> levels) {
+    double spacing = 0;
+    for (std::size_t k = 1; k < levels.size(); ++k) {
+        const double gap = levels[k] - levels[k - 1];
+        if (gap > 0 && (spacing == 0 || gap < spacing)) spacing = gap;
+    }
+    for (double& v : levels)
+        if (std::fabs(v) < spacing * 1e-4) v = 0;
+    return levels;
+}
+
 // A level's label: its text, measured once for all the level's lines.
 struct Label {
     std::string text;
@@ -83,13 +96,13 @@ bool draw_labelled(const std::vector<float>& world, const Label& label, const De
 
 // The lines of one level, labelled when there is a scale; false when the window refused.
 bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& where, double level,
-                const DeviceScale* scale) {
+                double shown, const DeviceScale* scale) {
     Label label;
     for (const ContourLine& line : contour_lines(grid, cells, level)) {
         std::vector<float> world = world_points(line.points, where);
         if (scale != nullptr && label.text.empty()) {
             // Asked once for the level, at its first line: not once a line.
-            label.text = label_text(level);
+            label.text = label_text(shown);
             const TextSize size = measure_window_text(label.text);
             label.width = size.width;
             label.height = size.height;
@@ -118,8 +131,12 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     const CellRanges cells = cell_ranges(*grid);
     use_view_space(window_view());
     LabelFontScope font(labelled);
-    for (double level : levels_of(given, count, range->first, range->second, false))
-        if (!draw_level(*grid, cells, where, level, labelled ? &scale : nullptr)) return 0;
+    const std::vector<double> levels = levels_of(given, count, range->first, range->second, false);
+    const std::vector<double> shown = shown_values(levels);
+    for (std::size_t k = 0; k < levels.size(); ++k) {
+        if (!draw_level(*grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr))
+            return 0;
+    }
     return window;
 }
 

@@ -2,6 +2,8 @@
 // without plot batches): what the window process receives and keeps.
 #include <climits>
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "client/plot/colour_maps.h"
 #include "client/plot/plot_lane.h"
@@ -243,6 +245,28 @@ TEST_F(FieldsTest, LabelledLevelsAskForTheirTextsExtentOnce) {
     for (std::size_t i = from; i < fake().deliveries.size(); ++i)
         if (fake().deliveries[i].bytes.at(0) == 'B' && fake().deliveries[i].param1 == 17) ++extents;
     EXPECT_EQ(extents, 2u);
+}
+
+// Levels computed by the program (-0.6 + 3 * 0.2 is 1.1e-16 in double precision) are
+// labelled as the program means them: "0", not "1.11022e-16".
+TEST_F(FieldsTest, ALevelWithinRoundingOfZeroIsLabelledZero) {
+    std::vector<float> bumps;
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 40; ++j)
+            bumps.push_back(static_cast<float>(std::cos(i * 0.3) * std::cos(j * 0.3)));
+    float levels[5];
+    for (int k = 0; k < 5; ++k) levels[k] = static_cast<float>(-0.6 + 0.2 * (k + 1));
+    ASSERT_NE(levels[2], 0.0f);
+    ASSERT_LT(std::fabs(levels[2]), 1e-6f);
+    const std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_contours(bumps.data(), 40, 40, LU_ROW_MAJOR, 0, 0, 8, 8, levels, 5, 1),
+              window());
+    std::set<std::string> texts;
+    for (const luwnd::DrawItem* text : of_kind(luwnd::ItemKind::kText, from))
+        texts.insert(text->text);
+    EXPECT_TRUE(texts.contains("0")) << ::testing::PrintToString(texts);
+    EXPECT_TRUE(texts.contains("-0.2") && texts.contains("0.4"));
+    for (const std::string& t : texts) EXPECT_EQ(t.find('e'), std::string::npos) << t;
 }
 
 // The first drawing command the window refuses ends the operation with a message: a

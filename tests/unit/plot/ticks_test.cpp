@@ -132,6 +132,17 @@ TEST(Ticks, LongNumbersShareAnExponent) {
     EXPECT_EQ(around_zero.labels[0], "-0.3");
 }
 
+// A step given by the caller is shown with the decimals it needs: 2.5 is not "2".
+TEST(Ticks, GivenStepsKeepTheirDecimals) {
+    EXPECT_EQ(linear_ticks(0, 10, 2.5f, 0).labels,
+              (std::vector<std::string>{"0.0", "2.5", "5.0", "7.5", "10.0"}));
+    EXPECT_EQ(linear_ticks(0, 1, 0.25f, 0).labels,
+              (std::vector<std::string>{"0.00", "0.25", "0.50", "0.75", "1.00"}));
+    EXPECT_EQ(linear_ticks(0, 1, 0.1f, 0).labels.at(3), "0.3");
+    EXPECT_EQ(linear_ticks(0, 1000, 125, 0).labels.at(1), "125");
+    EXPECT_EQ(linear_ticks(0, 1, 1 / 3.0f, 0).labels.at(1), "0.3333333");
+}
+
 TEST(Ticks, SubticksFollowTheStep) {
     const Ticks ones = linear_ticks(0, 2, 1, 0);
     EXPECT_EQ(ones.minor.size(), 8u);  // fifths between 0, 1 and 2
