@@ -135,7 +135,8 @@ Ticks log_ticks(double lo, double hi, int every) {
     every = std::max(every, 1);
     t.step = every;
     t.powers = true;
-    const double slack = 1e-9;
+    // Ends given in single precision (1e-3f is 0.00100000005) still take their decade.
+    const double slack = 1e-6;
     for (double d = std::floor(lo); d <= hi + slack; ++d) {
         const long decade = std::lround(d);
         if (inside(d, lo, hi, slack) && decade % every == 0) {

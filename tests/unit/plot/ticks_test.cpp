@@ -171,6 +171,17 @@ TEST(LogTicks, DecadesWithSubticksTwoToNine) {
     EXPECT_EQ(negative.labels.front(), "-4");
 }
 
+// An end given in single precision keeps its decade's number: 1e-3f lies a little above
+// 1e-3, and the bottom number was lost.
+TEST(LogTicks, EndsInSinglePrecisionKeepTheirDecade) {
+    const Ticks t = log_ticks(std::log10(double(1e-3f)), std::log10(double(2.0f)), 1);
+    ASSERT_FALSE(t.labels.empty());
+    EXPECT_EQ(t.labels.front(), "-3");
+    EXPECT_EQ(t.labels.back(), "0");
+    const Ticks up = log_ticks(std::log10(double(1e-3f)), std::log10(double(1e2f)), 1);
+    EXPECT_EQ(up.labels, (std::vector<std::string>{"-3", "-2", "-1", "0", "1", "2"}));
+}
+
 TEST(LogTicks, ManyDecadesAreThinnedToFit) {
     const Ticks t = fit_log_ticks(-30, 30, 200, 10, 0, kCharacters);
     ASSERT_TRUE(t.ok);
