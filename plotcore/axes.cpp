@@ -220,10 +220,12 @@ void draw_box(LayoutCanvas& c, Frame& f, const AxisOptions& x, const AxisOptions
     }
     draw_tick_marks(c, f, true, x, xt);
     draw_tick_marks(c, f, false, y, yt);
-    f.x_numbers_depth = f.y_numbers_width = 0;
-    if (x.numbers_low) f.x_numbers_depth = draw_x_numbers(c, f, x, xt, true);
+    // Numbers an earlier box drew stay on the page: the labels keep clear of the widest.
+    if (x.numbers_low)
+        f.x_numbers_depth = std::max(f.x_numbers_depth, draw_x_numbers(c, f, x, xt, true));
     if (x.numbers_high) draw_x_numbers(c, f, x, xt, false);
-    if (y.numbers_low) f.y_numbers_width = draw_y_numbers(c, f, y, yt, true);
+    if (y.numbers_low)
+        f.y_numbers_width = std::max(f.y_numbers_width, draw_y_numbers(c, f, y, yt, true));
     if (y.numbers_high) draw_y_numbers(c, f, y, yt, false);
 }
 

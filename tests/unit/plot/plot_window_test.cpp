@@ -137,6 +137,29 @@ TEST_P(PlotWindowTest, EverythingFitsInThePageAndTheNumbersDoNotOverlap) {
     }
 }
 
+// A second box that draws no numbers (a grid) leaves the frame's numbers where they are,
+// so the axis labels keep their room beside them: they stand where they stand without it.
+TEST_P(PlotWindowTest, ABoxWithoutNumbersKeepsTheLabelsClearOfTheNumbers) {
+    const auto label_places = [this](bool grid_box) {
+        lu_send_command_b4();
+        lu_plot_subpages(1, 1);
+        EXPECT_EQ(lu_plot_frame(0, 360, -1.2f, 1.2f, 0), window_.number());
+        if (grid_box) {
+            EXPECT_EQ(lu_plot_box("g", 30, 0, "g", 0.2f, 0), window_.number());
+        }
+        EXPECT_EQ(lu_plot_labels("Angle (degrees)", "sine", "t"), window_.number());
+        std::vector<std::int32_t> places;
+        for (const DrawItem& t : texts()) {
+            if (t.text == "Angle (degrees)") places.push_back(t.coords[1]);
+            if (t.text == "sine") places.push_back(t.coords[0]);
+        }
+        return places;
+    };
+    const std::vector<std::int32_t> plain = label_places(false);
+    ASSERT_EQ(plain.size(), 2u);
+    EXPECT_EQ(label_places(true), plain);
+}
+
 TEST_P(PlotWindowTest, TimeAxesNumberTheClock) {
     ASSERT_EQ(lu_plot_set_time_origin(1700000000.0), window_.number());  // 22:13:20 UTC
     EXPECT_EQ(lu_plot_set_time_origin(std::numeric_limits<double>::infinity()), 0);
