@@ -105,11 +105,7 @@ int pie(int n, const float* values) {
 }
 
 int polar_line(int n, const float* theta, const float* r) {
-    if (n < 2) {
-        return refuse("a line needs at least 2 points, not n = " + std::to_string(n) +
-                      " (lu_plot_points draws single points)");
-    }
-    if (theta == nullptr || r == nullptr) return refuse("an array of values is a null pointer");
+    if (!has_points(n, 2, {theta, r})) return 0;
     std::vector<float> x, y;
     for (int i = 0; i < n; ++i) {
         x.push_back(r[i] * std::cos(theta[i]));

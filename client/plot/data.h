@@ -2,6 +2,7 @@
 // axes), clipped lines and markers, and the frame's pixel lengths in world units.
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 #include "clip_lines.h"
@@ -10,7 +11,11 @@
 
 namespace lumora::plot {
 
-// The current window's frame ready for data; window 0 when there is no frame.
+// Whether a data call has its points: at least `least` of them (1, or 2 for a line), in
+// arrays that are there; refused with the reason if not.
+bool has_points(int n, int least, std::initializer_list<const void*> arrays);
+
+// The current window's frame ready for data; window 0 (and refused) when there is none.
 struct DataTarget {
     int window = 0;
     Page page;

@@ -1,7 +1,6 @@
 // The entry points of line, point, step, histogram and error-bar plots.
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -18,21 +17,6 @@ namespace {
 
 constexpr int kMaxBins = 10000;
 constexpr double kMarkerSize = 0.6, kCapSize = 0.3;  // in text heights
-
-// Whether the call has its points: at least `least` of them, in arrays that are there;
-// refused with the reason if not.
-bool has_points(int n, int least, std::initializer_list<const void*> arrays) {
-    if (n < least) {
-        const std::string given = "n = " + std::to_string(n);
-        if (least == 1) return refuse(given + ": there are no points to draw") != 0;
-        return refuse("a line needs at least 2 points, not " + given +
-                      " (lu_plot_points draws single points)") != 0;
-    }
-    for (const void* a : arrays) {
-        if (a == nullptr) return refuse("an array of values is a null pointer") != 0;
-    }
-    return true;
-}
 
 // A line through count points of data values, point(k) the k-th as an (x, y) pair.
 template <typename Point>

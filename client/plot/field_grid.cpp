@@ -27,7 +27,10 @@ double round_step(double raw) {
 
 template <class Value>
 std::optional<Grid> grid_of(const Value* values, int nx, int ny, int layout) {
-    if (values == nullptr) return refuse("the field's values are a null pointer"), std::nullopt;
+    if (values == nullptr) {
+        refuse("the field's values are a null pointer");
+        return std::nullopt;
+    }
     if (nx < 1 || ny < 1) {
         refuse("a field of " + std::to_string(nx) + " x " + std::to_string(ny) +
                " values: both sides need 1 or more");

@@ -122,8 +122,7 @@ void draw_ticks(const std::vector<double>& ticks, double step, const Frame* stri
         auto y = static_cast<float>(t);
         draw_line(kTickStart, y, 1, y);
         char text[32];
-        double shown = std::abs(t) < std::abs(step) * 1e-6 ? 0.0 : t;
-        std::snprintf(text, sizeof text, "%.6g", shown);
+        std::snprintf(text, sizeof text, "%.6g", shown_value(t, step));
         const float baseline = y - 0.35f * height;
         draw_text(1 + kNumberGap, baseline, text);
     }
@@ -174,10 +173,8 @@ int colour_bar(float gap, float width, const float* given, int count) {
         return ok ? window : 0;
     }
     const View bar = bar_view(view, gap, width, low, high);
-    if (use_view_space(bar)) {
-        const Frame strip = view_frame(bar);
-        return draw_bar(map, levels, low, high, &strip) ? window : 0;
-    }
+    if (const std::optional<Frame> strip = use_view_space(bar))
+        return draw_bar(map, levels, low, high, &*strip) ? window : 0;
     const ViewScope kept;
     if (!kept.saved()) return 0;
     lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy2);

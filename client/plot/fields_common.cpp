@@ -43,6 +43,10 @@ bool window_refused(bool drawn) {
     return true;
 }
 
+double shown_value(double v, double spacing) {
+    return std::fabs(v) < std::fabs(spacing) * 1e-6 ? 0.0 : v;
+}
+
 bool finite_corners(double x1, double y1, double x2, double y2) {
     if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
         return true;

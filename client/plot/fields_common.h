@@ -38,8 +38,12 @@ inline int stored(int* result, int value) {
     return value;
 }
 
-// Whether the rectangle's corners are finite numbers.
+// Whether the rectangle's corners are finite numbers (refused with a message if not).
 bool finite_corners(double x1, double y1, double x2, double y2);
+
+// A level or tick as its number shows it: within a millionth of the spacing of its
+// neighbours of zero it is 0 (a level computed as -0.6 + 3 * 0.2 holds 1.1e-16).
+double shown_value(double v, double spacing);
 
 // Whether a count of levels (given > 0, automatic <= 0) is within +-kMaxLevels; a count
 // beyond is refused with a message.

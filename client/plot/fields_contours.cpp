@@ -24,16 +24,15 @@ std::string label_text(double level) {
     return text;
 }
 
-// What each level's label shows: a level within a ten-thousandth of the levels' spacing
-// of zero shows 0 (given levels computed as -1 + 5 * 0.2 hold 2.2e-16 there).
+// What each level's label shows, the levels' closest spacing telling rounding from a
+// value near zero.
 std::vector<double> shown_values(std::vector<double> levels) {
     double spacing = 0;
     for (std::size_t k = 1; k < levels.size(); ++k) {
         const double gap = levels[k] - levels[k - 1];
         if (gap > 0 && (spacing == 0 || gap < spacing)) spacing = gap;
     }
-    for (double& v : levels)
-        if (std::fabs(v) < spacing * 1e-4) v = 0;
+    for (double& v : levels) v = shown_value(v, spacing);
     return levels;
 }
 

@@ -173,25 +173,35 @@ View window_view() {
     return v;
 }
 
-bool use_view_space(const View& view) {
+namespace {
+
+// The current window when what is drawn into it is recorded, with its page; 0 when not.
+int recorded_window(Page& page) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    if (window == 0 || !plot_lane_open(window)) return false;
-    const Page page = current_page();
-    if (!page.ok || !recorder().on() || recorder().window() != window) return false;
+    if (window == 0 || !plot_lane_open(window)) return 0;
+    page = current_page();
+    return page.ok && recorder().on() && recorder().window() == window ? window : 0;
+}
+
+}  // namespace
+
+std::optional<Frame> use_view_space(const View& view) {
+    Page page;
+    const int window = recorded_window(page);
+    if (window == 0) return std::nullopt;
     // In the plot's own frame, a field moves with the frame when the window is resized.
     const Frame& frame = plot_state(window).frame;
-    recorder().use_frame(frame.set && is_frame_view(view, page, frame) ? frame
-                                                                       : frame_of(view, page));
+    const Frame used = frame.set && is_frame_view(view, page, frame) ? frame : frame_of(view, page);
+    recorder().use_frame(used);
     use_window_font(window, page);
-    return true;
+    return used;
 }
 
 std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
                                       double high) {
-    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    if (window == 0 || !plot_lane_open(window)) return std::nullopt;
-    const Page page = current_page();
-    if (!page.ok || !recorder().on() || recorder().window() != window) return std::nullopt;
+    Page page;
+    const int window = recorded_window(page);
+    if (window == 0) return std::nullopt;
     const Frame& frame = plot_state(window).frame;
     if (!frame.set || frame.id == 0 || !is_frame_view(view, page, frame)) return std::nullopt;
     Frame strip;
@@ -201,10 +211,6 @@ std::optional<Frame> use_beside_space(const View& view, double gap, double width
     recorder().use_beside(frame.id, strip, gap, width);
     use_window_font(window, page);
     return strip;
-}
-
-Frame view_frame(const View& view) {
-    return frame_of(view, current_page());
 }
 
 PenScope::PenScope() {

@@ -43,18 +43,16 @@ struct View {
 // The current window's viewport and world window.
 View window_view();
 // Records the drawing that follows in the view's world, placed on the page as the window
-// process places a viewport and its world, with texts in the window's text font; true
-// when the current window takes plot batches. A window that does not is asked nothing
-// more than that, once.
-bool use_view_space(const View& view);
+// process places a viewport and its world, with texts in the window's text font; the
+// view as the frame it is recorded in, none when the current window takes no plot
+// batches. A window that does not is asked nothing more than that, once.
+std::optional<Frame> use_view_space(const View& view);
 // Records the drawing that follows in a strip beside the plot frame's box, gap and width
 // normalized units right of it and as high, world x 0 ... 1 across and low ... high up, so
 // that it stays beside the box when the window is resized (until end_description). The
 // strip as a frame; none when the view is not the plot frame's or drawing is not recorded.
 std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
                                       double high);
-// The view as a frame on the current window's page.
-Frame view_frame(const View& view);
 
 // Restores the pen (and the text look) on leaving.
 class PenScope {

@@ -138,19 +138,20 @@ class Relayout {
                 plotcore::draw_legend(c, f, s.corner, s.legend);
                 return append(c.take_items(), out);
             case PlotKind::kBeside:  // its items follow the strip beside the frame's box
-                return follow(c, s, plotcore::beside(f.box, s.gap, s.width, unit()), out);
+                return follow(c, s, f, plotcore::beside(f.box, s.gap, s.width, unit()), out);
             default:  // an anchor: its items follow the frame's box
-                return follow(c, s, f.box, out);
+                return follow(c, s, f, f.box, out);
         }
     }
 
-    // The items of the part map from the box they were placed in onto this one.
+    // The items of the part map from the box they were placed in onto this one, of frame f
+    // as laid out now.
     void follow(const plotcore::ItemCanvas& c, const plotcore::LayoutSource& s,
-                const plotcore::Rect& box, Items& out) {
+                const plotcore::Frame& f, const plotcore::Rect& box, Items& out) {
         const plotcore::PointF a = c.place(box.x0, box.y1);
         const plotcore::PointF b = c.place(box.x1, box.y0);
         const double old_height = old_frames_[s.frame].text_height;
-        const double scale = old_height > 0 ? frames_.at(s.frame).text_height / old_height : 1.0;
+        const double scale = old_height > 0 ? f.text_height / old_height : 1.0;
         map_ = {s.box, {a.x, a.y, b.x, b.y}, static_cast<float>(scale)};
         out.back().source.box = map_.to;
     }
