@@ -497,7 +497,10 @@ def write_module(bound, constants):
 
 # ---- the reference of the module's generics ---------------------------------------------
 
-def argument_text(p, fn):
+NUMBER_WORDS = {"int": "integer", "double": "double precision", "size_t": "integer"}
+
+
+def argument_text(p):
     """What a generic takes for one argument, in Fortran words."""
     out = "" if p.const or not p.pointer else ", out"
     if p.role == "result":
@@ -511,11 +514,11 @@ def argument_text(p, fn):
     if p.role == "size":
         return "integer (room; clamped to the variable)"
     if p.role == "array":
-        kind = "real or double precision (A)" if p.type == "float" else "integer"
+        kind = "real or double precision (A)" if p.type == "float" else NUMBER_WORDS[p.type]
         return "%s, rank 1 or 2%s" % (kind, out)
     if p.type == "float":
         return "real or double precision (S)" + out
-    return "integer" + out
+    return NUMBER_WORDS[p.type] + out
 
 
 def write_reference(bound):
@@ -543,7 +546,7 @@ def write_reference(bound):
             call = "`call %s(%s)`" % (fn.public, names)
         else:
             call = "`%s(%s)`, %s function" % (fn.public, names, INC_TYPES[fn.ret].lower())
-        described = "; ".join("`%s` %s" % (p.name, argument_text(p, fn)) for p in args)
+        described = "; ".join("`%s` %s" % (p.name, argument_text(p)) for p in args)
         out.append("| %s | %s |" % (call, described or "none"))
     return "\n".join(out) + "\n"
 
