@@ -35,7 +35,7 @@ void read_text(Reader& r, Item& item) {
     t.h_align = static_cast<HAlign>(h);
     t.v_align = static_cast<VAlign>(v);
     t.style = r.u8();
-    if (t.style > 3) r.fail("unknown text style");
+    if (t.style > kMaxTextStyle) r.fail("unknown text style");
     r.skip(1);
     t.rgb = r.colour();
     const std::uint32_t n = r.u32();

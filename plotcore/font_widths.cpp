@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "markup_symbols.h"
+
 namespace lumora::plotcore {
 namespace {
 
@@ -22,15 +24,12 @@ float get_f32(std::span<const std::uint8_t> bytes, std::size_t index) {
     return v;
 }
 
-bool is_continuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
 }  // namespace
 
 FontWidths FontWidths::estimate() {
     FontWidths w;
     w.advance.fill(kEstimate * kReferenceHeight);
+    w.symbol_advance.fill(kEstimate * kReferenceHeight);
     return w;
 }
 
@@ -39,12 +38,24 @@ float FontWidths::advance_of(unsigned char c) const {
     return advance['n' - kFirstMeasured];
 }
 
+float FontWidths::advance_of_code(char32_t code) const {
+    if (code < 0x80) return advance_of(static_cast<unsigned char>(code));
+    const int symbol = symbol_index(code);
+    return symbol >= 0 ? symbol_advance[static_cast<std::size_t>(symbol)]
+                       : advance['n' - kFirstMeasured];
+}
+
 float text_width(const FontWidths& widths, std::string_view bytes, float height, bool utf8) {
     if (widths.reference_height <= 0) return 0;
     float sum = 0;
-    for (unsigned char c : bytes) {
-        if (utf8 && is_continuation(c)) continue;
-        sum += widths.advance_of(c);
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t length = 1;
+        if (utf8) {
+            sum += widths.advance_of_code(decode_utf8(bytes, i, length));
+        } else {
+            sum += widths.advance_of(static_cast<unsigned char>(bytes[i]));
+        }
+        i += length;
     }
     return sum * height / widths.reference_height;
 }
@@ -56,6 +67,7 @@ std::vector<std::uint8_t> to_wire(const FontWidths& widths) {
     put_f32(out, widths.ascent);
     put_f32(out, widths.descent);
     for (float a : widths.advance) put_f32(out, a);
+    for (float a : widths.symbol_advance) put_f32(out, a);
     return out;
 }
 
@@ -72,6 +84,10 @@ bool from_wire(std::span<const std::uint8_t> bytes, FontWidths& widths) {
     for (std::size_t i = 0; i < kMeasuredCount; ++i) {
         w.advance[i] = get_f32(bytes, 3 + i);
         if (!sane(w.advance[i])) return false;
+    }
+    for (std::size_t i = 0; i < kSymbolCount; ++i) {
+        w.symbol_advance[i] = get_f32(bytes, 3 + kMeasuredCount + i);
+        if (!sane(w.symbol_advance[i])) return false;
     }
     widths = w;
     return true;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "client/include/lumora_plot.h"
+#include "marked_text.h"
 #include "ticks.h"
 
 namespace lumora::plotcore {
@@ -129,16 +130,16 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     const double h = f.text_height;
     const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
     if (!labels.x.empty()) {
-        c.set_text(h, 0, kCentreTop, kBlack);
-        c.draw_text(cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x);
+        draw_marked_text(c, cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x,
+                         {h, 0, kCentreTop, kBlack});
     }
     if (!labels.y.empty()) {
-        c.set_text(h, 0.25, kCentreBottom, kBlack);
-        c.draw_text(f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, labels.y);
+        draw_marked_text(c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, labels.y,
+                         {h, 0.25, kCentreBottom, kBlack});
     }
     if (!labels.title.empty()) {
-        c.set_text(std::round(h * 1.15), 0, kCentreBottom, kBlack);
-        c.draw_text(cx, f.box.y1 + 0.7 * h, labels.title);
+        draw_marked_text(c, cx, f.box.y1 + 0.7 * h, labels.title,
+                         {std::round(h * 1.15), 0, kCentreBottom, kBlack});
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "batch_format.h"
 
@@ -48,8 +49,8 @@ std::uint32_t batch_colour(int colour_value) {
     return kColourValueFlag | static_cast<std::uint32_t>(colour_value);
 }
 
-ItemCanvas::ItemCanvas(const FontWidths& widths, bool utf8, double page_height, double resolution)
-    : widths_(widths), utf8_(utf8), page_height_(page_height), resolution_(resolution) {}
+ItemCanvas::ItemCanvas(StyleWidths widths, bool utf8, double page_height, double resolution)
+    : widths_(std::move(widths)), utf8_(utf8), page_height_(page_height), resolution_(resolution) {}
 
 Items ItemCanvas::take_items() {
     Items taken = std::move(items_);
@@ -157,10 +158,17 @@ void ItemCanvas::set_text(double height, double angle, int align, int colour) {
     if (colour != kKeep) font_.colour = colour;
 }
 
+int ItemCanvas::set_text_style(int style) {
+    return std::exchange(font_.style, style);
+}
+
 TextSize ItemCanvas::measure_text(const std::string& text) {
     const auto h = static_cast<float>(font_.height);
-    return {text_width(widths_, text, h, utf8_),
-            (widths_.ascent + widths_.descent) * h / widths_.reference_height};
+    const FontWidths& widths = widths_(font_.style & kTextStyles);
+    const bool utf8 = utf8_ || (font_.style & kUtf8Text) != 0;
+    const double scale = h / widths.reference_height;
+    return {text_width(widths, text, h, utf8), (widths.ascent + widths.descent) * scale,
+            widths.ascent * scale};
 }
 
 void ItemCanvas::draw_text(double x, double y, const std::string& bytes) {
@@ -174,6 +182,7 @@ void ItemCanvas::draw_text(double x, double y, const std::string& bytes) {
     t.h_align = static_cast<HAlign>(font_.align % 3);
     t.v_align = static_cast<VAlign>(font_.align / 3);
     t.style = static_cast<std::uint8_t>(font_.style & kTextStyles);
+    if ((font_.style & kUtf8Text) != 0) t.style |= kTextUtf8Bytes;
     t.rgb = batch_colour(font_.colour);
     t.bytes = bytes.substr(0, kMaxTextBytes);
     add(std::move(item));

@@ -6,6 +6,7 @@
 // the window process lays a kept element out again with it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,11 +39,15 @@ inline constexpr int kTextStyles = 3;  // bold and italic
 // A colour value as a batch colour, which the window process resolves.
 std::uint32_t batch_colour(int colour_value);
 
+// The widths of the default face in a style (bold and italic bits); the reference must
+// stay good while the canvas lives.
+using StyleWidths = std::function<const FontWidths&(int style)>;
+
 class ItemCanvas : public LayoutCanvas {
   public:
-    // Texts in UTF-8 (Linux) or a code page (Windows) measured with the widths; widths of
-    // pens and markers grow with the resolution against 96 dpi.
-    ItemCanvas(const FontWidths& widths, bool utf8, double page_height, double resolution);
+    // Texts in UTF-8 (Linux) or a code page (Windows) measured with the widths of their
+    // style; widths of pens and markers grow with the resolution against 96 dpi.
+    ItemCanvas(StyleWidths widths, bool utf8, double page_height, double resolution);
 
     CanvasPen& pen() { return pen_; }
     CanvasFont& font() { return font_; }
@@ -65,6 +70,7 @@ class ItemCanvas : public LayoutCanvas {
 
     void set_pen(int colour, int style, int width) override;
     void set_text(double height, double angle, int align, int colour) override;
+    int set_text_style(int style) override;
     TextSize measure_text(const std::string& text) override;
     void draw_text(double x, double y, const std::string& text) override;
     void draw_line(double x1, double y1, double x2, double y2) override;
@@ -77,7 +83,7 @@ class ItemCanvas : public LayoutCanvas {
     Stroke stroke() const;
     void add(Item item);
 
-    FontWidths widths_;
+    StyleWidths widths_;
     bool utf8_;
     double page_height_, resolution_;
     CanvasPen pen_;

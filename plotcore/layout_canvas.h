@@ -33,7 +33,12 @@ constexpr int rgb_colour_value(int red, int green, int blue) {
 
 struct TextSize {
     double width = 0, height = 0;
+    double ascent = 0;  // of the line above the baseline; 0 when the canvas cannot say
 };
+
+// Style bits of the texts that follow: 1 bold, 2 italic, and kUtf8Text for bytes in UTF-8
+// whatever the platform reads (the named symbols of markup).
+inline constexpr int kUtf8Text = 16;  // above the bold, italic, underline and strikeout bits
 
 class LayoutCanvas {
   public:
@@ -42,6 +47,9 @@ class LayoutCanvas {
     virtual void set_pen(int colour, int style, int width) = 0;
     // Height in pixels, angle in turns, an Align code, a colour (kKeep: as it is).
     virtual void set_text(double height, double angle, int align, int colour) = 0;
+    // Style bits (see kUtf8Text) of the texts measured and drawn from now on; the previous
+    // ones come back.
+    virtual int set_text_style(int style) = 0;
     // Width and height of a text's line in the current text look, in pixels.
     virtual TextSize measure_text(const std::string& text) = 0;
     virtual void draw_text(double x, double y, const std::string& text) = 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "marked_text.h"
+
 namespace lumora::plotcore {
 namespace {
 
@@ -35,7 +37,7 @@ void draw_legend(LayoutCanvas& c, const Frame& f, int corner,
     const double h = f.text_height;
     c.set_text(h, 0, kLeftBase, kBlack);
     std::vector<double> widths;
-    for (const LegendEntry& e : entries) widths.push_back(c.measure_text(e.text).width);
+    for (const LegendEntry& e : entries) widths.push_back(marked_text_size(c, e.text, h).width);
     const LegendLayout l = layout_legend(f.box, corner, widths, h);
     const Rect& r = l.frame;
     c.fill_box(r.x0, r.y0, r.x1, r.y1, kWhite);
@@ -53,8 +55,7 @@ void draw_legend(LayoutCanvas& c, const Frame& f, int corner,
             c.set_pen(e.colour, 0, 1);
             c.draw_markers({(l.sample_x0 + l.sample_x1) / 2, y}, type, e.marker / 10 == 1, 0.6 * h);
         }
-        c.set_text(h, 0, kLeftBase, kBlack);
-        c.draw_text(l.text_x, y - 0.35 * h, e.text);
+        draw_marked_text(c, l.text_x, y - 0.35 * h, e.text, {h, 0, kLeftBase, kBlack});
     }
 }
 

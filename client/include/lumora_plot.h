@@ -69,7 +69,10 @@ int lu_plot_box_(int* result, const char* x_options, const float* x_step, const 
                  size_t x_options_length, size_t y_options_length);
 
 /* Labels the current frame: the x label below the numbers, the y label turned a quarter
- * turn left of them, the title above the box. NULL or empty texts are left out. */
+ * turn left of them, the title above the box. NULL or empty texts are left out. Texts may
+ * carry markup between dollar signs, "$E_{kin} \propto e^{-\omega/2}$": sub- and
+ * superscripts, Greek letters and math symbols by name, font changes (the guide, "Text
+ * markup"); outside the dollar signs a text is literal, and \$ is a dollar sign. */
 int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
 int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
                     size_t x_label_length, size_t y_label_length, size_t title_length);
@@ -164,9 +167,10 @@ int lu_plot_colour_(const int* index);
 int lu_plot_next_colour(void);
 int lu_plot_next_colour_(int* result);
 
-/* Adds an entry to the legend of the current frame: its text, a colour value (-1: the
- * pen's), a line sample in pen style 0 ... 9 (-1: none) and a marker as lu_plot_points
- * takes it (0: none). At most 32 entries. */
+/* Adds an entry to the legend of the current frame: its text (with markup as
+ * lu_plot_labels takes it), a colour value (-1: the pen's), a line sample in pen style
+ * 0 ... 9 (-1: none) and a marker as lu_plot_points takes it (0: none). At most 32
+ * entries. */
 int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker);
 int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
                           const int* marker, size_t text_length);

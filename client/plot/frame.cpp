@@ -106,7 +106,7 @@ void follow_page(WindowPlot& s, const Page& page) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (!plot_lane_open(window)) return;  // a window process that keeps the picture as it was
     // Measured as the window process measures; what is drawn here is not sent.
-    ItemCanvas measuring(plot_font_widths(window, 0), kUtf8Texts, page.height, page.resolution);
+    ItemCanvas measuring(plot_style_widths(window), kUtf8Texts, page.height, page.resolution);
     Frame f = lay_out_frame(measuring, old.setup, page.width, page.height);
     f.id = old.id;
     if (s.own_box) draw_box(measuring, f, s.box_x, s.box_y, f.setup.time_origin);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 #include "client/channel/block_layout.h"
 #include "client/channel/client_state.h"
@@ -273,11 +274,21 @@ void set_text(double height, double angle, int align, int colour) {
                 colour, nullptr);
 }
 
+int set_text_style(int style) {
+    if (recorder().on()) return std::exchange(recorder().font().style, style);
+    const std::uint8_t* block = window_block(lu_get_viewport(nullptr, nullptr, nullptr, nullptr));
+    const int previous = block != nullptr ? layout::read_i32(block, layout::kFontAttr4) : 0;
+    // Height, angle and alignment kept; the drawing operations read texts in the
+    // platform's encoding only.
+    lu_set_font(std::nanf(""), 2.0f, -1, style & ~plotcore::kUtf8Text, -1, nullptr);
+    return previous;
+}
+
 TextSize measure_text(const std::string& text) {
     if (recorder().on()) return recorder().measure_text(text);
-    float width = 0, height = 0;
-    if (lu_get_text_extent(&width, &height, nullptr, nullptr, text.c_str()) <= 0) return {};
-    return {width, height};
+    float width = 0, height = 0, ascent = 0;
+    if (lu_get_text_extent(&width, &height, nullptr, &ascent, text.c_str()) <= 0) return {};
+    return {width, height, ascent};
 }
 
 TextSize measure_window_text(const std::string& text) {
@@ -383,6 +394,7 @@ class PageCanvas : public plotcore::LayoutCanvas {
     void set_text(double height, double angle, int align, int colour) override {
         plot::set_text(height, angle, align, colour);
     }
+    int set_text_style(int style) override { return plot::set_text_style(style); }
     TextSize measure_text(const std::string& text) override { return plot::measure_text(text); }
     void draw_text(double x, double y, const std::string& text) override {
         plot::draw_text(x, y, text);

@@ -80,6 +80,8 @@ class ClipScope {
 
 // Sets the text font in pixels (page world), angle in turns, colour value.
 void set_text(double height, double angle, int align, int colour);
+// Style bits of the text font (plotcore::kUtf8Text among them); the previous ones back.
+int set_text_style(int style);
 // Width and height of a text's line in the current font, in page pixels.
 TextSize measure_text(const std::string& text);
 // Width and height of a text's line in the window's text font in device pixels: the

@@ -88,6 +88,12 @@ int send_plot_batch(int window, const plotcore::Bytes& batch, std::int32_t eleme
     return layout::read_i32(window_block(window), layout::kResult1);
 }
 
+plotcore::StyleWidths plot_style_widths(int window) {
+    return [window](int style) -> const plotcore::FontWidths& {
+        return plot_font_widths(window, style);
+    };
+}
+
 const plotcore::FontWidths& plot_font_widths(int window, int style) {
     static const plotcore::FontWidths estimate = plotcore::FontWidths::estimate();
     Lane* lane = lane_of(window);

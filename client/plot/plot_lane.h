@@ -7,6 +7,7 @@
 
 #include "plotcore/batch_writer.h"
 #include "plotcore/font_widths.h"
+#include "plotcore/item_canvas.h"
 
 namespace lumora::plot {
 
@@ -21,6 +22,8 @@ int send_plot_batch(int window, const plotcore::Bytes& batch, std::int32_t eleme
 // The widths of the default face in the style (1 bold, 2 italic) as the window measures
 // them, asked once per window and style; the estimate when the window cannot say.
 const plotcore::FontWidths& plot_font_widths(int window, int style);
+// The same as the layout's canvas takes them: each style asked when it is first measured.
+plotcore::StyleWidths plot_style_widths(int window);
 
 // Lets the window's plot block go (its window is closed), or every window's for 0.
 void forget_plot_lane(int window);

@@ -42,7 +42,7 @@ bool PlotRecorder::start(int window, const Page& page) {
     if (window_ != 0 || !plot_lane_open(window)) return false;
     window_ = window;
     space_ = Space::kPage;
-    canvas_.emplace(plot_font_widths(window, 0), kUtf8Texts, page.height, page.resolution);
+    canvas_.emplace(plot_style_widths(window), kUtf8Texts, page.height, page.resolution);
     section_ = wanted_ = anchor(0, {});
     int colour = 0, style = 0, width = 0;
     lu_get_pen(&colour, &style, &width, nullptr);
@@ -107,12 +107,7 @@ void PlotRecorder::end_description() {
 }
 
 plotcore::TextSize PlotRecorder::measure_text(const std::string& text) {
-    const int style = font().style & plotcore::kTextStyles;
-    if (style == 0) return canvas_->measure_text(text);
-    const plotcore::FontWidths& widths = plot_font_widths(window_, style);
-    const auto h = static_cast<float>(font().height);
-    return {plotcore::text_width(widths, text, h, kUtf8Texts),
-            (widths.ascent + widths.descent) * h / widths.reference_height};
+    return canvas_->measure_text(text);
 }
 
 plotcore::LayoutCanvas& PlotRecorder::layout_canvas() {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+
+#include "plotcore/markup_symbols.h"
 
 namespace luwnd {
 
@@ -39,6 +42,12 @@ plotcore::FontWidths measure_font_widths(TextMeasure* measure, std::string_view 
             widths.ascent = length((*extent)[3]);
             widths.descent = length(std::int64_t{(*extent)[1]} - (*extent)[3]);
         }
+    }
+    for (std::size_t i = 0; i < plotcore::kSymbolCount; ++i) {
+        const std::string bytes = plotcore::utf8_of(plotcore::markup_symbols()[i].code);
+        std::optional<std::array<std::int32_t, 4>> extent = measure->measure_utf8(font, bytes);
+        widths.symbol_advance[i] =
+            extent ? length((*extent)[0]) : widths.advance['n' - plotcore::kFirstMeasured];
     }
     return widths;
 }

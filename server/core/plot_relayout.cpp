@@ -57,7 +57,7 @@ struct BoxMap {
 
 class Relayout {
   public:
-    Relayout(double width, double height, const plotcore::FontWidths& widths,
+    Relayout(double width, double height, const plotcore::StyleWidths& widths,
              const ColourTable& colours)
         : width_(width), height_(height), widths_(widths), colours_(colours) {}
 
@@ -170,7 +170,7 @@ class Relayout {
     }
 
     double width_, height_;
-    const plotcore::FontWidths& widths_;
+    const plotcore::StyleWidths& widths_;
     const ColourTable& colours_;
     std::map<std::uint32_t, plotcore::Frame> frames_;
     std::map<std::uint32_t, plotcore::Frame> old_frames_;  // as they were laid out before
@@ -180,7 +180,7 @@ class Relayout {
 }  // namespace
 
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
-                      const plotcore::FontWidths& widths, const ColourTable& colours) {
+                      const plotcore::StyleWidths& widths, const ColourTable& colours) {
     Relayout relayout(page_width, page_height, widths, colours);
     for (const DrawItem& item : display.items()) {
         if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);

@@ -10,6 +10,7 @@
 #include "display_list.h"
 #include "plotcore/font_widths.h"
 #include "plotcore/frame_layout.h"
+#include "plotcore/item_canvas.h"
 
 namespace luwnd {
 
@@ -21,6 +22,6 @@ struct Relaid {
 
 // A batch whose new items would not fit keeps its old.
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
-                      const lumora::plotcore::FontWidths& widths, const ColourTable& colours);
+                      const lumora::plotcore::StyleWidths& widths, const ColourTable& colours);
 
 }  // namespace luwnd

@@ -34,6 +34,12 @@ class TextMeasure {
     // its ascent. Nothing when the renderer cannot measure.
     virtual std::optional<std::array<std::int32_t, 4>> measure(const FontState& font,
                                                                std::string_view bytes) = 0;
+    // The same for bytes in UTF-8 whatever the platform reads (a plot's named symbols);
+    // where texts are UTF-8 anyway, the same as measure.
+    virtual std::optional<std::array<std::int32_t, 4>> measure_utf8(const FontState& font,
+                                                                    std::string_view bytes) {
+        return measure(font, bytes);
+    }
 };
 
 struct SymbolExtent {

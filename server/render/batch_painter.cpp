@@ -8,6 +8,7 @@
 
 #include "marker_painter.h"
 #include "painter.h"
+#include "plotcore/batch_format.h"
 
 namespace luwnd::render {
 namespace {
@@ -65,6 +66,7 @@ void text(const plotcore::Item& item, Canvas& canvas) {
     style.h_align = static_cast<HAlign>(look.h_align);
     style.v_align = static_cast<VAlign>(look.v_align);
     style.style = look.style & (kTextBold | kTextItalic);
+    if ((look.style & plotcore::kTextUtf8Bytes) != 0) style.style |= kTextUtf8;
     style.rgb = look.rgb & 0xFFFFFF;
     canvas.text(point_of(item.points[0]), look.bytes, style);
 }

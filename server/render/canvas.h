@@ -77,6 +77,9 @@ inline constexpr std::int32_t kTextBold = 1;
 inline constexpr std::int32_t kTextItalic = 2;
 inline constexpr std::int32_t kTextUnderline = 4;
 inline constexpr std::int32_t kTextStrikeout = 8;
+// The bytes are UTF-8 whatever the platform reads (plot texts only; the drawing
+// operations never set it).
+inline constexpr std::int32_t kTextUtf8 = 16;
 
 struct TextStyle {
     std::string face;    // bytes as sent, read like the text; empty: the default face

@@ -38,6 +38,16 @@ HFONT create_font(const TextStyle& style) {
         CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
+std::wstring wide_from_utf8(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, wide.data(), length);
+    return wide;
+}
+
 namespace {
 
 UINT alignment_of(const TextStyle& style) {
@@ -109,11 +119,19 @@ void GdiCanvas::draw_text(Point at, const std::string& bytes, const TextStyle& s
     SetTextAlign(dc, alignment_of(style));
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, coordinate(at.x), coordinate(at.y), bytes.data(), static_cast<int>(bytes.size()));
+    if ((style.style & kTextUtf8) != 0) {
+        const std::wstring wide = wide_from_utf8(bytes);
+        TextOutW(dc, coordinate(at.x), coordinate(at.y), wide.data(),
+                 static_cast<int>(wide.size()));
+    } else {
+        TextOutA(dc, coordinate(at.x), coordinate(at.y), bytes.data(),
+                 static_cast<int>(bytes.size()));
+    }
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
 }
 
-// GDI reads the bytes in the ANSI code page, as the program that sent them meant them.
+// GDI reads the bytes in the ANSI code page, as the program that sent them meant them (a
+// plot's named symbols come as UTF-8 and are drawn as such).
 void GdiCanvas::text(Point at, const std::string& bytes, const TextStyle& style) {
     std::int32_t mix = effective_mix(style.mix);
     if (!drawable_ || bytes.empty() || bytes.size() > kMaxTextBytes || mix == kMixNop) return;

@@ -4,11 +4,17 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "server/render/canvas.h"
 
 namespace luwnd::render {
 
 // A new font; the caller deletes it.
 HFONT create_font(const TextStyle& style);
+
+// UTF-8 bytes as UTF-16 for the wide text calls; invalid sequences become U+FFFD.
+std::wstring wide_from_utf8(std::string_view bytes);
 
 }  // namespace luwnd::render

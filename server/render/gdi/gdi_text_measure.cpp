@@ -14,6 +14,17 @@ GdiTextMeasure::~GdiTextMeasure() {
 
 std::optional<std::array<std::int32_t, 4>> GdiTextMeasure::measure(const FontState& font,
                                                                    std::string_view bytes) {
+    return measure_either(font, bytes, false);
+}
+
+std::optional<std::array<std::int32_t, 4>> GdiTextMeasure::measure_utf8(const FontState& font,
+                                                                        std::string_view bytes) {
+    return measure_either(font, bytes, true);
+}
+
+std::optional<std::array<std::int32_t, 4>> GdiTextMeasure::measure_either(const FontState& font,
+                                                                          std::string_view bytes,
+                                                                          bool utf8) {
     if (dc_ == nullptr || bytes.size() > GdiCanvas::kMaxTextBytes) return std::nullopt;
     TextStyle style = text_style_of(font, 0);
     style.angle = 0;  // along the text's own direction
@@ -22,10 +33,12 @@ std::optional<std::array<std::int32_t, 4>> GdiTextMeasure::measure(const FontSta
     HGDIOBJ previous = SelectObject(dc_, handle);
     SIZE size{};
     TEXTMETRICA metrics{};
-    // The bytes are read in the ANSI code page, as TextOutA draws them.
-    const bool measured =
-        GetTextExtentPoint32A(dc_, bytes.data(), static_cast<int>(bytes.size()), &size) &&
-        GetTextMetricsA(dc_, &metrics);
+    // The bytes are read in the ANSI code page, as TextOutA draws them, or as UTF-8.
+    const std::wstring wide = utf8 ? wide_from_utf8(bytes) : std::wstring();
+    const bool extent =
+        utf8 ? GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &size)
+             : GetTextExtentPoint32A(dc_, bytes.data(), static_cast<int>(bytes.size()), &size);
+    const bool measured = extent && GetTextMetricsA(dc_, &metrics);
     SelectObject(dc_, previous);
     DeleteObject(handle);
     if (!measured) return std::nullopt;

@@ -16,8 +16,13 @@ class GdiTextMeasure : public TextMeasure {
 
     std::optional<std::array<std::int32_t, 4>> measure(const FontState& font,
                                                        std::string_view bytes) override;
+    std::optional<std::array<std::int32_t, 4>> measure_utf8(const FontState& font,
+                                                            std::string_view bytes) override;
 
   private:
+    std::optional<std::array<std::int32_t, 4>> measure_either(const FontState& font,
+                                                              std::string_view bytes, bool utf8);
+
     HDC dc_ = nullptr;  // a memory DC to select the fonts into
 };
 

@@ -11,7 +11,9 @@ namespace luwnd::test {
 namespace {
 
 // Each character as wide as its code minus 31 tenths of the height, bold ones twice as
-// wide; a line 1.2 heights high with 0.9 above the baseline. Counts what it measured.
+// wide; a line 1.2 heights high with 0.9 above the baseline; a UTF-8 text (the named
+// symbols) as many tenths of the height as it has bytes, plus one height. Counts what it
+// measured.
 class CountingMeasure : public TextMeasure {
   public:
     std::optional<std::array<std::int32_t, 4>> measure(const FontState& font,
@@ -23,8 +25,16 @@ class CountingMeasure : public TextMeasure {
         return std::array<std::int32_t, 4>{(font.style & 1) != 0 ? 2 * width : width,
                                            font.size * 12 / 10, font.size / 2, font.size * 9 / 10};
     }
-    int calls = 0;
-    bool fail = false;
+    std::optional<std::array<std::int32_t, 4>> measure_utf8(const FontState& font,
+                                                            std::string_view bytes) override {
+        ++utf8_calls;
+        if (fail || fail_utf8) return std::nullopt;
+        const auto width = static_cast<std::int32_t>(font.size + bytes.size() * font.size / 10);
+        return std::array<std::int32_t, 4>{width, font.size * 12 / 10, font.size / 2,
+                                           font.size * 9 / 10};
+    }
+    int calls = 0, utf8_calls = 0;
+    bool fail = false, fail_utf8 = false;
     std::vector<std::string> faces;
 };
 
@@ -44,7 +54,8 @@ class FontWidthsTest : public PlotFixture {
     }
     static bool same(const plotcore::FontWidths& a, const plotcore::FontWidths& b) {
         return a.reference_height == b.reference_height && a.ascent == b.ascent &&
-               a.descent == b.descent && a.advance == b.advance;
+               a.descent == b.descent && a.advance == b.advance &&
+               a.symbol_advance == b.symbol_advance;
     }
 };
 
@@ -79,6 +90,9 @@ TEST_F(MeasuredFontWidthsTest, TheHostsMeasureGivesTheWidthsOncePerFaceAndStyle)
     EXPECT_EQ(plain.descent, 300);
     const int measured = measure_.calls;
     EXPECT_EQ(measured, static_cast<int>(plotcore::kMeasuredCount));
+    EXPECT_EQ(measure_.utf8_calls, static_cast<int>(plotcore::kSymbolCount));
+    EXPECT_EQ(plain.advance_of_code(U'\u221E'), 1300) << "the infinity sign, three bytes";
+    EXPECT_EQ(plain.advance_of_code(U'\u00B1'), 1200) << "the plus-minus sign, two bytes";
     ASSERT_EQ(ask(0), 1);
     EXPECT_EQ(measure_.calls, measured) << "kept from the first time";
     EXPECT_TRUE(same(reply(), plain));
@@ -93,6 +107,14 @@ TEST_F(MeasuredFontWidthsTest, AMeasureThatFailsGivesTheEstimate) {
     measure_.fail = true;
     ASSERT_EQ(ask(2), 1);
     EXPECT_TRUE(same(reply(), plotcore::FontWidths::estimate()));
+}
+
+TEST_F(MeasuredFontWidthsTest, SymbolsThatCannotBeMeasuredTakeTheWidthOfN) {
+    measure_.fail_utf8 = true;
+    ASSERT_EQ(ask(0), 1);
+    const plotcore::FontWidths widths = reply();
+    EXPECT_EQ(widths.advance_of('A'), 3400) << "the characters are measured still";
+    EXPECT_EQ(widths.advance_of_code(U'\u03B1'), widths.advance_of('n'));
 }
 
 // Faces come from programs: the cache holds a bounded number of them.
