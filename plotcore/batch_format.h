@@ -31,7 +31,8 @@
 // Six kinds draw nothing: they say what the items after them (up to the next of these
 // six) were laid out from, so that the window process can lay them out again when the
 // page changes size. u32 frame (>= 1) numbers the frame in its window; then
-//   kKindFrame        f64 x1, x2, y1, y2 (the ranges as given), u32 options (LU_PLOT_...),
+//   kKindFrame        f64 x1, x2, y1, y2 (the ranges as given), u32 options (LU_PLOT_...,
+//                     and kPolarRoom 256: room for a polar frame's spoke numbers),
 //                     u8 nx, u8 ny (1 .. 16), u16 panel (1 .. nx * ny), f32 text scale
 //                     (0.25 .. 4), f32 resolution (dots per inch / 96, 0.25 .. 25), f64
 //                     time origin, f32 page width, f32 page height (what it was laid out on)

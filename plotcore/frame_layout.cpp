@@ -62,6 +62,21 @@ double x_overhang(LayoutCanvas& c, const Frame& f, const AxisOptions& o, double 
     return most;
 }
 
+// A polar frame's spoke numbers stand kSpokeNumberGap beyond the ring on every side: the
+// margins make room for the widest ("330") and a line, and the labels go beyond them.
+void polar_room(LayoutCanvas& c, Frame& f, Margins& m) {
+    const double h = f.text_height;
+    c.set_text(h, 0, kLeftBase, kKeep);
+    const double across = (kSpokeNumberGap + 0.3) * h + c.measure_text("330").width;
+    const double up = (kSpokeNumberGap + 1.1) * h;
+    f.x_numbers_depth = f.top_numbers_height = up;
+    f.y_numbers_width = across;
+    m.left = std::max(m.left, across + kLeftBeyondNumbers * h);
+    m.right = std::max(m.right, across);
+    m.top += up;
+    m.bottom = std::max(m.bottom, up + 2.0 * h);
+}
+
 void fit(LayoutCanvas& c, Frame& f) {
     const FrameSetup& r = f.setup;
     const double h = f.text_height;
@@ -73,6 +88,7 @@ void fit(LayoutCanvas& c, Frame& f) {
     m.bottom = kBottomRoom * h;
     m.right = kRightRoom * h + ((r.options & LU_PLOT_ROOM_RIGHT) != 0 ? kColourBarRoom * h : 0);
     m.left = 4 * h;
+    if ((r.options & kPolarRoom) != 0) polar_room(c, f, m);
     f.box = fit_box(f.panel, m, equal, xs, ys);
     if (box) {
         m.left = 0.3 * h +
@@ -126,20 +142,46 @@ Frame lay_out_frame(LayoutCanvas& c, const FrameSetup& setup, double page_width,
     return f;
 }
 
+namespace {
+
+// A label along [lo, hi] of the panel, centred on `centre` where it can be.
+struct Along {
+    double centre, lo, hi;
+};
+
+// The height at which the text fits between lo and hi (a quarter of the height clear of
+// each end), at most `height`, and its centre: where asked, or moved just enough to stay
+// within the ends. A text that does not fit shrinks rather than run out of its panel.
+std::pair<double, double> fitted(LayoutCanvas& c, const std::string& text, double height,
+                                 const Along& a) {
+    const double room = a.hi - a.lo - 0.5 * height;
+    const double width = marked_text_size(c, text, height).width;
+    if (room > 0 && width > room) height *= room / width;
+    const double half = std::min(width, std::max(room, 0.0)) / 2;
+    const double lo = a.lo + 0.25 * height + half, hi = a.hi - 0.25 * height - half;
+    return {height, lo <= hi ? std::clamp(a.centre, lo, hi) : (a.lo + a.hi) / 2};
+}
+
+}  // namespace
+
 void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     const double h = f.text_height;
     const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
+    const Along across{cx, f.panel.x0, f.panel.x1}, up{cy, f.panel.y0, f.panel.y1};
     if (!labels.x.empty()) {
-        draw_marked_text(c, cx, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x,
-                         {h, 0, kCentreTop, kBlack});
+        const auto [height, x] = fitted(c, labels.x, h, across);
+        draw_marked_text(c, x, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x,
+                         {height, 0, kCentreTop, kBlack});
     }
     if (!labels.y.empty()) {
-        draw_marked_text(c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, cy, labels.y,
-                         {h, 0.25, kCentreBottom, kBlack});
+        const auto [height, y] = fitted(c, labels.y, h, up);
+        draw_marked_text(c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, y, labels.y,
+                         {height, 0.25, kCentreBottom, kBlack});
     }
     if (!labels.title.empty()) {
-        draw_marked_text(c, cx, f.box.y1 + 0.7 * h, labels.title,
-                         {std::round(h * 1.15), 0, kCentreBottom, kBlack});
+        const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
+        draw_marked_text(c, x, f.box.y1 + f.top_numbers_height + 0.7 * h, labels.title,
+                         {height, 0, kCentreBottom, kBlack});
     }
 }
 

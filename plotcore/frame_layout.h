@@ -13,6 +13,14 @@
 
 namespace lumora::plotcore {
 
+// A frame option of the library's own (beside LU_PLOT_...): room around the box for the
+// numbers of a polar frame's spokes, which stand outside its outer ring.
+inline constexpr int kPolarRoom = 0x100;
+inline constexpr int kPublicFrameOptions = 0xFF;
+
+// Where a polar frame's spoke numbers stand: this many text heights beyond the outer ring.
+inline constexpr double kSpokeNumberGap = 0.5;
+
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
 // the subpage grid, the text scale, the time origin and the window's resolution against
 // 96 dpi.
@@ -35,9 +43,9 @@ struct Frame {
     double wx1 = 0, wx2 = 1, wy1 = 0, wy2 = 1;
     bool log_x = false, log_y = false, time_x = false;
     double text_height = 12;
-    // How far the numbers reach out of the box: below it and left of it, in pixels from
-    // the box edge (labels go beyond these).
-    double x_numbers_depth = 0, y_numbers_width = 0;
+    // How far the numbers reach out of the box: below it, left of it and above it, in
+    // pixels from the box edge (labels go beyond these).
+    double x_numbers_depth = 0, y_numbers_width = 0, top_numbers_height = 0;
     // World to page pixels.
     double px(double wx) const { return box.x0 + (wx - wx1) / (wx2 - wx1) * box.width(); }
     double py(double wy) const { return box.y0 + (wy - wy1) / (wy2 - wy1) * box.height(); }

@@ -121,7 +121,9 @@ int advance(int n) {
 extern "C" {
 
 int lu_plot_frame(float x1, float x2, float y1, float y2, int options) {
-    return guarded(__func__, [&] { return make_frame({x1, x2, y1, y2, options}); });
+    return guarded(__func__, [&] {
+        return make_frame({x1, x2, y1, y2, options & lumora::plotcore::kPublicFrameOptions});
+    });
 }
 
 int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y1, const float* y2,

@@ -45,9 +45,17 @@ void draw_polar(const Frame& f, double r_max) {
         if (v > 0 && v < r_max * (1 - 1e-9)) ring(cx, cy, scale * v);
     set_pen(kBlack, 0, 1);
     ring(cx, cy, scale * r_max);
-    set_text(h, 0, kCentreBase, kBlack);
-    for (std::size_t i = 0; i < t.major.size(); ++i)
-        if (t.major[i] > 0) draw_text(cx + scale * t.major[i], cy + 0.25 * h, t.labels[i]);
+    // The radius numbers hang below the 0 degree spoke, centred on their rings; one that
+    // would reach past the outer ring ends inside it, clear of the spoke's number.
+    const double edge = cx + scale * r_max - 0.15 * h;
+    for (std::size_t i = 0; i < t.major.size(); ++i) {
+        if (t.major[i] <= 0) continue;
+        const double x = cx + scale * t.major[i];
+        set_text(h, 0, kCentreTop, kBlack);
+        const bool inside = x + measure_text(t.labels[i]).width / 2 <= edge;
+        set_text(h, 0, inside ? kCentreTop : kRightTop, kBlack);
+        draw_text(inside ? x : edge, cy - 0.45 * h, t.labels[i]);
+    }
     for (int k = 0; k < kSpokes; ++k) {
         const double a = 2 * std::numbers::pi * k / kSpokes;
         const double c = std::cos(a), s = std::sin(a);
@@ -55,7 +63,7 @@ void draw_polar(const Frame& f, double r_max) {
         char degrees[16];
         std::snprintf(degrees, sizeof degrees, "%d", 30 * k);
         set_text(h, 0, align, kBlack);
-        const double reach = scale * r_max + 0.5 * h;
+        const double reach = scale * r_max + lumora::plotcore::kSpokeNumberGap * h;
         draw_text(cx + reach * c, cy + reach * s - 0.35 * h + 0.4 * h * s, degrees);
     }
 }
@@ -63,7 +71,8 @@ void draw_polar(const Frame& f, double r_max) {
 int polar_frame(float r_max) {
     if (!(r_max > 0) || !std::isfinite(r_max))
         return refuse("the radius " + number_text(r_max) + " is not a finite number above 0");
-    const int window = make_frame({-r_max, r_max, -r_max, r_max, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
+    const int window = make_frame({-r_max, r_max, -r_max, r_max,
+                                   LU_PLOT_NO_BOX | LU_PLOT_EQUAL | lumora::plotcore::kPolarRoom});
     if (window == 0) return 0;
     const Page page = current_page();
     const Frame& f = plot_state(window).frame;

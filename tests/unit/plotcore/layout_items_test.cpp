@@ -111,7 +111,7 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     f.source.setup.text_scale = 10;
     EXPECT_TRUE(refused(f)) << "scale";
     f = frame_item();
-    f.source.setup.options = 0x100;
+    f.source.setup.options = 0x200;
     EXPECT_TRUE(refused(f)) << "options";
     f = frame_item();
     f.source.page_width = 0;

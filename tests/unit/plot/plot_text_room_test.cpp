@@ -1,0 +1,145 @@
+// Texts of a plot keep clear of each other and of the window's edges: a polar frame's
+// title and numbers, and titles and labels too long for their room, which shrink to fit.
+// The window process here measures every character 0.6 of the height wide with 0.8 of it
+// above the baseline, so the texts' boxes follow from their items.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "client/include/lumora.h"
+#include "client/plot/plot_state.h"
+#include "tests/gallery/gallery_window.h"
+
+namespace lumora::plot {
+namespace {
+
+struct TextBox {
+    std::string text;
+    float left, top, right, bottom, height;
+    bool clear_of(const TextBox& o) const {
+        return right <= o.left || o.right <= left || bottom <= o.top || o.bottom <= top;
+    }
+};
+
+// The box of an unturned text item (batch coordinates, y downward).
+TextBox box_of(const plotcore::Item& item) {
+    const plotcore::TextLook& t = item.text;
+    const float h = t.height, width = 0.6f * h * static_cast<float>(t.bytes.size());
+    const float x = item.points[0].x, y = item.points[0].y;
+    const float left = t.h_align == plotcore::HAlign::kLeft     ? x
+                       : t.h_align == plotcore::HAlign::kCentre ? x - width / 2
+                                                                : x - width;
+    const float baseline = t.v_align == plotcore::VAlign::kTop        ? y + 0.8f * h
+                           : t.v_align == plotcore::VAlign::kBaseline ? y
+                                                                      : y - 0.2f * h;
+    return {t.bytes, left, baseline - 0.8f * h, left + width, baseline + 0.2f * h, h};
+}
+
+std::vector<TextBox> texts_of(gallery::GalleryWindow& window) {
+    std::vector<TextBox> out;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        for (const plotcore::Item& item : *op.item.batch)
+            if (item.kind == plotcore::ItemKind::kText && item.text.angle == 0)
+                out.push_back(box_of(item));
+    }
+    return out;
+}
+
+const TextBox& find(const std::vector<TextBox>& texts, const std::string& text) {
+    static const TextBox none{};
+    auto it =
+        std::find_if(texts.begin(), texts.end(), [&](const TextBox& t) { return t.text == text; });
+    EXPECT_NE(it, texts.end()) << text;
+    return it == texts.end() ? none : *it;
+}
+
+class PlotTextRoomTest : public ::testing::Test {
+  protected:
+    PlotTextRoomTest() { reset_plot_state(); }
+    ~PlotTextRoomTest() override { reset_plot_state(); }
+};
+
+TEST_F(PlotTextRoomTest, APolarFramesTitleAndNumbersStayClearOfEachOther) {
+    for (const auto& size : {std::pair{640, 480}, std::pair{320, 240}, std::pair{400, 700}}) {
+        SCOPED_TRACE(std::to_string(size.first) + "x" + std::to_string(size.second));
+        reset_plot_state();
+        gallery::GalleryWindow window(size.first, size.second);
+        ASSERT_NE(lu_plot_polar_frame(1.0f), 0);
+        ASSERT_NE(lu_plot_labels("x", "", "a polar title"), 0);
+        const std::vector<TextBox> texts = texts_of(window);
+        ASSERT_GE(texts.size(), 14u) << "12 spokes, radius numbers, the title";
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_GE(texts[i].left, 0) << texts[i].text;
+            EXPECT_LE(texts[i].right, static_cast<float>(size.first)) << texts[i].text;
+            EXPECT_GE(texts[i].top, 0) << texts[i].text;
+            EXPECT_LE(texts[i].bottom, static_cast<float>(size.second)) << texts[i].text;
+            for (std::size_t j = i + 1; j < texts.size(); ++j)
+                EXPECT_TRUE(texts[i].clear_of(texts[j])) << texts[i].text << " / " << texts[j].text;
+        }
+        EXPECT_LT(find(texts, "a polar title").bottom, find(texts, "90").top);
+        EXPECT_GT(find(texts, "x").top, find(texts, "270").bottom);
+    }
+}
+
+TEST_F(PlotTextRoomTest, LongTitlesAndLabelsShrinkToStayInTheirPanel) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_subpages(2, 2), 0);
+    const std::string title = "A title much too long for a quarter of the window, it goes on";
+    const std::string label = "an x label that is also far longer than its panel is wide";
+    for (int panel = 1; panel <= 2; ++panel) {
+        ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+        ASSERT_NE(lu_plot_labels(label.c_str(), "y", title.c_str()), 0);
+    }
+    const std::vector<TextBox> texts = texts_of(window);
+    const TextBox& short_y = find(texts, "1.0");
+    std::vector<TextBox> titles, labels;
+    for (const TextBox& t : texts) {
+        if (t.text == title) titles.push_back(t);
+        if (t.text == label) labels.push_back(t);
+    }
+    ASSERT_EQ(titles.size(), 2u);
+    ASSERT_EQ(labels.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const float panel_left = 320.0f * static_cast<float>(i), panel_right = panel_left + 320;
+        for (const TextBox& t : {titles[i], labels[i]}) {
+            EXPECT_GE(t.left, panel_left) << t.text;
+            EXPECT_LE(t.right, panel_right) << t.text;
+            EXPECT_GT(t.right - t.left, 0.9f * 320) << "shrunk no more than needed";
+        }
+        EXPECT_LT(labels[i].height, short_y.height);
+    }
+}
+
+TEST_F(PlotTextRoomTest, ATitleThatFitsIsCentredOnTheBoxAtItsSize) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    ASSERT_NE(lu_plot_labels("", "", "short"), 0);
+    const TextBox& t = find(texts_of(window), "short");
+    const plotcore::Frame& f = plot_state(window.number()).frame;
+    EXPECT_NEAR((t.left + t.right) / 2, (f.box.x0 + f.box.x1) / 2 + 0.5, 0.01);
+    EXPECT_EQ(t.height, static_cast<float>(std::round(f.text_height * 1.15)));
+}
+
+TEST_F(PlotTextRoomTest, ANumberedFrameAfterAPolarOneHasNoPolarRoom) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 256), 0) << "an option bit of the library's own";
+    ASSERT_NE(lu_plot_labels("", "", "title"), 0);
+    const std::vector<TextBox> plain = texts_of(window);
+    lu_send_command_b4();
+    reset_plot_state();
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    ASSERT_NE(lu_plot_labels("", "", "title"), 0);
+    const std::vector<TextBox> want = texts_of(window);
+    ASSERT_EQ(plain.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(plain[i].text, want[i].text);
+        EXPECT_EQ(plain[i].top, want[i].top) << want[i].text;
+    }
+}
+
+}  // namespace
+}  // namespace lumora::plot
