@@ -32,7 +32,8 @@ Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
         return x_axis ? label_width(c, t, i, h) : h * (t.powers ? 1.3 : 1.0);
     };
     const double gap = x_axis ? h : h * 0.5;
-    if (o.time && x_axis) return fit_time_ticks(origin, lo, hi, length, gap, along);
+    if (o.time && x_axis)
+        return fit_time_ticks(origin, lo, hi, length, gap, along, o.step, o.subdivisions);
     // A step of more decades than a double spans numbers one decade at most.
     if (o.log)
         return fit_log_ticks(lo, hi, length, gap, static_cast<int>(std::min(o.step, 1e3)), along);

@@ -1,5 +1,6 @@
 #include "time_ticks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -8,11 +9,13 @@ namespace lumora::plotcore {
 namespace {
 
 constexpr double kMinute = 60, kHour = 3600, kDay = 86400;
-// At most 40 major steps pass, each with its subticks: the loops end by this bound too.
+// At most 40 major steps pass when the step is chosen, each with its subticks; a given
+// step may give up to kMaxGivenTicks majors.
 constexpr int kMaxTicks = 1000;
+constexpr int kMaxGivenTicks = 1000, kMaxSubticks = 100;
 
 enum class Unit { kSeconds, kMonths };
-enum class Form { kSeconds, kMinutes, kDays, kMonths, kYears };
+enum class Form { kFraction, kSeconds, kMinutes, kDays, kMonths, kYears };
 
 struct Step {
     Unit unit;
@@ -21,7 +24,16 @@ struct Step {
     Form form;
 };
 
-constexpr std::array<Step, 33> kSteps = {{
+constexpr std::array<Step, 42> kSteps = {{
+    {Unit::kSeconds, 0.001, 2, Form::kFraction},
+    {Unit::kSeconds, 0.002, 2, Form::kFraction},
+    {Unit::kSeconds, 0.005, 5, Form::kFraction},
+    {Unit::kSeconds, 0.01, 2, Form::kFraction},
+    {Unit::kSeconds, 0.02, 2, Form::kFraction},
+    {Unit::kSeconds, 0.05, 5, Form::kFraction},
+    {Unit::kSeconds, 0.1, 2, Form::kFraction},
+    {Unit::kSeconds, 0.2, 2, Form::kFraction},
+    {Unit::kSeconds, 0.5, 5, Form::kFraction},
     {Unit::kSeconds, 1, 2, Form::kSeconds},
     {Unit::kSeconds, 2, 2, Form::kSeconds},
     {Unit::kSeconds, 5, 5, Form::kSeconds},
@@ -81,10 +93,33 @@ CivilTime civil_from_days(long long z) {
     return t;
 }
 
-std::string label_of(double seconds, Form form) {
+// Decimals of the seconds of a step below a second: 0.5 -> 1, 0.05 -> 2, 0.002 -> 3.
+int decimals_of(double step) {
+    int d = 0;
+    while (d < 3 && std::fabs(step * std::pow(10.0, d) - std::round(step * std::pow(10.0, d))) >
+                        1e-9 * std::pow(10.0, d))
+        ++d;
+    return std::max(d, 1);
+}
+
+std::string fraction_label(double seconds, double step) {
+    const int d = decimals_of(step);
+    const double scale = std::pow(10.0, d);
+    const double rounded = std::round(seconds * scale) / scale;  // on the step's grid
+    const double whole = std::floor(rounded);
+    const CivilTime t = civil_time(whole);
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d:%02d:%0*.*f", t.hour, t.minute, d + 3, d,
+                  t.second + (rounded - whole));
+    return text;
+}
+
+std::string label_of(double seconds, Form form, double step) {
+    if (form == Form::kFraction) return fraction_label(seconds, step);
     const CivilTime t = civil_time(seconds);
     char text[64];
     switch (form) {
+        case Form::kFraction:
         case Form::kSeconds:
             std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
             break;
@@ -104,7 +139,7 @@ std::string label_of(double seconds, Form form) {
     return text;
 }
 
-void add_tick(Ticks& t, double at, double lo, double hi, bool major, Form form, double origin) {
+void add_tick(Ticks& t, double at, double lo, double hi, bool major, const Step& s, double origin) {
     const double slack = (hi - lo) * 1e-9;
     if (at < lo - slack || at > hi + slack) return;
     if (!major) {
@@ -112,17 +147,18 @@ void add_tick(Ticks& t, double at, double lo, double hi, bool major, Form form, 
         return;
     }
     t.major.push_back(at);
-    t.labels.push_back(label_of(at + origin, form));
+    t.labels.push_back(label_of(at + origin, s.form, s.amount));
 }
 
 Ticks second_ticks(const Step& s, double origin, double lo, double hi) {
     Ticks t;
     const double minor = s.amount / s.subticks;
     const double first = std::floor((origin + lo) / s.amount) * s.amount;
-    for (int k = 0; k < kMaxTicks && first + k * minor <= origin + hi + minor; ++k) {
+    const int most = (kMaxGivenTicks + 2) * s.subticks;
+    for (int k = 0; k < most && first + k * minor <= origin + hi + minor; ++k) {
         const double at = first + k * minor - origin;
         const bool major = k % s.subticks == 0;
-        add_tick(t, at, lo, hi, major, s.form, origin);
+        add_tick(t, at, lo, hi, major, s, origin);
     }
     return t;
 }
@@ -141,7 +177,7 @@ Ticks month_ticks(const Step& s, double origin, double lo, double hi) {
     m -= ((m % step) + step) % step;
     for (int k = 0; k < kMaxTicks && start_of_month(m) <= origin + hi; ++k, m += minor) {
         const double at = start_of_month(m) - origin;
-        add_tick(t, at, lo, hi, m % step == 0, s.form, origin);
+        add_tick(t, at, lo, hi, m % step == 0, s, origin);
     }
     return t;
 }
@@ -164,15 +200,50 @@ double month_start(long long year, int month) {
     return static_cast<double>(days_from_civil(year, month, 1)) * kDay;
 }
 
+namespace {
+
+// A step given in seconds: ticks on its multiples since 1970, labelled in the form its
+// size needs; none when more than kMaxGivenTicks would pass.
+Ticks given_step_ticks(double origin, double lo, double hi, double step, int subticks) {
+    if ((hi - lo) / step > kMaxGivenTicks || step < 1e-3) {
+        Ticks none;
+        none.ok = true;
+        return none;
+    }
+    const auto whole = [step](double unit) { return std::fmod(step, unit) == 0; };
+    const Form form = !whole(1)         ? Form::kFraction
+                      : !whole(kMinute) ? Form::kSeconds
+                      : !whole(kDay)    ? Form::kMinutes
+                                        : Form::kDays;
+    const Step s{Unit::kSeconds, step, subticks > 0 ? std::min(subticks, kMaxSubticks) : 1, form};
+    Ticks t = second_ticks(s, origin, lo, hi);
+    t.step = step;
+    t.ok = true;
+    return t;
+}
+
+// A chosen step with the subticks asked for, where they divide a month step into months.
+Step with_subticks(Step s, int subticks) {
+    if (subticks <= 0) return s;
+    subticks = std::min(subticks, kMaxSubticks);
+    if (s.unit == Unit::kMonths && static_cast<long long>(s.amount) % subticks != 0) return s;
+    s.subticks = subticks;
+    return s;
+}
+
+}  // namespace
+
 Ticks fit_time_ticks(double origin, double lo, double hi, double length, double gap,
-                     const Measure& measure) {
+                     const Measure& measure, double step, int subticks) {
     // Beyond a million years the calendar has nothing to say: plain seconds.
     if (!std::isfinite(origin) || !std::isfinite(lo) || !std::isfinite(hi) || lo >= hi ||
         !(length > 0) || std::fabs(origin) + std::fabs(lo) + std::fabs(hi) > 3e13)
         return {};
+    if (step > 0 && std::isfinite(step)) return given_step_ticks(origin, lo, hi, step, subticks);
     const double per_unit = length / (hi - lo);
     Ticks t;
-    for (const Step& s : kSteps) {
+    for (const Step& chosen : kSteps) {
+        const Step s = with_subticks(chosen, subticks);
         const double seconds = s.unit == Unit::kSeconds ? s.amount : s.amount * 30 * kDay;
         if ((hi - lo) / seconds > 40) continue;
         t = s.unit == Unit::kSeconds ? second_ticks(s, origin, lo, hi)

@@ -174,6 +174,23 @@ TEST_P(PlotWindowTest, TimeAxesNumberTheClock) {
     EXPECT_LE(clock.back(), std::string("00:13"));
 }
 
+TEST_P(PlotWindowTest, ATimeAxisTakesTheStepGivenToTheBox) {
+    ASSERT_EQ(lu_plot_set_time_origin(1700000000.0), window_.number());  // 2023-11-14
+    const float day = 86400;
+    ASSERT_EQ(lu_plot_frame(0, 120 * day, 0, 1, LU_PLOT_TIME_X | LU_PLOT_NO_BOX), window_.number());
+    const std::size_t before = texts().size();
+    ASSERT_EQ(lu_plot_box("bcnstd", 14 * day, 0, "bcnst", 0, 0), window_.number());
+    std::vector<std::string> dates;
+    const std::vector<DrawItem> all = texts();
+    for (std::size_t i = before; i < all.size(); ++i)
+        if (all[i].text.size() == 10 && all[i].text[4] == '-') dates.push_back(all[i].text);
+    // On the multiples of 14 days since 1970-01-01: 2023-11-09 (before the axis), 11-23, ...
+    ASSERT_GE(dates.size(), 4u);
+    EXPECT_EQ(dates[0], "2023-11-23");
+    EXPECT_EQ(dates[1], "2023-12-07");
+    EXPECT_EQ(dates[2], "2023-12-21");
+}
+
 TEST_P(PlotWindowTest, DataIsClippedToTheBoxAndTheClipLiftedAfterwards) {
     lu_plot_frame(0, 10, 0, 10, 0);
     int left = 0, bottom = 0, right = 0, top = 0;

@@ -237,5 +237,45 @@ TEST(TimeTicks, StepsFromSecondsToYears) {
         fit_time_ticks(std::numeric_limits<double>::quiet_NaN(), 0, 1, 400, 10, kCharacters).ok);
 }
 
+TEST(TimeTicks, StepsBelowASecondShowTheirDecimals) {
+    const double origin = 1700000000.25;  // 22:13:20.25
+    const Ticks ms = fit_time_ticks(origin, 0, 0.02, 600, 10, kCharacters);
+    ASSERT_TRUE(ms.ok);
+    ASSERT_GE(ms.major.size(), 2u);
+    EXPECT_EQ(ms.labels.front(), "22:13:20.250");
+    EXPECT_NEAR(ms.major[1] - ms.major[0], 0.005, 1e-6) << "the labels are 12 characters";
+    EXPECT_EQ(ms.labels[1], "22:13:20.255");
+    const Ticks halves = fit_time_ticks(origin, 0, 2, 600, 10, kCharacters);
+    ASSERT_TRUE(halves.ok);
+    EXPECT_EQ(halves.labels.front(), "22:13:20.5") << "a 0.5 s step from 22:13:20.25";
+    EXPECT_EQ(halves.labels[1], "22:13:21.0");
+}
+
+TEST(TimeTicks, AGivenStepAndSubticksAreHonoured) {
+    const double origin = 1700000000, day = 86400;
+    const Ticks fortnights =
+        fit_time_ticks(origin, 0, 120 * day, 600, 10, kCharacters, 14 * day, 7);
+    ASSERT_TRUE(fortnights.ok);
+    ASSERT_GE(fortnights.major.size(), 8u);
+    for (std::size_t i = 1; i < fortnights.major.size(); ++i)
+        EXPECT_DOUBLE_EQ(fortnights.major[i] - fortnights.major[i - 1], 14 * day);
+    EXPECT_DOUBLE_EQ(std::fmod(fortnights.major[0] + origin, 14 * day), 0) << "on its multiples";
+    EXPECT_EQ(fortnights.labels[0].size(), 10u) << "a date: 2023-11-..";
+    EXPECT_GE(fortnights.minor.size(), 6 * (fortnights.major.size() - 1));
+    const Ticks quarter_hours = fit_time_ticks(origin, 0, 3600, 600, 10, kCharacters, 900, 0);
+    EXPECT_EQ(quarter_hours.labels.front().size(), 5u) << "22:15";
+    EXPECT_TRUE(quarter_hours.minor.empty()) << "no subticks asked";
+    const Ticks too_many = fit_time_ticks(origin, 0, 1e6, 600, 10, kCharacters, 1, 0);
+    EXPECT_TRUE(too_many.ok);
+    EXPECT_TRUE(too_many.major.empty()) << "more than 1000 ticks: none";
+    // Subticks of a chosen step: 4 per hour, but 5 cannot divide a 6-month step into months.
+    const Ticks hours = fit_time_ticks(origin, 0, 6 * 3600, 600, 10, kCharacters, 0, 4);
+    ASSERT_GE(hours.major.size(), 2u);
+    EXPECT_NEAR(static_cast<double>(hours.minor.size()),
+                3.0 * static_cast<double>(hours.major.size() + 1), 6);
+    const Ticks half_years = fit_time_ticks(origin, 0, 6 * 365 * day, 300, 10, kCharacters, 0, 5);
+    EXPECT_TRUE(half_years.ok);
+}
+
 }  // namespace
 }  // namespace lumora::plotcore
