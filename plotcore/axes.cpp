@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "client/include/lumora_plot.h"
 #include "frame_layout.h"
 #include "time_ticks.h"
 
@@ -61,13 +62,20 @@ void draw_tick_marks(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOpt
     if (o.subticks) marks(t.minor, kMinorTick * h);
 }
 
-void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t) {
+// Grid lines at the major ticks; none on an edge that is drawn black (low, high: the
+// edges the lines run parallel to), which a grey line would paint over.
+void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t, bool low_edge,
+               bool high_edge) {
     c.set_pen(kGridColour, 0, 1);
+    const double lo = x_axis ? f.box.x0 : f.box.y0, hi = x_axis ? f.box.x1 : f.box.y1;
     for (double v : t.major) {
+        const double at = x_axis ? f.px(v) : f.py(v);
+        if ((low_edge && std::fabs(at - lo) < 0.5) || (high_edge && std::fabs(at - hi) < 0.5))
+            continue;
         if (x_axis)
-            c.draw_line(f.px(v), f.box.y0, f.px(v), f.box.y1);
+            c.draw_line(at, f.box.y0, at, f.box.y1);
         else
-            c.draw_line(f.box.x0, f.py(v), f.box.x1, f.py(v));
+            c.draw_line(f.box.x0, at, f.box.x1, at);
     }
 }
 
@@ -196,8 +204,10 @@ void draw_box(LayoutCanvas& c, Frame& f, const AxisOptions& x, const AxisOptions
               double time_origin) {
     const Ticks xt = axis_ticks(c, f, true, x, time_origin);
     const Ticks yt = axis_ticks(c, f, false, y, time_origin);
-    if (x.grid) draw_grid(c, f, true, xt);
-    if (y.grid) draw_grid(c, f, false, yt);
+    // The frame's own box has drawn every edge black already.
+    const bool framed = (f.setup.options & LU_PLOT_NO_BOX) == 0;
+    if (x.grid) draw_grid(c, f, true, xt, framed || y.low, framed || y.high);
+    if (y.grid) draw_grid(c, f, false, yt, framed || x.low, framed || x.high);
     if (x.zero && !x.log) draw_zero(c, f, true);
     if (y.zero && !y.log) draw_zero(c, f, false);
     c.set_pen(kBlack, 0, 1);

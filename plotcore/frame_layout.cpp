@@ -95,6 +95,10 @@ void fit(LayoutCanvas& c, Frame& f) {
                  widest_y_number(c, f, frame_axis_options(r.options, false), r.time_origin) +
                  kLeftBeyondNumbers * h;
         f.box = fit_box(f.panel, m, equal, xs, ys);
+    }
+    // A frame without its box may get one from lu_plot_box: the last x number keeps its
+    // room all the same (a pie or a polar frame, with equal scales, draws none).
+    if (box || !equal) {
         const double over = x_overhang(c, f, frame_axis_options(r.options, true), r.time_origin);
         if (over + 0.3 * h > m.right) {
             m.right = over + 0.3 * h;

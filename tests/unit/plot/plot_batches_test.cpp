@@ -93,6 +93,40 @@ std::vector<plotcore::PointF> line_points(const DrawItem& batch) {
     return {};
 }
 
+// A later box that draws only a grid leaves the frame's black edges alone: no grey line
+// lies on them, every other tick has its grid line.
+TEST_F(PlotBatchesTest, AGridOnlyBoxLeavesTheBlackEdgesAlone) {
+    ASSERT_EQ(lu_plot_frame(0, 360, -1.2f, 1.2f, 0), window_.number());
+    const plotcore::Frame f = plot_state(window_.number()).frame;
+    const std::size_t before = batches().size();
+    ASSERT_EQ(lu_plot_box("g", 30, 0, "g", 0.2f, 0), window_.number());
+    const std::vector<DrawItem> all = batches();
+    ASSERT_EQ(all.size(), before + 1);
+    // Batch coordinates: y downward, a pixel's centre at +0.5.
+    const double left = f.box.x0 + 0.5, right = f.box.x1 + 0.5;
+    const double top = 480 - f.box.y1 + 0.5, bottom = 480 - f.box.y0 + 0.5;
+    int across = 0, up = 0;
+    for (const plotcore::Item& item : *all.back().batch) {
+        if (item.kind != plotcore::ItemKind::kSegments &&
+            item.kind != plotcore::ItemKind::kPolyline)
+            continue;
+        for (std::size_t i = 0; i + 1 < item.points.size(); i += 2) {
+            const plotcore::PointF a = item.points[i], b = item.points[i + 1];
+            if (a.x == b.x) {
+                ++up;
+                EXPECT_GT(std::fabs(a.x - left), 0.5) << "on the left edge";
+                EXPECT_GT(std::fabs(a.x - right), 0.5) << "on the right edge";
+            } else {
+                ++across;
+                EXPECT_GT(std::fabs(a.y - top), 0.5) << "on the top edge";
+                EXPECT_GT(std::fabs(a.y - bottom), 0.5) << "on the bottom edge";
+            }
+        }
+    }
+    EXPECT_EQ(up, 11) << "30 ... 330 degrees";
+    EXPECT_EQ(across, 11) << "-1.0 ... 1.0";
+}
+
 TEST_F(PlotBatchesTest, ALayerIsReplacedWhereItStands) {
     curve(200);
     lu_plot_frame(0, 10, -1.2f, 1.2f, 0);

@@ -124,6 +124,19 @@ TEST_F(PlotTextRoomTest, ATitleThatFitsIsCentredOnTheBoxAtItsSize) {
     EXPECT_EQ(t.height, static_cast<float>(std::round(f.text_height * 1.15)));
 }
 
+TEST_F(PlotTextRoomTest, ABoxGivenLaterToAFrameWithoutOneKeepsItsNumbersInTheWindow) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 80000, 0, 1, LU_PLOT_NO_BOX), 0);
+    ASSERT_NE(lu_plot_box("bcnst", 0, 0, "bcnst", 0, 0), 0);
+    const std::vector<TextBox> texts = texts_of(window);
+    const TextBox& last = find(texts, "80000");
+    EXPECT_LE(last.right, 640.0f) << "the last x number";
+    for (const TextBox& t : texts) {
+        EXPECT_GE(t.left, 0) << t.text;
+        EXPECT_LE(t.right, 640.0f) << t.text;
+    }
+}
+
 TEST_F(PlotTextRoomTest, ANumberedFrameAfterAPolarOneHasNoPolarRoom) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 256), 0) << "an option bit of the library's own";
