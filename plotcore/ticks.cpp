@@ -48,7 +48,9 @@ std::string fixed(double v, int decimals) {
     return s;
 }
 
-void label_linear(Ticks& t) {
+}  // namespace
+
+void label_ticks(Ticks& t) {
     double largest = 0;
     for (double v : t.major) largest = std::max(largest, std::fabs(v));
     if (largest >= kLargeLabel || (largest > 0 && largest < kSmallLabel))
@@ -62,6 +64,8 @@ void label_linear(Ticks& t) {
         t.labels.push_back(fixed(v * scale, decimals));
     }
 }
+
+namespace {
 
 // Differences rather than widened ends: an end near the largest double plus the slack
 // would overflow.
@@ -123,7 +127,7 @@ Ticks linear_ticks(double lo, double hi, double step, int subticks) {
             if (inside(m, lo, hi, slack)) t.minor.push_back(m);
         }
     }
-    label_linear(t);
+    label_ticks(t);
     t.ok = true;
     return t;
 }

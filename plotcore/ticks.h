@@ -31,6 +31,10 @@ struct Ticks {
     bool powers = false;              // the labels are exponents of ten (log axes)
 };
 
+// Labels of the major ticks t.step apart, as an axis numbers them: the decimals the step
+// needs, and past 1e5 or below 1e-3 a common exponent (t.exponent) for all.
+void label_ticks(Ticks& t);
+
 // Ticks of step (> 0) over lo ... hi with subticks intervals between them (0: chosen
 // from the step).
 Ticks linear_ticks(double lo, double hi, double step, int subticks);

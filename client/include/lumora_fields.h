@@ -158,9 +158,11 @@ int lu_draw_vectors_double_(int* result, const double* u, const double* v, const
  * right edge (both in normalized units, as lu_set_viewport takes them), as high as the
  * viewport, showing the current colour map from its range's low value at the bottom to
  * its high value at the top, outlined and with its own ticks and numbers on its right
- * in the current pen and text font. With count > 1 levels (at most 10000) it shows the
- * count - 1 bands of lu_fill_contours instead. The viewport and world window are put
- * back afterwards. */
+ * in the current pen; the numbers are those of an axis (a common exponent above the bar
+ * past 1e5 or below 1e-3), in the size of the plot frame's numbers when the window has a
+ * frame, else in the text font. With count > 1 levels (at most 10000) it shows the
+ * count - 1 bands of lu_fill_contours instead, numbered at the levels where at most 12
+ * (only as many as keep apart). The viewport and world window are put back afterwards. */
 int lu_draw_colour_bar(float gap, float width, const float* levels, int count);
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count);

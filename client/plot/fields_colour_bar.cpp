@@ -3,7 +3,6 @@
 // and the values up, with ticks and numbers on its right.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -13,13 +12,15 @@
 #include "entry.h"
 #include "fields_common.h"
 #include "page_draw.h"
+#include "plot_state.h"
+#include "plotcore/ticks.h"
 
 using namespace lumora::plot;
+namespace plotcore = lumora::plotcore;
 
 namespace {
 
 constexpr int kLeftOnBaseline = 3;
-constexpr int kBarTicks = 6;
 constexpr std::size_t kMaxLevelTicks = 12;
 constexpr float kTickStart = 0.7f;   // ticks reach in from the right edge
 constexpr float kNumberGap = 0.35f;  // bar widths between the bar and its numbers
@@ -102,47 +103,98 @@ bool draw_map_strip(const ColourMap& map, double low, double high, bool recorded
            std::isfinite(low + high);
 }
 
-// The height of a "0" in the bar's world: asked of the window, or measured from the cached
-// widths while the bar is recorded in the strip.
-float number_height(const Frame* strip) {
-    if (strip != nullptr) {
-        const double pixels = measure_window_text("0").height;
-        const double across = strip->box.height();
-        return across != 0 ? static_cast<float>(pixels * (strip->wy2 - strip->wy1) / across) : 0.0f;
+// The bar's world against pixels: x 0 ... 1 across, the values up. Recorded drawing takes
+// text heights and widths in pixels; drawing through the window's world takes them in
+// its units.
+struct BarSpace {
+    double width = 1, height = 1;  // pixels
+    double low = 0, high = 1;
+    bool recorded = false;
+    double x_per_pixel() const { return 1 / width; }
+    double y_per_pixel() const { return (high - low) / height; }
+};
+
+// The numbers' text: the height of the plot frame's numbers when the window has a frame,
+// so that the bar matches its axes, else the window's text font; the height in pixels.
+double set_number_text(const BarSpace& space, int align) {
+    const plotcore::Frame& frame =
+        plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).frame;
+    if (!frame.set) {
+        turn_text(0, align);
+        return measure_window_text("0").height;
     }
-    float height = 0;
-    lu_get_text_extent(nullptr, &height, nullptr, nullptr, "0");
-    return height;
+    const double h = frame.text_height;
+    set_text(space.recorded ? h : h * space.y_per_pixel(), 0, align, -1);
+    return h;
 }
 
-void draw_ticks(const std::vector<double>& ticks, double step, const Frame* strip) {
-    turn_text(0, kLeftOnBaseline);
-    const float height = number_height(strip);
-    for (double t : ticks) {
-        auto y = static_cast<float>(t);
-        draw_line(kTickStart, y, 1, y);
-        char text[32];
-        std::snprintf(text, sizeof text, "%.6g", shown_value(t, step));
-        const float baseline = y - 0.35f * height;
-        draw_text(1 + kNumberGap, baseline, text);
+// A text's width in the bar's world x.
+double width_in_world(const BarSpace& space, const std::string& text) {
+    const double width = measure_text(text).width;
+    return space.recorded ? width * space.x_per_pixel() : width;
+}
+
+// Levels as numbers: every level, or where they crowd (closer than 1.3 text heights) only
+// as many as keep that far apart, the last among them; labelled as an axis labels its
+// ticks, at the levels' spacing.
+plotcore::Ticks level_ticks(const std::vector<double>& levels, double pixels_per_value, double h) {
+    plotcore::Ticks t;
+    double spacing = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (i > 0) spacing = std::min(spacing, levels[i] - levels[i - 1]);
+        if (t.major.empty() || (levels[i] - t.major.back()) * pixels_per_value >= 1.3 * h) {
+            t.major.push_back(levels[i]);
+        } else if (i + 1 == levels.size() && t.major.size() > 1) {
+            t.major.back() = levels[i];
+        }
     }
+    t.step = spacing > 0 && std::isfinite(spacing) ? spacing : 1;
+    t.ok = true;
+    plotcore::label_ticks(t);
+    return t;
+}
+
+// "x10" with the common exponent above the bar's top, as an axis shows it.
+void draw_exponent(const BarSpace& space, int exponent, double h) {
+    const double top = space.high + 0.5 * h * space.y_per_pixel();
+    set_number_text(space, kLeftOnBaseline);
+    const std::string base =
+        "\xD7"
+        "10";
+    draw_text(0, top, base);
+    const double x = width_in_world(space, base);
+    const double raised = space.recorded ? 0.7 * h : 0.7 * h * space.y_per_pixel();
+    set_text(raised, 0, kLeftOnBaseline, -1);
+    draw_text(x, top + 0.45 * h * space.y_per_pixel(), std::to_string(exponent));
+}
+
+void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, double h) {
+    for (std::size_t i = 0; i < t.major.size(); ++i) {
+        const auto y = static_cast<float>(t.major[i]);
+        draw_line(kTickStart, y, 1, y);
+        draw_text(1 + kNumberGap, y - 0.35 * h * space.y_per_pixel(), t.labels[i]);
+    }
+    if (t.exponent != 0) draw_exponent(space, t.exponent, h);
 }
 
 // The bar in its world, recorded in the strip or through the window's viewport and world.
-bool draw_bar(const ColourMap& map, const std::vector<double>& levels, double low, double high,
-              const Frame* strip) {
+bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const BarSpace& space) {
     const bool banded = levels.size() >= 2;
-    const bool recorded = strip != nullptr;
-    bool ok = banded ? draw_bands(map, levels, recorded) : draw_map_strip(map, low, high, recorded);
-    ok = outline_box(0, static_cast<float>(low), 1, static_cast<float>(high)) && ok;
-    double step = 0;
-    std::vector<double> ticks = banded && levels.size() <= kMaxLevelTicks
-                                    ? levels
-                                    : round_values(low, high, kBarTicks, step);
-    if (banded && levels.size() <= kMaxLevelTicks)
-        step = (high - low) / static_cast<double>(levels.size() - 1);
-    draw_ticks(ticks, step, strip);
+    bool ok = banded ? draw_bands(map, levels, space.recorded)
+                     : draw_map_strip(map, space.low, space.high, space.recorded);
+    ok = outline_box(0, static_cast<float>(space.low), 1, static_cast<float>(space.high)) && ok;
+    const double h = set_number_text(space, kLeftOnBaseline);
+    const plotcore::Ticks ticks =
+        banded && levels.size() <= kMaxLevelTicks
+            ? level_ticks(levels, 1 / space.y_per_pixel(), h)
+            : plotcore::fit_linear_ticks(space.low, space.high, space.height, 0.5 * h, 0, 0,
+                                         [h](const plotcore::Ticks&, std::size_t) { return h; });
+    draw_numbers(ticks, space, h);
     return ok;
+}
+
+BarSpace recorded_space(const Frame& strip, double low, double high) {
+    return {std::fabs(strip.box.width()), std::fabs(strip.box.height()), low, high, true};
 }
 
 // Recorded in the bar's world when the window takes plot batches, so that the window's
@@ -168,20 +220,21 @@ int colour_bar(float gap, float width, const float* given, int count) {
         return refuse("the bar's values span beyond single precision (3.4e38)");
     const View view = window_view();
     if (const std::optional<Frame> strip = use_beside_space(view, gap, width, low, high)) {
-        const bool ok = draw_bar(map, levels, low, high, &*strip);
+        const bool ok = draw_bar(map, levels, recorded_space(*strip, low, high));
         end_description();
         return ok ? window : 0;
     }
     const View bar = bar_view(view, gap, width, low, high);
     if (const std::optional<Frame> strip = use_view_space(bar))
-        return draw_bar(map, levels, low, high, &*strip) ? window : 0;
+        return draw_bar(map, levels, recorded_space(*strip, low, high)) ? window : 0;
     const ViewScope kept;
     if (!kept.saved()) return 0;
     lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy2);
     lu_set_world(bar.wx1, bar.wy1, bar.wx2, bar.wy2);
-    return draw_bar(map, levels, low, high, nullptr)
-               ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
-               : 0;
+    const double unit = current_page().unit;
+    const BarSpace space{std::fabs(bar.vx2 - bar.vx1) * unit, std::fabs(bar.vy2 - bar.vy1) * unit,
+                         low, high, false};
+    return draw_bar(map, levels, space) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr) : 0;
 }
 
 }  // namespace

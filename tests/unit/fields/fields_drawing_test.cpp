@@ -175,9 +175,11 @@ TEST_F(FieldsTest, TheColourBarStandsBesideTheViewportAndPutsItBack) {
     EXPECT_EQ(images[0]->coords[1], 432);  // the low value at the bottom
     EXPECT_EQ(images[0]->coords[3], 48);
     auto numbers = of_kind(luwnd::ItemKind::kText, from);
-    ASSERT_EQ(numbers.size(), 5u);
-    EXPECT_EQ(numbers.front()->text, "-1");
-    EXPECT_EQ(numbers.back()->text, "1");
+    // Numbered as an axis of 384 pixels in the 16-pixel font would be: every 0.2.
+    ASSERT_EQ(numbers.size(), 11u);
+    EXPECT_EQ(numbers.front()->text, "-1.0");
+    EXPECT_EQ(numbers[5]->text, "0.0");
+    EXPECT_EQ(numbers.back()->text, "1.0");
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     lu_get_viewport(&x1, &y1, &x2, &y2);
     EXPECT_FLOAT_EQ(x2, 0.7f);

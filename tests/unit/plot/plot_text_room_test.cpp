@@ -137,6 +137,37 @@ TEST_F(PlotTextRoomTest, ABoxGivenLaterToAFrameWithoutOneKeepsItsNumbersInTheWin
     }
 }
 
+// A colour bar beside a frame numbers its values as the frame's axes do: in their size,
+// with a common exponent, without crowding.
+TEST_F(PlotTextRoomTest, ColourBarNumbersLookLikeTheAxesNumbers) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_RIGHT), 0);
+    const double h = plot_state(window.number()).frame.text_height;
+    const std::size_t axes = texts_of(window).size();
+    ASSERT_NE(lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 2.6e-20f), 0);
+    ASSERT_NE(lu_draw_colour_bar(0.02f, 0.04f, nullptr, 0), 0);
+    std::vector<float> levels;
+    for (int i = 0; i <= 11; ++i) levels.push_back(static_cast<float>(i) * 0.25f - 1);
+    ASSERT_NE(lu_draw_colour_bar(0.15f, 0.04f, levels.data(), 12), 0);
+    const std::vector<TextBox> all = texts_of(window);
+    const std::vector<TextBox> bar(all.begin() + static_cast<std::ptrdiff_t>(axes), all.end());
+    ASSERT_GE(bar.size(), 6u);
+    bool exponent = false;
+    for (std::size_t i = 0; i < bar.size(); ++i) {
+        exponent = exponent || bar[i].text == "-20";
+        if (bar[i].text == "-20") continue;
+        EXPECT_FLOAT_EQ(bar[i].height, static_cast<float>(h)) << bar[i].text;
+        EXPECT_LE(bar[i].text.size(), 5u) << bar[i].text;
+        for (std::size_t j = i + 1; j < bar.size(); ++j)
+            EXPECT_TRUE(bar[i].clear_of(bar[j])) << bar[i].text << " / " << bar[j].text;
+    }
+    EXPECT_TRUE(exponent) << "x10^-20 above the bar";
+    EXPECT_NE(
+        std::find_if(bar.begin(), bar.end(), [](const TextBox& t) { return t.text == "1.75"; }),
+        bar.end())
+        << "the last level, labelled with the decimals of the levels' spacing";
+}
+
 TEST_F(PlotTextRoomTest, ANumberedFrameAfterAPolarOneHasNoPolarRoom) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 256), 0) << "an option bit of the library's own";
