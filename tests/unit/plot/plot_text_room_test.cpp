@@ -118,7 +118,8 @@ TEST_F(PlotTextRoomTest, ATitleThatFitsIsCentredOnTheBoxAtItsSize) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
     ASSERT_NE(lu_plot_labels("", "", "short"), 0);
-    const TextBox& t = find(texts_of(window), "short");
+    const std::vector<TextBox> texts = texts_of(window);
+    const TextBox& t = find(texts, "short");
     const plotcore::Frame& f = plot_state(window.number()).frame;
     EXPECT_NEAR((t.left + t.right) / 2, (f.box.x0 + f.box.x1) / 2 + 0.5, 0.01);
     EXPECT_EQ(t.height, static_cast<float>(std::round(f.text_height * 1.15)));
