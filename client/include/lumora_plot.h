@@ -197,6 +197,21 @@ int lu_plot_bars_(int* result, const int* groups, const int* series, const float
 int lu_plot_pie(int n, const float* values);
 int lu_plot_pie_(int* result, const int* n, const float* values);
 
+/* Options of lu_plot_pie_labelled. */
+#define LU_PLOT_PIE_CLOCKWISE 1 /* the slices follow each other clockwise */
+#define LU_PLOT_PIE_PERCENT 2   /* each label ends with its slice's share: "pears 25%" */
+
+/* A pie chart as lu_plot_pie draws it, the first slice starting at `start` degrees
+ * (counterclockwise from the right: 90 is the top, where lu_plot_pie starts), the slices
+ * following counterclockwise or clockwise, and labelled outside the pie: `labels` holds
+ * one text per slice, separated by '|' ("apples|pears|plums", with markup as
+ * lu_plot_labels takes it); fewer texts leave the last slices without one, NULL or ""
+ * none. The pie shrinks within its panel to leave the labels room (to 0.3 of its size
+ * at most). Refused as lu_plot_pie is, and for a start that is not finite. */
+int lu_plot_pie_labelled(int n, const float* values, float start, int options, const char* labels);
+int lu_plot_pie_labelled_(int* result, const int* n, const float* values, const float* start,
+                          const int* options, const char* labels, size_t labels_length);
+
 /* A polar frame in the next panel: radius 0 ... r_max (> 0) with circles at the radius
  * ticks, spokes every 30 degrees labelled in degrees, and a world of equal scales on the
  * centre, so that lu_plot_polar_line can follow. An r_max whose frame -r_max ... r_max is

@@ -1,7 +1,6 @@
-// The entry points of bar, pie, polar and box-and-whisker plots.
+// The entry points of bar, polar and box-and-whisker plots.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "client/include/lumora.h"
@@ -15,9 +14,8 @@ using namespace lumora::plot;
 
 namespace {
 
-constexpr int kMaxGroups = 1000, kMaxSeries = 32, kMaxSlices = 64;
+constexpr int kMaxGroups = 1000, kMaxSeries = 32;
 constexpr double kGroupWidth = 0.8;
-constexpr int kArcPoints = 90;
 
 void filled_box(double x0, double y0, double x1, double y1, int colour) {
     fill_box(x0, y0, x1, y1, colour);
@@ -59,49 +57,6 @@ int bars(int groups, int series, const float* values, int options) {
         }
     }
     return t.window;
-}
-
-// Points of an arc of radius r from angle a to b (radians), in the frame's world.
-void add_arc(std::vector<float>& points, double r, double a, double b) {
-    const int n = std::max(2, static_cast<int>(kArcPoints * std::fabs(b - a) / std::numbers::pi));
-    for (int i = 0; i <= n; ++i) {
-        const double angle = a + (b - a) * i / n;
-        points.push_back(static_cast<float>(r * std::cos(angle)));
-        points.push_back(static_cast<float>(r * std::sin(angle)));
-    }
-}
-
-int pie(int n, const float* values) {
-    if (n < 1 || n > kMaxSlices)
-        return refuse("n = " + std::to_string(n) + ": a pie has 1 ... 64 slices");
-    if (values == nullptr) return refuse("the values are a null pointer");
-    double total = 0;
-    for (int i = 0; i < n; ++i) {
-        if (!(values[i] >= 0) || !std::isfinite(values[i])) {
-            return refuse("value " + std::to_string(i + 1) + " (" + number_text(values[i]) +
-                          ") is not a finite number of 0 or more");
-        }
-        total += values[i];
-    }
-    if (!(total > 0)) return refuse("the values add up to no pie: all are 0");
-    const int window = make_frame({-1.1, 1.1, -1.1, 1.1, LU_PLOT_NO_BOX | LU_PLOT_EQUAL});
-    if (window == 0) return 0;
-    PenScope pen;
-    double angle = std::numbers::pi / 2;
-    for (int i = 0; i < n; ++i) {
-        const double extent = 2 * std::numbers::pi * values[i] / total;
-        if (extent <= 0) continue;
-        std::vector<float> slice = {0, 0};
-        add_arc(slice, 1, angle, angle + extent);
-        set_pen(cycle_colour(i), 0, 1);
-        draw_polygon(slice, 0);
-        slice.push_back(0);
-        slice.push_back(0);
-        set_pen(kBlack, 0, 1);
-        draw_polyline(slice);
-        angle += extent;
-    }
-    return window;
 }
 
 int polar_line(int n, const float* theta, const float* r) {
@@ -160,13 +115,6 @@ int lu_plot_bars_(int* result, const int* groups, const int* series, const float
                   const int* options) {
     return guarded(
         __func__, [&] { return store(result, bars(at(groups), at(series), values, at(options))); });
-}
-
-int lu_plot_pie(int n, const float* values) {
-    return guarded(__func__, [&] { return pie(n, values); });
-}
-int lu_plot_pie_(int* result, const int* n, const float* values) {
-    return guarded(__func__, [&] { return store(result, pie(at(n), values)); });
 }
 
 int lu_plot_polar_line(int n, const float* theta, const float* r) {

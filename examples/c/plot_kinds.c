@@ -122,7 +122,8 @@ static void kind_bars(void) {
 
 static void kind_pie(void) {
     const float shares[] = {35, 25, 20, 12, 8};
-    ok(lu_plot_pie(5, shares), "lu_plot_pie");
+    ok(lu_plot_pie_labelled(5, shares, 90, LU_PLOT_PIE_CLOCKWISE, "oak|beech|ash|pine|elm"),
+       "lu_plot_pie_labelled");
     ok(lu_plot_labels("", "", "pie"), "lu_plot_labels");
 }
 

@@ -169,6 +169,80 @@ TEST_F(PlotTextRoomTest, ColourBarNumbersLookLikeTheAxesNumbers) {
         << "the last level, labelled with the decimals of the levels' spacing";
 }
 
+// The farthest a pie's polygon points reach from the frame's centre, in pixels.
+float pie_reach(gallery::GalleryWindow& window, float cx, float cy) {
+    float reach = 0;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        for (const plotcore::Item& item : *op.item.batch)
+            if (item.kind == plotcore::ItemKind::kPolygon)
+                for (plotcore::PointF p : item.points)
+                    reach = std::max(reach, std::hypot(p.x - cx, p.y - cy));
+    }
+    return reach;
+}
+
+TEST_F(PlotTextRoomTest, PieLabelsStandOutsideTheirSlicesWithinThePanel) {
+    const float values[] = {1, 1, 1, 1};
+    for (int options : {0, LU_PLOT_PIE_CLOCKWISE}) {
+        reset_plot_state();
+        gallery::GalleryWindow window(400, 300);
+        ASSERT_NE(lu_plot_pie_labelled(4, values, 90, options | LU_PLOT_PIE_PERCENT,
+                                       "first|second|$\\alpha_3$"),
+                  0);
+        const plotcore::Frame& f = plot_state(window.number()).frame;
+        const float cx = static_cast<float>(f.px(0)) + 0.5f;
+        const float cy = 300 - static_cast<float>(f.py(0)) + 0.5f;
+        const float reach = pie_reach(window, cx, cy);
+        const std::vector<TextBox> texts = texts_of(window);
+        const TextBox& first = find(texts, "first 25%");
+        const TextBox& bare = find(texts, "25%");
+        EXPECT_NE(find(texts, "3").text, "") << "the subscript of the third label";
+        // Four quarters from the top: the first one's middle is upper left, clockwise
+        // upper right; the fourth has no text but its share.
+        const float middle = (first.left + first.right) / 2;
+        if (options == 0) {
+            EXPECT_LT(middle, cx);
+            EXPECT_GT(bare.left, cx) << "the fourth quarter is lower right";
+        } else {
+            EXPECT_GT(middle, cx);
+            EXPECT_LT(bare.right, cx);
+        }
+        EXPECT_LT(first.bottom, cy);
+        for (const TextBox& t : texts) {
+            EXPECT_GE(t.left, 0) << t.text;
+            EXPECT_LE(t.right, 400.0f) << t.text;
+            EXPECT_GE(t.top, 0) << t.text;
+            EXPECT_LE(t.bottom, 300.0f) << t.text;
+            // No corner of a label lies on the pie.
+            for (float x : {t.left, t.right})
+                for (float y : {t.top, t.bottom})
+                    EXPECT_GT(std::hypot(x - cx, y - cy), reach) << t.text;
+        }
+    }
+}
+
+TEST_F(PlotTextRoomTest, APieShrinksForLongLabelsAndOnlyForThem) {
+    const float values[] = {3, 1};
+    gallery::GalleryWindow window(400, 300);
+    ASSERT_NE(lu_plot_pie(2, values), 0);
+    const plotcore::Frame f = plot_state(window.number()).frame;
+    const float cx = static_cast<float>(f.px(0)) + 0.5f;
+    const float cy = 300 - static_cast<float>(f.py(0)) + 0.5f;
+    const float plain = pie_reach(window, cx, cy);
+    lu_send_command_b4();
+    reset_plot_state();
+    ASSERT_NE(lu_plot_pie_labelled(2, values, 90, 0, nullptr), 0);
+    EXPECT_FLOAT_EQ(pie_reach(window, cx, cy), plain) << "no labels: the pie of lu_plot_pie";
+    lu_send_command_b4();
+    reset_plot_state();
+    ASSERT_NE(lu_plot_pie_labelled(2, values, 0, 0, "a rather long label|another long one"), 0);
+    EXPECT_LT(pie_reach(window, cx, cy), 0.8f * plain);
+    EXPECT_EQ(lu_plot_pie_labelled(2, values, NAN, 0, "a|b"), 0);
+    EXPECT_NE(window.errors().find("lu_plot_pie_labelled: the start angle"), std::string::npos)
+        << window.errors();
+}
+
 TEST_F(PlotTextRoomTest, ANumberedFrameAfterAPolarOneHasNoPolarRoom) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 256), 0) << "an option bit of the library's own";
