@@ -14,7 +14,6 @@ namespace {
 constexpr double kMajorTick = 0.5, kMinorTick = 0.25;  // in text heights
 constexpr double kNumberGap = 0.3;
 
-constexpr int kGridColour = rgb_colour_value(205, 205, 205);
 constexpr int kZeroLineStyle = 2;
 
 // The text of label i as drawn: plain, or 10 with an exponent.
@@ -62,13 +61,10 @@ void draw_tick_marks(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOpt
     if (o.subticks) marks(t.minor, kMinorTick * h);
 }
 
-// Grid lines at the major ticks; none on an edge that is drawn black (low, high: the
-// edges the lines run parallel to), which a grey line would paint over.
-void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t, bool low_edge,
-               bool high_edge) {
-    c.set_pen(kGridColour, 0, 1);
+void grid_lines(LayoutCanvas& c, const Frame& f, bool x_axis, const std::vector<double>& at_values,
+                bool low_edge, bool high_edge) {
     const double lo = x_axis ? f.box.x0 : f.box.y0, hi = x_axis ? f.box.x1 : f.box.y1;
-    for (double v : t.major) {
+    for (double v : at_values) {
         const double at = x_axis ? f.px(v) : f.py(v);
         if ((low_edge && std::fabs(at - lo) < 0.5) || (high_edge && std::fabs(at - hi) < 0.5))
             continue;
@@ -79,8 +75,22 @@ void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t, boo
     }
 }
 
+// Grid lines at the major ticks in the style's colour and line, and (if the style asks)
+// dotted at the subticks; none on an edge that is drawn black (low, high: the edges the
+// lines run parallel to), which a grey line would paint over.
+void draw_grid(LayoutCanvas& c, const Frame& f, bool x_axis, const Ticks& t, bool low_edge,
+               bool high_edge) {
+    const FrameStyle& s = f.setup.style;
+    if (s.grid_subticks) {
+        c.set_pen(s.grid, kSubtickGridStyle, 1);
+        grid_lines(c, f, x_axis, t.minor, low_edge, high_edge);
+    }
+    c.set_pen(s.grid, s.grid_line, 1);
+    grid_lines(c, f, x_axis, t.major, low_edge, high_edge);
+}
+
 void draw_zero(LayoutCanvas& c, const Frame& f, bool x_axis) {
-    c.set_pen(kBlack, kZeroLineStyle, 1);
+    c.set_pen(f.setup.style.box, kZeroLineStyle, 1);
     const double lo = x_axis ? std::min(f.wy1, f.wy2) : std::min(f.wx1, f.wx2);
     const double hi = x_axis ? std::max(f.wy1, f.wy2) : std::max(f.wx1, f.wx2);
     if (lo >= 0 || hi <= 0) return;
@@ -100,11 +110,11 @@ PowerText exponent_label(const Ticks& t, double h) {
 // Number i of the ticks at (x, y): a power of ten from its left end, else plain text
 // with the alignment.
 void draw_number(LayoutCanvas& c, const Ticks& t, std::size_t i, double x, double y, double h,
-                 Align align) {
+                 Align align, int colour) {
     if (t.powers) {
-        draw_power(c, x, y, {t.labels[i], h}, kBlack);
+        draw_power(c, x, y, {t.labels[i], h}, colour);
     } else {
-        c.set_text(h, 0, align, kBlack);
+        c.set_text(h, 0, align, colour);
         c.draw_text(x, y, t.labels[i]);
     }
 }
@@ -117,11 +127,12 @@ double draw_x_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
         low ? f.box.y0 - out - kNumberGap * h - 0.8 * h : f.box.y1 + out + kNumberGap * h + 0.2 * h;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         const double x = f.px(t.major[i]);
-        draw_number(c, t, i, t.powers ? x - label_width(c, t, i, h) / 2 : x, base, h, kCentreBase);
+        draw_number(c, t, i, t.powers ? x - label_width(c, t, i, h) / 2 : x, base, h, kCentreBase,
+                    f.setup.style.numbers);
     }
     if (t.exponent != 0 && low) {
         const PowerText p = exponent_label(t, h);
-        draw_power(c, f.box.x1 - power_width(c, p), base - 1.3 * h, p, kBlack);
+        draw_power(c, f.box.x1 - power_width(c, p), base - 1.3 * h, p, f.setup.style.numbers);
     }
     return out + kNumberGap * h + (t.powers ? 1.4 : 1.1) * h;
 }
@@ -137,12 +148,12 @@ double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
         const double y = f.py(t.major[i]) - 0.35 * h;
         const double x =
             low ? f.box.x0 - out - kNumberGap * h - w : f.box.x1 + out + kNumberGap * h;
-        draw_number(c, t, i, x, y, h, kLeftBase);
+        draw_number(c, t, i, x, y, h, kLeftBase, f.setup.style.numbers);
     }
     if (t.exponent != 0 && low) {
         const PowerText p = exponent_label(t, h);
         draw_power(c, f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(c, p)),
-                   f.box.y1 + 0.4 * h, p, kBlack);
+                   f.box.y1 + 0.4 * h, p, f.setup.style.numbers);
     }
     return out + kNumberGap * h + widest;
 }
@@ -210,7 +221,7 @@ void draw_box(LayoutCanvas& c, Frame& f, const AxisOptions& x, const AxisOptions
     if (y.grid) draw_grid(c, f, false, yt, framed || x.low, framed || x.high);
     if (x.zero && !x.log) draw_zero(c, f, true);
     if (y.zero && !y.log) draw_zero(c, f, false);
-    c.set_pen(kBlack, 0, 1);
+    c.set_pen(f.setup.style.box, 0, 1);
     std::vector<float> edges;
     auto corner = [&](double px, double py) {
         edges.push_back(static_cast<float>(px));

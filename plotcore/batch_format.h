@@ -35,7 +35,11 @@
 //                     and kPolarRoom 256: room for a polar frame's spoke numbers),
 //                     u8 nx, u8 ny (1 .. 16), u16 panel (1 .. nx * ny), f32 text scale
 //                     (0.25 .. 4), f32 resolution (dots per inch / 96, 0.25 .. 25), f64
-//                     time origin, f32 page width, f32 page height (what it was laid out on)
+//                     time origin, f32 page width, f32 page height (what it was laid out
+//                     on); with options bit 512 (which is no LU_PLOT_ option) the frame's
+//                     style follows: five colour values (box and ticks, numbers, axis
+//                     labels, title, grid), u8 grid pen style 0 .. 9, u8 1 for grid lines
+//                     at subticks (else 0), u16 0
 //   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o from bit 0),
 //                     u16 subdivisions, f64 step (0 chosen): a box drawn on the frame
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title

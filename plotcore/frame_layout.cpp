@@ -175,17 +175,17 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     if (!labels.x.empty()) {
         const auto [height, x] = fitted(c, labels.x, h, across);
         draw_marked_text(c, x, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x,
-                         {height, 0, kCentreTop, kBlack});
+                         {height, 0, kCentreTop, f.setup.style.labels});
     }
     if (!labels.y.empty()) {
         const auto [height, y] = fitted(c, labels.y, h, up);
         draw_marked_text(c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, y, labels.y,
-                         {height, 0.25, kCentreBottom, kBlack});
+                         {height, 0.25, kCentreBottom, f.setup.style.labels});
     }
     if (!labels.title.empty()) {
         const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
         draw_marked_text(c, x, f.box.y1 + f.top_numbers_height + 0.7 * h, labels.title,
-                         {height, 0, kCentreBottom, kBlack});
+                         {height, 0, kCentreBottom, f.setup.style.title});
     }
 }
 

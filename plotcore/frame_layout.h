@@ -8,6 +8,7 @@
 #include <string>
 
 #include "axes.h"
+#include "frame_style.h"
 #include "geometry.h"
 #include "layout_canvas.h"
 
@@ -22,13 +23,14 @@ inline constexpr int kPublicFrameOptions = 0xFF;
 inline constexpr double kSpokeNumberGap = 0.5;
 
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
-// the subpage grid, the text scale, the time origin and the window's resolution against
-// 96 dpi.
+// the subpage grid, the text scale, the time origin, the window's resolution against
+// 96 dpi and its colours.
 struct FrameSetup {
     double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
     int options = 0;
     int nx = 1, ny = 1, panel = 1;
     double text_scale = 1, time_origin = 0, resolution = 1;
+    FrameStyle style;
     bool operator==(const FrameSetup&) const = default;
 };
 

@@ -10,6 +10,37 @@ namespace lumora::plotcore {
 namespace {
 
 constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, kBesidePayload = 28;
+constexpr std::size_t kStyleBytes = 24;
+// On the wire only: the frame's payload ends with its style (a frame in the classic style
+// leaves it out, so that its bytes stay as they were).
+constexpr std::uint32_t kStyledFrame = 0x200;
+
+bool styled(const FrameSetup& f) {
+    return f.style != FrameStyle{};
+}
+
+void write_style(Writer& w, const FrameStyle& s) {
+    for (int colour : {s.box, s.numbers, s.labels, s.title, s.grid})
+        w.u32(static_cast<std::uint32_t>(colour));
+    w.u8(static_cast<std::uint8_t>(s.grid_line));
+    w.u8(s.grid_subticks ? 1 : 0);
+    w.u16(0);
+}
+
+FrameStyle read_style(Reader& r) {
+    FrameStyle s;
+    for (int* colour : {&s.box, &s.numbers, &s.labels, &s.title, &s.grid}) {
+        const std::uint32_t v = r.u32();
+        if (!is_valid_colour_value(v)) r.fail("frame colour out of range");
+        *colour = static_cast<int>(v);
+    }
+    s.grid_line = r.u8();
+    const std::uint8_t subticks = r.u8();
+    if (s.grid_line > 9 || subticks > 1) r.fail("frame grid out of range");
+    s.grid_subticks = subticks == 1;
+    r.skip(2);
+    return s;
+}
 
 enum AxisBit : std::uint16_t {
     kLow = 1,
@@ -58,7 +89,7 @@ AxisOptions read_axis(Reader& r) {
 void write_frame(Writer& w, const LayoutSource& s) {
     const FrameSetup& f = s.setup;
     for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
-    w.u32(static_cast<std::uint32_t>(f.options));
+    w.u32(static_cast<std::uint32_t>(f.options) | (styled(f) ? kStyledFrame : 0));
     w.u8(static_cast<std::uint8_t>(f.nx));
     w.u8(static_cast<std::uint8_t>(f.ny));
     w.u16(static_cast<std::uint16_t>(f.panel));
@@ -67,6 +98,7 @@ void write_frame(Writer& w, const LayoutSource& s) {
     w.f64(f.time_origin);
     w.f32(s.page_width);
     w.f32(s.page_height);
+    if (styled(f)) write_style(w, f.style);
 }
 
 bool in(double v, double lo, double hi) {
@@ -77,8 +109,8 @@ void read_frame(Reader& r, LayoutSource& s) {
     FrameSetup& f = s.setup;
     for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
     const std::uint32_t options = r.u32();
-    if (options > kFrameOptionBits) r.fail("unknown frame options");
-    f.options = static_cast<int>(options);
+    if ((options & ~(kFrameOptionBits | kStyledFrame)) != 0) r.fail("unknown frame options");
+    f.options = static_cast<int>(options & kFrameOptionBits);
     f.nx = r.u8();
     f.ny = r.u8();
     f.panel = r.u16();
@@ -94,6 +126,7 @@ void read_frame(Reader& r, LayoutSource& s) {
     if (!std::isfinite(f.time_origin)) r.fail("time origin out of range");
     s.page_width = r.size(kMaxCoordinate);
     s.page_height = r.size(kMaxCoordinate);
+    if ((options & kStyledFrame) != 0) f.style = read_style(r);
     Frame world;
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
@@ -152,7 +185,7 @@ std::size_t layout_payload_size(const Item& item) {
     const Labels& l = item.source.labels;
     switch (item.kind) {
         case ItemKind::kFrame:
-            return 4 + kFramePayload;
+            return 4 + kFramePayload + (styled(item.source.setup) ? kStyleBytes : 0);
         case ItemKind::kBox:
             return 4 + 2 * kAxisBytes;
         case ItemKind::kLabels:

@@ -77,6 +77,31 @@ int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
 int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
                     size_t x_label_length, size_t y_label_length, size_t title_length);
 
+/* Colours of the frames made after it in the current window, each a colour value or -1
+ * to keep it: the box and its ticks (and the zero line), the numbers, the axis labels,
+ * the title and the grid. The default: black, with a grid in light grey. Refused for a
+ * number that is no colour value. Result: the window number. */
+int lu_plot_set_colours(int box, int numbers, int labels, int title, int grid);
+int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const int* labels,
+                         const int* title, const int* grid);
+
+/* The grid of the frames made after it in the current window: its pen style 0 ... 9 (as
+ * lu_set_pen takes it; 5 draws none; -1 keeps it) and at_subticks 1 to add dotted grid
+ * lines at the subticks (0 none, -1 keep). Result: the window number. */
+int lu_plot_set_grid(int line_style, int at_subticks);
+int lu_plot_set_grid_(int* result, const int* line_style, const int* at_subticks);
+
+/* Named styles of lu_plot_style. */
+#define LU_PLOT_STYLE_CLASSIC 0   /* black, a light grey grid: the default */
+#define LU_PLOT_STYLE_SOFT 1      /* greys that step back behind the data, a grid at subticks */
+#define LU_PLOT_STYLE_TECHNICAL 2 /* black, a dashed grid at ticks and dotted at subticks */
+
+/* Sets the colours and grid of the frames made after it in the current window to a named
+ * style (as lu_plot_set_colours and lu_plot_set_grid set them one by one). Result: the
+ * window number; 0 for a number that names no style. */
+int lu_plot_style(int style);
+int lu_plot_style_(int* result, const int* style);
+
 /* Scales the layer's text (numbers, labels, legends) by a factor 0.25 ... 4 (1: the
  * size chosen from the panel). Refused outside that range. */
 int lu_plot_set_text_scale(float scale);

@@ -62,7 +62,12 @@ int make_frame(const FrameRequest& r) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     // Options the layout does not know mean nothing to it.
-    FrameSetup setup{r.x1, r.x2, r.y1, r.y2, r.options & kFrameOptionBits};
+    FrameSetup setup;
+    setup.x1 = r.x1;
+    setup.x2 = r.x2;
+    setup.y1 = r.y1;
+    setup.y2 = r.y2;
+    setup.options = r.options & kFrameOptionBits;
     Frame probe;
     switch (frame_world(setup, probe)) {
         case Ends::kOk:
@@ -76,6 +81,7 @@ int make_frame(const FrameRequest& r) {
     setup.ny = s.ny;
     setup.panel = take_panel(s);
     setup.text_scale = s.text_scale;
+    setup.style = s.style;
     setup.time_origin = s.time_origin;
     setup.resolution = page.resolution;
     Frame f;

@@ -28,6 +28,7 @@ struct WindowPlot {
     std::vector<LegendEntry> legend;
     int next_colour = 0;
     double text_scale = 1;
+    plotcore::FrameStyle style;  // of the frames made from now on
     double time_origin = 0;
     double resolution = 0;  // dots per inch / 96 of the window, 0 until asked
     // The layer the plotting calls draw into (0 none), and whether it holds drawing sent

@@ -16,8 +16,8 @@ Item frame_item() {
     Item item;
     item.kind = ItemKind::kFrame;
     item.source.frame = 7;
-    item.source.setup = {0.5, 1e6, -2.25, 3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3,
-                         5,   1.5, 1.7e9, 2.0};
+    item.source.setup = {0.5, 1e6,   -2.25, 3.0,         LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3, 5,
+                         1.5, 1.7e9, 2.0,   FrameStyle{}};
     item.source.page_width = 640.5f;
     item.source.page_height = 480;
     return item;
@@ -71,6 +71,25 @@ TEST(PlotLayoutItems, ReadBackExactly) {
     const ReadResult read = read_batch(encode_batch(items));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.items, items);
+}
+
+TEST(PlotLayoutItems, AFramesStyleTravelsOnlyWhenItIsNotTheClassicOne) {
+    Item styled = frame_item();
+    styled.source.setup.style = named_style(1);
+    styled.source.setup.style.grid_line = 9;
+    const Bytes plain_bytes = encode_batch({frame_item()}), styled_bytes = encode_batch({styled});
+    EXPECT_EQ(styled_bytes.size(), plain_bytes.size() + 24);
+    const ReadResult read = read_batch(styled_bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{styled});
+    EXPECT_EQ(read.items[0].source.setup.options, LU_PLOT_LOG_X | LU_PLOT_GRID);
+    // A style with a colour that is no colour value, or a grid style past 9, is refused.
+    for (const std::size_t at : {plain_bytes.size(), plain_bytes.size() + 20}) {
+        Bytes spoiled = styled_bytes;
+        spoiled[at] = 0xFF;
+        spoiled[at + 3] = 0x7F;
+        EXPECT_FALSE(read_batch(spoiled).ok) << at;
+    }
 }
 
 TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {

@@ -1,0 +1,113 @@
+// Frame styles through the public interface: the colours given reach every part of the
+// frames made afterwards, survive a resize (the window process lays the frame out again
+// from what the batch carries), and named styles set the grid; wrong values are refused.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "client/include/lumora.h"
+#include "client/plot/plot_state.h"
+#include "plotcore/items.h"
+#include "tests/gallery/gallery_window.h"
+
+namespace lumora::plot {
+namespace {
+
+struct Colours {
+    std::set<std::uint32_t> texts, lines;
+    std::set<plotcore::Dash> dashes;
+};
+
+Colours colours_of(gallery::GalleryWindow& window) {
+    Colours c;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        for (const plotcore::Item& item : *op.item.batch) {
+            if (item.kind == plotcore::ItemKind::kText) c.texts.insert(item.text.rgb);
+            if (item.kind == plotcore::ItemKind::kSegments ||
+                item.kind == plotcore::ItemKind::kPolyline) {
+                c.lines.insert(item.stroke.rgb);
+                c.dashes.insert(item.stroke.dash);
+            }
+        }
+    }
+    return c;
+}
+
+class PlotStyleTest : public ::testing::Test {
+  protected:
+    PlotStyleTest() { reset_plot_state(); }
+    ~PlotStyleTest() override { reset_plot_state(); }
+};
+
+// Colour values of the RGB form, and the colours the window process resolves them to.
+constexpr int rgb_value(int r, int g, int b) {
+    return 0x02000000 | r | g << 8 | b << 16;
+}
+constexpr std::uint32_t resolved(int value) {
+    return static_cast<std::uint32_t>((value & 0xFF) << 16 | (value & 0xFF00) |
+                                      (value >> 16 & 0xFF));
+}
+const int kRed = rgb_value(200, 0, 0), kBlue = rgb_value(0, 0, 200), kGreen = rgb_value(0, 150, 0),
+          kDark = rgb_value(50, 50, 50), kPale = rgb_value(190, 190, 190);
+
+TEST_F(PlotStyleTest, TheColoursGivenReachEveryPartAndSurviveAResize) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_EQ(lu_plot_set_colours(kRed, kBlue, kGreen, kDark, kPale), window.number());
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, LU_PLOT_GRID | LU_PLOT_AXES), 0);
+    ASSERT_NE(lu_plot_labels("x", "y", "title"), 0);
+    const std::set<std::uint32_t> texts = {resolved(kBlue), resolved(kGreen), resolved(kDark)};
+    const std::set<std::uint32_t> lines = {resolved(kRed), resolved(kPale)};
+    Colours drawn = colours_of(window);
+    EXPECT_EQ(drawn.texts, texts);
+    EXPECT_EQ(drawn.lines, lines);
+    ASSERT_TRUE(window.resize(800, 300));
+    drawn = colours_of(window);
+    EXPECT_EQ(drawn.texts, texts) << "laid out again in its colours";
+    EXPECT_EQ(drawn.lines, lines);
+    EXPECT_EQ(window.errors(), "");
+}
+
+TEST_F(PlotStyleTest, NamedStylesSetTheGridAndTheClassicOneIsTheDefault) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, LU_PLOT_GRID), 0);
+    const Colours classic = colours_of(window);
+    EXPECT_EQ(classic.dashes, std::set<plotcore::Dash>{plotcore::Dash::kSolid});
+    lu_send_command_b4();
+    ASSERT_EQ(lu_plot_style(LU_PLOT_STYLE_TECHNICAL), window.number());
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, LU_PLOT_GRID), 0);
+    const Colours technical = colours_of(window);
+    EXPECT_TRUE(technical.dashes.contains(plotcore::Dash::kDash)) << "the grid at ticks";
+    EXPECT_TRUE(technical.dashes.contains(plotcore::Dash::kDot)) << "the grid at subticks";
+    lu_send_command_b4();
+    ASSERT_EQ(lu_plot_style(LU_PLOT_STYLE_CLASSIC), window.number());
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, LU_PLOT_GRID), 0);
+    EXPECT_EQ(colours_of(window).lines, classic.lines);
+    ASSERT_EQ(lu_plot_set_grid(5, 0), window.number());
+    lu_send_command_b4();
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, LU_PLOT_GRID), 0);
+    EXPECT_EQ(colours_of(window).lines, std::set<std::uint32_t>{0}) << "pen style 5: no grid";
+}
+
+TEST_F(PlotStyleTest, WrongValuesAreRefusedWithTheirCause) {
+    EXPECT_EQ(lu_plot_style(0), 0) << "no window";
+    gallery::GalleryWindow window(320, 240);
+    EXPECT_EQ(lu_plot_set_colours(-2, -1, -1, -1, -1), 0);
+    EXPECT_EQ(lu_plot_set_colours(-1, 0x03000000, -1, -1, -1), 0);
+    EXPECT_EQ(lu_plot_set_colours(-1, -1, 36, -1, -1), 0);
+    EXPECT_EQ(lu_plot_set_grid(10, 0), 0);
+    EXPECT_EQ(lu_plot_set_grid(0, 2), 0);
+    EXPECT_EQ(lu_plot_style(3), 0);
+    const std::string errors = window.errors();
+    for (const char* cause :
+         {"lu_plot_set_colours: -2 is no colour value", "lu_plot_set_grid: the line style 10",
+          "lu_plot_style: there is no style 3"})
+        EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    EXPECT_EQ(colours_of(window).lines, std::set<std::uint32_t>{0})
+        << "nothing refused changed the style";
+}
+
+}  // namespace
+}  // namespace lumora::plot
