@@ -12,6 +12,7 @@
 
 #include "plotcore/batch_format.h"
 #include "plotcore/batch_writer.h"
+#include "plotcore/frame_layout.h"
 #include "seed_writer.h"
 
 namespace {
@@ -257,9 +258,9 @@ plotcore::Item stroked(plotcore::ItemKind kind, std::vector<plotcore::PointF> po
     return item;
 }
 
-// Batches as the plotting layer sends them: a frame with ticks and a label, a clipped
-// curve, filled bars, markers, a colour given as a colour value, and a colour bar's strip
-// beside a frame.
+// Batches as the plotting layer sends them: a frame with ticks and a label, a styled
+// frame with marked text, a clipped curve, filled bars, markers, a colour given as a
+// colour value, and a colour bar's strip beside a frame.
 std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item frame =
         stroked(plotcore::ItemKind::kPolyline, {{40.5f, 20.5f}, {300, 20.5f}, {300, 200}});
@@ -290,7 +291,22 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     strip.source.box = {310, 20.5f, 329.25f, 200};
     strip.source.gap = 0.02f;
     strip.source.width = 0.04f;
+    // A frame described in a style of its own, with a marked label's runs: a subscript
+    // and a symbol sent as UTF-8.
+    plotcore::Item styled;
+    styled.kind = plotcore::ItemKind::kFrame;
+    styled.source.frame = 2;
+    styled.source.setup.style = plotcore::named_style(2);
+    styled.source.page_width = 640;
+    styled.source.page_height = 480;
+    plotcore::Item subscript = label;
+    subscript.text.height = 8.75f;
+    subscript.text.bytes = "kin";
+    plotcore::Item symbol = label;
+    symbol.text.style = plotcore::kTextUtf8Bytes;
+    symbol.text.bytes = "\xCE\xB1";
     return {{"frame", {frame, ticks, label}},
+            {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"strip", {strip, bar, ticks, label}},
             {"curve",
              {clip_on, stroked(plotcore::ItemKind::kPolyline, {{41, 150}, {90, 60.5f}, {299, 190}}),
