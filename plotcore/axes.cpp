@@ -36,7 +36,8 @@ Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
         return fit_time_ticks(origin, lo, hi, length, gap, along, o.step, o.subdivisions);
     // A step of more decades than a double spans numbers one decade at most.
     if (o.log)
-        return fit_log_ticks(lo, hi, length, gap, static_cast<int>(std::min(o.step, 1e3)), along);
+        return fit_log_ticks(lo, hi, length, gap, static_cast<int>(std::min(o.step, 1e3)), along,
+                             o.fixed);
     return fit_linear_ticks(lo, hi, length, gap, o.step, o.subdivisions, along);
 }
 
@@ -189,6 +190,9 @@ AxisOptions parse_axis_options(const char* letters, double step, int subdivision
                 break;
             case 'l':
                 o.log = true;
+                break;
+            case 'f':
+                o.fixed = true;
                 break;
             case 'd':
                 o.time = true;

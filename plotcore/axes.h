@@ -15,6 +15,7 @@ struct AxisOptions {
     bool ticks = false, subticks = false, grid = false;             // t, s, g
     bool numbers_low = false, numbers_high = false;                 // n, m
     bool log = false, time = false, zero = false, outward = false;  // l, d, a, o
+    bool fixed = false;  // f: a log axis numbered 0.01, 0.1, 1, 10 instead of powers
     double step = 0;
     int subdivisions = 0;
     bool operator==(const AxisOptions&) const = default;

@@ -40,7 +40,7 @@
 //                     style follows: five colour values (box and ticks, numbers, axis
 //                     labels, title, grid), u8 grid pen style 0 .. 9, u8 1 for grid lines
 //                     at subticks (else 0), u16 0
-//   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o from bit 0),
+//   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o f from bit 0),
 //                     u16 subdivisions, f64 step (0 chosen): a box drawn on the frame
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title
 //   kKindAnchor       f32 left, top, right, bottom: the frame's box when the items after

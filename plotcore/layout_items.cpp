@@ -54,12 +54,13 @@ enum AxisBit : std::uint16_t {
     kTime = 256,
     kZero = 512,
     kOutward = 1024,
-    kAllAxisBits = 2047
+    kFixed = 2048,
+    kAllAxisBits = 4095
 };
 
 std::uint16_t axis_bits(const AxisOptions& o) {
-    const bool flags[] = {o.low,          o.high, o.ticks, o.subticks, o.grid,   o.numbers_low,
-                          o.numbers_high, o.log,  o.time,  o.zero,     o.outward};
+    const bool flags[] = {o.low,          o.high, o.ticks, o.subticks, o.grid,    o.numbers_low,
+                          o.numbers_high, o.log,  o.time,  o.zero,     o.outward, o.fixed};
     std::uint16_t bits = 0;
     for (std::size_t i = 0; i < std::size(flags); ++i) {
         if (flags[i]) bits = static_cast<std::uint16_t>(bits | (1u << i));
@@ -77,8 +78,8 @@ AxisOptions read_axis(Reader& r) {
     AxisOptions o;
     const std::uint16_t bits = r.u16();
     if ((bits & ~kAllAxisBits) != 0) r.fail("unknown axis options");
-    bool* flags[] = {&o.low,          &o.high, &o.ticks, &o.subticks, &o.grid,   &o.numbers_low,
-                     &o.numbers_high, &o.log,  &o.time,  &o.zero,     &o.outward};
+    bool* flags[] = {&o.low,          &o.high, &o.ticks, &o.subticks, &o.grid,    &o.numbers_low,
+                     &o.numbers_high, &o.log,  &o.time,  &o.zero,     &o.outward, &o.fixed};
     for (std::size_t i = 0; i < std::size(flags); ++i) *flags[i] = (bits & (1u << i)) != 0;
     o.subdivisions = r.u16();
     o.step = r.f64();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace lumora::plotcore {
 namespace {
@@ -46,6 +47,21 @@ std::string fixed(double v, int decimals) {
     // No "-0" or "-0.0".
     if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
     return s;
+}
+
+// Decades numbered in fixed point (0.001, 1, 1000) instead of as powers of ten; beyond 15
+// decimals or digits a decade keeps its power.
+Ticks fixed_point(Ticks t) {
+    if (!t.powers) return t;
+    for (const double d : t.major)
+        if (std::fabs(d) > 15) return t;
+    t.powers = false;
+    for (std::size_t i = 0; i < t.major.size(); ++i) {
+        const long decade = std::lround(t.major[i]);
+        t.labels[i] = fixed(std::pow(10.0, static_cast<double>(decade)),
+                            decade < 0 ? static_cast<int>(-decade) : 0);
+    }
+    return t;
 }
 
 }  // namespace
@@ -200,9 +216,10 @@ Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double s
 }
 
 Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
-                    const Measure& measure) {
+                    const Measure& measure, bool fixed) {
     if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !(length > 0)) return {};
-    if (every > 0) return log_ticks(lo, hi, every);
+    const auto numbered = [fixed](Ticks t) { return fixed ? fixed_point(std::move(t)) : t; };
+    if (every > 0) return numbered(log_ticks(lo, hi, every));
     const double per_unit = length / (hi - lo);
     Ticks t;
     for (int e : {1, 2, 5, 10, 20, 50, 100}) {
@@ -227,6 +244,7 @@ Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
             }
             return t;
         }
+        t = numbered(std::move(t));
         if (labels_fit(t, per_unit, gap, measure)) return t;
     }
     return t;

@@ -53,7 +53,9 @@ bool labels_fit(const Ticks& ticks, double pixels_per_unit, double gap, const Me
 // whose labels fit. A fixed step > 0 is taken as it is.
 Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double step, int subticks,
                        const Measure& measure);
+// fixed: decades numbered 0.01, 0.1, 1, 10 (up to 15 decades from 1) instead of as
+// powers of ten.
 Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
-                    const Measure& measure);
+                    const Measure& measure, bool fixed = false);
 
 }  // namespace lumora::plotcore

@@ -57,7 +57,8 @@ int lu_plot_frame_(int* result, const float* x1, const float* x2, const float* y
 /* Draws the box of the current frame with options per axis, letters in any order:
  * b the lower (left) edge, c the upper (right) edge, t major ticks, s subticks, g a grid,
  * n numbers outside the lower (left) edge, m outside the upper (right) edge, l a log
- * axis, d a time axis, a a line through zero, o ticks outward. step > 0 fixes the major
+ * axis, f its decades numbered in fixed point (0.01, 1, 100) instead of as powers of ten,
+ * d a time axis, a a line through zero, o ticks outward. step > 0 fixes the major
  * tick step (on a log axis: the decades between numbers), else it is chosen; subticks > 0
  * fixes the number of intervals between major ticks (at most 100). A fixed step that
  * would give more than 1000 major ticks gives none (the box is drawn without them).

@@ -237,6 +237,20 @@ TEST(TimeTicks, StepsFromSecondsToYears) {
         fit_time_ticks(std::numeric_limits<double>::quiet_NaN(), 0, 1, 400, 10, kCharacters).ok);
 }
 
+TEST(LogTicks, FixedPointNumbersInsteadOfPowers) {
+    const Ticks fixed = fit_log_ticks(-3, 3, 600, 10, 0, kCharacters, true);
+    ASSERT_TRUE(fixed.ok);
+    EXPECT_FALSE(fixed.powers);
+    EXPECT_EQ(fixed.labels,
+              (std::vector<std::string>{"0.001", "0.01", "0.1", "1", "10", "100", "1000"}));
+    EXPECT_EQ(fit_log_ticks(-3, 3, 600, 10, 2, kCharacters, true).labels.front(), "0.01")
+        << "every other decade";
+    const Ticks thinned = fit_log_ticks(-3, 3, 120, 10, 0, kCharacters, true);
+    EXPECT_LT(thinned.major.size(), fixed.major.size()) << "long numbers take more room";
+    EXPECT_TRUE(fit_log_ticks(10, 30, 600, 10, 0, kCharacters, true).powers)
+        << "1e30 stays a power";
+}
+
 TEST(TimeTicks, StepsBelowASecondShowTheirDecimals) {
     const double origin = 1700000000.25;  // 22:13:20.25
     const Ticks ms = fit_time_ticks(origin, 0, 0.02, 600, 10, kCharacters);

@@ -28,7 +28,7 @@ Item box_item() {
     item.kind = ItemKind::kBox;
     item.source.frame = 7;
     item.source.x = parse_axis_options("bcnstgo", 2.5, 4);
-    item.source.y = parse_axis_options("bnlma", 0, 0);
+    item.source.y = parse_axis_options("bnlmaf", 0, 0);
     return item;
 }
 
