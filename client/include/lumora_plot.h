@@ -92,10 +92,12 @@ int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const 
 int lu_plot_set_grid(int line_style, int at_subticks);
 int lu_plot_set_grid_(int* result, const int* line_style, const int* at_subticks);
 
-/* Named styles of lu_plot_style. */
-#define LU_PLOT_STYLE_CLASSIC 0   /* black, a light grey grid: the default */
-#define LU_PLOT_STYLE_SOFT 1      /* greys that step back behind the data, a grid at subticks */
-#define LU_PLOT_STYLE_TECHNICAL 2 /* black, a dashed grid at ticks and dotted at subticks */
+/* Named styles of lu_plot_style: classic (black, a light grey grid: the default), soft
+ * (greys that step back behind the data, a faint grid at subticks too), technical (black,
+ * a dashed grid at ticks and dotted lines at subticks). */
+#define LU_PLOT_STYLE_CLASSIC 0
+#define LU_PLOT_STYLE_SOFT 1
+#define LU_PLOT_STYLE_TECHNICAL 2
 
 /* Sets the colours and grid of the frames made after it in the current window to a named
  * style (as lu_plot_set_colours and lu_plot_set_grid set them one by one). Result: the
@@ -223,9 +225,10 @@ int lu_plot_bars_(int* result, const int* groups, const int* series, const float
 int lu_plot_pie(int n, const float* values);
 int lu_plot_pie_(int* result, const int* n, const float* values);
 
-/* Options of lu_plot_pie_labelled. */
-#define LU_PLOT_PIE_CLOCKWISE 1 /* the slices follow each other clockwise */
-#define LU_PLOT_PIE_PERCENT 2   /* each label ends with its slice's share: "pears 25%" */
+/* Options of lu_plot_pie_labelled: the slices follow each other clockwise; each label
+ * ends with its slice's share ("pears 25%"). */
+#define LU_PLOT_PIE_CLOCKWISE 1
+#define LU_PLOT_PIE_PERCENT 2
 
 /* A pie chart as lu_plot_pie draws it, the first slice starting at `start` degrees
  * (counterclockwise from the right: 90 is the top, where lu_plot_pie starts), the slices

@@ -11,6 +11,7 @@ that a declaration the generator misreads or leaves out shows up as a gap:
 - every reference form lu_<op>_ and every window form lu_<op>_in_window is bound in the
   module (bind(C, name=...)) under its public name (lu_<op>, lu_<op>_in_window);
 - every other lu_ function has its reference form;
+- every LU_ constant the headers define is a PARAMETER in lumora.inc and the module;
 - every reference form without a result variable first (it returns its value as the
   function value) is typed in lumora.inc with its C type and named EXTERNAL, and no
   CALLed one is typed there.
@@ -26,7 +27,18 @@ import sys
 import tempfile
 
 FUNCTION = re.compile(r"\b(int|float|double|void)\s+(lu_\w+)\s*\(([^;{}]*?)\)\s*;", re.S)
+# Any definition of an LU_ name, whatever follows it on its line.
+DEFINE = re.compile(r"^\s*#\s*define\s+(LU_\w+)\b", re.M)
 INC_TYPE = {"int": "INTEGER", "float": "REAL", "double": "DOUBLE PRECISION"}
+
+
+def defined_names(header_dirs):
+    names = set()
+    for folder in header_dirs:
+        for path in sorted(glob.glob(os.path.join(folder, "*.h"))):
+            with open(path, encoding="utf-8") as f:
+                names.update(DEFINE.findall(f.read()))
+    return names
 
 
 def declarations(header_dirs):
@@ -106,6 +118,11 @@ def main(argv):
     if work:
         shutil.rmtree(work)
     problems = gaps(found, inc_text, module_text)
+    for name in sorted(defined_names(args.header_dirs)):
+        if not re.search(r"^ {6}PARAMETER \(%s =" % name, inc_text, re.M):
+            problems.append("%s: no PARAMETER in lumora.inc" % name)
+        if not re.search(r"\b%s\s*=" % name, module_text, re.I):
+            problems.append("%s: no parameter in the module" % name)
     for problem in problems:
         print("not covered: " + problem)
     print("%d public functions, %d gaps" % (len(found), len(problems)))
