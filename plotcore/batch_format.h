@@ -45,7 +45,8 @@
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title
 //   kKindAnchor       f32 left, top, right, bottom: the frame's box when the items after
 //                     it were placed in the frame's world (frame 0: they stay on the page)
-//   kKindLegend       u8 corner (1 .. 4), u8 0, u16 0, u32 n (1 .. kMaxLegendEntries),
+//   kKindLegend       u8 place (1 .. 11, as lu_plot_legend takes it), u8 0, u16 0, u32 n
+//                     (1 .. kMaxLegendEntries),
 //                     n entries: u32 colour value, i8 line style (-1 none, 0 .. 9), u8
 //                     marker (0 .. 16, as lu_plot_points takes it), u16 0, text (u32 byte
 //                     count, the bytes)

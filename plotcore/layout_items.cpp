@@ -148,7 +148,7 @@ void write_legend(Writer& w, const LayoutSource& s) {
 
 void read_legend(Reader& r, LayoutSource& s) {
     s.corner = r.u8();
-    if (s.corner < 1 || s.corner > 4) r.fail("legend corner out of range");
+    if (s.corner < 1 || s.corner > kLegendPlaces) r.fail("legend place out of range");
     r.skip(3);
     const std::uint32_t n = r.u32();
     if (n < 1 || n > kMaxLegendEntries) return r.fail("legend entries out of range");

@@ -1,6 +1,7 @@
 #include "legend_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "marked_text.h"
 
@@ -20,9 +21,16 @@ LegendLayout layout_legend(const Rect& box, int corner, const std::vector<double
     const double widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
     const double w = kPad * h + kSample * h + kPad * h + widest + kPad * h;
     const double height = 2 * kPad * h + kRow * h * static_cast<double>(widths.size());
-    const bool right = corner != 2 && corner != 3, top = corner != 3 && corner != 4;
-    const double x0 = right ? box.x1 - kInset * h - w : box.x0 + kInset * h;
-    const double y1 = top ? box.y1 - kInset * h : box.y0 + kInset * h + height;
+    const double left_in = box.x0 + kInset * h, right_in = box.x1 - kInset * h - w;
+    const double centre_x = (box.x0 + box.x1 - w) / 2, outside = box.x1 + kInset * h;
+    const double top_in = box.y1 - kInset * h, bottom_in = box.y0 + kInset * h + height;
+    const double middle_y = (box.y0 + box.y1 + height) / 2;
+    // The left end and the top of the legend's box for each position.
+    const std::pair<double, double> places[] = {
+        {right_in, top_in},    {right_in, top_in}, {left_in, top_in},   {left_in, bottom_in},
+        {right_in, bottom_in}, {centre_x, top_in}, {left_in, middle_y}, {centre_x, bottom_in},
+        {right_in, middle_y},  {outside, box.y1},  {outside, middle_y}, {outside, box.y0 + height}};
+    const auto [x0, y1] = places[corner >= 1 && corner <= kLegendPlaces ? corner : 1];
     l.frame = {x0, y1 - height, x0 + w, y1};
     for (std::size_t i = 0; i < widths.size(); ++i)
         l.rows.push_back(y1 - kPad * h - kRow * h * (static_cast<double>(i) + 0.5));

@@ -25,8 +25,13 @@ struct LegendLayout {
     double text_x = 0;                    // where each text starts
 };
 
-// Entries of the text widths (pixels) in corner 1 ... 4 (upper right, upper left, lower
-// left, lower right; others: 1) of the box, for a text height h.
+// Where a legend goes: inside the box in a corner (1 upper right, 2 upper left, 3 lower
+// left, 4 lower right) or at the middle of an edge (5 top, 6 left, 7 bottom, 8 right),
+// or outside it on the right (9 at its top, 10 at its middle, 11 at its bottom).
+inline constexpr int kLegendPlaces = 11;
+
+// Entries of the text widths (pixels) at a place 1 ... kLegendPlaces (others: 1) of the
+// box, for a text height h.
 LegendLayout layout_legend(const Rect& box, int corner, const std::vector<double>& text_widths,
                            double h);
 

@@ -203,8 +203,11 @@ int lu_plot_legend_entry(const char* text, int colour, int line_style, int marke
 int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
                           const int* marker, size_t text_length);
 
-/* Draws the legend's entries in a framed white box in a corner of the frame's box
- * (1 upper right, 2 upper left, 3 lower left, 4 lower right) and forgets them. */
+/* Draws the legend's entries in a framed white box and forgets them. `corner` is where:
+ * inside the frame's box in a corner (1 upper right, 2 upper left, 3 lower left, 4 lower
+ * right) or at the middle of an edge (5 top, 6 left, 7 bottom, 8 right), or outside it on
+ * the right (9 level with its top, 10 with its middle, 11 with its bottom; a frame made
+ * with LU_PLOT_ROOM_RIGHT leaves room there). */
 int lu_plot_legend(int corner);
 int lu_plot_legend_(int* result, const int* corner);
 

@@ -39,9 +39,9 @@ int draw_gathered_legend(int corner) {
     WindowPlot& s = plot_state(window);
     if (!page.ok) return refuse_no_window();
     if (!s.frame.set) return refuse_no_frame(window);
-    if (corner < 1 || corner > 4) {
-        return refuse("corner " + std::to_string(corner) +
-                      " is not 1 (upper right), 2 (upper left), 3 (lower left) or 4 (lower right)");
+    if (corner < 1 || corner > kLegendPlaces) {
+        return refuse("place " + std::to_string(corner) +
+                      " is not 1 ... 4 (corners), 5 ... 8 (edges) or 9 ... 11 (outside right)");
     }
     if (s.legend.empty())
         return refuse("the legend has no entries: call lu_plot_legend_entry first");

@@ -42,7 +42,7 @@ const Expected kCases[] = {
     {"null_array", "lu_plot_line: an array of values is a null pointer"},
     {"bad_marker", "lu_plot_points: marker 7 is not a marker code: 1 ... 6, or 11 ... 16 filled"},
     {"empty_legend", "lu_plot_legend: the legend has no entries: call lu_plot_legend_entry first"},
-    {"legend_corner", "lu_plot_legend: corner 9 is not 1 (upper right)"},
+    {"legend_corner", "lu_plot_legend: place 12 is not 1 ... 4 (corners)"},
     {"legend_style", "lu_plot_legend_entry: line style 12 is not -1 (no line) or 0 ... 9"},
     {"no_bins", "lu_plot_histogram: bins = 0: there must be 1 ... 10000 bins"},
     {"backward_range",

@@ -34,7 +34,7 @@ int main(void) {
     show("null_array", lu_plot_line(3, NULL, y));
     show("bad_marker", lu_plot_points(3, x, y, 7));
     show("empty_legend", lu_plot_legend(1));
-    show("legend_corner", lu_plot_legend(9));
+    show("legend_corner", lu_plot_legend(12));
     show("legend_style", lu_plot_legend_entry("data", -1, 12, 0));
     show("no_bins", lu_plot_histogram(3, y, 0, 10, 0, 0));
     show("backward_range", lu_plot_histogram(3, y, 10, 0, 5, 0));

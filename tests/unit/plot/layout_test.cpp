@@ -83,6 +83,34 @@ TEST(Legend, SitsInsideItsCornerWithARowPerEntry) {
     EXPECT_DOUBLE_EQ(lower_right.frame.y0, box.y0 + 5);
 }
 
+TEST(Legend, StandsAtTheMiddleOfAnEdgeOrOutsideOnTheRight) {
+    const Rect box{100, 50, 500, 350};
+    const double h = 10, cx = 300, cy = 200;
+    const auto centre_x = [](const Rect& r) { return (r.x0 + r.x1) / 2; };
+    const auto centre_y = [](const Rect& r) { return (r.y0 + r.y1) / 2; };
+    const Rect top = layout_legend(box, 5, {40, 60}, h).frame;
+    EXPECT_DOUBLE_EQ(centre_x(top), cx);
+    EXPECT_DOUBLE_EQ(top.y1, box.y1 - 5);
+    const Rect left = layout_legend(box, 6, {40, 60}, h).frame;
+    EXPECT_DOUBLE_EQ(left.x0, box.x0 + 5);
+    EXPECT_DOUBLE_EQ(centre_y(left), cy);
+    const Rect bottom = layout_legend(box, 7, {40, 60}, h).frame;
+    EXPECT_DOUBLE_EQ(centre_x(bottom), cx);
+    EXPECT_DOUBLE_EQ(bottom.y0, box.y0 + 5);
+    const Rect right = layout_legend(box, 8, {40, 60}, h).frame;
+    EXPECT_DOUBLE_EQ(right.x1, box.x1 - 5);
+    EXPECT_DOUBLE_EQ(centre_y(right), cy);
+    for (int place : {9, 10, 11}) {
+        const Rect out = layout_legend(box, place, {40, 60}, h).frame;
+        EXPECT_DOUBLE_EQ(out.x0, box.x1 + 5) << place;
+    }
+    EXPECT_DOUBLE_EQ(layout_legend(box, 9, {40}, h).frame.y1, box.y1);
+    EXPECT_DOUBLE_EQ(centre_y(layout_legend(box, 10, {40}, h).frame), cy);
+    EXPECT_DOUBLE_EQ(layout_legend(box, 11, {40}, h).frame.y0, box.y0);
+    EXPECT_EQ(layout_legend(box, 12, {40}, h).frame.x1, layout_legend(box, 1, {40}, h).frame.x1)
+        << "another number: the upper right corner";
+}
+
 TEST(ClippedLines, RunsStayInsideAndBreakAtGaps) {
     const WorldRect r{0, 0, 10, 10};
     const double nan = std::numeric_limits<double>::quiet_NaN();

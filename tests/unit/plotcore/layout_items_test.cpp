@@ -142,8 +142,12 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     l.source.labels.title.assign(kMaxTextBytes + 1, 't');
     EXPECT_TRUE(refused(l)) << "title";
     Item g = legend_item();
-    g.source.corner = 5;
-    EXPECT_TRUE(refused(g)) << "corner";
+    g.source.corner = 11;
+    EXPECT_FALSE(refused(g)) << "outside the box, level with its bottom";
+    g.source.corner = 12;
+    EXPECT_TRUE(refused(g)) << "place";
+    g.source.corner = 0;
+    EXPECT_TRUE(refused(g)) << "place";
     g = legend_item();
     g.source.legend[1].marker = 17;
     EXPECT_TRUE(refused(g)) << "marker";
