@@ -28,18 +28,6 @@ int default_subticks(double step) {
     return m < 1.5 ? 5 : m < 3 ? 4 : 5;
 }
 
-// The fewest decimals that show every multiple of step exactly (2.5 needs one, 0.25
-// two), to single precision, in which a step is given.
-int decimals_for(double step) {
-    constexpr int kMostDecimals = 15;
-    double scaled = std::fabs(step);
-    for (int d = 0; d < kMostDecimals; ++d, scaled *= 10) {
-        const double whole = std::round(scaled);
-        if (whole >= 1 && std::fabs(scaled - whole) <= 1e-6 * scaled) return d;
-    }
-    return kMostDecimals;
-}
-
 std::string fixed(double v, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, v);
@@ -65,6 +53,18 @@ Ticks fixed_point(Ticks t) {
 }
 
 }  // namespace
+
+// The fewest decimals that show every multiple of step exactly (2.5 needs one, 0.25
+// two), to single precision, in which a step is given.
+int decimals_for(double step) {
+    constexpr int kMostDecimals = 15;
+    double scaled = std::fabs(step);
+    for (int d = 0; d < kMostDecimals; ++d, scaled *= 10) {
+        const double whole = std::round(scaled);
+        if (whole >= 1 && std::fabs(scaled - whole) <= 1e-6 * scaled) return d;
+    }
+    return kMostDecimals;
+}
 
 void label_ticks(Ticks& t) {
     double largest = 0;

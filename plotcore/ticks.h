@@ -34,6 +34,9 @@ struct Ticks {
 // Labels of the major ticks t.step apart, as an axis numbers them: the decimals the step
 // needs, and past 1e5 or below 1e-3 a common exponent (t.exponent) for all.
 void label_ticks(Ticks& t);
+// The fewest decimals that show every multiple of step (2.5 needs one, 0.25 two), to
+// single precision, in which a step is given.
+int decimals_for(double step);
 
 // Ticks of step (> 0) over lo ... hi with subticks intervals between them (0: chosen
 // from the step).

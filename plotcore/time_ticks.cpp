@@ -93,17 +93,9 @@ CivilTime civil_from_days(long long z) {
     return t;
 }
 
-// Decimals of the seconds of a step below a second: 0.5 -> 1, 0.05 -> 2, 0.002 -> 3.
-int decimals_of(double step) {
-    int d = 0;
-    while (d < 3 && std::fabs(step * std::pow(10.0, d) - std::round(step * std::pow(10.0, d))) >
-                        1e-9 * std::pow(10.0, d))
-        ++d;
-    return std::max(d, 1);
-}
-
 std::string fraction_label(double seconds, double step) {
-    const int d = decimals_of(step);
+    // Tenths at least, milliseconds at most.
+    const int d = std::clamp(decimals_for(step), 1, 3);
     const double scale = std::pow(10.0, d);
     const double rounded = std::round(seconds * scale) / scale;  // on the step's grid
     const double whole = std::floor(rounded);
