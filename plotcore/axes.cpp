@@ -6,6 +6,8 @@
 
 #include "client/include/lumora_plot.h"
 #include "frame_layout.h"
+#include "number_format.h"
+#include "time_format.h"
 #include "time_ticks.h"
 
 namespace lumora::plotcore {
@@ -23,6 +25,19 @@ double label_width(LayoutCanvas& c, const Ticks& t, std::size_t i, double h) {
     return c.measure_text(t.labels[i]).width;
 }
 
+Relabel number_relabel(const std::string& format, bool log) {
+    if (format.empty()) return {};
+    return [&format, log](Ticks& t) { format_tick_labels(t, format, log); };
+}
+
+Relabel time_relabel(const std::string& format, double origin) {
+    if (format.empty()) return {};
+    return [&format, origin](Ticks& t) {
+        for (std::size_t i = 0; i < t.major.size(); ++i)
+            t.labels[i] = format_time(format, origin + t.major[i], t.step);
+    };
+}
+
 Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o, double origin,
              double length) {
     const double h = f.text_height;
@@ -32,13 +47,17 @@ Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
         return x_axis ? label_width(c, t, i, h) : h * (t.powers ? 1.3 : 1.0);
     };
     const double gap = x_axis ? h : h * 0.5;
-    if (o.time && x_axis)
-        return fit_time_ticks(origin, lo, hi, length, gap, along, o.step, o.subdivisions);
+    const NumberFormats& formats = f.setup.formats;
+    if (o.time && x_axis) {
+        return fit_time_ticks(origin, lo, hi, length, gap, along, o.step, o.subdivisions,
+                              time_relabel(formats.time, origin));
+    }
+    const Relabel relabel = number_relabel(x_axis ? formats.x : formats.y, o.log);
     // A step of more decades than a double spans numbers one decade at most.
     if (o.log)
         return fit_log_ticks(lo, hi, length, gap, static_cast<int>(std::min(o.step, 1e3)), along,
-                             o.fixed);
-    return fit_linear_ticks(lo, hi, length, gap, o.step, o.subdivisions, along);
+                             o.fixed, relabel);
+    return fit_linear_ticks(lo, hi, length, gap, o.step, o.subdivisions, along, relabel);
 }
 
 void draw_tick_marks(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,

@@ -39,7 +39,11 @@
 //                     on); with options bit 512 (which is no LU_PLOT_ option) the frame's
 //                     style follows: five colour values (box and ticks, numbers, axis
 //                     labels, title, grid), u8 grid pen style 0 .. 9, u8 1 for grid lines
-//                     at subticks (else 0), u16 0
+//                     at subticks (else 0), u16 0; with options bit 4096 (no LU_PLOT_
+//                     option either) the number formats follow: three texts (u32 byte
+//                     count up to 64, the bytes) for the x numbers, the y numbers (printf-like,
+//                     one conversion of a double) and a time axis (strftime-like), empty for
+//                     numbers chosen by the axis
 //   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o f from bit 0),
 //                     u16 subdivisions, f64 step (0 chosen): a box drawn on the frame
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title

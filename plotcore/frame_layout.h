@@ -11,6 +11,7 @@
 #include "frame_style.h"
 #include "geometry.h"
 #include "layout_canvas.h"
+#include "number_format.h"
 
 namespace lumora::plotcore {
 
@@ -24,13 +25,14 @@ inline constexpr double kSpokeNumberGap = 0.5;
 
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
 // the subpage grid, the text scale, the time origin, the window's resolution against
-// 96 dpi and its colours.
+// 96 dpi, its colours and the formats of its numbers.
 struct FrameSetup {
     double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
     int options = 0;
     int nx = 1, ny = 1, panel = 1;
     double text_scale = 1, time_origin = 0, resolution = 1;
     FrameStyle style;
+    NumberFormats formats;
     bool operator==(const FrameSetup&) const = default;
 };
 

@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "client/include/lumora_plot.h"
+#include "number_format.h"
+#include "time_format.h"
 
 namespace lumora::plotcore {
 namespace {
@@ -14,9 +16,38 @@ constexpr std::size_t kStyleBytes = 24;
 // On the wire only: the frame's payload ends with its style (a frame in the classic style
 // leaves it out, so that its bytes stay as they were).
 constexpr std::uint32_t kStyledFrame = 0x200;
+// On the wire only: the number formats follow (after the style, if any).
+constexpr std::uint32_t kFormattedFrame = 0x1000;
 
 bool styled(const FrameSetup& f) {
     return f.style != FrameStyle{};
+}
+
+bool formatted(const FrameSetup& f) {
+    return f.formats != NumberFormats{};
+}
+
+std::size_t formats_size(const FrameSetup& f) {
+    const NumberFormats& n = f.formats;
+    return formatted(f) ? 12 + n.x.size() + n.y.size() + n.time.size() : 0;
+}
+
+NumberFormats read_formats(Reader& r) {
+    NumberFormats n;
+    for (std::string* format : {&n.x, &n.y, &n.time}) {
+        const std::uint32_t length = r.u32();
+        if (length > kMaxFormatBytes) {
+            r.fail("number format too long");
+            return n;
+        }
+        *format = r.text(length);
+    }
+    // Empty: chosen by the axis.
+    const bool usable = (n.x.empty() || number_format_problem(n.x).empty()) &&
+                        (n.y.empty() || number_format_problem(n.y).empty()) &&
+                        (n.time.empty() || time_format_problem(n.time).empty());
+    if (!usable) r.fail("number format not usable");
+    return n;
 }
 
 void write_style(Writer& w, const FrameStyle& s) {
@@ -90,7 +121,8 @@ AxisOptions read_axis(Reader& r) {
 void write_frame(Writer& w, const LayoutSource& s) {
     const FrameSetup& f = s.setup;
     for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
-    w.u32(static_cast<std::uint32_t>(f.options) | (styled(f) ? kStyledFrame : 0));
+    w.u32(static_cast<std::uint32_t>(f.options) | (styled(f) ? kStyledFrame : 0) |
+          (formatted(f) ? kFormattedFrame : 0));
     w.u8(static_cast<std::uint8_t>(f.nx));
     w.u8(static_cast<std::uint8_t>(f.ny));
     w.u16(static_cast<std::uint16_t>(f.panel));
@@ -100,6 +132,10 @@ void write_frame(Writer& w, const LayoutSource& s) {
     w.f32(s.page_width);
     w.f32(s.page_height);
     if (styled(f)) write_style(w, f.style);
+    if (formatted(f)) {
+        for (const std::string* format : {&f.formats.x, &f.formats.y, &f.formats.time})
+            w.bytes(*format);
+    }
 }
 
 bool in(double v, double lo, double hi) {
@@ -110,7 +146,8 @@ void read_frame(Reader& r, LayoutSource& s) {
     FrameSetup& f = s.setup;
     for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
     const std::uint32_t options = r.u32();
-    if ((options & ~(kFrameOptionBits | kStyledFrame)) != 0) r.fail("unknown frame options");
+    if ((options & ~(kFrameOptionBits | kStyledFrame | kFormattedFrame)) != 0)
+        r.fail("unknown frame options");
     f.options = static_cast<int>(options & kFrameOptionBits);
     f.nx = r.u8();
     f.ny = r.u8();
@@ -128,6 +165,7 @@ void read_frame(Reader& r, LayoutSource& s) {
     s.page_width = r.size(kMaxCoordinate);
     s.page_height = r.size(kMaxCoordinate);
     if ((options & kStyledFrame) != 0) f.style = read_style(r);
+    if ((options & kFormattedFrame) != 0) f.formats = read_formats(r);
     Frame world;
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
@@ -186,7 +224,8 @@ std::size_t layout_payload_size(const Item& item) {
     const Labels& l = item.source.labels;
     switch (item.kind) {
         case ItemKind::kFrame:
-            return 4 + kFramePayload + (styled(item.source.setup) ? kStyleBytes : 0);
+            return 4 + kFramePayload + (styled(item.source.setup) ? kStyleBytes : 0) +
+                   formats_size(item.source.setup);
         case ItemKind::kBox:
             return 4 + 2 * kAxisBytes;
         case ItemKind::kLabels:

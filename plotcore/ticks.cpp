@@ -200,25 +200,40 @@ bool labels_fit(const Ticks& ticks, double pixels_per_unit, double gap, const Me
     return true;
 }
 
+namespace {
+
+Ticks relabelled(Ticks t, const Relabel& relabel) {
+    if (relabel && t.ok) relabel(t);
+    return t;
+}
+
+}  // namespace
+
 Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double step, int subticks,
-                       const Measure& measure) {
+                       const Measure& measure, const Relabel& relabel) {
     if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !std::isfinite(hi - lo) ||
         !(length > 0))
         return {};
-    if (step > 0) return linear_ticks(lo, hi, step, subticks);
+    const auto ticks = [&](double s) {
+        return relabelled(linear_ticks(lo, hi, s, subticks), relabel);
+    };
+    if (step > 0) return ticks(step);
     const double per_unit = length / (hi - lo);
     step = nice_step((hi - lo) / kMaxMajors);
     for (int attempt = 0; attempt < 40; ++attempt, step = next_nice_step(step)) {
-        Ticks t = linear_ticks(lo, hi, step, subticks);
+        Ticks t = ticks(step);
         if (t.ok && labels_fit(t, per_unit, gap, measure)) return t;
     }
-    return linear_ticks(lo, hi, step, subticks);
+    return ticks(step);
 }
 
 Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
-                    const Measure& measure, bool fixed) {
+                    const Measure& measure, bool fixed, const Relabel& relabel) {
     if (!std::isfinite(lo) || !std::isfinite(hi) || lo >= hi || !(length > 0)) return {};
-    const auto numbered = [fixed](Ticks t) { return fixed ? fixed_point(std::move(t)) : t; };
+    // A caller's format numbers every tick, the multiples and the decades alike.
+    const auto numbered = [fixed, &relabel](Ticks t) {
+        return relabel ? relabelled(std::move(t), relabel) : fixed ? fixed_point(std::move(t)) : t;
+    };
     if (every > 0) return numbered(log_ticks(lo, hi, every));
     const double per_unit = length / (hi - lo);
     Ticks t;
@@ -226,6 +241,7 @@ Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
         t = log_ticks(lo, hi, e);
         if (!t.ok) return t;
         if (!t.powers) {
+            t = relabelled(std::move(t), relabel);
             // Numbers on the multiples: thin them to 1, 2, 5, then 1.
             for (const std::vector<int>& keep : {std::vector<int>{1, 2, 5}, std::vector<int>{1}}) {
                 if (labels_fit(t, per_unit, gap, measure)) return t;

@@ -47,6 +47,9 @@ Ticks log_ticks(double lo, double hi, int every);
 
 // The length a label takes along the axis, in pixels.
 using Measure = std::function<double(const Ticks& ticks, std::size_t i)>;
+// Labels ticks anew (a caller's number format), before they are measured; empty: the
+// labels stay as chosen.
+using Relabel = std::function<void(Ticks& ticks)>;
 
 // Whether neighbouring labels keep at least gap pixels between them; pixels_per_unit
 // maps axis units to pixels.
@@ -55,10 +58,10 @@ bool labels_fit(const Ticks& ticks, double pixels_per_unit, double gap, const Me
 // Ticks for an axis of length pixels: the densest nice step (at most about ten majors)
 // whose labels fit. A fixed step > 0 is taken as it is.
 Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double step, int subticks,
-                       const Measure& measure);
+                       const Measure& measure, const Relabel& relabel = {});
 // fixed: decades numbered 0.01, 0.1, 1, 10 (up to 15 decades from 1) instead of as
 // powers of ten.
 Ticks fit_log_ticks(double lo, double hi, double length, double gap, int every,
-                    const Measure& measure, bool fixed = false);
+                    const Measure& measure, bool fixed = false, const Relabel& relabel = {});
 
 }  // namespace lumora::plotcore

@@ -226,12 +226,17 @@ Step with_subticks(Step s, int subticks) {
 }  // namespace
 
 Ticks fit_time_ticks(double origin, double lo, double hi, double length, double gap,
-                     const Measure& measure, double step, int subticks) {
+                     const Measure& measure, double step, int subticks, const Relabel& relabel) {
     // Beyond a million years the calendar has nothing to say: plain seconds.
     if (!std::isfinite(origin) || !std::isfinite(lo) || !std::isfinite(hi) || lo >= hi ||
         !(length > 0) || std::fabs(origin) + std::fabs(lo) + std::fabs(hi) > 3e13)
         return {};
-    if (step > 0 && std::isfinite(step)) return given_step_ticks(origin, lo, hi, step, subticks);
+    const auto labelled = [&relabel](Ticks t) {
+        if (relabel && t.ok) relabel(t);
+        return t;
+    };
+    if (step > 0 && std::isfinite(step))
+        return labelled(given_step_ticks(origin, lo, hi, step, subticks));
     const double per_unit = length / (hi - lo);
     Ticks t;
     for (const Step& chosen : kSteps) {
@@ -242,6 +247,7 @@ Ticks fit_time_ticks(double origin, double lo, double hi, double length, double 
                                      : month_ticks(s, origin, lo, hi);
         t.step = seconds;
         t.ok = true;
+        t = labelled(std::move(t));
         if (labels_fit(t, per_unit, gap, measure)) return t;
     }
     return t;

@@ -25,6 +25,7 @@ double month_start(long long year, int month);
 // (none when more than 1000 would pass). subticks > 0 fixes the intervals between major
 // ticks (a chosen step of months keeps its own unless they divide it into months).
 Ticks fit_time_ticks(double origin, double lo, double hi, double length, double gap,
-                     const Measure& measure, double step = 0, int subticks = 0);
+                     const Measure& measure, double step = 0, int subticks = 0,
+                     const Relabel& relabel = {});
 
 }  // namespace lumora::plotcore

@@ -105,6 +105,37 @@ int lu_plot_set_grid_(int* result, const int* line_style, const int* at_subticks
 int lu_plot_style(int style);
 int lu_plot_style_(int* result, const int* style);
 
+/* Which numbers lu_plot_set_number_format sets the format of (a sum of these): the x and
+ * y axes' of the frames made after it, the labels of contours and the numbers of colour
+ * bars drawn after it. */
+#define LU_PLOT_X_NUMBERS 1
+#define LU_PLOT_Y_NUMBERS 2
+#define LU_PLOT_CONTOUR_NUMBERS 4
+#define LU_PLOT_BAR_NUMBERS 8
+
+/* The format of numbers in the current window, as printf takes it for one double: text
+ * with one conversion %[flags][width][.precision]type, flags - + space # 0, width and
+ * precision up to 40, type f F e E g G, or d for the value rounded to a whole number;
+ * %% is a percent sign; at most 64 bytes ("%.2f", "%g V", "%+.1e"). On a log axis the
+ * format prints the values (0.01, 100), not exponents. A value that the format rounds to
+ * zero prints as zero, without a sign. NULL or "" gives back the numbers chosen by the
+ * axis. A time axis takes lu_plot_set_time_format instead. Result: the window number; 0
+ * for a format that is not of this form (the message says why) or which names nothing. */
+int lu_plot_set_number_format(int which, const char* format);
+int lu_plot_set_number_format_(int* result, const int* which, const char* format,
+                               size_t format_length);
+
+/* The format of a time axis's numbers in the frames made after it in the current window,
+ * as strftime takes it but the same on every platform (English names, UTC): %Y year, %y
+ * its last two digits, %m month 01-12, %b %B month name (Jan, January), %d day 01-31, %e
+ * day with a leading space, %j day of the year, %a %A weekday name, %H hour 00-23, %I hour
+ * 01-12, %p AM or PM, %M minute, %S second, %f the fraction of the second in the digits
+ * the tick step needs, %1f ... %9f in that many, %% a percent sign; at most 64 bytes
+ * ("%d %b", "%H:%M:%S.%3f"). NULL or "" gives back the form chosen from the step.
+ * Result: the window number; 0 for a conversion that times do not have. */
+int lu_plot_set_time_format(const char* format);
+int lu_plot_set_time_format_(int* result, const char* format, size_t format_length);
+
 /* Scales the layer's text (numbers, labels, legends) by a factor 0.25 ... 4 (1: the
  * size chosen from the panel). Refused outside that range. */
 int lu_plot_set_text_scale(float scale);

@@ -13,6 +13,7 @@
 #include "fields_common.h"
 #include "page_draw.h"
 #include "plot_state.h"
+#include "plotcore/number_format.h"
 #include "plotcore/ticks.h"
 
 using namespace lumora::plot;
@@ -184,11 +185,14 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const Bar
                      : draw_map_strip(map, space.low, space.high, space.recorded);
     ok = outline_box(0, static_cast<float>(space.low), 1, static_cast<float>(space.high)) && ok;
     const double h = set_number_text(space, kLeftOnBaseline);
-    const plotcore::Ticks ticks =
+    plotcore::Ticks ticks =
         banded && levels.size() <= kMaxLevelTicks
             ? level_ticks(levels, 1 / space.y_per_pixel(), h)
             : plotcore::fit_linear_ticks(space.low, space.high, space.height, 0.5 * h, 0, 0,
                                          [h](const plotcore::Ticks&, std::size_t) { return h; });
+    const std::string& format =
+        plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).bar_format;
+    if (!format.empty()) plotcore::format_tick_labels(ticks, format, false);
     draw_numbers(ticks, space, h);
     return ok;
 }

@@ -10,6 +10,8 @@
 #include "entry.h"
 #include "fields_common.h"
 #include "page_draw.h"
+#include "plot_state.h"
+#include "plotcore/number_format.h"
 
 using namespace lumora::plot;
 
@@ -18,7 +20,9 @@ namespace {
 constexpr int kCentredOnBaseline = 4;
 constexpr double kLabelSpacing = 400;  // device pixels between labels on one line
 
-std::string label_text(double level) {
+// A level's label in the window's contour format, or in six significant digits.
+std::string label_text(double level, const std::string& format) {
+    if (!format.empty()) return lumora::plotcore::format_number(format, level);
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", level);
     return text;
@@ -95,13 +99,13 @@ bool draw_labelled(const std::vector<float>& world, const Label& label, const De
 
 // The lines of one level, labelled when there is a scale; false when the window refused.
 bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& where, double level,
-                double shown, const DeviceScale* scale) {
+                double shown, const DeviceScale* scale, const std::string& format) {
     Label label;
     for (const ContourLine& line : contour_lines(grid, cells, level)) {
         std::vector<float> world = world_points(line.points, where);
         if (scale != nullptr && label.text.empty()) {
             // Asked once for the level, at its first line: not once a line.
-            label.text = label_text(shown);
+            label.text = label_text(shown, format);
             const TextSize size = measure_window_text(label.text);
             label.width = size.width;
             label.height = size.height;
@@ -132,8 +136,10 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     LabelFontScope font(labelled);
     const std::vector<double> levels = levels_of(given, count, range->first, range->second, false);
     const std::vector<double> shown = shown_values(levels);
+    const std::string& format = plot_state(window).contour_format;
     for (std::size_t k = 0; k < levels.size(); ++k) {
-        if (!draw_level(*grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr))
+        if (!draw_level(*grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr,
+                        format))
             return 0;
     }
     return window;

@@ -82,6 +82,7 @@ int make_frame(const FrameRequest& r) {
     setup.panel = take_panel(s);
     setup.text_scale = s.text_scale;
     setup.style = s.style;
+    setup.formats = s.formats;
     setup.time_origin = s.time_origin;
     setup.resolution = page.resolution;
     Frame f;

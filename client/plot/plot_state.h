@@ -29,6 +29,8 @@ struct WindowPlot {
     int next_colour = 0;
     double text_scale = 1;
     plotcore::FrameStyle style;  // of the frames made from now on
+    plotcore::NumberFormats formats;
+    std::string contour_format, bar_format;  // empty: chosen by the numbers
     double time_origin = 0;
     double resolution = 0;  // dots per inch / 96 of the window, 0 until asked
     // The layer the plotting calls draw into (0 none), and whether it holds drawing sent

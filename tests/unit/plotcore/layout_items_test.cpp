@@ -16,8 +16,9 @@ Item frame_item() {
     Item item;
     item.kind = ItemKind::kFrame;
     item.source.frame = 7;
-    item.source.setup = {0.5, 1e6,   -2.25, 3.0,         LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3, 5,
-                         1.5, 1.7e9, 2.0,   FrameStyle{}};
+    item.source.setup = {
+        0.5, 1e6,          -2.25,          3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3, 5, 1.5, 1.7e9,
+        2.0, FrameStyle{}, NumberFormats{}};
     item.source.page_width = 640.5f;
     item.source.page_height = 480;
     return item;
@@ -90,6 +91,27 @@ TEST(PlotLayoutItems, AFramesStyleTravelsOnlyWhenItIsNotTheClassicOne) {
         spoiled[at + 3] = 0x7F;
         EXPECT_FALSE(read_batch(spoiled).ok) << at;
     }
+}
+
+TEST(PlotLayoutItems, NumberFormatsTravelOnlyWhenGivenAndAreCheckedOnArrival) {
+    Item formatted = frame_item();
+    formatted.source.setup.formats = {"%.2f", "", "%H:%M"};
+    const Bytes plain_bytes = encode_batch({frame_item()});
+    const Bytes bytes = encode_batch({formatted});
+    EXPECT_EQ(bytes.size(), plain_bytes.size() + 12 + 4 + 5);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{formatted});
+    // A conversion that would read past its one double, or a time conversion the
+    // calendar does not have, spoils the batch.
+    for (const NumberFormats& bad :
+         {NumberFormats{"%s", "", ""}, NumberFormats{"", "%n", ""}, NumberFormats{"", "", "%Q"}}) {
+        formatted.source.setup.formats = bad;
+        EXPECT_FALSE(read_batch(encode_batch({formatted})).ok) << bad.x << bad.y << bad.time;
+    }
+    Bytes spoiled = bytes;
+    spoiled[plain_bytes.size()] = 0xFF;  // the x format's length
+    EXPECT_FALSE(read_batch(spoiled).ok);
 }
 
 TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {
