@@ -150,11 +150,14 @@ double draw_x_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
         draw_number(c, t, i, t.powers ? x - label_width(c, t, i, h) / 2 : x, base, h, kCentreBase,
                     f.setup.style.numbers);
     }
-    if (t.exponent != 0 && low) {
+    // The common exponent beyond the numbers' far end: below them, or above them on top.
+    if (t.exponent != 0) {
         const PowerText p = exponent_label(t, h);
-        draw_power(c, f.box.x1 - power_width(c, p), base - 1.3 * h, p, f.setup.style.numbers);
+        draw_power(c, f.box.x1 - power_width(c, p), base + (low ? -1.3 : 1.3) * h, p,
+                   f.setup.style.numbers);
     }
-    return out + kNumberGap * h + (t.powers ? 1.4 : 1.1) * h;
+    return out + kNumberGap * h + (t.powers ? 1.4 : 1.1) * h +
+           (t.exponent != 0 && !low ? 1.3 * h : 0);
 }
 
 // Numbers left (right) of the box; returns how far they reach from the edge.
@@ -170,10 +173,11 @@ double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
             low ? f.box.x0 - out - kNumberGap * h - w : f.box.x1 + out + kNumberGap * h;
         draw_number(c, t, i, x, y, h, kLeftBase, f.setup.style.numbers);
     }
-    if (t.exponent != 0 && low) {
+    if (t.exponent != 0) {
         const PowerText p = exponent_label(t, h);
-        draw_power(c, f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(c, p)),
-                   f.box.y1 + 0.4 * h, p, f.setup.style.numbers);
+        const double x = low ? f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(c, p))
+                             : f.box.x1 + out + kNumberGap * h;
+        draw_power(c, x, f.box.y1 + 0.4 * h, p, f.setup.style.numbers);
     }
     return out + kNumberGap * h + widest;
 }
@@ -268,10 +272,13 @@ void draw_box(LayoutCanvas& c, Frame& f, const AxisOptions& x, const AxisOptions
     // Numbers an earlier box drew stay on the page: the labels keep clear of the widest.
     if (x.numbers_low)
         f.x_numbers_depth = std::max(f.x_numbers_depth, draw_x_numbers(c, f, x, xt, true));
-    if (x.numbers_high) draw_x_numbers(c, f, x, xt, false);
+    if (x.numbers_high)
+        f.top_numbers_height = std::max(f.top_numbers_height, draw_x_numbers(c, f, x, xt, false));
     if (y.numbers_low)
         f.y_numbers_width = std::max(f.y_numbers_width, draw_y_numbers(c, f, y, yt, true));
-    if (y.numbers_high) draw_y_numbers(c, f, y, yt, false);
+    if (y.numbers_high) {
+        f.right_numbers_width = std::max(f.right_numbers_width, draw_y_numbers(c, f, y, yt, false));
+    }
 }
 
 }  // namespace lumora::plotcore

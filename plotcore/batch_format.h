@@ -28,8 +28,8 @@
 //   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
 //                     right, bottom: where the items after it in this batch may draw
 //
-// Six kinds draw nothing: they say what the items after them (up to the next of these
-// six) were laid out from, so that the window process can lay them out again when the
+// Seven kinds draw nothing: they say what the items after them (up to the next of these
+// seven) were laid out from, so that the window process can lay them out again when the
 // page changes size. u32 frame (>= 1) numbers the frame in its window; then
 //   kKindFrame        f64 x1, x2, y1, y2 (the ranges as given), u32 options (LU_PLOT_...,
 //                     and kPolarRoom 256: room for a polar frame's spoke numbers),
@@ -60,6 +60,12 @@
 //                     across, both in normalized units (the page's shorter side, as
 //                     lu_set_viewport takes them; gap -kMaxBesideUnits .. kMaxBesideUnits,
 //                     width above 0 up to kMaxBesideUnits), and spans the box's height
+//   kKindTwin         u8 axis (0 a twin x axis along the top, 1 a twin y axis along the
+//                     right), u8 log (0 or 1), u16 0, f64 v1, v2 (its range as given, as
+//                     the frame's ranges are checked), a text (u32 byte count up to 64, the
+//                     bytes) with the format of its numbers (empty: chosen), a text (up to
+//                     kMaxTextBytes) with its label: a twin axis drawn on the frame, whose
+//                     scale the anchored parts after it take
 //
 //   stroke        u32 rgb, f32 width (pixels, > 0), u8 dash (0 solid, 1 dash, 2 dot,
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0
@@ -98,6 +104,7 @@ inline constexpr std::uint8_t kKindLabels = 9;
 inline constexpr std::uint8_t kKindAnchor = 10;
 inline constexpr std::uint8_t kKindLegend = 11;
 inline constexpr std::uint8_t kKindBeside = 12;
+inline constexpr std::uint8_t kKindTwin = 13;
 inline constexpr std::size_t kMaxLegendEntries = 32;
 inline constexpr float kMaxBesideUnits = 16.0f;
 

@@ -90,6 +90,7 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item) {
         case kKindAnchor:
         case kKindLegend:
         case kKindBeside:
+        case kKindTwin:
             return read_layout(r, item);
         default:
             r.fail("unknown item kind");

@@ -7,6 +7,7 @@
 #include "client/include/lumora_plot.h"
 #include "marked_text.h"
 #include "ticks.h"
+#include "twin_axis.h"
 
 namespace lumora::plotcore {
 namespace {
@@ -17,23 +18,6 @@ constexpr double kLeftBeyondNumbers = 2.1;
 
 // The world window is single precision: its ends and its width must be finite there.
 constexpr double kSingleMost = std::numeric_limits<float>::max();
-
-// An axis's world ends from the caller's: kOk, or why not.
-Ends direct(double a, double b, bool log, double& lo, double& hi) {
-    if (!std::isfinite(a) || !std::isfinite(b)) return Ends::kNotNumbers;
-    if (log) {
-        if (!(a > 0) || !(b > 0)) return Ends::kNotNumbers;
-        a = std::log10(a);
-        b = std::log10(b);
-    }
-    const Range r = usable_range(a, b);
-    if (!r.ok || std::fabs(r.lo) > kSingleMost || std::fabs(r.hi) > kSingleMost ||
-        r.hi - r.lo > kSingleMost)
-        return Ends::kTooLarge;
-    lo = a <= b ? r.lo : r.hi;
-    hi = a <= b ? r.hi : r.lo;
-    return Ends::kOk;
-}
 
 double widest_y_number(LayoutCanvas& c, const Frame& f, const AxisOptions& o, double origin) {
     const Ticks t = axis_ticks(c, f, false, o, origin);
@@ -87,6 +71,8 @@ void fit(LayoutCanvas& c, Frame& f) {
     m.top = kTopRoom * h;
     m.bottom = kBottomRoom * h;
     m.right = kRightRoom * h + ((r.options & LU_PLOT_ROOM_RIGHT) != 0 ? kColourBarRoom * h : 0);
+    if ((r.options & LU_PLOT_ROOM_TWIN_Y) != 0) m.right += kTwinYRoom * h;
+    if ((r.options & LU_PLOT_ROOM_TWIN_X) != 0) m.top += kTwinXRoom * h;
     m.left = 4 * h;
     if ((r.options & kPolarRoom) != 0) polar_room(c, f, m);
     f.box = fit_box(f.panel, m, equal, xs, ys);
@@ -109,8 +95,26 @@ void fit(LayoutCanvas& c, Frame& f) {
 
 }  // namespace
 
+Ends axis_world(double a, double b, bool log, double& lo, double& hi) {
+    if (!std::isfinite(a) || !std::isfinite(b)) return Ends::kNotNumbers;
+    if (log) {
+        if (!(a > 0) || !(b > 0)) return Ends::kNotNumbers;
+        a = std::log10(a);
+        b = std::log10(b);
+    }
+    const Range r = usable_range(a, b);
+    if (!r.ok || std::fabs(r.lo) > kSingleMost || std::fabs(r.hi) > kSingleMost ||
+        r.hi - r.lo > kSingleMost)
+        return Ends::kTooLarge;
+    lo = a <= b ? r.lo : r.hi;
+    hi = a <= b ? r.hi : r.lo;
+    return Ends::kOk;
+}
+
 AxisOptions frame_axis_options(int options, bool x_axis) {
-    std::string letters = "bcnst";
+    // The far edge of a twin's axis is the twin's: its line only (drawn with the frame).
+    std::string letters =
+        (options & (x_axis ? LU_PLOT_ROOM_TWIN_X : LU_PLOT_ROOM_TWIN_Y)) != 0 ? "bnst" : "bcnst";
     if ((options & LU_PLOT_GRID) != 0) letters += 'g';
     if ((options & LU_PLOT_AXES) != 0) letters += 'a';
     if ((options & (x_axis ? LU_PLOT_LOG_X : LU_PLOT_LOG_Y)) != 0) letters += 'l';
@@ -122,8 +126,8 @@ Ends frame_world(const FrameSetup& r, Frame& f) {
     f.log_x = (r.options & LU_PLOT_LOG_X) != 0;
     f.log_y = (r.options & LU_PLOT_LOG_Y) != 0;
     f.time_x = (r.options & LU_PLOT_TIME_X) != 0 && !f.log_x;
-    const Ends x = direct(r.x1, r.x2, f.log_x, f.wx1, f.wx2);
-    const Ends y = direct(r.y1, r.y2, f.log_y, f.wy1, f.wy2);
+    const Ends x = axis_world(r.x1, r.x2, f.log_x, f.wx1, f.wx2);
+    const Ends y = axis_world(r.y1, r.y2, f.log_y, f.wy1, f.wy2);
     if (x == Ends::kNotNumbers || y == Ends::kNotNumbers) return Ends::kNotNumbers;
     return x == Ends::kOk ? y : x;
 }
@@ -142,6 +146,9 @@ Frame lay_out_frame(LayoutCanvas& c, const FrameSetup& setup, double page_width,
     if ((setup.options & LU_PLOT_NO_BOX) == 0) {
         draw_box(c, f, frame_axis_options(setup.options, true),
                  frame_axis_options(setup.options, false), setup.time_origin);
+        c.set_pen(setup.style.box, 0, 1);
+        if (has_room_for(f, true)) c.draw_line(f.box.x0, f.box.y1, f.box.x1, f.box.y1);
+        if (has_room_for(f, false)) c.draw_line(f.box.x1, f.box.y0, f.box.x1, f.box.y1);
     }
     return f;
 }
@@ -184,7 +191,10 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     }
     if (!labels.title.empty()) {
         const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
-        draw_marked_text(c, x, f.box.y1 + f.top_numbers_height + 0.7 * h, labels.title,
+        // Above a twin x axis, whether it is drawn before the title or after.
+        const double below = has_room_for(f, true) ? std::max(f.top_numbers_height, kTwinXRoom * h)
+                                                   : f.top_numbers_height;
+        draw_marked_text(c, x, f.box.y1 + below + 0.7 * h, labels.title,
                          {height, 0, kCentreBottom, f.setup.style.title});
     }
 }

@@ -18,7 +18,8 @@ namespace lumora::plotcore {
 // A frame option of the library's own (beside LU_PLOT_...): room around the box for the
 // numbers of a polar frame's spokes, which stand outside its outer ring.
 inline constexpr int kPolarRoom = 0x100;
-inline constexpr int kPublicFrameOptions = 0xFF;
+// LU_PLOT_ options up to LU_PLOT_ROOM_RIGHT, then LU_PLOT_ROOM_TWIN_X and _Y.
+inline constexpr int kPublicFrameOptions = 0xFF | 0xC00;
 
 // Where a polar frame's spoke numbers stand: this many text heights beyond the outer ring.
 inline constexpr double kSpokeNumberGap = 0.5;
@@ -50,6 +51,7 @@ struct Frame {
     // How far the numbers reach out of the box: below it, left of it and above it, in
     // pixels from the box edge (labels go beyond these).
     double x_numbers_depth = 0, y_numbers_width = 0, top_numbers_height = 0;
+    double right_numbers_width = 0;  // of numbers right of the box (a twin y axis)
     // World to page pixels.
     double px(double wx) const { return box.x0 + (wx - wx1) / (wx2 - wx1) * box.width(); }
     double py(double wy) const { return box.y0 + (wy - wy1) / (wy2 - wy1) * box.height(); }
@@ -62,6 +64,8 @@ enum class Ends { kOk, kNotNumbers, kTooLarge };
 
 // Checks and converts the ranges into the frame's world (log10, widened equal ends).
 Ends frame_world(const FrameSetup& setup, Frame& frame);
+// The same for one axis from a to b: its world ends lo, hi.
+Ends axis_world(double a, double b, bool log, double& lo, double& hi);
 
 // The options of the frame's own box for each axis.
 AxisOptions frame_axis_options(int options, bool x_axis);

@@ -8,6 +8,7 @@
 
 #include "frame_layout.h"
 #include "legend_layout.h"
+#include "twin_axis.h"
 
 namespace lumora::plotcore {
 
@@ -66,6 +67,7 @@ enum class ItemKind : std::uint8_t {
     kAnchor = 10,
     kLegend = 11,
     kBeside = 12,
+    kTwin = 13,
 };
 
 // What a part of a batch was laid out from, so that the window process can lay it out
@@ -79,6 +81,7 @@ enum class ItemKind : std::uint8_t {
 //   kBeside   items placed in a strip beside the frame's box, box being the strip (batch
 //             coordinates) when they were placed, gap and width its place in normalized
 //             units
+//   kTwin     a twin axis drawn on the frame (its data follow in anchored parts)
 // frame numbers the frame in its window (1 ...).
 struct LayoutSource {
     std::uint32_t frame = 0;
@@ -90,6 +93,7 @@ struct LayoutSource {
     int corner = 1;
     std::vector<LegendEntry> legend;
     float gap = 0, width = 0;  // beside
+    TwinAxis twin;
     bool operator==(const LayoutSource&) const = default;
 };
 

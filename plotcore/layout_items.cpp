@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, kBesidePayload = 28;
 constexpr std::size_t kStyleBytes = 24;
+constexpr std::size_t kTwinPayload = 4 + 16 + 8;  // and the two texts' bytes
 // On the wire only: the frame's payload ends with its style (a frame in the classic style
 // leaves it out, so that its bytes stay as they were).
 constexpr std::uint32_t kStyledFrame = 0x200;
@@ -213,11 +214,43 @@ void read_beside(Reader& r, LayoutSource& s) {
     if (!(std::fabs(s.gap) <= kMaxBesideUnits)) r.fail("strip gap out of range");
 }
 
+void write_twin(Writer& w, const TwinAxis& t) {
+    w.u8(t.x_axis ? 0 : 1);
+    w.u8(t.log ? 1 : 0);
+    w.u16(0);
+    w.f64(t.v1);
+    w.f64(t.v2);
+    w.bytes(t.format);
+    w.bytes(t.label);
+}
+
+void read_twin(Reader& r, TwinAxis& t) {
+    const std::uint8_t axis = r.u8(), log = r.u8();
+    if (axis > 1 || log > 1) r.fail("twin axis out of range");
+    t.x_axis = axis == 0;
+    t.log = log == 1;
+    r.skip(2);
+    t.v1 = r.f64();
+    t.v2 = r.f64();
+    double lo = 0, hi = 1;
+    if (r.ok() && axis_world(t.v1, t.v2, t.log, lo, hi) != Ends::kOk)
+        r.fail("twin range out of range");
+    const std::uint32_t format_length = r.u32();
+    if (format_length > kMaxFormatBytes) return r.fail("number format too long");
+    t.format = r.text(format_length);
+    if (!t.format.empty() && !number_format_problem(t.format).empty())
+        r.fail("number format not usable");
+    const std::uint32_t label_length = r.u32();
+    if (label_length > kMaxTextBytes) return r.fail("text too long");
+    t.label = r.text(label_length);
+}
+
 }  // namespace
 
 bool is_layout_kind(ItemKind kind) {
     return kind == ItemKind::kFrame || kind == ItemKind::kBox || kind == ItemKind::kLabels ||
-           kind == ItemKind::kAnchor || kind == ItemKind::kLegend || kind == ItemKind::kBeside;
+           kind == ItemKind::kAnchor || kind == ItemKind::kLegend || kind == ItemKind::kBeside ||
+           kind == ItemKind::kTwin;
 }
 
 std::size_t layout_payload_size(const Item& item) {
@@ -234,6 +267,9 @@ std::size_t layout_payload_size(const Item& item) {
             return kAnchorPayload;
         case ItemKind::kBeside:
             return kBesidePayload;
+        case ItemKind::kTwin:
+            return 4 + kTwinPayload + item.source.twin.format.size() +
+                   item.source.twin.label.size();
         case ItemKind::kLegend: {
             std::size_t size = 4 + 8;
             for (const LegendEntry& e : item.source.legend) size += 12 + e.text.size();
@@ -266,6 +302,8 @@ void write_layout(Writer& w, const Item& item) {
             return;
         case ItemKind::kLegend:
             return write_legend(w, s);
+        case ItemKind::kTwin:
+            return write_twin(w, s.twin);
         default:
             return;
     }
@@ -299,6 +337,8 @@ void read_layout(Reader& r, Item& item) {
             return read_legend(r, s);
         case ItemKind::kBeside:
             return read_beside(r, s);
+        case ItemKind::kTwin:
+            return read_twin(r, s.twin);
         default:
             r.fail("unknown item kind");
     }

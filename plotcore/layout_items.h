@@ -13,7 +13,7 @@ namespace lumora::plotcore {
 inline constexpr int kMaxPanelsAcross = 16;
 inline constexpr double kSmallestTextScale = 0.25, kLargestTextScale = 4;
 inline constexpr double kSmallestResolution = 0.25, kLargestResolution = 25;
-inline constexpr int kFrameOptionBits = 0x1FF;  // the LU_PLOT_ options and kPolarRoom
+inline constexpr int kFrameOptionBits = 0xDFF;  // the LU_PLOT_ options and kPolarRoom
 
 bool is_layout_kind(ItemKind kind);
 std::size_t layout_payload_size(const Item& item);

@@ -31,8 +31,9 @@ extern "C" {
 
 /* Options of lu_plot_frame, to be added together: logarithmic x and y axes, a grid at
  * the major ticks, equal scales on both axes, an x axis of times (seconds after the time
- * origin), lines through zero, no box at all (viewport and world only), and room for a
- * colour bar to the right of the box. */
+ * origin), lines through zero, no box at all (viewport and world only), room for a
+ * colour bar to the right of the box, and the top (right) edge left to a twin x (y) axis
+ * of lu_plot_twin_x (lu_plot_twin_y), with room for its numbers and label. */
 #define LU_PLOT_LOG_X 1
 #define LU_PLOT_LOG_Y 2
 #define LU_PLOT_GRID 4
@@ -41,6 +42,8 @@ extern "C" {
 #define LU_PLOT_AXES 32
 #define LU_PLOT_NO_BOX 64
 #define LU_PLOT_ROOM_RIGHT 128
+#define LU_PLOT_ROOM_TWIN_X 1024
+#define LU_PLOT_ROOM_TWIN_Y 2048
 
 /* A frame in one call: advances to the next panel (see lu_plot_subpages), fits the box
  * into it with room for the numbers, the axis labels and the title, sets the viewport to
@@ -78,6 +81,23 @@ int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
 int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
                     size_t x_label_length, size_t y_label_length, size_t title_length);
 
+/* A twin x axis along the top of the frame's box, or a twin y axis along its right: a
+ * second scale for the same box, from x1 to x2 (y1 to y2), logarithmic with LU_PLOT_LOG_X
+ * (LU_PLOT_LOG_Y) in options, with ticks, numbers (in the format LU_PLOT_TWIN_NUMBERS
+ * gives) and the label beside them (empty or NULL: none; markup as in lu_plot_labels).
+ * The frame must have been made with LU_PLOT_ROOM_TWIN_X (LU_PLOT_ROOM_TWIN_Y), which
+ * leaves that edge and room beside it to the twin. Afterwards the world's x (y) is the twin's: the
+ * data drawn next are placed on its scale, as lu_plot_box draws with it. A resized
+ * window lays the twin out again with the frame. Result: the window number; 0 (with a
+ * message) without a frame, without room, for a second twin of the axis, or for a range
+ * the frame would refuse. */
+int lu_plot_twin_x(float x1, float x2, int options, const char* label);
+int lu_plot_twin_x_(int* result, const float* x1, const float* x2, const int* options,
+                    const char* label, size_t label_length);
+int lu_plot_twin_y(float y1, float y2, int options, const char* label);
+int lu_plot_twin_y_(int* result, const float* y1, const float* y2, const int* options,
+                    const char* label, size_t label_length);
+
 /* Colours of the frames made after it in the current window, each a colour value or -1
  * to keep it: the box and its ticks (and the zero line), the numbers, the axis labels,
  * the title and the grid. The default: black, with a grid in light grey. Refused for a
@@ -107,11 +127,12 @@ int lu_plot_style_(int* result, const int* style);
 
 /* Which numbers lu_plot_set_number_format sets the format of (a sum of these): the x and
  * y axes' of the frames made after it, the labels of contours and the numbers of colour
- * bars drawn after it. */
+ * bars drawn after it, and the twin axes' drawn after it. */
 #define LU_PLOT_X_NUMBERS 1
 #define LU_PLOT_Y_NUMBERS 2
 #define LU_PLOT_CONTOUR_NUMBERS 4
 #define LU_PLOT_BAR_NUMBERS 8
+#define LU_PLOT_TWIN_NUMBERS 16
 
 /* The format of numbers in the current window, as printf takes it for one double: text
  * with one conversion %[flags][width][.precision]type, flags - + space # 0, width and

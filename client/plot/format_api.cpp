@@ -15,8 +15,8 @@ using namespace lumora::plot;
 
 namespace {
 
-constexpr int kAllNumbers =
-    LU_PLOT_X_NUMBERS | LU_PLOT_Y_NUMBERS | LU_PLOT_CONTOUR_NUMBERS | LU_PLOT_BAR_NUMBERS;
+constexpr int kAllNumbers = LU_PLOT_X_NUMBERS | LU_PLOT_Y_NUMBERS | LU_PLOT_CONTOUR_NUMBERS |
+                            LU_PLOT_BAR_NUMBERS | LU_PLOT_TWIN_NUMBERS;
 
 int current_window() {
     return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
@@ -32,7 +32,7 @@ int set_number_format(int which, const char* given) {
     if (which <= 0 || (which & ~kAllNumbers) != 0) {
         return refuse(std::to_string(which) +
                       " names no numbers: a sum of LU_PLOT_X_NUMBERS, LU_PLOT_Y_NUMBERS, "
-                      "LU_PLOT_CONTOUR_NUMBERS and LU_PLOT_BAR_NUMBERS");
+                      "LU_PLOT_CONTOUR_NUMBERS, LU_PLOT_BAR_NUMBERS and LU_PLOT_TWIN_NUMBERS");
     }
     const std::string format = text_of(given);
     if (!format.empty()) {
@@ -40,9 +40,10 @@ int set_number_format(int which, const char* given) {
             return refuse("the number format \"" + format + "\" has " + why);
     }
     WindowPlot& s = plot_state(window);
-    std::string* const targets[] = {&s.formats.x, &s.formats.y, &s.contour_format, &s.bar_format};
+    std::string* const targets[] = {&s.formats.x, &s.formats.y, &s.contour_format, &s.bar_format,
+                                    &s.twin_format};
     const int bits[] = {LU_PLOT_X_NUMBERS, LU_PLOT_Y_NUMBERS, LU_PLOT_CONTOUR_NUMBERS,
-                        LU_PLOT_BAR_NUMBERS};
+                        LU_PLOT_BAR_NUMBERS, LU_PLOT_TWIN_NUMBERS};
     for (std::size_t i = 0; i < std::size(bits); ++i)
         if ((which & bits[i]) != 0) *targets[i] = format;
     return window;

@@ -29,7 +29,14 @@ Item frame_description(const Frame& f) {
     return item;
 }
 
-// Why an axis's range cannot be shown; empty when it can.
+int refuse_ranges(const FrameSetup& s) {
+    std::string why = axis_problem("x", s.x1, s.x2, (s.options & LU_PLOT_LOG_X) != 0);
+    if (why.empty()) why = axis_problem("y", s.y1, s.y2, (s.options & LU_PLOT_LOG_Y) != 0);
+    return refuse(why.empty() ? "the ranges cannot be shown" : why);
+}
+
+}  // namespace
+
 std::string axis_problem(const char* axis, double a, double b, bool log) {
     const std::string range = number_text(a) + " ... " + number_text(b);
     if (!std::isfinite(a) || !std::isfinite(b))
@@ -40,14 +47,6 @@ std::string axis_problem(const char* axis, double a, double b, bool log) {
     }
     return {};
 }
-
-int refuse_ranges(const FrameSetup& s) {
-    std::string why = axis_problem("x", s.x1, s.x2, (s.options & LU_PLOT_LOG_X) != 0);
-    if (why.empty()) why = axis_problem("y", s.y1, s.y2, (s.options & LU_PLOT_LOG_Y) != 0);
-    return refuse(why.empty() ? "the ranges cannot be shown" : why);
-}
-
-}  // namespace
 
 int take_panel(WindowPlot& s) {
     const int count = s.nx * s.ny;
@@ -101,6 +100,8 @@ int make_frame(const FrameRequest& r) {
     }
     s.frame = f;
     s.own_box = false;
+    s.twin_x.reset();
+    s.twin_y.reset();
     s.next_colour = 0;
     s.legend.clear();
     use_frame_world(page, f);
@@ -117,6 +118,8 @@ void follow_page(WindowPlot& s, const Page& page) {
     Frame f = lay_out_frame(measuring, old.setup, page.width, page.height);
     f.id = old.id;
     if (s.own_box) draw_box(measuring, f, s.box_x, s.box_y, f.setup.time_origin);
+    for (const std::optional<TwinAxis>* twin : {&s.twin_x, &s.twin_y})
+        if (twin->has_value()) draw_twin(measuring, f, **twin);
     s.frame = f;
 }
 

@@ -2,6 +2,8 @@
 // drawn, the world left on the frame.
 #pragma once
 
+#include <string>
+
 #include "page_draw.h"
 #include "plot_state.h"
 
@@ -18,6 +20,9 @@ int take_panel(WindowPlot& state);
 // Sets up and draws a frame in the current window; the window number, or 0 (with a
 // message for ranges too large).
 int make_frame(const FrameRequest& request);
+
+// Why an axis's range cannot be shown (axis names it in the message); empty when it can.
+std::string axis_problem(const char* axis, double a, double b, bool log);
 
 // Lays the window's frame out again, as the window process does, when the page has
 // changed size since it was laid out: later drawing then lands in the frame as shown.

@@ -3,12 +3,14 @@
 // and the time origin.
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "plotcore/frame_layout.h"
 #include "plotcore/legend_layout.h"
+#include "plotcore/twin_axis.h"
 
 namespace lumora::plot {
 
@@ -25,6 +27,9 @@ struct WindowPlot {
     // with the frame.
     bool own_box = false;
     AxisOptions box_x, box_y;
+    // Twin axes drawn on the frame, laid out again with it; their numbers' format.
+    std::optional<TwinAxis> twin_x, twin_y;
+    std::string twin_format;
     std::vector<LegendEntry> legend;
     int next_colour = 0;
     double text_scale = 1;

@@ -137,6 +137,9 @@ class Relayout {
             case PlotKind::kLegend:
                 plotcore::draw_legend(c, f, s.corner, s.legend);
                 return append(c.take_items(), out);
+            case PlotKind::kTwin:
+                plotcore::draw_twin(c, f, s.twin);
+                return append(c.take_items(), out);
             case PlotKind::kBeside:  // its items follow the strip beside the frame's box
                 return follow(c, s, f, plotcore::beside(f.box, s.gap, s.width, unit()), out);
             default:  // an anchor: its items follow the frame's box

@@ -106,13 +106,13 @@ TEST_F(PlotFormatTest, FormatsThatCannotBeTakenAreRefusedWithTheirCause) {
     gallery::GalleryWindow window(320, 240);
     EXPECT_EQ(lu_plot_set_number_format(LU_PLOT_X_NUMBERS, "%s"), 0);
     EXPECT_EQ(lu_plot_set_number_format(LU_PLOT_Y_NUMBERS, "%f %f"), 0);
-    EXPECT_EQ(lu_plot_set_number_format(16, "%f"), 0);
+    EXPECT_EQ(lu_plot_set_number_format(32, "%f"), 0);
     EXPECT_EQ(lu_plot_set_number_format(0, "%f"), 0);
     EXPECT_EQ(lu_plot_set_time_format("%H:%Q"), 0);
     const std::string errors = window.errors();
     for (const char* cause : {"lu_plot_set_number_format: the number format \"%s\" has the "
                               "conversion %s",
-                              "\"%f %f\" has more than one conversion", "16 names no numbers",
+                              "\"%f %f\" has more than one conversion", "32 names no numbers",
                               "lu_plot_set_time_format: the time format \"%H:%Q\" has the "
                               "conversion %Q"})
         EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;

@@ -66,9 +66,17 @@ Item beside_item() {
     return item;
 }
 
+Item twin_item() {
+    Item item;
+    item.kind = ItemKind::kTwin;
+    item.source.frame = 7;
+    item.source.twin = {false, 1e-3, 1e3, true, "%g Hz", "frequency $f$"};
+    return item;
+}
+
 TEST(PlotLayoutItems, ReadBackExactly) {
     const Items items = {frame_item(),   box_item(),    labels_item(), anchor_item(7),
-                         anchor_item(0), legend_item(), beside_item()};
+                         anchor_item(0), legend_item(), beside_item(), twin_item()};
     const ReadResult read = read_batch(encode_batch(items));
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.items, items);
@@ -111,6 +119,24 @@ TEST(PlotLayoutItems, NumberFormatsTravelOnlyWhenGivenAndAreCheckedOnArrival) {
     }
     Bytes spoiled = bytes;
     spoiled[plain_bytes.size()] = 0xFF;  // the x format's length
+    EXPECT_FALSE(read_batch(spoiled).ok);
+}
+
+TEST(PlotLayoutItems, ATwinThatCouldNotBeDrawnSpoilsItsBatch) {
+    const auto refused = [](const TwinAxis& twin) {
+        Item item = twin_item();
+        item.source.twin = twin;
+        return !read_batch(encode_batch({item})).ok;
+    };
+    EXPECT_FALSE(refused({true, 5, 5, false, "", ""})) << "equal ends are widened";
+    EXPECT_TRUE(refused({false, -1, 10, true, "", ""})) << "a log range below 0";
+    EXPECT_TRUE(refused({false, 0, std::numeric_limits<double>::quiet_NaN(), false, "", ""}));
+    EXPECT_TRUE(refused({false, -3e38, 3e38, false, "", ""})) << "beyond single precision";
+    EXPECT_TRUE(refused({false, 0, 1, false, "%s", ""})) << "a format for no double";
+    EXPECT_TRUE(refused({false, 0, 1, false, std::string(65, 'x'), ""}));
+    EXPECT_TRUE(refused({false, 0, 1, false, "", std::string(5000, 'x')}));
+    Bytes spoiled = encode_batch({twin_item()});
+    spoiled[kHeaderBytes + kItemHeaderBytes + 4] = 2;  // neither x nor y
     EXPECT_FALSE(read_batch(spoiled).ok);
 }
 
