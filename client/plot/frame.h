@@ -18,6 +18,10 @@ int take_panel(WindowPlot& state);
 // Sets up and draws a frame in the current window; the window number, or 0 (with a
 // message for ranges too large).
 int make_frame(const FrameRequest& request);
+// Draws a frame made before again, as its setup says (its panel, style and text scale),
+// with ranges and options changed where the setup changes them: a strip chart that
+// moves on. The window number, or 0 with a message.
+int remake_frame(const FrameSetup& setup);
 
 // Lays the window's frame out again, as the window process does, when the page has
 // changed size since it was laid out: later drawing then lands in the frame as shown.
