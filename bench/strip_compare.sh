@@ -1,8 +1,9 @@
 #!/bin/sh
 # A strip chart of 4 pens and 1000 points added one at a time (PLplot's example x17
-# without its pauses), Lumora against PLplot, whole processes, taking turns REPS times;
-# prints every run and the medians. Lumora runs headless (luwnd writes a PNG at the end),
-# PLplot draws with its pngcairo device. Needs scripts/deps.sh bench for PLplot.
+# without its pauses): Lumora drawn by hand (strip_chart_lumora), Lumora's strip charts
+# (strip_chart_lumora api) and PLplot, whole processes, taking turns REPS times; prints
+# every run and the medians. Lumora runs headless (luwnd writes a PNG at the end), PLplot
+# draws with its pngcairo device. Needs scripts/deps.sh bench for PLplot.
 #   bench/strip_compare.sh [BUILD_DIR] [REPS]     (default: build/native, 5)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,16 +22,23 @@ seconds() { # command...: the wall time of the command in seconds
     end=$(date +%s.%N)
     echo "$start $end" | awk '{ printf "%.3f\n", $2 - $1 }'
 }
+lumora() { # mode (by-hand or api): a headless run, its picture in a folder of its own
+    LUMORADIR=$build/server/host LUMORA_OUTPUT=$out/$1 DISPLAY= LUMORA_NAMESPACE=strip$$ \
+        seconds "$out/strip_lumora" "$1"
+}
+mkdir -p "$out/by-hand" "$out/api"
 : >"$out/times.txt"
 i=1
 while [ "$i" -le "$reps" ]; do
-    l=$(LUMORADIR=$build/server/host LUMORA_OUTPUT=$out DISPLAY= LUMORA_NAMESPACE=strip$$ \
-        seconds "$out/strip_lumora")
+    h=$(lumora by-hand)
+    a=$(lumora api)
     p=$(seconds "$out/strip_plplot" "$out/strip.png")
-    echo "run $i: lumora ${l}s plplot ${p}s" | tee -a "$out/times.txt"
+    echo "run $i: by-hand ${h}s strip-api ${a}s plplot ${p}s" | tee -a "$out/times.txt"
     i=$((i + 1))
 done
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-l=$(awk '{ sub("s", "", $4); print $4 }' "$out/times.txt" | median)
-p=$(awk '{ sub("s", "", $6); print $6 }' "$out/times.txt" | median)
-echo "$l $p" | awk '{ printf "medians: lumora %.3fs plplot %.3fs ratio %.2f\n", $1, $2, $1 / $2 }'
+column() { awk -v n="$1" '{ sub("s", "", $n); print $n }' "$out/times.txt" | median; }
+h=$(column 4)
+a=$(column 6)
+p=$(column 8)
+echo "$h $a $p" | awk '{ printf "medians: lumora by hand %.3fs, lumora strip charts %.3fs, plplot %.3fs; strip charts / plplot %.2f\n", $1, $2, $3, $2 / $3 }'

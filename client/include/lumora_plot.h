@@ -343,6 +343,53 @@ int lu_plot_layer(int layer);
 int lu_plot_layer_(int* result, const int* layer);
 int lu_plot_layer_in_window(int window, int layer);
 
+/* ---- Strip charts ------------------------------------------------------------------- */
+
+/* Options of lu_plot_strip_create, added together and to LU_PLOT_GRID, LU_PLOT_TIME_X and
+ * LU_PLOT_AXES: the x range scrolls with the newest point (it stands at the right end)
+ * instead of jumping on by half its width when a point passes the right end; the y range
+ * grows to take a point outside it, with a tenth of its height to spare beyond it. */
+#define LU_PLOT_STRIP_SCROLL 256
+#define LU_PLOT_STRIP_AUTO_Y 512
+
+/* Makes a strip chart in the next panel of the current window: a frame from x 0 to
+ * x_width (> 0) by y1 ... y2 (y1 < y2) with the labels (as lu_plot_labels takes them) and
+ * pens 1 ... `pens` (1 ... 8), in the colours of the cycle with solid lines. Its frame
+ * becomes the window's frame whenever it is drawn. The chart keeps its drawing in layers
+ * of its own at the top of the layer range (1072693248 ... 1073741823; a program's layers
+ * stay below). Result: the chart's handle (> 0); 0 when refused, when 64 charts exist,
+ * and when the window process keeps no layers. */
+int lu_plot_strip_create(float x_width, float y1, float y2, int pens, int options,
+                         const char* x_label, const char* y_label, const char* title);
+int lu_plot_strip_create_(int* result, const float* x_width, const float* y1, const float* y2,
+                          const int* pens, const int* options, const char* x_label,
+                          const char* y_label, const char* title, size_t x_label_length,
+                          size_t y_label_length, size_t title_length);
+
+/* Sets a pen of a strip chart: its colour value (-1 keeps it), its pen style 0 ... 9 as
+ * lu_set_pen takes it (-1 keeps it) and its legend text (NULL keeps it, "" none; in the
+ * reference form blanks are none). When any pen has a text the chart draws a legend to
+ * the right of its box. The chart is drawn again. Result: the chart's window number. */
+int lu_plot_strip_pen(int strip, int pen, int colour, int line_style, const char* legend_text);
+int lu_plot_strip_pen_(int* result, const int* strip, const int* pen, const int* colour,
+                       const int* line_style, const char* legend_text, size_t legend_text_length);
+
+/* Adds the point (x, y) to a pen of a strip chart, in the chart's window (whichever window
+ * is current). The pen's line gets one segment more, at the cost of one short batch; the
+ * whole chart is drawn again (in a buffered frame) only when its ranges move or the window
+ * has changed size. A point beyond the right end moves the x range on; one outside the y
+ * range is clipped, or grows it with LU_PLOT_STRIP_AUTO_Y. Each pen keeps the points its
+ * range shows (at most 65536, the oldest let go). Refused: a pen's x below its last
+ * point's x, and a NaN or infinite value. Result: the chart's window number. */
+int lu_plot_strip_add(int strip, int pen, float x, float y);
+int lu_plot_strip_add_(int* result, const int* strip, const int* pen, const float* x,
+                       const float* y);
+
+/* Forgets a strip chart; its picture stays in the window as it is. Result: the chart's
+ * window number; 0 for a handle that names no chart. */
+int lu_plot_strip_delete(int strip);
+int lu_plot_strip_delete_(int* result, const int* strip);
+
 #ifdef __cplusplus
 }
 #endif

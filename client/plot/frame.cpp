@@ -55,34 +55,26 @@ int take_panel(WindowPlot& s) {
     return s.panel;
 }
 
-int make_frame(const FrameRequest& r) {
-    const Page page = current_page();
-    if (!page.ok) return refuse_no_window();
-    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    WindowPlot& s = plot_state(window);
-    // Options the layout does not know mean nothing to it.
-    FrameSetup setup;
-    setup.x1 = r.x1;
-    setup.x2 = r.x2;
-    setup.y1 = r.y1;
-    setup.y2 = r.y2;
-    setup.options = r.options & kFrameOptionBits;
+namespace {
+
+// Whether the setup's ranges can be shown; refused with the reason when not.
+bool ranges_shown(const FrameSetup& setup) {
     Frame probe;
     switch (frame_world(setup, probe)) {
         case Ends::kOk:
-            break;
+            return true;
         case Ends::kNotNumbers:
-            return refuse_ranges(setup);
+            return refuse_ranges(setup) != 0;
         case Ends::kTooLarge:
-            return refuse("the frame's ranges reach beyond single precision (3.4e38)");
+            return refuse("the frame's ranges reach beyond single precision (3.4e38)") != 0;
     }
-    setup.nx = s.nx;
-    setup.ny = s.ny;
-    setup.panel = take_panel(s);
-    setup.text_scale = s.text_scale;
-    setup.style = s.style;
-    setup.formats = s.formats;
-    setup.time_origin = s.time_origin;
+    return false;
+}
+
+// Lays out and draws the frame of a checked setup on the page; it becomes the window's frame.
+int draw_frame(const Page& page, FrameSetup setup) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    WindowPlot& s = plot_state(window);
     setup.resolution = page.resolution;
     Frame f;
     {
@@ -106,6 +98,37 @@ int make_frame(const FrameRequest& r) {
     s.legend.clear();
     use_frame_world(page, f);
     return window;
+}
+
+}  // namespace
+
+int make_frame(const FrameRequest& r) {
+    const Page page = current_page();
+    if (!page.ok) return refuse_no_window();
+    WindowPlot& s = plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr));
+    // Options the layout does not know mean nothing to it.
+    FrameSetup setup;
+    setup.x1 = r.x1;
+    setup.x2 = r.x2;
+    setup.y1 = r.y1;
+    setup.y2 = r.y2;
+    setup.options = r.options & kFrameOptionBits;
+    if (!ranges_shown(setup)) return 0;
+    setup.nx = s.nx;
+    setup.ny = s.ny;
+    setup.panel = take_panel(s);
+    setup.text_scale = s.text_scale;
+    setup.style = s.style;
+    setup.formats = s.formats;
+    setup.time_origin = s.time_origin;
+    return draw_frame(page, setup);
+}
+
+int remake_frame(const FrameSetup& setup) {
+    const Page page = current_page();
+    if (!page.ok) return refuse_no_window();
+    if (!ranges_shown(setup)) return 0;
+    return draw_frame(page, setup);
 }
 
 void follow_page(WindowPlot& s, const Page& page) {

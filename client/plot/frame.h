@@ -20,6 +20,10 @@ int take_panel(WindowPlot& state);
 // Sets up and draws a frame in the current window; the window number, or 0 (with a
 // message for ranges too large).
 int make_frame(const FrameRequest& request);
+// Draws a frame made before again, as its setup says (its panel, style and text scale),
+// with ranges and options changed where the setup changes them: a strip chart that
+// moves on. The window number, or 0 with a message.
+int remake_frame(const FrameSetup& setup);
 
 // Why an axis's range cannot be shown (axis names it in the message); empty when it can.
 std::string axis_problem(const char* axis, double a, double b, bool log);

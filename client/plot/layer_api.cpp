@@ -1,10 +1,10 @@
 // Layers: a program that redraws one part of a plot (the data line of a live view) puts
 // it in a layer, and each redraw replaces what the layer held, where it stands, without
 // redrawing the frame and without counting drawing items.
-#include "client/channel/primitives.h"
 #include "client/drawing/binding.h"
 #include "client/include/lumora_plot.h"
 #include "entry.h"
+#include "layer_drawing.h"
 #include "plot_lane.h"
 #include "plot_state.h"
 #include "plotcore/plot_commands.h"
@@ -23,7 +23,7 @@ int choose_layer(int window, int layer) {
     WindowPlot& state = plot_state(window);
     // A layer chosen and left without drawing is emptied: its new drawing was nothing.
     if (state.layer != 0 && !state.layer_drawn) {
-        command_with_2int(window, 'B', plotcore::kRemoveElement, state.layer);
+        empty_layer(window, state.layer);
     }
     state.layer = layer;
     state.layer_drawn = false;

@@ -11,6 +11,7 @@
 #include "client/channel/primitives.h"
 #include "plot_state.h"
 #include "plotcore/plot_commands.h"
+#include "strip_chart.h"
 
 namespace lumora::plot {
 namespace {
@@ -130,6 +131,7 @@ void forget_plot_lane(int window) {
     WindowPlot& state = plot_state(window);
     state.layer = 0;
     state.layer_drawn = false;
+    forget_strip_charts(window);  // their layers went with the window
 }
 
 }  // namespace lumora::plot

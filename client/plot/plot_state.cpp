@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "strip_chart.h"
+
 namespace lumora::plot {
 namespace {
 
@@ -33,6 +35,7 @@ std::set<std::string>& told_causes(int window) {
 void reset_plot_state() {
     states().fill(WindowPlot{});
     for (int w = 0; w < kWindows; ++w) told_causes(w).clear();
+    forget_strip_charts(0);
 }
 
 }  // namespace lumora::plot
