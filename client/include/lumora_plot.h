@@ -368,8 +368,8 @@ int lu_plot_strip_create_(int* result, const float* x_width, const float* y1, co
 
 /* Sets a pen of a strip chart: its colour value (-1 keeps it), its pen style 0 ... 9 as
  * lu_set_pen takes it (-1 keeps it) and its legend text (NULL keeps it, "" none; in the
- * reference form blanks are none). When any pen has a text the chart draws a legend to
- * the right of its box. The chart is drawn again. Result: the chart's window number. */
+ * reference form blanks are none). When any pen has a text the chart draws a legend
+ * inside its box at the upper left. The chart is drawn again. Result: the chart's window number. */
 int lu_plot_strip_pen(int strip, int pen, int colour, int line_style, const char* legend_text);
 int lu_plot_strip_pen_(int* result, const int* strip, const int* pen, const int* colour,
                        const int* line_style, const char* legend_text, size_t legend_text_length);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kAppendsBeforeRedraw = 512;
 constexpr int kFrameOptions = LU_PLOT_GRID | LU_PLOT_TIME_X | LU_PLOT_AXES;
-constexpr int kLegendPlace = 9;  // outside the box on the right, level with its top
+// Inside the box at its upper left, away from the newest points on the right; a legend
+// outside would need room of its texts' width.
+constexpr int kLegendPlace = 2;
 
 // Ends a buffered frame begun in its window, whichever way the drawing ends.
 class BufferedFrame {
@@ -65,7 +67,7 @@ bool draw_frame_layer(int handle, StripChart& chart) {
     setup.x2 = chart.ranges.x_max();
     setup.y1 = chart.ranges.y1;
     setup.y2 = chart.ranges.y2;
-    setup.options = (chart.options & kFrameOptions) | (chart.has_legend() ? LU_PLOT_ROOM_RIGHT : 0);
+    setup.options = chart.options & kFrameOptions;
     if (remake_frame(setup) == 0) return false;
     chart.frame = plot_state(chart.window).frame;
     decorate(chart);

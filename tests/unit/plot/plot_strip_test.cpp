@@ -203,13 +203,22 @@ TEST_F(PlotStripTest, APenKeepsWhatItsRangeShowsAndNoMoreThanItsLimit) {
     EXPECT_EQ(pen.points.front().x, 10) << "the oldest go first";
 }
 
-TEST_F(PlotStripTest, APenTextBringsALegendBesideTheBoxAndAColourItsLine) {
+TEST_F(PlotStripTest, APenTextBringsALegendIntoTheBoxAndAColourItsLine) {
     const int strip = chart(10, 2, 0);
     const int red = 0x02000000 | 200;
-    ASSERT_EQ(lu_plot_strip_pen(strip, 1, red, 2, "sum"), window_.number());
-    EXPECT_TRUE(contains(frame_texts(strip), "sum"));
+    const std::string text = "sine with noise, 20 % of its amplitude";
+    ASSERT_EQ(lu_plot_strip_pen(strip, 1, red, 2, text.c_str()), window_.number());
     const plotcore::Frame f = plot_state(window_.number()).frame;
-    EXPECT_LT(f.box.x1, kWidth * 0.8) << "the box makes room for the legend";
+    bool found = false;
+    for (const DrawItem& d : element(strip_layer(strip, 0))) {
+        for (const plotcore::Item& item : *d.batch) {
+            if (item.kind != plotcore::ItemKind::kText || item.text.bytes != text) continue;
+            found = true;
+            EXPECT_GT(item.points[0].x, f.box.x0) << "inside the box";
+            EXPECT_LT(item.points[0].x, (f.box.x0 + f.box.x1) / 2) << "at its left";
+        }
+    }
+    EXPECT_TRUE(found) << "a long text as well";
     lu_plot_strip_add(strip, 1, 0, 0);
     lu_plot_strip_add(strip, 1, 1, 0);
     const std::vector<DrawItem> line = element(strip_layer(strip, 1));
