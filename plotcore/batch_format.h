@@ -49,11 +49,15 @@
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title
 //   kKindAnchor       f32 left, top, right, bottom: the frame's box when the items after
 //                     it were placed in the frame's world (frame 0: they stay on the page)
-//   kKindLegend       u8 place (1 .. 11, as lu_plot_legend takes it), u8 0, u16 0, u32 n
-//                     (1 .. kMaxLegendEntries),
-//                     n entries: u32 colour value, i8 line style (-1 none, 0 .. 9), u8
-//                     marker (0 .. 16, as lu_plot_points takes it), u16 0, text (u32 byte
-//                     count, the bytes)
+//   kKindLegend       u8 place (1 .. 11, as lu_plot_legend takes it; 0 placed), u8 0,
+//                     u16 0, u32 n (1 .. kMaxLegendEntries); when placed: u8 position (one of
+//                     the sixteen sums of LU_PLOT_LEGEND_...), u8 columns (1 .. 32), u16 0,
+//                     f32 dx, dy (text heights, at most kMaxLegendOffset either way), u32
+//                     background (a colour value, or 0xFFFFFFFF for neither background nor
+//                     outline); then n entries: u32 colour value, i8 line style (-1 none,
+//                     0 .. 9), u8 marker (0 .. 16, as lu_plot_points takes it), u16 kind (0;
+//                     when placed 1 for a filled box), when placed u32 text colour value,
+//                     text (u32 byte count, the bytes)
 //   kKindBeside       f32 left, top, right, bottom, f32 gap, f32 width: items placed in a
 //                     strip beside the frame's box (a colour bar), the strip's box when
 //                     they were placed; the strip begins gap right of the box and is width
@@ -106,6 +110,7 @@ inline constexpr std::uint8_t kKindLegend = 11;
 inline constexpr std::uint8_t kKindBeside = 12;
 inline constexpr std::uint8_t kKindTwin = 13;
 inline constexpr std::size_t kMaxLegendEntries = 32;
+inline constexpr float kMaxLegendOffset = 100.0f;
 inline constexpr float kMaxBesideUnits = 16.0f;
 
 inline constexpr std::uint8_t kPolygonFilled = 1;

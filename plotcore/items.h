@@ -90,7 +90,8 @@ struct LayoutSource {
     AxisOptions x, y;
     Labels labels;
     BoxF box;
-    int corner = 1;
+    int corner = 1;  // a place of lu_plot_legend, or 0: placed
+    LegendPlacement placement;
     std::vector<LegendEntry> legend;
     float gap = 0, width = 0;  // beside
     TwinAxis twin;

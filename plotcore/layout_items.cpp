@@ -12,7 +12,7 @@ namespace lumora::plotcore {
 namespace {
 
 constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, kBesidePayload = 28;
-constexpr std::size_t kStyleBytes = 24;
+constexpr std::size_t kStyleBytes = 24, kPlacementBytes = 16;
 constexpr std::size_t kTwinPayload = 4 + 16 + 8;  // and the two texts' bytes
 // On the wire only: the frame's payload ends with its style (a frame in the classic style
 // leaves it out, so that its bytes stay as they were).
@@ -171,26 +171,56 @@ void read_frame(Reader& r, LayoutSource& s) {
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
 
+// A legend at a place (corner 1 ... kLegendPlaces) keeps the bytes it always had; a placed
+// one (corner 0) carries its placement and each entry's kind and text colour.
 void write_legend(Writer& w, const LayoutSource& s) {
+    const bool placed = s.corner == 0;
     w.u8(static_cast<std::uint8_t>(s.corner));
     w.u8(0);
     w.u16(0);
     w.u32(static_cast<std::uint32_t>(s.legend.size()));
+    if (placed) {
+        const LegendPlacement& p = s.placement;
+        w.u8(static_cast<std::uint8_t>(p.position));
+        w.u8(static_cast<std::uint8_t>(p.columns));
+        w.u16(0);
+        w.f32(static_cast<float>(p.dx));
+        w.f32(static_cast<float>(p.dy));
+        w.u32(static_cast<std::uint32_t>(p.background));
+    }
     for (const LegendEntry& e : s.legend) {
         w.u32(static_cast<std::uint32_t>(e.colour));
         w.u8(static_cast<std::uint8_t>(static_cast<std::int8_t>(e.line_style)));
         w.u8(static_cast<std::uint8_t>(e.marker));
-        w.u16(0);
+        w.u16(placed && e.swatch ? 1 : 0);
+        if (placed) w.u32(static_cast<std::uint32_t>(e.text_colour));
         w.bytes(e.text);
     }
 }
 
+void read_placement(Reader& r, LegendPlacement& p) {
+    p.position = r.u8();
+    p.columns = r.u8();
+    r.skip(2);
+    p.dx = r.f32();
+    p.dy = r.f32();
+    const std::uint32_t background = r.u32();
+    p.background = static_cast<int>(background);
+    if (!valid_legend_position(p.position) || p.columns < 1 ||
+        p.columns > static_cast<int>(kMaxLegendEntries) || !(std::fabs(p.dx) <= kMaxLegendOffset) ||
+        !(std::fabs(p.dy) <= kMaxLegendOffset) ||
+        (background != 0xFFFFFFFFu && !is_valid_colour_value(background)))
+        r.fail("legend placement out of range");
+}
+
 void read_legend(Reader& r, LayoutSource& s) {
     s.corner = r.u8();
-    if (s.corner < 1 || s.corner > kLegendPlaces) r.fail("legend place out of range");
+    if (s.corner > kLegendPlaces) r.fail("legend place out of range");
+    const bool placed = s.corner == 0;
     r.skip(3);
     const std::uint32_t n = r.u32();
     if (n < 1 || n > kMaxLegendEntries) return r.fail("legend entries out of range");
+    if (placed) read_placement(r, s.placement);
     s.legend.resize(n);
     for (LegendEntry& e : s.legend) {
         const std::uint32_t colour = r.u32();
@@ -200,7 +230,14 @@ void read_legend(Reader& r, LayoutSource& s) {
         e.marker = r.u8();
         if (e.line_style < -1 || e.line_style > 9 || e.marker > 16 || e.marker % 10 > 6)
             r.fail("legend entry out of range");
-        r.skip(2);
+        const std::uint16_t kind = r.u16();
+        if (kind > (placed ? 1 : 0)) r.fail("legend entry kind out of range");
+        e.swatch = kind == 1;
+        if (placed) {
+            const std::uint32_t text_colour = r.u32();
+            if (!is_valid_colour_value(text_colour)) r.fail("legend text colour out of range");
+            e.text_colour = static_cast<int>(text_colour);
+        }
         const std::uint32_t length = r.u32();
         if (length > kMaxTextBytes) return r.fail("text too long");
         e.text = r.text(length);
@@ -271,8 +308,10 @@ std::size_t layout_payload_size(const Item& item) {
             return 4 + kTwinPayload + item.source.twin.format.size() +
                    item.source.twin.label.size();
         case ItemKind::kLegend: {
-            std::size_t size = 4 + 8;
-            for (const LegendEntry& e : item.source.legend) size += 12 + e.text.size();
+            const bool placed = item.source.corner == 0;
+            std::size_t size = 4 + 8 + (placed ? kPlacementBytes : 0);
+            for (const LegendEntry& e : item.source.legend)
+                size += 12 + (placed ? 4 : 0) + e.text.size();
             return size;
         }
         default:

@@ -263,6 +263,38 @@ int lu_plot_legend_entry_(int* result, const char* text, const int* colour, cons
 int lu_plot_legend(int corner);
 int lu_plot_legend_(int* result, const int* corner);
 
+/* Adds an entry with a box filled in a colour value (-1: the pen's) as its sample, for
+ * bars, pie slices and filled areas; otherwise as lu_plot_legend_entry. */
+int lu_plot_legend_swatch(const char* text, int colour);
+int lu_plot_legend_swatch_(int* result, const char* text, const int* colour, size_t text_length);
+
+/* The colour of the texts of the legend entries added after it in the current window: a
+ * colour value, or -1 for each entry's own colour (its line's, marker's or box's). The
+ * default: black. Result: the window number; 0 for a number that is no colour value. */
+int lu_plot_legend_text_colour(int colour);
+int lu_plot_legend_text_colour_(int* result, const int* colour);
+
+/* Positions of lu_plot_legend_at, added together: a side (right, left, or neither for the
+ * middle across), an edge (top, bottom, or neither for the middle up and down), and
+ * OUTSIDE. Inside the frame's box: a corner or the middle of an edge (8 positions).
+ * Outside: beside the box on the right or left, level with its top, middle or bottom, or
+ * above or below it in the middle (8 more), beyond the numbers and axis labels. */
+#define LU_PLOT_LEGEND_RIGHT 1
+#define LU_PLOT_LEGEND_LEFT 2
+#define LU_PLOT_LEGEND_TOP 4
+#define LU_PLOT_LEGEND_BOTTOM 8
+#define LU_PLOT_LEGEND_OUTSIDE 16
+
+/* Draws the legend's entries at a position (a sum of LU_PLOT_LEGEND_...) moved by dx, dy
+ * text heights (right and up, -100 ... 100), in `columns` columns (1 ... 32; the entries
+ * fill the rows from the left, so as many columns as entries make one row), on a
+ * background of a colour value with an outline (-1: neither), and forgets them. A legend
+ * is kept on the page where it fits there. Result: the window number; 0 (with a message)
+ * for a position that is none of the sixteen, or without entries. */
+int lu_plot_legend_at(int position, float dx, float dy, int columns, int background);
+int lu_plot_legend_at_(int* result, const int* position, const float* dx, const float* dy,
+                       const int* columns, const int* background);
+
 /* ---- Further plot kinds ------------------------------------------------------------- */
 
 /* Option of lu_plot_bars: the series stacked on each other instead of side by side. */

@@ -1,4 +1,7 @@
 // The entry points of legends.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "client/include/lumora.h"
@@ -13,13 +16,52 @@ namespace {
 
 constexpr std::size_t kMaxEntries = lumora::plotcore::kMaxLegendEntries;
 
+bool colour_value(int colour) {
+    return colour >= 0 &&
+           lumora::plotcore::is_valid_colour_value(static_cast<std::uint32_t>(colour));
+}
+
+// Why no entry can be added to the current window's legend; empty when one can.
+int entry_refused(int window) {
+    if (window == 0) return refuse_no_window();
+    if (!plot_state(window).frame.set) return refuse_no_frame(window);
+    if (plot_state(window).legend.size() >= kMaxEntries)
+        return refuse("the legend holds 32 entries, the most: call lu_plot_legend to draw it");
+    return -1;
+}
+
+void add_entry(WindowPlot& s, LegendEntry e) {
+    if (e.colour == -1) lu_get_pen(&e.colour, nullptr, nullptr, nullptr);
+    e.text_colour = s.legend_text_colour == -1 ? e.colour : s.legend_text_colour;
+    s.legend.push_back(std::move(e));
+}
+
+int add_swatch(const char* text, int colour) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (const int refused = entry_refused(window); refused != -1) return refused;
+    if (colour != -1 && !colour_value(colour))
+        return refuse(std::to_string(colour) + " is no colour value (-1: the pen's)");
+    LegendEntry e;
+    e.text = text != nullptr ? text : "";
+    e.colour = colour;
+    e.swatch = true;
+    add_entry(plot_state(window), std::move(e));
+    return window;
+}
+
+int set_text_colour(int colour) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0) return refuse_no_window();
+    if (colour != -1 && !colour_value(colour))
+        return refuse(std::to_string(colour) + " is no colour value (-1: each entry's own)");
+    plot_state(window).legend_text_colour = colour;
+    return window;
+}
+
 int add_legend_entry(const char* text, int colour, int line_style, int marker) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (const int refused = entry_refused(window); refused != -1) return refused;
     WindowPlot& s = plot_state(window);
-    if (window == 0) return refuse_no_window();
-    if (!s.frame.set) return refuse_no_frame(window);
-    if (s.legend.size() >= kMaxEntries)
-        return refuse("the legend holds 32 entries, the most: call lu_plot_legend to draw it");
     if (line_style < -1 || line_style > 9) {
         return refuse("line style " + std::to_string(line_style) +
                       " is not -1 (no line) or 0 ... 9");
@@ -28,38 +70,74 @@ int add_legend_entry(const char* text, int colour, int line_style, int marker) {
         return refuse("marker " + std::to_string(marker) +
                       " is not 0 (none), 1 ... 6, or 11 ... 16 filled");
     }
-    if (colour == -1) lu_get_pen(&colour, nullptr, nullptr, nullptr);
-    s.legend.push_back({text != nullptr ? text : "", colour, line_style, marker});
+    LegendEntry e;
+    e.text = text != nullptr ? text : "";
+    e.colour = colour;
+    e.line_style = line_style;
+    e.marker = marker;
+    add_entry(s, std::move(e));
     return window;
 }
 
-int draw_gathered_legend(int corner) {
+// Entries of the kinds and colours a place of lu_plot_legend has always drawn.
+bool plain_entries(const std::vector<LegendEntry>& entries) {
+    return std::all_of(entries.begin(), entries.end(), [](const LegendEntry& e) {
+        return !e.swatch && e.text_colour == lumora::plotcore::kBlack;
+    });
+}
+
+// Draws the gathered entries at a place (1 ... kLegendPlaces), or placed (place 0).
+int draw_gathered_legend(int place, const LegendPlacement& placement) {
     const Page page = current_page();
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     WindowPlot& s = plot_state(window);
     if (!page.ok) return refuse_no_window();
     if (!s.frame.set) return refuse_no_frame(window);
-    if (corner < 1 || corner > kLegendPlaces) {
-        return refuse("place " + std::to_string(corner) +
-                      " is not 1 ... 4 (corners), 5 ... 8 (edges) or 9 ... 11 (outside right)");
-    }
     if (s.legend.empty())
         return refuse("the legend has no entries: call lu_plot_legend_entry first");
     Item description;
     description.kind = ItemKind::kLegend;
     description.source.frame = s.frame.id;
-    description.source.corner = corner;
+    description.source.corner = place != 0 && plain_entries(s.legend) ? place : 0;
+    description.source.placement = placement;
     description.source.legend = s.legend;
     {
         PenScope pen;
         use_page_world(page);
         describe(description);
-        draw_legend(page_canvas(), s.frame, corner, s.legend);
+        draw_legend(page_canvas(), s.frame, placement, s.legend);
         end_description();
         use_frame_world(page, s.frame);
     }
     s.legend.clear();
     return window;
+}
+
+int draw_at_place(int place) {
+    if (place < 1 || place > kLegendPlaces) {
+        return refuse("place " + std::to_string(place) +
+                      " is not 1 ... 4 (corners), 5 ... 8 (edges) or 9 ... 11 (outside right)");
+    }
+    LegendPlacement p;
+    p.position = position_of_place(place);
+    return draw_gathered_legend(place, p);
+}
+
+int draw_placed(int position, float dx, float dy, int columns, int background) {
+    if (!valid_legend_position(position)) {
+        return refuse("position " + std::to_string(position) +
+                      " is none of the sixteen: a side (LU_PLOT_LEGEND_RIGHT or _LEFT) and/or an "
+                      "edge (_TOP or _BOTTOM), with or without _OUTSIDE");
+    }
+    const float most = lumora::plotcore::kMaxLegendOffset;
+    if (!(std::fabs(dx) <= most) || !(std::fabs(dy) <= most))
+        return refuse("the offset " + number_text(dx) + ", " + number_text(dy) +
+                      " is not within -100 ... 100 text heights");
+    if (columns < 1 || columns > static_cast<int>(kMaxEntries))
+        return refuse(std::to_string(columns) + " columns: there must be 1 ... 32");
+    if (background != -1 && !colour_value(background))
+        return refuse(std::to_string(background) + " is no colour value (-1: no background)");
+    return draw_gathered_legend(0, {position, dx, dy, columns, background});
 }
 
 }  // namespace
@@ -80,11 +158,42 @@ int lu_plot_legend_entry_(int* result, const char* text, const int* colour, cons
 }
 
 int lu_plot_legend(int corner) {
-    return guarded(__func__, [&] { return draw_gathered_legend(corner); });
+    return guarded(__func__, [&] { return draw_at_place(corner); });
 }
 
 int lu_plot_legend_(int* result, const int* corner) {
     return guarded(__func__, [&] { return store(result, lu_plot_legend(at(corner))); });
+}
+
+int lu_plot_legend_swatch(const char* text, int colour) {
+    return guarded(__func__, [&] { return add_swatch(text, colour); });
+}
+
+int lu_plot_legend_swatch_(int* result, const char* text, const int* colour, size_t text_length) {
+    return guarded(__func__, [&] {
+        const std::string t = fortran_text(text, text_length);
+        return store(result, add_swatch(t.c_str(), at(colour)));
+    });
+}
+
+int lu_plot_legend_text_colour(int colour) {
+    return guarded(__func__, [&] { return set_text_colour(colour); });
+}
+
+int lu_plot_legend_text_colour_(int* result, const int* colour) {
+    return guarded(__func__, [&] { return store(result, set_text_colour(at(colour))); });
+}
+
+int lu_plot_legend_at(int position, float dx, float dy, int columns, int background) {
+    return guarded(__func__, [&] { return draw_placed(position, dx, dy, columns, background); });
+}
+
+int lu_plot_legend_at_(int* result, const int* position, const float* dx, const float* dy,
+                       const int* columns, const int* background) {
+    return guarded(__func__, [&] {
+        return store(result,
+                     draw_placed(at(position), at(dx), at(dy), at(columns), at(background)));
+    });
 }
 
 }  // extern "C"

@@ -31,6 +31,7 @@ struct WindowPlot {
     std::optional<TwinAxis> twin_x, twin_y;
     std::string twin_format;
     std::vector<LegendEntry> legend;
+    int legend_text_colour = kBlack;  // of entries added from now on; -1 their own colour
     int next_colour = 0;
     double text_scale = 1;
     plotcore::FrameStyle style;  // of the frames made from now on

@@ -135,7 +135,10 @@ class Relayout {
                 plotcore::draw_labels(c, f, s.labels);
                 return append(c.take_items(), out);
             case PlotKind::kLegend:
-                plotcore::draw_legend(c, f, s.corner, s.legend);
+                if (s.corner == 0)
+                    plotcore::draw_legend(c, f, s.placement, s.legend);
+                else
+                    plotcore::draw_legend(c, f, s.corner, s.legend);
                 return append(c.take_items(), out);
             case PlotKind::kTwin:
                 plotcore::draw_twin(c, f, s.twin);

@@ -53,32 +53,39 @@ TEST(Subpages, BoxesLeaveTheMarginsAndKeepEqualScales) {
     EXPECT_GT(text_height_for({0, 0, 320, 240}, 2), text_height_for({0, 0, 320, 240}, 1));
 }
 
+LegendLayout at_place(const Rect& box, int place, const std::vector<double>& widths, double h) {
+    LegendPlacement p;
+    p.position = position_of_place(place);
+    return layout_legend(box, p, widths, h);
+}
+
 TEST(Legend, SitsInsideItsCornerWithARowPerEntry) {
     const Rect box{100, 50, 500, 350};
     const double h = 10;
-    const LegendLayout upper_right = layout_legend(box, 1, {40, 80, 20}, h);
+    const LegendLayout upper_right = at_place(box, 1, {40, 80, 20}, h);
     EXPECT_DOUBLE_EQ(upper_right.frame.x1, box.x1 - 5);
     EXPECT_DOUBLE_EQ(upper_right.frame.y1, box.y1 - 5);
-    ASSERT_EQ(upper_right.rows.size(), 3u);
+    ASSERT_EQ(upper_right.slots.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_GT(upper_right.rows[i], upper_right.frame.y0);
-        EXPECT_LT(upper_right.rows[i], upper_right.frame.y1);
+        const LegendSlot& s = upper_right.slots[i];
+        EXPECT_GT(s.y, upper_right.frame.y0);
+        EXPECT_LT(s.y, upper_right.frame.y1);
         if (i > 0) {
-            EXPECT_DOUBLE_EQ(upper_right.rows[i - 1] - upper_right.rows[i], 14);
+            EXPECT_DOUBLE_EQ(upper_right.slots[i - 1].y - s.y, 14);
         }
+        // The widest text fits between the sample and the right edge.
+        EXPECT_GE(upper_right.frame.x1 - s.text_x, 80);
+        EXPECT_GT(s.text_x, s.sample_x1);
+        EXPECT_GT(s.sample_x0, upper_right.frame.x0);
     }
-    // The widest text fits between the sample and the right edge.
-    EXPECT_GE(upper_right.frame.x1 - upper_right.text_x, 80);
-    EXPECT_GT(upper_right.text_x, upper_right.sample_x1);
-    EXPECT_GT(upper_right.sample_x0, upper_right.frame.x0);
 
-    const LegendLayout lower_left = layout_legend(box, 3, {40}, h);
+    const LegendLayout lower_left = at_place(box, 3, {40}, h);
     EXPECT_DOUBLE_EQ(lower_left.frame.x0, box.x0 + 5);
     EXPECT_DOUBLE_EQ(lower_left.frame.y0, box.y0 + 5);
-    const LegendLayout upper_left = layout_legend(box, 2, {40}, h);
+    const LegendLayout upper_left = at_place(box, 2, {40}, h);
     EXPECT_DOUBLE_EQ(upper_left.frame.x0, box.x0 + 5);
     EXPECT_DOUBLE_EQ(upper_left.frame.y1, box.y1 - 5);
-    const LegendLayout lower_right = layout_legend(box, 4, {40}, h);
+    const LegendLayout lower_right = at_place(box, 4, {40}, h);
     EXPECT_DOUBLE_EQ(lower_right.frame.x1, box.x1 - 5);
     EXPECT_DOUBLE_EQ(lower_right.frame.y0, box.y0 + 5);
 }
@@ -88,27 +95,80 @@ TEST(Legend, StandsAtTheMiddleOfAnEdgeOrOutsideOnTheRight) {
     const double h = 10, cx = 300, cy = 200;
     const auto centre_x = [](const Rect& r) { return (r.x0 + r.x1) / 2; };
     const auto centre_y = [](const Rect& r) { return (r.y0 + r.y1) / 2; };
-    const Rect top = layout_legend(box, 5, {40, 60}, h).frame;
+    const Rect top = at_place(box, 5, {40, 60}, h).frame;
     EXPECT_DOUBLE_EQ(centre_x(top), cx);
     EXPECT_DOUBLE_EQ(top.y1, box.y1 - 5);
-    const Rect left = layout_legend(box, 6, {40, 60}, h).frame;
+    const Rect left = at_place(box, 6, {40, 60}, h).frame;
     EXPECT_DOUBLE_EQ(left.x0, box.x0 + 5);
     EXPECT_DOUBLE_EQ(centre_y(left), cy);
-    const Rect bottom = layout_legend(box, 7, {40, 60}, h).frame;
+    const Rect bottom = at_place(box, 7, {40, 60}, h).frame;
     EXPECT_DOUBLE_EQ(centre_x(bottom), cx);
     EXPECT_DOUBLE_EQ(bottom.y0, box.y0 + 5);
-    const Rect right = layout_legend(box, 8, {40, 60}, h).frame;
+    const Rect right = at_place(box, 8, {40, 60}, h).frame;
     EXPECT_DOUBLE_EQ(right.x1, box.x1 - 5);
     EXPECT_DOUBLE_EQ(centre_y(right), cy);
     for (int place : {9, 10, 11}) {
-        const Rect out = layout_legend(box, place, {40, 60}, h).frame;
+        const Rect out = at_place(box, place, {40, 60}, h).frame;
         EXPECT_DOUBLE_EQ(out.x0, box.x1 + 5) << place;
     }
-    EXPECT_DOUBLE_EQ(layout_legend(box, 9, {40}, h).frame.y1, box.y1);
-    EXPECT_DOUBLE_EQ(centre_y(layout_legend(box, 10, {40}, h).frame), cy);
-    EXPECT_DOUBLE_EQ(layout_legend(box, 11, {40}, h).frame.y0, box.y0);
-    EXPECT_EQ(layout_legend(box, 12, {40}, h).frame.x1, layout_legend(box, 1, {40}, h).frame.x1)
+    EXPECT_DOUBLE_EQ(at_place(box, 9, {40}, h).frame.y1, box.y1);
+    EXPECT_DOUBLE_EQ(centre_y(at_place(box, 10, {40}, h).frame), cy);
+    EXPECT_DOUBLE_EQ(at_place(box, 11, {40}, h).frame.y0, box.y0);
+    EXPECT_EQ(at_place(box, 12, {40}, h).frame.x1, at_place(box, 1, {40}, h).frame.x1)
         << "another number: the upper right corner";
+}
+
+TEST(Legend, SixteenPositionsInsideAndOutsideBeyondTheNumbersAndLabels) {
+    int valid = 0;
+    for (int p = -1; p <= 40; ++p) valid += valid_legend_position(p) ? 1 : 0;
+    EXPECT_EQ(valid, 16);
+    for (int p : {0, kLegendOutside, kLegendLeft | kLegendRight, kLegendTop | kLegendBottom, 32})
+        EXPECT_FALSE(valid_legend_position(p)) << p;
+    const Rect box{100, 50, 500, 350};
+    const double h = 10;
+    const LegendClearance clear{30, 0, 12, 20};
+    const auto placed = [&](int position) {
+        LegendPlacement p;
+        p.position = position;
+        return layout_legend(box, p, {40, 60}, h, clear).frame;
+    };
+    const Rect left = placed(kLegendOutside | kLegendLeft | kLegendTop);
+    EXPECT_DOUBLE_EQ(left.x1, box.x0 - 30 - 5) << "beyond the y numbers and label";
+    EXPECT_DOUBLE_EQ(left.y1, box.y1);
+    const Rect above = placed(kLegendOutside | kLegendTop);
+    EXPECT_DOUBLE_EQ(above.y0, box.y1 + 12 + 5);
+    EXPECT_DOUBLE_EQ((above.x0 + above.x1) / 2, 300);
+    const Rect below = placed(kLegendOutside | kLegendBottom);
+    EXPECT_DOUBLE_EQ(below.y1, box.y0 - 20 - 5);
+    EXPECT_DOUBLE_EQ(placed(kLegendOutside | kLegendRight | kLegendBottom).y0, box.y0);
+}
+
+TEST(Legend, ColumnsOffsetsAndBounds) {
+    const Rect box{100, 50, 500, 350};
+    const double h = 10;
+    LegendPlacement p;
+    p.position = kLegendTop;
+    p.columns = 3;
+    const LegendLayout l = layout_legend(box, p, {40, 80, 20, 60, 10}, h);
+    ASSERT_EQ(l.slots.size(), 5u);
+    EXPECT_DOUBLE_EQ(l.slots[0].y, l.slots[2].y) << "the first row";
+    EXPECT_DOUBLE_EQ(l.slots[3].y, l.slots[0].y - 14) << "the second row";
+    EXPECT_DOUBLE_EQ(l.slots[3].sample_x0, l.slots[0].sample_x0) << "columns line up";
+    EXPECT_GE(l.slots[1].sample_x0 - l.slots[0].text_x, 60) << "room for the widest of column 1";
+    EXPECT_GE(l.frame.x1 - l.slots[2].text_x, 20);
+    EXPECT_DOUBLE_EQ(l.frame.height(), 2 * 5 + 2 * 14);
+    p.dx = 2;
+    p.dy = -1;
+    const LegendLayout moved = layout_legend(box, p, {40, 80, 20, 60, 10}, h);
+    EXPECT_DOUBLE_EQ(moved.frame.x0 - l.frame.x0, 20);
+    EXPECT_DOUBLE_EQ(moved.frame.y1 - l.frame.y1, -10);
+    p = {};
+    p.position = kLegendOutside | kLegendRight;
+    const Rect panel{0, 0, 560, 400};
+    const Rect kept = layout_legend(box, p, {200}, h, {}, panel).frame;
+    EXPECT_LE(kept.x1, panel.x1)
+        << "a legend too wide for the room beside the box stays on the page";
+    EXPECT_DOUBLE_EQ(layout_legend(box, p, {200}, h).frame.x0, box.x1 + 5) << "unbounded";
 }
 
 TEST(ClippedLines, RunsStayInsideAndBreakAtGaps) {

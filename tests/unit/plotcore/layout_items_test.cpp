@@ -140,6 +140,36 @@ TEST(PlotLayoutItems, ATwinThatCouldNotBeDrawnSpoilsItsBatch) {
     EXPECT_FALSE(read_batch(spoiled).ok);
 }
 
+TEST(PlotLayoutItems, APlacedLegendCarriesItsPlacementAndEntryKinds) {
+    Item placed = legend_item();
+    placed.source.corner = 0;
+    placed.source.placement = {kLegendOutside | kLegendBottom, 1.5, -2, 2, -1};
+    placed.source.legend[0].swatch = true;
+    placed.source.legend[1].text_colour = 12;
+    const Bytes bytes = encode_batch({placed});
+    EXPECT_EQ(bytes.size(), encode_batch({legend_item()}).size() + 16 + 2 * 4)
+        << "a legend at a place keeps its bytes";
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{placed});
+    const auto refused = [&](auto spoil) {
+        Item item = placed;
+        spoil(item.source);
+        return !read_batch(encode_batch({item})).ok;
+    };
+    EXPECT_TRUE(refused([](LayoutSource& s) { s.placement.position = kLegendOutside; }));
+    EXPECT_TRUE(
+        refused([](LayoutSource& s) { s.placement.position = kLegendLeft | kLegendRight; }));
+    EXPECT_TRUE(refused([](LayoutSource& s) { s.placement.columns = 0; }));
+    EXPECT_TRUE(refused([](LayoutSource& s) { s.placement.dx = 101; }));
+    EXPECT_TRUE(refused([](LayoutSource& s) { s.placement.background = 36; }));
+    EXPECT_TRUE(refused([](LayoutSource& s) { s.legend[0].text_colour = 0x03000000; }));
+    // The kind of the first entry in a legend at a place, which has no kinds.
+    Bytes spoiled = encode_batch({legend_item()});
+    spoiled[kHeaderBytes + kItemHeaderBytes + 4 + 4 + 4 + 4 + 2] = 1;
+    EXPECT_FALSE(read_batch(spoiled).ok);
+}
+
 TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {
     Item line;
     line.kind = ItemKind::kPolyline;
@@ -193,8 +223,6 @@ TEST(PlotLayoutItems, RefusesWhatCouldNotBeLaidOut) {
     g.source.corner = 11;
     EXPECT_FALSE(refused(g)) << "outside the box, level with its bottom";
     g.source.corner = 12;
-    EXPECT_TRUE(refused(g)) << "place";
-    g.source.corner = 0;
     EXPECT_TRUE(refused(g)) << "place";
     g = legend_item();
     g.source.legend[1].marker = 17;
