@@ -167,6 +167,22 @@ int lu_draw_colour_bar(float gap, float width, const float* levels, int count);
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count);
 
+/* Caps of lu_draw_colour_bar_labelled, added together: a triangle below the bar in the
+ * colour map's colour for values under its range, one above it for values over it. */
+#define LU_BAR_CAP_UNDER 1
+#define LU_BAR_CAP_OVER 2
+
+/* A colour bar as lu_draw_colour_bar draws it, with end caps (a sum of LU_BAR_CAP_...; 0
+ * none), as long as the bar is wide, in the colours lu_set_colour_map_extremes sets, and
+ * a title (NULL or "": none; units belong in it, "depth (m)") along the bar right of its
+ * numbers, reading upward, in the numbers' size and the pen's colour. Result: as
+ * lu_draw_colour_bar's; 0 for caps that are no such sum. */
+int lu_draw_colour_bar_labelled(float gap, float width, const float* levels, int count, int caps,
+                                const char* title);
+int lu_draw_colour_bar_labelled_(int* result, const float* gap, const float* width,
+                                 const float* levels, const int* count, const int* caps,
+                                 const char* title, size_t title_length);
+
 #ifdef __cplusplus
 }
 #endif

@@ -6,11 +6,14 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "client/include/lumora.h"
 #include "colour_maps.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "fortran_text.h"
 #include "page_draw.h"
 #include "plot_state.h"
 #include "plotcore/number_format.h"
@@ -50,6 +53,11 @@ class ViewScope {
     bool saved_ = false;
     float vx1_ = 0, vy1_ = 0, vx2_ = 0, vy2_ = 0, wx1_ = 0, wy1_ = 0, wx2_ = 0, wy2_ = 0;
 };
+
+// How far right of the bar its world reaches when the drawing operations draw it, in bar
+// widths: they send a text more than a world's width beyond it as far away, and the
+// numbers and the title stand several bar widths out.
+constexpr float kBarReach = 8;
 
 // The bar's world: x 0 ... 1 across the strip beside the viewport, the values up.
 View bar_view(const View& window, float gap, float width, double low, double high) {
@@ -178,12 +186,57 @@ void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, double h) {
     if (t.exponent != 0) draw_exponent(space, t.exponent, h);
 }
 
+// What a bar shows beside its colours: end caps for values under and over its range
+// (LU_BAR_CAP_...) and a title right of its numbers.
+struct BarEnds {
+    int caps = 0;
+    std::string title;
+};
+
+// A triangle from the bar's end at `base` to its tip, filled with a colour value and
+// outlined with the pen.
+bool draw_cap(double base, double tip, int colour) {
+    const auto b = static_cast<float>(base), t = static_cast<float>(tip);
+    const std::vector<float> corners = {0, b, 1, b, 0.5f, t};
+    bool ok = false;
+    {
+        PenScope keep;
+        ok = set_pen(colour, 0, 1) && draw_polygon(corners, kWindingRule);
+    }
+    return draw_polyline({0, b, 0.5f, t, 1, b}) && ok;
+}
+
+// The caps, as long as the bar is wide.
+bool draw_caps(const ColourMap& map, const BarSpace& space, int caps) {
+    const double length = space.width * space.y_per_pixel();
+    bool ok = true;
+    if ((caps & LU_BAR_CAP_UNDER) != 0)
+        ok = draw_cap(space.low, space.low - length, under_colour(map)) && ok;
+    if ((caps & LU_BAR_CAP_OVER) != 0)
+        ok = draw_cap(space.high, space.high + length, over_colour(map)) && ok;
+    return ok;
+}
+
+// The title along the bar, reading upward, beyond its widest number.
+bool draw_title(const plotcore::Ticks& t, const BarSpace& space, double h,
+                const std::string& title) {
+    double widest = 0;
+    for (const std::string& label : t.labels)
+        widest = std::max(widest, width_in_world(space, label));
+    const double x = 1 + kNumberGap + widest + 0.6 * h * space.x_per_pixel();
+    constexpr int kCentreTop = 1;
+    set_number_text(space, kCentreTop);
+    return turn_text(0.25, kCentreTop) && draw_text(x, (space.low + space.high) / 2, title);
+}
+
 // The bar in its world, recorded in the strip or through the window's viewport and world.
-bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const BarSpace& space) {
+bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const BarSpace& space,
+              const BarEnds& ends) {
     const bool banded = levels.size() >= 2;
     bool ok = banded ? draw_bands(map, levels, space.recorded)
                      : draw_map_strip(map, space.low, space.high, space.recorded);
     ok = outline_box(0, static_cast<float>(space.low), 1, static_cast<float>(space.high)) && ok;
+    ok = draw_caps(map, space, ends.caps) && ok;
     const double h = set_number_text(space, kLeftOnBaseline);
     plotcore::Ticks ticks =
         banded && levels.size() <= kMaxLevelTicks
@@ -194,6 +247,7 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const Bar
         plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).bar_format;
     if (!format.empty()) plotcore::format_tick_labels(ticks, format, false);
     draw_numbers(ticks, space, h);
+    if (!ends.title.empty()) ok = draw_title(ticks, space, h, ends.title) && ok;
     return ok;
 }
 
@@ -204,13 +258,17 @@ BarSpace recorded_space(const Frame& strip, double low, double high) {
 // Recorded in the bar's world when the window takes plot batches, so that the window's
 // viewport and world stay (beside the plot frame: as a strip that stays beside it when the
 // window is resized); else drawn with them set to the bar's and put back after.
-int colour_bar(float gap, float width, const float* given, int count) {
+int colour_bar(float gap, float width, const float* given, int count, const BarEnds& ends) {
     if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) {
         return refuse("the gap " + number_text(gap) + " and width " + number_text(width) +
                       " must be finite numbers, the width above 0");
     }
     if (count > kMaxLevels)
         return refuse("the level count " + std::to_string(count) + " is beyond 10000");
+    if (ends.caps < 0 || ends.caps > (LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER)) {
+        return refuse("caps " + std::to_string(ends.caps) +
+                      " is not a sum of LU_BAR_CAP_UNDER and LU_BAR_CAP_OVER");
+    }
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return refuse_no_window();
     const ColourMap& map = current_colour_map();
@@ -224,21 +282,23 @@ int colour_bar(float gap, float width, const float* given, int count) {
         return refuse("the bar's values span beyond single precision (3.4e38)");
     const View view = window_view();
     if (const std::optional<Frame> strip = use_beside_space(view, gap, width, low, high)) {
-        const bool ok = draw_bar(map, levels, recorded_space(*strip, low, high));
+        const bool ok = draw_bar(map, levels, recorded_space(*strip, low, high), ends);
         end_description();
         return ok ? window : 0;
     }
     const View bar = bar_view(view, gap, width, low, high);
     if (const std::optional<Frame> strip = use_view_space(bar))
-        return draw_bar(map, levels, recorded_space(*strip, low, high)) ? window : 0;
+        return draw_bar(map, levels, recorded_space(*strip, low, high), ends) ? window : 0;
     const ViewScope kept;
     if (!kept.saved()) return 0;
-    lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy2);
-    lu_set_world(bar.wx1, bar.wy1, bar.wx2, bar.wy2);
+    // The same scale as the bar's world, reaching on to the right.
+    lu_set_viewport(bar.vx1, bar.vy1, bar.vx1 + (bar.vx2 - bar.vx1) * kBarReach, bar.vy2);
+    lu_set_world(bar.wx1, bar.wy1, kBarReach, bar.wy2);
     const double unit = current_page().unit;
     const BarSpace space{std::fabs(bar.vx2 - bar.vx1) * unit, std::fabs(bar.vy2 - bar.vy1) * unit,
                          low, high, false};
-    return draw_bar(map, levels, space) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr) : 0;
+    return draw_bar(map, levels, space, ends) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
+                                              : 0;
 }
 
 }  // namespace
@@ -246,13 +306,29 @@ int colour_bar(float gap, float width, const float* given, int count) {
 extern "C" {
 
 int lu_draw_colour_bar(float gap, float width, const float* levels, int count) {
-    return guarded(__func__, [&] { return colour_bar(gap, width, levels, count); });
+    return guarded(__func__, [&] { return colour_bar(gap, width, levels, count, {}); });
 }
 
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count) {
     return guarded(__func__, [&] {
-        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count)));
+        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count), {}));
+    });
+}
+
+int lu_draw_colour_bar_labelled(float gap, float width, const float* levels, int count, int caps,
+                                const char* title) {
+    return guarded(__func__, [&] {
+        return colour_bar(gap, width, levels, count, {caps, title != nullptr ? title : ""});
+    });
+}
+
+int lu_draw_colour_bar_labelled_(int* result, const float* gap, const float* width,
+                                 const float* levels, const int* count, const int* caps,
+                                 const char* title, size_t title_length) {
+    return guarded(__func__, [&] {
+        const BarEnds ends{arg(caps), fortran_text(title, title_length)};
+        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count), ends));
     });
 }
 

@@ -99,6 +99,13 @@ void banded_bar() {
     lu_draw_colour_bar(0.03f, 0.05f, kLevels, kLevelCount);
 }
 
+void capped_bar() {
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+    lu_set_colour_map_extremes(0x02000000 | 200, 0x02000000 | (200 << 16), -1);
+    lu_draw_colour_bar_labelled(0.03f, 0.05f, kLevels, kLevelCount,
+                                LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER, "height (m)");
+}
+
 struct FieldScene {
     const char* name;
     void (*setting)();          // the pen, font and viewport the field operation draws with
@@ -115,6 +122,7 @@ const FieldScene kScenes[] = {
     {"arrows", no_setting, arrows, 1},
     {"map_bar", bar_look, map_bar, 1, false, true},
     {"banded_bar", bar_look, banded_bar, 1},
+    {"capped_bar", bar_look, capped_bar, 1},
 };
 
 // A window of either kind with the panel set; the plot block and the font widths are
@@ -338,6 +346,27 @@ TEST(FieldBatches, BothRoadsDrawTheSame) {
         EXPECT_EQ(batched.texts, one_by_one.texts) << name;
         expect_near_all(batched.text_anchors, one_by_one.text_anchors, labelled ? 3 : 1,
                         name + " texts");
+    }
+}
+
+// Caps under and over the range in the map's extremes and the title beyond the numbers,
+// on either road; caps that are no sum of the two are refused.
+TEST(FieldBatches, ACappedBarHasItsCapsAndTitle) {
+    const FieldScene& scene = kScenes[std::size(kScenes) - 1];
+    ASSERT_STREQ(scene.name, "capped_bar");
+    for (bool batches : {true, false}) {
+        FieldRoads window(batches);
+        window.draw(scene);
+        const Drawn d = drawn(window.items());
+        EXPECT_EQ(std::count(d.polygon_sizes.begin(), d.polygon_sizes.end(), 6u), 2)
+            << "two triangles (x, y pairs) " << batches;
+        ASSERT_FALSE(d.texts.empty());
+        EXPECT_EQ(d.texts.back(), "height (m)") << batches;
+        int rightmost_number = 0;
+        for (std::size_t k = 0; k + 1 < d.texts.size(); ++k)
+            rightmost_number = std::max(rightmost_number, d.text_anchors[2 * k]);
+        EXPECT_GT(d.text_anchors[2 * (d.texts.size() - 1)], rightmost_number) << batches;
+        EXPECT_EQ(lu_draw_colour_bar_labelled(0.03f, 0.05f, nullptr, 0, 4, "x"), 0);
     }
 }
 
