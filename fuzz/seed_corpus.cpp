@@ -305,8 +305,25 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item symbol = label;
     symbol.text.style = plotcore::kTextUtf8Bytes;
     symbol.text.bytes = "\xCE\xB1";
+    // Numbers in formats of their own, a twin y axis and a legend placed below the box in
+    // columns with a filled box and a coloured text.
+    plotcore::Item formatted = styled;
+    formatted.source.frame = 3;
+    formatted.source.setup.formats = {"%.2f", "%+g V", "%d %b %H:%M"};
+    plotcore::Item twin;
+    twin.kind = plotcore::ItemKind::kTwin;
+    twin.source.frame = 3;
+    twin.source.twin = {false, 1e-2, 1e4, true, "%g%%", "share $\\alpha$"};
+    plotcore::Item legend;
+    legend.kind = plotcore::ItemKind::kLegend;
+    legend.source.frame = 3;
+    legend.source.corner = 0;
+    legend.source.placement = {plotcore::kLegendOutside | plotcore::kLegendBottom, 0.5, -1, 2, -1};
+    plotcore::LegendEntry swatch{"solar", 0x02FF8000, -1, 0, true, 0x02FF8000};
+    legend.source.legend = {swatch, {"wind", 3, 0, 12, false, 0}};
     return {{"frame", {frame, ticks, label}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
+            {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
             {"strip", {strip, bar, ticks, label}},
             {"curve",
              {clip_on, stroked(plotcore::ItemKind::kPolyline, {{41, 150}, {90, 60.5f}, {299, 190}}),
