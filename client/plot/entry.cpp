@@ -10,6 +10,7 @@
 #include "client/windows/program_facts.h"
 #include "page_draw.h"
 #include "plot_state.h"
+#include "plotcore/batch_format.h"
 
 namespace lumora::plot {
 namespace {
@@ -76,6 +77,10 @@ int refuse_no_window() {
 
 int refuse_no_frame(int window) {
     return refuse("window " + std::to_string(window) + " has no frame: call lu_plot_frame first");
+}
+
+bool colour_or_minus_one(int v) {
+    return v == -1 || (v >= 0 && plotcore::is_valid_colour_value(static_cast<std::uint32_t>(v)));
 }
 
 }  // namespace lumora::plot

@@ -33,6 +33,8 @@ void report_failure(const char* why);
 int refuse(const std::string& why);
 // A number as a message shows it (%g; NaN, infinity and -infinity).
 std::string number_text(double v);
+// Whether v is -1 or one of the colour values lu_set_pen takes.
+bool colour_or_minus_one(int v);
 // The refusals that say which call comes first.
 int refuse_no_window();           // no window is open
 int refuse_no_frame(int window);  // the window has no frame yet

@@ -16,11 +16,6 @@ namespace {
 
 constexpr std::size_t kMaxEntries = lumora::plotcore::kMaxLegendEntries;
 
-bool colour_value(int colour) {
-    return colour >= 0 &&
-           lumora::plotcore::is_valid_colour_value(static_cast<std::uint32_t>(colour));
-}
-
 // Why no entry can be added to the current window's legend; empty when one can.
 int entry_refused(int window) {
     if (window == 0) return refuse_no_window();
@@ -39,7 +34,7 @@ void add_entry(WindowPlot& s, LegendEntry e) {
 int add_swatch(const char* text, int colour) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (const int refused = entry_refused(window); refused != -1) return refused;
-    if (colour != -1 && !colour_value(colour))
+    if (!colour_or_minus_one(colour))
         return refuse(std::to_string(colour) + " is no colour value (-1: the pen's)");
     LegendEntry e;
     e.text = text != nullptr ? text : "";
@@ -52,7 +47,7 @@ int add_swatch(const char* text, int colour) {
 int set_text_colour(int colour) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return refuse_no_window();
-    if (colour != -1 && !colour_value(colour))
+    if (!colour_or_minus_one(colour))
         return refuse(std::to_string(colour) + " is no colour value (-1: each entry's own)");
     plot_state(window).legend_text_colour = colour;
     return window;
@@ -135,7 +130,7 @@ int draw_placed(int position, float dx, float dy, int columns, int background) {
                       " is not within -100 ... 100 text heights");
     if (columns < 1 || columns > static_cast<int>(kMaxEntries))
         return refuse(std::to_string(columns) + " columns: there must be 1 ... 32");
-    if (background != -1 && !colour_value(background))
+    if (!colour_or_minus_one(background))
         return refuse(std::to_string(background) + " is no colour value (-1: no background)");
     return draw_gathered_legend(0, {position, dx, dy, columns, background});
 }

@@ -106,8 +106,7 @@ int create_chart(float x_width, float y1, float y2, int pens, int options, const
 int set_strip_pen(int strip, int pen, int colour, int line_style, const char* legend_text) {
     StripChart* chart = find_chart(strip);
     if (chart == nullptr || !pen_taken(*chart, pen)) return 0;
-    if (colour < -1 ||
-        (colour >= 0 && !plotcore::is_valid_colour_value(static_cast<std::uint32_t>(colour)))) {
+    if (!colour_or_minus_one(colour)) {
         return refuse(std::to_string(colour) + " is no colour value (-1 keeps the colour)");
     }
     if (line_style < -1 || line_style > 9)

@@ -19,16 +19,11 @@ int current_window() {
     return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
 }
 
-bool colour_taken(int colour) {
-    return colour == -1 ||
-           (colour >= 0 && plotcore::is_valid_colour_value(static_cast<std::uint32_t>(colour)));
-}
-
 int set_colours(int box, int numbers, int labels, int title, int grid) {
     const int window = current_window();
     if (window == 0) return refuse_no_window();
     for (int colour : {box, numbers, labels, title, grid}) {
-        if (!colour_taken(colour))
+        if (!colour_or_minus_one(colour))
             return refuse(std::to_string(colour) + " is no colour value (-1 keeps a colour)");
     }
     plotcore::FrameStyle& s = plot_state(window).style;
