@@ -112,11 +112,12 @@ LegendLayout layout_legend(const Rect& box, const LegendPlacement& p,
 
 namespace {
 
-void draw_sample(LayoutCanvas& c, const LegendEntry& e, const LegendSlot& s, double h) {
+void draw_sample(LayoutCanvas& c, const LegendEntry& e, const LegendSlot& s, double h,
+                 int outline) {
     if (e.swatch) {
         const double half = kSwatchHeight * h / 2;
         c.fill_box(s.sample_x0, s.y - half, s.sample_x1, s.y + half, e.colour);
-        c.set_pen(kBlack, 0, 1);
+        c.set_pen(outline, 0, 1);
         c.outline_box(s.sample_x0, s.y - half, s.sample_x1, s.y + half);
         return;
     }
@@ -156,12 +157,12 @@ void draw_legend(LayoutCanvas& c, const Frame& f, const LegendPlacement& p,
     const Rect& r = l.frame;
     if (p.background != -1) {
         c.fill_box(r.x0, r.y0, r.x1, r.y1, p.background);
-        c.set_pen(kBlack, 0, 1);
+        c.set_pen(f.setup.style.box, 0, 1);
         c.outline_box(r.x0, r.y0, r.x1, r.y1);
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const LegendSlot& s = l.slots[i];
-        draw_sample(c, entries[i], s, h);
+        draw_sample(c, entries[i], s, h, f.setup.style.box);
         draw_marked_text(c, s.text_x, s.y - 0.35 * h, entries[i].text,
                          {h, 0, kLeftBase, entries[i].text_colour});
     }

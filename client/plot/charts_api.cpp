@@ -36,7 +36,7 @@ int bars(int groups, int series, const float* values, int options) {
     PenScope pen;
     use_frame_space(f);
     ClipScope clip(f);
-    set_pen(kBlack, 0, 1);
+    set_pen(f.setup.style.box, 0, 1);
     for (int g = 0; g < groups; ++g) {
         double up = base, down = base;
         for (int s = 0; s < series; ++s) {

@@ -27,7 +27,11 @@ int entry_refused(int window) {
 
 void add_entry(WindowPlot& s, LegendEntry e) {
     if (e.colour == -1) lu_get_pen(&e.colour, nullptr, nullptr, nullptr);
-    e.text_colour = s.legend_text_colour == -1 ? e.colour : s.legend_text_colour;
+    // Unless told otherwise, texts take the colour of the frame's labels.
+    const int told = s.legend_text_colour;
+    e.text_colour = told == kFrameLabels ? s.frame.setup.style.labels
+                    : told == -1         ? e.colour
+                                         : told;
     s.legend.push_back(std::move(e));
 }
 

@@ -104,7 +104,7 @@ void draw_labels(const Frame& f, const std::vector<Slice>& slices, double radius
         const double reach = radius + kLabelGap * h;
         plotcore::draw_marked_text(page_canvas(), cx + reach * p.c,
                                    cy + reach * p.s - 0.35 * h + 0.4 * h * p.s, slice.label,
-                                   {h, 0, p.align, kBlack});
+                                   {h, 0, p.align, f.setup.style.labels});
     }
 }
 
@@ -140,7 +140,8 @@ std::vector<Slice> slices_of(int n, const float* values, double total, const Pie
 }
 
 // The slices in the frame's world, radius r (pie radii), outlined in black.
-void draw_slices(const std::vector<Slice>& slices, double r) {
+// Each slice in its colour of the cycle, outlined in the colour of the frame's box.
+void draw_slices(const std::vector<Slice>& slices, double r, int outline) {
     for (std::size_t i = 0; i < slices.size(); ++i) {
         if (slices[i].extent == 0) continue;
         std::vector<float> slice = {0, 0};
@@ -149,7 +150,7 @@ void draw_slices(const std::vector<Slice>& slices, double r) {
         draw_polygon(slice, 0);
         slice.push_back(0);
         slice.push_back(0);
-        set_pen(kBlack, 0, 1);
+        set_pen(outline, 0, 1);
         draw_polyline(slice);
     }
 }
@@ -179,7 +180,7 @@ int pie(int n, const float* values, const PieLook& look) {
         r = radius_for(slices, box_half, f.text_height) * kReach / box_half;
         use_frame_world(page, f);
     }
-    draw_slices(slices, r);
+    draw_slices(slices, r, f.setup.style.box);
     if (labelled(slices)) {
         use_page_world(page);
         move_with_frame(f);

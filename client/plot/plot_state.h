@@ -17,6 +17,8 @@ namespace lumora::plot {
 // The layout's types (frames, boxes, ticks, the canvas) are the plotting layer's own.
 using namespace plotcore;  // NOLINT(google-build-using-namespace)
 
+inline constexpr int kFrameLabels = -2;
+
 struct WindowPlot {
     int nx = 1, ny = 1;
     int panel = 0;             // 0: none yet
@@ -31,7 +33,9 @@ struct WindowPlot {
     std::optional<TwinAxis> twin_x, twin_y;
     std::string twin_format;
     std::vector<LegendEntry> legend;
-    int legend_text_colour = kBlack;  // of entries added from now on; -1 their own colour
+    // Of the legend entries added from now on: a colour value, -1 their own colour, or
+    // kFrameLabels that of the frame's labels.
+    int legend_text_colour = kFrameLabels;
     int next_colour = 0;
     double text_scale = 1;
     plotcore::FrameStyle style;  // of the frames made from now on

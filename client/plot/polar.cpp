@@ -14,8 +14,10 @@ namespace {
 
 constexpr int kRingPoints = 181, kSpokes = 12;
 
-int light_grey() {
-    return lu_make_rgb_colour(190, 190, 190);
+// The rings and spokes: light grey in the classic style, else the style's grid colour.
+int grid_colour(const Frame& f) {
+    const FrameStyle& style = f.setup.style;
+    return style == FrameStyle{} ? lu_make_rgb_colour(190, 190, 190) : style.grid;
 }
 
 void ring(double cx, double cy, double radius) {
@@ -36,14 +38,15 @@ void draw_polar(const Frame& f, double r_max) {
             set_text(h, 0, kLeftBase, -1);
             return measure_text(ticks.labels[i]).width;
         });
-    set_pen(light_grey(), 0, 1);
+    const FrameStyle& style = f.setup.style;
+    set_pen(grid_colour(f), 0, 1);
     for (int k = 0; k < kSpokes; ++k) {
         const double a = 2 * std::numbers::pi * k / kSpokes;
         draw_line(cx, cy, cx + scale * r_max * std::cos(a), cy + scale * r_max * std::sin(a));
     }
     for (double v : t.major)
         if (v > 0 && v < r_max * (1 - 1e-9)) ring(cx, cy, scale * v);
-    set_pen(kBlack, 0, 1);
+    set_pen(style.box, 0, 1);
     ring(cx, cy, scale * r_max);
     // The radius numbers hang below the 0 degree spoke, centred on their rings; one that
     // would reach past the outer ring ends inside it, clear of the spoke's number.
@@ -51,9 +54,9 @@ void draw_polar(const Frame& f, double r_max) {
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         if (t.major[i] <= 0) continue;
         const double x = cx + scale * t.major[i];
-        set_text(h, 0, kCentreTop, kBlack);
+        set_text(h, 0, kCentreTop, style.numbers);
         const bool inside = x + measure_text(t.labels[i]).width / 2 <= edge;
-        set_text(h, 0, inside ? kCentreTop : kRightTop, kBlack);
+        set_text(h, 0, inside ? kCentreTop : kRightTop, style.numbers);
         draw_text(inside ? x : edge, cy - 0.45 * h, t.labels[i]);
     }
     for (int k = 0; k < kSpokes; ++k) {
@@ -62,7 +65,7 @@ void draw_polar(const Frame& f, double r_max) {
         const int align = c > 0.3 ? kLeftBase : c < -0.3 ? kRightBase : kCentreBase;
         char degrees[16];
         std::snprintf(degrees, sizeof degrees, "%d", 30 * k);
-        set_text(h, 0, align, kBlack);
+        set_text(h, 0, align, style.numbers);
         const double reach = scale * r_max + lumora::plotcore::kSpokeNumberGap * h;
         draw_text(cx + reach * c, cy + reach * s - 0.35 * h + 0.4 * h * s, degrees);
     }

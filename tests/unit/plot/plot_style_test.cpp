@@ -90,6 +90,26 @@ TEST_F(PlotStyleTest, NamedStylesSetTheGridAndTheClassicOneIsTheDefault) {
     EXPECT_EQ(colours_of(window).lines, std::set<std::uint32_t>{0}) << "pen style 5: no grid";
 }
 
+TEST_F(PlotStyleTest, PolarFramesPiesAndLegendsTakeTheStyleToo) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_EQ(lu_plot_set_colours(kRed, kBlue, kGreen, kDark, kPale), window.number());
+    ASSERT_NE(lu_plot_polar_frame(1.0f), 0);
+    Colours drawn = colours_of(window);
+    EXPECT_EQ(drawn.texts, std::set<std::uint32_t>{resolved(kBlue)}) << "the numbers";
+    EXPECT_EQ(drawn.lines, (std::set<std::uint32_t>{resolved(kRed), resolved(kPale)}))
+        << "the outer ring and the grid";
+    lu_send_command_b4();
+    const float values[] = {1, 2};
+    ASSERT_NE(lu_plot_pie_labelled(2, values, 0, 0, "a|b"), 0);
+    ASSERT_NE(lu_plot_legend_entry("c", kRed, 0, 0), 0);
+    ASSERT_NE(lu_plot_legend(1), 0);
+    drawn = colours_of(window);
+    EXPECT_EQ(drawn.texts, std::set<std::uint32_t>{resolved(kGreen)}) << "slice and legend texts";
+    EXPECT_TRUE(drawn.lines.contains(resolved(kRed))) << "slice outlines and the legend's box";
+    EXPECT_FALSE(drawn.lines.contains(0u)) << "nothing left black";
+    EXPECT_EQ(window.errors(), "");
+}
+
 TEST_F(PlotStyleTest, WrongValuesAreRefusedWithTheirCause) {
     EXPECT_EQ(lu_plot_style(0), 0) << "no window";
     gallery::GalleryWindow window(320, 240);
