@@ -20,7 +20,6 @@ int main(void) {
     check(lu_open_window(0), "lu_open_window");
     check(lu_plot_pie_labelled(5, shares, 0.0f, 0, "Maurice|Geoffrey|Alan|Rafael|Vince"),
           "lu_plot_pie_labelled");
-    check(lu_plot_set_text_scale(1.3f), "lu_plot_set_text_scale");
     check(lu_plot_labels(NULL, NULL, "Percentage of Sales"), "lu_plot_labels");
     lu_quit();
     return 0;

@@ -38,8 +38,10 @@ int main(void) {
     check(lu_plot_set_colours(lu_make_rgb_colour(255, 0, 0), lu_make_rgb_colour(255, 0, 0),
                               lu_make_rgb_colour(0, 170, 0), lu_make_rgb_colour(0, 170, 0), -1),
           "lu_plot_set_colours");
-    const int strip = lu_plot_strip_create(10.0f, -0.1f, 0.1f, kPens, LU_PLOT_STRIP_AUTO_Y, "t", "",
-                                           "Strip chart demo");
+    /* The original accumulates: its x range grows from 0 ... 10 to hold every point. A
+     * Lumora chart keeps a fixed width, so it is made as wide as the whole run. */
+    const int strip = lu_plot_strip_create(100.0f, -0.1f, 0.1f, kPens, LU_PLOT_STRIP_AUTO_Y, "t",
+                                           "", "Strip chart demo");
     check(strip, "lu_plot_strip_create");
     for (int pen = 1; pen <= kPens; ++pen)
         check(lu_plot_strip_pen(strip, pen, colours[pen - 1], styles[pen - 1], names[pen - 1]),

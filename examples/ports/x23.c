@@ -92,7 +92,7 @@ static void glyph_page(int page) {
     check(lu_plot_box("bcg", dx, 0, "bcg", dy, 0), "lu_plot_box");
     check(lu_plot_labels(NULL, NULL, titles[page]), "lu_plot_labels");
     const int count = hi[page] - lo[page];
-    const float height = 0.22f * dy;
+    const float height = 0.34f * dy;
     int slice = 0;
     for (int j = rows - 1; j >= 0 && slice < count; --j) {
         const float y = (0.5f + (float)j) * dy;
@@ -103,7 +103,7 @@ static void glyph_page(int page) {
             snprintf(name, sizeof name, "U+%04X", c);
             utf8(c, text);
             /* The name above the middle of the cell, the character below it. */
-            check(lu_set_font(0.8f * height, 0.0f, 7, 0, 0, NULL), "lu_set_font");
+            check(lu_set_font(0.6f * height, 0.0f, 7, 0, 0, NULL), "lu_set_font");
             check(lu_draw_text(x, y + 0.06f * dy, name), "lu_draw_text (name)");
             check(lu_set_font(height, 0.0f, 1, 0, 0, NULL), "lu_set_font");
             check(lu_draw_text(x, y - 0.04f * dy, text), "lu_draw_text (glyph)");

@@ -203,8 +203,8 @@ static void leap(double epoch, double from, double to, float y1, float y2, const
         y[i] = (float)offset_at_tai(tai);
     }
     const double shift = utc_numbers ? offset_at_tai(from) : 0.0;
-    frame(epoch - shift, from - epoch + shift, to - epoch + shift, y1, y2, format,
-          step > 1000.0f ? 0.0f : step, 0, 0.0f, 0);
+    frame(epoch - shift, from - epoch, to - epoch, y1, y2, format, step > 1000.0f ? 0.0f : step, 0,
+          0.0f, 0);
     char title[160];
     snprintf(title, sizeof title, "PLplot Example 29 - TAI-UTC %s", suffix);
     check(lu_plot_labels(x_label, "TAI-UTC (sec)", title), "lu_plot_labels");

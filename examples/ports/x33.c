@@ -110,9 +110,11 @@ static void arrangements(void) {
 
 /* Legends of 1, 2, 3, 4, 5, 4, 3, 2, 1 entries, in rows of three filled column by column,
  * each below and beside the one before. Lumora does not tell a legend's size: the steps
- * are estimates in text heights (a column about 5.5 wide, a row 1.5 high). */
+ * are estimates in text heights (a column about 5.5 wide, a row 1.3 high). */
 static void staircase(void) {
     check(lu_open_window(0), "lu_open_window");
+    /* Twenty-one rows of entries in all: smaller text, as the original's is. */
+    check(lu_plot_set_text_scale(0.6f), "lu_plot_set_text_scale");
     check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f, LU_PLOT_NO_BOX), "lu_plot_frame");
     check(lu_plot_labels(NULL, NULL, "Demonstrate legend alignment"), "lu_plot_labels");
     check(lu_plot_legend_text_colour(-1), "lu_plot_legend_text_colour");
@@ -129,7 +131,7 @@ static void staircase(void) {
                 else if (r < rows - 1)
                     check(lu_plot_legend_entry("", -1, -1, 0), "lu_plot_legend_entry (hole)");
             }
-        const float width = 5.5f * (float)columns, height = 1.5f * (float)rows + 0.5f;
+        const float width = 5.5f * (float)columns, height = 1.3f * (float)rows + 0.6f;
         if (i <= 4) {
             check(lu_plot_legend_at(LU_PLOT_LEGEND_LEFT | LU_PLOT_LEGEND_TOP, x, -y, columns,
                                     background()),
