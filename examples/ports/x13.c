@@ -1,0 +1,26 @@
+/* x13: PLplot's example 13 in Lumora's idiom: a pie chart of five sales people's shares
+ * (10, 32, 12, 30 and 16 percent), the first slice starting at the right and the slices
+ * following counterclockwise, each labelled with its name outside the pie, under the
+ * title "Percentage of Sales". Every call is checked: a failed one ends the program with
+ * status 1. */
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "lumora.h"
+
+static void check(int result, const char* what) {
+    if (result == 0) {
+        fprintf(stderr, "port_x13: %s failed\n", what);
+        exit(1);
+    }
+}
+
+int main(void) {
+    static const float shares[5] = {10.0f, 32.0f, 12.0f, 30.0f, 16.0f};
+    check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_pie_labelled(5, shares, 0.0f, 0, "Maurice|Geoffrey|Alan|Rafael|Vince"),
+          "lu_plot_pie_labelled");
+    check(lu_plot_labels(NULL, NULL, "Percentage of Sales"), "lu_plot_labels");
+    lu_quit();
+    return 0;
+}
