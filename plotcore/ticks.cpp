@@ -66,6 +66,16 @@ int decimals_for(double step) {
     return kMostDecimals;
 }
 
+double decimal_step(double step) {
+    constexpr int kMostDecimals = 15;
+    const int d = decimals_for(step);
+    if (!(step > 0) || !std::isfinite(step) || d >= kMostDecimals) return step;
+    const double scale = std::pow(10.0, d);
+    const double decimal = std::round(step * scale) / scale;
+    // Only where the step is that decimal rounded to single precision (2^-24 relative).
+    return decimal > 0 && std::fabs(decimal - step) <= step * 6e-8 ? decimal : step;
+}
+
 void label_ticks(Ticks& t) {
     double largest = 0;
     for (double v : t.major) largest = std::max(largest, std::fabs(v));
@@ -217,7 +227,7 @@ Ticks fit_linear_ticks(double lo, double hi, double length, double gap, double s
     const auto ticks = [&](double s) {
         return relabelled(linear_ticks(lo, hi, s, subticks), relabel);
     };
-    if (step > 0) return ticks(step);
+    if (step > 0) return ticks(decimal_step(step));
     const double per_unit = length / (hi - lo);
     step = nice_step((hi - lo) / kMaxMajors);
     for (int attempt = 0; attempt < 40; ++attempt, step = next_nice_step(step)) {

@@ -37,6 +37,10 @@ void label_ticks(Ticks& t);
 // The fewest decimals that show every multiple of step (2.5 needs one, 0.25 two), to
 // single precision, in which a step is given.
 int decimals_for(double step);
+// A step given in single precision as the decimal it stands for (0.05f, which is
+// 0.0500000007, as 0.05), so that its multiples far from zero stay on the decimal grid;
+// a step with no short decimal form as it is.
+double decimal_step(double step);
 
 // Ticks of step (> 0) over lo ... hi with subticks intervals between them (0: chosen
 // from the step).

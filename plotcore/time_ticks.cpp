@@ -236,7 +236,7 @@ Ticks fit_time_ticks(double origin, double lo, double hi, double length, double 
         return t;
     };
     if (step > 0 && std::isfinite(step))
-        return labelled(given_step_ticks(origin, lo, hi, step, subticks));
+        return labelled(given_step_ticks(origin, lo, hi, decimal_step(step), subticks));
     const double per_unit = length / (hi - lo);
     Ticks t;
     for (const Step& chosen : kSteps) {

@@ -291,5 +291,26 @@ TEST(TimeTicks, AGivenStepAndSubticksAreHonoured) {
     EXPECT_TRUE(half_years.ok);
 }
 
+// A step given in single precision (0.05f is 0.0500000007) keeps its ticks on the
+// decimal grid far from zero: 1.2e9 seconds hold 2.5e10 steps, over which the float's
+// error would add up to seconds.
+TEST(TimeTicks, AGivenSinglePrecisionStepStaysOnItsDecimalGrid) {
+    const auto width = [](const Ticks&, std::size_t) { return 10.0; };
+    for (double origin : {1234051201.64757, -265679998.35243, 1230768001.64757}) {
+        const Ticks t = fit_time_ticks(origin, -0.2, 0.2, 600, 5, width, 0.05f, 0);
+        ASSERT_GE(t.major.size(), 7u) << origin;
+        for (double v : t.major) {
+            const double steps = (origin + v) / 0.05;
+            EXPECT_NEAR(steps, std::round(steps), 1e-4) << origin << " + " << v;
+        }
+    }
+    EXPECT_EQ(decimal_step(0.05f), 0.05);
+    EXPECT_EQ(decimal_step(2.5f), 2.5);
+    EXPECT_EQ(decimal_step(1.0 / 3), 1.0 / 3) << "no short decimal: as it is";
+    const Ticks far = fit_linear_ticks(1e6, 1e6 + 1, 600, 5, 0.1f, 0, width);
+    ASSERT_FALSE(far.major.empty());
+    EXPECT_NEAR(far.major.front(), 1e6, 1e-6) << "not 1e6 - 0.0149";
+}
+
 }  // namespace
 }  // namespace lumora::plotcore
