@@ -140,8 +140,11 @@ int lu_plot_style_(int* result, const int* style);
  * %% is a percent sign; at most 64 bytes ("%.2f", "%g V", "%+.1e"). On a log axis the
  * format prints the values (0.01, 100), not exponents. A value that the format rounds to
  * zero prints as zero, without a sign. NULL or "" gives back the numbers chosen by the
- * axis. A time axis takes lu_plot_set_time_format instead. Result: the window number; 0
- * for a format that is not of this form (the message says why) or which names nothing. */
+ * axis. A format in parentheses is read as a Fortran format of quoted texts and one edit
+ * descriptor Fw.d, Ew.d or ESw.d (both scientific, 1.234E+05), Gw.d or Iw ("(F6.2)",
+ * "('t = ', F5.1, ' s')"). A time axis takes lu_plot_set_time_format instead. Result:
+ * the window number; 0 for a format that is not of this form (the message says why) or
+ * which names nothing. */
 int lu_plot_set_number_format(int which, const char* format);
 int lu_plot_set_number_format_(int* result, const int* which, const char* format,
                                size_t format_length);

@@ -8,6 +8,7 @@
 #include "entry.h"
 #include "fortran_text.h"
 #include "plot_state.h"
+#include "plotcore/fortran_format.h"
 #include "plotcore/number_format.h"
 #include "plotcore/time_format.h"
 
@@ -34,7 +35,13 @@ int set_number_format(int which, const char* given) {
                       " names no numbers: a sum of LU_PLOT_X_NUMBERS, LU_PLOT_Y_NUMBERS, "
                       "LU_PLOT_CONTOUR_NUMBERS, LU_PLOT_BAR_NUMBERS and LU_PLOT_TWIN_NUMBERS");
     }
-    const std::string format = text_of(given);
+    std::string format = text_of(given);
+    if (is_fortran_format(format)) {
+        std::string why;
+        const std::string converted = printf_of_fortran(format, why);
+        if (converted.empty()) return refuse("the Fortran format \"" + format + "\" has " + why);
+        format = converted;
+    }
     if (!format.empty()) {
         if (const std::string why = number_format_problem(format); !why.empty())
             return refuse("the number format \"" + format + "\" has " + why);

