@@ -113,7 +113,8 @@ std::string printf_of_fortran(std::string_view f, std::string& why) {
         }
         const std::string c = conversion(item);
         if (c.empty()) {
-            why = "the edit descriptor " + item + ", not one of Fw.d Ew.d ESw.d Gw.d Iw";
+            why = "the edit descriptor " + item.substr(0, 32) +
+                  ", not one of Fw.d Ew.d ESw.d Gw.d Iw";
             return {};
         }
         out += c;

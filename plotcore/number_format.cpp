@@ -73,7 +73,7 @@ std::string printed(const std::string& format, double v) {
 }  // namespace
 
 std::string number_format_problem(std::string_view format) {
-    if (format.size() > kMaxFormatBytes) return "longer than 64 bytes";
+    if (format.size() > kMaxFormatBytes) return "more than 64 bytes";
     Conversion c;
     return find_conversion(format, c);
 }

@@ -114,7 +114,7 @@ std::string converted(char c, const Moment& m) {
 }  // namespace
 
 std::string time_format_problem(std::string_view format) {
-    if (format.size() > kMaxFormatBytes) return "longer than 64 bytes";
+    if (format.size() > kMaxFormatBytes) return "more than 64 bytes";
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format[i] == '\0') return "a zero byte";
         if (format[i] != '%') continue;

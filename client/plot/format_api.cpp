@@ -27,6 +27,12 @@ std::string text_of(const char* format) {
     return format != nullptr ? format : "";
 }
 
+// A format as a message quotes it: a long one cut short.
+std::string quoted(const std::string& format) {
+    constexpr std::size_t kShown = 64;
+    return "\"" + (format.size() <= kShown ? format : format.substr(0, kShown) + "...") + "\"";
+}
+
 int set_number_format(int which, const char* given) {
     const int window = current_window();
     if (window == 0) return refuse_no_window();
@@ -39,12 +45,13 @@ int set_number_format(int which, const char* given) {
     if (is_fortran_format(format)) {
         std::string why;
         const std::string converted = printf_of_fortran(format, why);
-        if (converted.empty()) return refuse("the Fortran format \"" + format + "\" has " + why);
+        if (converted.empty())
+            return refuse("the Fortran format " + quoted(format) + " has " + why);
         format = converted;
     }
     if (!format.empty()) {
         if (const std::string why = number_format_problem(format); !why.empty())
-            return refuse("the number format \"" + format + "\" has " + why);
+            return refuse("the number format " + quoted(format) + " has " + why);
     }
     WindowPlot& s = plot_state(window);
     std::string* const targets[] = {&s.formats.x, &s.formats.y, &s.contour_format, &s.bar_format,
@@ -61,7 +68,7 @@ int set_time_format(const char* given) {
     if (window == 0) return refuse_no_window();
     const std::string format = text_of(given);
     if (const std::string why = time_format_problem(format); !why.empty())
-        return refuse("the time format \"" + format + "\" has " + why);
+        return refuse("the time format " + quoted(format) + " has " + why);
     plot_state(window).formats.time = format;
     return window;
 }

@@ -110,13 +110,17 @@ TEST_F(PlotFormatTest, FormatsThatCannotBeTakenAreRefusedWithTheirCause) {
     EXPECT_EQ(lu_plot_set_number_format(0, "%f"), 0);
     EXPECT_EQ(lu_plot_set_time_format("%H:%Q"), 0);
     EXPECT_EQ(lu_plot_set_number_format(LU_PLOT_X_NUMBERS, "(EN10.3)"), 0);
+    const std::string long_format = "%f" + std::string(100000, 'x');
+    EXPECT_EQ(lu_plot_set_number_format(LU_PLOT_X_NUMBERS, long_format.c_str()), 0);
     const std::string errors = window.errors();
+    EXPECT_LT(errors.size(), 2000u) << "a long format is quoted cut short";
     for (const char* cause : {"lu_plot_set_number_format: the number format \"%s\" has the "
                               "conversion %s",
                               "\"%f %f\" has more than one conversion", "32 names no numbers",
                               "lu_plot_set_time_format: the time format \"%H:%Q\" has the "
                               "conversion %Q",
-                              "the Fortran format \"(EN10.3)\" has the edit descriptor EN10.3"})
+                              "the Fortran format \"(EN10.3)\" has the edit descriptor EN10.3",
+                              "xxxx...\" has more than 64 bytes"})
         EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
     EXPECT_EQ(count_matching(texts_of(window), "0\\.[0-9]{6}"), 0) << "nothing refused was kept";

@@ -35,7 +35,7 @@ TEST(NumberFormat, TakesOneConversionForADoubleAndNothingElse) {
                {"%.3d", "a precision with %d"}};
     for (const auto& b : bad)
         EXPECT_EQ(number_format_problem(b.format).find(b.why), 0u) << b.format;
-    EXPECT_NE(number_format_problem(std::string(61, 'x') + "%.2f"), "") << "longer than 64 bytes";
+    EXPECT_NE(number_format_problem(std::string(61, 'x') + "%.2f"), "") << "more than 64 bytes";
     EXPECT_NE(number_format_problem(std::string("%.2f\0%s", 7)), "") << "a zero byte";
 }
 
