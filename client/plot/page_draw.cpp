@@ -270,7 +270,9 @@ void set_text(double height, double angle, int align, int colour) {
         if (colour != -1) font.colour = colour;
         return;
     }
-    lu_set_font(static_cast<float>(std::max(height, 1.0)), static_cast<float>(angle), align, 0,
+    // In world units, which may be fractions of a unit (a colour bar's values): only a
+    // height that is no size at all becomes one.
+    lu_set_font(static_cast<float>(height > 0 ? height : 1.0), static_cast<float>(angle), align, 0,
                 colour, nullptr);
 }
 

@@ -370,5 +370,25 @@ TEST(FieldBatches, ACappedBarHasItsCapsAndTitle) {
     }
 }
 
+// Drawn with the drawing operations beside a plot frame, the bar's numbers take the
+// frame's text height: set in the bar's world of values 0 ... 1, that height is a few
+// hundredths of a unit, which must not be rounded up to a whole one.
+TEST(FieldBatches, BarNumbersWithoutBatchesTakeTheFramesTextHeight) {
+    gallery::GalleryWindow window(640, 480, 96, false);
+    reset_plot_state();
+    current_colour_map() = ColourMap{};
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_RIGHT), 0);
+    const int frame_text = static_cast<int>(plot_state(window.number()).frame.text_height);
+    ASSERT_NE(lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 1), 0);
+    ASSERT_NE(lu_draw_colour_bar(0.03f, 0.05f, nullptr, 0), 0);
+    const std::vector<DrawItem> items = items_drawn(window.picture());
+    ASSERT_FALSE(items.empty());
+    const DrawItem& last_number = *std::find_if(
+        items.rbegin(), items.rend(), [](const DrawItem& d) { return d.kind == ItemKind::kText; });
+    EXPECT_EQ(last_number.text, "1.0");
+    EXPECT_NEAR(last_number.font.size, frame_text, 2);
+    reset_plot_state();
+}
+
 }  // namespace
 }  // namespace lumora::plot
