@@ -108,6 +108,28 @@ TEST_F(PlotTwinTest, ATwinXAxisStandsBetweenTheBoxAndTheTitleInEitherOrder) {
     EXPECT_EQ(window.errors(), "");
 }
 
+// Numbers with a common exponent keep it on the right of the box too, and the title
+// clears numbers drawn above the box.
+TEST_F(PlotTwinTest, NumbersRightOfOrAboveTheBoxKeepTheirExponent) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_TWIN_Y), 0);
+    ASSERT_EQ(lu_plot_twin_y(0, 5e-6f, 0, "small"), window.number());
+    const Frame& f = plot_state(window.number()).frame;
+    const Placed* exponent = find(texts_of(window), "-6");
+    ASSERT_NE(exponent, nullptr) << "the exponent of 1e-6 ... 5e-6";
+    EXPECT_GT(exponent->x, f.box.x1);
+    lu_send_command_b4();
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    ASSERT_NE(lu_plot_box("bcnstm", 0, 0, "bcnst", 0, 0), 0);
+    ASSERT_NE(lu_plot_labels("", "", "title"), 0);
+    const std::vector<Placed> texts = texts_of(window);
+    const Placed* title = find(texts, "title");
+    ASSERT_NE(title, nullptr);
+    const Frame& g = plot_state(window.number()).frame;
+    const float box_top = static_cast<float>(480 - g.box.y1);
+    EXPECT_LT(title->y, box_top - 1.3 * g.text_height) << "above the numbers on top";
+}
+
 TEST_F(PlotTwinTest, TwinsThatCannotBeDrawnAreRefusedWithTheirCause) {
     gallery::GalleryWindow window(320, 240);
     EXPECT_EQ(lu_plot_twin_y(0, 1, 0, "y"), 0) << "no frame";
