@@ -115,7 +115,8 @@ TEST_F(PlotTwinTest, NumbersRightOfOrAboveTheBoxKeepTheirExponent) {
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_TWIN_Y), 0);
     ASSERT_EQ(lu_plot_twin_y(0, 5e-6f, 0, "small"), window.number());
     const Frame& f = plot_state(window.number()).frame;
-    const Placed* exponent = find(texts_of(window), "-6");
+    const std::vector<Placed> twin_texts = texts_of(window);
+    const Placed* exponent = find(twin_texts, "-6");
     ASSERT_NE(exponent, nullptr) << "the exponent of 1e-6 ... 5e-6";
     EXPECT_GT(exponent->x, f.box.x1);
     lu_send_command_b4();
