@@ -12,8 +12,9 @@ constexpr int kMostDigits = 40;  // as number_format.h takes widths and precisio
 // it is too large.
 int number_at(std::string_view f, std::size_t& i) {
     int value = -1, count = 0;
+    // Past two digits the value no longer matters (and must not overflow).
     for (; i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])) != 0; ++i, ++count)
-        value = (value < 0 ? 0 : value * 10) + (f[i] - '0');
+        if (count < 2) value = (value < 0 ? 0 : value * 10) + (f[i] - '0');
     return count > 2 || value > kMostDigits ? -2 : value;
 }
 

@@ -20,8 +20,9 @@ struct Conversion {
 // Reads up to two digits; false when there are more or the number is too large.
 bool digits(std::string_view f, std::size_t& i) {
     int value = 0, count = 0;
+    // Past two digits the value no longer matters (and must not overflow).
     for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i, ++count)
-        value = value * 10 + (f[i] - '0');
+        if (count < 2) value = value * 10 + (f[i] - '0');
     return count <= 2 && value <= kMostDigits;
 }
 

@@ -32,7 +32,9 @@ TEST(NumberFormat, TakesOneConversionForADoubleAndNothingElse) {
                {"%", "a conversion without its type"},
                {"%.41f", "a precision above 40"},
                {"%100f", "a width above 40"},
-               {"%.3d", "a precision with %d"}};
+               {"%.3d", "a precision with %d"},
+               {"%99999999999999f", "a width above 40"},
+               {"%.99999999999999f", "a precision above 40"}};
     for (const auto& b : bad)
         EXPECT_EQ(number_format_problem(b.format).find(b.why), 0u) << b.format;
     EXPECT_NE(number_format_problem(std::string(61, 'x') + "%.2f"), "") << "more than 64 bytes";
@@ -102,7 +104,8 @@ TEST(FortranFormat, OneEditDescriptorWithQuotedTextsBecomesAPrintfFormat) {
                {"('volts')", "no edit descriptor"},
                {"('open, F6.2)", "a Fortran format in parentheses with its quotes closed"},
                {"(F6.2,)", "an empty item"},
-               {"(F100.2)", "the edit descriptor F100.2"}};
+               {"(F100.2)", "the edit descriptor F100.2"},
+               {"(F99999999999999.2)", "the edit descriptor F99999999999999.2"}};
     for (const auto& b : bad) {
         std::string why;
         EXPECT_EQ(printf_of_fortran(b.fortran, why), "") << b.fortran;
