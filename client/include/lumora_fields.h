@@ -45,18 +45,64 @@ int lu_draw_image_indexed_in_window(int window, int width, int height, const int
 
 /* The colour maps: sequential from dark blue through green to yellow, diverging from blue
  * through a pale neutral to red, and grey from black to white. Each is perceptually
- * uniform: equal steps in value give equal steps in lightness. */
+ * uniform: equal steps in value give equal steps in lightness. Then the listed maps of
+ * the same kind: viridis (dark violet through teal to yellow), magma (black through
+ * purple and orange to pale yellow), cividis (dark blue to yellow, for readers with a
+ * colour-vision deficiency), inferno (black through red to pale yellow) and plasma
+ * (blue through magenta to yellow). A minus sign reverses a map: -LU_MAP_VIRIDIS runs
+ * from yellow to violet. */
 #define LU_MAP_SEQUENTIAL 1
 #define LU_MAP_DIVERGING 2
 #define LU_MAP_GREY 3
+#define LU_MAP_VIRIDIS 4
+#define LU_MAP_MAGMA 5
+#define LU_MAP_CIVIDIS 6
+#define LU_MAP_INFERNO 7
+#define LU_MAP_PLASMA 8
 
-/* Chooses the colour map (0 keeps it) and the range of values it spans: low takes the
- * map's first colour, high its last (low > high runs the map backwards; low = high, or
- * either not finite, keeps the range). The map and range are the program's, shared by
- * every window; the start is LU_MAP_SEQUENTIAL over 0 ... 1. Result: 1, or 0 for an
- * unknown map (nothing changes). */
+/* Chooses the colour map (0 keeps it; a map above, reversed with a minus sign, or one of
+ * the program's own that lu_define_colour_map made) and the range of values it spans:
+ * low takes the map's first colour, high its last (low > high runs the map backwards;
+ * low = high, or either not finite, keeps the range). The map and range are the
+ * program's, shared by every window; the start is LU_MAP_SEQUENTIAL over 0 ... 1.
+ * Result: 1, or 0 for an unknown map (nothing changes). */
 int lu_set_colour_map(int map, float low, float high);
 int lu_set_colour_map_(int* result, const int* map, const float* low, const float* high);
+
+/* The program's own colour maps are numbered LU_MAP_OWN + 1 ... LU_MAP_OWN + 32. Their
+ * colours are blended between control points in one of three ways: component by
+ * component in sRGB (as most plotting programs do), in hue, lightness and saturation
+ * (the hue the shorter way round its circle; a grey point takes its neighbour's hue),
+ * or in the perceptual OKLab space (even steps of lightness and no muddy middle). */
+#define LU_MAP_OWN 100
+#define LU_MAP_BLEND_RGB 0
+#define LU_MAP_BLEND_HLS 1
+#define LU_MAP_BLEND_OKLAB 2
+
+/* Defines (or redefines) own map number `map` (LU_MAP_OWN + 1 ... LU_MAP_OWN + 32) from n
+ * control points (2 ... 256): RGB colour values (lu_make_rgb_colour, lu_hls_colour,
+ * lu_hsv_colour) at positions along the map, each finite and none below the one before
+ * (equal neighbours make a sharp step), the last above the first; they are scaled so that
+ * the first is the map's low end and the last its high end. NULL positions space the
+ * colours evenly. `blend` is one of LU_MAP_BLEND_.... The map is used through
+ * lu_set_colour_map like a built-in one; a redefined map in use shows its new colours in
+ * what is drawn next. Result: 1, or 0 with a message for arguments it cannot use (nothing
+ * changes). */
+int lu_define_colour_map(int map, int n, const float* positions, const int* colours, int blend);
+int lu_define_colour_map_(int* result, const int* map, const int* n, const float* positions,
+                          const int* colours, const int* blend);
+
+/* The RGB colour value of a hue (degrees, any number: taken round the circle; 0 red, 120
+ * green, 240 blue), a lightness (0 black, 0.5 full colour, 1 white) and a saturation (0
+ * grey ... 1), as PLplot's and most HLS models take them. -999 when lightness or
+ * saturation lies outside 0 ... 1 or any argument is not finite. */
+int lu_hls_colour(float hue, float lightness, float saturation);
+int lu_hls_colour_(const float* hue, const float* lightness, const float* saturation);
+/* The RGB colour value of a hue (degrees, as lu_hls_colour), a saturation (0 grey ... 1)
+ * and a value (0 black ... 1 full brightness). -999 as lu_hls_colour. */
+int lu_hsv_colour(float hue, float saturation, float value);
+int lu_hsv_colour_(const float* hue, const float* saturation, const float* value);
+
 /* The colour values of values below the range, above it, and of NaN (any colour value:
  * lu_make_rgb_colour, an entry number, a palette colour); -1 keeps one, -2 brings back
  * the map's own (its first colour, its last colour, and mid grey, red for LU_MAP_GREY);

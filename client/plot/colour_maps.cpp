@@ -1,39 +1,23 @@
-// The maps are paths through the OKLab colour space with the CIE lightness L* of each
-// colour chosen: it changes linearly along the map (or, diverging, linearly away from its
-// pale middle), so equal steps in value look like equal steps in lightness. Colours
-// outside sRGB lose chroma until they fit.
+// The computed maps (sequential, diverging, grey) are paths through the OKLab colour space with the
+// CIE lightness L* of each colour chosen: it changes linearly along the map (or, diverging,
+// linearly away from its pale middle), so equal steps in value look like equal steps in lightness.
+// Colours outside sRGB lose chroma until they fit.
 #include "colour_maps.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "colour_spaces.h"
+#include "listed_colour_maps.h"
+#include "own_colour_maps.h"
+
 namespace lumora::plot {
 namespace {
 
-struct Lab {
-    double l, a, b;
-};
-
-double encode_srgb(double c) {
-    return c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
-}
-
-// Linear sRGB of an OKLab colour (Ottosson's matrices).
-std::array<double, 3> linear_rgb(const Lab& c) {
-    double l = c.l + 0.3963377774 * c.a + 0.2158037573 * c.b;
-    double m = c.l - 0.1055613458 * c.a - 0.0638541728 * c.b;
-    double s = c.l - 0.0894841775 * c.a - 1.2914855480 * c.b;
-    l = l * l * l;
-    m = m * m * m;
-    s = s * s * s;
-    return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
-}
-
-bool in_gamut(const std::array<double, 3>& rgb) {
+bool in_gamut(const Rgb& rgb) {
     return std::all_of(rgb.begin(), rgb.end(),
                        [](double c) { return c >= -1e-9 && c <= 1 + 1e-9; });
 }
@@ -48,10 +32,12 @@ double oklab_lightness(double cie) {
 
 // CIE lightness (0 ... 1), OKLab chroma and hue (degrees) to packed sRGB, chroma reduced
 // into the gamut.
-std::uint32_t packed_of(double cie_lightness, double chroma, double hue) {
+std::uint32_t computed_colour(double cie_lightness, double chroma, double hue) {
     const double lightness = oklab_lightness(cie_lightness);
     double h = hue * std::numbers::pi / 180;
-    auto at = [&](double c) { return linear_rgb({lightness, c * std::cos(h), c * std::sin(h)}); };
+    auto at = [&](double c) {
+        return linear_rgb_of_oklab({lightness, c * std::cos(h), c * std::sin(h)});
+    };
     double lo = 0, hi = chroma;
     if (!in_gamut(at(hi))) {
         for (int k = 0; k < 30; ++k) {
@@ -60,29 +46,25 @@ std::uint32_t packed_of(double cie_lightness, double chroma, double hue) {
         }
         hi = lo;
     }
-    std::array<double, 3> rgb = at(hi);
-    std::uint32_t packed = 0;
-    for (double c : rgb) {
-        double e = encode_srgb(std::clamp(c, 0.0, 1.0));
-        packed = packed << 8 | static_cast<std::uint32_t>(std::lround(e * 255));
-    }
-    return packed;
+    Rgb rgb = at(hi);
+    for (double& c : rgb) c = encode_srgb(std::clamp(c, 0.0, 1.0));
+    return packed_of(rgb);
 }
 
 // Dark blue-violet through teal and green to yellow: L* 18 to 92, the hue turning from
 // 285 to 105 degrees, chroma growing towards the yellow end.
 std::uint32_t sequential(double t) {
-    return packed_of(0.18 + 0.74 * t, 0.11 + 0.08 * t * t, 285 - 180 * t);
+    return computed_colour(0.18 + 0.74 * t, 0.11 + 0.08 * t * t, 285 - 180 * t);
 }
 
 // Blue (hue 255) and red (hue 30) at L* 40 meeting in a pale neutral at 95.
 std::uint32_t diverging(double t) {
     double d = std::abs(2 * t - 1);
-    return packed_of(0.95 - 0.55 * d, 0.17 * d, t < 0.5 ? 255 : 30);
+    return computed_colour(0.95 - 0.55 * d, 0.17 * d, t < 0.5 ? 255 : 30);
 }
 
 std::uint32_t grey(double t) {
-    return packed_of(t, 0, 0);
+    return computed_colour(t, 0, 0);
 }
 
 const std::vector<std::uint32_t>& table(int map) {
@@ -96,14 +78,30 @@ const std::vector<std::uint32_t>& table(int map) {
     return tables[static_cast<std::size_t>(map - 1)];
 }
 
+// The table of a map number (negative: the same, reversed), nullptr for none.
+const std::uint32_t* table_of(int map) {
+    if (map == INT_MIN) return nullptr;
+    map = std::abs(map);
+    if (map >= kMapSequential && map <= kMapGrey) return table(map).data();
+    if (map > kMapGrey && map <= kLastListedMap) return listed_map(map - kMapGrey - 1)->data();
+    const auto* own = own_map(map);
+    return own ? own->data() : nullptr;
+}
+
 }  // namespace
 
+bool known_map(int map) {
+    return map != 0 && table_of(map) != nullptr;
+}
+
 std::uint32_t map_colour(int map, double t) {
-    if (map < kMapSequential || map > kMapGrey) return 0;
+    const std::uint32_t* colours = table_of(map);
+    if (colours == nullptr) return 0;
     if (!(t > 0)) t = 0;  // NaN too
+    if (map < 0) t = 1 - std::min(t, 1.0);
     int k =
         std::min(kMapSteps - 1, static_cast<int>(std::lround(std::min(t, 1.0) * (kMapSteps - 1))));
-    return table(map)[static_cast<std::size_t>(k)];
+    return colours[k];
 }
 
 std::int32_t colour_value_of(std::uint32_t rgb) {
@@ -134,7 +132,9 @@ std::int32_t over_colour(const ColourMap& map) {
 
 std::int32_t invalid_colour(const ColourMap& map) {
     if (map.invalid >= 0) return map.invalid;
-    return colour_value_of(map.map == kMapGrey ? 0xFF0000 : 0x808080);
+    // Grey maps, either way round, show NaN in red.
+    const bool grey_map = map.map == kMapGrey || map.map == -kMapGrey;
+    return colour_value_of(grey_map ? 0xFF0000 : 0x808080);
 }
 
 std::int32_t colour_of(const ColourMap& map, double value) {

@@ -9,11 +9,16 @@
 
 namespace lumora::plot {
 
+// Computed maps, then listed ones (viridis, magma, cividis, inferno, plasma), then the
+// program's own (own_colour_maps.h). A negative number is its map reversed.
 inline constexpr int kMapSequential = 1, kMapDiverging = 2, kMapGrey = 3;
+inline constexpr int kLastListedMap = 8;
 inline constexpr int kMapSteps = 256;
 
-// The map's colour at t (0 ... 1, clamped) from a table of kMapSteps colours computed on
-// first use; black for an unknown map.
+// Whether a map number names a map: built in, or defined by the program.
+bool known_map(int map);
+// The map's colour at t (0 ... 1, clamped) from its table of kMapSteps colours; black for
+// an unknown map.
 std::uint32_t map_colour(int map, double t);
 
 // Packed RGB as the library's RGB colour value, and back.
