@@ -75,8 +75,8 @@ int lu_plot_box_(int* result, const char* x_options, const float* x_step, const 
 /* Labels the current frame: the x label below the numbers, the y label turned a quarter
  * turn left of them, the title above the box. NULL or empty texts are left out. Texts may
  * carry markup between dollar signs, "$E_{kin} \propto e^{-\omega/2}$": sub- and
- * superscripts, Greek letters and math symbols by name, font changes (the guide, "Text
- * markup"); outside the dollar signs a text is literal, and \$ is a dollar sign. */
+ * superscripts, Greek letters and math symbols by name, font changes (the plotting guide,
+ * docs/plotting.md, "Text"); outside the dollar signs a text is literal, and \$ is a dollar sign. */
 int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
 int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
                     size_t x_label_length, size_t y_label_length, size_t title_length);
@@ -100,15 +100,17 @@ int lu_plot_twin_y_(int* result, const float* y1, const float* y2, const int* op
 
 /* Colours of the frames made after it in the current window, each a colour value or -1
  * to keep it: the box and its ticks (and the zero line), the numbers, the axis labels,
- * the title and the grid. The default: black, with a grid in light grey. Refused for a
- * number that is no colour value. Result: the window number. */
+ * the title and the grid. The default: black, with a grid in light grey (RGB 205, 205,
+ * 205). Refused for a number that is no colour value. Result: the window number. */
 int lu_plot_set_colours(int box, int numbers, int labels, int title, int grid);
 int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const int* labels,
                          const int* title, const int* grid);
 
 /* The grid of the frames made after it in the current window: its pen style 0 ... 9 (as
  * lu_set_pen takes it; 5 draws none; -1 keeps it) and at_subticks 1 to add dotted grid
- * lines at the subticks (0 none, -1 keep). Result: the window number. */
+ * lines at the subticks (0 none, -1 keep). The default: solid (0), at the major ticks
+ * only (0). The grid is drawn where LU_PLOT_GRID or the g of lu_plot_box asks for it.
+ * Result: the window number. */
 int lu_plot_set_grid(int line_style, int at_subticks);
 int lu_plot_set_grid_(int* result, const int* line_style, const int* at_subticks);
 
@@ -160,21 +162,29 @@ int lu_plot_set_number_format_(int* result, const int* which, const char* format
 int lu_plot_set_time_format(const char* format);
 int lu_plot_set_time_format_(int* result, const char* format, size_t format_length);
 
-/* Scales the layer's text (numbers, labels, legends) by a factor 0.25 ... 4 (1: the
- * size chosen from the panel). Refused outside that range. */
+/* Scales the layer's text (numbers, labels, titles, legends) of the frames made after it
+ * in the current window by a factor 0.25 ... 4 (the default 1: the size chosen from the
+ * panel, a 24th of its shorter side kept within 9 ... 18 pixels at 96 dpi; a title is 1.15
+ * times that). Markers, error-bar caps and legend offsets, measured in text heights,
+ * follow. Result: the window number; 0 outside that range. */
 int lu_plot_set_text_scale(float scale);
 int lu_plot_set_text_scale_(int* result, const float* scale);
 
-/* Seconds (UTC, after 1970-01-01 00:00:00) that time 0 of a time axis stands for. The
- * world of a time axis runs in seconds after this origin, so that 32-bit reals keep
- * their precision near it. Refused when not finite. */
+/* Seconds (UTC, after 1970-01-01 00:00:00) that time 0 of a time axis stands for, in the
+ * frames made after it in the current window (the default: 0, 1970 itself). The world
+ * of a time axis runs in seconds after this origin, so that 32-bit reals keep their
+ * precision near it. Result: the window number; 0 when not finite. */
 int lu_plot_set_time_origin(double seconds);
 int lu_plot_set_time_origin_(int* result, const double* seconds);
 
 /* ---- Subpages ----------------------------------------------------------------------- */
 
-/* Divides the drawing area of the current window into nx by ny panels (1 ... 16 each),
- * numbered from 1 at the upper left along the rows. The next frame goes to panel 1. */
+/* Divides the drawing area of the current window into nx by ny panels (1 ... 16 each;
+ * the default 1 by 1), numbered from 1 at the upper left along the rows. The current
+ * frame is forgotten, and the next frame goes to panel 1; each call that makes a frame
+ * (lu_plot_frame, lu_plot_histogram with LU_PLOT_HIST_FRAME, lu_plot_pie,
+ * lu_plot_pie_labelled, lu_plot_polar_frame, lu_plot_strip_create) takes the next panel,
+ * after the last the first again. Result: the window number; 0 for other counts. */
 int lu_plot_subpages(int nx, int ny);
 int lu_plot_subpages_(int* result, const int* nx, const int* ny);
 
@@ -185,8 +195,9 @@ int lu_plot_advance_(int* result, const int* n);
 
 /* ---- Data --------------------------------------------------------------------------- */
 
-/* A line through n > 1 points (x[i], y[i]) in the frame's coordinates, with the current
- * pen, clipped to the box. NaN or infinite values (and values <= 0 on a log axis) break
+/* A line through n > 1 points (x[i], y[i]) in the frame's coordinates (data values),
+ * with the current pen, clipped to the box; drawn with pen width 0 it is 1.5 pixels wide
+ * at 96 dpi. NaN or infinite values (and values <= 0 on a log axis) break
  * the line. The _d forms take double arrays. */
 int lu_plot_line(int n, const float* x, const float* y);
 int lu_plot_line_(int* result, const int* n, const float* x, const float* y);
@@ -195,7 +206,8 @@ int lu_plot_line_d_(int* result, const int* n, const double* x, const double* y)
 
 /* A marker at each of n > 0 points, in the pen's colour: marker 1 ... 6 the types of
  * lu_set_marker (plus, asterisk, circle, cross, square, triangle), 11 ... 16 the same
- * filled; a size of about half the text height. Points outside the box are left out. */
+ * filled, another number refused; 0.6 of the frame's text height across. Points outside
+ * the box are left out. */
 int lu_plot_points(int n, const float* x, const float* y, int marker);
 int lu_plot_points_(int* result, const int* n, const float* x, const float* y, const int* marker);
 int lu_plot_points_d(int n, const double* x, const double* y, int marker);
@@ -208,12 +220,13 @@ int lu_plot_step_(int* result, const int* n, const float* x, const float* y);
 int lu_plot_step_d(int n, const double* x, const double* y);
 int lu_plot_step_d_(int* result, const int* n, const double* x, const double* y);
 
-/* Options of lu_plot_histogram: filled bars (with the next colour of the cycle), and a
- * frame of its own (x1 ... x2 by 0 ... the highest count, with a little room on top). */
+/* Options of lu_plot_histogram: filled bars (with the next colour of the cycle, outlined
+ * in black; without it the outline is drawn with the pen), and a frame of its own in the
+ * next panel (x1 ... x2 by 0 ... 1.1 times the highest count). */
 #define LU_PLOT_HIST_FILLED 1
 #define LU_PLOT_HIST_FRAME 2
 
-/* A histogram of n values: the counts in bins equal parts of x1 ... x2 (x1 < x2,
+/* A histogram of n >= 0 values: the counts in bins equal parts of x1 ... x2 (x1 < x2,
  * 1 ... 10000 bins; the _d forms take the range in double precision too); a value on a
  * bin's lower edge counts in that bin, x2 in the last one, values outside and NaN nowhere.
  * A range whose width overflows a double is refused with a message, and so is one that
@@ -225,7 +238,8 @@ int lu_plot_histogram_d(int n, const double* data, double x1, double x2, int bin
 int lu_plot_histogram_d_(int* result, const int* n, const double* data, const double* x1,
                          const double* x2, const int* bins, const int* options);
 
-/* Error bars with short end caps: horizontal ones from x1[i] to x2[i] at y[i], and
+/* n > 0 error bars in the pen, in data values, with end caps reaching 0.3 of the
+ * frame's text height to either side: horizontal ones from x1[i] to x2[i] at y[i], and
  * vertical ones from y1[i] to y2[i] at x[i]. */
 int lu_plot_error_x(int n, const float* x1, const float* x2, const float* y);
 int lu_plot_error_x_(int* result, const int* n, const float* x1, const float* x2, const float* y);
@@ -240,8 +254,11 @@ int lu_plot_error_y_d_(int* result, const int* n, const double* x, const double*
 
 /* ---- Colours and legends ------------------------------------------------------------ */
 
-/* Colour i (any integer) of the default cycle of eight colours, distinct and readable on
- * white, as an RGB colour value. The reference form returns it as its function value. */
+/* Colour i (any integer, taken modulo 8) of the default cycle of eight colours, distinct
+ * and readable on white, as an RGB colour value: 0 blue (0, 90, 181), 1 red (215, 48,
+ * 31), 2 green (0, 135, 62), 3 orange (230, 120, 0), 4 purple (118, 60, 165), 5 brown
+ * (140, 80, 40), 6 magenta (200, 40, 150), 7 teal (0, 128, 140). The reference form
+ * returns it as its function value. */
 int lu_plot_colour(int index);
 int lu_plot_colour_(const int* index);
 
@@ -253,7 +270,8 @@ int lu_plot_next_colour_(int* result);
 /* Adds an entry to the legend of the current frame: its text (with markup as
  * lu_plot_labels takes it), a colour value (-1: the pen's), a line sample in pen style
  * 0 ... 9 (-1: none) and a marker as lu_plot_points takes it (0: none). At most 32
- * entries. */
+ * entries: a 33rd is refused until the legend is drawn. Result: the window number; 0
+ * without a frame. */
 int lu_plot_legend_entry(const char* text, int colour, int line_style, int marker);
 int lu_plot_legend_entry_(int* result, const char* text, const int* colour, const int* line_style,
                           const int* marker, size_t text_length);
@@ -262,7 +280,8 @@ int lu_plot_legend_entry_(int* result, const char* text, const int* colour, cons
  * inside the frame's box in a corner (1 upper right, 2 upper left, 3 lower left, 4 lower
  * right) or at the middle of an edge (5 top, 6 left, 7 bottom, 8 right), or outside it on
  * the right (9 level with its top, 10 with its middle, 11 with its bottom; a frame made
- * with LU_PLOT_ROOM_RIGHT leaves room there). */
+ * with LU_PLOT_ROOM_RIGHT leaves room there). Result: the window number; 0 (with a
+ * message) for another corner, without a frame or without entries. */
 int lu_plot_legend(int corner);
 int lu_plot_legend_(int* result, const int* corner);
 
@@ -273,7 +292,9 @@ int lu_plot_legend_swatch_(int* result, const char* text, const int* colour, siz
 
 /* The colour of the texts of the legend entries added after it in the current window: a
  * colour value, or -1 for each entry's own colour (its line's, marker's or box's). The
- * default: black. Result: the window number; 0 for a number that is no colour value. */
+ * default: the colour of the frame's axis labels (black in the classic style; see
+ * lu_plot_set_colours). Result: the window number; 0 for a number that is no colour
+ * value. */
 int lu_plot_legend_text_colour(int colour);
 int lu_plot_legend_text_colour_(int* result, const int* colour);
 
@@ -304,8 +325,10 @@ int lu_plot_legend_at_(int* result, const int* position, const float* dx, const 
 #define LU_PLOT_BARS_STACKED 1
 
 /* A bar chart of groups (1 ... 1000) by series (1 ... 32) values, value[s * groups + g]
- * for series s and group g, group g centred at x = g + 1 in the current frame; each
- * series in its colour of the cycle. Stacked: negative values go below zero. */
+ * for series s and group g (from 0), group g centred at x = g + 1 in the current frame
+ * and 0.8 wide (in x units), its series side by side; series s in colour s of the cycle
+ * (lu_plot_colour), outlined in the frame's box colour. Values that are not finite are
+ * left out. Stacked: positive values go above zero, negative ones below. */
 int lu_plot_bars(int groups, int series, const float* values, int options);
 int lu_plot_bars_(int* result, const int* groups, const int* series, const float* values,
                   const int* options);
@@ -343,9 +366,11 @@ int lu_plot_polar_frame_(int* result, const float* r_max);
 int lu_plot_polar_line(int n, const float* theta, const float* r);
 int lu_plot_polar_line_(int* result, const int* n, const float* theta, const float* r);
 
-/* A box-and-whisker at x, width wide, of n > 0 values (NaN left out): the box from the
- * lower to the upper quartile with the median, whiskers to the furthest values within
- * 1.5 box heights, circles for the values beyond. */
+/* A box-and-whisker at x, width wide (both in x data values, the width > 0 and finite),
+ * of n > 0 values (NaN left out): a white box from the lower to the upper quartile with
+ * the median as a line of width 2, whiskers to the furthest values within 1.5 box heights
+ * with caps half the width, circles for the values beyond. Refused when no value is
+ * finite. */
 int lu_plot_box_whisker(float x, float width, int n, const float* data);
 int lu_plot_box_whisker_(int* result, const float* x, const float* width, const int* n,
                          const float* data);

@@ -2,7 +2,10 @@
 # lumora.inc under -fimplicit-none (the bare-names one, without the INCLUDE, under the
 # default implicit typing), free-form ones against the module.
 #   -DCOMPILER=<gfortran> -DGUIDE=<guide.md> -DINCLUDE_DIR=<folder of lumora.inc>
-#   -DMODULES=<folder of lumora.mod> -DWORK=<folder>
+#   -DMODULES=<folder of lumora.mod> -DWORK=<folder> [-DLEAST=<programs, default 3>]
+if(NOT DEFINED LEAST)
+  set(LEAST 3)
+endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(READ ${GUIDE} guide)
@@ -26,10 +29,10 @@ foreach(block IN LISTS blocks)
   execute_process(COMMAND ${COMPILER} ${flags} ${file} WORKING_DIRECTORY ${WORK}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
-    message(FATAL_ERROR "the guide's program ${count} does not compile:\n${source}\n${out}${err}")
+    message(FATAL_ERROR "${GUIDE}: program ${count} does not compile:\n${source}\n${out}${err}")
   endif()
 endforeach()
-if(count LESS 3)
-  message(FATAL_ERROR "the guide has ${count} Fortran programs, expected one for each way")
+if(count LESS LEAST)
+  message(FATAL_ERROR "${GUIDE} has ${count} Fortran programs, expected at least ${LEAST}")
 endif()
-message(STATUS "${count} programs of the guide compile")
+message(STATUS "${count} programs of ${GUIDE} compile")
