@@ -83,6 +83,40 @@ void draw_colour_table(const Tweak&) {
     }
 }
 
+// Every built-in colour map, then two maps of one's own from the same three colours,
+// blended in sRGB and in OKLab: a strip each, low values at the left.
+void draw_colour_maps(const Tweak&) {
+    use_page_world();
+    const int own[] = {lu_make_rgb_colour(20, 30, 120), lu_make_rgb_colour(240, 240, 240),
+                       lu_make_rgb_colour(200, 60, 20)};
+    lu_define_colour_map(LU_MAP_OWN + 1, 3, nullptr, own, LU_MAP_BLEND_RGB);
+    lu_define_colour_map(LU_MAP_OWN + 2, 3, nullptr, own, LU_MAP_BLEND_OKLAB);
+    const struct {
+        int map;
+        const char* name;
+    } maps[] = {{LU_MAP_SEQUENTIAL, "SEQUENTIAL"},
+                {LU_MAP_DIVERGING, "DIVERGING"},
+                {LU_MAP_GREY, "GREY"},
+                {LU_MAP_VIRIDIS, "VIRIDIS"},
+                {LU_MAP_MAGMA, "MAGMA"},
+                {LU_MAP_CIVIDIS, "CIVIDIS"},
+                {LU_MAP_INFERNO, "INFERNO"},
+                {LU_MAP_PLASMA, "PLASMA"},
+                {LU_MAP_OWN + 1, "own, RGB"},
+                {LU_MAP_OWN + 2, "own, OKLAB"}};
+    constexpr int kSteps = 64;
+    for (int m = 0; m < 10; ++m) {
+        const float y = 219.0f - 23.0f * float(m);
+        label(6, y + 4, maps[m].name);
+        lu_set_colour_map(maps[m].map, 0, kSteps - 1);
+        for (int k = 0; k < kSteps; ++k) {
+            const float x = 100.0f + 3.3f * float(k);
+            lu_fill_rectangle(x, y - 2, x + 3.4f, y + 14, lu_colour_of_value(float(k)));
+        }
+    }
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 1);
+}
+
 // Types 0 .. 6: outlined above, filled (a nonzero fourth value) below.
 void draw_marker_types(const Tweak&) {
     use_page_world();
@@ -145,6 +179,7 @@ const std::vector<Scene>& swatches() {
         {"pen-widths", draw_pen_widths, {}},           {"mix-modes", draw_mix_modes, {}},
         {"colour-table", draw_colour_table, {}},       {"marker-types", draw_marker_types, {}},
         {"rectangle-modes", draw_rectangle_modes, {}}, {"figures", draw_figure_kinds, {}},
+        {"colour-maps", draw_colour_maps, {}},
     };
     return list;
 }
