@@ -321,6 +321,14 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     legend.source.placement = {plotcore::kLegendOutside | plotcore::kLegendBottom, 0.5, -1, 2, -1};
     plotcore::LegendEntry swatch{"solar", 0x02FF8000, -1, 0, true, 0x02FF8000};
     legend.source.legend = {swatch, {"wind", 3, 0, 12, false, 0}};
+    // A scatter whose points have their own sizes and colours (one a colour value).
+    plotcore::Item scatter;
+    scatter.kind = plotcore::ItemKind::kColouredMarkers;
+    scatter.marker.type = 5;
+    scatter.marker.line_width = 1.5f;
+    scatter.points = {{100, 100}, {120.5f, 90.25f}, {130, 80}};
+    scatter.sizes = {4, 9.5f, 2.25f};
+    scatter.colours = {0x440154, 0xFDE725, plotcore::kColourValueFlag | 5};
     return {{"frame", {frame, ticks, label}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
@@ -330,6 +338,7 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
               clip_off}},
             {"bars", {bar, bar}},
             {"markers", {marks, dot}},
+            {"coloured-markers", {clip_on, scatter, clip_off}},
             {"empty", {}}};
 }
 

@@ -25,6 +25,9 @@
 //   kKindMarkers      u8 type (the marker types of lu_set_marker, 0 .. kMaxMarkerType),
 //                     u8 filled (0 or 1), u16 0, f32 size (pixels across), f32 line width
 //                     (pixels), u32 rgb, u32 n >= 1, n points: one marker centred on each
+//   kKindColouredMarkers  u8 type (as kKindMarkers), u8 filled (0 or 1), u16 0, f32 line
+//                     width (pixels), u32 n >= 1, n points each with its own size and colour:
+//                     f32 x, f32 y, f32 size (pixels across), u32 rgb
 //   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
 //                     right, bottom: where the items after it in this batch may draw
 //
@@ -95,6 +98,8 @@ inline constexpr std::size_t kHeaderBytes = 16;
 inline constexpr std::size_t kItemHeaderBytes = 8;
 inline constexpr std::size_t kStrokeBytes = 12;
 inline constexpr std::size_t kPointBytes = 8;
+// A point of kKindColouredMarkers with its size and colour.
+inline constexpr std::size_t kColouredPointBytes = 16;
 
 inline constexpr std::uint8_t kKindPolyline = 1;
 inline constexpr std::uint8_t kKindSegments = 2;
@@ -109,6 +114,7 @@ inline constexpr std::uint8_t kKindAnchor = 10;
 inline constexpr std::uint8_t kKindLegend = 11;
 inline constexpr std::uint8_t kKindBeside = 12;
 inline constexpr std::uint8_t kKindTwin = 13;
+inline constexpr std::uint8_t kKindColouredMarkers = 15;
 inline constexpr std::size_t kMaxLegendEntries = 32;
 inline constexpr float kMaxLegendOffset = 100.0f;
 inline constexpr float kMaxBesideUnits = 16.0f;

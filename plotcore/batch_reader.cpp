@@ -43,18 +43,40 @@ void read_text(Reader& r, Item& item) {
     t.bytes = r.text(n);
 }
 
-void read_markers(Reader& r, Item& item) {
-    MarkerShape& m = item.marker;
+// The type and fill of markers of either kind.
+void read_marker_look(Reader& r, MarkerShape& m) {
     m.type = r.u8();
     if (m.type > kMaxMarkerType) r.fail("unknown marker type");
     const std::uint8_t filled = r.u8();
     if (filled > 1) r.fail("unknown marker fill");
     m.filled = filled == 1;
     r.skip(2);
+}
+
+void read_markers(Reader& r, Item& item) {
+    MarkerShape& m = item.marker;
+    read_marker_look(r, m);
     m.size = r.size(kMaxWidth);
     m.line_width = r.size(kMaxWidth);
     m.rgb = r.colour();
     r.points(item.points, 1, 1);
+}
+
+void read_coloured_markers(Reader& r, Item& item) {
+    MarkerShape& m = item.marker;
+    read_marker_look(r, m);
+    m.line_width = r.size(kMaxWidth);
+    const std::uint32_t n = r.u32();
+    if (n < 1) return r.fail("wrong point count");
+    if (n > r.left() / kColouredPointBytes) return r.fail("truncated");
+    item.points.resize(n);
+    item.sizes.resize(n);
+    item.colours.resize(n);
+    for (std::uint32_t i = 0; i < n && r.ok(); ++i) {
+        item.points[i] = r.point();
+        item.sizes[i] = r.size(kMaxWidth);
+        item.colours[i] = r.colour();
+    }
 }
 
 void read_clip(Reader& r, Item& item) {
@@ -82,6 +104,8 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item) {
             return read_text(r, item);
         case kKindMarkers:
             return read_markers(r, item);
+        case kKindColouredMarkers:
+            return read_coloured_markers(r, item);
         case kKindClip:
             return read_clip(r, item);
         case kKindFrame:

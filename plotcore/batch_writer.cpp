@@ -22,10 +22,25 @@ std::size_t payload_size(const Item& item) {
             return kPointBytes + 16 + 4 + item.text.bytes.size();
         case ItemKind::kMarkers:
             return 16 + points;
+        case ItemKind::kColouredMarkers:
+            return 12 + kColouredPointBytes * item.points.size();
         case ItemKind::kClip:
             return 20;
         default:
             return layout_payload_size(item);
+    }
+}
+
+void write_coloured_markers(Writer& w, const Item& item) {
+    w.u8(item.marker.type);
+    w.u8(item.marker.filled ? 1 : 0);
+    w.u16(0);
+    w.f32(item.marker.line_width);
+    w.u32(static_cast<std::uint32_t>(item.points.size()));
+    for (std::size_t i = 0; i < item.points.size(); ++i) {
+        w.point(item.points[i]);
+        w.f32(item.sizes[i]);
+        w.u32(item.colours[i]);
     }
 }
 
@@ -68,6 +83,9 @@ void write_payload(Writer& w, const Item& item) {
             w.u32(item.marker.rgb);
             w.points(item.points);
             break;
+        case ItemKind::kColouredMarkers:
+            write_coloured_markers(w, item);
+            break;
         case ItemKind::kClip:
             w.u8(item.clip_on ? 1 : 0);
             w.u8(0);
@@ -107,7 +125,25 @@ void append_item(Bytes& out, const Item& item) {
 
 bool splittable(const Item& item) {
     return item.kind == ItemKind::kPolyline || item.kind == ItemKind::kSegments ||
-           item.kind == ItemKind::kMarkers;
+           item.kind == ItemKind::kMarkers || item.kind == ItemKind::kColouredMarkers;
+}
+
+std::size_t bytes_per_point(const Item& item) {
+    return item.kind == ItemKind::kColouredMarkers ? kColouredPointBytes : kPointBytes;
+}
+
+// Points first ... last of a splittable item, with what belongs to each point.
+Item piece_of(const Item& item, std::size_t first, std::size_t last) {
+    Item piece = item;
+    const auto slice = [&](auto& out, const auto& all) {
+        if (all.empty()) return;
+        out.assign(all.begin() + static_cast<std::ptrdiff_t>(first),
+                   all.begin() + static_cast<std::ptrdiff_t>(last));
+    };
+    slice(piece.points, item.points);
+    slice(piece.sizes, item.sizes);
+    slice(piece.colours, item.colours);
+    return piece;
 }
 
 // Batches under construction: a new one starts when the next item would not fit.
@@ -156,16 +192,14 @@ class Batcher {
         const std::size_t overlap = item.kind == ItemKind::kPolyline ? 1 : 0;
         std::size_t first = 0;
         while (first + overlap < item.points.size() || first == 0) {
-            if (current_.empty() || current_.size() + fixed + 2 * kPointBytes > max_) start_next();
+            const std::size_t point_bytes = bytes_per_point(item);
+            if (current_.empty() || current_.size() + fixed + 2 * point_bytes > max_) start_next();
             const std::size_t base = current_.empty() ? kHeaderBytes : current_.size();
-            std::size_t room = (max_ - base - fixed) / kPointBytes;
+            std::size_t room = (max_ - base - fixed) / point_bytes;
             room -= room % step;
             if (room <= overlap) return false;
             const std::size_t last = std::min(item.points.size(), first + room);
-            Item piece = item;
-            piece.points.assign(item.points.begin() + static_cast<std::ptrdiff_t>(first),
-                                item.points.begin() + static_cast<std::ptrdiff_t>(last));
-            put(piece);
+            put(piece_of(item, first, last));
             if (last == item.points.size()) break;
             first = last - overlap;
             start_next();

@@ -129,6 +129,22 @@ void ItemCanvas::markers(const std::vector<double>& xy, int type, double size, b
     if (!item.points.empty()) add(std::move(item));
 }
 
+void ItemCanvas::coloured_markers(const std::vector<double>& xy, const std::vector<double>& sizes,
+                                  const std::vector<int>& colours, int type, bool filled) {
+    Item item;
+    item.kind = ItemKind::kColouredMarkers;
+    item.marker.type = static_cast<std::uint8_t>(type);  // size and colour: each point's own
+    item.marker.filled = filled;
+    item.marker.line_width = static_cast<float>(resolution_);
+    for (std::size_t i = 0; 2 * i + 1 < xy.size() && i < sizes.size() && i < colours.size(); ++i) {
+        if (!std::isfinite(xy[2 * i]) || !std::isfinite(xy[2 * i + 1])) continue;
+        item.points.push_back(place(xy[2 * i], xy[2 * i + 1]));
+        item.sizes.push_back(static_cast<float>(std::clamp(sizes[i], 1.0, double{kMaxWidth})));
+        item.colours.push_back(batch_colour(colours[i]));
+    }
+    if (!item.points.empty()) add(std::move(item));
+}
+
 void ItemCanvas::clip_to(const Rect& box) {
     const PointF a = place(box.x0, box.y1), b = place(box.x1, box.y0);
     Item item;

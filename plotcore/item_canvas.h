@@ -61,6 +61,10 @@ class ItemCanvas : public LayoutCanvas {
     // Filled with a colour value (or not, -1) and outlined with the pen (or not).
     void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
     void markers(const std::vector<double>& xy, int type, double size, bool filled);
+    // Markers 0 .. 6, each of its own size (pixels across) and colour value; points that
+    // are not finite are left out with their sizes and colours.
+    void coloured_markers(const std::vector<double>& xy, const std::vector<double>& sizes,
+                          const std::vector<int>& colours, int type, bool filled);
     // Clips what follows to the box (page pixels, the box's edge pixels inside); off again
     // with clip_off.
     void clip_to(const Rect& box);

@@ -68,6 +68,7 @@ enum class ItemKind : std::uint8_t {
     kLegend = 11,
     kBeside = 12,
     kTwin = 13,
+    kColouredMarkers = 15,
 };
 
 // What a part of a batch was laid out from, so that the window process can lay it out
@@ -106,7 +107,10 @@ struct Item {
     bool filled = false, outlined = true, nonzero = false;  // polygon
     std::uint32_t fill_rgb = 0;                             // polygon
     TextLook text;
-    MarkerShape marker;
+    MarkerShape marker;  // markers; coloured markers: type, filled and line width
+    // Coloured markers: each point's size (pixels across) and colour (as MarkerShape's).
+    std::vector<float> sizes;
+    std::vector<std::uint32_t> colours;
     bool clip_on = false;  // clip
     BoxF clip;
     LayoutSource source;  // frame, box, labels, anchor

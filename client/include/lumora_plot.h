@@ -76,7 +76,8 @@ int lu_plot_box_(int* result, const char* x_options, const float* x_step, const 
  * turn left of them, the title above the box. NULL or empty texts are left out. Texts may
  * carry markup between dollar signs, "$E_{kin} \propto e^{-\omega/2}$": sub- and
  * superscripts, Greek letters and math symbols by name, font changes (the plotting guide,
- * docs/plotting.md, "Text"); outside the dollar signs a text is literal, and \$ is a dollar sign. */
+ * docs/plotting.md, "Text"); outside the dollar signs a text is literal, and \$ is a dollar sign.
+ */
 int lu_plot_labels(const char* x_label, const char* y_label, const char* title);
 int lu_plot_labels_(int* result, const char* x_label, const char* y_label, const char* title,
                     size_t x_label_length, size_t y_label_length, size_t title_length);
@@ -213,6 +214,21 @@ int lu_plot_points_(int* result, const int* n, const float* x, const float* y, c
 int lu_plot_points_d(int n, const double* x, const double* y, int marker);
 int lu_plot_points_d_(int* result, const int* n, const double* x, const double* y,
                       const int* marker);
+
+/* Points each in its own colour and size, in one call: a marker (a code as lu_plot_points
+ * takes it) at each of n > 0 points, in the colour values[i] takes in the current colour
+ * map and range (lu_set_colour_map; values beyond the range and NaN take the colours
+ * lu_set_colour_map_extremes sets), sizes[i] times the size of lu_plot_points' markers
+ * (NULL: all that size; a size not above 0 or not finite leaves its point out; at most
+ * 1000 pixels across). Points outside the box are left out. */
+int lu_plot_points_coloured(int n, const float* x, const float* y, const float* values,
+                            const float* sizes, int marker);
+int lu_plot_points_coloured_(int* result, const int* n, const float* x, const float* y,
+                             const float* values, const float* sizes, const int* marker);
+int lu_plot_points_coloured_d(int n, const double* x, const double* y, const double* values,
+                              const double* sizes, int marker);
+int lu_plot_points_coloured_d_(int* result, const int* n, const double* x, const double* y,
+                               const double* values, const double* sizes, const int* marker);
 
 /* A step line through n > 1 points: y[i] holds from x[i] to x[i + 1], where it steps. */
 int lu_plot_step(int n, const float* x, const float* y);

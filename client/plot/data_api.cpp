@@ -6,6 +6,7 @@
 
 #include "client/include/lumora_plot.h"
 #include "colour_cycle.h"
+#include "colour_maps.h"
 #include "data.h"
 #include "entry.h"
 #include "frame.h"
@@ -63,6 +64,36 @@ int points(int n, const T* x, const T* y, int marker) {
     use_frame_space(f);
     ClipScope clip(f);
     draw_markers(inside, look);
+    return t.window;
+}
+
+// Each point in the colour its value takes in the current map and scaled by its size.
+template <typename T>
+int coloured_points(int n, const T* x, const T* y, const T* values, const T* sizes, int marker) {
+    if (!has_points(n, 1, {x, y, values})) return 0;
+    const DataTarget t = data_target();
+    if (t.window == 0) return 0;
+    const Frame& f = t.frame();
+    MarkerLook look;
+    if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
+    const WorldRect r = world_rect(f);
+    const ColourMap& map = current_colour_map();
+    std::vector<double> inside, scales;
+    std::vector<int> colours;
+    for (int i = 0; i < n; ++i) {
+        const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
+        const double scale = sizes ? static_cast<double>(sizes[i]) : 1.0;
+        if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1 && scale > 0 &&
+            std::isfinite(scale)) {
+            inside.push_back(wx);
+            inside.push_back(wy);
+            scales.push_back(scale);
+            colours.push_back(colour_of(map, static_cast<double>(values[i])));
+        }
+    }
+    use_frame_space(f);
+    ClipScope clip(f);
+    draw_coloured_markers(inside, scales, colours, look);
     return t.window;
 }
 
@@ -189,6 +220,27 @@ int lu_plot_points_d(int n, const double* x, const double* y, int marker) {
 int lu_plot_points_d_(int* result, const int* n, const double* x, const double* y,
                       const int* marker) {
     return guarded(__func__, [&] { return store(result, points(at(n), x, y, at(marker))); });
+}
+
+int lu_plot_points_coloured(int n, const float* x, const float* y, const float* values,
+                            const float* sizes, int marker) {
+    return guarded(__func__, [&] { return coloured_points(n, x, y, values, sizes, marker); });
+}
+int lu_plot_points_coloured_(int* result, const int* n, const float* x, const float* y,
+                             const float* values, const float* sizes, const int* marker) {
+    return guarded(__func__, [&] {
+        return store(result, coloured_points(at(n), x, y, values, sizes, at(marker)));
+    });
+}
+int lu_plot_points_coloured_d(int n, const double* x, const double* y, const double* values,
+                              const double* sizes, int marker) {
+    return guarded(__func__, [&] { return coloured_points(n, x, y, values, sizes, marker); });
+}
+int lu_plot_points_coloured_d_(int* result, const int* n, const double* x, const double* y,
+                               const double* values, const double* sizes, const int* marker) {
+    return guarded(__func__, [&] {
+        return store(result, coloured_points(at(n), x, y, values, sizes, at(marker)));
+    });
 }
 
 int lu_plot_step(int n, const float* x, const float* y) {

@@ -361,6 +361,28 @@ void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
     lu_set_marker(type, size, third, fourth, fifth);
 }
 
+void draw_coloured_markers(const std::vector<double>& xy, const std::vector<double>& scales,
+                           const std::vector<int>& colours, const MarkerLook& look) {
+    if (recorder().on()) {
+        std::vector<double> pixels;
+        pixels.reserve(scales.size());
+        for (double s : scales) pixels.push_back(s * look.pixels);
+        return recorder().coloured_markers(xy, pixels, colours, look.type, look.filled);
+    }
+    // One marker at a time through the drawing operations, each in its colour and size.
+    const PenScope pen;
+    int type = 0, third = 0, fourth = 0, fifth = 0;
+    float size = 0;
+    lu_get_marker(&type, &size, &third, &fourth, &fifth);
+    for (std::size_t i = 0; 2 * i + 1 < xy.size() && i < scales.size() && i < colours.size(); ++i) {
+        lu_set_pen(colours[i], -1, -1, -1);
+        lu_set_marker(look.type, static_cast<float>(look.units * scales[i]), -1,
+                      look.filled ? 1 : 0, 1);
+        lu_draw_marker(static_cast<float>(xy[2 * i]), static_cast<float>(xy[2 * i + 1]));
+    }
+    lu_set_marker(type, size, third, fourth, fifth);
+}
+
 bool set_pen(int colour, int style, int width) {
     if (recorder().on()) {
         PlotPen& pen = recorder().pen();

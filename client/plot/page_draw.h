@@ -113,6 +113,9 @@ struct MarkerLook {
     double pixels = 5, units = 5;
 };
 void draw_markers(const std::vector<double>& xy, const MarkerLook& look);
+// The same, each marker scales[i] times the look's size and in its colour value colours[i].
+void draw_coloured_markers(const std::vector<double>& xy, const std::vector<double>& scales,
+                           const std::vector<int>& colours, const MarkerLook& look);
 bool set_pen(int colour, int style, int width);
 
 // Sends what the current plotting call has drawn; false when the window refused it.

@@ -155,6 +155,12 @@ void PlotRecorder::markers(const std::vector<double>& xy, int type, double size,
     canvas_->markers(on_page(xy), type, size, filled);
 }
 
+void PlotRecorder::coloured_markers(const std::vector<double>& xy, const std::vector<double>& sizes,
+                                    const std::vector<int>& colours, int type, bool filled) {
+    mark_section();
+    canvas_->coloured_markers(on_page(xy), sizes, colours, type, filled);
+}
+
 void PlotRecorder::clip_to(const Frame& f) {
     // The clip moves with the frame's box.
     wanted_ = frame_anchor(f);

@@ -61,6 +61,9 @@ class PlotRecorder {
     void text(double x, double y, const std::string& bytes);
     // Markers 0 .. 6 of size pixels across, in the pen's colour.
     void markers(const std::vector<double>& xy, int type, double size, bool filled);
+    // Markers each of its own size (pixels) and colour value.
+    void coloured_markers(const std::vector<double>& xy, const std::vector<double>& sizes,
+                          const std::vector<int>& colours, int type, bool filled);
     // Clips what follows to the frame's box; off again with clip_off.
     void clip_to(const Frame& f);
     void clip_off();

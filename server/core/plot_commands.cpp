@@ -7,6 +7,7 @@
 #include "block_text.h"
 #include "client/channel/block_layout.h"
 #include "core_state.h"
+#include "plot_relayout.h"
 #include "plotcore/batch_format.h"
 #include "plotcore/batch_reader.h"
 #include "plotcore/font_widths.h"
@@ -27,21 +28,8 @@ bool is_element(std::int32_t h) {
     return h >= 1 && h <= plotcore::kMaxElement;
 }
 
-// A batch colour as packed RGB: a colour value (flagged) as the window's colour table
-// resolves it now, black when it names no colour.
-void resolve(std::uint32_t& colour, const ColourTable& colours) {
-    if (!plotcore::is_colour_value(colour)) return;
-    const auto value = static_cast<std::int32_t>(colour & ~plotcore::kColourValueFlag);
-    colour = colours.resolve(value).value_or(0) & 0xFFFFFFu;
-}
-
 void resolve_colours(plotcore::Items& items, const ColourTable& colours) {
-    for (plotcore::Item& item : items) {
-        resolve(item.stroke.rgb, colours);
-        resolve(item.fill_rgb, colours);
-        resolve(item.text.rgb, colours);
-        resolve(item.marker.rgb, colours);
-    }
+    for (plotcore::Item& item : items) luwnd::resolve_colours(item, colours);
 }
 
 }  // namespace

@@ -23,13 +23,6 @@ constexpr bool kUtf8Texts =
     true;
 #endif
 
-// A batch colour as packed RGB, a colour value as the window's colour table resolves it.
-void resolve(std::uint32_t& colour, const ColourTable& colours) {
-    if (!plotcore::is_colour_value(colour)) return;
-    const auto value = static_cast<std::int32_t>(colour & ~plotcore::kColourValueFlag);
-    colour = colours.resolve(value).value_or(0) & 0xFFFFFFu;
-}
-
 // Maps batch coordinates of one box onto another; markers, sized in the frame's text
 // height, grow with it.
 struct BoxMap {
@@ -37,15 +30,16 @@ struct BoxMap {
     float marker_scale = 1;
     float x(float v) const { return map(v, from.left, from.right, to.left, to.right); }
     float y(float v) const { return map(v, from.top, from.bottom, to.top, to.bottom); }
+    float scaled(float size) const {
+        return std::clamp(size * marker_scale, 1.0f, plotcore::kMaxWidth);
+    }
     static float map(float v, float a0, float a1, float b0, float b1) {
         return a1 == a0 ? v - a0 + b0 : b0 + (v - a0) / (a1 - a0) * (b1 - b0);
     }
     void move(Item& item) const {
         for (plotcore::PointF& p : item.points) p = {x(p.x), y(p.y)};
-        if (item.kind == PlotKind::kMarkers) {
-            item.marker.size =
-                std::clamp(item.marker.size * marker_scale, 1.0f, plotcore::kMaxWidth);
-        }
+        if (item.kind == PlotKind::kMarkers) item.marker.size = scaled(item.marker.size);
+        for (float& size : item.sizes) size = scaled(size);
         if (item.kind == PlotKind::kClip && item.clip_on) {
             // A clip reaches half a pixel beyond the box's edge lines, whatever its size.
             const plotcore::BoxF& c = item.clip;
@@ -167,10 +161,7 @@ class Relayout {
 
     void append(Items laid_out, Items& out) const {
         for (Item& item : laid_out) {
-            resolve(item.stroke.rgb, colours_);
-            resolve(item.fill_rgb, colours_);
-            resolve(item.text.rgb, colours_);
-            resolve(item.marker.rgb, colours_);
+            resolve_colours(item, colours_);
             out.push_back(std::move(item));
         }
     }
@@ -201,6 +192,24 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
         if (display.replace_batch(i, std::move(laid_out))) ++relaid.batches;
     }
     return relaid;
+}
+
+namespace {
+
+void resolve(std::uint32_t& colour, const ColourTable& colours) {
+    if (!plotcore::is_colour_value(colour)) return;
+    const auto value = static_cast<std::int32_t>(colour & ~plotcore::kColourValueFlag);
+    colour = colours.resolve(value).value_or(0) & 0xFFFFFFu;
+}
+
+}  // namespace
+
+void resolve_colours(plotcore::Item& item, const ColourTable& colours) {
+    resolve(item.stroke.rgb, colours);
+    resolve(item.fill_rgb, colours);
+    resolve(item.text.rgb, colours);
+    resolve(item.marker.rgb, colours);
+    for (std::uint32_t& colour : item.colours) resolve(colour, colours);
 }
 
 }  // namespace luwnd

@@ -20,6 +20,10 @@ struct Relaid {
     std::vector<std::pair<lumora::plotcore::Frame, lumora::plotcore::Frame>> frames;
 };
 
+// The item's colours as packed RGB: colour values (flagged) as the window's colour table
+// resolves them now, black where one names no colour.
+void resolve_colours(lumora::plotcore::Item& item, const ColourTable& colours);
+
 // A batch whose new items would not fit keeps its old.
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
                       const lumora::plotcore::StyleWidths& widths, const ColourTable& colours);

@@ -75,6 +75,15 @@ void markers(const plotcore::Item& item, Canvas& canvas) {
     for (plotcore::PointF p : item.points) paint_plot_marker(item.marker, point_of(p), canvas);
 }
 
+void coloured_markers(const plotcore::Item& item, Canvas& canvas) {
+    plotcore::MarkerShape shape = item.marker;
+    for (std::size_t i = 0; i < item.points.size(); ++i) {
+        shape.size = item.sizes[i];
+        shape.rgb = item.colours[i];
+        paint_plot_marker(shape, point_of(item.points[i]), canvas);
+    }
+}
+
 // The box in device pixels that the transform takes the page box into (the bounds of its
 // corners, for a transform that turns it).
 Box device_box(const plotcore::BoxF& box, const Transform& t) {
@@ -140,6 +149,9 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 break;
             case plotcore::ItemKind::kMarkers:
                 markers(plot, canvas);
+                break;
+            case plotcore::ItemKind::kColouredMarkers:
+                coloured_markers(plot, canvas);
                 break;
             case plotcore::ItemKind::kClip:
                 canvas.set_clip(clip_within(plot, window, item.transform));

@@ -47,6 +47,15 @@ inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip
                 out.push_back(item);
             }
             return;
+        case plotcore::ItemKind::kColouredMarkers:
+            item.kind = luwnd::ItemKind::kMarker;
+            for (std::size_t i = 0; i < plot.points.size(); ++i) {
+                item.coords[0] = rounded(plot.points[i].x);
+                item.coords[1] = rounded(plot.points[i].y);
+                item.rgb = plot.colours[i] & 0xFFFFFFu;
+                out.push_back(item);
+            }
+            return;
         case plotcore::ItemKind::kPolygon:
             if (plot.filled && plot.points.size() == 4) {
                 // A filled box.

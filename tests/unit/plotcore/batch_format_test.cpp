@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <utility>
 
 #include "plotcore/batch_format.h"
 #include "plotcore/batch_reader.h"
@@ -211,6 +213,74 @@ TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
     EXPECT_FALSE(read_batch(encode_batch({odd})).ok);
     Item empty = polyline(0);
     EXPECT_FALSE(read_batch(encode_batch({empty})).ok);
+}
+
+Item coloured_markers(std::size_t n) {
+    Item item = polyline(n);
+    item.kind = ItemKind::kColouredMarkers;
+    item.stroke = {};
+    item.marker = {};  // the size and colour of the shape are the points' own
+    item.marker.type = 5;
+    item.marker.filled = true;
+    item.marker.line_width = 1.5f;
+    for (std::size_t i = 0; i < n; ++i) {
+        item.sizes.push_back(2.0f + static_cast<float>(i % 50) * 0.25f);
+        item.colours.push_back(static_cast<std::uint32_t>(i * 977 % 0x1000000));
+    }
+    return item;
+}
+
+TEST(PlotBatch, ColouredMarkersKeepEachPointsSizeAndColourThroughSplits) {
+    const Item one = coloured_markers(7);
+    const ReadResult read = read_batch(encode_batch({one}));
+    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_EQ(read.items.size(), 1u);
+    EXPECT_EQ(read.items[0], one);
+    const Item many = coloured_markers(5003);
+    const std::vector<Bytes> batches = encode_batches({many}, 4096);
+    ASSERT_GT(batches.size(), 10u);
+    Item joined = many;
+    joined.points.clear();
+    joined.sizes.clear();
+    joined.colours.clear();
+    for (const Bytes& batch : batches) {
+        EXPECT_LE(batch.size(), 4096u);
+        const ReadResult piece = read_batch(batch);
+        ASSERT_TRUE(piece.ok) << piece.error;
+        for (const Item& item : piece.items) {
+            ASSERT_EQ(item.kind, ItemKind::kColouredMarkers);
+            joined.points.insert(joined.points.end(), item.points.begin(), item.points.end());
+            joined.sizes.insert(joined.sizes.end(), item.sizes.begin(), item.sizes.end());
+            joined.colours.insert(joined.colours.end(), item.colours.begin(), item.colours.end());
+        }
+    }
+    EXPECT_EQ(joined, many);
+}
+
+TEST(PlotBatch, ColouredMarkersWithAnyFieldOutOfRangeAreRefused) {
+    const Bytes good = encode_batch({coloured_markers(3)});
+    ASSERT_TRUE(read_batch(good).ok);
+    // Item header, then type, filled, 2 spare bytes, line width, count, then the points.
+    const std::size_t head = kHeaderBytes + kItemHeaderBytes, first = head + 12;
+    const std::size_t size_at = first + 8, colour_at = first + 12;
+    const std::vector<std::pair<const char*, std::function<void(Bytes&)>>> cases = {
+        {"type", [&](Bytes& b) { b[head] = kMaxMarkerType + 1; }},
+        {"fill", [&](Bytes& b) { b[head + 1] = 2; }},
+        {"line width", [&](Bytes& b) { poke_f32(b, head + 4, 0); }},
+        {"no points", [&](Bytes& b) { std::memset(b.data() + head + 8, 0, 4); }},
+        {"count beyond the bytes", [&](Bytes& b) { b[head + 8] = 4; }},
+        {"a point not a number", [&](Bytes& b) { poke_f32(b, first + 16, std::nanf("")); }},
+        {"a size of 0", [&](Bytes& b) { poke_f32(b, size_at, 0); }},
+        {"a size too large", [&](Bytes& b) { poke_f32(b, size_at + 16, kMaxWidth * 2); }},
+        {"a colour beyond 24 bits", [&](Bytes& b) { b[colour_at + 3] = 1; }},
+    };
+    for (const auto& [what, spoil] : cases) {
+        Bytes bad = good;
+        spoil(bad);
+        const ReadResult read = read_batch(bad);
+        EXPECT_FALSE(read.ok) << what;
+        EXPECT_TRUE(read.items.empty()) << what;
+    }
 }
 
 TEST(PlotBatch, AnEmptyBatchIsValidAndShortBytesAreNot) {
