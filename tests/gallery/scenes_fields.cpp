@@ -94,8 +94,8 @@ void draw_colour_bar_sides(const Tweak&) {
     lu_draw_field_image(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, 1);
     const float levels[] = {-1, -0.6f, -0.2f, 0.2f, 0.6f, 1.0f, 1.4f};
     lu_draw_colour_bar_at(LU_BAR_RIGHT, 0.02f, 0.035f, nullptr, 0, 0, "right");
-    lu_draw_colour_bar_at(LU_BAR_LEFT, 0.02f, 0.035f, levels, 7,
-                          LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER, "left, capped");
+    lu_draw_colour_bar_at(LU_BAR_LEFT, 0.02f, 0.035f, levels, 7, LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER,
+                          "left, capped");
     lu_plot_set_number_format(LU_PLOT_BAR_NUMBERS, "%.1f");
     lu_draw_colour_bar_at(LU_BAR_ABOVE, 0.02f, 0.035f, nullptr, 0, LU_BAR_CAP_OVER, "above");
     lu_draw_colour_bar_at(LU_BAR_BELOW, 0.02f, 0.035f, levels, 7, LU_BAR_CAP_UNDER, "below");
