@@ -260,7 +260,7 @@ plotcore::Item stroked(plotcore::ItemKind kind, std::vector<plotcore::PointF> po
 
 // Batches as the plotting layer sends them: a frame with ticks and a label, a styled
 // frame with marked text, a clipped curve, filled bars, markers, a colour given as a
-// colour value, and a colour bar's strip beside a frame.
+// colour value, and a colour bar's strip beside a frame (right of it, and below it).
 std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item frame =
         stroked(plotcore::ItemKind::kPolyline, {{40.5f, 20.5f}, {300, 20.5f}, {300, 200}});
@@ -329,10 +329,15 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     scatter.points = {{100, 100}, {120.5f, 90.25f}, {130, 80}};
     scatter.sizes = {4, 9.5f, 2.25f};
     scatter.colours = {0x440154, 0xFDE725, plotcore::kColourValueFlag | 5};
+    // A bar's strip below the box, in the form that carries its side.
+    plotcore::Item strip_below = strip;
+    strip_below.source.side = plotcore::kSideBelow;
+    strip_below.source.box = {40.5f, 240, 300, 259.25f};
     return {{"frame", {frame, ticks, label}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
             {"strip", {strip, bar, ticks, label}},
+            {"strip-below", {strip_below, bar, ticks, label}},
             {"curve",
              {clip_on, stroked(plotcore::ItemKind::kPolyline, {{41, 150}, {90, 60.5f}, {299, 190}}),
               clip_off}},

@@ -66,7 +66,14 @@
 //                     they were placed; the strip begins gap right of the box and is width
 //                     across, both in normalized units (the page's shorter side, as
 //                     lu_set_viewport takes them; gap -kMaxBesideUnits .. kMaxBesideUnits,
-//                     width above 0 up to kMaxBesideUnits), and spans the box's height
+//                     width above 0 up to kMaxBesideUnits), and spans the box's height.
+//                     A payload of 32 bytes places the strip on a side of the box: the
+//                     same 28 bytes, then u8 side (1 right, 2 left, 3 above, 4 below: the
+//                     values of LU_BAR_RIGHT ... LU_BAR_BELOW), u8 0, u16 0. Left of the
+//                     box and below it, gap counts from beyond the room of the frame's
+//                     numbers and axis label there (plotcore::bar_clearance); a strip
+//                     above or below spans the box's width. The library sends a strip
+//                     right of the box in the 28 bytes.
 //   kKindTwin         u8 axis (0 a twin x axis along the top, 1 a twin y axis along the
 //                     right), u8 log (0 or 1), u16 0, f64 v1, v2 (its range as given, as
 //                     the frame's ranges are checked), a text (u32 byte count up to 64, the

@@ -90,7 +90,7 @@ void read_clip(Reader& r, Item& item) {
     item.clip.bottom = r.coordinate();
 }
 
-void read_payload(Reader& r, std::uint8_t kind, Item& item) {
+void read_payload(Reader& r, std::uint8_t kind, Item& item, std::size_t length) {
     switch (kind) {
         case kKindPolyline:
             item.stroke = r.stroke();
@@ -115,7 +115,7 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item) {
         case kKindLegend:
         case kKindBeside:
         case kKindTwin:
-            return read_layout(r, item);
+            return read_layout(r, item, length);
         default:
             r.fail("unknown item kind");
     }
@@ -141,7 +141,7 @@ ReadResult read_batch(std::span<const std::uint8_t> bytes, std::size_t max_items
         const std::size_t end = r.at() + length;
         Item item;
         item.kind = static_cast<ItemKind>(kind);
-        read_payload(r, kind, item);
+        read_payload(r, kind, item, length);
         if (r.ok() && r.at() != end) r.fail("item length does not match its contents");
         if (r.ok()) result.items.push_back(std::move(item));
     }

@@ -15,6 +15,9 @@ namespace {
 // The room of a frame's margins, in text heights.
 constexpr double kTopRoom = 2.3, kBottomRoom = 3.5, kRightRoom = 1.2, kColourBarRoom = 6;
 constexpr double kLeftBeyondNumbers = 2.1;
+// The axis labels: how far beyond the numbers they begin, and how far a line of text
+// reaches across (its ascent and descent), in text heights.
+constexpr double kXLabelBeyondNumbers = 0.4, kYLabelBeyondNumbers = 0.5, kLabelLine = 1.25;
 
 // The world window is single precision: its ends and its width must be finite there.
 constexpr double kSingleMost = std::numeric_limits<float>::max();
@@ -61,6 +64,11 @@ void polar_room(LayoutCanvas& c, Frame& f, Margins& m) {
     m.bottom = std::max(m.bottom, up + 2.0 * h);
 }
 
+// The room a colour bar takes beside the box, in pixels, when the option asks for it.
+double bar_room(const Frame& f, int option) {
+    return (f.setup.options & option) != 0 ? kColourBarRoom * f.text_height : 0;
+}
+
 void fit(LayoutCanvas& c, Frame& f) {
     const FrameSetup& r = f.setup;
     const double h = f.text_height;
@@ -68,18 +76,18 @@ void fit(LayoutCanvas& c, Frame& f) {
     const double xs = std::fabs(f.wx2 - f.wx1), ys = std::fabs(f.wy2 - f.wy1);
     const bool box = (r.options & LU_PLOT_NO_BOX) == 0;
     Margins m;
-    m.top = kTopRoom * h;
-    m.bottom = kBottomRoom * h;
-    m.right = kRightRoom * h + ((r.options & LU_PLOT_ROOM_RIGHT) != 0 ? kColourBarRoom * h : 0);
+    m.top = kTopRoom * h + bar_room(f, LU_PLOT_ROOM_ABOVE);
+    m.bottom = kBottomRoom * h + bar_room(f, LU_PLOT_ROOM_BELOW);
+    m.right = kRightRoom * h + bar_room(f, LU_PLOT_ROOM_RIGHT);
     if ((r.options & LU_PLOT_ROOM_TWIN_Y) != 0) m.right += kTwinYRoom * h;
     if ((r.options & LU_PLOT_ROOM_TWIN_X) != 0) m.top += kTwinXRoom * h;
-    m.left = 4 * h;
+    m.left = 4 * h + bar_room(f, LU_PLOT_ROOM_LEFT);
     if ((r.options & kPolarRoom) != 0) polar_room(c, f, m);
     f.box = fit_box(f.panel, m, equal, xs, ys);
     if (box) {
         m.left = 0.3 * h +
                  widest_y_number(c, f, frame_axis_options(r.options, false), r.time_origin) +
-                 kLeftBeyondNumbers * h;
+                 kLeftBeyondNumbers * h + bar_room(f, LU_PLOT_ROOM_LEFT);
         f.box = fit_box(f.panel, m, equal, xs, ys);
     }
     // A frame without its box may get one from lu_plot_box: the last x number keeps its
@@ -181,22 +189,39 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     const Along across{cx, f.panel.x0, f.panel.x1}, up{cy, f.panel.y0, f.panel.y1};
     if (!labels.x.empty()) {
         const auto [height, x] = fitted(c, labels.x, h, across);
-        draw_marked_text(c, x, f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - 0.4 * h, labels.x,
-                         {height, 0, kCentreTop, f.setup.style.labels});
+        draw_marked_text(c, x,
+                         f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - kXLabelBeyondNumbers * h,
+                         labels.x, {height, 0, kCentreTop, f.setup.style.labels});
     }
     if (!labels.y.empty()) {
         const auto [height, y] = fitted(c, labels.y, h, up);
-        draw_marked_text(c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - 0.5 * h, y, labels.y,
-                         {height, 0.25, kCentreBottom, f.setup.style.labels});
+        draw_marked_text(c,
+                         f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - kYLabelBeyondNumbers * h,
+                         y, labels.y, {height, 0.25, kCentreBottom, f.setup.style.labels});
     }
     if (!labels.title.empty()) {
         const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
         // Above a twin x axis, whether it is drawn before the title or after.
-        const double below = has_room_for(f, true) ? std::max(f.top_numbers_height, kTwinXRoom * h)
-                                                   : f.top_numbers_height;
+        double below = has_room_for(f, true) ? std::max(f.top_numbers_height, kTwinXRoom * h)
+                                             : f.top_numbers_height;
+        // Above the room for a colour bar there.
+        if ((f.setup.options & LU_PLOT_ROOM_ABOVE) != 0) below += kColourBarRoom * h;
         draw_marked_text(c, x, f.box.y1 + below + 0.7 * h, labels.title,
                          {height, 0, kCentreBottom, f.setup.style.title});
     }
+}
+
+double bar_clearance(const Frame& f, int side) {
+    const double h = f.text_height;
+    if (side == kSideLeft)
+        return std::max(f.y_numbers_width, 0.3 * h) + (kYLabelBeyondNumbers + kLabelLine) * h;
+    if (side == kSideBelow)
+        return std::max(f.x_numbers_depth, 0.3 * h) + (kXLabelBeyondNumbers + kLabelLine) * h;
+    return 0;
+}
+
+Rect bar_strip(const Frame& f, int side, double gap, double width, double unit) {
+    return beside(f.box, side, bar_clearance(f, side), gap, width, unit);
 }
 
 }  // namespace lumora::plotcore

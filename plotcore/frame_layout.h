@@ -18,8 +18,9 @@ namespace lumora::plotcore {
 // A frame option of the library's own (beside LU_PLOT_...): room around the box for the
 // numbers of a polar frame's spokes, which stand outside its outer ring.
 inline constexpr int kPolarRoom = 0x100;
-// LU_PLOT_ options up to LU_PLOT_ROOM_RIGHT, then LU_PLOT_ROOM_TWIN_X and _Y.
-inline constexpr int kPublicFrameOptions = 0xFF | 0xC00;
+// LU_PLOT_ options up to LU_PLOT_ROOM_RIGHT, then LU_PLOT_ROOM_TWIN_X and _Y, then
+// LU_PLOT_ROOM_LEFT, _ABOVE and _BELOW.
+inline constexpr int kPublicFrameOptions = 0xFF | 0xC00 | 0xE000;
 
 // Where a polar frame's spoke numbers stand: this many text heights beyond the outer ring.
 inline constexpr double kSpokeNumberGap = 0.5;
@@ -82,5 +83,14 @@ struct Labels {
     bool operator==(const Labels&) const = default;
 };
 void draw_labels(LayoutCanvas& canvas, const Frame& frame, const Labels& labels);
+
+// Where a colour bar's gap counts from on a side of the frame's box (kSide...), in pixels
+// beyond the box's edge: right of the box and above it, from the edge itself; left of it
+// and below it, from beyond the numbers and the axis label there (whether the label is
+// drawn or not), so that a bar there stands clear of both.
+double bar_clearance(const Frame& frame, int side);
+// The strip of a colour bar on a side of the frame's box: gap beyond bar_clearance and
+// width across, both in normalized units of unit pixels (see beside).
+Rect bar_strip(const Frame& frame, int side, double gap, double width, double unit);
 
 }  // namespace lumora::plotcore

@@ -40,9 +40,18 @@ double text_height_for(const Rect& panel, double scale, double resolution) {
     return std::round(std::clamp(side / 24.0, 9.0 * resolution, 18.0 * resolution) * scale);
 }
 
-Rect beside(const Rect& box, double gap, double width, double unit) {
-    const double x0 = box.x1 + gap * unit;
-    return {x0, box.y0, x0 + std::max(width, 0.0) * unit, box.y1};
+Rect beside(const Rect& box, int side, double clear, double gap, double width, double unit) {
+    const double from = clear + gap * unit, across = std::max(width, 0.0) * unit;
+    switch (side) {
+        case kSideLeft:
+            return {box.x0 - from - across, box.y0, box.x0 - from, box.y1};
+        case kSideAbove:
+            return {box.x0, box.y1 + from, box.x1, box.y1 + from + across};
+        case kSideBelow:
+            return {box.x0, box.y0 - from - across, box.x1, box.y0 - from};
+        default:
+            return {box.x1 + from, box.y0, box.x1 + from + across, box.y1};
+    }
 }
 
 }  // namespace lumora::plotcore

@@ -27,8 +27,18 @@ Rect fit_box(const Rect& panel, const Margins& margins, bool equal, double x_spa
 // smaller side, within readable bounds (which grow with the resolution against 96 dpi).
 double text_height_for(const Rect& panel, double scale, double resolution = 1);
 
-// A strip beside a box (a colour bar's): gap right of it and width across, both in
-// normalized units of unit pixels, as high as the box. A negative width is none across.
-Rect beside(const Rect& box, double gap, double width, double unit);
+// The sides of a box a strip stands on: the values of LU_BAR_RIGHT ... LU_BAR_BELOW.
+inline constexpr int kSideRight = 1, kSideLeft = 2, kSideAbove = 3, kSideBelow = 4;
+inline constexpr bool is_side(int side) {
+    return side >= kSideRight && side <= kSideBelow;
+}
+inline constexpr bool is_upright_side(int side) {
+    return side == kSideRight || side == kSideLeft;
+}
+
+// A strip beside a box (a colour bar's) on one side of it: `clear` pixels and then gap
+// beyond the box's edge, width across, gap and width in normalized units of unit pixels;
+// as long as that side of the box. A negative width is none across.
+Rect beside(const Rect& box, int side, double clear, double gap, double width, double unit);
 
 }  // namespace lumora::plotcore

@@ -79,9 +79,9 @@ enum class ItemKind : std::uint8_t {
 //   kAnchor   items placed in the frame's world, box being the frame's box (batch
 //             coordinates) when they were placed
 //   kLegend   a legend of these entries in a corner of the frame's box
-//   kBeside   items placed in a strip beside the frame's box, box being the strip (batch
-//             coordinates) when they were placed, gap and width its place in normalized
-//             units
+//   kBeside   items placed in a strip beside the frame's box on one side of it (kSide...),
+//             box being the strip (batch coordinates) when they were placed, gap and
+//             width its place in normalized units
 //   kTwin     a twin axis drawn on the frame (its data follow in anchored parts)
 // frame numbers the frame in its window (1 ...).
 struct LayoutSource {
@@ -95,6 +95,7 @@ struct LayoutSource {
     LegendPlacement placement;
     std::vector<LegendEntry> legend;
     float gap = 0, width = 0;  // beside
+    int side = kSideRight;     // beside
     TwinAxis twin;
     bool operator==(const LayoutSource&) const = default;
 };

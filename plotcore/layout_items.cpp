@@ -12,6 +12,9 @@ namespace lumora::plotcore {
 namespace {
 
 constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, kBesidePayload = 28;
+// A strip right of the box keeps the bytes it always had; one on another side adds its
+// side and three bytes of 0.
+constexpr std::size_t kSidedBesidePayload = kBesidePayload + 4;
 constexpr std::size_t kStyleBytes = 24, kPlacementBytes = 16;
 constexpr std::size_t kTwinPayload = 4 + 16 + 8;  // and the two texts' bytes
 // On the wire only: the frame's payload ends with its style (a frame in the classic style
@@ -244,11 +247,24 @@ void read_legend(Reader& r, LayoutSource& s) {
     }
 }
 
-void read_beside(Reader& r, LayoutSource& s) {
+void write_beside(Writer& w, const LayoutSource& s) {
+    for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom, s.gap, s.width}) w.f32(v);
+    if (s.side == kSideRight) return;
+    w.u8(static_cast<std::uint8_t>(s.side));
+    w.u8(0);
+    w.u16(0);
+}
+
+void read_beside(Reader& r, LayoutSource& s, std::size_t length) {
     for (float* v : {&s.box.left, &s.box.top, &s.box.right, &s.box.bottom}) *v = r.coordinate();
     s.gap = r.f32();
     s.width = r.size(kMaxBesideUnits);
     if (!(std::fabs(s.gap) <= kMaxBesideUnits)) r.fail("strip gap out of range");
+    s.side = kSideRight;
+    if (length != kSidedBesidePayload) return;
+    s.side = r.u8();
+    const std::uint8_t zero = r.u8();
+    if (!is_side(s.side) || zero != 0 || r.u16() != 0) r.fail("strip side out of range");
 }
 
 void write_twin(Writer& w, const TwinAxis& t) {
@@ -303,7 +319,7 @@ std::size_t layout_payload_size(const Item& item) {
         case ItemKind::kAnchor:
             return kAnchorPayload;
         case ItemKind::kBeside:
-            return kBesidePayload;
+            return item.source.side == kSideRight ? kBesidePayload : kSidedBesidePayload;
         case ItemKind::kTwin:
             return 4 + kTwinPayload + item.source.twin.format.size() +
                    item.source.twin.label.size();
@@ -335,10 +351,7 @@ void write_layout(Writer& w, const Item& item) {
             for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom}) w.f32(v);
             return;
         case ItemKind::kBeside:
-            for (float v : {s.box.left, s.box.top, s.box.right, s.box.bottom, s.gap, s.width}) {
-                w.f32(v);
-            }
-            return;
+            return write_beside(w, s);
         case ItemKind::kLegend:
             return write_legend(w, s);
         case ItemKind::kTwin:
@@ -348,7 +361,7 @@ void write_layout(Writer& w, const Item& item) {
     }
 }
 
-void read_layout(Reader& r, Item& item) {
+void read_layout(Reader& r, Item& item, std::size_t length) {
     LayoutSource& s = item.source;
     s.frame = r.u32();
     // Frame 0 only for an anchor: items on the page as they are.
@@ -375,7 +388,7 @@ void read_layout(Reader& r, Item& item) {
         case ItemKind::kLegend:
             return read_legend(r, s);
         case ItemKind::kBeside:
-            return read_beside(r, s);
+            return read_beside(r, s, length);
         case ItemKind::kTwin:
             return read_twin(r, s.twin);
         default:

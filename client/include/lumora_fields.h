@@ -231,6 +231,34 @@ int lu_draw_colour_bar_labelled_(int* result, const float* gap, const float* wid
                                  const float* levels, const int* count, const int* caps,
                                  const char* title, size_t title_length);
 
+/* The sides of the viewport lu_draw_colour_bar_at puts a bar on. */
+#define LU_BAR_RIGHT 1
+#define LU_BAR_LEFT 2
+#define LU_BAR_ABOVE 3
+#define LU_BAR_BELOW 4
+
+/* A colour bar as lu_draw_colour_bar_labelled draws it (caps, a title: NULL or "" none),
+ * on a side of the viewport (LU_BAR_RIGHT, as lu_draw_colour_bar_labelled, LU_BAR_LEFT,
+ * LU_BAR_ABOVE or LU_BAR_BELOW): `width` across and at `gap` beyond the viewport (both in
+ * normalized units, as lu_set_viewport takes them; width > 0, a negative gap overlaps),
+ * as long as that side. Upright on the right and the left, low value at the bottom;
+ * lying above and below, low value at the left, caps at its ends. Ticks, numbers and
+ * title stand on the bar's far side: right of a bar on the right, left of one on the left
+ * (title reading upward beyond the numbers on both), above a bar above, below a bar
+ * below (title level beyond the numbers). Right of the viewport and above it the gap
+ * counts from its edge; left of it and below it, when the viewport is the plot frame's
+ * box, from beyond the frame's numbers and axis label on that side (whether a label is
+ * drawn or not), else from its edge. Numbers in the format of LU_PLOT_BAR_NUMBERS and in
+ * the size of the frame's numbers, as lu_draw_colour_bar. Result: as
+ * lu_draw_colour_bar_labelled's; 0, with a message, for a side that is none of these,
+ * a gap or width that is no finite number or a width not above 0, or caps that are no
+ * sum of LU_BAR_CAP_.... */
+int lu_draw_colour_bar_at(int side, float gap, float width, const float* levels, int count,
+                          int caps, const char* title);
+int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const float* width,
+                           const float* levels, const int* count, const int* caps,
+                           const char* title, size_t title_length);
+
 #ifdef __cplusplus
 }
 #endif

@@ -32,8 +32,10 @@ extern "C" {
 /* Options of lu_plot_frame, to be added together: logarithmic x and y axes, a grid at
  * the major ticks, equal scales on both axes, an x axis of times (seconds after the time
  * origin), lines through zero, no box at all (viewport and world only), room for a
- * colour bar to the right of the box, and the top (right) edge left to a twin x (y) axis
- * of lu_plot_twin_x (lu_plot_twin_y), with room for its numbers and label. */
+ * colour bar to the right of the box, the top (right) edge left to a twin x (y) axis
+ * of lu_plot_twin_x (lu_plot_twin_y), with room for its numbers and label, and room for
+ * a colour bar (lu_draw_colour_bar_at) left of the box, above it (the title goes above
+ * that room) or below it (beyond the x numbers and label). */
 #define LU_PLOT_LOG_X 1
 #define LU_PLOT_LOG_Y 2
 #define LU_PLOT_GRID 4
@@ -44,6 +46,9 @@ extern "C" {
 #define LU_PLOT_ROOM_RIGHT 128
 #define LU_PLOT_ROOM_TWIN_X 1024
 #define LU_PLOT_ROOM_TWIN_Y 2048
+#define LU_PLOT_ROOM_LEFT 8192
+#define LU_PLOT_ROOM_ABOVE 16384
+#define LU_PLOT_ROOM_BELOW 32768
 
 /* A frame in one call: advances to the next panel (see lu_plot_subpages), fits the box
  * into it with room for the numbers, the axis labels and the title, sets the viewport to

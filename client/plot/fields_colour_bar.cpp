@@ -1,12 +1,14 @@
-// A colour bar beside the viewport: the current colour map as a picture (or the bands of
-// filled contours as boxes) in a strip of its own coordinate system, world x 0 ... 1 across
-// and the values up, with ticks and numbers on its right.
+// A colour bar beside the viewport, on any side of it: the current colour map as a picture
+// (or the bands of filled contours as boxes) in a strip of its own coordinate system, 0 ... 1
+// across and the values along it (x across and y up right or left of the viewport, x along
+// and y across above or below it), with ticks and numbers on its far side.
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "client/include/lumora.h"
@@ -24,9 +26,10 @@ namespace plotcore = lumora::plotcore;
 
 namespace {
 
-constexpr int kLeftOnBaseline = 3;
+constexpr int kLeftOnBaseline = 3, kRightOnBaseline = 5;
+constexpr int kCentreTop = 1, kCentreBottom = 7;
 constexpr std::size_t kMaxLevelTicks = 12;
-constexpr float kTickStart = 0.7f;   // ticks reach in from the right edge
+constexpr float kTickStart = 0.7f;   // ticks reach in from the far edge (across 1)
 constexpr float kNumberGap = 0.35f;  // bar widths between the bar and its numbers
 
 // Keeps the caller's viewport and world window and puts them back on leaving, however
@@ -54,31 +57,100 @@ class ViewScope {
     float vx1_ = 0, vy1_ = 0, vx2_ = 0, vy2_ = 0, wx1_ = 0, wy1_ = 0, wx2_ = 0, wy2_ = 0;
 };
 
-// How far right of the bar its world reaches when the drawing operations draw it, in bar
+// How far beyond the bar its world reaches when the drawing operations draw it, in bar
 // widths: they send a text more than a world's width beyond it as far away, and the
 // numbers and the title stand several bar widths out.
 constexpr float kBarReach = 8;
 
-// The bar's world: x 0 ... 1 across the strip beside the viewport, the values up.
-View bar_view(const View& window, float gap, float width, double low, double high) {
-    View bar;
-    const float right = std::max(window.vx1, window.vx2);
-    bar.vx1 = right + gap;
-    bar.vy1 = window.vy1;
-    bar.vx2 = right + gap + width;
-    bar.vy2 = window.vy2;
-    bar.wx1 = 0;
-    bar.wy1 = static_cast<float>(low);
-    bar.wx2 = 1;
-    bar.wy2 = static_cast<float>(high);
+// The bar's world: 0 ... 1 across the strip on the side of the viewport, `from` + gap
+// (normalized units) beyond its edge, the values along it.
+View bar_view(const View& window, int side, float from, float width, double low, double high) {
+    View bar = window;
+    const float left = std::min(window.vx1, window.vx2), right = std::max(window.vx1, window.vx2);
+    const float bottom = std::min(window.vy1, window.vy2), top = std::max(window.vy1, window.vy2);
+    switch (side) {
+        case plotcore::kSideLeft:
+            bar.vx1 = left - from - width;
+            bar.vx2 = left - from;
+            break;
+        case plotcore::kSideAbove:
+            bar.vy1 = top + from;
+            bar.vy2 = top + from + width;
+            break;
+        case plotcore::kSideBelow:
+            bar.vy1 = bottom - from - width;
+            bar.vy2 = bottom - from;
+            break;
+        default:
+            bar.vx1 = right + from;
+            bar.vx2 = right + from + width;
+    }
+    const bool upright = plotcore::is_upright_side(side);
+    bar.wx1 = upright ? 0 : static_cast<float>(low);
+    bar.wx2 = upright ? 1 : static_cast<float>(high);
+    bar.wy1 = upright ? static_cast<float>(low) : 0;
+    bar.wy2 = upright ? static_cast<float>(high) : 1;
+    bar.pixels = false;
     return bar;
+}
+
+// The bar's view reaching kBarReach bar widths on beyond it, at the same scale: where the
+// drawing operations draw it.
+void use_reaching_view(const View& bar, int side) {
+    const float reach_x = (bar.vx2 - bar.vx1) * kBarReach,
+                reach_y = (bar.vy2 - bar.vy1) * kBarReach;
+    switch (side) {
+        case plotcore::kSideLeft:
+            lu_set_viewport(bar.vx2 - reach_x, bar.vy1, bar.vx2, bar.vy2);
+            lu_set_world(1 - kBarReach, bar.wy1, 1, bar.wy2);
+            return;
+        case plotcore::kSideAbove:
+            lu_set_viewport(bar.vx1, bar.vy1, bar.vx2, bar.vy1 + reach_y);
+            lu_set_world(bar.wx1, 0, bar.wx2, kBarReach);
+            return;
+        case plotcore::kSideBelow:
+            lu_set_viewport(bar.vx1, bar.vy2 - reach_y, bar.vx2, bar.vy2);
+            lu_set_world(bar.wx1, 1 - kBarReach, bar.wx2, 1);
+            return;
+        default:
+            lu_set_viewport(bar.vx1, bar.vy1, bar.vx1 + reach_x, bar.vy2);
+            lu_set_world(bar.wx1, bar.wy1, kBarReach, bar.wy2);
+    }
+}
+
+// The bar's world against pixels: 0 ... 1 across, the values along. Recorded drawing takes
+// text heights and widths in pixels; drawing through the window's world takes them in
+// its units.
+struct BarSpace {
+    double along = 1, across = 1;  // pixels
+    double low = 0, high = 1;
+    bool recorded = false;
+    int side = plotcore::kSideRight;
+    bool upright() const { return plotcore::is_upright_side(side); }
+    // Ticks, numbers and title stand beyond across 1 right of the viewport and above it,
+    // beyond across 0 left of it and below it.
+    bool far_high() const { return side == plotcore::kSideRight || side == plotcore::kSideAbove; }
+    double along_per_pixel() const { return (high - low) / along; }
+    double x_per_pixel() const { return upright() ? 1 / across : along_per_pixel(); }
+    double y_per_pixel() const { return upright() ? along_per_pixel() : 1 / across; }
+    // Across: `by` (bar widths) beyond the bar's far edge.
+    double beyond(double by) const { return far_high() ? 1 + by : -by; }
+};
+
+// World x, y of a value along the bar and a place across it.
+struct BarPoint {
+    double x, y;
+};
+BarPoint at(const BarSpace& space, double value, double across) {
+    return space.upright() ? BarPoint{across, value} : BarPoint{value, across};
 }
 
 // One box for each run of bands of the same colour: the map has 256 colours, so however
 // many levels there are, a few hundred boxes at most. Recorded boxes reach over the next
 // run, which covers the overlap: antialiased edges that only meet would let the
 // background show through between them.
-bool draw_bands(const ColourMap& map, const std::vector<double>& levels, bool recorded) {
+bool draw_bands(const ColourMap& map, const std::vector<double>& levels, const BarSpace& space) {
+    const bool recorded = space.recorded;
     std::size_t from = 0;
     for (std::size_t k = 0; k + 1 < levels.size(); ++k) {
         const int colour = colour_of(map, (levels[k] + levels[k + 1]) / 2);
@@ -86,8 +158,9 @@ bool draw_bands(const ColourMap& map, const std::vector<double>& levels, bool re
             k + 2 == levels.size() || colour_of(map, (levels[k + 1] + levels[k + 2]) / 2) != colour;
         if (!run_ends) continue;
         const double top = recorded ? levels[std::min(k + 2, levels.size() - 1)] : levels[k + 1];
-        if (!fill_box(0, static_cast<float>(levels[from]), 1, static_cast<float>(top), colour))
-            return false;
+        const BarPoint a = at(space, static_cast<float>(levels[from]), 0);
+        const BarPoint b = at(space, static_cast<float>(top), 1);
+        if (!fill_box(a.x, a.y, b.x, b.y, colour)) return false;
         from = k + 1;
     }
     return true;
@@ -95,33 +168,26 @@ bool draw_bands(const ColourMap& map, const std::vector<double>& levels, bool re
 
 // The map's colours from low to high: while the bar is recorded, as bands of its palette's
 // steps, which move with the bar; else as a picture of one column, row 0 (the map's first
-// colour) at the range's low value.
-bool draw_map_strip(const ColourMap& map, double low, double high, bool recorded) {
-    if (recorded) {
+// colour) at the range's low value (a picture of one row along a bar above or below).
+bool draw_map_strip(const ColourMap& map, const BarSpace& space) {
+    const double low = space.low, high = space.high;
+    if (space.recorded) {
         std::vector<double> steps(kPaletteSteps + 1);
         for (std::size_t k = 0; k < steps.size(); ++k)
             steps[k] = low + (high - low) * static_cast<double>(k) / kPaletteSteps;
-        return draw_bands(map, steps, true) && std::isfinite(low + high);
+        return draw_bands(map, steps, space) && std::isfinite(low + high);
     }
     std::array<std::int32_t, 256> palette = palette_of(map);
     std::vector<int> rows(kPaletteSteps);
     for (int k = 0; k < kPaletteSteps; ++k) rows[static_cast<std::size_t>(k)] = k;
-    return lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
-                                 static_cast<float>(map.low), 1, static_cast<float>(map.high),
-                                 0) != 0 &&
+    const bool upright = space.upright();
+    const auto from = static_cast<float>(map.low), to = static_cast<float>(map.high);
+    return (upright ? lu_draw_image_indexed(1, kPaletteSteps, rows.data(), palette.data(), 256, 0,
+                                            from, 1, to, 0)
+                    : lu_draw_image_indexed(kPaletteSteps, 1, rows.data(), palette.data(), 256,
+                                            from, 0, to, 1, 0)) != 0 &&
            std::isfinite(low + high);
 }
-
-// The bar's world against pixels: x 0 ... 1 across, the values up. Recorded drawing takes
-// text heights and widths in pixels; drawing through the window's world takes them in
-// its units.
-struct BarSpace {
-    double width = 1, height = 1;  // pixels
-    double low = 0, high = 1;
-    bool recorded = false;
-    double x_per_pixel() const { return 1 / width; }
-    double y_per_pixel() const { return (high - low) / height; }
-};
 
 // The numbers' text: the height of the plot frame's numbers when the window has a frame,
 // so that the bar matches its axes, else the window's text font; the height in pixels.
@@ -143,15 +209,24 @@ double width_in_world(const BarSpace& space, const std::string& text) {
     return space.recorded ? width * space.x_per_pixel() : width;
 }
 
-// Levels as numbers: every level, or where they crowd (closer than 1.3 text heights) only
+// A number's length along the bar in pixels: its height along an upright bar, its width
+// along a bar above or below the viewport.
+double number_length(const BarSpace& space, const std::string& label, double h) {
+    if (space.upright()) return h;
+    const double width = measure_text(label).width;
+    return space.recorded ? width : width / space.x_per_pixel();
+}
+
+// Levels as numbers: every level, or where they crowd (closer than `apart` pixels) only
 // as many as keep that far apart, the last among them; labelled as an axis labels its
 // ticks, at the levels' spacing.
-plotcore::Ticks level_ticks(const std::vector<double>& levels, double pixels_per_value, double h) {
+plotcore::Ticks level_ticks(const std::vector<double>& levels, double pixels_per_value,
+                            double apart) {
     plotcore::Ticks t;
     double spacing = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < levels.size(); ++i) {
         if (i > 0) spacing = std::min(spacing, levels[i] - levels[i - 1]);
-        if (t.major.empty() || (levels[i] - t.major.back()) * pixels_per_value >= 1.3 * h) {
+        if (t.major.empty() || (levels[i] - t.major.back()) * pixels_per_value >= apart) {
             t.major.push_back(levels[i]);
         } else if (i + 1 == levels.size() && t.major.size() > 1) {
             t.major.back() = levels[i];
@@ -163,102 +238,189 @@ plotcore::Ticks level_ticks(const std::vector<double>& levels, double pixels_per
     return t;
 }
 
-// "x10" with the common exponent above the bar's top, as an axis shows it.
-void draw_exponent(const BarSpace& space, int exponent, double h) {
-    const double top = space.high + 0.5 * h * space.y_per_pixel();
-    set_number_text(space, kLeftOnBaseline);
-    const std::string base =
-        "\xD7"
-        "10";
-    draw_text(0, top, base);
-    const double x = width_in_world(space, base);
-    const double raised = space.recorded ? 0.7 * h : 0.7 * h * space.y_per_pixel();
-    set_text(raised, 0, kLeftOnBaseline, -1);
-    draw_text(x, top + 0.45 * h * space.y_per_pixel(), std::to_string(exponent));
-}
-
-void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, double h) {
-    for (std::size_t i = 0; i < t.major.size(); ++i) {
-        const auto y = static_cast<float>(t.major[i]);
-        draw_line(kTickStart, y, 1, y);
-        draw_text(1 + kNumberGap, y - 0.35 * h * space.y_per_pixel(), t.labels[i]);
-    }
-    if (t.exponent != 0) draw_exponent(space, t.exponent, h);
-}
-
 // What a bar shows beside its colours: end caps for values under and over its range
-// (LU_BAR_CAP_...) and a title right of its numbers.
+// (LU_BAR_CAP_...) and a title beyond its numbers.
 struct BarEnds {
+    BarEnds() = default;
+    BarEnds(int c, std::string t) : caps(c), title(std::move(t)) {}
+    // A C caller's title: NULL for none.
+    BarEnds(int c, const char* t) : caps(c), title(t != nullptr ? t : "") {}
     int caps = 0;
     std::string title;
 };
 
+// The length of a cap along the bar, in values: the bar's width.
+double cap_length(const BarSpace& space) {
+    return space.across * space.along_per_pixel();
+}
+
+// The height of a line of numbers across a bar above or below the viewport, in bar widths.
+double number_line(const BarSpace& space, double h) {
+    return 1.2 * h * space.y_per_pixel();
+}
+
+// "x10" with the common exponent as an axis shows it: above the top of an upright bar,
+// beyond the high end (and its cap) of one above or below the viewport, level with the
+// numbers' baselines.
+void draw_exponent(const BarSpace& space, const BarEnds& ends, int exponent, double h) {
+    double x = 0, y = space.high + 0.5 * h * space.y_per_pixel();
+    if (!space.upright()) {
+        x = space.high + ((ends.caps & LU_BAR_CAP_OVER) != 0 ? cap_length(space) : 0) +
+            0.5 * h * space.x_per_pixel();
+        y = space.far_high() ? 1 + kNumberGap + 0.3 * h * space.y_per_pixel()
+                             : -kNumberGap - 0.9 * h * space.y_per_pixel();
+    }
+    set_number_text(space, kLeftOnBaseline);
+    const std::string base =
+        "\xD7"
+        "10";
+    draw_text(x, y, base);
+    x += width_in_world(space, base);
+    const double raised = space.recorded ? 0.7 * h : 0.7 * h * space.y_per_pixel();
+    set_text(raised, 0, kLeftOnBaseline, -1);
+    draw_text(x, y + 0.45 * h * space.y_per_pixel(), std::to_string(exponent));
+}
+
+// The numbers' alignment: on their baseline beside an upright bar, centred on their value
+// above or below a bar above or below the viewport.
+int number_alignment(const BarSpace& space) {
+    switch (space.side) {
+        case plotcore::kSideLeft:
+            return kRightOnBaseline;
+        case plotcore::kSideAbove:
+            return kCentreBottom;
+        case plotcore::kSideBelow:
+            return kCentreTop;
+        default:
+            return kLeftOnBaseline;
+    }
+}
+
+void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, const BarEnds& ends, double h) {
+    const double tick_from = space.far_high() ? kTickStart : 1 - kTickStart;
+    const double edge = space.far_high() ? 1 : 0;
+    // Beside an upright bar the baseline stands a little below the value, so that the
+    // number's middle meets its tick.
+    const double number_at = space.far_high() ? 1 + kNumberGap : -kNumberGap;
+    const double drop = space.upright() ? 0.35 * h * space.y_per_pixel() : 0;
+    for (std::size_t i = 0; i < t.major.size(); ++i) {
+        const auto v = static_cast<float>(t.major[i]);
+        const BarPoint a = at(space, v, tick_from), b = at(space, v, edge);
+        draw_line(a.x, a.y, b.x, b.y);
+        const BarPoint n = at(space, v - drop, number_at);
+        draw_text(n.x, n.y, t.labels[i]);
+    }
+    if (t.exponent != 0) draw_exponent(space, ends, t.exponent, h);
+}
+
 // A triangle from the bar's end at `base` to its tip, filled with a colour value and
 // outlined with the pen.
-bool draw_cap(double base, double tip, int colour) {
+bool draw_cap(const BarSpace& space, double base, double tip, int colour) {
     const auto b = static_cast<float>(base), t = static_cast<float>(tip);
-    const std::vector<float> corners = {0, b, 1, b, 0.5f, t};
+    const BarPoint p0 = at(space, b, 0), p1 = at(space, b, 1), p2 = at(space, t, 0.5f);
+    const auto x0 = static_cast<float>(p0.x), y0 = static_cast<float>(p0.y);
+    const auto x1 = static_cast<float>(p1.x), y1 = static_cast<float>(p1.y);
+    const auto x2 = static_cast<float>(p2.x), y2 = static_cast<float>(p2.y);
     bool ok = false;
     {
         PenScope keep;
-        ok = set_pen(colour, 0, 1) && draw_polygon(corners, kWindingRule);
+        ok = set_pen(colour, 0, 1) && draw_polygon({x0, y0, x1, y1, x2, y2}, kWindingRule);
     }
-    return draw_polyline({0, b, 0.5f, t, 1, b}) && ok;
+    return draw_polyline({x0, y0, x2, y2, x1, y1}) && ok;
 }
 
 // The caps, as long as the bar is wide.
 bool draw_caps(const ColourMap& map, const BarSpace& space, int caps) {
-    const double length = space.width * space.y_per_pixel();
+    const double length = cap_length(space);
     bool ok = true;
     if ((caps & LU_BAR_CAP_UNDER) != 0)
-        ok = draw_cap(space.low, space.low - length, under_colour(map)) && ok;
+        ok = draw_cap(space, space.low, space.low - length, under_colour(map)) && ok;
     if ((caps & LU_BAR_CAP_OVER) != 0)
-        ok = draw_cap(space.high, space.high + length, over_colour(map)) && ok;
+        ok = draw_cap(space, space.high, space.high + length, over_colour(map)) && ok;
     return ok;
 }
 
-// The title along the bar, reading upward, beyond its widest number.
+// The title along the bar beyond its numbers: beside an upright bar reading upward
+// beyond its widest number, above or below a bar above or below the viewport beyond
+// their line.
 bool draw_title(const plotcore::Ticks& t, const BarSpace& space, double h,
                 const std::string& title) {
+    const double middle = (space.low + space.high) / 2;
+    const int align = space.far_high() == space.upright() ? kCentreTop : kCentreBottom;
+    if (!space.upright()) {
+        const double beyond = kNumberGap + number_line(space, h) + 0.3 * h * space.y_per_pixel();
+        set_number_text(space, align);
+        return draw_text(middle, space.beyond(beyond), title);
+    }
     double widest = 0;
     for (const std::string& label : t.labels)
         widest = std::max(widest, width_in_world(space, label));
-    const double x = 1 + kNumberGap + widest + 0.6 * h * space.x_per_pixel();
-    constexpr int kCentreTop = 1;
-    set_number_text(space, kCentreTop);
-    return turn_text(0.25, kCentreTop) && draw_text(x, (space.low + space.high) / 2, title);
+    const double x = space.far_high() ? 1 + kNumberGap + widest + 0.6 * h * space.x_per_pixel()
+                                      : -(kNumberGap + widest + 0.6 * h * space.x_per_pixel());
+    set_number_text(space, align);
+    return turn_text(0.25, align) && draw_text(x, middle, title);
 }
 
 // The bar in its world, recorded in the strip or through the window's viewport and world.
 bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const BarSpace& space,
               const BarEnds& ends) {
     const bool banded = levels.size() >= 2;
-    bool ok = banded ? draw_bands(map, levels, space.recorded)
-                     : draw_map_strip(map, space.low, space.high, space.recorded);
-    ok = outline_box(0, static_cast<float>(space.low), 1, static_cast<float>(space.high)) && ok;
+    bool ok = banded ? draw_bands(map, levels, space) : draw_map_strip(map, space);
+    const BarPoint a = at(space, static_cast<float>(space.low), 0);
+    const BarPoint b = at(space, static_cast<float>(space.high), 1);
+    ok = outline_box(a.x, a.y, b.x, b.y) && ok;
     ok = draw_caps(map, space, ends.caps) && ok;
-    const double h = set_number_text(space, kLeftOnBaseline);
-    plotcore::Ticks ticks =
-        banded && levels.size() <= kMaxLevelTicks
-            ? level_ticks(levels, 1 / space.y_per_pixel(), h)
-            : plotcore::fit_linear_ticks(space.low, space.high, space.height, 0.5 * h, 0, 0,
-                                         [h](const plotcore::Ticks&, std::size_t) { return h; });
+    const double h = set_number_text(space, number_alignment(space));
     const std::string& format =
         plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).bar_format;
-    if (!format.empty()) plotcore::format_tick_labels(ticks, format, false);
-    draw_numbers(ticks, space, h);
+    const auto relabel = [&format](plotcore::Ticks& t) {
+        if (!format.empty()) plotcore::format_tick_labels(t, format, false);
+    };
+    const auto length = [&space, h](const plotcore::Ticks& t, std::size_t i) {
+        return number_length(space, t.labels[i], h);
+    };
+    plotcore::Ticks ticks;
+    if (banded && levels.size() <= kMaxLevelTicks) {
+        // Numbers along a bar above or below keep their widths apart, and half a height.
+        double apart = 1.3 * h;
+        if (!space.upright()) {
+            plotcore::Ticks all = level_ticks(levels, 0, 0);
+            relabel(all);
+            apart = 0;
+            for (std::size_t i = 0; i < all.labels.size(); ++i)
+                apart = std::max(apart, length(all, i) + 0.5 * h);
+        }
+        ticks = level_ticks(levels, 1 / space.along_per_pixel(), apart);
+    } else {
+        ticks = plotcore::fit_linear_ticks(space.low, space.high, space.along, 0.5 * h, 0, 0,
+                                           length, space.upright() ? plotcore::Relabel{} : relabel);
+    }
+    relabel(ticks);
+    draw_numbers(ticks, space, ends, h);
     if (!ends.title.empty()) ok = draw_title(ticks, space, h, ends.title) && ok;
     return ok;
 }
 
-BarSpace recorded_space(const Frame& strip, double low, double high) {
-    return {std::fabs(strip.box.width()), std::fabs(strip.box.height()), low, high, true};
+// The bar's space from the pixels of its strip, width x height.
+BarSpace bar_space(int side, double width, double height, double low, double high, bool recorded) {
+    const bool upright = plotcore::is_upright_side(side);
+    return {upright ? height : width, upright ? width : height, low, high, recorded, side};
+}
+
+BarSpace recorded_space(int side, const Frame& strip, double low, double high) {
+    return bar_space(side, std::fabs(strip.box.width()), std::fabs(strip.box.height()), low, high,
+                     true);
 }
 
 // Recorded in the bar's world when the window takes plot batches, so that the window's
 // viewport and world stay (beside the plot frame: as a strip that stays beside it when the
 // window is resized); else drawn with them set to the bar's and put back after.
-int colour_bar(float gap, float width, const float* given, int count, const BarEnds& ends) {
+int colour_bar(int side, float gap, float width, const float* given, int count,
+               const BarEnds& ends) {
+    if (!plotcore::is_side(side)) {
+        return refuse("the side " + std::to_string(side) +
+                      " is none of LU_BAR_RIGHT, LU_BAR_LEFT, LU_BAR_ABOVE and LU_BAR_BELOW");
+    }
     if (!std::isfinite(gap) || !(width > 0) || !std::isfinite(width)) {
         return refuse("the gap " + number_text(gap) + " and width " + number_text(width) +
                       " must be finite numbers, the width above 0");
@@ -281,22 +443,23 @@ int colour_bar(float gap, float width, const float* given, int count, const BarE
     if (high - low > std::numeric_limits<float>::max())
         return refuse("the bar's values span beyond single precision (3.4e38)");
     const View view = window_view();
-    if (const std::optional<Frame> strip = use_beside_space(view, gap, width, low, high)) {
-        const bool ok = draw_bar(map, levels, recorded_space(*strip, low, high), ends);
+    if (const std::optional<Frame> strip = use_beside_space(view, side, gap, width, low, high)) {
+        const bool ok = draw_bar(map, levels, recorded_space(side, *strip, low, high), ends);
         end_description();
         return ok ? window : 0;
     }
-    const View bar = bar_view(view, gap, width, low, high);
+    // Right of the viewport and above it the gap counts from its edge.
+    const bool cleared = side == plotcore::kSideLeft || side == plotcore::kSideBelow;
+    const auto from = static_cast<float>(cleared ? bar_clearance(view, side) + gap : gap);
+    const View bar = bar_view(view, side, from, width, low, high);
     if (const std::optional<Frame> strip = use_view_space(bar))
-        return draw_bar(map, levels, recorded_space(*strip, low, high), ends) ? window : 0;
+        return draw_bar(map, levels, recorded_space(side, *strip, low, high), ends) ? window : 0;
     const ViewScope kept;
     if (!kept.saved()) return 0;
-    // The same scale as the bar's world, reaching on to the right.
-    lu_set_viewport(bar.vx1, bar.vy1, bar.vx1 + (bar.vx2 - bar.vx1) * kBarReach, bar.vy2);
-    lu_set_world(bar.wx1, bar.wy1, kBarReach, bar.wy2);
+    use_reaching_view(bar, side);
     const double unit = current_page().unit;
-    const BarSpace space{std::fabs(bar.vx2 - bar.vx1) * unit, std::fabs(bar.vy2 - bar.vy1) * unit,
-                         low, high, false};
+    const BarSpace space = bar_space(side, std::fabs(bar.vx2 - bar.vx1) * unit,
+                                     std::fabs(bar.vy2 - bar.vy1) * unit, low, high, false);
     return draw_bar(map, levels, space, ends) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
                                               : 0;
 }
@@ -305,21 +468,25 @@ int colour_bar(float gap, float width, const float* given, int count, const BarE
 
 extern "C" {
 
+constexpr int kRight = plotcore::kSideRight;
+static_assert(LU_BAR_RIGHT == plotcore::kSideRight && LU_BAR_LEFT == plotcore::kSideLeft &&
+              LU_BAR_ABOVE == plotcore::kSideAbove && LU_BAR_BELOW == plotcore::kSideBelow);
+
 int lu_draw_colour_bar(float gap, float width, const float* levels, int count) {
-    return guarded(__func__, [&] { return colour_bar(gap, width, levels, count, {}); });
+    return guarded(__func__, [&] { return colour_bar(kRight, gap, width, levels, count, {}); });
 }
 
 int lu_draw_colour_bar_(int* result, const float* gap, const float* width, const float* levels,
                         const int* count) {
     return guarded(__func__, [&] {
-        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count), {}));
+        return stored(result, colour_bar(kRight, arg(gap), arg(width), levels, arg(count), {}));
     });
 }
 
 int lu_draw_colour_bar_labelled(float gap, float width, const float* levels, int count, int caps,
                                 const char* title) {
     return guarded(__func__, [&] {
-        return colour_bar(gap, width, levels, count, {caps, title != nullptr ? title : ""});
+        return colour_bar(kRight, gap, width, levels, count, {caps, title});
     });
 }
 
@@ -328,7 +495,24 @@ int lu_draw_colour_bar_labelled_(int* result, const float* gap, const float* wid
                                  const char* title, size_t title_length) {
     return guarded(__func__, [&] {
         const BarEnds ends{arg(caps), fortran_text(title, title_length)};
-        return stored(result, colour_bar(arg(gap), arg(width), levels, arg(count), ends));
+        return stored(result, colour_bar(kRight, arg(gap), arg(width), levels, arg(count), ends));
+    });
+}
+
+int lu_draw_colour_bar_at(int side, float gap, float width, const float* levels, int count,
+                          int caps, const char* title) {
+    return guarded(__func__, [&] {
+        return colour_bar(side, gap, width, levels, count, {caps, title});
+    });
+}
+
+int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const float* width,
+                           const float* levels, const int* count, const int* caps,
+                           const char* title, size_t title_length) {
+    return guarded(__func__, [&] {
+        const BarEnds ends{arg(caps), fortran_text(title, title_length)};
+        return stored(result,
+                      colour_bar(arg(side), arg(gap), arg(width), levels, arg(count), ends));
     });
 }
 

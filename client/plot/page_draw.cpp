@@ -198,8 +198,8 @@ std::optional<Frame> use_view_space(const View& view) {
     return used;
 }
 
-std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
-                                      double high) {
+std::optional<Frame> use_beside_space(const View& view, int side, double gap, double width,
+                                      double low, double high) {
     Page page;
     const int window = recorded_window(page);
     if (window == 0) return std::nullopt;
@@ -207,11 +207,23 @@ std::optional<Frame> use_beside_space(const View& view, double gap, double width
     if (!frame.set || frame.id == 0 || !is_frame_view(view, page, frame)) return std::nullopt;
     Frame strip;
     strip.set = true;
-    strip.box = plotcore::beside(frame.box, gap, width, page.unit);
-    strip.wx1 = 0, strip.wx2 = 1, strip.wy1 = low, strip.wy2 = high;
-    recorder().use_beside(frame.id, strip, gap, width);
+    strip.box = plotcore::bar_strip(frame, side, gap, width, page.unit);
+    if (plotcore::is_upright_side(side))
+        strip.wx1 = 0, strip.wx2 = 1, strip.wy1 = low, strip.wy2 = high;
+    else
+        strip.wx1 = low, strip.wx2 = high, strip.wy1 = 0, strip.wy2 = 1;
+    recorder().use_beside(frame.id, strip, side, gap, width);
     use_window_font(window, page);
     return strip;
+}
+
+double bar_clearance(const View& view, int side) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    const Page page = current_page();
+    if (window == 0 || !page.ok) return 0;
+    const Frame& frame = plot_state(window).frame;
+    if (!frame.set || !is_frame_view(view, page, frame)) return 0;
+    return plotcore::bar_clearance(frame, side) / page.unit;
 }
 
 PenScope::PenScope() {

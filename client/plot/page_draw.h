@@ -47,12 +47,18 @@ View window_view();
 // view as the frame it is recorded in, none when the current window takes no plot
 // batches. A window that does not is asked nothing more than that, once.
 std::optional<Frame> use_view_space(const View& view);
-// Records the drawing that follows in a strip beside the plot frame's box, gap and width
-// normalized units right of it and as high, world x 0 ... 1 across and low ... high up, so
-// that it stays beside the box when the window is resized (until end_description). The
-// strip as a frame; none when the view is not the plot frame's or drawing is not recorded.
-std::optional<Frame> use_beside_space(const View& view, double gap, double width, double low,
-                                      double high);
+// Records the drawing that follows in a strip on a side of the plot frame's box
+// (plotcore::kSide..., gap counted as plotcore::bar_strip counts it), gap and width
+// normalized units beyond it and as long as that side; its world 0 ... 1 across and
+// low ... high along (x across and y along right or left of the box, the other way round
+// above or below it), so that it stays beside the box when the window is resized (until
+// end_description). The strip as a frame; none when the view is not the plot frame's or
+// drawing is not recorded.
+std::optional<Frame> use_beside_space(const View& view, int side, double gap, double width,
+                                      double low, double high);
+// How far beyond the view's edge on a side a colour bar's gap counts from, in normalized
+// units: plotcore::bar_clearance when the view is the plot frame's, else 0.
+double bar_clearance(const View& view, int side);
 
 // Restores the pen (and the text look) on leaving.
 class PenScope {

@@ -92,13 +92,15 @@ void PlotRecorder::describe(Item description) {
     section_ = wanted_ = std::move(description);
 }
 
-void PlotRecorder::use_beside(std::uint32_t frame, const Frame& strip, double gap, double width) {
+void PlotRecorder::use_beside(std::uint32_t frame, const Frame& strip, int side, double gap,
+                              double width) {
     use_frame(strip);
     Item description = frame_anchor(strip);
     description.kind = ItemKind::kBeside;
     description.source.frame = frame;
     description.source.gap = static_cast<float>(gap);
     description.source.width = static_cast<float>(width);
+    description.source.side = side;
     describe(std::move(description));
 }
 

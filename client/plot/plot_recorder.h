@@ -42,9 +42,9 @@ class PlotRecorder {
     // The layout that follows is made from this description (a frame, a box, labels) until
     // end_description.
     void describe(plotcore::Item description);
-    // What is drawn next, in the strip's world, is the strip beside frame's box gap and
-    // width normalized units right of it, until end_description.
-    void use_beside(std::uint32_t frame, const Frame& strip, double gap, double width);
+    // What is drawn next, in the strip's world, is the strip on a side (plotcore::kSide...)
+    // of frame's box, gap and width normalized units beyond it, until end_description.
+    void use_beside(std::uint32_t frame, const Frame& strip, int side, double gap, double width);
     void end_description();
     // The canvas of the page space, for the layout.
     plotcore::LayoutCanvas& layout_canvas();

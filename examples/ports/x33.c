@@ -5,8 +5,11 @@
  * and in two or three columns inside it. Page 3: legends of one to five entries in a
  * staircase, filled column by column in rows of three. Page 4: the kinds of entries:
  * none, boxes, lines, markers and lines with markers, in colours, marker kinds, line
- * styles and widths. PLplot's further pages show its colour bars. Each page is a window
- * of its own. Every call is checked: a failed one ends the program with status 1. */
+ * styles and widths. Pages 5 to 8: a representative set of PLplot's colour-bar pages,
+ * a box with a colour bar on each of its four sides, each titled with its kind and side:
+ * the map as a continuous strip without caps, nine shade levels with both caps, the strip
+ * with the low cap, shades with the high cap. Each page is a window of its own. Every
+ * call is checked: a failed one ends the program with status 1. */
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -212,11 +215,41 @@ static void kinds(void) {
     }
 }
 
+/* One colour-bar page: a box with room on every side and a bar on each side of it, of
+ * the kind (shades: nine levels, else the continuous map) and with the caps. */
+static void colour_bar_page(const char* kind, int shades, int caps) {
+    static const int sides[4] = {LU_BAR_LEFT, LU_BAR_RIGHT, LU_BAR_ABOVE, LU_BAR_BELOW};
+    static const char* const side_names[4] = {"Left", "Right", "Upper", "Lower"};
+    float levels[9];
+    char text[64];
+    for (int i = 0; i < 9; ++i) levels[i] = -1.0f + 0.25f * (float)i;
+    check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f,
+                        LU_PLOT_NO_BOX | LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT |
+                            LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW),
+          "lu_plot_frame");
+    check(lu_plot_box("bc", 0.0f, 0, "bc", 0.0f, 0), "lu_plot_box");
+    snprintf(text, sizeof text, "Colour bars: %s", kind);
+    check(lu_plot_labels(NULL, NULL, text), "lu_plot_labels");
+    check(lu_set_colour_map(LU_MAP_SEQUENTIAL, -1.0f, 1.0f), "lu_set_colour_map");
+    check(lu_set_colour_map_extremes(-2, -2, -1), "lu_set_colour_map_extremes");
+    for (int k = 0; k < 4; ++k) {
+        snprintf(text, sizeof text, "%s Color Bar (%s)", kind, side_names[k]);
+        check(lu_draw_colour_bar_at(sides[k], 0.02f, 0.04f, shades ? levels : NULL, shades ? 9 : 0,
+                                    caps, text),
+              "lu_draw_colour_bar_at");
+    }
+}
+
 int main(void) {
     positions();
     arrangements();
     staircase();
     kinds();
+    colour_bar_page("Image", 0, 0);
+    colour_bar_page("Shade", 1, LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER);
+    colour_bar_page("Gradient", 0, LU_BAR_CAP_UNDER);
+    colour_bar_page("Shade", 1, LU_BAR_CAP_OVER);
     lu_quit();
     return 0;
 }

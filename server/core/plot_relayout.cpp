@@ -138,7 +138,7 @@ class Relayout {
                 plotcore::draw_twin(c, f, s.twin);
                 return append(c.take_items(), out);
             case PlotKind::kBeside:  // its items follow the strip beside the frame's box
-                return follow(c, s, f, plotcore::beside(f.box, s.gap, s.width, unit()), out);
+                return follow(c, s, f, plotcore::bar_strip(f, s.side, s.gap, s.width, unit()), out);
             default:  // an anchor: its items follow the frame's box
                 return follow(c, s, f, f.box, out);
         }

@@ -1,5 +1,6 @@
 // Fields: the page of the fields example (a field as a picture with its colour bar, and
-// as labelled contours), and filled contours with a banded colour bar under arrows.
+// as labelled contours), filled contours with a banded colour bar under arrows, and a plot
+// frame with a colour bar on each of its sides.
 #include <cmath>
 #include <vector>
 
@@ -78,6 +79,26 @@ void draw_field_shades(const Tweak&) {
     lu_draw_vectors(u.data(), v.data(), kN, kN, LU_ROW_MAJOR, -3, -3, 3, 3, 0);
     frame();
     lu_draw_colour_bar(0.03f, 0.05f, levels, 7);
+}
+
+// A field in a plot frame with room on every side, labelled, and a bar on each side: the
+// map's strip right, bands of levels with both caps left, the strip with the over cap
+// and formatted numbers above, bands with the under cap below; each with a title.
+void draw_colour_bar_sides(const Tweak&) {
+    std::vector<float> z = example_field();
+    lu_plot_frame(-3, 3, -3, 3,
+                  LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW);
+    lu_plot_labels("x (km)", "y (km)", "Colour bars on four sides");
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+    lu_set_colour_map_extremes(0x02000000 | 0x404040, 0x02000000 | 0xC0C0FF, -1);
+    lu_draw_field_image(z.data(), kNx, kNy, LU_ROW_MAJOR, -3, -3, 3, 3, 1);
+    const float levels[] = {-1, -0.6f, -0.2f, 0.2f, 0.6f, 1.0f, 1.4f};
+    lu_draw_colour_bar_at(LU_BAR_RIGHT, 0.02f, 0.035f, nullptr, 0, 0, "right");
+    lu_draw_colour_bar_at(LU_BAR_LEFT, 0.02f, 0.035f, levels, 7, LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER,
+                          "left, capped");
+    lu_plot_set_number_format(LU_PLOT_BAR_NUMBERS, "%.1f");
+    lu_draw_colour_bar_at(LU_BAR_ABOVE, 0.02f, 0.035f, nullptr, 0, LU_BAR_CAP_OVER, "above");
+    lu_draw_colour_bar_at(LU_BAR_BELOW, 0.02f, 0.035f, levels, 7, LU_BAR_CAP_UNDER, "below");
 }
 
 }  // namespace lumora::gallery

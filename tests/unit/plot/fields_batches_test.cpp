@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "client/include/lumora.h"
@@ -99,6 +100,32 @@ void banded_bar() {
     lu_draw_colour_bar(0.03f, 0.05f, kLevels, kLevelCount);
 }
 
+// Bars on the other sides of the viewport, with caps and a title each; one above in a
+// format of its own.
+void bar_left() {
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+    lu_draw_colour_bar_at(LU_BAR_LEFT, 0.03f, 0.05f, kLevels, kLevelCount,
+                          LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER, "depth (m)");
+}
+
+void bar_above() {
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+    lu_plot_set_number_format(LU_PLOT_BAR_NUMBERS, "%.2f");
+    lu_draw_colour_bar_at(LU_BAR_ABOVE, 0.03f, 0.05f, nullptr, 0, LU_BAR_CAP_OVER, "above");
+}
+
+void bar_below() {
+    lu_set_colour_map(LU_MAP_DIVERGING, -1.2f, 1.2f);
+    lu_draw_colour_bar_at(LU_BAR_BELOW, 0.03f, 0.05f, kLevels, kLevelCount, LU_BAR_CAP_UNDER,
+                          "below");
+}
+
+// A viewport with room on every side.
+void small_view() {
+    lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
+    lu_set_viewport(0.3f, 0.3f, 0.9f, 0.7f);
+}
+
 void capped_bar() {
     lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
     lu_set_colour_map_extremes(0x02000000 | 200, 0x02000000 | (200 << 16), -1);
@@ -122,6 +149,9 @@ const FieldScene kScenes[] = {
     {"arrows", no_setting, arrows, 1},
     {"map_bar", bar_look, map_bar, 1, false, true},
     {"banded_bar", bar_look, banded_bar, 1},
+    {"bar_left", small_view, bar_left, 1},
+    {"bar_above", small_view, bar_above, 1, false, true},
+    {"bar_below", small_view, bar_below, 1},
     {"capped_bar", bar_look, capped_bar, 1},
 };
 
@@ -282,10 +312,13 @@ int farthest(const std::vector<int>& a, const std::vector<int>& b) {
 }
 
 // Boxes (x0, y0 at the band's start, x1, y1 at its end) as they show when drawn in order:
-// a band that reaches over the next shows up to where the next begins.
+// a band that reaches over the next shows up to where the next begins, along y in an
+// upright bar, along x in one lying above or below.
 std::vector<int> visible_bands(const std::vector<int>& boxes) {
     std::vector<int> shown = boxes;
-    for (std::size_t k = 0; k + 7 < boxes.size(); k += 4) shown[k + 3] = boxes[k + 5];
+    const bool lying = boxes.size() >= 8 && boxes[0] != boxes[4];
+    const std::size_t end = lying ? 2 : 3;
+    for (std::size_t k = 0; k + 7 < boxes.size(); k += 4) shown[k + end] = boxes[k + end + 2];
     return shown;
 }
 
@@ -357,7 +390,7 @@ TEST(FieldBatches, ACappedBarHasItsCapsAndTitle) {
     for (bool batches : {true, false}) {
         FieldRoads window(batches);
         window.draw(scene);
-        const Drawn d = drawn(window.items());
+        const Drawn d = drawn(items_drawn(window.picture()));
         EXPECT_EQ(std::count(d.polygon_sizes.begin(), d.polygon_sizes.end(), 6u), 2)
             << "two triangles (x, y pairs) " << batches;
         ASSERT_FALSE(d.texts.empty());
@@ -368,6 +401,98 @@ TEST(FieldBatches, ACappedBarHasItsCapsAndTitle) {
         EXPECT_GT(d.text_anchors[2 * (d.texts.size() - 1)], rightmost_number) << batches;
         EXPECT_EQ(lu_draw_colour_bar_labelled(0.03f, 0.05f, nullptr, 0, 4, "x"), 0);
     }
+}
+
+// Beside a plot frame with room, a bar left of the box stands left of the y label and one
+// below it below the x label, however wide the numbers: the gap counts from beyond them.
+// The drawing operations put the bars' texts where the batches do.
+TEST(FieldBatches, BarsLeftAndBelowAFrameClearItsNumbersAndLabels) {
+    const auto draw = [](bool batches) {
+        gallery::GalleryWindow window(640, 480, 96, batches);
+        reset_plot_state();
+        current_colour_map() = ColourMap{};
+        EXPECT_NE(lu_plot_frame(-3, 3, -12345, 12345, LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_BELOW), 0);
+        EXPECT_NE(lu_plot_labels("x label", "y label", ""), 0);
+        lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1.7f);
+        EXPECT_NE(lu_draw_colour_bar_at(LU_BAR_LEFT, 0.01f, 0.04f, nullptr, 0, 0, "left"), 0);
+        EXPECT_NE(lu_draw_colour_bar_at(LU_BAR_BELOW, 0.01f, 0.04f, kLevels, kLevelCount, 0, "low"),
+                  0);
+        EXPECT_EQ(window.errors(), "");
+        const double h = plot_state(window.number()).frame.text_height;
+        std::vector<plotcore::Item> layout_and_texts;
+        for (const auto& op : window.picture().items) {
+            if (op.item.kind != ItemKind::kBatch) continue;
+            for (const plotcore::Item& item : *op.item.batch)
+                if (item.kind == plotcore::ItemKind::kBeside ||
+                    item.kind == plotcore::ItemKind::kText)
+                    layout_and_texts.push_back(item);
+        }
+        const Drawn d = drawn(items_drawn(window.picture()));
+        reset_plot_state();
+        current_colour_map() = ColourMap{};
+        return std::tuple{layout_and_texts, d, h};
+    };
+    const auto [items, batched, h] = draw(true);
+    const auto text_at = [&items = items](const std::string& text) {
+        for (const plotcore::Item& i : items)
+            if (i.kind == plotcore::ItemKind::kText && i.text.bytes == text) return i.points[0];
+        ADD_FAILURE() << "no text " << text;
+        return plotcore::PointF{};
+    };
+    const plotcore::PointF y_label = text_at("y label"), x_label = text_at("x label");
+    int strips = 0;
+    for (const plotcore::Item& i : items) {
+        if (i.kind != plotcore::ItemKind::kBeside) continue;
+        ++strips;
+        const plotcore::BoxF& box = i.source.box;
+        if (i.source.side == LU_BAR_LEFT) {
+            // The y label reads upward with its foot on its anchor: it reaches a line left.
+            EXPECT_LT(box.right, y_label.x - 1.2 * h) << "left strip on the y label";
+        } else {
+            ASSERT_EQ(i.source.side, LU_BAR_BELOW);
+            EXPECT_GT(box.top, x_label.y + 1.2 * h) << "strip below on the x label";
+            EXPECT_LT(box.left, box.right);
+        }
+    }
+    EXPECT_EQ(strips, 2);
+    const Drawn one_by_one = std::get<1>(draw(false));
+    EXPECT_EQ(batched.texts, one_by_one.texts);
+    expect_near_all(batched.text_anchors, one_by_one.text_anchors, 2, "texts");
+}
+
+// Refused, each with its cause: a side that is none of the four, sizes that are no sizes,
+// caps that are no sum of the two; nothing is drawn.
+TEST(FieldBatches, ABarOnNoSideOrOfNoSizeIsRefusedWithItsCause) {
+    gallery::GalleryWindow window(640, 480, 96, true);
+    reset_plot_state();
+    panel();
+    const std::size_t before = window.commands();
+    const struct {
+        int side;
+        float gap, width;
+        int caps;
+        const char* cause;
+    } refused[] = {
+        {0, 0.02f, 0.04f, 0, "lu_draw_colour_bar_at: the side 0 is none of LU_BAR_RIGHT"},
+        {5, 0.02f, 0.04f, 0, "lu_draw_colour_bar_at: the side 5 is none"},
+        {LU_BAR_LEFT, 0.02f, 0, 0, "lu_draw_colour_bar_at: the gap 0.02 and width 0"},
+        {LU_BAR_ABOVE, NAN, 0.04f, 0, "must be finite numbers"},
+        {LU_BAR_BELOW, 0.02f, 0.04f, 4, "lu_draw_colour_bar_at: caps 4 is not a sum"},
+    };
+    for (const auto& r : refused) {
+        EXPECT_EQ(lu_draw_colour_bar_at(r.side, r.gap, r.width, nullptr, 0, r.caps, "t"), 0)
+            << r.cause;
+        EXPECT_NE(window.errors().find(r.cause), std::string::npos) << r.cause << " in:\n"
+                                                                    << window.errors();
+    }
+    EXPECT_EQ(window.commands(), before) << "nothing sent";
+    int result = -1;
+    const int side = 9, count = 0, caps = 0;
+    const float gap = 0.02f, width = 0.04f;
+    EXPECT_EQ(lu_draw_colour_bar_at_(&result, &side, &gap, &width, nullptr, &count, &caps, "t", 1),
+              0);
+    EXPECT_EQ(result, 0);
+    reset_plot_state();
 }
 
 // Drawn with the drawing operations beside a plot frame, the bar's numbers take the

@@ -244,34 +244,46 @@ Batches strips_of(const Batches& batches, bool texts) {
     return out;
 }
 
-// Colour bars beside a frame (a map's strip and bands of levels) stay beside its box: where
-// a window of the new size draws them. Their numbers keep their size, so on a page of
-// another height only their places are those of a fresh window's, which draws them in the
-// text height of that page.
+// Colour bars beside a frame (a map's strip and bands of levels) stay beside its box, on
+// whichever side: where a window of the new size draws them (left of the box and below
+// it, beyond numbers laid out again). Bars other than right ones are drawn titled. Their numbers
+// keep their size, so on a page of another height only their places are those of a fresh window's,
+// which draws them in the text height of that page.
 TEST_F(PlotResizeTest, ColourBarsStayBesideTheirFrame) {
-    const auto drawn = [](int width, int height, bool resize) {
-        reset_plot_state();
-        current_colour_map() = ColourMap{};
-        gallery::GalleryWindow window(resize ? 640 : width, resize ? 480 : height);
-        EXPECT_NE(lu_plot_frame(0, 10, -1, 1, 0), 0);
-        lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1);
-        EXPECT_NE(lu_draw_colour_bar(0.02f, 0.04f, nullptr, 0), 0);
-        const float levels[] = {-1, -0.5f, 0, 0.5f, 1};
-        EXPECT_NE(lu_draw_colour_bar(0.1f, 0.04f, levels, 5), 0);
-        if (resize) {
-            EXPECT_TRUE(window.resize(width, height));
+    for (int side : {LU_BAR_RIGHT, LU_BAR_LEFT, LU_BAR_ABOVE, LU_BAR_BELOW}) {
+        SCOPED_TRACE("side " + std::to_string(side));
+        const auto drawn = [side](int width, int height, bool resize) {
+            reset_plot_state();
+            current_colour_map() = ColourMap{};
+            gallery::GalleryWindow window(resize ? 640 : width, resize ? 480 : height);
+            EXPECT_NE(lu_plot_frame(0, 10, -1, 1, 0), 0);
+            lu_set_colour_map(LU_MAP_SEQUENTIAL, -1, 1);
+            const float levels[] = {-1, -0.5f, 0, 0.5f, 1};
+            if (side == LU_BAR_RIGHT) {
+                EXPECT_NE(lu_draw_colour_bar(0.02f, 0.04f, nullptr, 0), 0);
+                EXPECT_NE(lu_draw_colour_bar(0.1f, 0.04f, levels, 5), 0);
+            } else {
+                EXPECT_NE(lu_draw_colour_bar_at(side, 0.02f, 0.04f, nullptr, 0, 0, "map"), 0);
+                EXPECT_NE(lu_draw_colour_bar_at(side, 0.1f, 0.04f, levels, 5, 0, "bands"), 0);
+            }
+            if (resize) {
+                EXPECT_TRUE(window.resize(width, height));
+            }
+            EXPECT_EQ(window.errors(), "");
+            current_colour_map() = ColourMap{};
+            return batches_of(window);
+        };
+        const Batches wider = drawn(900, 480, true);
+        ASSERT_EQ(strips_of(wider, true).size(), 2u);
+        expect_alike(strips_of(wider, true), strips_of(drawn(900, 480, false), true));
+        for (const auto& size : {std::pair{300, 700}, std::pair{1000, 350}}) {
+            SCOPED_TRACE(std::to_string(size.first) + "x" + std::to_string(size.second));
+            // A bar lying above or below keeps the numbers it had along a box now much
+            // narrower, where a fresh window chooses fewer.
+            if (size.first == 300 && (side == LU_BAR_ABOVE || side == LU_BAR_BELOW)) continue;
+            expect_alike(strips_of(drawn(size.first, size.second, true), false),
+                         strips_of(drawn(size.first, size.second, false), false));
         }
-        EXPECT_EQ(window.errors(), "");
-        current_colour_map() = ColourMap{};
-        return batches_of(window);
-    };
-    const Batches wider = drawn(900, 480, true);
-    ASSERT_EQ(strips_of(wider, true).size(), 2u);
-    expect_alike(strips_of(wider, true), strips_of(drawn(900, 480, false), true));
-    for (const auto& size : {std::pair{300, 700}, std::pair{1000, 350}}) {
-        SCOPED_TRACE(std::to_string(size.first) + "x" + std::to_string(size.second));
-        expect_alike(strips_of(drawn(size.first, size.second, true), false),
-                     strips_of(drawn(size.first, size.second, false), false));
     }
 }
 

@@ -82,6 +82,35 @@ TEST(PlotLayoutItems, ReadBackExactly) {
     EXPECT_EQ(read.items, items);
 }
 
+// A strip right of the box keeps the 28 bytes it always had; one on another side adds its
+// side, and a side out of range, padding that is not zero or a length of neither form
+// spoils the batch.
+TEST(PlotLayoutItems, AStripOnAnotherSideAddsItsSideAndIsChecked) {
+    const Bytes right = encode_batch({beside_item()});
+    EXPECT_EQ(right.size(), kHeaderBytes + kItemHeaderBytes + 28);
+    for (int side : {kSideLeft, kSideAbove, kSideBelow}) {
+        Item strip = beside_item();
+        strip.source.side = side;
+        const Bytes bytes = encode_batch({strip});
+        ASSERT_EQ(bytes.size(), right.size() + 4) << side;
+        const ReadResult read = read_batch(bytes);
+        ASSERT_TRUE(read.ok) << read.error;
+        EXPECT_EQ(read.items, Items{strip});
+        const std::size_t side_at = right.size();
+        for (const auto& [at, value] :
+             {std::pair{side_at, 0}, std::pair{side_at, 5}, std::pair{side_at, 0xFF},
+              std::pair{side_at + 1, 1}, std::pair{side_at + 3, 0x80}}) {
+            Bytes spoiled = bytes;
+            spoiled[at] = static_cast<std::uint8_t>(value);
+            EXPECT_FALSE(read_batch(spoiled).ok) << side << ": byte " << at << " = " << value;
+        }
+        // The item two bytes short: neither form.
+        Bytes cut(bytes.begin(), bytes.end() - 2);
+        cut[kHeaderBytes + 4] = 30;
+        EXPECT_FALSE(read_batch(cut).ok) << side;
+    }
+}
+
 TEST(PlotLayoutItems, AFramesStyleTravelsOnlyWhenItIsNotTheClassicOne) {
     Item styled = frame_item();
     styled.source.setup.style = named_style(1);
