@@ -79,6 +79,46 @@ TEST_F(PlotLegendTest, BelowTheBoxInOneRowWithBoxesAndColouredTexts) {
     EXPECT_EQ(window.errors(), "");
 }
 
+// The texts of the window's labels (their batch part: after a labels item).
+std::vector<plotcore::Item> label_texts(gallery::GalleryWindow& window) {
+    std::vector<plotcore::Item> texts;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        bool in_labels = false;
+        for (const plotcore::Item& item : *op.item.batch) {
+            if (plotcore::is_layout_kind(item.kind))
+                in_labels = item.kind == plotcore::ItemKind::kLabels;
+            else if (in_labels && item.kind == plotcore::ItemKind::kText)
+                texts.push_back(item);
+        }
+    }
+    return texts;
+}
+
+TEST_F(PlotLegendTest, ALegendAboveTheBoxStandsInTheRoomLeftBelowTheTitle) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_ABOVE), 0);
+    ASSERT_NE(lu_plot_labels("", "", "A title"), 0);
+    ASSERT_EQ(lu_plot_legend_swatch("red part", kRed), window.number());
+    ASSERT_EQ(lu_plot_legend_swatch("blue part", kBlue), window.number());
+    ASSERT_EQ(lu_plot_legend_at(LU_PLOT_LEGEND_OUTSIDE | LU_PLOT_LEGEND_TOP, 0, 0, 2, 0x02FFFFFF),
+              window.number());
+    const Drawn d = legend_of(window);
+    ASSERT_EQ(d.fills.size(), 3u) << "the background and two boxes";
+    float top = 1e9f, bottom = -1e9f;  // of the legend's background, page y downward
+    for (const plotcore::PointF& p : d.fills[0].points) {
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    const std::vector<plotcore::Item> labels = label_texts(window);
+    ASSERT_EQ(labels.size(), 1u);
+    const plotcore::Item& title = labels[0];
+    const Frame& f = plot_state(window.number()).frame;
+    EXPECT_LT(title.points[0].y, top) << "the title's foot above the legend";
+    EXPECT_LT(bottom, static_cast<float>(480 - f.box.y1)) << "the legend above the box";
+    EXPECT_EQ(window.errors(), "");
+}
+
 TEST_F(PlotLegendTest, APlaceOfLuPlotLegendDrawsAsThatPositionDoes) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_RIGHT), 0);
