@@ -71,6 +71,10 @@ std::string number_text(double v) {
     return text;
 }
 
+int current_open_window() {
+    return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+}
+
 int refuse_no_window() {
     return refuse("no window is open: call lu_open_window first");
 }

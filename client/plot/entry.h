@@ -33,6 +33,12 @@ void report_failure(const char* why);
 int refuse(const std::string& why);
 // A number as a message shows it (%g; NaN, infinity and -infinity).
 std::string number_text(double v);
+// A text argument, NULL as the empty text.
+inline std::string text_of(const char* text) {
+    return text != nullptr ? text : "";
+}
+// The current window when it is open (as lu_get_viewport answers), else 0.
+int current_open_window();
 // Whether v is -1 or one of the colour values lu_set_pen takes.
 bool colour_or_minus_one(int v);
 // The refusals that say which call comes first.

@@ -19,14 +19,6 @@ namespace {
 constexpr int kAllNumbers = LU_PLOT_X_NUMBERS | LU_PLOT_Y_NUMBERS | LU_PLOT_CONTOUR_NUMBERS |
                             LU_PLOT_BAR_NUMBERS | LU_PLOT_TWIN_NUMBERS;
 
-int current_window() {
-    return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-}
-
-std::string text_of(const char* format) {
-    return format != nullptr ? format : "";
-}
-
 // A format as a message quotes it: a long one cut short.
 std::string quoted(const std::string& format) {
     constexpr std::size_t kShown = 64;
@@ -34,7 +26,7 @@ std::string quoted(const std::string& format) {
 }
 
 int set_number_format(int which, const char* given) {
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     if (which <= 0 || (which & ~kAllNumbers) != 0) {
         return refuse(std::to_string(which) +
@@ -64,7 +56,7 @@ int set_number_format(int which, const char* given) {
 }
 
 int set_time_format(const char* given) {
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     const std::string format = text_of(given);
     if (const std::string why = time_format_problem(format); !why.empty())

@@ -55,10 +55,6 @@ bool pen_taken(const StripChart& chart, int pen) {
                   std::to_string(pen)) != 0;
 }
 
-std::string text_of(const char* text) {
-    return text != nullptr ? text : "";
-}
-
 bool create_arguments_taken(float x_width, float y1, float y2, int pens, int options) {
     if (!(x_width > 0) || !std::isfinite(x_width)) {
         const std::string width = number_text(x_width);

@@ -15,12 +15,8 @@ namespace plotcore = lumora::plotcore;
 
 namespace {
 
-int current_window() {
-    return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-}
-
 int set_colours(int box, int numbers, int labels, int title, int grid) {
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     for (int colour : {box, numbers, labels, title, grid}) {
         if (!colour_or_minus_one(colour))
@@ -35,7 +31,7 @@ int set_colours(int box, int numbers, int labels, int title, int grid) {
 }
 
 int set_grid(int line_style, int at_subticks) {
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     if (line_style < -1 || line_style > 9)
         return refuse("the line style " + std::to_string(line_style) + " is not within 0 ... 9");
@@ -48,7 +44,7 @@ int set_grid(int line_style, int at_subticks) {
 }
 
 int set_style(int style) {
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     if (style < 0 || style >= plotcore::kNamedStyles)
         return refuse("there is no style " + std::to_string(style) + " (0 ... 2)");
