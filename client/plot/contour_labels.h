@@ -21,10 +21,23 @@ struct LabelledLine {
     std::vector<std::vector<DevicePoint>> parts;
 };
 
+// Where labels already stand (bounding boxes), so that labels of other lines keep clear
+// of them; origin is where the line's (0, 0) lies in the same coordinates.
+struct LabelBox {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+struct TakenPlaces {
+    std::vector<LabelBox> boxes;
+    DevicePoint origin;
+    double height = 0;  // of the labels, for their boxes
+};
+
 // Labels `width` long (gap: the space left each side) every `spacing` along the line,
 // at least one in the middle when the line is longer than three labels; a line too short
-// keeps whole.
+// keeps whole. With taken places, a label that would overlap one moves along the line
+// within its share of it, or is left out when it cannot; the places of its labels are
+// added.
 LabelledLine place_labels(const std::vector<DevicePoint>& line, double width, double gap,
-                          double spacing);
+                          double spacing, TakenPlaces* taken = nullptr);
 
 }  // namespace lumora::plot

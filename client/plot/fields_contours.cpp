@@ -75,14 +75,18 @@ class LabelFontScope {
 };
 
 // Draws the line with gaps and its labels; false when a command failed.
-bool draw_labelled(const std::vector<float>& world, const Label& label, const DeviceScale& scale) {
+bool draw_labelled(const std::vector<float>& world, const Label& label, const DeviceScale& scale,
+                   TakenPlaces& taken) {
     if (!label.measured) return draw_polyline(world);
     // Device offsets from the line's first point keep the numbers small.
     double ox = world[0], oy = world[1];
     std::vector<DevicePoint> device;
     for (std::size_t k = 0; k + 1 < world.size(); k += 2)
         device.push_back({(world[k] - ox) * scale.sx, (world[k + 1] - oy) * scale.sy});
-    LabelledLine placed = place_labels(device, label.width, 0.3 * label.height, kLabelSpacing);
+    taken.origin = {ox * scale.sx, oy * scale.sy};
+    taken.height = label.height;
+    LabelledLine placed =
+        place_labels(device, label.width, 0.3 * label.height, kLabelSpacing, &taken);
     for (const auto& part : placed.parts)
         if (!draw_polyline(world_of(part, scale, ox, oy))) return false;
     for (const LabelPlace& place : placed.labels) {
@@ -97,9 +101,11 @@ bool draw_labelled(const std::vector<float>& world, const Label& label, const De
     return true;
 }
 
-// The lines of one level, labelled when there is a scale; false when the window refused.
+// The lines of one level, labelled when there is a scale, clear of the labels already
+// taken; false when the window refused.
 bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& where, double level,
-                double shown, const DeviceScale* scale, const std::string& format) {
+                double shown, const DeviceScale* scale, const std::string& format,
+                TakenPlaces& taken) {
     Label label;
     for (const ContourLine& line : contour_lines(grid, cells, level)) {
         std::vector<float> world = world_points(line.points, where);
@@ -112,7 +118,7 @@ bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& wh
             label.measured = size.width > 0 || size.height > 0;
         }
         const bool drawn =
-            scale != nullptr ? draw_labelled(world, label, *scale) : draw_polyline(world);
+            scale != nullptr ? draw_labelled(world, label, *scale, taken) : draw_polyline(world);
         if (window_refused(drawn)) return false;
     }
     return true;
@@ -137,9 +143,10 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     const std::vector<double> levels = levels_of(given, count, range->first, range->second, false);
     const std::vector<double> shown = shown_values(levels);
     const std::string& format = plot_state(window).contour_format;
+    TakenPlaces taken;  // the labels of every level keep clear of each other
     for (std::size_t k = 0; k < levels.size(); ++k) {
         if (!draw_level(*grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr,
-                        format))
+                        format, taken))
             return 0;
     }
     return window;

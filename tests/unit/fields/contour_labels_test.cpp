@@ -55,5 +55,35 @@ TEST(ContourLabels, ShortLinesStayWhole) {
     EXPECT_TRUE(place_labels({{0, 0}}, 10, 1, 100).labels.empty());
 }
 
+TEST(ContourLabels, LabelsOfNeighbouringLinesKeepClearOfEachOther) {
+    // Five parallel lines 8 pixels apart, labels 12 high: side by side they would overlap.
+    TakenPlaces taken;
+    taken.height = 12;
+    std::vector<LabelBox> all;
+    std::size_t labels = 0;
+    for (int k = 0; k < 5; ++k) {
+        taken.origin = {0, 8.0 * k};
+        const std::size_t before = taken.boxes.size();
+        const LabelledLine l = place_labels(straight(1000, 1, 0), 40, 5, 400, &taken);
+        EXPECT_EQ(l.labels.size(), taken.boxes.size() - before) << "line " << k;
+        labels += l.labels.size();
+        // The gaps stay where the labels are: each cut is the label's width and gaps.
+        double drawn = 0;
+        for (const auto& part : l.parts) drawn += part_length(part);
+        EXPECT_NEAR(drawn, 1000 - 50.0 * static_cast<double>(l.labels.size()), 1e-6);
+    }
+    EXPECT_GE(labels, 7u) << "most labels find a place of their own";
+    for (std::size_t i = 0; i < taken.boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < taken.boxes.size(); ++j) {
+            const LabelBox& a = taken.boxes[i];
+            const LabelBox& b = taken.boxes[j];
+            EXPECT_FALSE(a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1)
+                << "labels " << i << " and " << j << " overlap";
+        }
+    // Without places taken the labels stand in the middle of their shares, as before.
+    const LabelledLine alone = place_labels(straight(1000, 1, 0), 40, 5, 400);
+    EXPECT_NEAR(alone.labels[0].at.x, 250, 1e-9);
+}
+
 }  // namespace
 }  // namespace lumora::plot
