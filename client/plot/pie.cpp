@@ -79,8 +79,21 @@ LabelPlace place_of(double angle) {
     return p;
 }
 
-// The pie's radius in pixels that leaves each label room within the frame's box.
-double radius_for(const std::vector<Slice>& slices, double box_half, double h) {
+// How far labels may reach from the pie's centre (pixels): across to the panel's edges,
+// up to the box's top (the title stands above it) and down to the panel's bottom.
+struct LabelRoom {
+    double across = 0, up = 0, down = 0;
+};
+
+LabelRoom label_room(const Frame& f) {
+    const double cx = f.px(0), cy = f.py(0), margin = 0.3 * f.text_height;
+    return {std::min(cx - f.panel.x0, f.panel.x1 - cx) - margin, f.box.y1 - cy,
+            cy - f.panel.y0 - margin};
+}
+
+// The pie's radius in pixels that leaves each label room; at most what fills the box.
+double radius_for(const std::vector<Slice>& slices, double box_half, const LabelRoom& room,
+                  double h) {
     double radius = box_half / kReach;
     for (const Slice& slice : slices) {
         if (slice.label.empty()) continue;
@@ -88,9 +101,10 @@ double radius_for(const std::vector<Slice>& slices, double box_half, double h) {
         const double w = plotcore::marked_text_size(page_canvas(), slice.label, h).width;
         const double across = p.align == plotcore::kCentreBase ? w / 2 : w;
         if (std::fabs(p.c) > 1e-9)
-            radius = std::min(radius, (box_half - across) / std::fabs(p.c) - kLabelGap * h);
+            radius = std::min(radius, (room.across - across) / std::fabs(p.c) - kLabelGap * h);
+        const double up_down = p.s > 0 ? room.up : room.down;
         if (std::fabs(p.s) > 1e-9)
-            radius = std::min(radius, (box_half - 1.2 * h) / std::fabs(p.s) - kLabelGap * h);
+            radius = std::min(radius, (up_down - 1.2 * h) / std::fabs(p.s) - kLabelGap * h);
     }
     return std::max(radius, kSmallestRadius * box_half / kReach);
 }
@@ -177,7 +191,7 @@ int pie(int n, const float* values, const PieLook& look) {
     if (labelled(slices)) {
         // Texts are measured in pixels, in the page's world.
         use_page_world(page);
-        r = radius_for(slices, box_half, f.text_height) * kReach / box_half;
+        r = radius_for(slices, box_half, label_room(f), f.text_height) * kReach / box_half;
         use_frame_world(page, f);
     }
     draw_slices(slices, r, f.setup.style.box);

@@ -239,6 +239,12 @@ TEST_F(PlotTextRoomTest, APieShrinksForLongLabelsAndOnlyForThem) {
     ASSERT_NE(lu_plot_pie_labelled(2, values, 0, 0, "a rather long label|another long one"), 0);
     EXPECT_LT(pie_reach(window, cx, cy), 0.8f * plain);
     EXPECT_EQ(lu_plot_pie_labelled(2, values, NAN, 0, "a|b"), 0);
+    // Short labels beside the pie take the room across the panel, not the pie's.
+    lu_send_command_b4();
+    reset_plot_state();
+    const float sales[] = {10, 32, 12, 30, 16};
+    ASSERT_NE(lu_plot_pie_labelled(5, sales, 0, 0, "Maurice|Geoffrey|Alan|Rafael|Vince"), 0);
+    EXPECT_GT(pie_reach(window, cx, cy), 0.8f * plain);
     EXPECT_NE(window.errors().find("lu_plot_pie_labelled: the start angle"), std::string::npos)
         << window.errors();
 }
