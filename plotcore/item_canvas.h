@@ -61,6 +61,9 @@ class ItemCanvas : public LayoutCanvas {
     // Filled with a colour value (or not, -1) and outlined with the pen (or not).
     void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
     void markers(const std::vector<double>& xy, int type, double size, bool filled);
+    // Hatched with lines of a colour value, one pixel wide at 96 dpi; the hatch's spacings
+    // grow with the resolution too. Nothing for a hatch without lines.
+    void hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, bool nonzero);
     // Clips what follows to the box (page pixels, the box's edge pixels inside); off again
     // with clip_off.
     void clip_to(const Rect& box);
@@ -78,6 +81,7 @@ class ItemCanvas : public LayoutCanvas {
     void fill_box(double x0, double y0, double x1, double y1, int colour) override;
     void outline_box(double x0, double y0, double x1, double y1) override;
     void draw_markers(const std::vector<double>& xy, int type, bool filled, double pixels) override;
+    void hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& h) override;
 
   private:
     Stroke stroke() const;
