@@ -21,17 +21,30 @@ struct Crossing {
     int winding;
 };
 
-// The spans of one line where the polygon covers it, as (from, to) along it.
+// Spans shorter than this (pixels) are none: where edges meet, or a polygon without area.
+constexpr double kShortest = 1e-3;
+
+// The spans of one line where the polygon covers it, as (from, to) along it; spans that
+// touch are one.
 void spans_of(std::vector<Crossing>& crossings, bool nonzero, std::vector<double>& out) {
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.u < b.u; });
     int inside = 0;
-    for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
-        inside += nonzero ? crossings[i].winding : 1;
-        const bool covered = nonzero ? inside != 0 : inside % 2 == 1;
-        if (covered && crossings[i + 1].u > crossings[i].u) {
-            out.push_back(crossings[i].u);
-            out.push_back(crossings[i + 1].u);
+    double from = 0;
+    for (const Crossing& c : crossings) {
+        const bool was = nonzero ? inside != 0 : inside % 2 != 0;
+        inside += nonzero ? c.winding : 1;
+        const bool is = nonzero ? inside != 0 : inside % 2 != 0;
+        if (!was && is) {
+            // Going on where the last span ended (edges that meet there, such as a bridge
+            // to a hole and back), it goes on.
+            const bool joins = !out.empty() && c.u - out.back() < kShortest;
+            from = joins ? out[out.size() - 2] : c.u;
+            if (joins) out.resize(out.size() - 2);
+        }
+        if (was && !is && c.u - from >= kShortest) {
+            out.push_back(from);
+            out.push_back(c.u);
         }
     }
 }
