@@ -321,7 +321,16 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     legend.source.placement = {plotcore::kLegendOutside | plotcore::kLegendBottom, 0.5, -1, 2, -1};
     plotcore::LegendEntry swatch{"solar", 0x02FF8000, -1, 0, true, 0x02FF8000};
     legend.source.legend = {swatch, {"wind", 3, 0, 12, false, 0}};
+    // Hatched fills: a bar with two sets of lines by the nonzero rule, and a legend with a
+    // hatched swatch.
+    plotcore::Item hatch = stroked(plotcore::ItemKind::kHatch, bar.points);
+    hatch.stroke.rgb = plotcore::kColourValueFlag | 5;
+    hatch.nonzero = true;
+    hatch.hatch = {{0.7853982f, 8}, {-0.7853982f, 12.5f}};
+    plotcore::Item hatched_legend = legend;
+    hatched_legend.source.legend[0].hatch = {{0.5235988f, 8}};
     return {{"frame", {frame, ticks, label}},
+            {"hatch", {clip_on, hatch, clip_off, formatted, hatched_legend}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
             {"strip", {strip, bar, ticks, label}},

@@ -17,8 +17,8 @@ struct LegendEntry {
     int line_style = -1;  // pen style, -1 none
     int marker = 0;       // as lu_plot_points takes it, 0 none
     bool swatch = false;  // a box filled with the colour instead of a line and marker
-    Hatch hatch = {};     // of a swatch: hatched with lines of the colour instead (none: filled)
     int text_colour = kBlack;
+    Hatch hatch = {};  // of a swatch: hatched with lines of the colour instead (none: filled)
     bool operator==(const LegendEntry&) const = default;
 };
 
