@@ -22,6 +22,7 @@ const std::vector<Scene>& scenes() {
         {"fields", draw_fields, {}},
         {"field_shades", draw_field_shades, {}},
         {"plots", draw_plots, {}, 640, 480},
+        {"hatches", draw_hatches, {}, 640, 480},
     };
     return list;
 }
