@@ -333,7 +333,16 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item strip_below = strip;
     strip_below.source.side = plotcore::kSideBelow;
     strip_below.source.box = {40.5f, 240, 300, 259.25f};
+    // Hatched fills: a bar with two sets of lines by the nonzero rule, and a legend with a
+    // hatched swatch.
+    plotcore::Item hatch = stroked(plotcore::ItemKind::kHatch, bar.points);
+    hatch.stroke.rgb = plotcore::kColourValueFlag | 5;
+    hatch.nonzero = true;
+    hatch.hatch = {{0.7853982f, 8}, {-0.7853982f, 12.5f}};
+    plotcore::Item hatched_legend = legend;
+    hatched_legend.source.legend[0].hatch = {{0.5235988f, 8}};
     return {{"frame", {frame, ticks, label}},
+            {"hatch", {clip_on, hatch, clip_off, formatted, hatched_legend}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
             {"strip", {strip, bar, ticks, label}},

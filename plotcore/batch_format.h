@@ -30,6 +30,14 @@
 //                     f32 x, f32 y, f32 size (pixels across), u32 rgb
 //   kKindClip         u8 on (1 clip to the box, 0 no clip), u8 0, u16 0, f32 left, top,
 //                     right, bottom: where the items after it in this batch may draw
+//   kKindHatch        stroke (of the lines), u8 rule (0 even-odd, 1 nonzero), u8 sets
+//                     (1 .. kMaxHatchSets), u16 0, sets x (f32 angle, radians
+//                     counterclockwise from the page's x axis, within kMaxHatchAngle either
+//                     way; f32 spacing, page pixels across the lines, kMinHatchSpacing ..
+//                     kMaxCoordinate), u32 n >= 3, n points: the polygon hatched with each
+//                     set of parallel lines, at whole multiples of the spacing from the
+//                     page's origin, nothing drawn between them (see hatch.h, which also
+//                     bounds the lines an item draws)
 //
 // Seven kinds draw nothing: they say what the items after them (up to the next of these
 // seven) were laid out from, so that the window process can lay them out again when the
@@ -59,8 +67,10 @@
 //                     background (a colour value, or 0xFFFFFFFF for neither background nor
 //                     outline); then n entries: u32 colour value, i8 line style (-1 none,
 //                     0 .. 9), u8 marker (0 .. 16, as lu_plot_points takes it), u16 kind (0;
-//                     when placed 1 for a filled box), when placed u32 text colour value,
-//                     text (u32 byte count, the bytes)
+//                     when placed 1 for a filled box, 2 for a hatched box), when placed u32
+//                     text colour value, for a hatched box u32 sets (1 .. kMaxHatchSets) and
+//                     the sets (f32 angle as kKindHatch bounds it, f32 spacing in pixels
+//                     at 96 dpi, kMinHatchSpacing .. kMaxWidth), text (u32 byte count, the bytes)
 //   kKindBeside       f32 left, top, right, bottom, f32 gap, f32 width: items placed in a
 //                     strip beside the frame's box (a colour bar), the strip's box when
 //                     they were placed; the strip begins gap right of the box and is width
@@ -121,6 +131,9 @@ inline constexpr std::uint8_t kKindAnchor = 10;
 inline constexpr std::uint8_t kKindLegend = 11;
 inline constexpr std::uint8_t kKindBeside = 12;
 inline constexpr std::uint8_t kKindTwin = 13;
+inline constexpr std::uint8_t kKindHatch = 14;
+inline constexpr float kMaxHatchAngle = 6.2832f;  // a turn
+inline constexpr float kMinHatchSpacing = 1.0f / 64;
 inline constexpr std::uint8_t kKindColouredMarkers = 15;
 inline constexpr std::size_t kMaxLegendEntries = 32;
 inline constexpr float kMaxLegendOffset = 100.0f;

@@ -90,6 +90,17 @@ void read_clip(Reader& r, Item& item) {
     item.clip.bottom = r.coordinate();
 }
 
+void read_hatch(Reader& r, Item& item) {
+    item.stroke = r.stroke();
+    const std::uint8_t rule = r.u8();
+    if (rule > 1) r.fail("unknown fill rule");
+    item.nonzero = rule == 1;
+    const std::uint8_t sets = r.u8();
+    r.skip(2);
+    item.hatch = r.hatch(sets, kMaxCoordinate);
+    r.points(item.points, 3, 1);
+}
+
 void read_payload(Reader& r, std::uint8_t kind, Item& item, std::size_t length) {
     switch (kind) {
         case kKindPolyline:
@@ -108,6 +119,8 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item, std::size_t length) 
             return read_coloured_markers(r, item);
         case kKindClip:
             return read_clip(r, item);
+        case kKindHatch:
+            return read_hatch(r, item);
         case kKindFrame:
         case kKindBox:
         case kKindLabels:

@@ -26,6 +26,8 @@ std::size_t payload_size(const Item& item) {
             return 12 + kColouredPointBytes * item.points.size();
         case ItemKind::kClip:
             return 20;
+        case ItemKind::kHatch:
+            return kStrokeBytes + 4 + 8 * item.hatch.size() + points;
         default:
             return layout_payload_size(item);
     }
@@ -94,6 +96,14 @@ void write_payload(Writer& w, const Item& item) {
             w.f32(item.clip.top);
             w.f32(item.clip.right);
             w.f32(item.clip.bottom);
+            break;
+        case ItemKind::kHatch:
+            w.stroke(item.stroke);
+            w.u8(item.nonzero ? 1 : 0);
+            w.u8(static_cast<std::uint8_t>(item.hatch.size()));
+            w.u16(0);
+            w.hatch(item.hatch);
+            w.points(item.points);
             break;
         default:
             write_layout(w, item);

@@ -81,6 +81,22 @@ class Reader {
         skip(3);
         return s;
     }
+    // n sets of hatch lines (n has been read: 1 .. kMaxHatchSets), spacings up to most.
+    Hatch hatch(std::uint32_t n, float most) {
+        if (n < 1 || n > kMaxHatchSets) {
+            fail("hatch line sets out of range");
+            return {};
+        }
+        Hatch h(n);
+        for (HatchLines& set : h) {
+            set.angle = f32();
+            set.spacing = f32();
+            if (!(std::fabs(set.angle) <= kMaxHatchAngle)) fail("hatch angle out of range");
+            if (!(set.spacing >= kMinHatchSpacing && set.spacing <= most))
+                fail("hatch spacing out of range");
+        }
+        return h;
+    }
     std::uint32_t colour() {
         const std::uint32_t v = u32();
         const bool value = is_colour_value(v) && is_valid_colour_value(v & ~kColourValueFlag);

@@ -55,6 +55,13 @@ class Writer {
         u8(0);
         u16(0);
     }
+    // The sets of hatch lines, without their count.
+    void hatch(const Hatch& h) {
+        for (const HatchLines& set : h) {
+            f32(set.angle);
+            f32(set.spacing);
+        }
+    }
 
   private:
     Bytes& out_;

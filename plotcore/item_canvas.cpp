@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "batch_format.h"
+#include "hatch.h"
 
 namespace lumora::plotcore {
 namespace {
@@ -145,6 +146,17 @@ void ItemCanvas::coloured_markers(const std::vector<double>& xy, const std::vect
     if (!item.points.empty()) add(std::move(item));
 }
 
+void ItemCanvas::hatch(const std::vector<double>& xy, int colour, const Hatch& hatch,
+                       bool nonzero) {
+    Item item;
+    item.kind = ItemKind::kHatch;
+    item.stroke = {batch_colour(colour), static_cast<float>(resolution_), Dash::kSolid};
+    item.nonzero = nonzero;
+    item.hatch = scaled_hatch(hatch, resolution_);
+    item.points = place_all(*this, xy);
+    if (item.points.size() >= 3 && !item.hatch.empty()) add(std::move(item));
+}
+
 void ItemCanvas::clip_to(const Rect& box) {
     const PointF a = place(box.x0, box.y1), b = place(box.x1, box.y0);
     Item item;
@@ -222,6 +234,10 @@ void ItemCanvas::outline_box(double x0, double y0, double x1, double y1) {
 
 void ItemCanvas::draw_markers(const std::vector<double>& xy, int type, bool filled, double pixels) {
     markers(xy, type, pixels, filled);
+}
+
+void ItemCanvas::hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& h) {
+    hatch(xy, colour, h, false);
 }
 
 }  // namespace lumora::plotcore

@@ -65,6 +65,9 @@ class ItemCanvas : public LayoutCanvas {
     // are not finite are left out with their sizes and colours.
     void coloured_markers(const std::vector<double>& xy, const std::vector<double>& sizes,
                           const std::vector<int>& colours, int type, bool filled);
+    // Hatched with lines of a colour value, one pixel wide at 96 dpi; the hatch's spacings
+    // grow with the resolution too. Nothing for a hatch without lines.
+    void hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, bool nonzero);
     // Clips what follows to the box (page pixels, the box's edge pixels inside); off again
     // with clip_off.
     void clip_to(const Rect& box);
@@ -82,6 +85,7 @@ class ItemCanvas : public LayoutCanvas {
     void fill_box(double x0, double y0, double x1, double y1, int colour) override;
     void outline_box(double x0, double y0, double x1, double y1) override;
     void draw_markers(const std::vector<double>& xy, int type, bool filled, double pixels) override;
+    void hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& h) override;
 
   private:
     Stroke stroke() const;

@@ -68,6 +68,7 @@ enum class ItemKind : std::uint8_t {
     kLegend = 11,
     kBeside = 12,
     kTwin = 13,
+    kHatch = 14,
     kColouredMarkers = 15,
 };
 
@@ -103,10 +104,11 @@ struct LayoutSource {
 // One item; only the members its kind names are used.
 struct Item {
     ItemKind kind = ItemKind::kPolyline;
-    Stroke stroke;               // polyline, segments, polygon outline
-    std::vector<PointF> points;  // polyline, segments, polygon, markers; text: its anchor
-    bool filled = false, outlined = true, nonzero = false;  // polygon
-    std::uint32_t fill_rgb = 0;                             // polygon
+    Stroke stroke;               // polyline, segments, polygon outline, hatch lines
+    std::vector<PointF> points;  // polyline, segments, polygon, markers, hatch; text: its anchor
+    bool filled = false, outlined = true, nonzero = false;  // polygon; nonzero: hatch too
+    Hatch hatch;                 // hatch: its line sets, spacing in page pixels
+    std::uint32_t fill_rgb = 0;  // polygon
     TextLook text;
     MarkerShape marker;  // markers; coloured markers: type, filled and line width
     // Coloured markers: each point's size (pixels across) and colour (as MarkerShape's).

@@ -4,6 +4,7 @@
 // the window process takes no batches); the window process into the items it keeps.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,18 @@ struct TextSize {
 // whatever the platform reads (the named symbols of markup).
 inline constexpr int kUtf8Text = 16;  // above the bold, italic, underline and strikeout bits
 
+// One set of parallel hatch lines: angle in radians counterclockwise from the page's x
+// axis, spacing the distance between neighbouring lines measured across them (pixels at
+// 96 dpi on a layout canvas, page pixels in a batch item).
+struct HatchLines {
+    float angle = 0;
+    float spacing = 8;
+    bool operator==(const HatchLines&) const = default;
+};
+// A hatch pattern: one or two sets of lines (kMaxHatchSets); none for a solid fill.
+using Hatch = std::vector<HatchLines>;
+inline constexpr std::size_t kMaxHatchSets = 2;
+
 class LayoutCanvas {
   public:
     virtual ~LayoutCanvas() = default;
@@ -60,6 +73,9 @@ class LayoutCanvas {
     // Markers 1 .. 6 of pixels across centred on the x, y pairs, in the pen's colour.
     virtual void draw_markers(const std::vector<double>& xy, int type, bool filled,
                               double pixels) = 0;
+    // The polygon of x, y pairs (even-odd) hatched with lines of the colour value, one
+    // pixel wide at 96 dpi, nothing between them.
+    virtual void hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& hatch) = 0;
 };
 
 // A number of the form 10^exponent: the base at the text height, the exponent smaller

@@ -174,6 +174,13 @@ void read_frame(Reader& r, LayoutSource& s) {
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
 
+// The kinds of a placed legend's entries: a line and marker, a filled box, a hatched box.
+constexpr int kFilledBox = 1, kHatchedBox = 2;
+int entry_kind(const LegendEntry& e, bool placed) {
+    if (!placed || !e.swatch) return 0;
+    return e.hatch.empty() ? kFilledBox : kHatchedBox;
+}
+
 // A legend at a place (corner 1 ... kLegendPlaces) keeps the bytes it always had; a placed
 // one (corner 0) carries its placement and each entry's kind and text colour.
 void write_legend(Writer& w, const LayoutSource& s) {
@@ -195,8 +202,12 @@ void write_legend(Writer& w, const LayoutSource& s) {
         w.u32(static_cast<std::uint32_t>(e.colour));
         w.u8(static_cast<std::uint8_t>(static_cast<std::int8_t>(e.line_style)));
         w.u8(static_cast<std::uint8_t>(e.marker));
-        w.u16(placed && e.swatch ? 1 : 0);
+        w.u16(static_cast<std::uint16_t>(entry_kind(e, placed)));
         if (placed) w.u32(static_cast<std::uint32_t>(e.text_colour));
+        if (entry_kind(e, placed) == kHatchedBox) {
+            w.u32(static_cast<std::uint32_t>(e.hatch.size()));
+            w.hatch(e.hatch);
+        }
         w.bytes(e.text);
     }
 }
@@ -234,13 +245,14 @@ void read_legend(Reader& r, LayoutSource& s) {
         if (e.line_style < -1 || e.line_style > 9 || e.marker > 16 || e.marker % 10 > 6)
             r.fail("legend entry out of range");
         const std::uint16_t kind = r.u16();
-        if (kind > (placed ? 1 : 0)) r.fail("legend entry kind out of range");
-        e.swatch = kind == 1;
+        if (kind > (placed ? kHatchedBox : 0)) r.fail("legend entry kind out of range");
+        e.swatch = kind == kFilledBox || kind == kHatchedBox;
         if (placed) {
             const std::uint32_t text_colour = r.u32();
             if (!is_valid_colour_value(text_colour)) r.fail("legend text colour out of range");
             e.text_colour = static_cast<int>(text_colour);
         }
+        if (kind == kHatchedBox) e.hatch = r.hatch(r.u32(), kMaxWidth);
         const std::uint32_t length = r.u32();
         if (length > kMaxTextBytes) return r.fail("text too long");
         e.text = r.text(length);
@@ -326,8 +338,10 @@ std::size_t layout_payload_size(const Item& item) {
         case ItemKind::kLegend: {
             const bool placed = item.source.corner == 0;
             std::size_t size = 4 + 8 + (placed ? kPlacementBytes : 0);
-            for (const LegendEntry& e : item.source.legend)
+            for (const LegendEntry& e : item.source.legend) {
                 size += 12 + (placed ? 4 : 0) + e.text.size();
+                if (entry_kind(e, placed) == kHatchedBox) size += 4 + 8 * e.hatch.size();
+            }
             return size;
         }
         default:

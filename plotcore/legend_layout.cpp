@@ -116,9 +116,13 @@ void draw_sample(LayoutCanvas& c, const LegendEntry& e, const LegendSlot& s, dou
                  int outline) {
     if (e.swatch) {
         const double half = kSwatchHeight * h / 2;
-        c.fill_box(s.sample_x0, s.y - half, s.sample_x1, s.y + half, e.colour);
+        const double x0 = s.sample_x0, y0 = s.y - half, x1 = s.sample_x1, y1 = s.y + half;
+        if (e.hatch.empty())
+            c.fill_box(x0, y0, x1, y1, e.colour);
+        else
+            c.hatch_polygon({x0, y0, x1, y0, x1, y1, x0, y1}, e.colour, e.hatch);
         c.set_pen(outline, 0, 1);
-        c.outline_box(s.sample_x0, s.y - half, s.sample_x1, s.y + half);
+        c.outline_box(x0, y0, x1, y1);
         return;
     }
     if (e.line_style >= 0) {

@@ -18,6 +18,7 @@ struct LegendEntry {
     int marker = 0;       // as lu_plot_points takes it, 0 none
     bool swatch = false;  // a box filled with the colour instead of a line and marker
     int text_colour = kBlack;
+    Hatch hatch = {};  // of a swatch: hatched with lines of the colour instead (none: filled)
     bool operator==(const LegendEntry&) const = default;
 };
 

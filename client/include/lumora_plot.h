@@ -340,6 +340,58 @@ int lu_plot_legend_at(int position, float dx, float dy, int columns, int backgro
 int lu_plot_legend_at_(int* result, const int* position, const float* dx, const float* dy,
                        const int* columns, const int* background);
 
+/* ---- Hatched fills ------------------------------------------------------------------ */
+
+/* Patterns of lu_plot_hatch, as PLplot's plpsty numbers them: solid (the default), lines
+ * horizontal, vertical, at 45 degrees, at -45, at 30, at -30, horizontal and vertical
+ * crossed, 45 and -45 crossed; the lines 8 pixels apart at 96 dpi. */
+#define LU_HATCH_SOLID 0
+#define LU_HATCH_HORIZONTAL 1
+#define LU_HATCH_VERTICAL 2
+#define LU_HATCH_UP_45 3
+#define LU_HATCH_DOWN_45 4
+#define LU_HATCH_UP_30 5
+#define LU_HATCH_DOWN_30 6
+#define LU_HATCH_CROSSED 7
+#define LU_HATCH_CROSSED_45 8
+
+/* The pattern (0 ... 8, LU_HATCH_...) of what the plotting layer fills next in the current
+ * window: bars (lu_plot_bars), pie slices, filled histograms, filled contours
+ * (lu_fill_contours), legend swatches (lu_plot_legend_swatch) and lu_plot_fill. A hatched
+ * fill is lines in the fill's colour, one pixel wide at 96 dpi, with nothing between them;
+ * outlines stay as they are. The lines lie at whole multiples of their spacing from the
+ * page's upper left corner, so that neighbouring fills join up; they keep their angle and
+ * spacing in pixels when the window is resized. Holds until changed; 0 fills solid again.
+ * Result: the window number; 0 (with a message) for another pattern, changing nothing. */
+int lu_plot_hatch(int pattern);
+int lu_plot_hatch_(int* result, const int* pattern);
+
+/* A pattern of one or two (n) sets of parallel lines, as PLplot's plpat makes it, for
+ * what lu_plot_hatch's patterns apply to: set i at angles[i] degrees counterclockwise from
+ * the page's x axis (any finite angle), spacings[i] pixels apart at 96 dpi (0.5 ...
+ * 1000; they grow with the window's dots per inch, as pen widths do), measured across the
+ * lines. Result: the window number; 0 (with a message) for another n, an angle that is not
+ * finite or a spacing out of bounds, changing nothing. */
+int lu_plot_hatch_lines(int n, const float* angles, const float* spacings);
+int lu_plot_hatch_lines_(int* result, const int* n, const float* angles, const float* spacings);
+
+/* Patterns (0 ... 8 each) in turn for the fills of one call that fills several: bar
+ * series, pie slices and contour bands k = 0, 1, ... (from the first series, the first
+ * slice, the lowest band drawn) take patterns[k modulo n], as do the legend swatches
+ * gathered for the next legend (the k-th swatch); a filled histogram and lu_plot_fill take
+ * the first. n 1 ... 64. lu_plot_hatch(p) is a cycle of p alone. Result: the window
+ * number; 0 (with a message) for another n or a pattern out of bounds, changing nothing. */
+int lu_plot_hatch_cycle(int n, const int* patterns);
+int lu_plot_hatch_cycle_(int* result, const int* n, const int* patterns);
+
+/* A polygon of n >= 3 points (x[i], y[i]) in the frame's coordinates (data values), as
+ * PLplot's plfill: filled in the pen's colour (even-odd), or hatched in it with the first
+ * pattern of lu_plot_hatch, clipped to the box, not outlined. Points that are not finite
+ * (or <= 0 on a log axis) are left out. Result: the window number; 0 (with a message)
+ * without a frame or with fewer points. */
+int lu_plot_fill(int n, const float* x, const float* y);
+int lu_plot_fill_(int* result, const int* n, const float* x, const float* y);
+
 /* ---- Further plot kinds ------------------------------------------------------------- */
 
 /* Option of lu_plot_bars: the series stacked on each other instead of side by side. */

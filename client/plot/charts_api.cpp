@@ -17,8 +17,11 @@ namespace {
 constexpr int kMaxGroups = 1000, kMaxSeries = 32;
 constexpr double kGroupWidth = 0.8;
 
-void filled_box(double x0, double y0, double x1, double y1, int colour) {
-    fill_box(x0, y0, x1, y1, colour);
+void filled_box(double x0, double y0, double x1, double y1, int colour, const Hatch& hatch = {}) {
+    if (hatch.empty())
+        fill_box(x0, y0, x1, y1, colour);
+    else
+        draw_hatch({x0, y0, x1, y0, x1, y1, x0, y1}, colour, hatch, 0);
     outline_box(x0, y0, x1, y1);
 }
 
@@ -53,7 +56,7 @@ int bars(int groups, int series, const float* values, int options) {
                 x1 = x0 + kGroupWidth / series;
             }
             filled_box(world_x(f, x0), world_y(f, y0), world_x(f, x1), world_y(f, y1),
-                       cycle_colour(s));
+                       cycle_colour(s), hatch_of(*t.state, static_cast<std::size_t>(s)));
         }
     }
     return t.window;

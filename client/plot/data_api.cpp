@@ -118,12 +118,17 @@ void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, 
     ClipScope clip(f);
     if (filled) {
         const int colour = cycle_colour(t.state->next_colour++);
+        const Hatch& hatch = hatch_of(*t.state, 0);
         for (std::size_t i = 0; i < counts.size(); ++i) {
             if (counts[i] == 0) continue;
             const double a = world_x(f, x1 + width * double(i)),
                          b = world_x(f, x1 + width * double(i + 1));
+            const double y0 = world_y(f, base), y1 = world_y(f, double(counts[i]));
             use_frame_space(f);
-            fill_box(a, world_y(f, base), b, world_y(f, double(counts[i])), colour);
+            if (hatch.empty())
+                fill_box(a, y0, b, y1, colour);
+            else
+                draw_hatch({a, y0, b, y0, b, y1, a, y1}, colour, hatch, 0);
         }
     }
     // Filled bars get a black outline; bare ones are drawn with the pen.

@@ -3,6 +3,9 @@
 // stays between neighbouring bands: first the whole field in the colour below the first
 // level (when some value lies below it), then the region at or above each level in the
 // colour of its band, and last the region above the last level in the colour above.
+// With hatches (lu_plot_hatch), band k from the lowest drawn takes hatch k of the window's
+// in turn and is drawn alone, so that no band's lines show through another's.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,6 +15,7 @@
 #include "entry.h"
 #include "fields_common.h"
 #include "page_draw.h"
+#include "plot_state.h"
 
 using namespace lumora::plot;
 
@@ -44,6 +48,37 @@ bool fill_region(const Grid& grid, const Placement2d& where, const Region& regio
     return draw_polygon(world_points(outline, where), kEvenOdd);
 }
 
+// The field at or above a level as one outline, closed: its first point again at its end,
+// so that outlines put one after the other join and leave along the same line.
+std::vector<GridPoint> closed_outline(const Grid& grid, double level) {
+    std::vector<GridPoint> outline = bridged_outline(region_pieces(grid, level));
+    if (!outline.empty()) outline.push_back(outline.front());
+    return outline;
+}
+
+// Region k without the regions above it, the band alone (hatch lines must not show
+// through the bands drawn over it): its outline and the next region's, which the even-odd
+// rule leaves out. Hatched with lines of the band's colour, or filled.
+bool draw_band(const Grid& grid, const Placement2d& where, const std::vector<Region>& regions,
+               std::size_t k, const Hatch& hatch) {
+    std::vector<GridPoint> band = closed_outline(grid, regions[k].level);
+    if (band.size() < 4) return true;
+    if (k + 1 < regions.size()) {
+        const std::vector<GridPoint> above = closed_outline(grid, regions[k + 1].level);
+        band.insert(band.end(), above.begin(), above.end());
+    }
+    const std::vector<float> xy = world_points(band, where);
+    if (!hatch.empty())
+        return draw_hatch({xy.begin(), xy.end()}, regions[k].colour, hatch, kEvenOdd);
+    if (!set_pen(regions[k].colour, kPenStyleNone, -1)) return false;
+    return draw_polygon(xy, kEvenOdd);
+}
+
+bool hatched(const WindowPlot& s) {
+    return std::any_of(s.hatches.begin(), s.hatches.end(),
+                       [](const Hatch& h) { return !h.empty(); });
+}
+
 template <class Value, class Level>
 int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
          double y2, const Level* given, int count) {
@@ -58,9 +93,13 @@ int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, 
     const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
     use_view_space(window_view());
     const PenScope pen;
-    for (const Region& region :
-         regions_of(levels, range->first, range->second, current_colour_map())) {
-        if (window_refused(fill_region(*grid, where, region))) return 0;
+    const std::vector<Region> regions =
+        regions_of(levels, range->first, range->second, current_colour_map());
+    const WindowPlot& s = plot_state(window);
+    for (std::size_t k = 0; k < regions.size(); ++k) {
+        const bool ok = hatched(s) ? draw_band(*grid, where, regions, k, hatch_of(s, k))
+                                   : fill_region(*grid, where, regions[k]);
+        if (window_refused(ok)) return 0;
     }
     return window;
 }

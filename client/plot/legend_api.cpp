@@ -40,11 +40,16 @@ int add_swatch(const char* text, int colour) {
     if (const int refused = entry_refused(window); refused != -1) return refused;
     if (!colour_or_minus_one(colour))
         return refuse(std::to_string(colour) + " is no colour value (-1: the pen's)");
+    WindowPlot& s = plot_state(window);
     LegendEntry e;
     e.text = text != nullptr ? text : "";
     e.colour = colour;
     e.swatch = true;
-    add_entry(plot_state(window), std::move(e));
+    // The k-th swatch takes hatch k, as the k-th slice or series does.
+    const auto swatches = std::count_if(s.legend.begin(), s.legend.end(),
+                                        [](const LegendEntry& entry) { return entry.swatch; });
+    e.hatch = hatch_of(s, static_cast<std::size_t>(swatches));
+    add_entry(s, std::move(e));
     return window;
 }
 

@@ -12,6 +12,8 @@
 #include "frame.h"
 #include "plot_lane.h"
 #include "plot_recorder.h"
+#include "plotcore/batch_format.h"
+#include "plotcore/hatch.h"
 
 namespace lumora::plot {
 namespace {
@@ -350,6 +352,53 @@ bool draw_polygon(const std::vector<float>& points, int rule) {
     return lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule) != 0;
 }
 
+namespace {
+
+// Page pixels (y upward) as batch coordinates and back, as ItemCanvas::place has them.
+plotcore::PointF batch_point(double x, double y, const Page& page) {
+    return {static_cast<float>(x + 0.5), static_cast<float>(page.height - y + 0.5)};
+}
+
+// The lines of a hatch drawn with the drawing operations in the window's world: found
+// where a batch finds them, on the page, and taken back into the world.
+bool draw_hatch_lines(const std::vector<double>& xy, const Hatch& hatch, bool nonzero) {
+    const Page page = current_page();
+    if (!page.ok) return false;
+    const Frame f = frame_of(window_view(), page);
+    std::vector<plotcore::PointF> polygon;
+    for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+        const double x = f.px(xy[i]), y = f.py(xy[i + 1]);
+        if (std::isfinite(x) && std::isfinite(y) && std::fabs(x) < plotcore::kMaxCoordinate &&
+            std::fabs(y) < plotcore::kMaxCoordinate)
+            polygon.push_back(batch_point(x, y, page));
+    }
+    const std::vector<plotcore::PointF> ends =
+        plotcore::hatch_segments(polygon, nonzero, plotcore::scaled_hatch(hatch, page.resolution));
+    auto wx = [&](float bx) {
+        return f.wx1 + (bx - 0.5 - f.box.x0) / f.box.width() * (f.wx2 - f.wx1);
+    };
+    auto wy = [&](float by) {
+        return f.wy1 + (page.height - (by - 0.5) - f.box.y0) / f.box.height() * (f.wy2 - f.wy1);
+    };
+    bool ok = true;
+    for (std::size_t i = 0; i + 1 < ends.size() && ok; i += 2) {
+        ok = lu_draw_line(static_cast<float>(wx(ends[i].x)), static_cast<float>(wy(ends[i].y)),
+                          static_cast<float>(wx(ends[i + 1].x)),
+                          static_cast<float>(wy(ends[i + 1].y))) != 0;
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, int rule) {
+    if (hatch.empty() || xy.size() < 6) return true;
+    const bool nonzero = rule == kWindingRule;
+    if (recorder().on()) return recorder().hatch(xy, colour, hatch, nonzero), true;
+    const PenScope pen;
+    return set_pen(colour, 0, 1) && draw_hatch_lines(xy, hatch, nonzero);
+}
+
 bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     if (recorder().on())
         return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false), true;
@@ -448,6 +497,9 @@ class PageCanvas : public plotcore::LayoutCanvas {
     void draw_markers(const std::vector<double>& xy, int type, bool filled,
                       double pixels) override {
         plot::draw_markers(xy, {type, filled, pixels, pixels});
+    }
+    void hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& h) override {
+        plot::draw_hatch(xy, colour, h, 0);
     }
 };
 

@@ -107,6 +107,10 @@ bool draw_polyline(const std::vector<float>& points);
 // 1 winding, as lu_draw_polygon takes it).
 constexpr int kWindingRule = 1;
 bool draw_polygon(const std::vector<float>& points, int rule);
+// The polygon of x, y pairs hatched with lines of a colour value (rule as draw_polygon's),
+// nothing between them, the pen as it was. Where drawing is not recorded, the drawing
+// operations draw the lines a batch's hatch would have, one by one.
+bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, int rule);
 // A box filled with a colour value, without outline; and a box outlined with the pen.
 bool fill_box(double x0, double y0, double x1, double y1, int colour);
 bool outline_box(double x0, double y0, double x1, double y1);

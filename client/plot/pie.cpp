@@ -155,13 +155,19 @@ std::vector<Slice> slices_of(int n, const float* values, double total, const Pie
 
 // The slices in the frame's world, radius r (pie radii), outlined in black.
 // Each slice in its colour of the cycle, outlined in the colour of the frame's box.
-void draw_slices(const std::vector<Slice>& slices, double r, int outline) {
+// Hatched slices take the window's hatches in turn, lines in the slice's colour.
+void draw_slices(const std::vector<Slice>& slices, double r, int outline, const WindowPlot& s) {
     for (std::size_t i = 0; i < slices.size(); ++i) {
         if (slices[i].extent == 0) continue;
         std::vector<float> slice = {0, 0};
         add_arc(slice, r, slices[i].from, slices[i].from + slices[i].extent);
-        set_pen(cycle_colour(static_cast<int>(i)), 0, 1);
-        draw_polygon(slice, 0);
+        const int colour = cycle_colour(static_cast<int>(i));
+        if (const Hatch& hatch = hatch_of(s, i); !hatch.empty()) {
+            draw_hatch({slice.begin(), slice.end()}, colour, hatch, 0);
+        } else {
+            set_pen(colour, 0, 1);
+            draw_polygon(slice, 0);
+        }
         slice.push_back(0);
         slice.push_back(0);
         set_pen(outline, 0, 1);
@@ -194,7 +200,7 @@ int pie(int n, const float* values, const PieLook& look) {
         r = radius_for(slices, box_half, label_room(f), f.text_height) * kReach / box_half;
         use_frame_world(page, f);
     }
-    draw_slices(slices, r, f.setup.style.box);
+    draw_slices(slices, r, f.setup.style.box, plot_state(window));
     if (labelled(slices)) {
         use_page_world(page);
         move_with_frame(f);

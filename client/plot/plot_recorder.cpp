@@ -146,6 +146,12 @@ void PlotRecorder::polygon(const std::vector<double>& xy, int fill, bool outline
     canvas_->polygon(on_page(xy), fill, outline, nonzero);
 }
 
+void PlotRecorder::hatch(const std::vector<double>& xy, int colour, const plotcore::Hatch& hatch,
+                         bool nonzero) {
+    mark_section();
+    canvas_->hatch(on_page(xy), colour, hatch, nonzero);
+}
+
 void PlotRecorder::text(double x, double y, const std::string& bytes) {
     mark_section();
     const std::vector<double> at = on_page({x, y});

@@ -58,6 +58,9 @@ class PlotRecorder {
     void polyline(const std::vector<double>& xy);
     // A polygon filled with a colour value (or not, -1) and outlined with the pen (or not).
     void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
+    // Hatched with lines of a colour value (see ItemCanvas::hatch).
+    void hatch(const std::vector<double>& xy, int colour, const plotcore::Hatch& hatch,
+               bool nonzero);
     void text(double x, double y, const std::string& bytes);
     // Markers 0 .. 6 of size pixels across, in the pen's colour.
     void markers(const std::vector<double>& xy, int type, double size, bool filled);

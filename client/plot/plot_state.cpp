@@ -25,6 +25,11 @@ WindowPlot& plot_state(int window) {
     return states()[static_cast<std::size_t>(window)];
 }
 
+const Hatch& hatch_of(const WindowPlot& s, std::size_t k) {
+    static const Hatch solid;
+    return s.hatches.empty() ? solid : s.hatches[k % s.hatches.size()];
+}
+
 std::set<std::string>& told_causes(int window) {
     static std::array<std::set<std::string>, kWindows> told;
     static std::set<std::string> elsewhere;  // no window, or a number beyond the states

@@ -37,6 +37,10 @@ struct WindowPlot {
     // kFrameLabels that of the frame's labels.
     int legend_text_colour = kFrameLabels;
     int next_colour = 0;
+    // The hatches of the fills from now on: the k-th fill of a call that fills several
+    // (bar series, pie slices, contour bands, swatches of the legend) takes hatch k modulo
+    // their number; none, or an empty hatch, fills solid.
+    std::vector<Hatch> hatches;
     double text_scale = 1;
     plotcore::FrameStyle style;  // of the frames made from now on
     plotcore::NumberFormats formats;
@@ -48,6 +52,10 @@ struct WindowPlot {
     int layer = 0;
     bool layer_drawn = false;
 };
+
+// Hatch k (modulo their number) of the window's hatches; an empty one (solid) when it
+// has none.
+const Hatch& hatch_of(const WindowPlot& s, std::size_t k);
 
 // The state of window 1 ... 63 (any other number: a spare that nothing keeps).
 WindowPlot& plot_state(int window);

@@ -1,8 +1,9 @@
 /* x13: PLplot's example 13 in Lumora's idiom: a pie chart of five sales people's shares
  * (10, 32, 12, 30 and 16 percent), the first slice starting at the right and the slices
- * following counterclockwise, each labelled with its name outside the pie, under the
- * title "Percentage of Sales". Every call is checked: a failed one ends the program with
- * status 1. */
+ * following counterclockwise, each hatched in PLplot's pattern for it (patterns 4 to 8 of
+ * plpsty: -45 and 30 and -30 degrees, crossed, crossed at 45) and labelled with its name
+ * outside the pie, under the title "Percentage of Sales". Every call is checked: a failed one ends
+ * the program with status 1. */
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -17,7 +18,10 @@ static void check(int result, const char* what) {
 
 int main(void) {
     static const float shares[5] = {10.0f, 32.0f, 12.0f, 30.0f, 16.0f};
+    static const int patterns[5] = {LU_HATCH_DOWN_45, LU_HATCH_UP_30, LU_HATCH_DOWN_30,
+                                    LU_HATCH_CROSSED, LU_HATCH_CROSSED_45};
     check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_hatch_cycle(5, patterns), "lu_plot_hatch_cycle");
     check(lu_plot_pie_labelled(5, shares, 0.0f, 0, "Maurice|Geoffrey|Alan|Rafael|Vince"),
           "lu_plot_pie_labelled");
     check(lu_plot_labels(NULL, NULL, "Percentage of Sales"), "lu_plot_labels");

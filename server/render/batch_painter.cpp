@@ -9,6 +9,7 @@
 #include "marker_painter.h"
 #include "painter.h"
 #include "plotcore/batch_format.h"
+#include "plotcore/hatch.h"
 
 namespace luwnd::render {
 namespace {
@@ -55,6 +56,14 @@ void polygon(const plotcore::Item& item, Canvas& canvas) {
     if (item.filled) fill = Fill{item.fill_rgb & 0xFFFFFF, 0};
     canvas.polygon(points_of(item.points), item.nonzero ? FillRule::kWinding : FillRule::kAlternate,
                    pen, fill);
+}
+
+void hatch(const plotcore::Item& item, Canvas& canvas) {
+    const Pen pen = pen_of(item.stroke);
+    const std::vector<plotcore::PointF> ends =
+        plotcore::hatch_segments(item.points, item.nonzero, item.hatch);
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        canvas.line(point_of(ends[i]), point_of(ends[i + 1]), pen);
 }
 
 void text(const plotcore::Item& item, Canvas& canvas) {
@@ -143,6 +152,9 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 break;
             case plotcore::ItemKind::kPolygon:
                 polygon(plot, canvas);
+                break;
+            case plotcore::ItemKind::kHatch:
+                hatch(plot, canvas);
                 break;
             case plotcore::ItemKind::kText:
                 text(plot, canvas);

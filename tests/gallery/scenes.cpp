@@ -23,6 +23,7 @@ const std::vector<Scene>& scenes() {
         {"field_shades", draw_field_shades, {}},
         {"plots", draw_plots, {}, 640, 480},
         {"colour_bar_sides", draw_colour_bar_sides, {}, 640, 480},
+        {"hatches", draw_hatches, {}, 640, 480},
     };
     return list;
 }

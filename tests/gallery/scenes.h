@@ -41,6 +41,7 @@ void draw_fields(const Tweak& tweak);
 void draw_field_shades(const Tweak& tweak);
 void draw_colour_bar_sides(const Tweak& tweak);
 void draw_plots(const Tweak& tweak);
+void draw_hatches(const Tweak& tweak);
 
 // World coordinates one unit a pixel over the whole drawing area, y upward from the
 // bottom edge.

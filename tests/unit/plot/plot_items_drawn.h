@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "plotcore/hatch.h"
 #include "plotcore/items.h"
 #include "server/core/display_list.h"
 #include "server/render/picture.h"
@@ -56,6 +57,17 @@ inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip
                 out.push_back(item);
             }
             return;
+        case plotcore::ItemKind::kHatch: {  // its lines, as lu_draw_line draws them
+            const std::vector<plotcore::PointF> ends =
+                plotcore::hatch_segments(plot.points, plot.nonzero, plot.hatch);
+            item.kind = luwnd::ItemKind::kLine;
+            for (std::size_t i = 0; i + 1 < ends.size(); i += 2) {
+                item.coords = {rounded(ends[i].x), rounded(ends[i].y), rounded(ends[i + 1].x),
+                               rounded(ends[i + 1].y)};
+                out.push_back(item);
+            }
+            return;
+        }
         case plotcore::ItemKind::kPolygon:
             if (plot.filled && plot.points.size() == 4) {
                 // A filled box.

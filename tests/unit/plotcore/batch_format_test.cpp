@@ -27,6 +27,14 @@ Item polyline(std::size_t n, float offset = 0.3f) {
     return item;
 }
 
+Item hatched() {
+    Item hatch = polyline(4);
+    hatch.kind = ItemKind::kHatch;
+    hatch.nonzero = true;
+    hatch.hatch = {{0.7853982f, 7.5f}, {-1.5707964f, 0.015625f}};
+    return hatch;
+}
+
 Items one_of_each() {
     Items items;
     Item clip;
@@ -55,6 +63,7 @@ Items one_of_each() {
     markers.stroke = {};
     markers.marker = {3, true, 6.5f, 1.25f, 0x00FF00};
     items.push_back(markers);
+    items.push_back(hatched());
     return items;
 }
 
@@ -83,8 +92,13 @@ TEST(PlotBatch, ReadsBackEveryKindExactly) {
             EXPECT_EQ(std::tie(a.filled, a.outlined, a.nonzero),
                       std::tie(b.filled, b.outlined, b.nonzero));
         }
-        if (a.kind == ItemKind::kPolyline || a.kind == ItemKind::kSegments) {
+        if (a.kind == ItemKind::kPolyline || a.kind == ItemKind::kSegments ||
+            a.kind == ItemKind::kHatch) {
             EXPECT_EQ(a.stroke, b.stroke);
+        }
+        if (a.kind == ItemKind::kHatch) {
+            EXPECT_EQ(a.hatch, b.hatch);
+            EXPECT_EQ(a.nonzero, b.nonzero);
         }
     }
     std::size_t total = kHeaderBytes;
@@ -281,6 +295,32 @@ TEST(PlotBatch, ColouredMarkersWithAnyFieldOutOfRangeAreRefused) {
         EXPECT_FALSE(read.ok) << what;
         EXPECT_TRUE(read.items.empty()) << what;
     }
+}
+
+TEST(PlotBatch, RefusesHatchesOutOfBounds) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float angle : {nan, inf, 6.3f, -6.3f}) {
+        Item h = hatched();
+        h.hatch[0].angle = angle;
+        EXPECT_FALSE(read_batch(encode_batch({h})).ok) << angle;
+    }
+    for (float spacing : {nan, inf, 0.0f, -8.0f, 0.015f, 2 * kMaxCoordinate}) {
+        Item h = hatched();
+        h.hatch[1].spacing = spacing;
+        EXPECT_FALSE(read_batch(encode_batch({h})).ok) << spacing;
+    }
+    Item none = hatched(), three = hatched(), two_points = hatched();
+    none.hatch.clear();
+    three.hatch.push_back({0, 8});
+    two_points.points.resize(2);
+    for (const Item& h : {none, three, two_points}) EXPECT_FALSE(read_batch(encode_batch({h})).ok);
+    Bytes rule = encode_batch({hatched()});
+    rule[kHeaderBytes + kItemHeaderBytes + kStrokeBytes] = 2;  // the fill rule
+    EXPECT_FALSE(read_batch(rule).ok);
+    Item widest = hatched();
+    widest.hatch[0] = {-6.28f, kMaxCoordinate};
+    EXPECT_TRUE(read_batch(encode_batch({widest})).ok);
 }
 
 TEST(PlotBatch, AnEmptyBatchIsValidAndShortBytesAreNot) {

@@ -199,6 +199,30 @@ TEST(PlotLayoutItems, APlacedLegendCarriesItsPlacementAndEntryKinds) {
     EXPECT_FALSE(read_batch(spoiled).ok);
 }
 
+TEST(PlotLayoutItems, AHatchedSwatchCarriesItsLineSets) {
+    Item placed = legend_item();
+    placed.source.corner = 0;
+    placed.source.legend[0].swatch = true;
+    placed.source.legend[0].hatch = {{0.5f, 8}, {-0.5f, 12.5f}};
+    Item filled = placed;
+    filled.source.legend[0].hatch.clear();
+    const Bytes bytes = encode_batch({placed});
+    EXPECT_EQ(bytes.size(), encode_batch({filled}).size() + 4 + 2 * 8);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{placed});
+    const auto refused = [&](const Hatch& hatch) {
+        Item item = placed;
+        item.source.legend[0].hatch = hatch;
+        return !read_batch(encode_batch({item})).ok;
+    };
+    EXPECT_TRUE(refused({{0, 8}, {0, 8}, {0, 8}}));
+    EXPECT_TRUE(refused({{7, 8}}));
+    EXPECT_TRUE(refused({{0, 0}}));
+    EXPECT_TRUE(refused({{0, kMaxWidth * 2}}));
+    EXPECT_FALSE(refused({{-6.28f, kMaxWidth}}));
+}
+
 TEST(PlotLayoutItems, ALongAnchoredLineStaysAnchoredInEveryBatch) {
     Item line;
     line.kind = ItemKind::kPolyline;
