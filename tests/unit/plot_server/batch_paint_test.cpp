@@ -107,7 +107,8 @@ TEST(BatchPaint, PolygonsTextsAndMarkers) {
             "polygon alternate 0.5,0.5 9.75,0.5 5,8 pen=102030/solid/1.25/0/exact fill=-",
             "polygon winding 0.5,0.5 9.75,0.5 5,8 pen=102030/none/1.25/0/exact fill=abcdef/0",
             "text 5.5,6.25 \"Hi\" face=/h=12.5/a=90/al=1,2/st=3/c=112233",
-            "ellipse 8,17.75 13,22.75 pen=0000ff/solid/0.5/0/exact fill=0000ff/0",
+            // A filled circle is one disc as wide as circle and outline together.
+            "ellipse 7.75,17.5 13.25,23 pen=0000ff/none/0.5/0/exact fill=0000ff/0",
             "line -0.5,1 2.5,1 pen=ff00ff/solid/1.5/0/exact",
             "line 1,-0.5 1,2.5 pen=ff00ff/solid/1.5/0/exact",
             "line 3,4 6,4 pen=ff00ff/solid/1.5/0/exact",
