@@ -40,12 +40,16 @@ static void entry(int k, int marker) {
     check(lu_plot_legend_entry(text, pl_colour(1 + k % 8), 0, marker), "lu_plot_legend_entry");
 }
 
-static void box_page(const char* title) {
+static void box_page_with(const char* title, int room) {
     check(lu_open_window(0), "lu_open_window");
-    check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f, LU_PLOT_NO_BOX), "lu_plot_frame");
+    check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f, LU_PLOT_NO_BOX | room), "lu_plot_frame");
     check(lu_plot_box("bc", 0.0f, 0, "bc", 0.0f, 0), "lu_plot_box");
     check(lu_plot_labels(NULL, NULL, title), "lu_plot_labels");
     check(lu_plot_legend_text_colour(-1), "lu_plot_legend_text_colour");
+}
+
+static void box_page(const char* title) {
+    box_page_with(title, 0);
 }
 
 static void positions(void) {
@@ -61,7 +65,10 @@ static void positions(void) {
     static const int where[16] = {L | T | O, T | O, R | T | O, R | O, R | B | O, B | O,
                                   L | B | O, L | O, L | T,     T,     R | T,     R,
                                   R | B,     B,     L | B,     L};
-    box_page("The 16 standard legend positions with the same offset in x and y");
+    /* Room on every side, so that the legends outside the box stand clear of it. */
+    box_page_with("The 16 standard legend positions with the same offset in x and y",
+                  LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_ABOVE |
+                      LU_PLOT_ROOM_BELOW);
     for (int k = 0; k < 16; ++k) {
         const int p = where[k];
         /* The same offset away from the anchor: inward inside the box, outward outside. */
