@@ -15,12 +15,7 @@ cc -O2 -o "$out/scatter_lumora" "$root/bench/scatter_lumora.c" -I"$root/client/i
     "$build/client/installed/liblumora.a" -lstdc++ -lm -lpthread
 cc -O2 -o "$out/scatter_plplot" "$root/bench/scatter_plplot.c" \
     $(pkg-config --cflags --libs plplot) -lm
-seconds() { # command...: the wall time of the command in seconds
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 </dev/null
-    end=$(date +%s.%N)
-    echo "$start $end" | awk '{ printf "%.3f\n", $2 - $1 }'
-}
+. "$root/bench/compare_common.sh"
 : >"$out/times.txt"
 i=1
 while [ "$i" -le "$reps" ]; do
@@ -30,8 +25,6 @@ while [ "$i" -le "$reps" ]; do
     echo "run $i: lumora ${l}s plplot ${p}s" | tee -a "$out/times.txt"
     i=$((i + 1))
 done
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-column() { awk -v n="$1" '{ sub("s", "", $n); print $n }' "$out/times.txt" | median; }
 l=$(column 4)
 p=$(column 6)
 echo "$l $p" | awk '{ printf "medians: lumora %.3fs, plplot %.3fs; lumora / plplot %.2f\n", $1, $2, $1 / $2 }'

@@ -16,12 +16,7 @@ cc -O2 -o "$out/strip_lumora" "$root/bench/strip_chart_lumora.c" -I"$root/client
     "$build/client/installed/liblumora.a" -lstdc++ -lm -lpthread
 cc -O2 -o "$out/strip_plplot" "$root/bench/strip_chart_plplot.c" \
     $(pkg-config --cflags --libs plplot) -lm
-seconds() { # command...: the wall time of the command in seconds
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 </dev/null
-    end=$(date +%s.%N)
-    echo "$start $end" | awk '{ printf "%.3f\n", $2 - $1 }'
-}
+. "$root/bench/compare_common.sh"
 lumora() { # mode (by-hand or api): a headless run, its picture in a folder of its own
     LUMORADIR=$build/server/host LUMORA_OUTPUT=$out/$1 DISPLAY= LUMORA_NAMESPACE=strip$$ \
         seconds "$out/strip_lumora" "$1"
@@ -36,8 +31,6 @@ while [ "$i" -le "$reps" ]; do
     echo "run $i: by-hand ${h}s strip-api ${a}s plplot ${p}s" | tee -a "$out/times.txt"
     i=$((i + 1))
 done
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-column() { awk -v n="$1" '{ sub("s", "", $n); print $n }' "$out/times.txt" | median; }
 h=$(column 4)
 a=$(column 6)
 p=$(column 8)

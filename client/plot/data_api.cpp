@@ -44,6 +44,10 @@ int line(int n, const T* x, const T* y) {
                       [&](std::size_t k) { return std::pair<double, double>(x[k], y[k]); });
 }
 
+bool inside(const WorldRect& r, double wx, double wy) {
+    return wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1;
+}
+
 template <typename T>
 int points(int n, const T* x, const T* y, int marker) {
     if (!has_points(n, 1, {x, y})) return 0;
@@ -53,17 +57,17 @@ int points(int n, const T* x, const T* y, int marker) {
     MarkerLook look;
     if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
     const WorldRect r = world_rect(f);
-    std::vector<double> inside;
+    std::vector<double> kept;
     for (int i = 0; i < n; ++i) {
         const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
-        if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1) {
-            inside.push_back(wx);
-            inside.push_back(wy);
+        if (inside(r, wx, wy)) {
+            kept.push_back(wx);
+            kept.push_back(wy);
         }
     }
     use_frame_space(f);
     ClipScope clip(f);
-    draw_markers(inside, look);
+    draw_markers(kept, look);
     return t.window;
 }
 
@@ -78,22 +82,21 @@ int coloured_points(int n, const T* x, const T* y, const T* values, const T* siz
     if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
     const WorldRect r = world_rect(f);
     const ColourMap& map = current_colour_map();
-    std::vector<double> inside, scales;
+    std::vector<double> kept, scales;
     std::vector<int> colours;
     for (int i = 0; i < n; ++i) {
         const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
         const double scale = sizes ? static_cast<double>(sizes[i]) : 1.0;
-        if (wx >= r.x0 && wx <= r.x1 && wy >= r.y0 && wy <= r.y1 && scale > 0 &&
-            std::isfinite(scale)) {
-            inside.push_back(wx);
-            inside.push_back(wy);
+        if (inside(r, wx, wy) && scale > 0 && std::isfinite(scale)) {
+            kept.push_back(wx);
+            kept.push_back(wy);
             scales.push_back(scale);
             colours.push_back(colour_of(map, static_cast<double>(values[i])));
         }
     }
     use_frame_space(f);
     ClipScope clip(f);
-    draw_coloured_markers(inside, scales, colours, look);
+    draw_coloured_markers(kept, scales, colours, look);
     return t.window;
 }
 

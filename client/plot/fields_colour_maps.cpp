@@ -23,8 +23,8 @@ void set_extreme(std::int32_t& slot, int value) {
 
 int set_colour_map(int map, float low, float high) {
     if (map != 0 && !known_map(map)) {
-        const bool own = std::abs(static_cast<long>(map)) > kOwnMapBase &&
-                         std::abs(static_cast<long>(map)) <= kOwnMapBase + kOwnMaps;
+        const long number = std::abs(static_cast<long>(map));  // reversed or not
+        const bool own = number > kOwnMapBase && number <= kOwnMapBase + kOwnMaps;
         return refuse("map " + std::to_string(map) +
                       (own ? " is not defined: call lu_define_colour_map first"
                            : " is not 0 (the current one), a built-in map (LU_MAP_..., 1 ... " +

@@ -84,13 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Roads, ColouredPointsTest, ::testing::Values(true, fals
 
 // The coloured markers of the window's batches.
 std::vector<plotcore::Item> coloured_items(gallery::GalleryWindow& window) {
-    std::vector<plotcore::Item> out;
-    for (const auto& op : window.picture().items) {
-        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
-        for (const plotcore::Item& item : *op.item.batch)
-            if (item.kind == plotcore::ItemKind::kColouredMarkers) out.push_back(item);
-    }
-    return out;
+    return batch_items_of(window.picture(), plotcore::ItemKind::kColouredMarkers);
 }
 
 TEST(ColouredPoints, AHundredThousandPointsTakeAFewCommandsAndFollowAResize) {

@@ -44,13 +44,7 @@ void scene() {
 }
 
 std::vector<plotcore::Item> hatches_of(gallery::GalleryWindow& window) {
-    std::vector<plotcore::Item> out;
-    for (const auto& op : window.picture().items) {
-        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
-        for (const plotcore::Item& item : *op.item.batch)
-            if (item.kind == plotcore::ItemKind::kHatch) out.push_back(item);
-    }
-    return out;
+    return batch_items_of(window.picture(), plotcore::ItemKind::kHatch);
 }
 
 class PlotHatchTest : public ::testing::Test {

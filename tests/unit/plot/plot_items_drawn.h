@@ -90,6 +90,18 @@ inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip
     out.push_back(item);
 }
 
+// The plot items of one kind in the picture's batches, in order.
+inline std::vector<plotcore::Item> batch_items_of(const luwnd::render::Picture& picture,
+                                                  plotcore::ItemKind kind) {
+    std::vector<plotcore::Item> out;
+    for (const auto& op : picture.items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch || !op.item.batch) continue;
+        for (const plotcore::Item& item : *op.item.batch)
+            if (item.kind == kind) out.push_back(item);
+    }
+    return out;
+}
+
 // The picture's items, with each batch's plot items as the items that draw the same.
 inline std::vector<luwnd::DrawItem> items_drawn(const luwnd::render::Picture& picture) {
     std::vector<luwnd::DrawItem> out;

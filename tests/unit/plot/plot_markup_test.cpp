@@ -15,6 +15,7 @@
 #include "client/plot/plot_state.h"
 #include "plotcore/batch_format.h"
 #include "tests/gallery/gallery_window.h"
+#include "tests/unit/plot/plot_items_drawn.h"
 #ifndef _WIN32
 #include "server/render/cairo/picture_file.h"
 #endif
@@ -25,13 +26,7 @@ namespace {
 constexpr const char* kLabel = "$E_{kin} \\propto e^{-\\omega/2}$";
 
 std::vector<plotcore::Item> texts_of(gallery::GalleryWindow& window) {
-    std::vector<plotcore::Item> out;
-    for (const auto& op : window.picture().items) {
-        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
-        for (const plotcore::Item& item : *op.item.batch)
-            if (item.kind == plotcore::ItemKind::kText) out.push_back(item);
-    }
-    return out;
+    return batch_items_of(window.picture(), plotcore::ItemKind::kText);
 }
 
 const plotcore::Item* find_text(const std::vector<plotcore::Item>& texts,
