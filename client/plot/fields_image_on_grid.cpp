@@ -1,6 +1,6 @@
 // A field as a picture on a grid: each value's cell a quadrilateral between four corner
 // positions, in the colour the even picture gives the value. The cells travel as filled
-// polygons in the plot batches (one item each), not as one command a cell.
+// polygons in the plot batches, a run of cells of one colour along a row as one.
 #include <string>
 
 #include "client/include/lumora.h"
@@ -14,49 +14,52 @@ using namespace lumora::plot;
 
 namespace {
 
-// A window keeps at most this many items; each cell is one.
+// A window keeps at most this many items; each cell may be one.
 constexpr long long kMaxCells = 1000000;
 
-// How far a cell reaches into the next one, in cells: neighbouring cells drawn edge to
-// edge let the background through their shared edge where both are smoothed, so each cell
-// lies half over the next cells, which are drawn after it and cover that half again; only
-// the cells at the grid's edge and beside a missing cell keep to their own corners.
+// How far a run reaches into the next cells, in cells: neighbouring cells drawn edge to
+// edge let the background through their shared edge where both are smoothed, so each run
+// lies half over the cells after it (the next in its row and those of the next row),
+// which are drawn later and cover that half again; the grid's edges and the edges beside
+// a missing cell stay exact.
 constexpr double kOverlap = 0.5;
 
 bool cell_known(const Placement2d& corners, int i, int j) {
-    if (i + 1 >= corners.nx || j + 1 >= corners.ny) return false;
+    if (i < 0 || j < 0 || i + 1 >= corners.nx || j + 1 >= corners.ny) return false;
     return corners.known(i, j) && corners.known(i + 1, j) && corners.known(i, j + 1) &&
            corners.known(i + 1, j + 1);
 }
 
-// The outline of cell (i, j) with its reach into the next cells, along the grid's lines
-// so that every stretch lies within one cell; none when a corner has no position.
-std::vector<double> cell_outline(const Placement2d& corners, int i, int j) {
-    if (!cell_known(corners, i, j)) return {};
-    const double ei = cell_known(corners, i + 1, j) ? kOverlap : 0;
-    const double ej = cell_known(corners, i, j + 1) ? kOverlap : 0;
-    const bool diagonal = ei > 0 && ej > 0 && cell_known(corners, i + 1, j + 1);
+// Cells i0 ... i1 of row j, and whether the run reaches into the row above (every cell
+// above it is known, or none of them).
+struct Run {
+    int i0, i1, j;
+    bool up;
+};
+
+// The run's outline along the grid's lines, through every grid point on its way so that
+// each stretch lies within one cell.
+std::vector<double> run_outline(const Placement2d& corners, const Run& run) {
+    const int j = run.j, end = run.i1 + 1;
+    const double ei = cell_known(corners, end, j) ? kOverlap : 0;
+    const double ej = run.up ? kOverlap : 0;
     std::vector<double> xy;
     const auto put = [&](double a, double b) {
         const WorldPoint p = corners.at(a, b);
         xy.push_back(p.x);
         xy.push_back(p.y);
     };
-    put(i, j);
-    put(i + 1, j);
+    for (int i = run.i0; i <= end; ++i) put(i, j);
     if (ei > 0) {
-        put(i + 1 + ei, j);
-        put(i + 1 + ei, j + 1);
+        put(end + ei, j);
+        put(end + ei, j + 1);
     }
-    if (diagonal)
-        put(i + 1 + ei, j + 1 + ej);
+    if (ei > 0 && ej > 0 && cell_known(corners, end, j + 1))
+        put(end + ei, j + 1 + ej);
     else
-        put(i + 1, j + 1);
-    if (ej > 0) {
-        put(i + 1, j + 1 + ej);
-        put(i, j + 1 + ej);
-    }
-    put(i, j + 1);
+        put(end, j + 1);
+    for (int i = end; ej > 0 && i >= run.i0; --i) put(i, j + 1 + ej);
+    for (int i = ej > 0 ? run.i0 : end - 1; i >= run.i0; --i) put(i, j + 1);
     return xy;
 }
 
@@ -68,11 +71,19 @@ int draw_cells(const Grid& field, const Placement2d& corners) {
     use_view_space(window_view());
     const PenScope pen;
     for (int j = 0; j < field.ny; ++j)
-        for (int i = 0; i < field.nx; ++i) {
-            const std::vector<double> xy = cell_outline(corners, i, j);
-            if (xy.empty()) continue;
-            if (window_refused(fill_shape(xy, palette[palette_index(map, field.at(i, j))])))
-                return 0;
+        for (int i = 0; i < field.nx;) {
+            if (!cell_known(corners, i, j)) {
+                ++i;
+                continue;
+            }
+            const std::uint8_t colour = palette_index(map, field.at(i, j));
+            Run run{i, i, j, cell_known(corners, i, j + 1)};
+            while (run.i1 + 1 < field.nx && cell_known(corners, run.i1 + 1, j) &&
+                   palette_index(map, field.at(run.i1 + 1, j)) == colour &&
+                   cell_known(corners, run.i1 + 1, j + 1) == run.up)
+                ++run.i1;
+            if (window_refused(fill_shape(run_outline(corners, run), palette[colour]))) return 0;
+            i = run.i1 + 1;
         }
     return window;
 }

@@ -109,6 +109,29 @@ TEST_F(FieldsTest, APictureOnAGridIsCellsBetweenItsCorners) {
     EXPECT_EQ(fake().error_lines.size(), 0u);
 }
 
+// Cells of one colour along a row are one polygon, its outline through each grid point on
+// its way, so that it follows the grid.
+TEST_F(FieldsTest, ARunOfCellsOfOneColourIsOnePolygonAlongTheGrid) {
+    const Polar corners = polar(5, 13);  // 4 x 12 cells, i along the radius
+    const std::vector<float> z(48, 0.5f);
+    const std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_field_image_on_grid(z.data(), 4, 12, LU_ROW_MAJOR, corners.x.data(),
+                                          corners.y.data(), LU_GRID_POINTS),
+              window());
+    const auto rows = of_kind(luwnd::ItemKind::kPolygon, from);
+    ASSERT_EQ(rows.size(), 12u);
+    for (int j = 0; j < 12; ++j) {
+        const std::vector<std::int32_t>& q = rows[static_cast<std::size_t>(j)]->points;
+        for (int i = 0; i < 5; ++i) {  // the row's lower edge, point by point
+            const std::size_t at = static_cast<std::size_t>(i * 13 + j);
+            EXPECT_EQ(q[2 * static_cast<std::size_t>(i)], px(corners.x[at])) << i << ", " << j;
+            EXPECT_EQ(q[2 * static_cast<std::size_t>(i) + 1], py(corners.y[at])) << i << ", " << j;
+        }
+    }
+    // The last row has no row after it: its two edges along the grid and nothing more.
+    EXPECT_EQ(rows.back()->points.size(), 2u * 10);
+}
+
 TEST_F(FieldsTest, ACellWithAMissingCornerIsLeftOut) {
     const float xs[] = {0, 1, 2, 0, 1, NAN}, ys[] = {0, 0, 0, 1, 1, 1};  // column-major 3 x 2
     const float z[] = {0.2f, 0.7f};
