@@ -185,6 +185,23 @@ int lu_fill_contours_double_(int* result, const double* values, const int* nx, c
                              const double* x1, const double* y1, const double* x2, const double* y2,
                              const double* levels, const int* count);
 
+/* One band of the field, as a shade plot draws one range at a time: the region where
+ * low <= value <= high filled in the pen's colour (no outline), or hatched in it with the
+ * window's first pattern (lu_plot_hatch, lu_plot_hatch_lines); missing cells stay empty;
+ * the rest of the field is left as it is, so that bands of separate calls lie side by
+ * side. low = high is a band of the values equal to it. Refused (0, with a message) for
+ * levels that are not finite or a low above high, besides what lu_fill_contours refuses. */
+int lu_fill_contour_band(const float* values, int nx, int ny, int layout, float x1, float y1,
+                         float x2, float y2, float low, float high);
+int lu_fill_contour_band_(int* result, const float* values, const int* nx, const int* ny,
+                          const float* x1, const float* y1, const float* x2, const float* y2,
+                          const float* low, const float* high);
+int lu_fill_contour_band_double(const double* values, int nx, int ny, int layout, double x1,
+                                double y1, double x2, double y2, double low, double high);
+int lu_fill_contour_band_double_(int* result, const double* values, const int* nx, const int* ny,
+                                 const double* x1, const double* y1, const double* x2,
+                                 const double* y2, const double* low, const double* high);
+
 /* Arrows of the vector field (u, v), two fields of the same shape: from each cell centre
  * along (u, v) times scale in world units; scale 0 makes the longest arrow 0.9 of a cell
  * (in the cell's smaller world dimension), a negative scale is refused. Arrows with a

@@ -49,4 +49,10 @@ std::vector<GridPoint> bridged_outline(const std::vector<std::vector<GridPoint>>
     return outline;
 }
 
+std::vector<GridPoint> closed_outline(const Grid& grid, double level) {
+    std::vector<GridPoint> outline = bridged_outline(region_pieces(grid, level));
+    if (!outline.empty()) outline.push_back(outline.front());
+    return outline;
+}
+
 }  // namespace lumora::plot

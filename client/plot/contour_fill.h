@@ -17,4 +17,9 @@ std::vector<std::vector<GridPoint>> region_pieces(const Grid& grid, double level
 // before, and at the end back along the bridges to the first. Empty for no pieces.
 std::vector<GridPoint> bridged_outline(const std::vector<std::vector<GridPoint>>& pieces);
 
+// The field at or above a level as one outline, closed: its first point again at its end,
+// so that outlines put one after the other join and leave along the same line (a band is
+// the outline of its lower level followed by that of its upper one, even-odd).
+std::vector<GridPoint> closed_outline(const Grid& grid, double level);
+
 }  // namespace lumora::plot

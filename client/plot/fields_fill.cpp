@@ -49,14 +49,6 @@ bool fill_region(const Grid& grid, const Placement2d& where, const Region& regio
     return draw_polygon(world_points(outline, where), kEvenOdd);
 }
 
-// The field at or above a level as one outline, closed: its first point again at its end,
-// so that outlines put one after the other join and leave along the same line.
-std::vector<GridPoint> closed_outline(const Grid& grid, double level) {
-    std::vector<GridPoint> outline = bridged_outline(region_pieces(grid, level));
-    if (!outline.empty()) outline.push_back(outline.front());
-    return outline;
-}
-
 // Region k without the regions above it, the band alone (hatch lines must not show
 // through the bands drawn over it): its outline and the next region's, which the even-odd
 // rule leaves out. Hatched with lines of the band's colour, or filled.
