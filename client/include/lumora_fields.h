@@ -374,8 +374,8 @@ int lu_set_arrow_style_(int* result, const int* shape, const int* n, const float
  * the window has a frame and one was set (lu_plot_set_number_format), else as %g prints it.
  * `where` is LU_KEY_WORLD or LU_KEY_NORMALIZED. The font's angle and alignment are put
  * back afterwards. Result: the window number, or 0 with a message for a value that is 0 or
- * not finite, a position that is not finite, an unknown `where`, or a window where no
- * arrows have been drawn yet. */
+ * not finite or whose arrow would be longer than 100000 pixels, a position that is not
+ * finite, an unknown `where`, or a window where no arrows have been drawn yet. */
 int lu_draw_vector_key(float x, float y, float value, int where);
 int lu_draw_vector_key_(int* result, const float* x, const float* y, const float* value,
                         const int* where);

@@ -30,7 +30,8 @@ int set_arrow_style(int shape, int n, const float* x, const float* y, int fill, 
         return refuse("a named shape takes no points (n " + std::to_string(n) + ")");
     if (fill != 0 && fill != 1) return refuse("fill " + std::to_string(fill) + " is not 0 or 1");
     if (!(head >= 0 && head <= kMaxHeadPixels))
-        return refuse("the head " + number_text(head) + " is not 0 (scaled) or 0 ... 1000 pixels");
+        return refuse("the head " + number_text(head) +
+                      " is not 0 (scaled) or a size of up to 1000 pixels");
     if (shape != 0) {
         plot_state(window).arrow =
             arrow_style_of(named_arrow_shape(static_cast<NamedArrow>(shape)), fill == 1, head);

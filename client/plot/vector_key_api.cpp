@@ -19,8 +19,9 @@ using namespace lumora::plot;
 
 namespace {
 
-constexpr double kTextGap = 0.5;    // text heights between the arrow and its value
-constexpr double kTextDrop = 0.35;  // the baseline this many text heights below the shaft
+constexpr double kTextGap = 0.5;  // text heights between the arrow and its value
+constexpr double kTextDrop = 0.35;
+constexpr double kMaxKeyPixels = 100000;  // the baseline this many text heights below the shaft
 
 // Puts the window's text font back at its angle and alignment, however the key ends.
 class FontTurnScope {
@@ -85,9 +86,12 @@ int vector_key(double x, double y, double value, int where) {
     if (!std::isfinite(x) || !std::isfinite(y) ||
         !device_scale({view.wx1, view.wy1, view.wx2, view.wy2, 1, 1}, device))
         return refuse("the window's viewport and world make no area on the page");
+    const double dx = value * s.vector_scale;
+    if (!(std::fabs(dx * device.sx) <= kMaxKeyPixels))
+        return refuse("the key of the value " + number_text(value) + " would be " +
+                      number_text(std::fabs(dx * device.sx)) + " pixels long");
     use_view_space(view);
     const FontTurnScope font(window);
-    const double dx = value * s.vector_scale;
     if (window_refused(draw_arrow(s.arrow, x, y, dx, 0, device))) return 0;
     const double right = std::max(0.0, dx * device.sx);
     if (window_refused(draw_key_text(key_text(s, value), x, y, right, device))) return 0;

@@ -166,8 +166,32 @@ TEST_F(ArrowsTest, StylesAndKeysRefuseWhatTheyCannotUse) {
     EXPECT_TRUE(refused(lu_draw_vector_key(nan, 1, 1, LU_KEY_WORLD), "lu_draw_vector_key"));
     EXPECT_TRUE(refused(lu_draw_vector_key(1, inf, 1, LU_KEY_WORLD), "lu_draw_vector_key"));
     EXPECT_TRUE(refused(lu_draw_vector_key(1, 1, 1, 2), "lu_draw_vector_key"));
+    EXPECT_TRUE(refused(lu_draw_vector_key(1, 1, 1e30f, LU_KEY_WORLD), "lu_draw_vector_key"));
+    EXPECT_TRUE(refused(lu_draw_vector_key_double(1, 1, -1e300, LU_KEY_WORLD),
+                        "lu_draw_vector_key_double"));
     EXPECT_TRUE(refused(lu_draw_vector_key_(nullptr, nullptr, nullptr, nullptr, nullptr),
                         "lu_draw_vector_key"));
+}
+
+// Each window keeps its own arrows: a style and a scale set in one are not another's.
+TEST_F(ArrowsTest, EachWindowKeepsItsOwnStyleAndScale) {
+    ASSERT_EQ(lu_set_arrow_style(LU_ARROW_TRIANGLE, 0, nullptr, nullptr, 1, 0), window());
+    ASSERT_EQ(field(luwnd::ItemKind::kPolygon).size(), 2u);
+    const int second = lu_open_window(0);
+    ASSERT_GT(second, 0);
+    ASSERT_NE(second, window());
+    EXPECT_TRUE(refused(lu_draw_vector_key(1, 1, 1, LU_KEY_WORLD), "lu_draw_vector_key"));
+    const float u[] = {1, 2, 0, NAN}, v[] = {0, 0, 0, 1};
+    ASSERT_EQ(lu_draw_vectors(u, v, 2, 2, LU_ROW_MAJOR, 0, 0, 4, 4, 0), second);
+    std::size_t lines = 0, polygons = 0;
+    for (const luwnd::DrawItem& item : fake().core()->window_state(second)->display.items()) {
+        lines += item.kind == luwnd::ItemKind::kPolyline;
+        polygons += item.kind == luwnd::ItemKind::kPolygon;
+    }
+    EXPECT_EQ(lines, 2u);
+    EXPECT_EQ(polygons, 0u);
+    EXPECT_EQ(lu_close_window(second), window());
+    EXPECT_EQ(field(luwnd::ItemKind::kPolygon).size(), 2u);
 }
 
 TEST_F(ArrowsTest, TheKeyPutsTheFontsAngleAndAlignmentBack) {
