@@ -84,7 +84,7 @@ int vector_key(double x, double y, double value, int where) {
     if (where == LU_KEY_NORMALIZED) world_of_normalized(view, x, y);
     DeviceScale device;
     if (!std::isfinite(x) || !std::isfinite(y) ||
-        !device_scale({view.wx1, view.wy1, view.wx2, view.wy2, 1, 1}, device))
+        !device_scale(even_placement(view.wx1, view.wy1, view.wx2, view.wy2, 1, 1), device))
         return refuse("the window's viewport and world make no area on the page");
     const double dx = value * s.vector_scale;
     if (!(std::fabs(dx * device.sx) <= kMaxKeyPixels))

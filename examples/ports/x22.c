@@ -1,8 +1,8 @@
 /* x22: PLplot's example 22 in Lumora's idiom: vector fields. The circulation about the
  * origin in PLplot's default arrows; the flow through a constricted pipe in arrows of
  * six points drawn as lines and then filled; the gradient of a shielded potential inside
- * a cylinder over its dashed contours, with a key arrow. Every call is checked: a failed
- * one ends the program with status 1. */
+ * a cylinder on a polar grid over its dashed contours, with a key arrow. Every call is checked: a
+ * failed one ends the program with status 1. */
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -101,21 +101,25 @@ static double potential_at(double x, double y, double* gx, double* gy) {
     return z;
 }
 
+/* On PLplot's polar grid: radii 0.5 ... 19.5, angles a 19th of a turn apart, radius
+ * running fastest (Fortran's order). */
 static void potential(void) {
-    enum { kCells = kSide };  /* cells of 2 units */
-    static float z[kCells * kCells], u[kCells * kCells], v[kCells * kCells];
+    enum { kRadii = kSide, kAngles = kSide, kAll = kRadii * kAngles };
+    float xg[kAll], yg[kAll], z[kAll], u[kAll], v[kAll];
     float low = INFINITY, high = -INFINITY, levels[kLevels], px[kPerimeter], py[kPerimeter];
-    for (int j = 0; j < kCells; ++j) {
-        for (int i = 0; i < kCells; ++i) {
-            const double x = 2 * (i - kCells / 2 + 0.5), y = 2 * (j - kCells / 2 + 0.5);
+    for (int j = 0; j < kAngles; ++j) {
+        const double theta = 2 * kPi / (kAngles - 1) * (0.5 + j);
+        for (int i = 0; i < kRadii; ++i) {
+            const double r = 0.5 + i, x = r * cos(theta), y = r * sin(theta);
             double gx = 0, gy = 0;
-            const int inside = hypot(x, y) < kSide;
-            const float value = (float)potential_at(x, y, &gx, &gy);
-            z[i + j * kCells] = inside ? value : NAN;
-            u[i + j * kCells] = inside ? (float)gx : NAN;
-            v[i + j * kCells] = inside ? (float)gy : NAN;
-            if (inside && value < low) low = value;
-            if (inside && value > high) high = value;
+            const int k = i + j * kRadii;
+            z[k] = (float)potential_at(x, y, &gx, &gy);
+            xg[k] = (float)x;
+            yg[k] = (float)y;
+            u[k] = (float)gx;
+            v[k] = (float)gy;
+            low = z[k] < low ? z[k] : low;
+            high = z[k] > high ? z[k] : high;
         }
     }
     for (int k = 0; k < kLevels; ++k) levels[k] = low + ((float)k + 0.5f) * (high - low) / kLevels;
@@ -128,13 +132,14 @@ static void potential(void) {
     check(lu_plot_labels("(x)", "(y)", "PLplot Example 22 - potential gradient vector plot"),
           "lu_plot_labels");
     check(lu_set_pen(green(), 1, 0, -1), "lu_set_pen");
-    check(lu_draw_contours(z, kCells, kCells, LU_COLUMN_MAJOR, -kSide, -kSide, kSide, kSide, levels,
-                           kLevels, 0),
-          "lu_draw_contours");
+    check(lu_draw_contours_on_grid(z, kRadii, kAngles, LU_COLUMN_MAJOR, xg, yg, LU_GRID_POINTS,
+                                   levels, kLevels, 0),
+          "lu_draw_contours_on_grid");
     check(lu_set_pen(gold(), 0, 0, -1), "lu_set_pen");
     check(lu_set_arrow_style(LU_ARROW_WHOLE, 0, NULL, NULL, 0, 0), "lu_set_arrow_style");
-    check(lu_draw_vectors(u, v, kCells, kCells, LU_COLUMN_MAJOR, -kSide, -kSide, kSide, kSide, 25),
-          "lu_draw_vectors");
+    check(
+        lu_draw_vectors_on_grid(u, v, kRadii, kAngles, LU_COLUMN_MAJOR, xg, yg, LU_GRID_POINTS, 25),
+        "lu_draw_vectors_on_grid");
     check(lu_draw_vector_key(-kSide + 1, -kSide + 1, 0.2f, LU_KEY_WORLD), "lu_draw_vector_key");
     check(lu_set_pen(lu_make_rgb_colour(255, 0, 0), 0, 0, -1), "lu_set_pen");
     check(lu_plot_line(kPerimeter, px, py), "lu_plot_line");
