@@ -205,8 +205,9 @@ int lu_fill_contour_band_double_(int* result, const double* values, const int* n
 /* Arrows of the vector field (u, v), two fields of the same shape: from each cell centre
  * along (u, v) times scale in world units; scale 0 makes the longest arrow 0.9 of a cell
  * (in the cell's smaller world dimension), a negative scale is refused. Arrows with a
- * missing or zero component pair are left out. In the current pen; each head is 0.3 of
- * its arrow long, at most 12 pixels. */
+ * missing or zero component pair are left out. In the current pen and the window's arrow
+ * style (lu_set_arrow_style; at first each head is 0.3 of its arrow long, at most 12
+ * pixels). */
 int lu_draw_vectors(const float* u, const float* v, int nx, int ny, int layout, float x1, float y1,
                     float x2, float y2, float scale);
 int lu_draw_vectors_(int* result, const float* u, const float* v, const int* nx, const int* ny,
@@ -351,6 +352,53 @@ int lu_draw_colour_bar_at(int side, float gap, float width, const float* levels,
 int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const float* width,
                            const float* levels, const int* count, const int* caps,
                            const char* title, size_t title_length);
+
+/* ---- Arrow styles and key arrows ----------------------------------------------------- */
+
+/* The named arrow shapes of lu_set_arrow_style: barbs (a line from tail to tip and two
+ * lines back from the tip, as every window starts with), a triangle head on a line shaft,
+ * and a whole arrow with a head 0.2 of it (PLplot's default arrow). */
+#define LU_ARROW_BARBS 1
+#define LU_ARROW_TRIANGLE 2
+#define LU_ARROW_WHOLE 3
+
+/* The arrows lu_draw_vectors and lu_draw_vector_key draw from now on in the current
+ * window. The shape is a named one (shape LU_ARROW_..., n 0) or n points x, y (shape 0;
+ * 2 ... 64 points, 3 when filled, each finite and within +-10) in the arrow's own
+ * coordinates: the shaft along x from the tail at -0.5 to the tip at 0.5, y across to the
+ * arrow's left, in arrow lengths (PLplot's arrow coordinates). fill 1 draws the points as
+ * a polygon filled in the pen's colour and outlined with the pen, 0 as a line. head 0
+ * scales the whole shape with the arrow; head > 0 (at most 1000) keeps the shape's front
+ * half (x from 0 to 0.5, where a head lies) head pixels long, or half the arrow when that
+ * is shorter, the rear half stretching over the rest; y scales as the front half does.
+ * Shapes keep their form whatever the world's aspect. Shape 0 with no points (n 0, or x
+ * and y NULL) brings back the barbs every window starts with: 0.3 of the arrow long, at
+ * most 12 pixels, not filled (fill and head are not looked at). Result: the window number,
+ * or 0 with a message for arguments it cannot use (nothing changes). */
+int lu_set_arrow_style(int shape, int n, const float* x, const float* y, int fill, float head);
+int lu_set_arrow_style_(int* result, const int* shape, const int* n, const float* x, const float* y,
+                        const int* fill, const float* head);
+
+/* Where lu_draw_vector_key's position is: world coordinates, or normalized units as
+ * lu_set_viewport takes them. */
+#define LU_KEY_WORLD 0
+#define LU_KEY_NORMALIZED 1
+
+/* A key arrow: an arrow of the window's arrow style pointing along x from its tail at
+ * (x, y), as long as an arrow of `value` at the scale of the window's last
+ * lu_draw_vectors (pointing left for a negative value), with the value written beside its
+ * right end in the text font, centred on the shaft, in the frame's x number format when
+ * the window has a frame and one was set (lu_plot_set_number_format), else as %g prints it.
+ * `where` is LU_KEY_WORLD or LU_KEY_NORMALIZED. The font's angle and alignment are put
+ * back afterwards. Result: the window number, or 0 with a message for a value that is 0 or
+ * not finite or whose arrow would be longer than 100000 pixels, a position that is not
+ * finite, an unknown `where`, or a window where no arrows have been drawn yet. */
+int lu_draw_vector_key(float x, float y, float value, int where);
+int lu_draw_vector_key_(int* result, const float* x, const float* y, const float* value,
+                        const int* where);
+int lu_draw_vector_key_double(double x, double y, double value, int where);
+int lu_draw_vector_key_double_(int* result, const double* x, const double* y, const double* value,
+                               const int* where);
 
 #ifdef __cplusplus
 }

@@ -1,8 +1,8 @@
-// Vector fields: an arrow from each value's point, its head drawn in device space so that it
-// keeps its shape whatever the world's aspect.
+// Vector fields: an arrow from each value's point in the window's arrow style.
 #include <algorithm>
 #include <cmath>
 
+#include "arrow_drawing.h"
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "fields_common.h"
@@ -13,10 +13,7 @@ using namespace lumora::plot;
 
 namespace {
 
-constexpr double kCellShare = 0.9;   // the longest arrow with automatic scale
-constexpr double kHeadShare = 0.3;   // head length over arrow length
-constexpr double kHeadAngle = 0.45;  // radians either side of the shaft
-constexpr double kMaxHeadPixels = 12;
+constexpr double kCellShare = 0.9;  // the longest arrow with automatic scale
 
 double longest(const Grid& u, const Grid& v) {
     double m = 0;
@@ -25,26 +22,6 @@ double longest(const Grid& u, const Grid& v) {
         if (std::isfinite(length)) m = std::max(m, length);
     }
     return m;
-}
-
-// The five points tail, tip, one barb, tip, the other barb, in world coordinates.
-std::vector<float> arrow(double x, double y, double dx, double dy, const DeviceScale& s) {
-    double px = dx * s.sx, py = dy * s.sy;  // the shaft in device pixels
-    double length = std::hypot(px, py);
-    double head = std::min(kHeadShare * length, kMaxHeadPixels);
-    double back = std::atan2(-py, -px);
-    std::vector<float> points{static_cast<float>(x), static_cast<float>(y),
-                              static_cast<float>(x + dx), static_cast<float>(y + dy)};
-    for (double side : {kHeadAngle, -kHeadAngle}) {
-        double bx = head * std::cos(back + side), by = head * std::sin(back + side);
-        points.push_back(static_cast<float>(x + dx + bx / s.sx));
-        points.push_back(static_cast<float>(y + dy + by / s.sy));
-        if (side > 0) {
-            points.push_back(static_cast<float>(x + dx));
-            points.push_back(static_cast<float>(y + dy));
-        }
-    }
-    return points;
 }
 
 bool scale_taken(double scale) {
@@ -65,13 +42,14 @@ int draw_vectors(const Grid& u, const Grid& v, const Placement2d& where, double 
         double m = longest(u, v);
         factor = m > 0 ? kCellShare * grid_spacing(where) / m : 0;
     }
+    plot_state(window).vector_scale = factor;
+    const ArrowStyle style = plot_state(window).arrow;
     for (int j = 0; j < u.ny; ++j) {
         for (int i = 0; i < u.nx; ++i) {
             double dx = u.at(i, j) * factor, dy = v.at(i, j) * factor;
             if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) continue;
             const WorldPoint from = where.at(i, j);
-            std::vector<float> points = arrow(from.x, from.y, dx, dy, device);
-            if (window_refused(draw_polyline(points))) return 0;
+            if (window_refused(draw_arrow(style, from.x, from.y, dx, dy, device))) return 0;
         }
     }
     return window;

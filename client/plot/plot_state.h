@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "arrow_shape.h"
 #include "plotcore/frame_layout.h"
 #include "plotcore/legend_layout.h"
 #include "plotcore/twin_axis.h"
@@ -52,6 +53,10 @@ struct WindowPlot {
     // since it was chosen: later batches then add to it instead of replacing it.
     int layer = 0;
     bool layer_drawn = false;
+    // The arrows of vector fields from now on, and the world units a unit of value took
+    // in the last field drawn (0: none yet), which a key arrow shows.
+    ArrowStyle arrow = default_arrow_style();
+    double vector_scale = 0;
 };
 
 // Hatch k (modulo their number) of the window's hatches; an empty one (solid) when it

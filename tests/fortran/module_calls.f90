@@ -64,8 +64,15 @@ program module_calls
   call check(ir == iw, 'lu_draw_contours: a REAL field with DOUBLE PRECISION corners')
   call lu_draw_colour_bar(ir, 0.02d0, 0.04d0, levels, 3)
   call check(ir == iw, 'lu_draw_colour_bar: DOUBLE PRECISION gap and width, REAL levels')
+  call lu_set_arrow_style(ir, 0, 6, [-0.5d0, 0.3d0, 0.3d0, 0.5d0, 0.3d0, 0.3d0], &
+                          [0.0d0, 0.0d0, 0.2d0, 0.0d0, -0.2d0, 0.0d0], 1, 0.0)
+  call check(ir == iw, 'lu_set_arrow_style: DOUBLE PRECISION points, a REAL head')
+  call lu_draw_vectors(ir, z, z, 6, 4, 0.0, 0.0, 1.0, 1.0, 0.0)
+  call check(ir == iw, 'lu_draw_vectors in the style set')
+  call lu_draw_vector_key(ir, 0.1d0, 0.9d0, 10.0d0, LU_KEY_NORMALIZED)
+  call check(ir == iw, 'lu_draw_vector_key: DOUBLE PRECISION position and value')
   k = lu_query_b1_in_window(iw, items, room, words, 3)
-  call check(items >= before + 4, 'the fields were drawn')
+  call check(items >= before + 6, 'the fields and arrows were drawn')
 
   k = lu_draw_line_in_window(iw, 0, 0, 50, 50)
   call check(k > 0, 'a window form draws')

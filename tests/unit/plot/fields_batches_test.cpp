@@ -85,6 +85,16 @@ void arrows() {
     lu_draw_vectors(u.data(), v.data(), kN, kN, LU_ROW_MAJOR, -3, -3, 3, 3, 0);
 }
 
+void triangle_arrows() {
+    lu_set_arrow_style(LU_ARROW_TRIANGLE, 0, nullptr, nullptr, 1, 10);
+}
+
+// Filled heads of fixed size, and a key arrow with its value.
+void keyed_arrows() {
+    arrows();
+    lu_draw_vector_key(-2.5f, 2.5f, 1, LU_KEY_WORLD);
+}
+
 void bar_look() {
     lu_set_font(0.3f, 0, 0, 0, 0, nullptr);
     lu_set_viewport(0.1f, 0.1f, 0.7f, 0.9f);
@@ -147,6 +157,7 @@ const FieldScene kScenes[] = {
     {"plain_contours", no_setting, plain_contours, 1},
     {"filled_contours", no_setting, filled_contours, 1},
     {"arrows", no_setting, arrows, 1},
+    {"keyed_arrows", triangle_arrows, keyed_arrows, 2},
     {"map_bar", bar_look, map_bar, 1, false, true},
     {"banded_bar", bar_look, banded_bar, 1},
     {"bar_left", small_view, bar_left, 1},
