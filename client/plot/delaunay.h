@@ -44,6 +44,8 @@ class Delaunay {
     // The triangles whose circumcircle holds p strictly (a ghost: p beyond its hull edge or
     // inside that edge), reached from `from`, a triangle found by locate that holds p.
     std::vector<int> conflicts(Point2 p, int from) const;
+    // Whether triangle t was among those the last call of conflicts found.
+    bool found_in_conflict(int t) const { return mark_[static_cast<std::size_t>(t)] == stamp_; }
     bool in_conflict(int t, Point2 p) const;
 
   private:

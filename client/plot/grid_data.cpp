@@ -8,6 +8,7 @@
 #include "delaunay.h"
 #include "natural_neighbour.h"
 #include "nearest_points.h"
+#include "point_bounds.h"
 
 namespace lumora::plot {
 namespace {

@@ -5,6 +5,8 @@
 #include <random>
 #include <utility>
 
+#include "point_bounds.h"
+
 namespace lumora::plot {
 namespace {
 
@@ -39,14 +41,11 @@ std::vector<int> insertion_order(const std::vector<Point2>& points) {
     std::vector<int> order(points.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = static_cast<int>(k);
     if (points.empty()) return order;
-    double x0 = points[0].x, x1 = x0, y0 = points[0].y, y1 = y0;
-    for (const Point2& p : points) {
-        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
-        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
-    }
+    const Bounds box = bounds_of(points);
     std::vector<std::uint64_t> key(points.size());
     for (std::size_t k = 0; k < points.size(); ++k)
-        key[k] = hilbert_index(cell(points[k].x, x0, x1), cell(points[k].y, y0, y1));
+        key[k] =
+            hilbert_index(cell(points[k].x, box.x0, box.x1), cell(points[k].y, box.y0, box.y1));
     std::mt19937 random(20261211u);  // the same order every run: results repeat exactly
     std::shuffle(order.begin(), order.end(), random);
     // Rounds: the last half, the quarter before it, ... each sorted along the curve.

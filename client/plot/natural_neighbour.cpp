@@ -42,8 +42,7 @@ double twice_area(const std::vector<Point2>& polygon) {
 
 class Cavity {
   public:
-    Cavity(const Delaunay& mesh, Point2 p, const std::vector<int>& triangles)
-        : mesh_(mesh), p_(p), triangles_(triangles) {}
+    Cavity(const Delaunay& mesh, Point2 p) : mesh_(mesh), p_(p) {}
 
     // What the cell of p takes from the vertex a side of the cavity ends in: the polygon
     // from the side's new Voronoi vertex through the old ones of the cavity's triangles
@@ -68,11 +67,7 @@ class Cavity {
         return {vertex, twice_area(polygon)};
     }
 
-    bool inside(int t) const {
-        for (int c : triangles_)
-            if (c == t) return true;
-        return false;
-    }
+    bool inside(int t) const { return mesh_.found_in_conflict(t); }
 
   private:
     Point2 local(int vertex) const { return minus(mesh_.points()[at(vertex)], p_); }
@@ -80,7 +75,6 @@ class Cavity {
 
     const Delaunay& mesh_;
     Point2 p_;
-    const std::vector<int>& triangles_;
 };
 
 }  // namespace
@@ -106,7 +100,7 @@ std::vector<Weight> natural_neighbour_weights(const Delaunay& mesh, Point2 p, in
     const std::vector<int> triangles = mesh.conflicts(p, t);
     for (int c : triangles)
         if (mesh.triangle(c).ghost()) return linear_weights(mesh, p, hint);  // on the hull
-    const Cavity cavity(mesh, p, triangles);
+    const Cavity cavity(mesh, p);
     std::vector<Weight> weights;
     double total = 0;
     for (int c : triangles) {

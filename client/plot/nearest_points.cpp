@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <limits>
 
+#include "point_bounds.h"
+
 namespace lumora::plot {
 namespace {
 
@@ -29,13 +31,9 @@ void keep(std::vector<Neighbour>& best, std::size_t count, Neighbour n) {
 
 NearestPoints::NearestPoints(const std::vector<Point2>& points) : points_(points) {
     if (points.empty()) return;
-    double x1 = points[0].x, y1 = points[0].y;
-    x0_ = x1, y0_ = y1;
-    for (const Point2& p : points) {
-        x0_ = std::min(x0_, p.x), x1 = std::max(x1, p.x);
-        y0_ = std::min(y0_, p.y), y1 = std::max(y1, p.y);
-    }
-    const double w = x1 - x0_, h = y1 - y0_;
+    const Bounds box = bounds_of(points);
+    x0_ = box.x0, y0_ = box.y0;
+    const double w = box.x1 - box.x0, h = box.y1 - box.y0;
     const double buckets = std::max(1.0, static_cast<double>(points.size()) / kPointsPerBucket);
     // Square buckets where the points spread both ways; one row or column along a line.
     const double side = w > 0 && h > 0 ? std::sqrt(w * h / buckets) : std::max(w, h) / buckets;

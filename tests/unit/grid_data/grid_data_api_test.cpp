@@ -123,6 +123,8 @@ TEST_F(GridDataApi, UnusableArgumentsAreRefusedWithTheirCause) {
     } refused[] = {
         {nullptr, 40, kNx, 0, LU_GRID_LINEAR, 0, "one of the arrays is a null pointer"},
         {x, 0, kNx, 0, LU_GRID_LINEAR, 0, "0 samples: 1 ... 16777216 are taken"},
+        {x, 16777217, kNx, 0, LU_GRID_LINEAR, 0, "16777217 samples: 1 ... 16777216"},
+        {x, 40, 20000000, 0, LU_GRID_LINEAR, 0, "a grid of 20000000 x 5 points"},
         {x, 40, 0, 0, LU_GRID_LINEAR, 0, "a grid of 0 x 5 points"},
         {x, 40, kNx, 2, LU_GRID_LINEAR, 0, "layout 2 is not LU_ROW_MAJOR"},
         {x, 40, kNx, 0, 5, 0, "method 5 is none of LU_GRID_NEAREST"},

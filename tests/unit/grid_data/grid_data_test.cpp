@@ -113,6 +113,21 @@ TEST(GridData, UnsortedAndUnfiniteGridCoordinates) {
         }
 }
 
+// Grid points far beyond the samples, where squares of coordinates overflow, are outside
+// the hull for the linear methods and still have a value for the others.
+TEST(GridData, GridPointsFarAwayAreOutsideOrNearTheEdge) {
+    const Samples s = plane_samples(50, 4);
+    for (double far : {1e160, 1e300, -1e308}) {
+        EXPECT_TRUE(std::isnan(grid_values(s, {far}, {5}, GridMethod::linear, 0)[0]));
+        EXPECT_TRUE(std::isnan(grid_values(s, {5}, {far}, GridMethod::natural, 0)[0]));
+        EXPECT_FALSE(std::isnan(grid_values(s, {far}, {10}, GridMethod::nearest, 0)[0]));
+        EXPECT_FALSE(std::isnan(grid_values(s, {far}, {far}, GridMethod::inverse_distance, 3)[0]));
+    }
+    // Far, but not so far that the samples' distances round to one: the corner nearest.
+    EXPECT_EQ(grid_values(s, {1e6}, {10}, GridMethod::nearest, 0)[0], plane(10, 10));
+    EXPECT_EQ(grid_values(s, {-1e6}, {-1e6}, GridMethod::nearest, 0)[0], plane(0, 0));
+}
+
 // Samples with huge or tiny coordinates triangulate as well as those near 1.
 TEST(GridData, FarUnitsGiveTheSameValues) {
     for (double unit : {1e-200, 1e-30, 1.0, 1e30, 1e200}) {
