@@ -22,21 +22,22 @@ void two_sum(double a, double b, double& sum, double& error) {
     error = (a - a_part) + (b - b_part);
 }
 
-Expansion plus(const Expansion& e, double b) {
-    Expansion out;
-    out.reserve(e.size() + 1);
+// Adds b to e in place (Shewchuk's grow-expansion, zero components left out): each
+// component of the sum is written where one of e has been read already.
+void add(Expansion& e, double b) {
+    std::size_t out = 0;
     double carry = b;
-    for (double component : e) {
+    for (std::size_t k = 0; k < e.size(); ++k) {
         double error = 0;
-        two_sum(carry, component, carry, error);
-        if (error != 0) out.push_back(error);
+        two_sum(carry, e[k], carry, error);
+        if (error != 0) e[out++] = error;
     }
-    if (carry != 0 || out.empty()) out.push_back(carry);
-    return out;
+    e.resize(out);
+    if (carry != 0 || e.empty()) e.push_back(carry);
 }
 
 Expansion plus(Expansion e, const Expansion& f) {
-    for (double component : f) e = plus(e, component);
+    for (double component : f) add(e, component);
     return e;
 }
 
@@ -57,12 +58,14 @@ void two_product(double a, double b, double& product, double& error) {
 }
 
 Expansion times(const Expansion& e, const Expansion& f) {
-    Expansion out{0.0};
+    Expansion out;
+    out.reserve(2 * e.size() * f.size() + 1);
     for (double a : e) {
         for (double b : f) {
             double product = 0, error = 0;
             two_product(a, b, product, error);
-            out = plus(plus(out, error), product);
+            add(out, error);
+            add(out, product);
         }
     }
     return out;
