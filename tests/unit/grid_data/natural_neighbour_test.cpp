@@ -2,8 +2,10 @@
 // samples and reproduce a linear function exactly, inside the hull and on its edges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "client/plot/natural_neighbour.h"
@@ -62,6 +64,54 @@ TEST(NaturalNeighbour, WeightsReproduceLinearFunctionsInsideTheHull) {
 
 // On a regular grid the places lie on the triangles' sides and on cocircular cells'
 // circles, where the cavity's shape is decided by exact ties.
+Point2 circumcentre(Point2 a, Point2 b, Point2 c) {
+    const double d = 2 * (a.x * (b.y - c.y) + b.x * (c.y - a.y) + c.x * (a.y - b.y));
+    const double la = a.x * a.x + a.y * a.y, lb = b.x * b.x + b.y * b.y, lc = c.x * c.x + c.y * c.y;
+    return {(la * (b.y - c.y) + lb * (c.y - a.y) + lc * (a.y - b.y)) / d,
+            (la * (c.x - b.x) + lb * (a.x - c.x) + lc * (b.x - a.x)) / d};
+}
+
+// The area of the Voronoi cell of an inner point: its triangles' circumcentres, which
+// surround it, taken in the order of their angle around it.
+double cell_area(const Delaunay& mesh, int site) {
+    const auto& p = mesh.points();
+    const Point2 s = p[static_cast<std::size_t>(site)];
+    std::vector<std::pair<double, Point2>> corners;
+    for (const auto& t : mesh.real_triangles())
+        if (t[0] == site || t[1] == site || t[2] == site) {
+            const Point2 c = circumcentre(p[t[0]], p[t[1]], p[t[2]]);
+            corners.push_back({std::atan2(c.y - s.y, c.x - s.x), c});
+        }
+    std::sort(corners.begin(), corners.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    double area = 0;
+    for (std::size_t k = 0; k < corners.size(); ++k) {
+        const Point2 a = corners[k].second, b = corners[(k + 1) % corners.size()].second;
+        area += (a.x * b.y - a.y * b.x) / 2;
+    }
+    return area;
+}
+
+// Sibson's weights by their definition, from two triangulations: the area each neighbour's
+// Voronoi cell loses when the place is inserted, over the area of the place's new cell.
+TEST(NaturalNeighbour, WeightsAreTheAreasTheInsertedPlaceTakes) {
+    std::vector<Point2> points = scattered(200, 8);
+    const Delaunay mesh(points);
+    int hint = 0;
+    for (const Point2 q : {Point2{0.5, 0.5}, Point2{0.31, 0.62}, Point2{0.7, 0.28}}) {
+        std::vector<Point2> with_q = points;
+        with_q.push_back(q);
+        const Delaunay inserted(with_q);
+        const double cell = cell_area(inserted, static_cast<int>(points.size()));
+        const std::vector<Weight> w = natural_neighbour_weights(mesh, q, hint);
+        ASSERT_GE(w.size(), 3u);
+        for (const Weight& one : w) {
+            const double lost = cell_area(mesh, one.index) - cell_area(inserted, one.index);
+            EXPECT_NEAR(one.weight, lost / cell, 1e-9) << "neighbour " << one.index;
+        }
+    }
+}
+
 TEST(NaturalNeighbour, WeightsStayExactOnARegularGridsLines) {
     std::vector<Point2> points;
     for (int j = 0; j <= 10; ++j)
