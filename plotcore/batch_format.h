@@ -89,7 +89,12 @@
 //                     the frame's ranges are checked), a text (u32 byte count up to 64, the
 //                     bytes) with the format of its numbers (empty: chosen), a text (up to
 //                     kMaxTextBytes) with its label: a twin axis drawn on the frame, whose
-//                     scale the anchored parts after it take
+//                     scale the anchored parts after it take. A twin with ticks or colours
+//                     of its own adds 20 bytes: f64 step (0 chosen, else its major tick
+//                     step, finite, at most 3.4e38), u16 subticks (0 chosen, else 1 ... 100
+//                     intervals between major ticks), u16 0, u32 numbers colour, u32 label
+//                     colour (each a colour value as the frame's style has them, or
+//                     0xFFFFFFFF: the frame's own)
 //
 //   stroke        u32 rgb, f32 width (pixels, > 0), u8 dash (0 solid, 1 dash, 2 dot,
 //                 3 dash-dot, 4 dash-dot-dot), u8 0, u16 0

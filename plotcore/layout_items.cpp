@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 #include "client/include/lumora_plot.h"
 #include "number_format.h"
@@ -17,6 +18,7 @@ constexpr std::size_t kFramePayload = 64, kAxisBytes = 12, kAnchorPayload = 20, 
 constexpr std::size_t kSidedBesidePayload = kBesidePayload + 4;
 constexpr std::size_t kStyleBytes = 24, kPlacementBytes = 16;
 constexpr std::size_t kTwinPayload = 4 + 16 + 8;  // and the two texts' bytes
+constexpr std::size_t kTwinLookBytes = 20;
 // On the wire only: the frame's payload ends with its style (a frame in the classic style
 // leaves it out, so that its bytes stay as they were).
 constexpr std::uint32_t kStyledFrame = 0x200;
@@ -287,9 +289,34 @@ void write_twin(Writer& w, const TwinAxis& t) {
     w.f64(t.v2);
     w.bytes(t.format);
     w.bytes(t.label);
+    if (t.look == TwinLook{}) return;
+    w.f64(t.look.step);
+    w.u16(static_cast<std::uint16_t>(t.look.subticks));
+    w.u16(0);
+    w.u32(static_cast<std::uint32_t>(t.look.numbers_colour));
+    w.u32(static_cast<std::uint32_t>(t.look.label_colour));
 }
 
-void read_twin(Reader& r, TwinAxis& t) {
+int read_twin_colour(Reader& r) {
+    const std::uint32_t v = r.u32();
+    if (v == static_cast<std::uint32_t>(kFrameColour)) return kFrameColour;
+    if (!is_valid_colour_value(v)) r.fail("twin colour out of range");
+    return static_cast<int>(v);
+}
+
+// What a twin with its own ticks or colours adds after its label.
+void read_twin_look(Reader& r, TwinLook& look) {
+    look.step = r.f64();
+    look.subticks = r.u16();
+    if (!(look.step >= 0 && look.step <= std::numeric_limits<float>::max()) ||
+        look.subticks > kMaxTwinSubticks)
+        r.fail("twin ticks out of range");
+    if (r.u16() != 0) r.fail("twin ticks out of range");
+    look.numbers_colour = read_twin_colour(r);
+    look.label_colour = read_twin_colour(r);
+}
+
+void read_twin(Reader& r, TwinAxis& t, std::size_t end) {
     const std::uint8_t axis = r.u8(), log = r.u8();
     if (axis > 1 || log > 1) r.fail("twin axis out of range");
     t.x_axis = axis == 0;
@@ -308,6 +335,7 @@ void read_twin(Reader& r, TwinAxis& t) {
     const std::uint32_t label_length = r.u32();
     if (label_length > kMaxTextBytes) return r.fail("text too long");
     t.label = r.text(label_length);
+    if (r.ok() && r.at() < end) read_twin_look(r, t.look);
 }
 
 }  // namespace
@@ -334,7 +362,8 @@ std::size_t layout_payload_size(const Item& item) {
             return item.source.side == kSideRight ? kBesidePayload : kSidedBesidePayload;
         case ItemKind::kTwin:
             return 4 + kTwinPayload + item.source.twin.format.size() +
-                   item.source.twin.label.size();
+                   item.source.twin.label.size() +
+                   (item.source.twin.look == TwinLook{} ? 0 : kTwinLookBytes);
         case ItemKind::kLegend: {
             const bool placed = item.source.corner == 0;
             std::size_t size = 4 + 8 + (placed ? kPlacementBytes : 0);
@@ -376,6 +405,7 @@ void write_layout(Writer& w, const Item& item) {
 }
 
 void read_layout(Reader& r, Item& item, std::size_t length) {
+    const std::size_t end = r.at() + length;
     LayoutSource& s = item.source;
     s.frame = r.u32();
     // Frame 0 only for an anchor: items on the page as they are.
@@ -404,7 +434,7 @@ void read_layout(Reader& r, Item& item, std::size_t length) {
         case ItemKind::kBeside:
             return read_beside(r, s, length);
         case ItemKind::kTwin:
-            return read_twin(r, s.twin);
+            return read_twin(r, s.twin, end);
         default:
             r.fail("unknown item kind");
     }

@@ -11,6 +11,10 @@ namespace {
 
 constexpr double kLabelGap = 0.5;  // between the numbers and the label, in text heights
 
+int own_or_frame(int colour, int frame_colour) {
+    return colour == kFrameColour ? frame_colour : colour;
+}
+
 }  // namespace
 
 bool has_room_for(const Frame& f, bool x_axis) {
@@ -38,12 +42,16 @@ Ends use_twin_world(Frame& f, const TwinAxis& t) {
 
 void draw_twin(LayoutCanvas& c, Frame& f, const TwinAxis& t) {
     if (use_twin_world(f, t) != Ends::kOk) return;
-    const AxisOptions twin = parse_axis_options(t.log ? "cmstl" : "cmst", 0, 0);
+    const AxisOptions twin =
+        parse_axis_options(t.log ? "cmstl" : "cmst", t.look.step, t.look.subticks);
+    const int frame_numbers = f.setup.style.numbers;
+    f.setup.style.numbers = own_or_frame(t.look.numbers_colour, frame_numbers);
     draw_box(c, f, t.x_axis ? twin : AxisOptions{}, t.x_axis ? AxisOptions{} : twin,
              f.setup.time_origin);
+    f.setup.style.numbers = frame_numbers;
     if (t.label.empty()) return;
     const double h = f.text_height;
-    const int colour = f.setup.style.labels;
+    const int colour = own_or_frame(t.look.label_colour, f.setup.style.labels);
     if (t.x_axis) {
         const double base = f.box.y1 + std::max(f.top_numbers_height, 0.3 * h) + 0.4 * h;
         draw_marked_text(c, (f.box.x0 + f.box.x1) / 2, base, t.label,

@@ -10,12 +10,26 @@
 
 namespace lumora::plotcore {
 
+// A twin's colour that is the frame's own: its numbers' or labels' colour.
+inline constexpr int kFrameColour = -1;
+inline constexpr int kMaxTwinSubticks = 100;
+
+// A twin's own ticks and colours (lu_plot_twin_style); the default leaves them to the
+// axis and the frame.
+struct TwinLook {
+    double step = 0;   // of its major ticks (on a log axis: decades); 0 chosen
+    int subticks = 0;  // intervals between major ticks, 0 ... 100; 0 chosen
+    int numbers_colour = kFrameColour, label_colour = kFrameColour;
+    bool operator==(const TwinLook&) const = default;
+};
+
 struct TwinAxis {
     bool x_axis = false;  // the twin of x (top edge), else of y (right edge)
     double v1 = 0, v2 = 1;
     bool log = false;
     std::string format;  // of its numbers (number_format.h); empty: chosen
     std::string label;
+    TwinLook look;
     bool operator==(const TwinAxis&) const = default;
 };
 

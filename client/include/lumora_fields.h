@@ -201,6 +201,82 @@ int lu_draw_vectors_double_(int* result, const double* u, const double* v, const
                             const int* ny, const double* x1, const double* y1, const double* x2,
                             const double* y2, const double* scale);
 
+/* ---- Fields on uneven and curvilinear grids ------------------------------------------ */
+
+/* The field operations above with the values at given positions instead of an even grid.
+ * grid LU_GRID_AXES: xg holds nx x positions and yg ny y positions (a rectilinear grid),
+ * value (i, j) at (xg[i], yg[j]); each axis finite and strictly rising or strictly
+ * falling. grid LU_GRID_POINTS: xg and yg are nx x ny arrays in the values' layout (a
+ * curvilinear grid: polar, distorted), value (i, j) at (xg(i, j), yg(i, j)); a NaN
+ * position marks a missing point, whose cells are left out; an infinite one is refused.
+ * Contour lines and filled regions are found between the values as on an even grid and
+ * placed by interpolating the positions bilinearly within each cell, so that they follow
+ * the grid (a polar field's contours are round). Refused, with a message naming the
+ * operation: a null xg or yg, a grid code that is neither, an axis not finite or not
+ * monotonic, an infinite point, and whatever the even forms refuse. The reference forms
+ * take Fortran's order, XG(NX, NY) and YG(NX, NY) for LU_GRID_POINTS. */
+#define LU_GRID_AXES 1
+#define LU_GRID_POINTS 2
+
+/* The field as a picture of cells: value (i, j) fills the quadrilateral of the corners
+ * (i, j), (i + 1, j), (i + 1, j + 1), (i, j + 1), so the positions are the cells' corners,
+ * one more than the values each way: LU_GRID_AXES nx + 1 and ny + 1 positions,
+ * LU_GRID_POINTS two (nx + 1) x (ny + 1) arrays in the layout. The picture's edges are the
+ * grid's outer corners exactly. Each cell in its value's colour as lu_draw_field_image
+ * gives it, flat (there is no smooth form: a grid's cells are not an even picture); a cell
+ * with a missing corner is left out. At most 1 000 000 cells. */
+int lu_draw_field_image_on_grid(const float* values, int nx, int ny, int layout, const float* xg,
+                                const float* yg, int grid);
+int lu_draw_field_image_on_grid_(int* result, const float* values, const int* nx, const int* ny,
+                                 const float* xg, const float* yg, const int* grid);
+int lu_draw_field_image_on_grid_double(const double* values, int nx, int ny, int layout,
+                                       const double* xg, const double* yg, int grid);
+int lu_draw_field_image_on_grid_double_(int* result, const double* values, const int* nx,
+                                        const int* ny, const double* xg, const double* yg,
+                                        const int* grid);
+
+/* Contour lines as lu_draw_contours draws them, on the grid. */
+int lu_draw_contours_on_grid(const float* values, int nx, int ny, int layout, const float* xg,
+                             const float* yg, int grid, const float* levels, int count, int labels);
+int lu_draw_contours_on_grid_(int* result, const float* values, const int* nx, const int* ny,
+                              const float* xg, const float* yg, const int* grid,
+                              const float* levels, const int* count, const int* labels);
+int lu_draw_contours_on_grid_double(const double* values, int nx, int ny, int layout,
+                                    const double* xg, const double* yg, int grid,
+                                    const double* levels, int count, int labels);
+int lu_draw_contours_on_grid_double_(int* result, const double* values, const int* nx,
+                                     const int* ny, const double* xg, const double* yg,
+                                     const int* grid, const double* levels, const int* count,
+                                     const int* labels);
+
+/* Filled contours as lu_fill_contours fills them, on the grid. */
+int lu_fill_contours_on_grid(const float* values, int nx, int ny, int layout, const float* xg,
+                             const float* yg, int grid, const float* levels, int count);
+int lu_fill_contours_on_grid_(int* result, const float* values, const int* nx, const int* ny,
+                              const float* xg, const float* yg, const int* grid,
+                              const float* levels, const int* count);
+int lu_fill_contours_on_grid_double(const double* values, int nx, int ny, int layout,
+                                    const double* xg, const double* yg, int grid,
+                                    const double* levels, int count);
+int lu_fill_contours_on_grid_double_(int* result, const double* values, const int* nx,
+                                     const int* ny, const double* xg, const double* yg,
+                                     const int* grid, const double* levels, const int* count);
+
+/* Arrows as lu_draw_vectors draws them, each from its value's grid point (none from a
+ * missing point); scale 0 makes the longest arrow 0.9 of the grid's spacing: the median
+ * distance between neighbouring points along i and along j, the smaller of the two (on
+ * a grid of a single point, no arrow: give a scale). */
+int lu_draw_vectors_on_grid(const float* u, const float* v, int nx, int ny, int layout,
+                            const float* xg, const float* yg, int grid, float scale);
+int lu_draw_vectors_on_grid_(int* result, const float* u, const float* v, const int* nx,
+                             const int* ny, const float* xg, const float* yg, const int* grid,
+                             const float* scale);
+int lu_draw_vectors_on_grid_double(const double* u, const double* v, int nx, int ny, int layout,
+                                   const double* xg, const double* yg, int grid, double scale);
+int lu_draw_vectors_on_grid_double_(int* result, const double* u, const double* v, const int* nx,
+                                    const int* ny, const double* xg, const double* yg,
+                                    const int* grid, const double* scale);
+
 /* A colour bar right of the viewport: a strip `width` wide at `gap` from the viewport's
  * right edge (both in normalized units, as lu_set_viewport takes them), as high as the
  * viewport, showing the current colour map from its range's low value at the bottom to

@@ -104,6 +104,17 @@ int lu_plot_twin_y(float y1, float y2, int options, const char* label);
 int lu_plot_twin_y_(int* result, const float* y1, const float* y2, const int* options,
                     const char* label, size_t label_length);
 
+/* Ticks and colours of the twin axes made after it in the current window: step > 0 fixes
+ * the major tick step (on a log axis: the decades between numbers), 0 leaves it to the
+ * twin; subticks 1 ... 100 fixes the intervals between major ticks, 0 leaves them to the
+ * twin; the colours of the twin's numbers and of its label, each a colour value or -1 for
+ * the frame's own (lu_plot_set_colours). lu_plot_twin_style(0, 0, -1, -1) brings back the
+ * default. Result: the window number; 0 (with a message) for a step below 0 or not finite,
+ * subticks beyond 0 ... 100 or a number that is no colour value, changing nothing. */
+int lu_plot_twin_style(float step, int subticks, int numbers_colour, int label_colour);
+int lu_plot_twin_style_(int* result, const float* step, const int* subticks,
+                        const int* numbers_colour, const int* label_colour);
+
 /* Colours of the frames made after it in the current window, each a colour value or -1
  * to keep it: the box and its ticks (and the zero line), the numbers, the axis labels,
  * the title and the grid. The default: black, with a grid in light grey (RGB 205, 205,

@@ -51,10 +51,7 @@ std::optional<Grid> grid_of(const Value* values, int nx, int ny, int layout) {
     grid.z.resize(static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny));
     for (int j = 0; j < ny; ++j) {
         for (int i = 0; i < nx; ++i) {
-            std::size_t from = layout == kColumnMajor
-                                   ? static_cast<std::size_t>(j) * nx + static_cast<std::size_t>(i)
-                                   : static_cast<std::size_t>(i) * ny + static_cast<std::size_t>(j);
-            double v = static_cast<double>(values[from]);
+            double v = static_cast<double>(values[layout_index(i, j, nx, ny, layout)]);
             grid.z[static_cast<std::size_t>(j) * nx + static_cast<std::size_t>(i)] =
                 std::isfinite(v) ? v : std::nan("");
         }

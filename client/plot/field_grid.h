@@ -28,13 +28,38 @@ struct Grid {
 template <class Value>
 std::optional<Grid> grid_of(const Value* values, int nx, int ny, int layout);
 
-// The world rectangle of a field: value (i, j) at the centre of its cell.
-struct Placement2d {
-    double x1, y1, x2, y2;
-    int nx, ny;
-    double x(double i) const { return x1 + (i + 0.5) * (x2 - x1) / nx; }
-    double y(double j) const { return y1 + (j + 0.5) * (y2 - y1) / ny; }
+// Where a field's values stand in the world, and the world point of a place between them
+// in index space (value (i, j) at (i, j)). Even: the centres of nx x ny cells over the
+// rectangle (x1, y1) .. (x2, y2). On a grid: the given positions, a place between them
+// interpolated bilinearly within its cell, so that what is computed in index space
+// follows the grid; x1 .. y2 are then the positions' extent.
+struct WorldPoint {
+    double x = 0, y = 0;
 };
+struct Placement2d {
+    enum class Kind { kEven, kAxes, kPoints };
+    double x1 = 0, y1 = 0, x2 = 1, y2 = 1;
+    int nx = 1, ny = 1;
+    Kind kind = Kind::kEven;
+    // kAxes: nx x values and ny y values; kPoints: nx x ny of each, [j * nx + i], NaN for a
+    // missing point.
+    std::vector<double> xs, ys;
+
+    WorldPoint at(double i, double j) const;
+    // Whether the grid point (i, j) has a position (always on an even placement).
+    bool known(int i, int j) const;
+};
+
+// The even placement of a field of nx x ny values over a rectangle.
+Placement2d even_placement(double x1, double y1, double x2, double y2, int nx, int ny);
+
+// Where value (i, j) of an nx x ny array in the layout is held.
+inline std::size_t layout_index(int i, int j, int nx, int ny, int layout) {
+    return layout == kColumnMajor ? static_cast<std::size_t>(j) * static_cast<std::size_t>(nx) +
+                                        static_cast<std::size_t>(i)
+                                  : static_cast<std::size_t>(i) * static_cast<std::size_t>(ny) +
+                                        static_cast<std::size_t>(j);
+}
 
 // The least and greatest values that are not NaN; nothing when every value is NaN.
 std::optional<std::pair<double, double>> value_range(const Grid& grid);

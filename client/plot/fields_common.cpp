@@ -8,12 +8,38 @@
 
 namespace lumora::plot {
 
+namespace {
+
+void put(std::vector<float>& out, const WorldPoint& p) {
+    out.push_back(static_cast<float>(p.x));
+    out.push_back(static_cast<float>(p.y));
+}
+
+// The grid points strictly between a and b when both lie on one grid line, in order; a
+// missing point is passed by (a region's bridge may run past one, and back the same way).
+void put_between(std::vector<float>& out, const GridPoint& a, const GridPoint& b,
+                 const Placement2d& where) {
+    const bool along_i = a.j == b.j && a.j == std::floor(a.j);
+    const bool along_j = a.i == b.i && a.i == std::floor(a.i);
+    if (along_i == along_j) return;
+    const double from = along_i ? a.i : a.j, to = along_i ? b.i : b.j;
+    const double step = to > from ? 1 : -1;
+    for (double k = step > 0 ? std::floor(from) + 1 : std::ceil(from) - 1; (to - k) * step > 0;
+         k += step) {
+        const double i = along_i ? k : a.i, j = along_i ? a.j : k;
+        if (where.known(static_cast<int>(i), static_cast<int>(j))) put(out, where.at(i, j));
+    }
+}
+
+}  // namespace
+
 std::vector<float> world_points(const std::vector<GridPoint>& points, const Placement2d& where) {
     std::vector<float> out;
     out.reserve(2 * points.size());
-    for (const GridPoint& p : points) {
-        out.push_back(static_cast<float>(where.x(p.i)));
-        out.push_back(static_cast<float>(where.y(p.j)));
+    const bool curved = where.kind == Placement2d::Kind::kPoints;
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        if (curved && k > 0) put_between(out, points[k - 1], points[k], where);
+        put(out, where.at(points[k].i, points[k].j));
     }
     return out;
 }

@@ -10,10 +10,12 @@
 namespace lumora::plot {
 
 inline Placement2d placement_of(const Grid& grid, double x1, double y1, double x2, double y2) {
-    return {x1, y1, x2, y2, grid.nx, grid.ny};
+    return even_placement(x1, y1, x2, y2, grid.nx, grid.ny);
 }
 
-// x, y pairs in world coordinates, as lu_draw_polyline and lu_draw_polygon take them.
+// x, y pairs in world coordinates, as lu_draw_polyline and lu_draw_polygon take them. On a
+// curvilinear grid a stretch along a grid line passes through each grid point on its way,
+// so that an outline running along several cells follows the grid.
 std::vector<float> world_points(const std::vector<GridPoint>& points, const Placement2d& where);
 
 // Device pixels per world unit along x and y (y negative when the world's y runs up),

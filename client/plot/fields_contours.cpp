@@ -9,6 +9,7 @@
 #include "contour_labels.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "grid_positions.h"
 #include "page_draw.h"
 #include "plot_state.h"
 #include "plotcore/number_format.h"
@@ -124,20 +125,16 @@ bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& wh
     return true;
 }
 
-template <class Value, class Level>
-int contours(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
-             double y2, const Level* given, int count, int labels) {
-    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
-    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
-    if (!grid) return 0;
-    const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
+template <class Level>
+int draw_contours(const Grid& grid, const Placement2d& where, const Level* given, int count,
+                  int labels) {
     const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return refuse_no_window();
     DeviceScale scale;
     const bool labelled = labels != 0 && device_scale(where, scale);
-    auto range = value_range(*grid);
+    auto range = value_range(grid);
     if (!range) return window;
-    const CellRanges cells = cell_ranges(*grid);
+    const CellRanges cells = cell_ranges(grid);
     use_view_space(window_view());
     LabelFontScope font(labelled);
     const std::vector<double> levels = levels_of(given, count, range->first, range->second, false);
@@ -145,11 +142,29 @@ int contours(const Value* values, int nx, int ny, int layout, double x1, double 
     const std::string& format = plot_state(window).contour_format;
     TakenPlaces taken;  // the labels of every level keep clear of each other
     for (std::size_t k = 0; k < levels.size(); ++k) {
-        if (!draw_level(*grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr,
+        if (!draw_level(grid, cells, where, levels[k], shown[k], labelled ? &scale : nullptr,
                         format, taken))
             return 0;
     }
     return window;
+}
+
+template <class Value, class Level>
+int contours(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+             double y2, const Level* given, int count, int labels) {
+    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
+    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
+    if (!grid) return 0;
+    return draw_contours(*grid, placement_of(*grid, x1, y1, x2, y2), given, count, labels);
+}
+
+template <class Value>
+int contours_on_grid(const Value* values, int nx, int ny, int layout, const Value* xg,
+                     const Value* yg, int grid, const Value* given, int count, int labels) {
+    if (!level_count_taken(count)) return 0;
+    std::optional<PlacedField> field = field_on_grid(values, nx, ny, layout, xg, yg, grid);
+    if (!field) return 0;
+    return draw_contours(field->grid, field->where, given, count, labels);
 }
 
 }  // namespace
@@ -185,6 +200,41 @@ int lu_draw_contours_double_(int* result, const double* values, const int* nx, c
     return guarded(__func__, [&] {
         return stored(result, contours(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
                                        arg(x2), arg(y2), levels, arg(count), arg(labels)));
+    });
+}
+
+int lu_draw_contours_on_grid(const float* values, int nx, int ny, int layout, const float* xg,
+                             const float* yg, int grid, const float* levels, int count,
+                             int labels) {
+    return guarded(__func__, [&] {
+        return contours_on_grid(values, nx, ny, layout, xg, yg, grid, levels, count, labels);
+    });
+}
+
+int lu_draw_contours_on_grid_(int* result, const float* values, const int* nx, const int* ny,
+                              const float* xg, const float* yg, const int* grid,
+                              const float* levels, const int* count, const int* labels) {
+    return guarded(__func__, [&] {
+        return stored(result, contours_on_grid(values, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                               arg(grid), levels, arg(count), arg(labels)));
+    });
+}
+
+int lu_draw_contours_on_grid_double(const double* values, int nx, int ny, int layout,
+                                    const double* xg, const double* yg, int grid,
+                                    const double* levels, int count, int labels) {
+    return guarded(__func__, [&] {
+        return contours_on_grid(values, nx, ny, layout, xg, yg, grid, levels, count, labels);
+    });
+}
+
+int lu_draw_contours_on_grid_double_(int* result, const double* values, const int* nx,
+                                     const int* ny, const double* xg, const double* yg,
+                                     const int* grid, const double* levels, const int* count,
+                                     const int* labels) {
+    return guarded(__func__, [&] {
+        return stored(result, contours_on_grid(values, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                               arg(grid), levels, arg(count), arg(labels)));
     });
 }
 

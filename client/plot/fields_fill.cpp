@@ -14,6 +14,7 @@
 #include "contour_fill.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "grid_positions.h"
 #include "page_draw.h"
 #include "plot_state.h"
 
@@ -79,29 +80,42 @@ bool hatched(const WindowPlot& s) {
                        [](const Hatch& h) { return !h.empty(); });
 }
 
-template <class Value, class Level>
-int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
-         double y2, const Level* given, int count) {
-    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
-    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
-    if (!grid) return 0;
+template <class Level>
+int fill_placed(const Grid& grid, const Placement2d& where, const Level* given, int count) {
     const int window = lu_get_pen(nullptr, nullptr, nullptr, nullptr);
     if (window == 0) return refuse_no_window();
-    auto range = value_range(*grid);
+    auto range = value_range(grid);
     if (!range) return window;
     std::vector<double> levels = levels_of(given, count, range->first, range->second, true);
-    const Placement2d where = placement_of(*grid, x1, y1, x2, y2);
     use_view_space(window_view());
     const PenScope pen;
     const std::vector<Region> regions =
         regions_of(levels, range->first, range->second, current_colour_map());
     const WindowPlot& s = plot_state(window);
     for (std::size_t k = 0; k < regions.size(); ++k) {
-        const bool ok = hatched(s) ? draw_band(*grid, where, regions, k, hatch_of(s, k))
-                                   : fill_region(*grid, where, regions[k]);
+        const bool ok = hatched(s) ? draw_band(grid, where, regions, k, hatch_of(s, k))
+                                   : fill_region(grid, where, regions[k]);
         if (window_refused(ok)) return 0;
     }
     return window;
+}
+
+template <class Value, class Level>
+int fill(const Value* values, int nx, int ny, int layout, double x1, double y1, double x2,
+         double y2, const Level* given, int count) {
+    if (!finite_corners(x1, y1, x2, y2) || !level_count_taken(count)) return 0;
+    std::optional<Grid> grid = grid_of(values, nx, ny, layout);
+    if (!grid) return 0;
+    return fill_placed(*grid, placement_of(*grid, x1, y1, x2, y2), given, count);
+}
+
+template <class Value>
+int fill_on_grid(const Value* values, int nx, int ny, int layout, const Value* xg, const Value* yg,
+                 int grid, const Value* given, int count) {
+    if (!level_count_taken(count)) return 0;
+    std::optional<PlacedField> field = field_on_grid(values, nx, ny, layout, xg, yg, grid);
+    if (!field) return 0;
+    return fill_placed(field->grid, field->where, given, count);
 }
 
 }  // namespace
@@ -135,6 +149,39 @@ int lu_fill_contours_double_(int* result, const double* values, const int* nx, c
     return guarded(__func__, [&] {
         return stored(result, fill(values, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
                                    arg(x2), arg(y2), levels, arg(count)));
+    });
+}
+
+int lu_fill_contours_on_grid(const float* values, int nx, int ny, int layout, const float* xg,
+                             const float* yg, int grid, const float* levels, int count) {
+    return guarded(__func__, [&] {
+        return fill_on_grid(values, nx, ny, layout, xg, yg, grid, levels, count);
+    });
+}
+
+int lu_fill_contours_on_grid_(int* result, const float* values, const int* nx, const int* ny,
+                              const float* xg, const float* yg, const int* grid,
+                              const float* levels, const int* count) {
+    return guarded(__func__, [&] {
+        return stored(result, fill_on_grid(values, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                           arg(grid), levels, arg(count)));
+    });
+}
+
+int lu_fill_contours_on_grid_double(const double* values, int nx, int ny, int layout,
+                                    const double* xg, const double* yg, int grid,
+                                    const double* levels, int count) {
+    return guarded(__func__, [&] {
+        return fill_on_grid(values, nx, ny, layout, xg, yg, grid, levels, count);
+    });
+}
+
+int lu_fill_contours_on_grid_double_(int* result, const double* values, const int* nx,
+                                     const int* ny, const double* xg, const double* yg,
+                                     const int* grid, const double* levels, const int* count) {
+    return guarded(__func__, [&] {
+        return stored(result, fill_on_grid(values, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                           arg(grid), levels, arg(count)));
     });
 }
 

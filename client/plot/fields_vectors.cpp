@@ -1,4 +1,4 @@
-// Vector fields: an arrow from each cell centre, its head drawn in device space so that it
+// Vector fields: an arrow from each value's point, its head drawn in device space so that it
 // keeps its shape whatever the world's aspect.
 #include <algorithm>
 #include <cmath>
@@ -6,6 +6,7 @@
 #include "client/include/lumora.h"
 #include "entry.h"
 #include "fields_common.h"
+#include "grid_positions.h"
 #include "page_draw.h"
 
 using namespace lumora::plot;
@@ -46,37 +47,54 @@ std::vector<float> arrow(double x, double y, double dx, double dy, const DeviceS
     return points;
 }
 
-template <class Value>
-int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x1, double y1,
-            double x2, double y2, double scale) {
-    if (!finite_corners(x1, y1, x2, y2)) return 0;
-    if (!(scale >= 0) || !std::isfinite(scale)) {
-        return refuse("the scale " + number_text(scale) +
-                      " is not 0 (automatic) or a finite number above 0");
-    }
-    std::optional<Grid> gu = grid_of(u, nx, ny, layout), gv = grid_of(v, nx, ny, layout);
-    if (!gu || !gv) return 0;
+bool scale_taken(double scale) {
+    if (scale >= 0 && std::isfinite(scale)) return true;
+    refuse("the scale " + number_text(scale) + " is not 0 (automatic) or a finite number above 0");
+    return false;
+}
+
+// The arrows from each placed point; scale 0: the longest kCellShare of the grid's spacing.
+int draw_vectors(const Grid& u, const Grid& v, const Placement2d& where, double scale) {
     int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-    const Placement2d where = placement_of(*gu, x1, y1, x2, y2);
     DeviceScale device;
     if (window == 0) return refuse_no_window();
     if (!device_scale(where, device)) return refuse("the field's corners make no area on the page");
     use_view_space(window_view());
     double factor = scale;
     if (factor == 0) {
-        double cell = std::min(std::abs(double(x2) - x1) / nx, std::abs(double(y2) - y1) / ny);
-        double m = longest(*gu, *gv);
-        factor = m > 0 ? kCellShare * cell / m : 0;
+        double m = longest(u, v);
+        factor = m > 0 ? kCellShare * grid_spacing(where) / m : 0;
     }
-    for (int j = 0; j < ny; ++j) {
-        for (int i = 0; i < nx; ++i) {
-            double dx = gu->at(i, j) * factor, dy = gv->at(i, j) * factor;
+    for (int j = 0; j < u.ny; ++j) {
+        for (int i = 0; i < u.nx; ++i) {
+            double dx = u.at(i, j) * factor, dy = v.at(i, j) * factor;
             if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) continue;
-            std::vector<float> points = arrow(where.x(i), where.y(j), dx, dy, device);
+            const WorldPoint from = where.at(i, j);
+            std::vector<float> points = arrow(from.x, from.y, dx, dy, device);
             if (window_refused(draw_polyline(points))) return 0;
         }
     }
     return window;
+}
+
+template <class Value>
+int vectors(const Value* u, const Value* v, int nx, int ny, int layout, double x1, double y1,
+            double x2, double y2, double scale) {
+    if (!finite_corners(x1, y1, x2, y2) || !scale_taken(scale)) return 0;
+    std::optional<Grid> gu = grid_of(u, nx, ny, layout), gv = grid_of(v, nx, ny, layout);
+    if (!gu || !gv) return 0;
+    return draw_vectors(*gu, *gv, placement_of(*gu, x1, y1, x2, y2), scale);
+}
+
+template <class Value>
+int vectors_on_grid(const Value* u, const Value* v, int nx, int ny, int layout, const Value* xg,
+                    const Value* yg, int grid, double scale) {
+    if (!scale_taken(scale)) return 0;
+    std::optional<PlacedField> gu = field_on_grid(u, nx, ny, layout, xg, yg, grid);
+    if (!gu) return 0;
+    std::optional<Grid> gv = grid_of(v, nx, ny, layout);
+    if (!gv) return 0;
+    return draw_vectors(gu->grid, *gv, gu->where, scale);
 }
 
 }  // namespace
@@ -108,6 +126,36 @@ int lu_draw_vectors_double_(int* result, const double* u, const double* v, const
     return guarded(__func__, [&] {
         return stored(result, vectors(u, v, arg(nx), arg(ny), kColumnMajor, arg(x1), arg(y1),
                                       arg(x2), arg(y2), arg(scale)));
+    });
+}
+
+int lu_draw_vectors_on_grid(const float* u, const float* v, int nx, int ny, int layout,
+                            const float* xg, const float* yg, int grid, float scale) {
+    return guarded(__func__,
+                   [&] { return vectors_on_grid(u, v, nx, ny, layout, xg, yg, grid, scale); });
+}
+
+int lu_draw_vectors_on_grid_(int* result, const float* u, const float* v, const int* nx,
+                             const int* ny, const float* xg, const float* yg, const int* grid,
+                             const float* scale) {
+    return guarded(__func__, [&] {
+        return stored(result, vectors_on_grid(u, v, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                              arg(grid), arg(scale)));
+    });
+}
+
+int lu_draw_vectors_on_grid_double(const double* u, const double* v, int nx, int ny, int layout,
+                                   const double* xg, const double* yg, int grid, double scale) {
+    return guarded(__func__,
+                   [&] { return vectors_on_grid(u, v, nx, ny, layout, xg, yg, grid, scale); });
+}
+
+int lu_draw_vectors_on_grid_double_(int* result, const double* u, const double* v, const int* nx,
+                                    const int* ny, const double* xg, const double* yg,
+                                    const int* grid, const double* scale) {
+    return guarded(__func__, [&] {
+        return stored(result, vectors_on_grid(u, v, arg(nx), arg(ny), kColumnMajor, xg, yg,
+                                              arg(grid), arg(scale)));
     });
 }
 

@@ -399,6 +399,14 @@ bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, i
     return set_pen(colour, 0, 1) && draw_hatch_lines(xy, hatch, nonzero);
 }
 
+bool fill_shape(const std::vector<double>& xy, int colour) {
+    if (xy.size() < 6) return true;
+    if (recorder().on()) return recorder().polygon(xy, colour, false, false), true;
+    constexpr int kPenStyleNone = 5;
+    if (!set_pen(colour, kPenStyleNone, -1)) return false;
+    return draw_polygon({xy.begin(), xy.end()}, 0);
+}
+
 bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     if (recorder().on())
         return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false), true;

@@ -111,6 +111,9 @@ bool draw_polygon(const std::vector<float>& points, int rule);
 // nothing between them, the pen as it was. Where drawing is not recorded, the drawing
 // operations draw the lines a batch's hatch would have, one by one.
 bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, int rule);
+// A polygon of x, y pairs filled with a colour value, without outline (rule 0, alternate);
+// where drawing is not recorded the pen takes the colour, so keep it in a PenScope.
+bool fill_shape(const std::vector<double>& xy, int colour);
 // A box filled with a colour value, without outline; and a box outlined with the pen.
 bool fill_box(double x0, double y0, double x1, double y1, int colour);
 bool outline_box(double x0, double y0, double x1, double y1);

@@ -32,6 +32,7 @@ struct WindowPlot {
     // Twin axes drawn on the frame, laid out again with it; their numbers' format.
     std::optional<TwinAxis> twin_x, twin_y;
     std::string twin_format;
+    TwinLook twin_look;  // of the twins made from now on
     std::vector<LegendEntry> legend;
     // Of the legend entries added from now on: a colour value, -1 their own colour, or
     // kFrameLabels that of the frame's labels.

@@ -1,6 +1,7 @@
 // The entry points of twin axes: a second x axis along the top of the frame's box or a
 // second y axis along its right, with a range and scale of its own; the data drawn after
 // it take its scale.
+#include <cmath>
 #include <string>
 
 #include "client/include/lumora.h"
@@ -40,6 +41,7 @@ int twin_axis(bool x_axis, float v1, float v2, int options, const char* label) {
     t.v2 = v2;
     t.log = (options & (x_axis ? LU_PLOT_LOG_X : LU_PLOT_LOG_Y)) != 0;
     t.format = s.twin_format;
+    t.look = s.twin_look;
     t.label = label != nullptr ? label : "";
     Frame probe = s.frame;
     if (use_twin_world(probe, t) != Ends::kOk) return refuse_twin_range(t);
@@ -56,6 +58,22 @@ int twin_axis(bool x_axis, float v1, float v2, int options, const char* label) {
     }
     kept = t;
     use_frame_world(page, s.frame);
+    return window;
+}
+
+int set_twin_style(float step, int subticks, int numbers_colour, int label_colour) {
+    const int window = current_open_window();
+    if (window == 0) return refuse_no_window();
+    if (!(step >= 0) || !std::isfinite(step))
+        return refuse("the step " + number_text(step) +
+                      " is not 0 (chosen) or a finite number above 0");
+    if (subticks < 0 || subticks > kMaxTwinSubticks)
+        return refuse("subticks is " + std::to_string(subticks) + ", not within 0 ... 100");
+    for (int colour : {numbers_colour, label_colour}) {
+        if (!colour_or_minus_one(colour))
+            return refuse(std::to_string(colour) + " is no colour value (-1: the frame's own)");
+    }
+    plot_state(window).twin_look = {step, subticks, numbers_colour, label_colour};
     return window;
 }
 
@@ -82,6 +100,18 @@ int lu_plot_twin_y_(int* result, const float* y1, const float* y2, const int* op
     return guarded(__func__, [&] {
         const std::string l = fortran_text(label, label_length);
         return store(result, twin_axis(false, at(y1), at(y2), at(options), l.c_str()));
+    });
+}
+
+int lu_plot_twin_style(float step, int subticks, int numbers_colour, int label_colour) {
+    return guarded(__func__,
+                   [&] { return set_twin_style(step, subticks, numbers_colour, label_colour); });
+}
+int lu_plot_twin_style_(int* result, const float* step, const int* subticks,
+                        const int* numbers_colour, const int* label_colour) {
+    return guarded(__func__, [&] {
+        return store(result,
+                     set_twin_style(at(step), at(subticks), at(numbers_colour), at(label_colour)));
     });
 }
 

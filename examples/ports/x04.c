@@ -80,7 +80,9 @@ static void page(int with_phase) {
     check(lu_plot_legend_text_colour(-1), "lu_plot_legend_text_colour");
     check(lu_plot_legend_entry("Amplitude", yellow(), 0, 0), "lu_plot_legend_entry");
     if (with_phase) {
-        check(lu_plot_twin_y(-100.0f, 0.0f, 0, "Phase shift (degrees)"), "lu_plot_twin_y");
+        /* The phase in steps of 30 degrees with 3 subticks, labelled in its curve's colour. */
+        check(lu_plot_twin_style(30.0f, 3, -1, green()), "lu_plot_twin_style");
+        check(lu_plot_twin_y(-95.0f, 5.0f, 0, "Phase shift (degrees)"), "lu_plot_twin_y");
         check(lu_set_pen(green(), 0, 0, -1), "lu_set_pen");
         check(lu_plot_line(kPoints, freq, phase), "lu_plot_line (phase)");
         check(lu_plot_points(kPoints, freq, phase, 2), "lu_plot_points (phase)");

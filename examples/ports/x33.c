@@ -67,8 +67,7 @@ static void positions(void) {
                                   R | B,     B,     L | B,     L};
     /* Room on every side, so that the legends outside the box stand clear of it. */
     box_page_with("The 16 standard legend positions with the same offset in x and y",
-                  LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_ABOVE |
-                      LU_PLOT_ROOM_BELOW);
+                  LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW);
     for (int k = 0; k < 16; ++k) {
         const int p = where[k];
         /* The same offset away from the anchor: inward inside the box, outward outside. */
@@ -169,6 +168,12 @@ static void kinds(void) {
         if (panel == 1)
             check(lu_plot_labels(NULL, NULL, "Demonstrate Various Kinds of Legends"),
                   "lu_plot_labels");
+        /* The swatches of a legend take the hatch cycle's patterns in turn: PLplot's
+         * patterns 0 ... 4 for the pattern panel, its pattern 3 for the width panel. */
+        static const int patterns[5] = {LU_HATCH_SOLID, LU_HATCH_HORIZONTAL, LU_HATCH_VERTICAL,
+                                        LU_HATCH_UP_45, LU_HATCH_DOWN_45};
+        if (panel == 4) check(lu_plot_hatch_cycle(5, patterns), "lu_plot_hatch_cycle");
+        if (panel == 5) check(lu_plot_hatch(LU_HATCH_UP_45), "lu_plot_hatch");
         for (int i = 0; i < 5; ++i) {
             const int c = pl_colour(i + 1);
             switch (panel) {
@@ -219,6 +224,7 @@ static void kinds(void) {
         check(lu_plot_legend_at(LU_PLOT_LEGEND_LEFT | LU_PLOT_LEGEND_TOP, 0.0f, 0.0f, 1,
                                 background()),
               "lu_plot_legend_at");
+        check(lu_plot_hatch(LU_HATCH_SOLID), "lu_plot_hatch");
     }
 }
 

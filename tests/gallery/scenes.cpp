@@ -24,6 +24,7 @@ const std::vector<Scene>& scenes() {
         {"plots", draw_plots, {}, 640, 480},
         {"colour_bar_sides", draw_colour_bar_sides, {}, 640, 480},
         {"hatches", draw_hatches, {}, 640, 480},
+        {"fields_on_grids", draw_fields_on_grids, {}},
     };
     return list;
 }

@@ -40,6 +40,7 @@ void draw_transform_clip(const Tweak& tweak);
 void draw_fields(const Tweak& tweak);
 void draw_field_shades(const Tweak& tweak);
 void draw_colour_bar_sides(const Tweak& tweak);
+void draw_fields_on_grids(const Tweak& tweak);
 void draw_plots(const Tweak& tweak);
 void draw_hatches(const Tweak& tweak);
 

@@ -73,8 +73,12 @@ PangoLayout* text_layout(cairo_t* cr, const std::string& utf8, const TextStyle& 
     PangoLayout* layout = pango_cairo_create_layout(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+    PangoContext* context = pango_layout_get_context(layout);
+    pango_cairo_context_set_font_options(context, options);
     cairo_font_options_destroy(options);
+    // Advances as the font gives them: rounded to whole pixels, a small text grows by up
+    // to half a pixel a character and outruns the width the layout reserved for it.
+    pango_context_set_round_glyph_positions(context, FALSE);
     pango_layout_context_changed(layout);
     PangoFontDescription* font = font_of(style);
     pango_layout_set_font_description(layout, font);

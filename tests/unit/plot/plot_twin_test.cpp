@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,79 @@ TEST_F(PlotTwinTest, NumbersRightOfOrAboveTheBoxKeepTheirExponent) {
     const Frame& g = plot_state(window.number()).frame;
     const float box_top = static_cast<float>(480 - g.box.y1);
     EXPECT_LT(title->y, box_top - 1.3 * g.text_height) << "above the numbers on top";
+}
+
+// A twin of its own style: a fixed step and subticks (the phase of a Bode plot in steps of
+// 30 degrees) and its numbers and label in the colour of its curve, kept through a resize.
+TEST_F(PlotTwinTest, ATwinTakesItsOwnStepSubticksAndColours) {
+    gallery::GalleryWindow window(640, 480);
+    const int green = lu_make_rgb_colour(0, 128, 0), blue = lu_make_rgb_colour(0, 0, 200);
+    ASSERT_NE(lu_plot_frame(0, 10, 0, 1, LU_PLOT_ROOM_TWIN_Y), 0);
+    ASSERT_EQ(lu_plot_twin_style(30, 3, blue, green), window.number());
+    ASSERT_EQ(lu_plot_twin_y(-95, 5, 0, "phase"), window.number());
+    auto check = [&](const char* when) {
+        std::uint32_t numbers_rgb = 0, frame_rgb = 0, label_rgb = 0;
+        int numbers = 0;
+        for (const auto& op : window.picture().items) {
+            if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+            for (const plotcore::Item& item : *op.item.batch) {
+                if (item.kind != plotcore::ItemKind::kText) continue;
+                const std::string& t = item.text.bytes;
+                if (t == "-90" || t == "-60" || t == "-30") {
+                    ++numbers;
+                    numbers_rgb = item.text.rgb;
+                }
+                EXPECT_NE(t, "-80") << when << ": the step is 30, not chosen";
+                if (t == "phase") label_rgb = item.text.rgb;
+                if (t == "0.5") frame_rgb = item.text.rgb;
+            }
+        }
+        EXPECT_EQ(numbers, 3) << when;
+        EXPECT_NE(numbers_rgb, frame_rgb) << when << ": the twin's numbers in their own colour";
+        EXPECT_NE(label_rgb, numbers_rgb) << when;
+        EXPECT_NE(label_rgb, frame_rgb) << when;
+    };
+    check("drawn");
+    ASSERT_TRUE(window.resize(800, 500));
+    check("laid out again");
+    EXPECT_EQ(window.errors(), "");
+}
+
+// Three subticks between the 30-degree ticks make one more tick mark per interval than two.
+TEST_F(PlotTwinTest, ATwinsSubticksAreItsOwn) {
+    auto ticks_with = [](int subticks) {
+        gallery::GalleryWindow window(640, 480);
+        EXPECT_NE(lu_plot_frame(0, 10, 0, 1, LU_PLOT_ROOM_TWIN_Y | LU_PLOT_NO_BOX), 0);
+        EXPECT_EQ(lu_plot_twin_style(30, subticks, -1, -1), window.number());
+        EXPECT_EQ(lu_plot_twin_y(-90, 0, 0, ""), window.number());
+        std::size_t marks = 0;
+        for (const auto& op : window.picture().items) {
+            if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+            for (const plotcore::Item& item : *op.item.batch)
+                if (item.kind == plotcore::ItemKind::kSegments) marks += item.points.size() / 2;
+        }
+        return marks;
+    };
+    const std::size_t three = ticks_with(3), two = ticks_with(2);
+    EXPECT_EQ(three - two, 3u) << "three intervals of 30 degrees, one more subtick in each";
+}
+
+TEST_F(PlotTwinTest, ATwinStyleOutOfBoundsIsRefusedAndChangesNothing) {
+    gallery::GalleryWindow window(320, 240);
+    ASSERT_EQ(lu_plot_twin_style(30, 3, -1, -1), window.number());
+    EXPECT_EQ(lu_plot_twin_style(-1, 0, -1, -1), 0);
+    EXPECT_EQ(lu_plot_twin_style(std::numeric_limits<float>::quiet_NaN(), 0, -1, -1), 0);
+    EXPECT_EQ(lu_plot_twin_style(0, 101, -1, -1), 0);
+    EXPECT_EQ(lu_plot_twin_style(0, 0, -7, -1), 0);
+    EXPECT_EQ(lu_plot_twin_style(0, 0, -1, 0x05000000), 0);
+    const plotcore::TwinLook kept = plot_state(window.number()).twin_look;
+    EXPECT_EQ(kept.step, 30);
+    EXPECT_EQ(kept.subticks, 3);
+    const std::string errors = window.errors();
+    for (const char* cause :
+         {"lu_plot_twin_style: the step -1 is not 0 (chosen)",
+          "subticks is 101, not within 0 ... 100", "-7 is no colour value (-1: the frame's own)"})
+        EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;
 }
 
 TEST_F(PlotTwinTest, TwinsThatCannotBeDrawnAreRefusedWithTheirCause) {

@@ -70,8 +70,39 @@ Item twin_item() {
     Item item;
     item.kind = ItemKind::kTwin;
     item.source.frame = 7;
-    item.source.twin = {false, 1e-3, 1e3, true, "%g Hz", "frequency $f$"};
+    item.source.twin = {false, 1e-3, 1e3, true, "%g Hz", "frequency $f$", {}};
     return item;
+}
+
+Item styled_twin_item() {
+    Item item = twin_item();
+    item.source.twin.x_axis = true;
+    item.source.twin.look = {30, 3, 0x02008000, kFrameColour};
+    return item;
+}
+
+// A twin of the default look keeps the bytes it always had; its own ticks and colours add
+// 20 bytes, each checked.
+TEST(PlotLayoutItems, ATwinsOwnLookAddsItsBytesAndIsChecked) {
+    const Bytes plain = encode_batch({twin_item()});
+    const std::size_t texts =
+        twin_item().source.twin.format.size() + twin_item().source.twin.label.size();
+    EXPECT_EQ(plain.size(), kHeaderBytes + kItemHeaderBytes + 4 + 28 + texts);
+    const Bytes bytes = encode_batch({styled_twin_item()});
+    ASSERT_EQ(bytes.size(), plain.size() + 20);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{styled_twin_item()});
+    const std::size_t look = plain.size();
+    for (const auto& [at, value] : {std::pair{look + 7, 0xFF},   // step not finite / too large
+                                    std::pair{look + 8, 101},    // subticks
+                                    std::pair{look + 10, 1},     // padding
+                                    std::pair{look + 15, 0x05},  // numbers colour
+                                    std::pair{look + 19, 0x07}}) {
+        Bytes spoiled = bytes;
+        spoiled[at] = static_cast<std::uint8_t>(value);
+        EXPECT_FALSE(read_batch(spoiled).ok) << "byte " << at << " = " << value;
+    }
 }
 
 TEST(PlotLayoutItems, ReadBackExactly) {
@@ -157,13 +188,13 @@ TEST(PlotLayoutItems, ATwinThatCouldNotBeDrawnSpoilsItsBatch) {
         item.source.twin = twin;
         return !read_batch(encode_batch({item})).ok;
     };
-    EXPECT_FALSE(refused({true, 5, 5, false, "", ""})) << "equal ends are widened";
-    EXPECT_TRUE(refused({false, -1, 10, true, "", ""})) << "a log range below 0";
-    EXPECT_TRUE(refused({false, 0, std::numeric_limits<double>::quiet_NaN(), false, "", ""}));
-    EXPECT_TRUE(refused({false, -3e38, 3e38, false, "", ""})) << "beyond single precision";
-    EXPECT_TRUE(refused({false, 0, 1, false, "%s", ""})) << "a format for no double";
-    EXPECT_TRUE(refused({false, 0, 1, false, std::string(65, 'x'), ""}));
-    EXPECT_TRUE(refused({false, 0, 1, false, "", std::string(5000, 'x')}));
+    EXPECT_FALSE(refused({true, 5, 5, false, "", "", {}})) << "equal ends are widened";
+    EXPECT_TRUE(refused({false, -1, 10, true, "", "", {}})) << "a log range below 0";
+    EXPECT_TRUE(refused({false, 0, std::numeric_limits<double>::quiet_NaN(), false, "", "", {}}));
+    EXPECT_TRUE(refused({false, -3e38, 3e38, false, "", "", {}})) << "beyond single precision";
+    EXPECT_TRUE(refused({false, 0, 1, false, "%s", "", {}})) << "a format for no double";
+    EXPECT_TRUE(refused({false, 0, 1, false, std::string(65, 'x'), "", {}}));
+    EXPECT_TRUE(refused({false, 0, 1, false, "", std::string(5000, 'x'), {}}));
     Bytes spoiled = encode_batch({twin_item()});
     spoiled[kHeaderBytes + kItemHeaderBytes + 4] = 2;  // neither x nor y
     EXPECT_FALSE(read_batch(spoiled).ok);

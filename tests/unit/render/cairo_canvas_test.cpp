@@ -12,6 +12,7 @@
 #include <string>
 
 #include "measured_text_checks.h"
+#include "plotcore/font_widths.h"
 #include "server/render/cairo/cairo_canvas.h"
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/cairo/picture_file.h"
@@ -202,6 +203,38 @@ TEST_F(CairoCanvasTest, TheMeasureOfATextIsWhereTheDrawingEnds) {
     render();
     test::expect_measure_matches_drawing(measure, font,
                                          [this](int x, int y) { return dark(pixel(x, y)); });
+}
+
+// The plotting layer reserves room for a text from the advances of its characters measured
+// one by one at a large size and scaled down; a small text drawn must end there too, not
+// grow by a rounded advance per character (which made legends' texts outrun their boxes).
+TEST_F(CairoCanvasTest, ASmallTextEndsWhereItsCharactersAdvancesAddUpTo) {
+    CairoTextMeasure measure;
+    FontState reference;
+    reference.size = static_cast<std::int32_t>(lumora::plotcore::kReferenceHeight);
+    const std::string text = "sssssssstttttttrrrrrrraaaaa";
+    double advances = 0;
+    for (char c : text) {
+        const auto extent = measure.measure(reference, std::string_view(&c, 1));
+        ASSERT_TRUE(extent.has_value());
+        advances += (*extent)[0];
+    }
+    for (std::int32_t size = 7; size <= 12; ++size) {
+        picture_.items.clear();
+        DrawItem small = item(ItemKind::kText, {10, 60}, kBlack);
+        small.text = text;
+        small.font.size = size;
+        add(small);
+        render();
+        int right = 0;
+        for (int x = 0; x < 200; ++x)
+            for (int y = 40; y < 90; ++y)
+                if (dark(pixel(x, y))) right = std::max(right, x);
+        const double expected = 10 + advances * size / reference.size;
+        // The last character's ink stops a little short of its advance.
+        EXPECT_LE(right, expected + 1) << "at " << size << " pixels";
+        EXPECT_GE(right, expected - 5) << "at " << size << " pixels";
+    }
 }
 
 TEST_F(CairoCanvasTest, JapaneseTextFindsAFont) {
