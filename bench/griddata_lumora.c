@@ -1,5 +1,6 @@
 /* Grids the samples of griddata_points.h by linear interpolation on their Delaunay
- * triangulation with lu_grid_data_double, REPEAT times (argument, default 1), and prints
+ * triangulation with lu_grid_data_double, GRIDDATA_GRIDS times (1 unless
+ * set), and prints
  * how many grid values are numbers and their sum. */
 #include <stdio.h>
 #include <stdlib.h>
@@ -7,10 +8,11 @@
 #include "griddata_points.h"
 #include "lumora.h"
 
-int main(int argc, char** argv) {
+int main(void) {
     static double x[kGridSamples], y[kGridSamples], z[kGridSamples];
     static double xg[kGridSide], yg[kGridSide], values[kGridSide * kGridSide];
-    const int repeat = argc > 1 ? atoi(argv[1]) : 1;
+    const char* grids = getenv("GRIDDATA_GRIDS");
+    const int repeat = grids != NULL ? atoi(grids) : 1;
     grid_samples(x, y, z, xg, yg);
     for (int r = 0; r < repeat; ++r) {
         if (!lu_grid_data_double(x, y, z, kGridSamples, xg, kGridSide, yg, kGridSide,

@@ -1,15 +1,16 @@
 /* The gridding of griddata_lumora.c with PLplot: plgriddata with GRID_DTLI (linear
- * interpolation on a Delaunay triangulation), REPEAT times, the same summary printed. */
+ * interpolation on a Delaunay triangulation), GRIDDATA_GRIDS times, the same summary printed. */
 #include <plplot.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include "griddata_points.h"
 
-int main(int argc, char** argv) {
+int main(void) {
     static double x[kGridSamples], y[kGridSamples], z[kGridSamples];
     static double xg[kGridSide], yg[kGridSide], values[kGridSide * kGridSide];
-    const int repeat = argc > 1 ? atoi(argv[1]) : 1;
+    const char* grids = getenv("GRIDDATA_GRIDS");
+    const int repeat = grids != NULL ? atoi(grids) : 1;
     grid_samples(x, y, z, xg, yg);
     PLFLT** grid = NULL;
     plAlloc2dGrid(&grid, kGridSide, kGridSide);
