@@ -351,8 +351,10 @@ int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const
 /* The values of n scattered samples (x[k], y[k], z[k]) at the nx x ny points (xg[i],
  * yg[j]) of a grid, written to values in a field's layout (LU_ROW_MAJOR: value (i, j) at
  * values[i * ny + j]; LU_COLUMN_MAJOR: at values[i + j * nx]; the reference forms in
- * Fortran's order, VALUES(NX, NY)), ready for the field operations. xg and yg need be
- * neither sorted nor evenly spaced. method: one of LU_GRID_...; parameter: the power of
+ * Fortran's order, VALUES(NX, NY)), ready for the field operations: the _on_grid forms
+ * take the same xg and yg with LU_GRID_AXES. xg and yg need be neither sorted nor evenly
+ * spaced (the _on_grid forms want them rising or falling). method: LU_GRID_NEAREST,
+ * LU_GRID_INVERSE_DISTANCE, LU_GRID_LINEAR or LU_GRID_NATURAL; parameter: the power of
  * LU_GRID_INVERSE_DISTANCE (0: 2; other methods ignore it; >= 0). Samples with a
  * coordinate or value that is not finite are left out; samples at one place count once,
  * with the mean of their values. NaN (missing) stands where there is no value: outside

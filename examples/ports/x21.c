@@ -83,12 +83,9 @@ static void method_panel(const float* x, const float* y, const float* z, int met
     check(lu_set_colour_map(map, low, high), "lu_set_colour_map");
     check(lu_plot_frame(kLow, kHigh, kLow, kHigh, LU_PLOT_EQUAL), "lu_plot_frame");
     check(lu_plot_labels("X", "Y", title), "lu_plot_labels");
-    /* The field's values stand at the centres of its cells: half a step beyond the grid's
-     * first and last points on each side puts them on the grid's points. */
-    const float dx = (kHigh - kLow) / (kNx - 1), dy = (kHigh - kLow) / (kNy - 1);
-    check(lu_fill_contours(grid, kNx, kNy, LU_COLUMN_MAJOR, kLow - dx / 2, kLow - dy / 2,
-                           kHigh + dx / 2, kHigh + dy / 2, levels, kLevels),
-          "lu_fill_contours");
+    check(lu_fill_contours_on_grid(grid, kNx, kNy, LU_COLUMN_MAJOR, xg, yg, LU_GRID_AXES, levels,
+                                   kLevels),
+          "lu_fill_contours_on_grid");
 }
 
 int main(void) {
