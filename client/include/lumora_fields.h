@@ -399,6 +399,47 @@ int lu_draw_vector_key_(int* result, const float* x, const float* y, const float
 int lu_draw_vector_key_double(double x, double y, double value, int where);
 int lu_draw_vector_key_double_(int* result, const double* x, const double* y, const double* value,
                                const int* where);
+/* ---- Gridding scattered data -------------------------------------------------------- */
+
+/* The ways lu_grid_data finds a value between scattered samples: the nearest sample's;
+ * the mean of the 12 nearest samples (all when there are fewer) weighted by their
+ * distance to the power -parameter (0: 2); linear interpolation in the triangle of the
+ * samples' Delaunay triangulation that holds the point; natural neighbour (Sibson)
+ * interpolation, weighting each sample by the area its Voronoi cell would give up to
+ * the point's. Numbered apart from LU_GRID_AXES and LU_GRID_POINTS, so that a grid's code
+ * given as a method is refused. */
+#define LU_GRID_NEAREST 11
+#define LU_GRID_INVERSE_DISTANCE 12
+#define LU_GRID_LINEAR 13
+#define LU_GRID_NATURAL 14
+
+/* The values of n scattered samples (x[k], y[k], z[k]) at the nx x ny points (xg[i],
+ * yg[j]) of a grid, written to values in a field's layout (LU_ROW_MAJOR: value (i, j) at
+ * values[i * ny + j]; LU_COLUMN_MAJOR: at values[i + j * nx]; the reference forms in
+ * Fortran's order, VALUES(NX, NY)), ready for the field operations: the _on_grid forms
+ * take the same xg and yg with LU_GRID_AXES. xg and yg need be neither sorted nor evenly
+ * spaced (the _on_grid forms want them rising or falling). method: LU_GRID_NEAREST,
+ * LU_GRID_INVERSE_DISTANCE, LU_GRID_LINEAR or LU_GRID_NATURAL; parameter: the power of
+ * LU_GRID_INVERSE_DISTANCE (0: 2; other methods ignore it; >= 0). Samples with a
+ * coordinate or value that is not finite are left out; samples at one place count once,
+ * with the mean of their values. NaN (missing) stands where there is no value: outside
+ * the samples' convex hull for LU_GRID_LINEAR and LU_GRID_NATURAL, and at grid points
+ * with a coordinate that is not finite. Result: 1; 0, with a message, for a null array,
+ * n outside 1 ... 16777216, a side below 1 or more than 67108864 grid points, an
+ * unknown layout or method, a parameter that is negative or not finite, no sample left,
+ * or, for LU_GRID_LINEAR and LU_GRID_NATURAL, fewer than three samples or all on one
+ * line (values then all NaN). */
+int lu_grid_data(const float* x, const float* y, const float* z, int n, const float* xg, int nx,
+                 const float* yg, int ny, int layout, int method, float parameter, float* values);
+int lu_grid_data_(int* result, const float* x, const float* y, const float* z, const int* n,
+                  const float* xg, const int* nx, const float* yg, const int* ny, const int* method,
+                  const float* parameter, float* values);
+int lu_grid_data_double(const double* x, const double* y, const double* z, int n, const double* xg,
+                        int nx, const double* yg, int ny, int layout, int method, double parameter,
+                        double* values);
+int lu_grid_data_double_(int* result, const double* x, const double* y, const double* z,
+                         const int* n, const double* xg, const int* nx, const double* yg,
+                         const int* ny, const int* method, const double* parameter, double* values);
 
 #ifdef __cplusplus
 }

@@ -12,6 +12,9 @@ program module_calls
   real :: z(6, 4), levels(3)
   double precision :: zd(6, 4)
   integer :: items, before, room, words
+  real :: sx(5), sy(5), sz(5), xg(3), yg(2), g(3, 2)
+  double precision :: gd(3, 2)
+  integer :: i, j
 
   failures = 0
   call lu_open_window(iw, 0)
@@ -73,6 +76,25 @@ program module_calls
   call check(ir == iw, 'lu_draw_vector_key: DOUBLE PRECISION position and value')
   k = lu_query_b1_in_window(iw, items, room, words, 3)
   call check(items >= before + 6, 'the fields and arrows were drawn')
+
+  ! Samples of the plane x + 10 y gridded into G(3, 2): G(I, J) at (XG(I), YG(J)).
+  sx = [0.0, 1.0, 1.0, 0.0, 0.25]
+  sy = [0.0, 0.0, 1.0, 1.0, 0.5]
+  sz = sx + 10.0 * sy
+  xg = [0.1, 0.5, 0.9]
+  yg = [0.2, 0.7]
+  call lu_grid_data(ir, sx, sy, sz, 5, xg, 3, yg, 2, LU_GRID_LINEAR, 0.0, g)
+  call check(ir == 1, 'lu_grid_data grids')
+  call lu_grid_data(ir, dble(sx), dble(sy), dble(sz), 5, dble(xg), 3, dble(yg), 2, &
+                    LU_GRID_NATURAL, 0.0d0, gd)
+  call check(ir == 1, 'lu_grid_data grids DOUBLE PRECISION samples')
+  do j = 1, 2
+    do i = 1, 3
+      call check(abs(g(i, j) - (xg(i) + 10.0 * yg(j))) < 1e-5, &
+                 'lu_grid_data writes G(I, J) at (XG(I), YG(J))')
+    end do
+  end do
+  call check(all(abs(gd - dble(g)) < 1d-5), 'the DOUBLE PRECISION grid is the same plane')
 
   k = lu_draw_line_in_window(iw, 0, 0, 50, 50)
   call check(k > 0, 'a window form draws')
