@@ -5,11 +5,18 @@
 
 #include <vector>
 
+#include "client/include/lumora_fields.h"
 #include "predicates.h"
 
 namespace lumora::plot {
 
-enum class GridMethod { nearest = 1, inverse_distance = 2, linear = 3, natural = 4 };
+// The public method codes, so that one converts to the other as it is.
+enum class GridMethod {
+    nearest = LU_GRID_NEAREST,
+    inverse_distance = LU_GRID_INVERSE_DISTANCE,
+    linear = LU_GRID_LINEAR,
+    natural = LU_GRID_NATURAL
+};
 
 // How many of the nearest samples an inverse-distance mean takes.
 inline constexpr int kInverseDistanceNeighbours = 12;
