@@ -59,11 +59,30 @@ function(lumora_test_environment test)
 endfunction()
 
 # Test programs build for speed, as most of a build's time goes into them: GoogleTest's
-# header precompiled once per program, and the tests' own code not optimised (the code
-# under test comes from the libraries, which build as they ship).
+# header precompiled once, by a program of its own with the tests' options, and reused by
+# every test program; and the tests' own code not optimised (the code under test comes from
+# the libraries, which build as they ship).
 function(lumora_quick_test_build target)
-  target_precompile_headers(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:<gtest/gtest.h$<ANGLE-R>>)
+  if(NOT TARGET lumora_gtest_pch)
+    lumora_find_gtest()
+    add_executable(lumora_gtest_pch EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tests/gtest_pch_host.cpp)
+    target_link_libraries(lumora_gtest_pch PRIVATE GTest::gtest_main)
+    target_precompile_headers(lumora_gtest_pch PRIVATE
+                              $<$<COMPILE_LANGUAGE:CXX>:<gtest/gtest.h$<ANGLE-R>>)
+    lumora_test_compile_options(lumora_gtest_pch)
+  endif()
+  target_precompile_headers(${target} REUSE_FROM lumora_gtest_pch)
+  lumora_test_compile_options(${target})
+endfunction()
+
+# The options every test program compiles with. A precompiled header serves only code
+# compiled as it was, and the tests that draw with Cairo get -pthread from its flags: so
+# all of them take it.
+function(lumora_test_compile_options target)
   target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-O0>)
+  if(NOT WIN32)
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-pthread>)
+  endif()
 endfunction()
 
 # lumora_add_gtest(name SOURCES ... LIBS ...): one GoogleTest program, one ctest entry.

@@ -36,8 +36,10 @@ WorldPoint Placement2d::at(double i, double j) const {
     const auto n = static_cast<std::size_t>(nx);
     const std::size_t k00 = uj * n + ui, k10 = k00 + (fi != 0), k01 = k00 + (fj != 0) * n,
                       k11 = k01 + (fi != 0);
+    // Copies: clang 14 cannot capture structured bindings in a lambda.
+    const double along_i = fi, along_j = fj;
     const auto bilinear = [&](const std::vector<double>& p) {
-        return towards(towards(p[k00], p[k10], fi), towards(p[k01], p[k11], fi), fj);
+        return towards(towards(p[k00], p[k10], along_i), towards(p[k01], p[k11], along_i), along_j);
     };
     return {bilinear(xs), bilinear(ys)};
 }
