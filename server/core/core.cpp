@@ -208,6 +208,12 @@ int Core::process_number() const {
     return state_->process_number;
 }
 
+std::int32_t Core::resolution() const {
+    std::int32_t across = 96, down = 96;
+    state_->metrics.get(10, across, down);
+    return across;
+}
+
 bool Core::claimed_once() const {
     return state_->claimed_once;
 }

@@ -120,6 +120,8 @@ class Core {
     bool claimed_once() const;
 
     int process_number() const;
+    // The resolution the windows are drawn for, in dots per inch (across).
+    std::int32_t resolution() const;
     // Set once the client said 'L'; the host may end when no window is left to show.
     bool quit_requested() const;
     // True while a window is offered to other programs (join_offer.h): the host keeps

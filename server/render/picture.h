@@ -24,6 +24,10 @@ struct Picture {
     // the system puts new windows.
     std::int32_t x = 0, y = 0;
     std::uint32_t background = 0xFFFFFF;
+    // The resolution the window is drawn for (dots per inch): vector files are written in
+    // points, 72 / dpi of them a pixel, so that they print at the size the window has at
+    // that resolution.
+    std::int32_t dpi = 96;
     std::string title;  // UTF-8
     // The format the window asked to be written in at the end: 0 none, 1 PNG, 2 SVG,
     // 3 PDF, -1 not asked (the window process's own choice).

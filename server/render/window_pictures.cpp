@@ -65,6 +65,7 @@ void WindowPictures::sync_window(const Core& core, int n) {
         picture.title = utf8_from_bytes(state->title);
     }
     picture.format = state->picture_format;
+    picture.dpi = core.resolution();
     picture.held = state->frame_depth > 0;
     sync_items(*state, slot, picture);
 }

@@ -11,6 +11,7 @@
 #include "png_writer.h"
 #include "server/render/painter.h"
 #include "svg_file.h"
+#include "vector_page.h"
 
 namespace luwnd::render {
 namespace {
@@ -43,8 +44,10 @@ bool write_picture(const Picture& picture, std::FILE* file, PictureFormat format
     }
     if (format == PictureFormat::kSvg) return write_svg(picture, width, height, file, error);
     FileStream stream(file);
+    const VectorPage page = vector_page(picture, width, height, kPointsPerInch);
     cairo_surface_t* surface =
-        cairo_pdf_surface_create_for_stream(&FileStream::write, &stream, width, height);
+        cairo_pdf_surface_create_for_stream(&FileStream::write, &stream, page.width, page.height);
+    draw_in_pixels(surface, page);
     {
         CairoCanvas canvas(surface, width, height, false);
         paint(picture, canvas);

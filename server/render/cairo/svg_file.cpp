@@ -6,6 +6,7 @@
 #include "file_stream.h"
 #include "server/render/painter.h"
 #include "svg_text_layer.h"
+#include "vector_page.h"
 
 namespace luwnd::render {
 namespace {
@@ -47,15 +48,18 @@ class HeldBackFile {
 bool write_svg(const Picture& picture, int width, int height, std::FILE* file, std::string& error) {
     FileStream stream(file);
     HeldBackFile held_back(stream);
-    cairo_surface_t* surface =
-        cairo_svg_surface_create_for_stream(&HeldBackFile::write, &held_back, width, height);
+    const VectorPage page = vector_page(picture, width, height, kCssPixelsPerInch);
+    cairo_surface_t* surface = cairo_svg_surface_create_for_stream(&HeldBackFile::write, &held_back,
+                                                                   page.width, page.height);
+    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
+    draw_in_pixels(surface, page);
     SvgTextLayer layer;
     CairoCanvas canvas(surface, width, height, false, &layer);
     paint(picture, canvas);
     cairo_surface_finish(surface);
     cairo_status_t status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
-    if (status == CAIRO_STATUS_SUCCESS && !held_back.close(layer.markup()))
+    if (status == CAIRO_STATUS_SUCCESS && !held_back.close(layer.markup(page.scale)))
         status = CAIRO_STATUS_WRITE_ERROR;
     if (status == CAIRO_STATUS_SUCCESS) return true;
     error = stream.reason(status);

@@ -27,6 +27,14 @@ std::string number(double value) {
     return text == "-0" ? "0" : text;
 }
 
+// A number in SVG syntax whatever the locale, to nine significant digits.
+std::string exact_number(double value) {
+    std::array<char, 64> buffer{};
+    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 9);
+    return error == std::errc() && std::isfinite(value) ? std::string(buffer.data(), end) : "1";
+}
+
 std::string attribute(const char* name, const std::string& value) {
     return std::string(" ") + name + "=\"" + value + "\"";
 }
@@ -158,13 +166,13 @@ void SvgTextLayer::add_line(const cairo_matrix_t& matrix, PangoLayoutIter* iter,
     elements_ += element;
 }
 
-std::string SvgTextLayer::markup() const {
+std::string SvgTextLayer::markup(double scale) const {
     if (elements_.empty()) return {};
     // Transparent, but filled: viewers pick and select only what is painted, and a fill
     // of opacity 0 counts as painted where "fill: none" would not.
-    std::string out =
-        "<g fill=\"rgb(0,0,0)\" fill-opacity=\"0\" stroke=\"none\" "
-        "xml:space=\"preserve\">\n";
+    std::string out = "<g fill=\"rgb(0,0,0)\" fill-opacity=\"0\" stroke=\"none\"";
+    if (scale != 1) out += attribute("transform", "scale(" + exact_number(scale) + ")");
+    out += " xml:space=\"preserve\">\n";
     if (!defs_.empty()) out += "<defs>\n" + defs_ + "</defs>\n";
     out += elements_;
     if (clip_.kind != Clip::Kind::kNone) out += "</g>\n";

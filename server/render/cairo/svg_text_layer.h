@@ -26,8 +26,9 @@ class SvgTextLayer {
     void add(cairo_t* cr, PangoLayout* layout, double x, double y, const TextStyle& style,
              const Clip& clip);
 
-    // The layer's elements, empty when no text was shown.
-    std::string markup() const;
+    // The layer's elements, empty when no text was shown; positions in pixels, scaled to
+    // the file's unit (points a pixel).
+    std::string markup(double scale = 1) const;
 
   private:
     void add_line(const cairo_matrix_t& matrix, PangoLayoutIter* line, PangoLayout* layout,

@@ -125,6 +125,20 @@ class SvgTextTest : public ::testing::Test {
         return svg;
     }
 
+    // The page size a PDF of the picture declares ("x0 y0 x1 y1").
+    std::string pdf_media_box() {
+        const std::string path = testing::TempDir() + "svg_text_test.pdf";
+        std::string error;
+        EXPECT_TRUE(write_picture(picture_, path, PictureFormat::kPdf, error)) << error;
+        std::ifstream file(path, std::ios::binary);
+        const std::string pdf((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+        std::remove(path.c_str());
+        std::smatch match;
+        const std::regex box("/MediaBox \\[ *([^\\]]*[^ \\]]) *\\]");
+        return std::regex_search(pdf, match, box) ? match[1].str() : "none";
+    }
+
     Picture picture_;
 };
 
@@ -199,6 +213,29 @@ TEST_F(SvgTextTest, LinesOfATextAreTextsOfTheirOwnAndClippedLikeTheGlyphs) {
                        "\"><path d=\"M 150 90 H 250 V 140 H "
                        "150 Z\"/></clipPath>"),
               std::string::npos);
+}
+
+// A vector file is as large as the window at its resolution: SVG in CSS pixels (1/96 inch),
+// PDF in points (1/72 inch); a window of twice the resolution, with twice the pixels, makes
+// a file of the same size, and its text layer is scaled with the drawing.
+TEST_F(SvgTextTest, VectorFilesHaveTheWindowsSizeAtItsResolution) {
+    add_text(100, 100, "sized");
+    const std::regex size("<svg [^>]*width=\"([0-9.]+)px\" height=\"([0-9.]+)px\"");
+    std::smatch match;
+    const std::string at_96 = write_svg();
+    ASSERT_TRUE(std::regex_search(at_96, match, size));
+    EXPECT_EQ(match[1].str() + " " + match[2].str(), "400 300");
+    EXPECT_EQ(at_96.find("scale("), std::string::npos);
+    EXPECT_EQ(pdf_media_box(), "0 0 300 225");
+
+    picture_.dpi = 192;
+    const std::string at_192 = write_svg();
+    ASSERT_TRUE(std::regex_search(at_192, match, size));
+    EXPECT_EQ(match[1].str() + " " + match[2].str(), "200 150");
+    EXPECT_NE(at_192.find("fill-opacity=\"0\" stroke=\"none\" transform=\"scale(0.5)\""),
+              std::string::npos);
+    EXPECT_EQ(texts_of(at_192).at(0).content, "sized");
+    EXPECT_EQ(pdf_media_box(), "0 0 150 112.5");
 }
 
 TEST_F(SvgTextTest, WhatXmlDoesNotAllowStaysOutOfTheFile) {
