@@ -33,6 +33,16 @@ std::uint8_t* slots_of(int window) {
     return window_block(window);
 }
 
+// Writes the three slots of the window's block; false when it is not mapped.
+bool put_slots(int window, std::int32_t a, std::int32_t b, std::int32_t c) {
+    std::uint8_t* block = slots_of(window);
+    if (block == nullptr) return false;
+    layout::write_i32(block, layout::kParam1, a);
+    layout::write_i32(block, layout::kParam2, b);
+    layout::write_i32(block, layout::kParam3, c);
+    return true;
+}
+
 char* text_area(int window) {
     std::uint8_t* block = window_block(window);
     return block == nullptr ? nullptr : reinterpret_cast<char*>(block + layout::kText);
@@ -66,12 +76,15 @@ std::int32_t command_with_2int(int window, char letter, std::int32_t a, std::int
 
 std::int32_t command_with_3int(int window, char letter, std::int32_t a, std::int32_t b,
                                std::int32_t c) {
-    std::uint8_t* block = slots_of(window);
-    if (block == nullptr) return 0;
-    layout::write_i32(block, layout::kParam1, a);
-    layout::write_i32(block, layout::kParam2, b);
-    layout::write_i32(block, layout::kParam3, c);
+    if (!put_slots(window, a, b, c)) return 0;
     return send_slot_command(window, letter);
+}
+
+std::int32_t posted_command_with_3int(int window, char letter, std::int32_t a, std::int32_t b,
+                                      std::int32_t c) {
+    if (!put_slots(window, a, b, c)) return 0;
+    return post_slot_command(window, letter, {a, b, c}) ? window
+                                                        : send_slot_command(window, letter);
 }
 
 int put_block_text(int window, const char* text) {

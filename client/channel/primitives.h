@@ -12,6 +12,11 @@ std::int32_t command_with_int(int window, char letter, std::int32_t a);
 std::int32_t command_with_2int(int window, char letter, std::int32_t a, std::int32_t b);
 std::int32_t command_with_3int(int window, char letter, std::int32_t a, std::int32_t b,
                                std::int32_t c);
+// As command_with_3int for a command that the window process answers with the window's
+// number whenever it takes it (a move, a line): posted without waiting where the channel
+// can, the window's number then being its result.
+std::int32_t posted_command_with_3int(int window, char letter, std::int32_t a, std::int32_t b,
+                                      std::int32_t c);
 
 // Copies a NUL-terminated text into the window's text area; its length. A null text
 // empties the area; the area's own address is left in place.

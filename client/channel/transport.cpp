@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "block_layout.h"
 #include "block_ops.h"
 #include "client/platform/conventions.h"
 #include "client/windows/quit.h"
@@ -53,6 +54,26 @@ std::int32_t deliver_command(int length) {
     // next command: a program waiting for that answer must not carry on without it.
     if (!reply.answered && !quitting) report_window_gone();
     return reply.result;
+}
+
+bool post_slot_command(int window, char letter, const std::int32_t (&slots)[3]) {
+    ClientState& state = client_state();
+    if (state.table.window_handle == 0) return false;
+    // The buffer holds the command as a delivery would have it.
+    char* buffer = state.command_buffer;
+    buffer[0] = letter;
+    buffer[1] = layout::window_char(window);
+    buffer[2] = '\0';
+    const std::uint8_t command[2] = {static_cast<std::uint8_t>(buffer[0]),
+                                     static_cast<std::uint8_t>(buffer[1])};
+    switch (platform::current().post_slot_command(state.table.window_handle, command, slots)) {
+        case platform::Posting::kPosted:
+            return true;
+        case platform::Posting::kGone:
+            report_window_gone();
+        default:
+            return false;
+    }
 }
 
 std::int32_t check_result(std::int32_t raw) {

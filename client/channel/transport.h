@@ -20,6 +20,11 @@ inline constexpr std::uint32_t kCopyDataTag = 1;
 // except for the quit command 'L': its result is then 0 and the program goes on.
 std::int32_t deliver_command(int length);
 
+// Posts slot command letter to the window, its three slots already in the block, where the
+// channel takes it without waiting for the answer, which is then the window's number:
+// true when posted. A window process that has gone ends the program as for a delivery.
+bool post_slot_command(int window, char letter, const std::int32_t (&slots)[3]);
+
 // Acts on the special results; the ordinary result, 0 after a disconnect, 1 for "true".
 std::int32_t check_result(std::int32_t raw);
 

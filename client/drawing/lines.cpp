@@ -16,7 +16,8 @@ constexpr std::int32_t kLine = 20;
 // Sends a move or a line to (x, y) and, when the window process took it, records (x, y)
 // as the current position.
 std::int32_t path_command(int window, std::int32_t code, std::int32_t x, std::int32_t y) {
-    const std::int32_t r = command_with_3int(window, 'A', code, x, y);
+    // A move or a line is answered with its window's number: it need not wait for that.
+    const std::int32_t r = posted_command_with_3int(window, 'A', code, x, y);
     std::uint8_t* block = window_block(window);  // the answer may have ended the connection
     if (r != 0 && block != nullptr) {
         layout::write_i32(block, layout::kPenX, x);

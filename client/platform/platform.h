@@ -34,6 +34,9 @@ struct Reply {
     bool answered = false;
 };
 
+// What became of a command offered for posting (see Platform::post_slot_command).
+enum class Posting { kDeliver, kPosted, kGone };
+
 // Yields the full path of the window program. The launch calls it at the moment it starts
 // the program, so that locating and starting happen together.
 using ProgramLocator = const char* (*)();
@@ -62,6 +65,14 @@ class Platform {
     // result; any value is a result, 0x80000000 included, as long as it was answered.
     virtual Reply deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
                                   std::uint32_t length) = 0;
+    // Posts a slot command (its letter and window character, its three slots) whose answer
+    // is its window's number, without waiting for that answer, where the channel can:
+    // kPosted then, kDeliver when the caller must deliver it, kGone when the window process
+    // has gone. The command's slots must be in the block as for a delivery.
+    virtual Posting post_slot_command(WindowHandle, const std::uint8_t (&)[2],
+                                      const std::int32_t (&)[3]) {
+        return Posting::kDeliver;
+    }
 
     // Shows a modal message box with no owner and no caption; returns the answer (0 on failure).
     virtual int message_box(const char* text, std::uint32_t style) = 0;

@@ -169,6 +169,26 @@ std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size
     return result;
 }
 
+std::int32_t Core::handle_posted(std::uint8_t letter, std::uint8_t window_char,
+                                 const std::array<std::int32_t, 3>& slots) {
+    constexpr std::int32_t kMove = 11, kLine = 20;
+    if (letter != 'A' || (slots[0] != kMove && slots[0] != kLine)) return 0;
+    const std::uint8_t command[3] = {letter, window_char, 0};
+    state_->posted_slots = Slots{slots[0], slots[1], slots[2]};
+    const std::int32_t result = handle(1, command, sizeof command);
+    state_->posted_slots.reset();
+    return result;
+}
+
+// A line is one item of the size of an item without points or text.
+std::uint32_t Core::posting_room() {
+    State& s = *state_;
+    std::size_t room = s.budget.left() / item_cost(std::size_t{0});
+    for (int n = 1; n <= layout::kMaxWindows; ++n)
+        if (Window* window = s.windows.find(n)) room = std::min(room, window->state.display.room());
+    return static_cast<std::uint32_t>(std::min<std::size_t>(room, UINT32_MAX));
+}
+
 bool Core::reply_unread() const {
     return state_->reply_unread;
 }

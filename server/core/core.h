@@ -2,6 +2,7 @@
 // blocks, decodes every command, keeps the drawing-state words current and answers.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -94,6 +95,15 @@ class Core {
     // True when the latest command answered in the process block and reply_read() has not
     // been called since (only with CoreConfig::host_tracks_replies).
     bool reply_unread() const;
+
+    // A move or a line ('A' 11, 'A' 20) that the client posted without waiting for its
+    // answer (client/platform/posix/command_page_layout.h): handled as handle() handles the
+    // slot command of letter and window character, with these slots in place of the
+    // block's. Any other command is refused, 0, untraced.
+    std::int32_t handle_posted(std::uint8_t letter, std::uint8_t window_char,
+                               const std::array<std::int32_t, 3>& slots);
+    // How many posted moves and lines every open window's display list takes for certain.
+    std::uint32_t posting_room();
     // The answer in the process block was read (or its reader had its chance): the header
     // held back meanwhile is written, and a window on offer is published again, so that
     // programs looking for one find it instead of the answer.

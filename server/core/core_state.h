@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,8 @@ struct Core::State {
     std::string process_name;
     int process_number = 0;
     int last_slot_window = 0;  // the window the latest slot command named
+    // The slots of a posted command, in place of its block's while it is handled.
+    std::optional<Slots> posted_slots;
     bool quit = false;
     bool offering = false;       // a window is offered for joining (join_offer.h)
     bool connected = false;      // between a handshake and the client's quit or going away

@@ -96,6 +96,7 @@ class DrawingBudget {
     void give_back(std::size_t bytes) { used_ -= bytes < used_ ? bytes : used_; }
     bool has(std::size_t bytes) const { return bytes <= limit_ - used_; }
     std::size_t used() const { return used_; }
+    std::size_t left() const { return limit_ - used_; }
 
   private:
     std::size_t limit_;

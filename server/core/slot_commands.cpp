@@ -76,9 +76,10 @@ std::int32_t Core::State::slot_command(char letter, int n, TraceLine& line) {
     if (letter == 'J') return close_window(n);
     Window* window = windows.find(n);
     if (window == nullptr) return refuse("window");
-    Slots slots{layout::read_i32(window->block, layout::kParam1),
-                layout::read_i32(window->block, layout::kParam2),
-                layout::read_i32(window->block, layout::kParam3)};
+    const Slots slots =
+        posted_slots.value_or(Slots{layout::read_i32(window->block, layout::kParam1),
+                                    layout::read_i32(window->block, layout::kParam2),
+                                    layout::read_i32(window->block, layout::kParam3)});
     line.add("p1", slots.p1);
     line.add("p2", slots.p2);
     line.add("p3", slots.p3);

@@ -123,6 +123,8 @@ bool CommandPage::open(int socket_fd) {
     }
     page_ = mapped;
     sequence_ = word(page_, page::kRequest).load();
+    posted_ = word(page_, page::kRingHead).load();
+    room_ = 0;
     return true;
 }
 
@@ -135,21 +137,44 @@ int CommandPage::deliver(int socket_fd, std::uint32_t tag, const void* data, std
     word(page_, page::kLength).store(data != nullptr ? length : 0, std::memory_order_relaxed);
     word(page_, page::kRequest).store(++sequence_);
     if (word(page_, page::kServerWaiting).load() != 0) ring(socket_fd);
-    const int failure = wait_for_answer(socket_fd);
+    const int failure = wait_until(socket_fd, [this] {
+        return word(page_, page::kAnswer).load(std::memory_order_acquire) == sequence_;
+    });
     if (failure != 0) return failure;
     result = static_cast<std::int32_t>(word(page_, page::kResult).load(std::memory_order_relaxed));
+    // Granted with this answer, after every entry posted before it was handled.
+    room_ = word(page_, page::kRingRoom).load(std::memory_order_relaxed);
     return 0;
 }
 
-int CommandPage::wait_for_answer(int socket_fd) {
-    auto answered = [this] {
-        return word(page_, page::kAnswer).load(std::memory_order_acquire) == sequence_;
-    };
-    if (spin_.spin(answered)) return 0;
+int CommandPage::post(int socket_fd, const std::uint8_t (&command)[2],
+                      const std::int32_t (&slots)[3]) {
+    if (room_ == 0 || word(page_, page::kRingFault).load(std::memory_order_relaxed) != 0) return 0;
+    const int failure = wait_until(socket_fd, [this] {
+        return posted_ - word(page_, page::kRingTail).load(std::memory_order_acquire) <
+               page::kRingCapacity;
+    });
+    if (failure != 0) return -failure;
+    std::uint8_t entry[page::kEntrySize] = {command[0], command[1], 0, 0};
+    std::memcpy(entry + 4, slots, sizeof slots);
+    auto* bytes = static_cast<std::uint8_t*>(page_);
+    std::memcpy(bytes + page::kRingEntries + (posted_ % page::kRingCapacity) * page::kEntrySize,
+                entry, sizeof entry);
+    word(page_, page::kRingHead).store(++posted_);
+    --room_;
+    if (word(page_, page::kServerWaiting).load() != 0) ring(socket_fd);
+    return 1;
+}
+
+// Spins, then sleeps on the socket until ready() holds: 0, or the error number when the
+// window process has gone.
+template <class Ready>
+int CommandPage::wait_until(int socket_fd, Ready ready) {
+    if (spin_.spin(ready)) return 0;
     int failure = 0;
     for (;;) {
         word(page_, page::kClientWaiting).store(1);
-        if (word(page_, page::kAnswer).load() == sequence_) break;
+        if (ready()) break;
         pollfd state{socket_fd, POLLIN, 0};
         if (poll(&state, 1, -1) < 0) {
             if (errno == EINTR) continue;
@@ -158,7 +183,7 @@ int CommandPage::wait_for_answer(int socket_fd) {
         }
         // The answer may have come just before the window process ended (quit does that).
         const bool open = (state.revents & POLLIN) == 0 || drain_doorbells(socket_fd);
-        if (answered()) break;
+        if (ready()) break;
         if (!open || (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
             failure = ECONNRESET;
             break;

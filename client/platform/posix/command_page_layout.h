@@ -26,6 +26,22 @@
 // byte datagram) only when it is set. Both use sequentially consistent operations on the
 // two words, so at least one of them sees the other and no wake-up is lost. A doorbell that
 // arrives for nothing is read and dropped. Idle, both sides sleep in poll() and use no CPU.
+//
+// Posted commands. A move or a line ('A' 11 and 'A' 20) is answered with its window's
+// number whenever the window process takes it, so the client need not wait for that
+// answer: it posts the command, with its three slot values, into a ring after the
+// command area and goes on. The window process handles the posted commands in order, each
+// exactly as if it had come alone with those slots, and always before the next command
+// that waits for its answer, so the trace, the pictures and every answer a program reads
+// are the same. Two things keep the foreseen answer true:
+//   - room: with each answer the window process grants how many commands may be posted
+//     before the next answer (what the display lists can still take); the client posts no
+//     more than that;
+//   - a fault word: a posted command answered otherwise (a window the user closed, one
+//     another program closed) sets it, and from then on the client delivers its commands
+//     and waits, so that the next one brings the true answer; the next answer clears it.
+// The client waits for room in the ring as it waits for an answer. A client that hangs up
+// has its posted commands handled first.
 #pragma once
 
 #include <atomic>
@@ -34,11 +50,10 @@
 
 namespace lumora::page {
 
-inline constexpr std::size_t kPageSize = 4096;
 inline constexpr std::uint32_t kPageRequestTag = 0x4C755047u;  // asks for a page
 // Changes with the layout, so that a client and a window process of different layouts
 // stay on datagrams.
-inline constexpr std::uint32_t kMagic = 0x4C754351u;
+inline constexpr std::uint32_t kMagic = 0x4C754352u;
 
 // Word offsets; every word is a naturally aligned 32-bit value.
 inline constexpr std::size_t kMagicWord = 0;
@@ -52,7 +67,18 @@ inline constexpr std::size_t kResult = 28;
 // The command follows the words at once: a slot command and its sequence then travel in
 // one cache line, which is what a round trip between two cores costs.
 inline constexpr std::size_t kCommand = 32;
-inline constexpr std::size_t kCommandSpace = kPageSize - kCommand;
+inline constexpr std::size_t kCommandSpace = 4096 - kCommand;
+
+// The ring of posted commands; head and tail count entries from 0 and wrap at 2^32.
+inline constexpr std::size_t kRingHead = 4096;   // client: entries posted
+inline constexpr std::size_t kRingTail = 4160;   // window process: entries handled
+inline constexpr std::size_t kRingRoom = 4164;   // window process: may post after this answer
+inline constexpr std::size_t kRingFault = 4168;  // window process: 1 after a foreseen answer failed
+inline constexpr std::size_t kRingEntries = 4224;
+// An entry: the command letter, the window character, two zero bytes, the three slots.
+inline constexpr std::size_t kEntrySize = 16;
+inline constexpr std::uint32_t kRingCapacity = 2048;
+inline constexpr std::size_t kPageSize = kRingEntries + kRingCapacity * kEntrySize;
 
 // A one-byte datagram is a doorbell; every request datagram is at least four bytes.
 inline constexpr std::size_t kDoorbellSize = 1;

@@ -156,4 +156,15 @@ Reply CommandSocket::deliver(long pid, std::uint32_t tag, const void* data, std:
     return {result, true};
 }
 
+Posting CommandSocket::post(long pid, const std::uint8_t (&command)[2],
+                            const std::int32_t (&slots)[3], int& error) {
+    if (!on_page(pid)) return Posting::kDeliver;
+    const int posted = page_.post(fd_, command, slots);
+    if (posted < 0) {
+        fail(error, -posted);
+        return Posting::kGone;
+    }
+    return posted == 1 ? Posting::kPosted : Posting::kDeliver;
+}
+
 }  // namespace lumora::platform::posix

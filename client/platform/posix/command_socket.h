@@ -30,6 +30,9 @@ class CommandSocket {
     // Sends one command to process pid and waits for its result. No answer when it could
     // not be sent or the window process hung up before it answered.
     Reply deliver(long pid, std::uint32_t tag, const void* data, std::uint32_t length, int& error);
+    // Posts a slot command to process pid through the page (see CommandPage::post).
+    Posting post(long pid, const std::uint8_t (&command)[2], const std::int32_t (&slots)[3],
+                 int& error);
 
   private:
     void address(long pid);

@@ -52,6 +52,12 @@ Reply PosixPlatform::deliver_message(WindowHandle handle, std::uint32_t tag, con
     return socket_.deliver(static_cast<long>(handle), tag, data, length, error_);
 }
 
+Posting PosixPlatform::post_slot_command(WindowHandle handle, const std::uint8_t (&command)[2],
+                                         const std::int32_t (&slots)[3]) {
+    if (handle <= 0 || handle > INT32_MAX) return Posting::kDeliver;
+    return socket_.post(static_cast<long>(handle), command, slots, error_);
+}
+
 // There are no message boxes here: the text goes to the error stream and counts as
 // unanswered.
 int PosixPlatform::message_box(const char* text, std::uint32_t) {

@@ -17,6 +17,8 @@ class PosixPlatform : public Platform {
     std::uint32_t last_error() override;
 
     bool is_window_alive(WindowHandle handle) override;
+    Posting post_slot_command(WindowHandle handle, const std::uint8_t (&command)[2],
+                              const std::int32_t (&slots)[3]) override;
     Reply deliver_message(WindowHandle handle, std::uint32_t tag, const void* data,
                           std::uint32_t length) override;
 

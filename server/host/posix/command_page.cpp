@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "client/channel/block_layout.h"
@@ -83,17 +84,44 @@ bool CommandPage::offer(int socket_fd) {
 
 bool CommandPage::pending() const {
     return page_ != nullptr &&
-           word(page_, page::kRequest).load(std::memory_order_acquire) != answered_;
+           (word(page_, page::kRequest).load(std::memory_order_acquire) != answered_ ||
+            word(page_, page::kRingHead).load(std::memory_order_acquire) != handled_);
 }
 
 void CommandPage::set_waiting(bool waiting) {
     if (page_ != nullptr) word(page_, page::kServerWaiting).store(waiting ? 1 : 0);
 }
 
-void CommandPage::answer(const Handler& handle, int socket_fd) {
+void CommandPage::handle_posted(const PostedHandler& posted, int socket_fd) {
+    // The client may write anything here: an entry is copied out before it is looked at,
+    // and no more than a ring's worth is taken at a time.
+    const std::uint32_t head = word(page_, page::kRingHead).load(std::memory_order_acquire);
+    const std::uint32_t count = std::min(head - handled_, page::kRingCapacity);
+    if (count == 0) return;
+    for (std::uint32_t i = 0; i < count; ++i, ++handled_) {
+        std::uint8_t entry[page::kEntrySize];
+        std::memcpy(
+            entry, page_ + page::kRingEntries + (handled_ % page::kRingCapacity) * page::kEntrySize,
+            sizeof entry);
+        std::array<std::int32_t, 3> slots{};
+        for (std::size_t k = 0; k < slots.size(); ++k)
+            slots[k] = lumora::layout::read_i32(entry, 4 + 4 * k);
+        const std::int32_t result = posted(entry[0], entry[1], slots);
+        // The client foresaw its window's number; from now on it waits for the answers.
+        if (result != entry[1] - 32) word(page_, page::kRingFault).store(1);
+    }
+    word(page_, page::kRingTail).store(handled_);
+    wake_client(socket_fd);
+}
+
+void CommandPage::answer(const Handler& handle, const PostedHandler& posted, const Room& room,
+                         int socket_fd) {
+    // Everything posted before the command was posted before its sequence.
+    const std::uint32_t request = word(page_, page::kRequest).load(std::memory_order_acquire);
+    handle_posted(posted, socket_fd);
+    if (request == answered_) return;
     // The client may change the page at any time: every word is read once, the bytes are
     // copied out, and the length is bounded before anything uses it.
-    const std::uint32_t request = word(page_, page::kRequest).load(std::memory_order_acquire);
     const std::uint32_t tag = word(page_, page::kTag).load(std::memory_order_relaxed);
     std::uint32_t length = word(page_, page::kLength).load(std::memory_order_relaxed);
     if (length > page::kCommandSpace) length = page::kCommandSpace;
@@ -101,8 +129,15 @@ void CommandPage::answer(const Handler& handle, int socket_fd) {
     std::memcpy(command, page_ + page::kCommand, length);
     const std::int32_t result = handle(tag, command, length);
     word(page_, page::kResult).store(static_cast<std::uint32_t>(result), std::memory_order_relaxed);
+    // A command that waited brings the windows' true state: posting may go on after it.
+    word(page_, page::kRingFault).store(0, std::memory_order_relaxed);
+    word(page_, page::kRingRoom).store(room(), std::memory_order_relaxed);
     answered_ = request;
     word(page_, page::kAnswer).store(request);
+    wake_client(socket_fd);
+}
+
+void CommandPage::wake_client(int socket_fd) {
     if (word(page_, page::kClientWaiting).load() != 0) {
         const std::uint8_t bell = 0;
         (void)send(socket_fd, &bell, page::kDoorbellSize, MSG_NOSIGNAL | MSG_DONTWAIT);

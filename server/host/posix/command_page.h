@@ -2,6 +2,7 @@
 // client/platform/posix/command_page_layout.h.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -21,16 +22,30 @@ class CommandPage {
 
     // Handles one command: tag, bytes, length; the result.
     using Handler = std::function<std::int32_t(std::uint32_t, const std::uint8_t*, std::size_t)>;
+    // Handles one posted command: letter, window character, slots; the result.
+    using PostedHandler =
+        std::function<std::int32_t(std::uint8_t, std::uint8_t, const std::array<std::int32_t, 3>&)>;
+    // How many commands the client may post after an answer.
+    using Room = std::function<std::uint32_t()>;
 
+    // A command waits, or posted ones do.
     bool pending() const;
-    // Handles the client's latest command and answers it, ringing when the client sleeps.
-    void answer(const Handler& handle, int socket_fd);
+    // Handles the posted commands, then the client's latest command when it waits, and
+    // answers it; rings when the client sleeps.
+    void answer(const Handler& handle, const PostedHandler& posted, const Room& room,
+                int socket_fd);
+    // Handles the posted commands only (a client that hung up left them).
+    void handle_posted(const PostedHandler& posted, int socket_fd);
     // Tells the client whether to ring before it expects us to look at the page.
     void set_waiting(bool waiting);
 
   private:
+    // Rings when the client sleeps.
+    void wake_client(int socket_fd);
+
     std::uint8_t* page_ = nullptr;
     std::uint32_t answered_ = 0;
+    std::uint32_t handled_ = 0;  // posted entries handled
 };
 
 }  // namespace luwnd::posix

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 #include "client/channel/block_layout.h"
 #include "client/platform/posix/command_page_layout.h"
@@ -131,6 +132,12 @@ void CommandSocket::serve(Core& core, const volatile std::sig_atomic_t& stop,
             if (!served(*it)) continue;
             if (answer_request(core, *it)) continue;
             if (it->fd == held_fd_) release_hold(core);
+            // What the program posted before it went is drawn all the same.
+            if (it->page) {
+                it->page->handle_posted(posted_handler(core), it->fd);
+                if (posted_ && on_command) on_command();
+                posted_ = false;
+            }
             close(it->fd);
             clients_.erase(it);
             lost = true;
@@ -206,6 +213,8 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
     bool settle_later = false;
     const CommandPage::Handler handle = [&](std::uint32_t tag, const std::uint8_t* data,
                                             std::size_t length) {
+        // The pictures follow the posted commands before a command that may look at them.
+        if (std::exchange(posted_, false) && on_command) on_command();
         const std::int32_t result = core.handle(tag, data, length);
         current_peer_ = 0;
         settle_later = may_settle_after_answer && may_settle_after_answer();
@@ -221,17 +230,26 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
                 release_hold(core);
             }
             current_peer_ = c.peer;
-            c.page->answer(handle, c.fd);
+            c.page->answer(
+                handle, posted_handler(core), [&core] { return core.posting_room(); }, c.fd);
             c.slots = core.slots_of(core.last_slot_window());
             current_peer_ = 0;
             hold_if_reply_waits(core, c);
-            if (settle_later && on_command) on_command();
-            settle_later = false;
+            if ((settle_later || posted_) && on_command) on_command();
+            settle_later = posted_ = false;
         }
         if (stop != 0) return false;
         if ((round & 15) == 0 && std::chrono::steady_clock::now() > turn_ends) return true;
         if (!spin_.spin([this] { return any_page_pending(true); })) return false;
     }
+}
+
+CommandPage::PostedHandler CommandSocket::posted_handler(Core& core) {
+    return [this, &core](std::uint8_t letter, std::uint8_t window,
+                         const std::array<std::int32_t, 3>& slots) {
+        posted_ = true;
+        return core.handle_posted(letter, window, slots);
+    };
 }
 
 void CommandSocket::hold_if_reply_waits(const Core& core, const Client& client) {

@@ -80,6 +80,8 @@ class CommandSocket {
     // until it sends its next command or hangs up, for at most kHoldLimit: another
     // program's command would write over the answer before it was read.
     void hold_if_reply_waits(const Core& core, const Client& client);
+    // Hands the commands a client posted to the core, noting that some were.
+    CommandPage::PostedHandler posted_handler(Core& core);
     void release_hold(Core& core);
     bool served(const Client& client) const { return held_fd_ < 0 || client.fd == held_fd_; }
     // Answers page commands while they keep coming. True when it stopped only to let the
@@ -100,6 +102,7 @@ class CommandSocket {
     int held_fd_ = -1;  // the client served alone, -1 for none
     std::chrono::steady_clock::time_point held_until_;
     bool abandoned_ = false;
+    bool posted_ = false;  // posted commands were handled since the pictures last followed
     // The next command of a drawing loop comes within microseconds; a thinking client
     // lets us sleep after this.
     lumora::page::AdaptiveSpin spin_{5'000, 200'000};

@@ -127,6 +127,28 @@ TEST_F(CommandPage, EightProgramsAtOnceOnOneWindowProcess) {
     EXPECT_EQ(lines, 2000u);
 }
 
+// Lines are posted without waiting for their answers; a command that waits (a count) is
+// answered after every line posted before it, in whichever window.
+TEST_F(CommandPage, PostedLinesAreAllThereWhenTheProgramNextAsks) {
+    start_server();
+    ASSERT_EQ(run_client({"count", "20000"}), 0) << read_text_file(err_);
+    EXPECT_EQ(read_text_file(out_), "drawn=40000 first=20000 second=20000\n");
+    EXPECT_EQ(server_.wait(20000), 0);
+}
+
+// A program that ends without quitting has its posted lines drawn all the same.
+TEST_F(CommandPage, LinesPostedJustBeforeTheProgramEndsAreDrawn) {
+    start_server();
+    ASSERT_EQ(run_client({"leave", "5000"}), 0) << read_text_file(err_);
+    EXPECT_EQ(server_.wait(20000), 0);
+    std::istringstream trace(read_file(trace_));
+    std::size_t lines = 0;
+    for (std::string line; std::getline(trace, line);)
+        lines += line.rfind("cmd=A ", 0) == 0 && line.find(" p1=20 ") != std::string::npos &&
+                 line.find(" ret=1") != std::string::npos;
+    EXPECT_EQ(lines, 5000u);
+}
+
 TEST_F(CommandPage, AWindowProcessStoppedAndThenKilledEndsTheWaitingProgram) {
     start_server();
     EXPECT_EQ(run_client({"stopped"}, 20000), 1);

@@ -9,6 +9,9 @@
 //   page_client idle          opens a window, says "ready" with both pids, reads to the end
 //   page_client closed <dir>  draws in a window and closes it, draws in another and quits,
 //                             saying after each how many pictures are in dir (LUMORA_OUTPUT)
+//   page_client count <n>     draws n separate lines in each of two windows, then counts
+//                             what each window holds
+//   page_client leave <n>     draws n separate lines and ends at once, without quitting
 // It prints "key=value" lines of what it saw.
 #include <dirent.h>
 #include <signal.h>
@@ -83,9 +86,30 @@ int stopped() {
     const long pid = window_process();
     kill(static_cast<pid_t>(pid), SIGSTOP);
     signal_later(pid, SIGKILL, 300);
-    lu_draw_line(1.0f, 0.0f, 0.0f, 1.0f);  // waits until the window process is gone
+    lu_draw_line(1.0f, 0.0f, 0.0f, 1.0f);  // posted: goes on
+    lu_count_drawings();                   // waits until the window process is gone
     std::printf("survived\n");
     return 0;
+}
+
+int count_lines(int lines) {
+    const int first = lu_open_window(0), second = lu_open_window(0);
+    int drawn = 0;
+    for (int i = 0; i < lines; ++i) {
+        drawn += lu_draw_line_in_window(first, i % 300, 0, 300 - i % 300, 200) == first;
+        drawn += lu_draw_line_in_window(second, 0, i % 200, 300, 200 - i % 200) == second;
+    }
+    std::printf("drawn=%d first=%d second=%d\n", drawn, lu_count_drawings_in_window(first),
+                lu_count_drawings_in_window(second));
+    lu_quit();
+    return 0;
+}
+
+int leave(int lines) {
+    lu_open_window(0);
+    for (int i = 0; i < lines; ++i) lu_draw_line_in_window(1, i % 300, 0, 300 - i % 300, 200);
+    std::fflush(stdout);
+    _exit(0);
 }
 
 int killed() {
@@ -138,14 +162,18 @@ int closed(const char* output) {
 
 int main(int argc, char** argv) {
     const char* scenario = argc > 1 ? argv[1] : "";
-    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (std::strcmp(scenario, "draw") == 0) return draw(count);
+    const int count_arg = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (std::strcmp(scenario, "draw") == 0) return draw(count_arg);
     if (std::strcmp(scenario, "offer") == 0) return offer();
-    if (std::strcmp(scenario, "join") == 0) return join(count);
+    if (std::strcmp(scenario, "join") == 0) return join(count_arg);
     if (std::strcmp(scenario, "stopped") == 0) return stopped();
     if (std::strcmp(scenario, "killed") == 0) return killed();
     if (std::strcmp(scenario, "idle") == 0) return idle();
     if (std::strcmp(scenario, "closed") == 0 && argc > 2) return closed(argv[2]);
-    std::fprintf(stderr, "usage: page_client draw|offer|join|stopped|killed|idle|closed [n|dir]\n");
+    if (std::strcmp(scenario, "count") == 0) return count_lines(count_arg);
+    if (std::strcmp(scenario, "leave") == 0) return leave(count_arg);
+    std::fprintf(
+        stderr,
+        "usage: page_client draw|offer|join|stopped|killed|idle|closed|count|leave [n|dir]\n");
     return 2;
 }
