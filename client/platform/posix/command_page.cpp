@@ -124,7 +124,7 @@ bool CommandPage::open(int socket_fd) {
     page_ = mapped;
     sequence_ = word(page_, page::kRequest).load();
     posted_ = word(page_, page::kRingHead).load();
-    room_ = 0;
+    room_ = free_ = 0;
     return true;
 }
 
@@ -150,11 +150,16 @@ int CommandPage::deliver(int socket_fd, std::uint32_t tag, const void* data, std
 int CommandPage::post(int socket_fd, const std::uint8_t (&command)[2],
                       const std::int32_t (&slots)[3]) {
     if (room_ == 0 || word(page_, page::kRingFault).load(std::memory_order_relaxed) != 0) return 0;
-    const int failure = wait_until(socket_fd, [this] {
-        return posted_ - word(page_, page::kRingTail).load(std::memory_order_acquire) <
-               page::kRingCapacity;
-    });
-    if (failure != 0) return -failure;
+    if (free_ == 0) {
+        const int failure = wait_until(socket_fd, [this] {
+            const std::uint32_t used =
+                posted_ - word(page_, page::kRingTail).load(std::memory_order_acquire);
+            free_ = used < page::kRingCapacity ? page::kRingCapacity - used : 0;
+            return free_ != 0;
+        });
+        if (failure != 0) return -failure;
+    }
+    --free_;
     std::uint8_t entry[page::kEntrySize] = {command[0], command[1], 0, 0};
     std::memcpy(entry + 4, slots, sizeof slots);
     auto* bytes = static_cast<std::uint8_t*>(page_);

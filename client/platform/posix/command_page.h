@@ -38,6 +38,7 @@ class CommandPage {
     void* page_ = nullptr;
     std::uint32_t sequence_ = 0;
     std::uint32_t posted_ = 0;  // entries posted so far
+    std::uint32_t free_ = 0;    // entries the ring had room for when last looked at
     std::uint32_t room_ = 0;    // entries that may still be posted before the next answer
     // The answer to a drawing command takes a few microseconds; longer waits sleep.
     page::AdaptiveSpin spin_{2'000, 100'000};

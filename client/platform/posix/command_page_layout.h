@@ -69,12 +69,14 @@ inline constexpr std::size_t kResult = 28;
 inline constexpr std::size_t kCommand = 32;
 inline constexpr std::size_t kCommandSpace = 4096 - kCommand;
 
-// The ring of posted commands; head and tail count entries from 0 and wrap at 2^32.
+// The ring of posted commands; head and tail count entries from 0 and wrap at 2^32. Each
+// side's words have a cache line of their own, so that posting reads nothing the window
+// process writes while it handles the ring, until the ring is full.
 inline constexpr std::size_t kRingHead = 4096;   // client: entries posted
 inline constexpr std::size_t kRingTail = 4160;   // window process: entries handled
-inline constexpr std::size_t kRingRoom = 4164;   // window process: may post after this answer
-inline constexpr std::size_t kRingFault = 4168;  // window process: 1 after a foreseen answer failed
-inline constexpr std::size_t kRingEntries = 4224;
+inline constexpr std::size_t kRingFault = 4224;  // window process: 1 after a foreseen answer failed
+inline constexpr std::size_t kRingRoom = 4228;   // window process: may post after this answer
+inline constexpr std::size_t kRingEntries = 4288;
 // An entry: the command letter, the window character, two zero bytes, the three slots.
 inline constexpr std::size_t kEntrySize = 16;
 inline constexpr std::uint32_t kRingCapacity = 2048;
