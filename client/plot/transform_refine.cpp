@@ -47,7 +47,7 @@ class Refiner {
             gap();
             return from_edge(m, b, tb, depth + 1);
         }
-        if (straight(ta, tm, tb)) return add(tb);
+        if (straight(a, ta, m, tm, b, tb)) return add(tb);
         piece(a, ta, m, tm, depth + 1);
         piece(m, tm, b, tb, depth + 1);
     }
@@ -84,11 +84,19 @@ class Refiner {
     }
 
   private:
-    // Whether the curve's middle lies within the tolerance of the straight piece's.
-    bool straight(const Point& ta, const Point& tm, const Point& tb) const {
-        const Point chord = middle(ta, tb);
-        return std::hypot((tm.x - chord.x) * w_.pixels_x, (tm.y - chord.y) * w_.pixels_y) <=
+    bool near(const Point& t, const Point& on_chord) const {
+        return std::hypot((t.x - on_chord.x) * w_.pixels_x, (t.y - on_chord.y) * w_.pixels_y) <=
                kBendTolerance;
+    }
+    // Whether the curve lies within the tolerance of the straight piece at its middle and
+    // its quarters: a curve symmetric about the middle (a cosine) passes the middle alone.
+    bool straight(const Point& a, const Point& ta, const Point& m, const Point& tm, const Point& b,
+                  const Point& tb) const {
+        const Point chord = middle(ta, tb);
+        if (!near(tm, chord)) return false;
+        Point t1, t3;
+        return map(middle(a, m), t1) && map(middle(m, b), t3) && near(t1, middle(ta, chord)) &&
+               near(t3, middle(chord, tb));
     }
 
     const TransformedWorld& w_;

@@ -64,6 +64,30 @@ TEST(TransformRefineTest, PolarRadialStaysStraightAndArcFollowsTheCircle) {
     }
 }
 
+// The walls of a pipe narrowing to half at x = 0 (of -10 ... 10).
+void narrowed(double x, double y, double* tx, double* ty, void*) {
+    *tx = x;
+    *ty = y * (3 - std::cos(std::numbers::pi * x / 10)) / 4;
+}
+
+TEST(TransformRefineTest, ACurveSymmetricAboutAPieceIsStillFollowed) {
+    // Halved, the wall from -10 to 0 bends about its middle, which lies on the straight
+    // piece: only the quarters show the bend.
+    PlotTransform t;
+    t.value = narrowed;
+    const std::vector<double> wall = transform_line({t, 30, 30}, {-10, 10, 10, 10});
+    ASSERT_GT(wall.size(), 2u * 8);
+    for (std::size_t i = 0; i + 3 < wall.size(); i += 2) {
+        for (double f : {0.25, 0.5, 0.75}) {
+            const double x = wall[i] + f * (wall[i + 2] - wall[i]);
+            const double y = wall[i + 1] + f * (wall[i + 3] - wall[i + 1]);
+            double cx = 0, cy = 0;
+            narrowed(x, 10, &cx, &cy, nullptr);
+            EXPECT_LE(std::fabs(y - cy) * 30, 1.0) << "piece " << i / 2 << " at " << f;
+        }
+    }
+}
+
 // The identity, except a band 2 < x < 3 it cannot show.
 void banded(double x, double y, double* tx, double* ty, void*) {
     if (x > 2 && x < 3) return;  // nothing written: left out
@@ -250,7 +274,9 @@ TEST_F(PlotTransformTest, VectorsContoursAndTheFieldsOnGridsMoveWithTheTransform
         for (bool transformed : {true, false}) {
             const float k = transformed ? 1 : 2, x0 = k, x1 = 4 * k;
             (transformed ? with : without) = drawn_in_frame(batches, [&] {
-                if (transformed) ASSERT_NE(lu_set_plot_transform(doubled, nullptr), 0);
+                if (transformed) {
+                    ASSERT_NE(lu_set_plot_transform(doubled, nullptr), 0);
+                }
                 ASSERT_NE(lu_draw_vectors(transformed ? u : u2, transformed ? v : v2, 3, 3,
                                           LU_ROW_MAJOR, x0, x0, x1, x1, 1),
                           0);
