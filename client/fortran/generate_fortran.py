@@ -23,7 +23,8 @@ How a header declaration must look to be bound (see also client/fortran/README.m
   form it is a Fortran procedure passed as the address C calls (an EXTERNAL subroutine
   in Fortran 77, a bind(C) subroutine of the module's abstract interface lu_<name>_fn,
   whose parameters are all by address but a `void*` one, a type(c_ptr) value). A `void*`
-  parameter of an operation is any variable, passed by its address.
+  parameter of an operation is an address: a variable in Fortran 77, a type(c_ptr) value
+  in the module.
 - `const T*` means input, `T*` output (intent(inout)); `const char*` is an input
   text, `char*` a text the call writes.
 - Arrays: a parameter of the reference form is an array when the value form's parameter
@@ -310,7 +311,7 @@ def interface_block(fn):
     head = "    %s c_%s(%s) bind(C, name='%s')" % (kind, fn.name, ", ".join(names), fn.name)
     lines = wrap(head + (" result(c_result)" if kind == "function" else ""), 6)
     procedures = "".join(", " + p.type for p in fn.params if p.role == "procedure")
-    lines.append("      import :: c_int, c_float, c_double, c_char, c_size_t" + procedures)
+    lines.append("      import :: c_int, c_float, c_double, c_char, c_size_t, c_ptr" + procedures)
     lines.append("      implicit none")
     for p in fn.params:
         if p.role in ("procedure", "address"):
@@ -347,7 +348,7 @@ def dummy_declaration(p, v):
     if p.role == "procedure":
         return "procedure(%s) :: %s" % (p.type, p.name)
     if p.role == "address":
-        return "type(*) :: %s" % p.name
+        return "type(c_ptr), value :: %s" % p.name
     kind, rank = v.kind(p), v.rank(p)
     intent = "in" if p.const or not p.pointer else "inout"
     if p.role == "result":
@@ -574,7 +575,7 @@ def argument_text(p):
     if p.role == "procedure":
         return "a subroutine of the interface %s (EXTERNAL in Fortran 77)" % p.type
     if p.role == "address":
-        return "any variable (passed by its address)"
+        return "type(c_ptr) (`c_loc` of a variable, or `c_null_ptr`)"
     if p.role == "array":
         kind = "real or double precision (A)" if p.type == "float" else NUMBER_WORDS[p.type]
         return "%s, rank 1 or 2%s" % (kind, out)
@@ -632,7 +633,7 @@ def actual(p, v, slot):
     if p.role == "procedure":
         return "any_%s" % p.type
     if p.role == "address":
-        return "dv(%d)" % slot
+        return "c_null_ptr"
     if p.role == "array":
         return "%sa%d_%d" % ("i" if p.type == "int" else real, rank, slot)
     if p.const or not p.pointer:
@@ -645,6 +646,7 @@ def write_calls(bound):
         "! Calls every specific of the module once (REAL kinds, array ranks); it is",
         "! compiled and linked, not run. Written by generate_fortran.py.",
         "program every_operation",
+        "  use, intrinsic :: iso_c_binding, only: c_null_ptr",
         "  use lumora",
         "  implicit none",
         "  integer :: ir, k, iv(12)",
