@@ -2,9 +2,29 @@
 ! DOUBLE PRECISION outputs carry the 32-bit values the library holds and keep their own
 ! value where the library leaves them alone, texts come back blank-padded, flags and the
 ! window forms reach the library. Prints each failed check and ends with status 1.
+! A plot transform in a module (an internal procedure would need an executable stack).
+module swapping
+  use, intrinsic :: iso_c_binding, only: c_double, c_ptr, c_f_pointer
+  implicit none
+  integer :: calls = 0
+contains
+  ! Swaps x and y and moves them by the shift that data points to.
+  subroutine swapped(x, y, tx, ty, data) bind(C)
+    real(c_double), intent(in) :: x, y
+    real(c_double), intent(inout) :: tx, ty
+    type(c_ptr), value :: data
+    real(c_double), pointer :: by
+    call c_f_pointer(data, by)
+    tx = y + by
+    ty = x + by
+    calls = calls + 1
+  end subroutine swapped
+end module swapping
+
 program module_calls
-  use, intrinsic :: iso_c_binding, only: c_double, c_ptr, c_loc, c_f_pointer
+  use, intrinsic :: iso_c_binding, only: c_double, c_loc
   use lumora
+  use swapping
   implicit none
   integer :: ir, iw, k, failures, dx, dy, ex, ey
   real :: r(4), record_r(6)
@@ -15,7 +35,7 @@ program module_calls
   integer :: items, before, room, words
   real :: sx(5), sy(5), sz(5), xg(3), yg(2), g(3, 2)
   double precision :: gd(3, 2)
-  integer :: i, j, calls
+  integer :: i, j
   real(c_double), target :: shift
 
   failures = 0
@@ -126,18 +146,6 @@ program module_calls
   if (failures > 0) stop 1
 
 contains
-
-  ! Swaps x and y and moves them by the shift that data points to.
-  subroutine swapped(x, y, tx, ty, data) bind(C)
-    real(c_double), intent(in) :: x, y
-    real(c_double), intent(inout) :: tx, ty
-    type(c_ptr), value :: data
-    real(c_double), pointer :: by
-    call c_f_pointer(data, by)
-    tx = y + by
-    ty = x + by
-    calls = calls + 1
-  end subroutine swapped
 
   subroutine check(ok, what)
     logical, intent(in) :: ok
