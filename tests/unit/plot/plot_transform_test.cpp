@@ -386,6 +386,31 @@ TEST_F(PlotTransformTest, OffAgainDrawsAsBefore) {
     EXPECT_TRUE(drawn[2] == drawn[0]) << "off with code 0";
 }
 
+TEST_F(PlotTransformTest, FramesLegendsPiesAndColourBarsStayAsTheyAre) {
+    const float levels[] = {0, 1, 2}, values[] = {1, 2, 3};
+    for (bool batches : {true, false}) {
+        std::vector<int> drawn[2];
+        for (bool transformed : {false, true}) {
+            reset_plot_state();
+            gallery::GalleryWindow window(640, 480, 96, batches);
+            if (transformed) {
+                ASSERT_NE(lu_set_plot_transform_code(LU_TRANSFORM_ORTHOGRAPHIC, 10, 20), 0);
+            }
+            ASSERT_NE(lu_plot_subpages(2, 1), 0);
+            ASSERT_NE(lu_plot_frame(0, 10, 0, 10, LU_PLOT_GRID | LU_PLOT_ROOM_RIGHT), 0);
+            ASSERT_NE(lu_plot_labels("x", "y", "title"), 0);
+            ASSERT_NE(lu_draw_colour_bar(0.02f, 0.03f, levels, 3), 0);
+            ASSERT_NE(lu_plot_legend_entry("entry", -1, 0, 0), 0);
+            ASSERT_NE(lu_plot_legend(1), 0);
+            ASSERT_NE(lu_plot_pie(3, values), 0);
+            EXPECT_EQ(window.errors(), "");
+            drawn[transformed ? 1 : 0] = drawn_numbers(window, 0);
+        }
+        ASSERT_GT(drawn[0].size(), 100u);
+        EXPECT_EQ(drawn[1], drawn[0]) << (batches ? "batches" : "drawing operations");
+    }
+}
+
 TEST_F(PlotTransformTest, TheReferenceFormsTransformAsTheValueForms) {
     std::vector<int> drawn[2];
     for (bool by_address : {false, true}) {
