@@ -648,6 +648,7 @@ def write_calls(bound):
         "program every_operation",
         "  use, intrinsic :: iso_c_binding, only: c_null_ptr",
         "  use lumora",
+        "  use every_operation_procedures",
         "  implicit none",
         "  integer :: ir, k, iv(12)",
         "  real :: x, rv(12)",
@@ -676,21 +677,32 @@ def write_calls(bound):
     ]
     out += calls
     out.append("  print *, ir, k, iv, x, rv, dv, txt")
-    procedures = procedure_types(bound)
-    if procedures:
-        out.append("contains")
-    for name in procedures:
-        params = [p.name for p in PROCEDURE_TYPES[name]]
-        out.append("  subroutine any_%s(%s) bind(C)" % (name, ", ".join(params)))
-        out.append("    use, intrinsic :: iso_c_binding, only: c_int, c_float, c_double, c_ptr")
-        for p in PROCEDURE_TYPES[name]:
+    out.append("end program every_operation")
+    return "\n".join(procedures_module(bound) + out) + "\n"
+
+
+def procedures_module(bound):
+    """A module with a procedure of each procedure type for the calls to pass: a module's,
+    since gfortran passes an internal procedure through code on the stack."""
+    out = [
+        "module every_operation_procedures",
+        "  use, intrinsic :: iso_c_binding, only: c_int, c_float, c_double, c_ptr",
+        "  implicit none",
+        "contains",
+    ]
+    for name in procedure_types(bound):
+        params = PROCEDURE_TYPES[name]
+        out.append("  subroutine any_%s(%s) bind(C)" % (name, ", ".join(p.name for p in params)))
+        for p in params:
             if p.type == "void":
                 out.append("    type(c_ptr), value :: %s" % p.name)
             else:
-                out.append("    %s, intent(%s) :: %s" % (ctype(p), "in" if p.const else "inout", p.name))
+                intent = "in" if p.const else "inout"
+                out.append("    %s, intent(%s) :: %s" % (ctype(p), intent, p.name))
         out.append("  end subroutine any_%s" % name)
-    out.append("end program every_operation")
-    return "\n".join(out) + "\n"
+    out.append("end module every_operation_procedures")
+    out.append("")
+    return out
 
 
 def write(path, text):
