@@ -9,6 +9,9 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::size_t kLeastSplits = 1 << 20, kSplitsPerPosition = 64;
+// Pieces up to this long (pixels) are taken as straight when their middle is: dense data
+// then cost one more call of the transform per piece, not three.
+constexpr double kShortPiece = 4;
 
 struct Point {
     double x = kNaN, y = kNaN;
@@ -84,9 +87,11 @@ class Refiner {
     }
 
   private:
+    double pixels(const Point& a, const Point& b) const {
+        return std::hypot((a.x - b.x) * w_.pixels_x, (a.y - b.y) * w_.pixels_y);
+    }
     bool near(const Point& t, const Point& on_chord) const {
-        return std::hypot((t.x - on_chord.x) * w_.pixels_x, (t.y - on_chord.y) * w_.pixels_y) <=
-               kBendTolerance;
+        return pixels(t, on_chord) <= kBendTolerance;
     }
     // Whether the curve lies within the tolerance of the straight piece at its middle and
     // its quarters: a curve symmetric about the middle (a cosine) passes the middle alone.
@@ -94,6 +99,7 @@ class Refiner {
                   const Point& tb) const {
         const Point chord = middle(ta, tb);
         if (!near(tm, chord)) return false;
+        if (pixels(ta, tb) <= kShortPiece) return true;  // too short to hide a bend
         Point t1, t3;
         return map(middle(a, m), t1) && map(middle(m, b), t3) && near(t1, middle(ta, chord)) &&
                near(t3, middle(chord, tb));
