@@ -452,6 +452,20 @@ def procedure_types(bound):
     return sorted({p.type for fn in bound for p in fn.params if p.role == "procedure"})
 
 
+def procedure_dummies(name, params, indent):
+    """The declarations of a procedure type's dummies: all by address but the data."""
+    out = []
+    for p in params:
+        if p.type == "void":
+            out.append("%stype(c_ptr), value :: %s" % (indent, p.name))
+        elif not p.pointer:
+            raise SystemExit("%s: %s is not passed by address" % (name, p.name))
+        else:
+            intent = "in" if p.const else "inout"
+            out.append("%s%s, intent(%s) :: %s" % (indent, ctype(p), intent, p.name))
+    return out
+
+
 def abstract_interfaces(bound):
     """A public abstract interface for each procedure type: what a Fortran procedure
     passed for it must look like."""
@@ -463,14 +477,7 @@ def abstract_interfaces(bound):
         out += wrap("    subroutine %s(%s) bind(C)" % (name, ", ".join(p.name for p in params)), 6)
         out.append("      import :: c_int, c_float, c_double, c_ptr")
         out.append("      implicit none")
-        for p in params:
-            if p.type == "void":
-                out.append("      type(c_ptr), value :: %s" % p.name)
-            elif not p.pointer:
-                raise SystemExit("%s: %s is not passed by address" % (name, p.name))
-            else:
-                intent = "in" if p.const else "inout"
-                out.append("      %s, intent(%s) :: %s" % (ctype(p), intent, p.name))
+        out += procedure_dummies(name, params, "      ")
         out.append("    end subroutine %s" % name)
         out.append("  end interface")
         out.append("")
@@ -693,12 +700,7 @@ def procedures_module(bound):
     for name in procedure_types(bound):
         params = PROCEDURE_TYPES[name]
         out.append("  subroutine any_%s(%s) bind(C)" % (name, ", ".join(p.name for p in params)))
-        for p in params:
-            if p.type == "void":
-                out.append("    type(c_ptr), value :: %s" % p.name)
-            else:
-                intent = "in" if p.const else "inout"
-                out.append("    %s, intent(%s) :: %s" % (ctype(p), intent, p.name))
+        out += procedure_dummies(name, params, "    ")
         out.append("  end subroutine any_%s" % name)
     out.append("end module every_operation_procedures")
     out.append("")
