@@ -239,17 +239,17 @@ TEST_F(PlotTransformTest, DataLandWhereTheTransformPutsThemOnBothRoads) {
         for (bool transformed : {true, false}) {
             double shift = 0.5;
             (transformed ? with : without) = drawn_in_frame(batches, [&] {
+                const Data l = transformed ? line : mirror(line);
+                const Data f = transformed ? fill : mirror(fill);
                 if (transformed) {
                     ASSERT_NE(lu_set_plot_transform(mirrored, &shift), 0);
-                    ASSERT_NE(lu_plot_line(int(line.x.size()), line.x.data(), line.y.data()), 0);
-                    ASSERT_NE(lu_plot_points(4, line.x.data(), line.y.data(), 13), 0);
-                    ASSERT_NE(lu_plot_fill(3, fill.x.data(), fill.y.data()), 0);
-                } else {
-                    const Data l = mirror(line), f = mirror(fill);
-                    ASSERT_NE(lu_plot_line(4, l.x.data(), l.y.data()), 0);
-                    ASSERT_NE(lu_plot_points(4, l.x.data(), l.y.data(), 13), 0);
-                    ASSERT_NE(lu_plot_fill(3, f.x.data(), f.y.data()), 0);
                 }
+                ASSERT_NE(lu_plot_line(4, l.x.data(), l.y.data()), 0);
+                ASSERT_NE(lu_plot_step(4, l.x.data(), l.y.data()), 0);
+                ASSERT_NE(lu_plot_points(4, l.x.data(), l.y.data(), 13), 0);
+                ASSERT_NE(lu_plot_fill(3, f.x.data(), f.y.data()), 0);
+                ASSERT_NE(lu_plot_hatch(LU_HATCH_UP_45), 0);
+                ASSERT_NE(lu_plot_fill(3, f.x.data(), f.y.data()), 0);
             });
         }
         ASSERT_GT(without.size(), 20u);
