@@ -411,6 +411,23 @@ TEST_F(PlotTransformTest, FramesLegendsPiesAndColourBarsStayAsTheyAre) {
     }
 }
 
+// The identity, keeping the x values it is given.
+void keeping_x(double x, double y, double* tx, double* ty, void* data) {
+    static_cast<std::vector<double>*>(data)->push_back(x);
+    *tx = x;
+    *ty = y;
+}
+
+TEST_F(PlotTransformTest, OnALogAxisTheTransformTakesTheLogarithm) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(1, 1000, 0, 1, LU_PLOT_LOG_X), 0);
+    std::vector<double> given;
+    ASSERT_NE(lu_set_plot_transform(keeping_x, &given), 0);
+    const float x[] = {10, 100, -1}, y[] = {0.5f, 0.5f, 0.5f};
+    ASSERT_NE(lu_plot_points(3, x, y, 1), 0);
+    EXPECT_EQ(given, (std::vector<double>{1, 2})) << "log10, and nothing for a value <= 0";
+}
+
 TEST_F(PlotTransformTest, TheReferenceFormsTransformAsTheValueForms) {
     std::vector<int> drawn[2];
     for (bool by_address : {false, true}) {
