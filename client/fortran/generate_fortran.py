@@ -19,6 +19,12 @@ How a header declaration must look to be bound (see also client/fortran/README.m
 - Window form `lu_<op>_in_window` (by value, no reference form): a function.
 - Every other `lu_` function is a value form and needs its reference form `lu_<op>_`.
 - Types: int, float, char, size_t (hidden lengths only); void and double results.
+- A procedure: a type `typedef void (*lu_<name>_fn)(...)` of the headers; in a reference
+  form it is a Fortran procedure passed as the address C calls (an EXTERNAL subroutine
+  in Fortran 77, a bind(C) subroutine of the module's abstract interface lu_<name>_fn,
+  whose parameters are all by address but a `void*` one, a type(c_ptr) value). A `void*`
+  parameter of an operation is an address: a variable in Fortran 77, a type(c_ptr) value
+  in the module.
 - `const T*` means input, `T*` output (intent(inout)); `const char*` is an input
   text, `char*` a text the call writes.
 - Arrays: a parameter of the reference form is an array when the value form's parameter
@@ -43,6 +49,9 @@ import os
 import re
 import sys
 
+PROCEDURE_TYPE = re.compile(r"typedef\s+void\s*\(\s*\*\s*(lu_\w+_fn)\s*\)\s*\(([^()]*)\)\s*;")
+# The procedure types the headers define, and their parameters (filled by read_headers).
+PROCEDURE_TYPES = {}
 DECLARATION = re.compile(r"\b(int|float|double|void)\s+(lu_\w+)\s*\(([^()]*)\)\s*$", re.S)
 CONSTANT = re.compile(r"^\s*#\s*define\s+(LU_\w+)\s+(-?\d+)\s*$", re.M)
 LOGICAL_NAMES = re.compile(r"^(flag|echo|\w+_flag)$")
@@ -56,7 +65,9 @@ class Unbound(Exception):
 class Param:
     def __init__(self, text):
         m = re.match(r"^(const\s+)?(\w+)\s*(\*?)\s*(\w+)$", text.strip())
-        if not m or m.group(2) not in C_TYPES:
+        procedure = m and m.group(2) in PROCEDURE_TYPES and not m.group(3)
+        address = m and m.group(2) == "void" and m.group(3) and not m.group(1)
+        if not m or not (m.group(2) in C_TYPES or procedure or address):
             raise Unbound("cannot read parameter '%s'" % text.strip())
         self.const = bool(m.group(1))
         self.type = m.group(2)
@@ -88,6 +99,8 @@ def read_headers(header_dir):
         with open(path, encoding="utf-8") as f:
             raw = f.read()
         constants += CONSTANT.findall(raw)
+        for name, params in PROCEDURE_TYPE.findall(" ".join(strip_comments(raw).split())):
+            PROCEDURE_TYPES[name] = [Param(p) for p in params.split(",")]
         text = "\n".join(l for l in strip_comments(raw).splitlines() if not l.lstrip().startswith("#"))
         for chunk in text.split(";"):
             if not re.search(r"\blu_\w+\s*\(", chunk):
@@ -122,6 +135,12 @@ def classify_reference(fn, value_form):
             continue
         if lengths:
             raise Unbound("%s: %s after a hidden length" % (fn.name, p.name))
+        if p.type in PROCEDURE_TYPES:
+            p.role = "procedure"
+            continue
+        if p.type == "void":
+            p.role = "address"
+            continue
         if not p.pointer:
             raise Unbound("%s: %s is not passed by address" % (fn.name, p.name))
         if p.type == "char":
@@ -150,6 +169,8 @@ def classify_window(fn):
             continue
         if p.type == "size_t":
             raise Unbound("%s: size_t %s in a window form" % (fn.name, p.name))
+        if p.type in PROCEDURE_TYPES or p.type == "void":
+            raise Unbound("%s: %s %s in a window form" % (fn.name, p.type, p.name))
         if p.type == "char":
             if not p.pointer:
                 raise Unbound("%s: char %s by value" % (fn.name, p.name))
@@ -289,10 +310,13 @@ def interface_block(fn):
     kind = "subroutine" if fn.ret == "void" else "function"
     head = "    %s c_%s(%s) bind(C, name='%s')" % (kind, fn.name, ", ".join(names), fn.name)
     lines = wrap(head + (" result(c_result)" if kind == "function" else ""), 6)
-    lines.append("      import :: c_int, c_float, c_double, c_char, c_size_t")
+    procedures = "".join(", " + p.type for p in fn.params if p.role == "procedure")
+    lines.append("      import :: c_int, c_float, c_double, c_char, c_size_t, c_ptr" + procedures)
     lines.append("      implicit none")
     for p in fn.params:
-        if p.role == "result":
+        if p.role in ("procedure", "address"):
+            lines.append("      " + dummy_declaration(p, None))
+        elif p.role == "result":
             lines.append("      integer(c_int), intent(out) :: %s" % p.name)
         elif p.role == "length" or (fn.kind == "window" and not p.pointer):
             lines.append("      %s, value :: %s" % (ctype(p), p.name))
@@ -321,6 +345,10 @@ def wrap(line, indent):
 
 
 def dummy_declaration(p, v):
+    if p.role == "procedure":
+        return "procedure(%s) :: %s" % (p.type, p.name)
+    if p.role == "address":
+        return "type(c_ptr), value :: %s" % p.name
     kind, rank = v.kind(p), v.rank(p)
     intent = "in" if p.const or not p.pointer else "inout"
     if p.role == "result":
@@ -419,6 +447,43 @@ def link_lengths(fn):
             p.length.text_of = p.name
 
 
+def procedure_types(bound):
+    """The procedure types the bound operations take, in order."""
+    return sorted({p.type for fn in bound for p in fn.params if p.role == "procedure"})
+
+
+def procedure_dummies(name, params, indent):
+    """The declarations of a procedure type's dummies: all by address but the data."""
+    out = []
+    for p in params:
+        if p.type == "void":
+            out.append("%stype(c_ptr), value :: %s" % (indent, p.name))
+        elif not p.pointer:
+            raise SystemExit("%s: %s is not passed by address" % (name, p.name))
+        else:
+            intent = "in" if p.const else "inout"
+            out.append("%s%s, intent(%s) :: %s" % (indent, ctype(p), intent, p.name))
+    return out
+
+
+def abstract_interfaces(bound):
+    """A public abstract interface for each procedure type: what a Fortran procedure
+    passed for it must look like."""
+    out = []
+    for name in procedure_types(bound):
+        params = PROCEDURE_TYPES[name]
+        out.append("  public :: %s" % name)
+        out.append("  abstract interface")
+        out += wrap("    subroutine %s(%s) bind(C)" % (name, ", ".join(p.name for p in params)), 6)
+        out.append("      import :: c_int, c_float, c_double, c_ptr")
+        out.append("      implicit none")
+        out += procedure_dummies(name, params, "      ")
+        out.append("    end subroutine %s" % name)
+        out.append("  end interface")
+        out.append("")
+    return out
+
+
 def write_module(bound, constants):
     out = [
         "! The Fortran 2008 module of Lumora: explicit interfaces for every operation.",
@@ -433,7 +498,7 @@ def write_module(bound, constants):
         "! 32-bit reals, and DOUBLE PRECISION values are converted as a C cast would.",
         "module lumora",
         "  use, intrinsic :: iso_c_binding, only: c_int, c_float, c_double, c_char, &",
-        "    c_size_t, c_null_char, c_int32_t",
+        "    c_size_t, c_null_char, c_int32_t, c_ptr",
         "  implicit none",
         "  private",
         "",
@@ -448,6 +513,7 @@ def write_module(bound, constants):
         out += wrap("    module procedure " + ", ".join(specifics), 6)
         out.append("  end interface %s" % fn.public)
     out.append("")
+    out += abstract_interfaces(bound)
     out.append("  interface")
     for fn in bound:
         out += interface_block(fn)
@@ -513,6 +579,10 @@ def argument_text(p):
         return "character(len=*), out"
     if p.role == "size":
         return "integer (room; clamped to the variable)"
+    if p.role == "procedure":
+        return "a subroutine of the interface %s (EXTERNAL in Fortran 77)" % p.type
+    if p.role == "address":
+        return "type(c_ptr) (`c_loc` of a variable, or `c_null_ptr`)"
     if p.role == "array":
         kind = "real or double precision (A)" if p.type == "float" else NUMBER_WORDS[p.type]
         return "%s, rank 1 or 2%s" % (kind, out)
@@ -567,6 +637,10 @@ def actual(p, v, slot):
         return "txt(%d)" % slot
     if p.role == "size":
         return "64"
+    if p.role == "procedure":
+        return "any_%s" % p.type
+    if p.role == "address":
+        return "c_null_ptr"
     if p.role == "array":
         return "%sa%d_%d" % ("i" if p.type == "int" else real, rank, slot)
     if p.const or not p.pointer:
@@ -579,7 +653,9 @@ def write_calls(bound):
         "! Calls every specific of the module once (REAL kinds, array ranks); it is",
         "! compiled and linked, not run. Written by generate_fortran.py.",
         "program every_operation",
+        "  use, intrinsic :: iso_c_binding, only: c_null_ptr",
         "  use lumora",
+        "  use every_operation_procedures",
         "  implicit none",
         "  integer :: ir, k, iv(12)",
         "  real :: x, rv(12)",
@@ -609,7 +685,26 @@ def write_calls(bound):
     out += calls
     out.append("  print *, ir, k, iv, x, rv, dv, txt")
     out.append("end program every_operation")
-    return "\n".join(out) + "\n"
+    return "\n".join(procedures_module(bound) + out) + "\n"
+
+
+def procedures_module(bound):
+    """A module with a procedure of each procedure type for the calls to pass: a module's,
+    since gfortran passes an internal procedure through code on the stack."""
+    out = [
+        "module every_operation_procedures",
+        "  use, intrinsic :: iso_c_binding, only: c_int, c_float, c_double, c_ptr",
+        "  implicit none",
+        "contains",
+    ]
+    for name in procedure_types(bound):
+        params = PROCEDURE_TYPES[name]
+        out.append("  subroutine any_%s(%s) bind(C)" % (name, ", ".join(p.name for p in params)))
+        out += procedure_dummies(name, params, "    ")
+        out.append("  end subroutine any_%s" % name)
+    out.append("end module every_operation_procedures")
+    out.append("")
+    return out
 
 
 def write(path, text):

@@ -284,6 +284,50 @@ int lu_plot_error_y_d(int n, const double* x, const double* y1, const double* y2
 int lu_plot_error_y_d_(int* result, const int* n, const double* x, const double* y1,
                        const double* y2);
 
+/* ---- Plot transform ------------------------------------------------------------------ */
+
+/* A plot transform: writes to *tx, *ty where the position (x, y) of plot coordinates lies
+ * in the frame's world; data as given to lu_set_plot_transform. A result that is not
+ * finite (or nothing written) leaves the position out. The reference form's transform
+ * takes its positions by address, as a Fortran 77 subroutine TRANSFORM(X, Y, TX, TY, DATA)
+ * with DOUBLE PRECISION X, Y, TX, TY does. */
+typedef void (*lu_plot_transform_fn)(double x, double y, double* tx, double* ty, void* data);
+typedef void (*lu_plot_transform_ref_fn)(const double* x, const double* y, double* tx, double* ty,
+                                         void* data);
+
+/* Maps the data positions of what the plotting layer draws from now on in the current
+ * window through the transform (NULL: no transform, as before): lines, points, steps,
+ * histograms, error bars, bars, fills, box plots, contours and their labels, filled
+ * contours, field pictures on grids and vectors (tail and tip; the head keeps its shape).
+ * Lines between positions are drawn as the transform bends them. Frames, ticks, numbers,
+ * legends, pies, polar grids, colour bars, vector keys and lu_draw_field_image (a picture
+ * on an even grid) are drawn as before. Positions reach the transform as the frame's world
+ * has them (on a log axis: log10 of the value). Result: the window number; 0 (with a
+ * message) without a window. */
+int lu_set_plot_transform(lu_plot_transform_fn transform, void* data);
+int lu_set_plot_transform_(int* result, lu_plot_transform_ref_fn transform, void* data);
+
+/* Transforms of lu_set_plot_transform_code: polar (x the radius, y the angle, p1 the
+ * angle of a full turn: 360 for degrees, 6.2831853 for radians, 0 means 360; p2 the angle
+ * that points right, along x), and maps of longitude x and latitude y in degrees (p1 the
+ * longitude at the centre; in the world a degree along the equator is one unit):
+ * equirectangular (p2 the latitude whose scale is true, -89 ... 89), Mercator (p2 0),
+ * orthographic (p2 the latitude at the centre, -90 ... 90; the far side left out) and
+ * sinusoidal (p2 0). Latitudes beyond +-90 are left out, and so are the poles in
+ * Mercator. */
+#define LU_TRANSFORM_POLAR 21
+#define LU_TRANSFORM_EQUIRECTANGULAR 22
+#define LU_TRANSFORM_MERCATOR 23
+#define LU_TRANSFORM_ORTHOGRAPHIC 24
+#define LU_TRANSFORM_SINUSOIDAL 25
+
+/* Sets one of the transforms above (LU_TRANSFORM_...), with its parameters, as
+ * lu_set_plot_transform sets a function; code 0 turns the transform off. Result: the
+ * window number; 0 (with a message) for another code or parameters out of bounds,
+ * changing nothing. */
+int lu_set_plot_transform_code(int code, float p1, float p2);
+int lu_set_plot_transform_code_(int* result, const int* code, const float* p1, const float* p2);
+
 /* ---- Colours and legends ------------------------------------------------------------ */
 
 /* Colour i (any integer, taken modulo 8) of the default cycle of eight colours, distinct

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "client/include/lumora.h"
+#include "data_transform.h"
 #include "entry.h"
 
 namespace lumora::plot {
@@ -56,6 +57,13 @@ WorldRect world_rect(const Frame& f) {
             std::max(f.wy1, f.wy2)};
 }
 
+WorldRect data_rect(const Frame& f) {
+    // Data that go through a transform are cut once they are in the world.
+    constexpr double kAll = std::numeric_limits<double>::infinity();
+    if (transforming()) return {-kAll, -kAll, kAll, kAll};
+    return world_rect(f);
+}
+
 double world_dx(const Frame& f, double pixels) {
     return pixels * std::fabs(f.wx2 - f.wx1) / f.box.width();
 }
@@ -66,7 +74,7 @@ double world_dy(const Frame& f, double pixels) {
 
 void draw_world_line(const Frame& f, const std::vector<double>& points) {
     use_frame_space(f);
-    for (const std::vector<double>& run : clip_line(world_rect(f), points)) {
+    for (const std::vector<double>& run : clip_line(data_rect(f), points)) {
         std::vector<float> sent(run.begin(), run.end());
         draw_polyline(sent);
     }

@@ -28,6 +28,9 @@ DataTarget data_target();
 double world_x(const Frame& f, double x);
 double world_y(const Frame& f, double y);
 WorldRect world_rect(const Frame& f);
+// What data positions are cut to before they are drawn in the frame's space
+// (use_frame_space): the frame's world, or everything while they go through a transform.
+WorldRect data_rect(const Frame& f);
 // A length of pixels in world units along x and along y.
 double world_dx(const Frame& f, double pixels);
 double world_dy(const Frame& f, double pixels);

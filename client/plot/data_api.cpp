@@ -56,7 +56,8 @@ int points(int n, const T* x, const T* y, int marker) {
     const Frame& f = t.frame();
     MarkerLook look;
     if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
-    const WorldRect r = world_rect(f);
+    use_frame_space(f);
+    const WorldRect r = data_rect(f);
     std::vector<double> kept;
     for (int i = 0; i < n; ++i) {
         const double wx = world_x(f, x[i]), wy = world_y(f, y[i]);
@@ -65,7 +66,6 @@ int points(int n, const T* x, const T* y, int marker) {
             kept.push_back(wy);
         }
     }
-    use_frame_space(f);
     ClipScope clip(f);
     draw_markers(kept, look);
     return t.window;
@@ -80,7 +80,8 @@ int coloured_points(int n, const T* x, const T* y, const T* values, const T* siz
     const Frame& f = t.frame();
     MarkerLook look;
     if (!plot_marker(f, marker, kMarkerSize * f.text_height, look)) return 0;
-    const WorldRect r = world_rect(f);
+    use_frame_space(f);
+    const WorldRect r = data_rect(f);
     const ColourMap& map = current_colour_map();
     std::vector<double> kept, scales;
     std::vector<int> colours;
@@ -94,7 +95,6 @@ int coloured_points(int n, const T* x, const T* y, const T* values, const T* siz
             colours.push_back(colour_of(map, static_cast<double>(values[i])));
         }
     }
-    use_frame_space(f);
     ClipScope clip(f);
     draw_coloured_markers(kept, scales, colours, look);
     return t.window;

@@ -8,6 +8,7 @@
 #include "client/channel/messages.h"
 #include "client/include/lumora.h"
 #include "client/windows/program_facts.h"
+#include "data_transform.h"
 #include "page_draw.h"
 #include "plot_state.h"
 #include "plotcore/batch_format.h"
@@ -26,6 +27,8 @@ EntryName::EntryName(const char* name) {
     if (current_entry() != nullptr) return;
     current_entry() = name;
     outermost_ = true;
+    // A transform is in force only within the plotting call that asked for it.
+    stop_transforming();
 }
 
 // The outermost plotting call sends what it drew, whichever way it ends.

@@ -43,7 +43,7 @@ int band(const Value* values, int nx, int ny, int layout, double x1, double y1, 
     int colour = 0;
     const int window = lu_get_pen(&colour, nullptr, nullptr, nullptr);
     if (window == 0) return refuse_no_window();
-    use_view_space(window_view());
+    use_field_space(window_view());
     const PenScope pen;
     const std::vector<double> xy =
         band_outline(*grid, placement_of(*grid, x1, y1, x2, y2), low, high);

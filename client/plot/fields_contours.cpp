@@ -135,7 +135,7 @@ int draw_contours(const Grid& grid, const Placement2d& where, const Level* given
     auto range = value_range(grid);
     if (!range) return window;
     const CellRanges cells = cell_ranges(grid);
-    use_view_space(window_view());
+    use_field_space(window_view());
     LabelFontScope font(labelled);
     const std::vector<double> levels = levels_of(given, count, range->first, range->second, false);
     const std::vector<double> shown = shown_values(levels);

@@ -79,7 +79,7 @@ int fill_placed(const Grid& grid, const Placement2d& where, const Level* given, 
     auto range = value_range(grid);
     if (!range) return window;
     std::vector<double> levels = levels_of(given, count, range->first, range->second, true);
-    use_view_space(window_view());
+    use_field_space(window_view());
     const PenScope pen;
     const std::vector<Region> regions =
         regions_of(levels, range->first, range->second, current_colour_map());

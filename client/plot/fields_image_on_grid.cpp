@@ -68,7 +68,7 @@ int draw_cells(const Grid& field, const Placement2d& corners) {
     if (window == 0) return refuse_no_window();
     const ColourMap& map = current_colour_map();
     const std::array<std::int32_t, 256> palette = palette_of(map);
-    use_view_space(window_view());
+    use_field_space(window_view());
     const PenScope pen;
     for (int j = 0; j < field.ny; ++j)
         for (int i = 0; i < field.nx;) {

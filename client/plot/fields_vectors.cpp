@@ -36,7 +36,7 @@ int draw_vectors(const Grid& u, const Grid& v, const Placement2d& where, double 
     DeviceScale device;
     if (window == 0) return refuse_no_window();
     if (!device_scale(where, device)) return refuse("the field's corners make no area on the page");
-    use_view_space(window_view());
+    use_field_space(window_view());
     double factor = scale;
     if (factor == 0) {
         double m = longest(u, v);

@@ -9,6 +9,7 @@
 #include "client/channel/client_state.h"
 #include "client/drawing/coordinates.h"
 #include "client/include/lumora.h"
+#include "data_transform.h"
 #include "frame.h"
 #include "plot_lane.h"
 #include "plot_recorder.h"
@@ -122,6 +123,7 @@ Page current_page() {
 }
 
 void use_page_world(const Page& page) {
+    stop_transforming();
     if (recorder().on()) return recorder().use_page();
     lu_set_viewport(0, 0, 0, 0);
     lu_set_world(0, 0, static_cast<float>(page.width), static_cast<float>(page.height));
@@ -154,6 +156,7 @@ void use_frame_world(const Page& page, const Frame& f) {
     const FrameView fv = frame_view(page, f);
     const float(&view)[4] = fv.view;
     const float(&world)[4] = fv.world;
+    stop_transforming();
     if (recorder().on()) {
         recorder().use_frame(f);
         // The program draws in the frame afterwards with the drawing operations.
@@ -165,6 +168,8 @@ void use_frame_world(const Page& page, const Frame& f) {
 
 void use_frame_space(const Frame& f) {
     if (recorder().on()) recorder().use_frame(f);
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window != 0 && plot_state(window).transform.on()) transform_data_in(window, f);
 }
 
 View window_view() {
@@ -189,6 +194,7 @@ int recorded_window(Page& page) {
 }  // namespace
 
 std::optional<Frame> use_view_space(const View& view) {
+    stop_transforming();
     Page page;
     const int window = recorded_window(page);
     if (window == 0) return std::nullopt;
@@ -202,6 +208,7 @@ std::optional<Frame> use_view_space(const View& view) {
 
 std::optional<Frame> use_beside_space(const View& view, int side, double gap, double width,
                                       double low, double high) {
+    stop_transforming();
     Page page;
     const int window = recorded_window(page);
     if (window == 0) return std::nullopt;
@@ -217,6 +224,18 @@ std::optional<Frame> use_beside_space(const View& view, int side, double gap, do
     recorder().use_beside(frame.id, strip, side, gap, width);
     use_window_font(window, page);
     return strip;
+}
+
+std::optional<Frame> use_field_space(const View& view) {
+    const std::optional<Frame> used = use_view_space(view);
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0 || !plot_state(window).transform.on()) return used;
+    if (used) {
+        transform_data_in(window, *used);
+    } else if (const Page page = current_page(); page.ok) {
+        transform_data_in(window, frame_of(view, page));
+    }
+    return used;
 }
 
 double bar_clearance(const View& view, int side) {
@@ -326,24 +345,49 @@ bool turn_text(double angle, int align) {
 }
 
 bool draw_text(double x, double y, const std::string& text) {
+    if (transforming() && !transformed_position(x, y)) return true;
     if (recorder().on()) return recorder().text(x, y, text), true;
     return lu_draw_text(static_cast<float>(x), static_cast<float>(y), text.c_str()) != 0;
 }
 
 bool draw_line(double x1, double y1, double x2, double y2) {
+    if (transforming()) return draw_polyline({float(x1), float(y1), float(x2), float(y2)});
     if (recorder().on()) return recorder().line(x1, y1, x2, y2), true;
     return lu_draw_line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
                         static_cast<float>(y2)) != 0;
 }
 
+namespace {
+
+// The runs of a line through the transform, each drawn as it is.
+template <typename Draw>
+bool each_run(const std::vector<double>& xy, Draw draw) {
+    const TransformPause pause;
+    bool ok = true;
+    for (const std::vector<double>& run : transformed_runs(xy)) ok = draw(run) && ok;
+    return ok;
+}
+
+}  // namespace
+
 bool draw_polyline(const std::vector<float>& points) {
     if (points.size() < 4) return true;
+    if (transforming()) {
+        return each_run({points.begin(), points.end()}, [](const std::vector<double>& run) {
+            return draw_polyline({run.begin(), run.end()});
+        });
+    }
     if (recorder().on()) return recorder().polyline({points.begin(), points.end()}), true;
     return lu_draw_polyline(points.data(), static_cast<int>(points.size() / 2)) != 0;
 }
 
 bool draw_polygon(const std::vector<float>& points, int rule) {
     if (points.size() < 6) return true;
+    if (transforming()) {
+        const std::vector<double> outline = transformed_outline({points.begin(), points.end()});
+        const TransformPause pause;
+        return draw_polygon({outline.begin(), outline.end()}, rule);
+    }
     if (recorder().on()) {
         recorder().polygon({points.begin(), points.end()}, recorder().pen().colour, true,
                            rule == kWindingRule);
@@ -393,6 +437,11 @@ bool draw_hatch_lines(const std::vector<double>& xy, const Hatch& hatch, bool no
 
 bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, int rule) {
     if (hatch.empty() || xy.size() < 6) return true;
+    if (transforming()) {
+        const std::vector<double> outline = transformed_outline(xy);
+        const TransformPause pause;
+        return draw_hatch(outline, colour, hatch, rule);
+    }
     const bool nonzero = rule == kWindingRule;
     if (recorder().on()) return recorder().hatch(xy, colour, hatch, nonzero), true;
     const PenScope pen;
@@ -401,6 +450,11 @@ bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, i
 
 bool fill_shape(const std::vector<double>& xy, int colour) {
     if (xy.size() < 6) return true;
+    if (transforming()) {
+        const std::vector<double> outline = transformed_outline(xy);
+        const TransformPause pause;
+        return fill_shape(outline, colour);
+    }
     if (recorder().on()) return recorder().polygon(xy, colour, false, false), true;
     constexpr int kPenStyleNone = 5;
     if (!set_pen(colour, kPenStyleNone, -1)) return false;
@@ -408,23 +462,33 @@ bool fill_shape(const std::vector<double>& xy, int colour) {
 }
 
 bool fill_box(double x0, double y0, double x1, double y1, int colour) {
+    if (transforming()) return fill_shape({x0, y0, x1, y0, x1, y1, x0, y1}, colour);
     if (recorder().on())
         return recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false), true;
     return lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour) != 0;
 }
 
 bool outline_box(double x0, double y0, double x1, double y1) {
+    if (transforming())
+        return draw_polyline({float(x0), float(y0), float(x1), float(y0), float(x1), float(y1),
+                              float(x0), float(y1), float(x0), float(y0)});
     if (recorder().on()) return recorder().polyline({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0}), true;
     return lu_draw_box_a21(float(x0), float(y0), float(x1), float(y1)) != 0;
 }
 
 void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
+    if (transforming()) {
+        const std::vector<double> at = transformed_positions(xy);
+        const TransformPause pause;
+        return draw_markers(at, look);
+    }
     if (recorder().on()) return recorder().markers(xy, look.type, look.pixels, look.filled);
     int type = 0, third = 0, fourth = 0, fifth = 0;
     float size = 0;
     lu_get_marker(&type, &size, &third, &fourth, &fifth);
     lu_set_marker(look.type, static_cast<float>(look.units), -1, look.filled ? 1 : 0, 1);
     for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+        if (!std::isfinite(xy[i]) || !std::isfinite(xy[i + 1])) continue;  // left out
         lu_draw_marker(static_cast<float>(xy[i]), static_cast<float>(xy[i + 1]));
     }
     lu_set_marker(type, size, third, fourth, fifth);
@@ -432,6 +496,11 @@ void draw_markers(const std::vector<double>& xy, const MarkerLook& look) {
 
 void draw_coloured_markers(const std::vector<double>& xy, const std::vector<double>& scales,
                            const std::vector<int>& colours, const MarkerLook& look) {
+    if (transforming()) {
+        const std::vector<double> at = transformed_positions(xy);
+        const TransformPause pause;
+        return draw_coloured_markers(at, scales, colours, look);
+    }
     if (recorder().on()) {
         std::vector<double> pixels;
         pixels.reserve(scales.size());
@@ -444,6 +513,7 @@ void draw_coloured_markers(const std::vector<double>& xy, const std::vector<doub
     float size = 0;
     lu_get_marker(&type, &size, &third, &fourth, &fifth);
     for (std::size_t i = 0; 2 * i + 1 < xy.size() && i < scales.size() && i < colours.size(); ++i) {
+        if (!std::isfinite(xy[2 * i]) || !std::isfinite(xy[2 * i + 1])) continue;  // left out
         lu_set_pen(colours[i], -1, -1, -1);
         lu_set_marker(look.type, static_cast<float>(look.units * scales[i]), -1,
                       look.filled ? 1 : 0, 1);

@@ -29,8 +29,9 @@ void use_page_world(const Page& page);
 // Viewport on the frame's box, world on its world window.
 void use_frame_world(const Page& page, const Frame& frame);
 
-// The frame's world for the drawing that follows, without touching the window's own
-// world (data drawn while the drawing is recorded).
+// The frame's world for the data drawn next, without touching the window's own world
+// (data drawn while the drawing is recorded); the window's plot transform applies to it.
+// The other spaces (page, frame world, view, strip) draw without the transform.
 void use_frame_space(const Frame& frame);
 
 // A viewport in normalized units (as lu_set_viewport takes it) with a world window on it:
@@ -47,6 +48,9 @@ View window_view();
 // view as the frame it is recorded in, none when the current window takes no plot
 // batches. A window that does not is asked nothing more than that, once.
 std::optional<Frame> use_view_space(const View& view);
+// use_view_space for a field's data: with the window's plot transform applied to the
+// positions drawn next (data_transform.h), in whichever road the window takes.
+std::optional<Frame> use_field_space(const View& view);
 // Records the drawing that follows in a strip on a side of the plot frame's box
 // (plotcore::kSide..., gap counted as plotcore::bar_strip counts it), gap and width
 // normalized units beyond it and as long as that side; its world 0 ... 1 across and

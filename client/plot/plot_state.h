@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "arrow_shape.h"
+#include "plot_transform.h"
 #include "plotcore/frame_layout.h"
 #include "plotcore/legend_layout.h"
 #include "plotcore/twin_axis.h"
@@ -57,6 +58,7 @@ struct WindowPlot {
     // in the last field drawn (0: none yet), which a key arrow shows.
     ArrowStyle arrow = default_arrow_style();
     double vector_scale = 0;
+    PlotTransform transform;  // of the data drawn from now on
 };
 
 // Hatch k (modulo their number) of the window's hatches; an empty one (solid) when it

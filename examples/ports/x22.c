@@ -1,6 +1,8 @@
 /* x22: PLplot's example 22 in Lumora's idiom: vector fields. The circulation about the
  * origin in PLplot's default arrows; the flow through a constricted pipe in arrows of
- * six points drawn as lines and then filled; the gradient of a shielded potential inside
+ * six points drawn as lines and then filled; the same flow drawn on a straight pipe and
+ * squeezed into the constriction by a plot transform, over its filled speeds and between
+ * its walls; the gradient of a shielded potential inside
  * a cylinder on a polar grid over its dashed contours, with a key arrow. Every call is checked: a
  * failed one ends the program with status 1. */
 #include <math.h>
@@ -83,6 +85,48 @@ static void constriction(int style, const float* shape_x, const float* shape_y, 
     arrows(u, v);
 }
 
+/* The pipe's walls: half width 1 at x = 0 growing to 2 at the ends (of -xmax ... xmax). */
+static double narrowing(double x, double xmax) {
+    return (3 - cos(kPi * x / xmax)) / 4;
+}
+
+/* The straight pipe of -10 ... 10 squeezed into the constriction; data: xmax. */
+static void squeeze(double x, double y, double* tx, double* ty, void* data) {
+    *tx = x;
+    *ty = y * narrowing(x, *(const double*)data);
+}
+
+/* The constriction's flow as a uniform flow in a straight pipe, squeezed by the transform:
+ * the speed grows where the pipe narrows; the walls are straight lines bent with it. */
+static void squeezed_constriction(void) {
+    enum { kShades = 11 };
+    double xmax = kN / 2;
+    const double q = 2;
+    float u[kN * kN], v[kN * kN], levels[kShades];
+    const float wall_x[2] = {-kN / 2, kN / 2}, top[2] = {kN / 2, kN / 2},
+                bottom[2] = {-kN / 2, -kN / 2};
+    for (int j = 0; j < kN; ++j) {
+        for (int i = 0; i < kN; ++i) {
+            const double x = i - kN / 2 + 0.5;
+            u[i + j * kN] = (float)(q / narrowing(x, xmax));
+            v[i + j * kN] = 0.0f;
+        }
+    }
+    for (int k = 0; k < kShades; ++k) levels[k] = (float)(q + k * q / (kShades - 1));
+    page("PLplot Example 22 - constriction with a plot transform");
+    check(lu_set_colour_map(0, (float)q, (float)(2 * q)), "lu_set_colour_map");
+    check(lu_set_plot_transform(squeeze, &xmax), "lu_set_plot_transform");
+    check(lu_fill_contours(u, kN, kN, LU_COLUMN_MAJOR, -kN / 2 + 0.5f, -kN / 2 + 0.5f,
+                           kN / 2 - 0.5f, kN / 2 - 0.5f, levels, kShades),
+          "lu_fill_contours");
+    check(lu_set_arrow_style(LU_ARROW_WHOLE, 0, NULL, NULL, 0, 0), "lu_set_arrow_style");
+    check(lu_draw_vectors(u, v, kN, kN, LU_COLUMN_MAJOR, -kN / 2, -kN / 2, kN / 2, kN / 2, 0),
+          "lu_draw_vectors");
+    check(lu_plot_line(2, wall_x, top), "lu_plot_line");
+    check(lu_plot_line(2, wall_x, bottom), "lu_plot_line");
+    check(lu_set_plot_transform(NULL, NULL), "lu_set_plot_transform");
+}
+
 /* The potential of two charges and their images inside a conducting cylinder of radius
  * 20, with a smoothing term near the charges: its value and its gradient at (x, y). */
 static double potential_at(double x, double y, double* gx, double* gy) {
@@ -149,6 +193,7 @@ int main(void) {
     circulation();
     constriction(1, kArrowX, kArrowY, 0);
     constriction(2, kArrow2X, kArrow2Y, 1);
+    squeezed_constriction();
     potential();
     lu_quit();
     return 0;

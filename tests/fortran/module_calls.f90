@@ -2,8 +2,29 @@
 ! DOUBLE PRECISION outputs carry the 32-bit values the library holds and keep their own
 ! value where the library leaves them alone, texts come back blank-padded, flags and the
 ! window forms reach the library. Prints each failed check and ends with status 1.
+! A plot transform in a module (an internal procedure would need an executable stack).
+module swapping
+  use, intrinsic :: iso_c_binding, only: c_double, c_ptr, c_f_pointer
+  implicit none
+  integer :: calls = 0
+contains
+  ! Swaps x and y and moves them by the shift that data points to.
+  subroutine swapped(x, y, tx, ty, data) bind(C)
+    real(c_double), intent(in) :: x, y
+    real(c_double), intent(inout) :: tx, ty
+    type(c_ptr), value :: data
+    real(c_double), pointer :: by
+    call c_f_pointer(data, by)
+    tx = y + by
+    ty = x + by
+    calls = calls + 1
+  end subroutine swapped
+end module swapping
+
 program module_calls
+  use, intrinsic :: iso_c_binding, only: c_double, c_loc
   use lumora
+  use swapping
   implicit none
   integer :: ir, iw, k, failures, dx, dy, ex, ey
   real :: r(4), record_r(6)
@@ -15,6 +36,7 @@ program module_calls
   real :: sx(5), sy(5), sz(5), xg(3), yg(2), g(3, 2)
   double precision :: gd(3, 2)
   integer :: i, j
+  real(c_double), target :: shift
 
   failures = 0
   call lu_open_window(iw, 0)
@@ -102,6 +124,22 @@ program module_calls
   call check(k > 0, 'a window form takes a text')
   call check(lu_make_rgb_colour(1, 2, 3) == 33751553, 'a function value')
   call check(abs(lu_get_largest_real() - huge(1.0)) == 0.0, 'a REAL function value')
+
+  ! A plot transform: a Fortran subroutine, with data by its address; then a code.
+  calls = 0
+  shift = 0.5d0
+  call lu_plot_frame(ir, 0.0, 10.0, 0.0, 10.0, 0)
+  call lu_set_plot_transform(ir, swapped, c_loc(shift))
+  call check(ir == iw, 'lu_set_plot_transform takes a bind(C) subroutine')
+  call lu_plot_line(ir, 3, [1.0, 2.0, 3.0], [4.0, 5.0, 9.0])
+  call check(ir == iw .and. calls >= 3, 'the line went through the subroutine')
+  call lu_set_plot_transform_code(ir, LU_TRANSFORM_POLAR, 360.0d0, 0.0d0)
+  call check(ir == iw, 'lu_set_plot_transform_code with DOUBLE PRECISION parameters')
+  call lu_set_plot_transform_code(ir, 0, 0.0, 0.0)
+  call check(ir == iw, 'code 0 turns the transform off')
+  k = calls
+  call lu_plot_line(ir, 2, [1.0, 2.0], [4.0, 5.0])
+  call check(calls == k, 'the subroutine is no longer called')
 
   call lu_quit_with_flag(ir, .false.)
   call check(ir /= 0, 'lu_quit_with_flag takes a LOGICAL')
