@@ -55,4 +55,14 @@ std::vector<GridPoint> closed_outline(const Grid& grid, double level) {
     return outline;
 }
 
+std::vector<GridPoint> band_outline(const Grid& grid, double low, double above) {
+    std::vector<GridPoint> band = closed_outline(grid, low);
+    if (band.size() < 4) return {};
+    if (std::isfinite(above)) {
+        const std::vector<GridPoint> upper = closed_outline(grid, above);
+        band.insert(band.end(), upper.begin(), upper.end());
+    }
+    return band;
+}
+
 }  // namespace lumora::plot

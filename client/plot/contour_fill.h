@@ -22,4 +22,9 @@ std::vector<GridPoint> bridged_outline(const std::vector<std::vector<GridPoint>>
 // the outline of its lower level followed by that of its upper one, even-odd).
 std::vector<GridPoint> closed_outline(const Grid& grid, double level);
 
+// The band at or above low and below `above` (a level; none when it is not finite) as one
+// even-odd outline: the two closed outlines one after the other. Empty when nothing of the
+// field reaches low.
+std::vector<GridPoint> band_outline(const Grid& grid, double low, double above);
+
 }  // namespace lumora::plot

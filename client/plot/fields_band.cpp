@@ -21,11 +21,9 @@ constexpr int kEvenOdd = 0;
 // equal to high belong to the band.
 std::vector<double> band_outline(const Grid& grid, const Placement2d& where, double low,
                                  double high) {
-    std::vector<GridPoint> outline = closed_outline(grid, low);
-    if (outline.size() < 4) return {};
-    const std::vector<GridPoint> above =
-        closed_outline(grid, std::nextafter(high, std::numeric_limits<double>::infinity()));
-    outline.insert(outline.end(), above.begin(), above.end());
+    const std::vector<GridPoint> outline =
+        band_outline(grid, low, std::nextafter(high, std::numeric_limits<double>::infinity()));
+    if (outline.empty()) return {};
     const std::vector<float> xy = world_points(outline, where);
     return {xy.begin(), xy.end()};
 }

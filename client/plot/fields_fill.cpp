@@ -54,12 +54,10 @@ bool fill_region(const Grid& grid, const Placement2d& where, const Region& regio
 // rule leaves out. Hatched with lines of the band's colour, or filled.
 bool draw_band(const Grid& grid, const Placement2d& where, const std::vector<Region>& regions,
                std::size_t k, const Hatch& hatch) {
-    std::vector<GridPoint> band = closed_outline(grid, regions[k].level);
-    if (band.size() < 4) return true;
-    if (k + 1 < regions.size()) {
-        const std::vector<GridPoint> above = closed_outline(grid, regions[k + 1].level);
-        band.insert(band.end(), above.begin(), above.end());
-    }
+    const double above =
+        k + 1 < regions.size() ? regions[k + 1].level : std::numeric_limits<double>::infinity();
+    const std::vector<GridPoint> band = band_outline(grid, regions[k].level, above);
+    if (band.empty()) return true;
     const std::vector<float> xy = world_points(band, where);
     if (!hatch.empty())
         return draw_hatch({xy.begin(), xy.end()}, regions[k].colour, hatch, kEvenOdd);
