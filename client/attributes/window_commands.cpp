@@ -46,7 +46,8 @@ extern "C" {
 
 int lu_send_command_b4_in_window(int window) {
     const CallLock call;
-    return command_with_int(window, 'B', kB4);
+    // An erase is answered with its window's number: it need not wait for that.
+    return posted_command_with_int(window, 'B', kB4);
 }
 int lu_send_command_b4(void) {
     const CallLock call;

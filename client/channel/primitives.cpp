@@ -87,6 +87,13 @@ std::int32_t posted_command_with_3int(int window, char letter, std::int32_t a, s
                                                         : send_slot_command(window, letter);
 }
 
+std::int32_t posted_command_with_int(int window, char letter, std::int32_t a) {
+    const std::uint8_t* block = slots_of(window);
+    if (block == nullptr) return 0;
+    return posted_command_with_3int(window, letter, a, layout::read_i32(block, layout::kParam2),
+                                    layout::read_i32(block, layout::kParam3));
+}
+
 int put_block_text(int window, const char* text) {
     char* area = text_area(window);
     if (area == nullptr) return 0;

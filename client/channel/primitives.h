@@ -17,6 +17,8 @@ std::int32_t command_with_3int(int window, char letter, std::int32_t a, std::int
 // can, the window's number then being its result.
 std::int32_t posted_command_with_3int(int window, char letter, std::int32_t a, std::int32_t b,
                                       std::int32_t c);
+// The same with the first slot only (an erase), the others as the block holds them.
+std::int32_t posted_command_with_int(int window, char letter, std::int32_t a);
 
 // Copies a NUL-terminated text into the window's text area; its length. A null text
 // empties the area; the area's own address is left in place.

@@ -171,8 +171,9 @@ std::int32_t Core::handle(std::uint32_t tag, const std::uint8_t* data, std::size
 
 std::int32_t Core::handle_posted(std::uint8_t letter, std::uint8_t window_char,
                                  const std::array<std::int32_t, 3>& slots) {
-    constexpr std::int32_t kMove = 11, kLine = 20;
-    if (letter != 'A' || (slots[0] != kMove && slots[0] != kLine)) return 0;
+    constexpr std::int32_t kMove = 11, kLine = 20, kErase = 4;
+    const bool path = letter == 'A' && (slots[0] == kMove || slots[0] == kLine);
+    if (!path && !(letter == 'B' && slots[0] == kErase)) return 0;
     const std::uint8_t command[3] = {letter, window_char, 0};
     state_->posted_slots = Slots{slots[0], slots[1], slots[2]};
     const std::int32_t result = handle(1, command, sizeof command);

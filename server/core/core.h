@@ -96,13 +96,13 @@ class Core {
     // been called since (only with CoreConfig::host_tracks_replies).
     bool reply_unread() const;
 
-    // A move or a line ('A' 11, 'A' 20) that the client posted without waiting for its
-    // answer (client/platform/posix/command_page_layout.h): handled as handle() handles the
-    // slot command of letter and window character, with these slots in place of the
+    // A move, a line or an erase ('A' 11, 'A' 20, 'B' 4) that the client posted without
+    // waiting for its answer (client/platform/posix/command_page_layout.h): handled as handle()
+    // handles the slot command of letter and window character, with these slots in place of the
     // block's. Any other command is refused, 0, untraced.
     std::int32_t handle_posted(std::uint8_t letter, std::uint8_t window_char,
                                const std::array<std::int32_t, 3>& slots);
-    // How many posted moves and lines every open window's display list takes for certain.
+    // How many posted lines every open window's display list takes for certain.
     std::uint32_t posting_room();
     // The answer in the process block was read (or its reader had its chance): the header
     // held back meanwhile is written, and a window on offer is published again, so that

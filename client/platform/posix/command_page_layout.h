@@ -27,8 +27,8 @@
 // two words, so at least one of them sees the other and no wake-up is lost. A doorbell that
 // arrives for nothing is read and dropped. Idle, both sides sleep in poll() and use no CPU.
 //
-// Posted commands. A move or a line ('A' 11 and 'A' 20) is answered with its window's
-// number whenever the window process takes it, so the client need not wait for that
+// Posted commands. A move, a line or an erase ('A' 11, 'A' 20, 'B' 4) is answered with its
+// window's number whenever the window process takes it, so the client need not wait for that
 // answer: it posts the command, with its three slot values, into a ring after the
 // command area and goes on. The window process handles the posted commands in order, each
 // exactly as if it had come alone with those slots, and always before the next command

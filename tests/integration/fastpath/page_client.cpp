@@ -1,5 +1,6 @@
 // A program that talks to a real window process, one scenario per run:
-//   page_client draw <n>      opens a window, draws n lines and a few other things, quits
+//   page_client draw <n>      opens a window, draws n lines (erasing half way) and a few
+//                             other things, quits
 //   page_client offer         opens a joinable window titled Shared and quits leaving it
 //   page_client join <n>      joins that window, draws n lines into it and into a window
 //                             of its own, quits leaving both; "drawn" counts the lines
@@ -46,6 +47,7 @@ int draw(int lines) {
     for (int i = 0; i < lines; ++i) {
         const float x = static_cast<float>(i % 100) / 100.0f;
         drawn += lu_draw_line(x, 0.0f, 1.0f - x, 1.0f) != 0;
+        if (i == lines / 2) lu_erase_window_in_window(window);
     }
     int points[2000];
     for (int i = 0; i < 2000; ++i) points[i] = (i * 37) % 500;

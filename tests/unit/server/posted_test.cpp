@@ -36,10 +36,19 @@ TEST_F(PostedTest, APostedCommandTakesItsOwnSlotsNotTheBlocks) {
     EXPECT_EQ(state(1).position.x, 60);
 }
 
-TEST_F(PostedTest, OnlyMovesAndLinesToAnOpenWindowArePosted) {
+TEST_F(PostedTest, AnEraseIsPostedToo) {
+    ASSERT_EQ(post(1, 11, 0, 0), 1);
+    ASSERT_EQ(post(1, 20, 5, 5), 1);
+    ASSERT_EQ(items(1).size(), 1u);
+    EXPECT_EQ(post(1, 4, 0, 0, 'B'), 1);
+    EXPECT_TRUE(items(1).empty());
+}
+
+TEST_F(PostedTest, OnlyMovesLinesAndErasesToAnOpenWindowArePosted) {
     words(1, layout::kResult1, {10, 20, 5, 1});
     EXPECT_EQ(post(1, 21, 0, 0), 0);       // a figure
-    EXPECT_EQ(post(1, 11, 0, 0, 'B'), 0);  // another letter
+    EXPECT_EQ(post(1, 11, 0, 0, 'B'), 0);  // another letter's command
+    EXPECT_EQ(post(1, 4, 0, 0), 0);        // not an erase with 'A'
     EXPECT_EQ(post(2, 11, 0, 0), 0);       // no window 2
     EXPECT_TRUE(items(1).empty());
     EXPECT_EQ(post(1, 11, 0, 0), 1);
