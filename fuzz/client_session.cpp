@@ -96,6 +96,9 @@ void ClientSession::step(const Painter& painter) {
         case Op::kImage:
             image();
             break;
+        case Op::kPosted:
+            posted();
+            break;
     }
 }
 
@@ -124,6 +127,13 @@ void ClientSession::slot_command(char letter, int w, std::int32_t p1, std::int32
     const std::uint8_t command[3] = {static_cast<std::uint8_t>(letter),
                                      static_cast<std::uint8_t>(layout::window_char(w)), 0};
     send(1, command);
+}
+
+void ClientSession::posted() {
+    const std::uint8_t letter = input_.u8(), window_char = input_.u8();
+    const std::int32_t p1 = input_.i32(), p2 = input_.i32();
+    core_->handle_posted(letter, window_char, {p1, p2, input_.i32()});
+    pictures_.after_command(*core_);
 }
 
 void ClientSession::image() {

@@ -39,6 +39,7 @@ class ClientSession {
     void text();
     void words();
     void image();
+    void posted();
     // "<letter><w + 32>\0" after writing the slots of window w (when open).
     void slot_command(char letter, int w, std::int32_t p1, std::int32_t p2, std::int32_t p3);
     void paint(const Painter& painter);

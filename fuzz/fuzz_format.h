@@ -5,7 +5,7 @@
 //               4 display lists hold only 64 items, 8 every command is traced (to
 //               /dev/null)
 //   byte 1      n: the length of the command-line options (n % 32), then n bytes of them
-//   then operations until the input ends; an operation is one byte (its value % 11 picks
+//   then operations until the input ends; an operation is one byte (its value % 13 picks
 //   it) and its operands. Numbers are little-endian; an operand cut off by the end of the
 //   input reads as zeros or as fewer bytes.
 //
@@ -33,6 +33,9 @@
 //                                           width and height, the bytes the picture
 //                                           takes (fewer when the input ends) in
 //                                           chunks of 2048 with 'B' 61, then 'B' 62
+//   12 posted  letter:u8, wc:u8, p1 p2 p3:i32 a command posted through the command page's
+//                                           ring: letter and window character wc as they
+//                                           are, the slots in the entry
 //
 // The connection id published in the header line is kConnectionId ("K,4711,..."). A data
 // file command ('B' 11) always reads the harness's own data file: the harness writes that
@@ -57,8 +60,9 @@ enum class Op : std::uint8_t {
     kResize = 9,
     kClose = 10,
     kImage = 11,
+    kPosted = 12,
 };
-inline constexpr std::uint8_t kOpCount = 12;
+inline constexpr std::uint8_t kOpCount = 13;
 
 inline constexpr std::uint8_t kFlagJoinable = 1;
 inline constexpr std::uint8_t kFlagEndsAfterQuit = 2;

@@ -235,6 +235,8 @@ SeedWriter options() {
     SeedWriter w(luwnd::fuzz::kFlagSmallLists, "/t /B /s120,90 /m3 /z2 /a2");
     w.connect_and_open();
     for (int i = 0; i < 70; ++i) w.slot('A', 1, 20, (i * 37) % 120, (i * 53) % 90);
+    for (int i = 0; i < 70; ++i) w.posted('A', 1, 20 - 9 * (i % 2), (i * 41) % 120, (i * 29) % 90);
+    w.posted('A', 2, 11).posted('B', 1, 4).posted('A', 1, 21);
     w.slot('B', 1, 26, 10).slot('E', 1, 14);
     return w.quit();
 }

@@ -45,12 +45,13 @@ class SeedWriter {
     SeedWriter& slot(char letter, int w, std::int32_t p1, std::int32_t p2 = 0,
                      std::int32_t p3 = 0) {
         op(Op::kSlot);
-        u8(static_cast<std::uint8_t>(letter));
-        u8(static_cast<std::uint8_t>(w));
-        u32(static_cast<std::uint32_t>(p1));
-        u32(static_cast<std::uint32_t>(p2));
-        u32(static_cast<std::uint32_t>(p3));
-        return *this;
+        return letter_window_slots(letter, w, p1, p2, p3);
+    }
+    // A command posted through the ring to window w.
+    SeedWriter& posted(char letter, int w, std::int32_t p1, std::int32_t p2 = 0,
+                       std::int32_t p3 = 0) {
+        op(Op::kPosted);
+        return letter_window_slots(letter, w + 32, p1, p2, p3);
     }
     SeedWriter& poke(int w, std::uint16_t offset, const std::string& data) {
         op(Op::kPoke);
@@ -120,6 +121,15 @@ class SeedWriter {
     const std::vector<std::uint8_t>& data() const { return data_; }
 
   private:
+    SeedWriter& letter_window_slots(char letter, int window, std::int32_t p1, std::int32_t p2,
+                                    std::int32_t p3) {
+        u8(static_cast<std::uint8_t>(letter));
+        u8(static_cast<std::uint8_t>(window));
+        u32(static_cast<std::uint32_t>(p1));
+        u32(static_cast<std::uint32_t>(p2));
+        u32(static_cast<std::uint32_t>(p3));
+        return *this;
+    }
     SeedWriter& op(Op o) {
         u8(static_cast<std::uint8_t>(o));
         return *this;
