@@ -187,17 +187,19 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     const double h = f.text_height;
     const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
     const Along across{cx, f.panel.x0, f.panel.x1}, up{cy, f.panel.y0, f.panel.y1};
+    const FrameStyle& style = f.setup.style;
+    const LabelColours& own = f.setup.label_colours;
     if (!labels.x.empty()) {
         const auto [height, x] = fitted(c, labels.x, h, across);
         draw_marked_text(c, x,
                          f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - kXLabelBeyondNumbers * h,
-                         labels.x, {height, 0, kCentreTop, f.setup.style.labels});
+                         labels.x, {height, 0, kCentreTop, own_or_frame(own.x, style.labels)});
     }
     if (!labels.y.empty()) {
         const auto [height, y] = fitted(c, labels.y, h, up);
-        draw_marked_text(c,
-                         f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - kYLabelBeyondNumbers * h,
-                         y, labels.y, {height, 0.25, kCentreBottom, f.setup.style.labels});
+        draw_marked_text(
+            c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - kYLabelBeyondNumbers * h, y,
+            labels.y, {height, 0.25, kCentreBottom, own_or_frame(own.y, style.labels)});
     }
     if (!labels.title.empty()) {
         const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
@@ -207,7 +209,7 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
         // Above the room for a colour bar there.
         if ((f.setup.options & LU_PLOT_ROOM_ABOVE) != 0) below += kColourBarRoom * h;
         draw_marked_text(c, x, f.box.y1 + below + 0.7 * h, labels.title,
-                         {height, 0, kCentreBottom, f.setup.style.title});
+                         {height, 0, kCentreBottom, own_or_frame(own.title, style.title)});
     }
 }
 

@@ -27,7 +27,7 @@ inline constexpr double kSpokeNumberGap = 0.5;
 
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
 // the subpage grid, the text scale, the time origin, the window's resolution against
-// 96 dpi, its colours and the formats of its numbers.
+// 96 dpi, its colours, the formats of its numbers and its labels' own colours.
 struct FrameSetup {
     double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
     int options = 0;
@@ -35,6 +35,7 @@ struct FrameSetup {
     double text_scale = 1, time_origin = 0, resolution = 1;
     FrameStyle style;
     NumberFormats formats;
+    LabelColours label_colours;
     bool operator==(const FrameSetup&) const = default;
 };
 

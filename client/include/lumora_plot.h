@@ -123,6 +123,14 @@ int lu_plot_set_colours(int box, int numbers, int labels, int title, int grid);
 int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const int* labels,
                          const int* title, const int* grid);
 
+/* Colours of their own for the x label, the y label and the title of the frames made after
+ * it in the current window, each a colour value or -1 for the colour lu_plot_set_colours
+ * gives it (the axis labels' colour, the title's). lu_plot_label_colours(-1, -1, -1) brings
+ * back the default. Result: the window number; 0 (with a message) for a number that is no
+ * colour value, changing nothing. */
+int lu_plot_label_colours(int x_label, int y_label, int title);
+int lu_plot_label_colours_(int* result, const int* x_label, const int* y_label, const int* title);
+
 /* The grid of the frames made after it in the current window: its pen style 0 ... 9 (as
  * lu_set_pen takes it; 5 draws none; -1 keeps it) and at_subticks 1 to add dotted grid
  * lines at the subticks (0 none, -1 keep). The default: solid (0), at the major ticks

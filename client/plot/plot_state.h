@@ -45,7 +45,8 @@ struct WindowPlot {
     // their number; none, or an empty hatch, fills solid.
     std::vector<Hatch> hatches;
     double text_scale = 1;
-    plotcore::FrameStyle style;  // of the frames made from now on
+    plotcore::FrameStyle style;            // of the frames made from now on
+    plotcore::LabelColours label_colours;  // of the frames made from now on
     plotcore::NumberFormats formats;
     std::string contour_format, bar_format;  // empty: chosen by the numbers
     double time_origin = 0;

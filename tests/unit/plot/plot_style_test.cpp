@@ -3,6 +3,7 @@
 // from what the batch carries), and named styles set the grid; wrong values are refused.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -33,6 +34,17 @@ Colours colours_of(gallery::GalleryWindow& window) {
         }
     }
     return c;
+}
+
+// The colour each text was last drawn in.
+std::map<std::string, std::uint32_t> text_colours(gallery::GalleryWindow& window) {
+    std::map<std::string, std::uint32_t> colours;
+    for (const auto& op : window.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        for (const plotcore::Item& item : *op.item.batch)
+            if (item.kind == plotcore::ItemKind::kText) colours[item.text.bytes] = item.text.rgb;
+    }
+    return colours;
 }
 
 class PlotStyleTest : public ::testing::Test {
@@ -110,6 +122,36 @@ TEST_F(PlotStyleTest, PolarFramesPiesAndLegendsTakeTheStyleToo) {
     EXPECT_EQ(window.errors(), "");
 }
 
+// Each label in a colour of its own, the others in the frame's; a resize keeps them, and
+// -1 everywhere brings the frame's colours back.
+TEST_F(PlotStyleTest, EachLabelTakesItsOwnColourAndKeepsItThroughAResize) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_EQ(lu_plot_set_colours(-1, kBlue, kGreen, kDark, -1), window.number());
+    int result = 0;
+    const int x_label = kRed, y_label = -1, title = kPale;
+    ASSERT_EQ(lu_plot_label_colours_(&result, &x_label, &y_label, &title), window.number());
+    EXPECT_EQ(result, window.number());
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, 0), 0);
+    ASSERT_NE(lu_plot_labels("xl", "yl", "tt"), 0);
+    for (const char* when : {"drawn", "laid out again"}) {
+        std::map<std::string, std::uint32_t> drawn = text_colours(window);
+        EXPECT_EQ(drawn["xl"], resolved(kRed)) << when;
+        EXPECT_EQ(drawn["yl"], resolved(kGreen)) << when << ": the frame's label colour";
+        EXPECT_EQ(drawn["tt"], resolved(kPale)) << when;
+        EXPECT_EQ(drawn["10"], resolved(kBlue)) << when << ": the numbers as they were";
+        ASSERT_TRUE(window.resize(800, 300));
+    }
+    lu_send_command_b4();
+    ASSERT_EQ(lu_plot_label_colours(-1, -1, -1), window.number());
+    ASSERT_NE(lu_plot_frame(0, 10, -1, 1, 0), 0);
+    ASSERT_NE(lu_plot_labels("xl", "yl", "tt"), 0);
+    std::map<std::string, std::uint32_t> drawn = text_colours(window);
+    EXPECT_EQ(drawn["xl"], resolved(kGreen));
+    EXPECT_EQ(drawn["yl"], resolved(kGreen));
+    EXPECT_EQ(drawn["tt"], resolved(kDark));
+    EXPECT_EQ(window.errors(), "");
+}
+
 TEST_F(PlotStyleTest, WrongValuesAreRefusedWithTheirCause) {
     EXPECT_EQ(lu_plot_style(0), 0) << "no window";
     gallery::GalleryWindow window(320, 240);
@@ -119,10 +161,16 @@ TEST_F(PlotStyleTest, WrongValuesAreRefusedWithTheirCause) {
     EXPECT_EQ(lu_plot_set_grid(10, 0), 0);
     EXPECT_EQ(lu_plot_set_grid(0, 2), 0);
     EXPECT_EQ(lu_plot_style(3), 0);
+    ASSERT_EQ(lu_plot_label_colours(kRed, -1, -1), window.number());
+    EXPECT_EQ(lu_plot_label_colours(-1, -2, -1), 0);
+    EXPECT_EQ(lu_plot_label_colours(-1, -1, 0x03000000), 0);
+    EXPECT_EQ(lu_plot_label_colours(36, -1, -1), 0);
+    EXPECT_EQ(plot_state(window.number()).label_colours.x, kRed);
+    ASSERT_EQ(lu_plot_label_colours(-1, -1, -1), window.number());
     const std::string errors = window.errors();
     for (const char* cause :
          {"lu_plot_set_colours: -2 is no colour value", "lu_plot_set_grid: the line style 10",
-          "lu_plot_style: there is no style 3"})
+          "lu_plot_style: there is no style 3", "lu_plot_label_colours: -2 is no colour value"})
         EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
     EXPECT_EQ(colours_of(window).lines, std::set<std::uint32_t>{0})
