@@ -497,6 +497,18 @@ int lu_plot_pie_labelled_(int* result, const int* n, const float* values, const 
 int lu_plot_polar_frame(float r_max);
 int lu_plot_polar_frame_(int* result, const float* r_max);
 
+/* The grid of the polar frames made after it in the current window: rings every ring_step
+ * of the radius (0: at the radius ticks; more than 1000 rings inside the outer one are left
+ * out), numbered every so many rings as the numbers fit; spokes every spoke_step degrees
+ * (0: 30), numbered at least 30 degrees apart; the rings and the spokes each in a colour
+ * value or -1 for the grid's colour (lu_plot_set_colours). lu_plot_polar_grid(0, 0, -1, -1)
+ * brings back the default. Result: the window number; 0 (with a message) for a ring step
+ * below 0 or not finite, a spoke step beyond 0 ... 360 or a number that is no colour value,
+ * changing nothing. */
+int lu_plot_polar_grid(float ring_step, int spoke_step, int ring_colour, int spoke_colour);
+int lu_plot_polar_grid_(int* result, const float* ring_step, const int* spoke_step,
+                        const int* ring_colour, const int* spoke_colour);
+
 /* A line through n > 1 points of angle theta[i] (radians, counterclockwise from the
  * right) and radius r[i], clipped to the frame. */
 int lu_plot_polar_line(int n, const float* theta, const float* r);
