@@ -76,7 +76,9 @@ void fit(LayoutCanvas& c, Frame& f) {
     const double xs = std::fabs(f.wx2 - f.wx1), ys = std::fabs(f.wy2 - f.wy1);
     const bool box = (r.options & LU_PLOT_NO_BOX) == 0;
     Margins m;
-    m.top = kTopRoom * h + bar_room(f, LU_PLOT_ROOM_ABOVE);
+    // A title larger than the default takes the room it needs above the box.
+    m.top = (kTopRoom + std::max(r.title_size - kDefaultTitleSize, 0.0)) * h +
+            bar_room(f, LU_PLOT_ROOM_ABOVE);
     m.bottom = kBottomRoom * h + bar_room(f, LU_PLOT_ROOM_BELOW);
     m.right = kRightRoom * h + bar_room(f, LU_PLOT_ROOM_RIGHT);
     if ((r.options & LU_PLOT_ROOM_TWIN_Y) != 0) m.right += kTwinYRoom * h;
@@ -202,7 +204,8 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
             labels.y, {height, 0.25, kCentreBottom, own_or_frame(own.y, style.labels)});
     }
     if (!labels.title.empty()) {
-        const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
+        const auto [height, x] =
+            fitted(c, labels.title, std::round(h * f.setup.title_size), across);
         // Above a twin x axis, whether it is drawn before the title or after.
         double below = has_room_for(f, true) ? std::max(f.top_numbers_height, kTwinXRoom * h)
                                              : f.top_numbers_height;

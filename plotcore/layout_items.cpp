@@ -27,6 +27,9 @@ constexpr std::uint32_t kFormattedFrame = 0x1000;
 // On the wire only: the labels' own colours follow (after the formats, if any).
 constexpr std::uint32_t kLabelColouredFrame = 0x10000;
 constexpr std::size_t kLabelColourBytes = 12;
+// On the wire only: the title's own size follows (after the labels' colours, if any).
+constexpr std::uint32_t kTitleSizedFrame = 0x20000;
+constexpr std::size_t kTitleSizeBytes = 4;
 
 bool styled(const FrameSetup& f) {
     return f.style != FrameStyle{};
@@ -38,6 +41,10 @@ bool formatted(const FrameSetup& f) {
 
 bool label_coloured(const FrameSetup& f) {
     return f.label_colours != LabelColours{};
+}
+
+bool title_sized(const FrameSetup& f) {
+    return f.title_size != kDefaultTitleSize;
 }
 
 std::size_t formats_size(const FrameSetup& f) {
@@ -143,7 +150,8 @@ void write_frame(Writer& w, const LayoutSource& s) {
     const FrameSetup& f = s.setup;
     for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
     w.u32(static_cast<std::uint32_t>(f.options) | (styled(f) ? kStyledFrame : 0) |
-          (formatted(f) ? kFormattedFrame : 0) | (label_coloured(f) ? kLabelColouredFrame : 0));
+          (formatted(f) ? kFormattedFrame : 0) | (label_coloured(f) ? kLabelColouredFrame : 0) |
+          (title_sized(f) ? kTitleSizedFrame : 0));
     w.u8(static_cast<std::uint8_t>(f.nx));
     w.u8(static_cast<std::uint8_t>(f.ny));
     w.u16(static_cast<std::uint16_t>(f.panel));
@@ -161,6 +169,7 @@ void write_frame(Writer& w, const LayoutSource& s) {
         const LabelColours& c = f.label_colours;
         for (int colour : {c.x, c.y, c.title}) w.u32(static_cast<std::uint32_t>(colour));
     }
+    if (title_sized(f)) w.f32(static_cast<float>(f.title_size));
 }
 
 bool in(double v, double lo, double hi) {
@@ -171,8 +180,9 @@ void read_frame(Reader& r, LayoutSource& s) {
     FrameSetup& f = s.setup;
     for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
     const std::uint32_t options = r.u32();
-    if ((options & ~(kFrameOptionBits | kStyledFrame | kFormattedFrame | kLabelColouredFrame)) != 0)
-        r.fail("unknown frame options");
+    constexpr std::uint32_t kWireBits =
+        kStyledFrame | kFormattedFrame | kLabelColouredFrame | kTitleSizedFrame;
+    if ((options & ~(kFrameOptionBits | kWireBits)) != 0) r.fail("unknown frame options");
     f.options = static_cast<int>(options & kFrameOptionBits);
     f.nx = r.u8();
     f.ny = r.u8();
@@ -195,6 +205,11 @@ void read_frame(Reader& r, LayoutSource& s) {
         LabelColours& c = f.label_colours;
         for (int* colour : {&c.x, &c.y, &c.title})
             *colour = read_own_colour(r, "label colour out of range");
+    }
+    if ((options & kTitleSizedFrame) != 0) {
+        f.title_size = r.f32();
+        if (!in(f.title_size, kSmallestTextScale, kLargestTextScale))
+            r.fail("title size out of range");
     }
     Frame world;
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
@@ -369,7 +384,8 @@ std::size_t layout_payload_size(const Item& item) {
         case ItemKind::kFrame:
             return 4 + kFramePayload + (styled(item.source.setup) ? kStyleBytes : 0) +
                    formats_size(item.source.setup) +
-                   (label_coloured(item.source.setup) ? kLabelColourBytes : 0);
+                   (label_coloured(item.source.setup) ? kLabelColourBytes : 0) +
+                   (title_sized(item.source.setup) ? kTitleSizeBytes : 0);
         case ItemKind::kBox:
             return 4 + 2 * kAxisBytes;
         case ItemKind::kLabels:

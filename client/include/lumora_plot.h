@@ -190,10 +190,17 @@ int lu_plot_set_time_format_(int* result, const char* format, size_t format_leng
 /* Scales the layer's text (numbers, labels, titles, legends) of the frames made after it
  * in the current window by a factor 0.25 ... 4 (the default 1: the size chosen from the
  * panel, a 24th of its shorter side kept within 9 ... 18 pixels at 96 dpi; a title is 1.15
- * times that). Markers, error-bar caps and legend offsets, measured in text heights,
- * follow. Result: the window number; 0 outside that range. */
+ * times that, or as lu_plot_title_size says). Markers, error-bar caps and legend offsets, measured
+ * in text heights, follow. Result: the window number; 0 outside that range. */
 int lu_plot_set_text_scale(float scale);
 int lu_plot_set_text_scale_(int* result, const float* scale);
+
+/* The height of the title of the frames made after it in the current window, in text
+ * heights of its frame (0.25 ... 4; the default 1.15). A title above 1.15 takes the room
+ * it needs above the box. Result: the window number; 0 (with a message) outside that range,
+ * changing nothing. */
+int lu_plot_title_size(float size);
+int lu_plot_title_size_(int* result, const float* size);
 
 /* Seconds (UTC, after 1970-01-01 00:00:00) that time 0 of a time axis stands for, in the
  * frames made after it in the current window (the default: 0, 1970 itself). The world

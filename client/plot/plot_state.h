@@ -55,9 +55,10 @@ struct WindowPlot {
     // their number; none, or an empty hatch, fills solid.
     std::vector<Hatch> hatches;
     double text_scale = 1;
-    plotcore::FrameStyle style;            // of the frames made from now on
-    plotcore::LabelColours label_colours;  // of the frames made from now on
-    PolarGrid polar_grid;                  // of the polar frames made from now on
+    double title_size = kDefaultTitleSize;  // in text heights, of the frames from now on
+    plotcore::FrameStyle style;             // of the frames made from now on
+    plotcore::LabelColours label_colours;   // of the frames made from now on
+    PolarGrid polar_grid;                   // of the polar frames made from now on
     plotcore::NumberFormats formats;
     std::string contour_format, bar_format;  // empty: chosen by the numbers
     double time_origin = 0;

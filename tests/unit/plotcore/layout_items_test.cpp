@@ -204,6 +204,23 @@ TEST(PlotLayoutItems, LabelColoursTravelOnlyWhenGivenAndAreChecked) {
     EXPECT_FALSE(read_batch(cut).ok) << "a colour missing";
 }
 
+// A title of the default size keeps the frame's bytes; its own size adds four, checked.
+TEST(PlotLayoutItems, ATitlesOwnSizeTravelsOnlyWhenGivenAndIsChecked) {
+    Item sized = frame_item();
+    sized.source.setup.label_colours.title = 4;
+    const Bytes without = encode_batch({sized});
+    sized.source.setup.title_size = 1.5;
+    const Bytes bytes = encode_batch({sized});
+    ASSERT_EQ(bytes.size(), without.size() + 4);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{sized});
+    for (const double size : {0.2, 4.5, std::numeric_limits<double>::quiet_NaN()}) {
+        sized.source.setup.title_size = size;
+        EXPECT_FALSE(read_batch(encode_batch({sized})).ok) << size;
+    }
+}
+
 TEST(PlotLayoutItems, NumberFormatsTravelOnlyWhenGivenAndAreCheckedOnArrival) {
     Item formatted = frame_item();
     formatted.source.setup.formats = {"%.2f", "", "%H:%M"};
