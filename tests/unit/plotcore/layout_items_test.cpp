@@ -206,6 +206,8 @@ TEST(PlotLayoutItems, LabelColoursTravelOnlyWhenGivenAndAreChecked) {
 
 // A title of the default size keeps the frame's bytes; its own size adds four, checked.
 TEST(PlotLayoutItems, ATitlesOwnSizeTravelsOnlyWhenGivenAndIsChecked) {
+    EXPECT_EQ(encode_batch({frame_item()}).size(), kHeaderBytes + kItemHeaderBytes + 4 + 64)
+        << "a frame with labels of the style's colours and size keeps its bytes";
     Item sized = frame_item();
     sized.source.setup.label_colours.title = 4;
     const Bytes without = encode_batch({sized});
