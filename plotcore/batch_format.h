@@ -54,7 +54,11 @@
 //                     option either) the number formats follow: three texts (u32 byte
 //                     count up to 64, the bytes) for the x numbers, the y numbers (printf-like,
 //                     one conversion of a double) and a time axis (strftime-like), empty for
-//                     numbers chosen by the axis
+//                     numbers chosen by the axis; with options bit 65536 (no LU_PLOT_ option
+//                     either) the labels' own colours follow: three colour values (x label,
+//                     y label, title), each 0xFFFFFFFF for the style's colour; with options
+//                     bit 131072 (no LU_PLOT_ option) the title's size follows: f32 in text
+//                     heights, 0.25 .. 4 (else 1.15)
 //   kKindBox          axis x, axis y: u16 letters (bits b c t s g n m l d a o f from bit 0),
 //                     u16 subdivisions, f64 step (0 chosen): a box drawn on the frame
 //   kKindLabels       three texts (u32 byte count, the bytes): x label, y label, title

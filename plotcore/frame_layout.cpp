@@ -76,7 +76,9 @@ void fit(LayoutCanvas& c, Frame& f) {
     const double xs = std::fabs(f.wx2 - f.wx1), ys = std::fabs(f.wy2 - f.wy1);
     const bool box = (r.options & LU_PLOT_NO_BOX) == 0;
     Margins m;
-    m.top = kTopRoom * h + bar_room(f, LU_PLOT_ROOM_ABOVE);
+    // A title larger than the default takes the room it needs above the box.
+    m.top = (kTopRoom + std::max(r.title_size - kDefaultTitleSize, 0.0)) * h +
+            bar_room(f, LU_PLOT_ROOM_ABOVE);
     m.bottom = kBottomRoom * h + bar_room(f, LU_PLOT_ROOM_BELOW);
     m.right = kRightRoom * h + bar_room(f, LU_PLOT_ROOM_RIGHT);
     if ((r.options & LU_PLOT_ROOM_TWIN_Y) != 0) m.right += kTwinYRoom * h;
@@ -187,27 +189,30 @@ void draw_labels(LayoutCanvas& c, const Frame& f, const Labels& labels) {
     const double h = f.text_height;
     const double cx = (f.box.x0 + f.box.x1) / 2, cy = (f.box.y0 + f.box.y1) / 2;
     const Along across{cx, f.panel.x0, f.panel.x1}, up{cy, f.panel.y0, f.panel.y1};
+    const FrameStyle& style = f.setup.style;
+    const LabelColours& own = f.setup.label_colours;
     if (!labels.x.empty()) {
         const auto [height, x] = fitted(c, labels.x, h, across);
         draw_marked_text(c, x,
                          f.box.y0 - std::max(f.x_numbers_depth, 0.3 * h) - kXLabelBeyondNumbers * h,
-                         labels.x, {height, 0, kCentreTop, f.setup.style.labels});
+                         labels.x, {height, 0, kCentreTop, own_or_frame(own.x, style.labels)});
     }
     if (!labels.y.empty()) {
         const auto [height, y] = fitted(c, labels.y, h, up);
-        draw_marked_text(c,
-                         f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - kYLabelBeyondNumbers * h,
-                         y, labels.y, {height, 0.25, kCentreBottom, f.setup.style.labels});
+        draw_marked_text(
+            c, f.box.x0 - std::max(f.y_numbers_width, 0.3 * h) - kYLabelBeyondNumbers * h, y,
+            labels.y, {height, 0.25, kCentreBottom, own_or_frame(own.y, style.labels)});
     }
     if (!labels.title.empty()) {
-        const auto [height, x] = fitted(c, labels.title, std::round(h * 1.15), across);
+        const auto [height, x] =
+            fitted(c, labels.title, std::round(h * f.setup.title_size), across);
         // Above a twin x axis, whether it is drawn before the title or after.
         double below = has_room_for(f, true) ? std::max(f.top_numbers_height, kTwinXRoom * h)
                                              : f.top_numbers_height;
         // Above the room for a colour bar there.
         if ((f.setup.options & LU_PLOT_ROOM_ABOVE) != 0) below += kColourBarRoom * h;
         draw_marked_text(c, x, f.box.y1 + below + 0.7 * h, labels.title,
-                         {height, 0, kCentreBottom, f.setup.style.title});
+                         {height, 0, kCentreBottom, own_or_frame(own.title, style.title)});
     }
 }
 

@@ -22,12 +22,16 @@ inline constexpr int kPolarRoom = 0x100;
 // LU_PLOT_ROOM_LEFT, _ABOVE and _BELOW.
 inline constexpr int kPublicFrameOptions = 0xFF | 0xC00 | 0xE000;
 
+// The title's height in text heights, unless the frame's setup gives its own.
+inline constexpr double kDefaultTitleSize = 1.15;
+
 // Where a polar frame's spoke numbers stand: this many text heights beyond the outer ring.
 inline constexpr double kSpokeNumberGap = 0.5;
 
 // What a frame is made of: the caller's ranges and options (LU_PLOT_...), its panel of
 // the subpage grid, the text scale, the time origin, the window's resolution against
-// 96 dpi, its colours and the formats of its numbers.
+// 96 dpi, its colours, the formats of its numbers, its labels' own colours and the title's
+// size in text heights.
 struct FrameSetup {
     double x1 = 0, x2 = 1, y1 = 0, y2 = 1;
     int options = 0;
@@ -35,6 +39,8 @@ struct FrameSetup {
     double text_scale = 1, time_origin = 0, resolution = 1;
     FrameStyle style;
     NumberFormats formats;
+    LabelColours label_colours;
+    double title_size = kDefaultTitleSize;
     bool operator==(const FrameSetup&) const = default;
 };
 

@@ -24,6 +24,12 @@ constexpr std::size_t kTwinLookBytes = 20;
 constexpr std::uint32_t kStyledFrame = 0x200;
 // On the wire only: the number formats follow (after the style, if any).
 constexpr std::uint32_t kFormattedFrame = 0x1000;
+// On the wire only: the labels' own colours follow (after the formats, if any).
+constexpr std::uint32_t kLabelColouredFrame = 0x10000;
+constexpr std::size_t kLabelColourBytes = 12;
+// On the wire only: the title's own size follows (after the labels' colours, if any).
+constexpr std::uint32_t kTitleSizedFrame = 0x20000;
+constexpr std::size_t kTitleSizeBytes = 4;
 
 bool styled(const FrameSetup& f) {
     return f.style != FrameStyle{};
@@ -31,6 +37,14 @@ bool styled(const FrameSetup& f) {
 
 bool formatted(const FrameSetup& f) {
     return f.formats != NumberFormats{};
+}
+
+bool label_coloured(const FrameSetup& f) {
+    return f.label_colours != LabelColours{};
+}
+
+bool title_sized(const FrameSetup& f) {
+    return f.title_size != kDefaultTitleSize;
 }
 
 std::size_t formats_size(const FrameSetup& f) {
@@ -77,6 +91,14 @@ FrameStyle read_style(Reader& r) {
     s.grid_subticks = subticks == 1;
     r.skip(2);
     return s;
+}
+
+// A colour value, or 0xFFFFFFFF for the frame's own.
+int read_own_colour(Reader& r, const char* what) {
+    const std::uint32_t v = r.u32();
+    if (v == static_cast<std::uint32_t>(kFrameColour)) return kFrameColour;
+    if (!is_valid_colour_value(v)) r.fail(what);
+    return static_cast<int>(v);
 }
 
 enum AxisBit : std::uint16_t {
@@ -128,7 +150,8 @@ void write_frame(Writer& w, const LayoutSource& s) {
     const FrameSetup& f = s.setup;
     for (double v : {f.x1, f.x2, f.y1, f.y2}) w.f64(v);
     w.u32(static_cast<std::uint32_t>(f.options) | (styled(f) ? kStyledFrame : 0) |
-          (formatted(f) ? kFormattedFrame : 0));
+          (formatted(f) ? kFormattedFrame : 0) | (label_coloured(f) ? kLabelColouredFrame : 0) |
+          (title_sized(f) ? kTitleSizedFrame : 0));
     w.u8(static_cast<std::uint8_t>(f.nx));
     w.u8(static_cast<std::uint8_t>(f.ny));
     w.u16(static_cast<std::uint16_t>(f.panel));
@@ -142,6 +165,11 @@ void write_frame(Writer& w, const LayoutSource& s) {
         for (const std::string* format : {&f.formats.x, &f.formats.y, &f.formats.time})
             w.bytes(*format);
     }
+    if (label_coloured(f)) {
+        const LabelColours& c = f.label_colours;
+        for (int colour : {c.x, c.y, c.title}) w.u32(static_cast<std::uint32_t>(colour));
+    }
+    if (title_sized(f)) w.f32(static_cast<float>(f.title_size));
 }
 
 bool in(double v, double lo, double hi) {
@@ -152,8 +180,9 @@ void read_frame(Reader& r, LayoutSource& s) {
     FrameSetup& f = s.setup;
     for (double* v : {&f.x1, &f.x2, &f.y1, &f.y2}) *v = r.f64();
     const std::uint32_t options = r.u32();
-    if ((options & ~(kFrameOptionBits | kStyledFrame | kFormattedFrame)) != 0)
-        r.fail("unknown frame options");
+    constexpr std::uint32_t kWireBits =
+        kStyledFrame | kFormattedFrame | kLabelColouredFrame | kTitleSizedFrame;
+    if ((options & ~(kFrameOptionBits | kWireBits)) != 0) r.fail("unknown frame options");
     f.options = static_cast<int>(options & kFrameOptionBits);
     f.nx = r.u8();
     f.ny = r.u8();
@@ -172,6 +201,16 @@ void read_frame(Reader& r, LayoutSource& s) {
     s.page_height = r.size(kMaxCoordinate);
     if ((options & kStyledFrame) != 0) f.style = read_style(r);
     if ((options & kFormattedFrame) != 0) f.formats = read_formats(r);
+    if ((options & kLabelColouredFrame) != 0) {
+        LabelColours& c = f.label_colours;
+        for (int* colour : {&c.x, &c.y, &c.title})
+            *colour = read_own_colour(r, "label colour out of range");
+    }
+    if ((options & kTitleSizedFrame) != 0) {
+        f.title_size = r.f32();
+        if (!in(f.title_size, kSmallestTextScale, kLargestTextScale))
+            r.fail("title size out of range");
+    }
     Frame world;
     if (r.ok() && frame_world(f, world) != Ends::kOk) r.fail("frame ranges out of range");
 }
@@ -297,13 +336,6 @@ void write_twin(Writer& w, const TwinAxis& t) {
     w.u32(static_cast<std::uint32_t>(t.look.label_colour));
 }
 
-int read_twin_colour(Reader& r) {
-    const std::uint32_t v = r.u32();
-    if (v == static_cast<std::uint32_t>(kFrameColour)) return kFrameColour;
-    if (!is_valid_colour_value(v)) r.fail("twin colour out of range");
-    return static_cast<int>(v);
-}
-
 // What a twin with its own ticks or colours adds after its label.
 void read_twin_look(Reader& r, TwinLook& look) {
     look.step = r.f64();
@@ -312,8 +344,8 @@ void read_twin_look(Reader& r, TwinLook& look) {
         look.subticks > kMaxTwinSubticks)
         r.fail("twin ticks out of range");
     if (r.u16() != 0) r.fail("twin ticks out of range");
-    look.numbers_colour = read_twin_colour(r);
-    look.label_colour = read_twin_colour(r);
+    look.numbers_colour = read_own_colour(r, "twin colour out of range");
+    look.label_colour = read_own_colour(r, "twin colour out of range");
 }
 
 void read_twin(Reader& r, TwinAxis& t, std::size_t end) {
@@ -351,7 +383,9 @@ std::size_t layout_payload_size(const Item& item) {
     switch (item.kind) {
         case ItemKind::kFrame:
             return 4 + kFramePayload + (styled(item.source.setup) ? kStyleBytes : 0) +
-                   formats_size(item.source.setup);
+                   formats_size(item.source.setup) +
+                   (label_coloured(item.source.setup) ? kLabelColourBytes : 0) +
+                   (title_sized(item.source.setup) ? kTitleSizeBytes : 0);
         case ItemKind::kBox:
             return 4 + 2 * kAxisBytes;
         case ItemKind::kLabels:

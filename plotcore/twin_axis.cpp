@@ -11,10 +11,6 @@ namespace {
 
 constexpr double kLabelGap = 0.5;  // between the numbers and the label, in text heights
 
-int own_or_frame(int colour, int frame_colour) {
-    return colour == kFrameColour ? frame_colour : colour;
-}
-
 }  // namespace
 
 bool has_room_for(const Frame& f, bool x_axis) {

@@ -10,8 +10,6 @@
 
 namespace lumora::plotcore {
 
-// A twin's colour that is the frame's own: its numbers' or labels' colour.
-inline constexpr int kFrameColour = -1;
 inline constexpr int kMaxTwinSubticks = 100;
 
 // A twin's own ticks and colours (lu_plot_twin_style); the default leaves them to the

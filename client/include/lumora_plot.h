@@ -123,6 +123,14 @@ int lu_plot_set_colours(int box, int numbers, int labels, int title, int grid);
 int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const int* labels,
                          const int* title, const int* grid);
 
+/* Colours of their own for the x label, the y label and the title of the frames made after
+ * it in the current window, each a colour value or -1 for the colour lu_plot_set_colours
+ * gives it (the axis labels' colour, the title's). lu_plot_label_colours(-1, -1, -1) brings
+ * back the default. Result: the window number; 0 (with a message) for a number that is no
+ * colour value, changing nothing. */
+int lu_plot_label_colours(int x_label, int y_label, int title);
+int lu_plot_label_colours_(int* result, const int* x_label, const int* y_label, const int* title);
+
 /* The grid of the frames made after it in the current window: its pen style 0 ... 9 (as
  * lu_set_pen takes it; 5 draws none; -1 keeps it) and at_subticks 1 to add dotted grid
  * lines at the subticks (0 none, -1 keep). The default: solid (0), at the major ticks
@@ -182,10 +190,17 @@ int lu_plot_set_time_format_(int* result, const char* format, size_t format_leng
 /* Scales the layer's text (numbers, labels, titles, legends) of the frames made after it
  * in the current window by a factor 0.25 ... 4 (the default 1: the size chosen from the
  * panel, a 24th of its shorter side kept within 9 ... 18 pixels at 96 dpi; a title is 1.15
- * times that). Markers, error-bar caps and legend offsets, measured in text heights,
- * follow. Result: the window number; 0 outside that range. */
+ * times that, or as lu_plot_title_size says). Markers, error-bar caps and legend offsets, measured
+ * in text heights, follow. Result: the window number; 0 outside that range. */
 int lu_plot_set_text_scale(float scale);
 int lu_plot_set_text_scale_(int* result, const float* scale);
+
+/* The height of the title of the frames made after it in the current window, in text
+ * heights of its frame (0.25 ... 4; the default 1.15). A title above 1.15 takes the room
+ * it needs above the box. Result: the window number; 0 (with a message) outside that range,
+ * changing nothing. */
+int lu_plot_title_size(float size);
+int lu_plot_title_size_(int* result, const float* size);
 
 /* Seconds (UTC, after 1970-01-01 00:00:00) that time 0 of a time axis stands for, in the
  * frames made after it in the current window (the default: 0, 1970 itself). The world
@@ -488,6 +503,18 @@ int lu_plot_pie_labelled_(int* result, const int* n, const float* values, const 
  * wider than 3.4e38 is refused with a message, as lu_plot_frame says. */
 int lu_plot_polar_frame(float r_max);
 int lu_plot_polar_frame_(int* result, const float* r_max);
+
+/* The grid of the polar frames made after it in the current window: rings every ring_step
+ * of the radius (0: at the radius ticks; more than 1000 rings inside the outer one are left
+ * out), numbered every so many rings as the numbers fit; spokes every spoke_step degrees
+ * (0: 30), numbered at least 30 degrees apart; the rings and the spokes each in a colour
+ * value or -1 for the grid's colour (lu_plot_set_colours). lu_plot_polar_grid(0, 0, -1, -1)
+ * brings back the default. Result: the window number; 0 (with a message) for a ring step
+ * below 0 or not finite, a spoke step beyond 0 ... 360 or a number that is no colour value,
+ * changing nothing. */
+int lu_plot_polar_grid(float ring_step, int spoke_step, int ring_colour, int spoke_colour);
+int lu_plot_polar_grid_(int* result, const float* ring_step, const int* spoke_step,
+                        const int* ring_colour, const int* spoke_colour);
 
 /* A line through n > 1 points of angle theta[i] (radians, counterclockwise from the
  * right) and radius r[i], clipped to the frame. */

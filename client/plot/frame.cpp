@@ -119,6 +119,8 @@ int make_frame(const FrameRequest& r) {
     setup.panel = take_panel(s);
     setup.text_scale = s.text_scale;
     setup.style = s.style;
+    setup.label_colours = s.label_colours;
+    setup.title_size = s.title_size;
     setup.formats = s.formats;
     setup.time_origin = s.time_origin;
     return draw_frame(page, setup);

@@ -69,13 +69,23 @@ int draw_frame_box(const char* x_options, float x_step, int x_subticks, const ch
     return window;
 }
 
-int set_text_scale(float scale) {
+// Sets a size factor of the window's frames to come, within 0.25 ... 4; `what` names it
+// in the message of a refusal.
+int set_factor(double WindowPlot::*factor, float value, const std::string& what) {
     const int window = current();
     if (window == 0) return refuse_no_window();
-    if (!(scale >= kSmallestScale && scale <= kLargestScale))
-        return refuse("the scale " + number_text(scale) + " is not within 0.25 ... 4");
-    plot_state(window).text_scale = scale;
+    if (!(value >= kSmallestScale && value <= kLargestScale))
+        return refuse("the " + what + " " + number_text(value) + " is not within 0.25 ... 4");
+    plot_state(window).*factor = value;
     return window;
+}
+
+int set_text_scale(float scale) {
+    return set_factor(&WindowPlot::text_scale, scale, "scale");
+}
+
+int set_title_size(float size) {
+    return set_factor(&WindowPlot::title_size, size, "size");
 }
 
 int set_time_origin(double seconds) {
@@ -171,6 +181,14 @@ int lu_plot_set_text_scale(float scale) {
 
 int lu_plot_set_text_scale_(int* result, const float* scale) {
     return guarded(__func__, [&] { return store(result, lu_plot_set_text_scale(at(scale))); });
+}
+
+int lu_plot_title_size(float size) {
+    return guarded(__func__, [&] { return set_title_size(size); });
+}
+
+int lu_plot_title_size_(int* result, const float* size) {
+    return guarded(__func__, [&] { return store(result, lu_plot_title_size(at(size))); });
 }
 
 int lu_plot_set_time_origin(double seconds) {

@@ -21,6 +21,16 @@ using namespace plotcore;  // NOLINT(google-build-using-namespace)
 
 inline constexpr int kFrameLabels = -2;
 
+// The grid of polar frames (lu_plot_polar_grid): rings every ring_step of the radius (0:
+// at the radius ticks), spokes every spoke_step degrees, and their colours (kFrameColour:
+// the grid's).
+inline constexpr int kDefaultSpokeStep = 30;
+struct PolarGrid {
+    double ring_step = 0;
+    int spoke_step = kDefaultSpokeStep;
+    int ring_colour = kFrameColour, spoke_colour = kFrameColour;
+};
+
 struct WindowPlot {
     int nx = 1, ny = 1;
     int panel = 0;             // 0: none yet
@@ -45,7 +55,10 @@ struct WindowPlot {
     // their number; none, or an empty hatch, fills solid.
     std::vector<Hatch> hatches;
     double text_scale = 1;
-    plotcore::FrameStyle style;  // of the frames made from now on
+    double title_size = kDefaultTitleSize;  // in text heights, of the frames from now on
+    plotcore::FrameStyle style;             // of the frames made from now on
+    plotcore::LabelColours label_colours;   // of the frames made from now on
+    PolarGrid polar_grid;                   // of the polar frames made from now on
     plotcore::NumberFormats formats;
     std::string contour_format, bar_format;  // empty: chosen by the numbers
     double time_origin = 0;

@@ -1,6 +1,6 @@
 // The entry points of frame styles: colours of the box, numbers, labels, title and grid,
-// the grid's line, and the named styles. A style holds for the frames made after it in
-// its window.
+// the grid's line, the named styles, and the labels' own colours. A style holds for the frames made
+// after it in its window.
 #include <cstdint>
 #include <string>
 
@@ -27,6 +27,18 @@ int set_colours(int box, int numbers, int labels, int title, int grid) {
     const int given[] = {box, numbers, labels, title, grid};
     for (std::size_t i = 0; i < std::size(given); ++i)
         if (given[i] != -1) *targets[i] = given[i];
+    return window;
+}
+
+int set_label_colours(int x_label, int y_label, int title) {
+    const int window = current_open_window();
+    if (window == 0) return refuse_no_window();
+    for (int colour : {x_label, y_label, title}) {
+        if (!colour_or_minus_one(colour))
+            return refuse(std::to_string(colour) +
+                          " is no colour value (-1: the colour lu_plot_set_colours gives)");
+    }
+    plot_state(window).label_colours = {x_label, y_label, title};
     return window;
 }
 
@@ -63,6 +75,15 @@ int lu_plot_set_colours_(int* result, const int* box, const int* numbers, const 
                          const int* title, const int* grid) {
     return guarded(__func__, [&] {
         return store(result, set_colours(at(box), at(numbers), at(labels), at(title), at(grid)));
+    });
+}
+
+int lu_plot_label_colours(int x_label, int y_label, int title) {
+    return guarded(__func__, [&] { return set_label_colours(x_label, y_label, title); });
+}
+int lu_plot_label_colours_(int* result, const int* x_label, const int* y_label, const int* title) {
+    return guarded(__func__, [&] {
+        return store(result, set_label_colours(at(x_label), at(y_label), at(title)));
     });
 }
 

@@ -24,11 +24,14 @@ int main(void) {
         r[i] = sinf(5.0f * theta[i]);
     }
     check(lu_open_window(0), "lu_open_window");
+    /* PLplot's red rings every 0.1 and its spokes and their numbers in (darkened) yellow. */
+    const int red = lu_make_rgb_colour(255, 0, 0), yellow = lu_make_rgb_colour(190, 150, 0);
+    check(lu_plot_set_colours(red, yellow, -1, lu_make_rgb_colour(0, 150, 130), -1),
+          "lu_plot_set_colours");
+    check(lu_plot_polar_grid(0.1f, 30, red, yellow), "lu_plot_polar_grid");
     check(lu_plot_polar_frame(1.0f), "lu_plot_polar_frame");
     check(lu_set_pen(lu_make_rgb_colour(0, 170, 0), 0, 0, -1), "lu_set_pen");
     check(lu_plot_polar_line(kPoints, theta, r), "lu_plot_polar_line");
-    check(lu_plot_set_colours(-1, -1, -1, lu_make_rgb_colour(0, 150, 130), -1),
-          "lu_plot_set_colours");
     check(lu_plot_labels(NULL, NULL, "PLplot Example 3 - r($\\theta$)=sin 5$\\theta$"),
           "lu_plot_labels");
     lu_quit();

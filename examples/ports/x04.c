@@ -54,6 +54,8 @@ static void page(int with_phase) {
     }
     check(lu_open_window(0), "lu_open_window");
     check(lu_plot_set_colours(red(), red(), red(), red(), red()), "lu_plot_set_colours");
+    /* The amplitude's axis labelled in the amplitude's colour. */
+    check(lu_plot_label_colours(-1, yellow(), -1), "lu_plot_label_colours");
     if (with_phase) {
         check(lu_plot_frame(0.01f, 1000.0f, -80.0f, 0.0f, LU_PLOT_LOG_X | LU_PLOT_ROOM_TWIN_Y),
               "lu_plot_frame");

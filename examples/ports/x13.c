@@ -22,6 +22,8 @@ int main(void) {
                                     LU_HATCH_CROSSED, LU_HATCH_CROSSED_45};
     check(lu_open_window(0), "lu_open_window");
     check(lu_plot_hatch_cycle(5, patterns), "lu_plot_hatch_cycle");
+    /* PLplot writes the title at 1.3 times its text size. */
+    check(lu_plot_title_size(1.3f), "lu_plot_title_size");
     check(lu_plot_pie_labelled(5, shares, 0.0f, 0, "Maurice|Geoffrey|Alan|Rafael|Vince"),
           "lu_plot_pie_labelled");
     check(lu_plot_labels(NULL, NULL, "Percentage of Sales"), "lu_plot_labels");

@@ -75,6 +75,8 @@ static void page(const struct texts* t) {
     }
     check(lu_open_window(0), "lu_open_window");
     check(lu_plot_set_colours(red(), red(), red(), red(), -1), "lu_plot_set_colours");
+    /* The amplitude's axis labelled in the amplitude's colour. */
+    check(lu_plot_label_colours(-1, yellow(), -1), "lu_plot_label_colours");
     check(lu_plot_frame(0.01f, 1000.0f, -80.0f, 0.0f, LU_PLOT_LOG_X | LU_PLOT_ROOM_TWIN_Y),
           "lu_plot_frame");
     check(lu_plot_labels(t->x_label, t->y_label, t->title), "lu_plot_labels");
@@ -88,6 +90,8 @@ static void page(const struct texts* t) {
     const float step = log_world ? 1.0f : powf(10.0f, 2.6f) - at;
     text_along(at, -30.0f, step, -20.0f, yellow(), t->slope);
 
+    /* The phase in steps of 30 degrees with 3 subticks, labelled in its curve's colour. */
+    check(lu_plot_twin_style(30.0f, 3, -1, green()), "lu_plot_twin_style");
     check(lu_plot_twin_y(-100.0f, 0.0f, 0, t->twin_label), "lu_plot_twin_y");
     check(lu_set_pen(green(), 0, 0, -1), "lu_set_pen");
     check(lu_plot_line(kPoints, freq, phase), "lu_plot_line (phase)");

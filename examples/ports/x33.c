@@ -40,17 +40,19 @@ static void entry(int k, int marker) {
     check(lu_plot_legend_entry(text, pl_colour(1 + k % 8), 0, marker), "lu_plot_legend_entry");
 }
 
-static void box_page_with(const char* title, int room) {
+static void box_page_with(const char* title, int room, float text_scale) {
     check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_set_text_scale(text_scale), "lu_plot_set_text_scale");
     check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f, LU_PLOT_NO_BOX | room), "lu_plot_frame");
     check(lu_plot_box("bc", 0.0f, 0, "bc", 0.0f, 0), "lu_plot_box");
     check(lu_plot_labels(NULL, NULL, title), "lu_plot_labels");
     check(lu_plot_legend_text_colour(-1), "lu_plot_legend_text_colour");
 }
 
-static void box_page(const char* title) {
-    box_page_with(title, 0);
-}
+/* Room on every side, so that the legends outside the box stand clear of it and of the
+ * title, as PLplot's smaller viewport leaves them. */
+static const int kRoomAround =
+    LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW;
 
 static void positions(void) {
     enum {
@@ -65,9 +67,8 @@ static void positions(void) {
     static const int where[16] = {L | T | O, T | O, R | T | O, R | O, R | B | O, B | O,
                                   L | B | O, L | O, L | T,     T,     R | T,     R,
                                   R | B,     B,     L | B,     L};
-    /* Room on every side, so that the legends outside the box stand clear of it. */
-    box_page_with("The 16 standard legend positions with the same offset in x and y",
-                  LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT | LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW);
+    box_page_with("The 16 standard legend positions with the same offset in x and y", kRoomAround,
+                  1.0f);
     for (int k = 0; k < 16; ++k) {
         const int p = where[k];
         /* The same offset away from the anchor: inward inside the box, outward outside. */
@@ -100,7 +101,9 @@ static void arrangements(void) {
         B = LU_PLOT_LEGEND_BOTTOM,
         O = LU_PLOT_LEGEND_OUTSIDE
     };
-    box_page("The effect of rows, columns, their order and position for the same legend data");
+    /* Smaller text, as the original's is: the three legends inside keep apart. */
+    box_page_with("The effect of rows, columns, their order and position for the same legend data",
+                  kRoomAround, 0.7f);
     seven(1, 7, 0);
     check(lu_plot_legend_at(T | O, 0.0f, 1.0f, 7, background()), "lu_plot_legend_at");
     seven(1, 7, 0);

@@ -125,6 +125,42 @@ TEST_F(PlotTextRoomTest, ATitleThatFitsIsCentredOnTheBoxAtItsSize) {
     EXPECT_EQ(t.height, static_cast<float>(std::round(f.text_height * 1.15)));
 }
 
+// A title of its own size keeps it in text heights through a resize, and a large one
+// takes room above the box rather than leave the window or cover the box.
+TEST_F(PlotTextRoomTest, ATitleOfItsOwnSizeKeepsItAndItsRoom) {
+    for (const float size : {1.3f, 4.0f}) {
+        SCOPED_TRACE(size);
+        reset_plot_state();
+        gallery::GalleryWindow window(640, 480);
+        int result = 0;
+        ASSERT_EQ(lu_plot_title_size_(&result, &size), window.number());
+        EXPECT_EQ(result, window.number());
+        ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+        ASSERT_NE(lu_plot_labels("", "", "big"), 0);
+        for (const auto& [width, height] : {std::pair{640, 480}, std::pair{800, 300}}) {
+            if (width != 640) {
+                ASSERT_TRUE(window.resize(width, height));
+            }
+            const std::vector<TextBox> texts = texts_of(window);
+            const TextBox &title = find(texts, "big"), &number = find(texts, "1.0");
+            EXPECT_EQ(title.height, std::round(number.height * size)) << width;
+            EXPECT_GE(title.top, 0) << width;
+            EXPECT_LT(title.bottom, number.top) << width << ": above the box's top number";
+        }
+    }
+}
+
+TEST_F(PlotTextRoomTest, ATitleSizeOutOfRangeIsRefusedAndChangesNothing) {
+    gallery::GalleryWindow window(320, 240);
+    EXPECT_EQ(lu_plot_title_size(0.2f), 0);
+    EXPECT_EQ(lu_plot_title_size(4.5f), 0);
+    EXPECT_EQ(lu_plot_title_size(std::nanf("")), 0);
+    EXPECT_NE(window.errors().find("lu_plot_title_size: the size 0.2 is not within 0.25 ... 4"),
+              std::string::npos)
+        << window.errors();
+    EXPECT_EQ(plot_state(window.number()).title_size, plotcore::kDefaultTitleSize);
+}
+
 TEST_F(PlotTextRoomTest, ABoxGivenLaterToAFrameWithoutOneKeepsItsNumbersInTheWindow) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 80000, 0, 1, LU_PLOT_NO_BOX), 0);

@@ -16,9 +16,20 @@ Item frame_item() {
     Item item;
     item.kind = ItemKind::kFrame;
     item.source.frame = 7;
-    item.source.setup = {
-        0.5, 1e6,          -2.25,          3.0, LU_PLOT_LOG_X | LU_PLOT_GRID, 2, 3, 5, 1.5, 1.7e9,
-        2.0, FrameStyle{}, NumberFormats{}};
+    item.source.setup = {0.5,
+                         1e6,
+                         -2.25,
+                         3.0,
+                         LU_PLOT_LOG_X | LU_PLOT_GRID,
+                         2,
+                         3,
+                         5,
+                         1.5,
+                         1.7e9,
+                         2.0,
+                         FrameStyle{},
+                         NumberFormats{},
+                         LabelColours{}};
     item.source.page_width = 640.5f;
     item.source.page_height = 480;
     return item;
@@ -158,6 +169,57 @@ TEST(PlotLayoutItems, AFramesStyleTravelsOnlyWhenItIsNotTheClassicOne) {
         spoiled[at] = 0xFF;
         spoiled[at + 3] = 0x7F;
         EXPECT_FALSE(read_batch(spoiled).ok) << at;
+    }
+}
+
+// Labels in the style's colours keep the frame's bytes as they were; colours of their own
+// add twelve bytes after the style and the formats, each checked on arrival.
+TEST(PlotLayoutItems, LabelColoursTravelOnlyWhenGivenAndAreChecked) {
+    Item coloured = frame_item();
+    coloured.source.setup.style = named_style(2);
+    coloured.source.setup.formats = {"%.1f", "", ""};
+    Item without = coloured;
+    coloured.source.setup.label_colours = {kFrameColour, 0x02000080, 5};
+    const Bytes plain = encode_batch({without}), bytes = encode_batch({coloured});
+    ASSERT_EQ(bytes.size(), plain.size() + 12);
+    // Beside the colours at the end, only the payload's length and the options differ.
+    const std::size_t length_at = kHeaderBytes + 4, options_at = length_at + 4 + 4 + 32;
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const bool may_differ =
+            (i >= length_at && i < length_at + 4) || (i >= options_at && i < options_at + 4);
+        if (!may_differ) {
+            EXPECT_EQ(bytes[i], plain[i]) << "byte " << i;
+        }
+    }
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{coloured});
+    for (const std::size_t colour : {0u, 1u, 2u}) {
+        Bytes spoiled = bytes;
+        spoiled[plain.size() + 4 * colour + 3] = 0x03;  // no form of a colour value
+        EXPECT_FALSE(read_batch(spoiled).ok) << colour;
+    }
+    Bytes cut(bytes.begin(), bytes.end() - 4);
+    cut[kHeaderBytes + 4] = static_cast<std::uint8_t>(cut[kHeaderBytes + 4] - 4);
+    EXPECT_FALSE(read_batch(cut).ok) << "a colour missing";
+}
+
+// A title of the default size keeps the frame's bytes; its own size adds four, checked.
+TEST(PlotLayoutItems, ATitlesOwnSizeTravelsOnlyWhenGivenAndIsChecked) {
+    EXPECT_EQ(encode_batch({frame_item()}).size(), kHeaderBytes + kItemHeaderBytes + 4 + 64)
+        << "a frame with labels of the style's colours and size keeps its bytes";
+    Item sized = frame_item();
+    sized.source.setup.label_colours.title = 4;
+    const Bytes without = encode_batch({sized});
+    sized.source.setup.title_size = 1.5;
+    const Bytes bytes = encode_batch({sized});
+    ASSERT_EQ(bytes.size(), without.size() + 4);
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.items, Items{sized});
+    for (const double size : {0.2, 4.5, std::numeric_limits<double>::quiet_NaN()}) {
+        sized.source.setup.title_size = size;
+        EXPECT_FALSE(read_batch(encode_batch({sized})).ok) << size;
     }
 }
 
