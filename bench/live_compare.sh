@@ -2,7 +2,7 @@
 # The live view (a frame with a grid and a 200-point curve redrawn 400 times inside
 # buffered frames) through Lumora and through giza, on one Xvfb server, taking turns REPS
 # times, and Lumora headless; BUSY busy loops run beside them (0: a quiet machine). Needs
-# the native build (bench/live_view) and scripts/deps.sh bench for giza.
+# the native build (it makes bench/live_view) and scripts/deps.sh bench for giza.
 #   bench/live_compare.sh [BUILD_DIR] [REPS] [BUSY]     (default: build/native, 3, 0)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +11,7 @@ reps=${2:-3}
 loops=${3:-0}
 out=$build/live-compare
 mkdir -p "$out"
+cmake --build "$build" -j2 --target live_view luwnd >/dev/null
 cc -O2 -o "$out/live_view_giza" "$root/bench/live_view_giza.c" -lcpgplot -lgiza -lm
 busy=()
 for ((i = 0; i < loops; ++i)); do (while :; do :; done) & busy+=($!); done

@@ -2,7 +2,7 @@
 # Builds and runs every test: natively, the Windows build under Wine, the native programs
 # once more under AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run
 # of the window process's command decoder and of the client (LUMORA_FUZZ_SECONDS per
-# target, default 5; longer runs by hand: scripts/fuzz.sh SECONDS).
+# target, default 3; longer runs by hand: scripts/fuzz.sh SECONDS).
 # Builds show their progress; each stage ends with its count, and the last line of all
 # is the total, "N passed, N failed" (a build that fails counts as one failure).
 set -euo pipefail
@@ -118,7 +118,7 @@ fi
 
 # One count per fuzz target: each either ran clean or reported what it found.
 set +e
-bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-5}" 2>&1 | tee "$logs/fuzz.log"
+bash scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-3}" 2>&1 | tee "$logs/fuzz.log"
 fuzz_rc=${PIPESTATUS[0]}
 set -e
 ran=$(grep -cE '^== fuzz: .+ for [0-9]+s$' "$logs/fuzz.log" || true)
