@@ -1,11 +1,11 @@
 #include "data_transform.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
 #include "clip_lines.h"
+#include "data.h"
 #include "transform_refine.h"
 
 namespace lumora::plot {
@@ -26,11 +26,6 @@ TransformedWorld world_of(const DataSpace& s) {
     const Frame& f = s.frame;
     return {s.transform, std::fabs(f.box.width() / (f.wx2 - f.wx1)),
             std::fabs(f.box.height() / (f.wy2 - f.wy1))};
-}
-
-WorldRect rect_of(const Frame& f) {
-    return {std::min(f.wx1, f.wx2), std::min(f.wy1, f.wy2), std::max(f.wx1, f.wx2),
-            std::max(f.wy1, f.wy2)};
 }
 
 }  // namespace
@@ -62,7 +57,7 @@ bool transformed_position(double& x, double& y) {
 
 std::vector<std::vector<double>> transformed_runs(const std::vector<double>& xy) {
     const DataSpace& s = space();
-    return clip_line(rect_of(s.frame), transform_line(world_of(s), xy));
+    return clip_line(world_rect(s.frame), transform_line(world_of(s), xy));
 }
 
 std::vector<double> transformed_outline(const std::vector<double>& xy) {
@@ -72,7 +67,7 @@ std::vector<double> transformed_outline(const std::vector<double>& xy) {
 std::vector<double> transformed_positions(const std::vector<double>& xy) {
     const DataSpace& s = space();
     std::vector<double> out = transform_positions(s.transform, xy);
-    const WorldRect r = rect_of(s.frame);
+    const WorldRect r = world_rect(s.frame);
     for (std::size_t i = 0; i + 1 < out.size(); i += 2) {
         if (!(out[i] >= r.x0 && out[i] <= r.x1 && out[i + 1] >= r.y0 && out[i + 1] <= r.y1))
             out[i] = out[i + 1] = std::numeric_limits<double>::quiet_NaN();

@@ -221,6 +221,8 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
         if (!settle_later && on_command) on_command();
         return result;
     };
+    const CommandPage::PostedHandler posted = posted_handler(core);
+    const CommandPage::Room room = [&core] { return core.posting_room(); };
     const auto turn_ends = std::chrono::steady_clock::now() + kTurn;
     for (unsigned round = 1;; ++round) {
         for (Client& c : clients_) {
@@ -230,8 +232,7 @@ bool CommandSocket::serve_pages(Core& core, const volatile std::sig_atomic_t& st
                 release_hold(core);
             }
             current_peer_ = c.peer;
-            c.page->answer(
-                handle, posted_handler(core), [&core] { return core.posting_room(); }, c.fd);
+            c.page->answer(handle, posted, room, c.fd);
             c.slots = core.slots_of(core.last_slot_window());
             current_peer_ = 0;
             hold_if_reply_waits(core, c);
