@@ -124,6 +124,18 @@ class Core {
     // sends afterwards except 'L' is answered 0x80000002: the client quits and ends with
     // status 0. Returns whether a client was told so.
     bool window_closed_by_user(int window);
+    // The user zooms window n's plot under the pixel (x, y) (device pixels from the top
+    // left) by factor (> 1 in, < 1 out) about that point: the frame is laid out anew for
+    // the ranges it then shows. False when no plot frame is there or the ranges could
+    // not be shown (the view stays).
+    bool zoom_plot(int window, std::int32_t x, std::int32_t y, double factor);
+    // The user drags the plot under (x, y) by (dx, dy) device pixels.
+    bool pan_plot(int window, std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy);
+    // The user zooms the plot under the corner (x0, y0) to the rectangle to (x1, y1).
+    bool zoom_plot_to(int window, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                      std::int32_t y1);
+    // Every plot of window n shows the program's ranges again; false when none was changed.
+    bool reset_plot_views(int window);
     // True between a handshake and the client's 'L' or its going away.
     bool client_connected() const;
     // True once any handshake was accepted.
@@ -154,6 +166,12 @@ class Core {
 
   private:
     struct State;
+    // New ranges for the frame under the page point (x, y up), or none to keep its view.
+    using ViewChange = std::function<std::optional<lumora::plotcore::Ranges>(
+        const lumora::plotcore::Frame&, double x, double y)>;
+    bool change_plot_view(int window, std::int32_t x, std::int32_t y, const char* what,
+                          const ViewChange& change);
+
     std::unique_ptr<State> state_;
 };
 

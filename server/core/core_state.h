@@ -11,6 +11,7 @@
 #include "core.h"
 #include "display_list.h"
 #include "font_widths_cache.h"
+#include "plotcore/item_canvas.h"
 #include "presets.h"
 #include "process_metrics.h"
 #include "trace.h"
@@ -55,6 +56,15 @@ struct Core::State {
     ScriptedDialogs scripted_dialogs;
     FontWidthsCache font_widths;    // 'B' 73's answers, per face and style
     const char* refusal = nullptr;  // why the current command got 0, for the trace
+
+    // The font widths the plot layout measures texts with, per style.
+    lumora::plotcore::StyleWidths style_widths() {
+        return [this](int style) -> const lumora::plotcore::FontWidths& {
+            return font_widths.get("", style);
+        };
+    }
+    // Lays window's plots out again for its page and the ranges it shows; the batches changed.
+    std::size_t relay_plots(Window& window);
 
     std::int32_t refuse(const char* reason) {
         refusal = reason;

@@ -95,6 +95,8 @@ std::int32_t Core::State::draw_batch(Window& window, int n, const Slots& slots, 
         added = display.insert(at, std::move(item));
     }
     if (!added) return refuse(display.full() ? "bounds" : "memory");
+    // A frame the user zoomed on screen shows what the program adds to it in the same view.
+    if (!window.state.plot_views.empty()) relay_plots(window);
     layout::write_i32(window.block, layout::kResult1, count);
     return n;
 }

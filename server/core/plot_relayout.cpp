@@ -52,8 +52,8 @@ struct BoxMap {
 class Relayout {
   public:
     Relayout(double width, double height, const plotcore::StyleWidths& widths,
-             const ColourTable& colours)
-        : width_(width), height_(height), widths_(widths), colours_(colours) {}
+             const ColourTable& colours, const FrameViews& views)
+        : width_(width), height_(height), widths_(widths), colours_(colours), views_(views) {}
 
     // Lays out the frames of a batch, so that parts anchored to a frame that comes later
     // in the picture find it.
@@ -62,8 +62,9 @@ class Relayout {
             if (item.kind != PlotKind::kFrame) continue;
             const plotcore::LayoutSource& s = item.source;
             plotcore::ItemCanvas c = canvas(s.setup.resolution);
-            frames_[s.frame] = plotcore::lay_out_frame(c, s.setup, width_, height_);
+            frames_[s.frame] = plotcore::lay_out_frame(c, shown(s), width_, height_);
             old_frames_[s.frame] = plotcore::lay_out_frame(c, s.setup, s.page_width, s.page_height);
+            plotcore::frame_world(s.setup, program_[s.frame]);
         }
     }
 
@@ -85,6 +86,16 @@ class Relayout {
         return out;
     }
 
+    // Each frame as it is laid out now, numbered.
+    std::vector<plotcore::Frame> frames() const {
+        std::vector<plotcore::Frame> out;
+        for (auto [id, f] : frames_) {
+            f.id = id;
+            out.push_back(f);
+        }
+        return out;
+    }
+
     // Each frame as it was and as it is now.
     std::vector<std::pair<plotcore::Frame, plotcore::Frame>> moved() const {
         std::vector<std::pair<plotcore::Frame, plotcore::Frame>> out;
@@ -99,6 +110,13 @@ class Relayout {
         return source.source.frame == 0 || !frames_.contains(source.source.frame);
     }
 
+    // The setup of a frame as the window shows it: with the ranges the user zoomed or
+    // panned it to.
+    plotcore::FrameSetup shown(const plotcore::LayoutSource& s) const {
+        const auto view = views_.find(s.frame);
+        return view == views_.end() ? s.setup : plotcore::with_ranges(s.setup, view->second);
+    }
+
     plotcore::ItemCanvas canvas(double resolution) const {
         return plotcore::ItemCanvas(widths_, kUtf8Texts, height_, resolution);
     }
@@ -107,7 +125,7 @@ class Relayout {
         const plotcore::LayoutSource& s = item.source;
         if (item.kind == PlotKind::kFrame) {
             plotcore::ItemCanvas c = canvas(s.setup.resolution);
-            plotcore::Frame f = plotcore::lay_out_frame(c, s.setup, width_, height_);
+            plotcore::Frame f = plotcore::lay_out_frame(c, shown(s), width_, height_);
             f.id = s.frame;
             frames_[s.frame] = f;
             Item described = item;
@@ -139,9 +157,24 @@ class Relayout {
                 return append(c.take_items(), out);
             case PlotKind::kBeside:  // its items follow the strip beside the frame's box
                 return follow(c, s, f, plotcore::bar_strip(f, s.side, s.gap, s.width, unit()), out);
-            default:  // an anchor: its items follow the frame's box
-                return follow(c, s, f, f.box, out);
+            default:  // an anchor: its items follow the frame's world
+                return follow(c, s, f, program_box(s.frame, f, out.back()), out);
         }
+    }
+
+    // Where the frame's world as the program set it lies on the page now: its box, unless
+    // the window shows other ranges. Then the anchor carries the box as the clip of its
+    // part (the painter keeps the part's items inside it, whatever clips they have).
+    plotcore::Rect program_box(std::uint32_t id, const plotcore::Frame& f, Item& anchor) {
+        anchor.clip_on = views_.contains(id);
+        anchor.clip = {};
+        if (!anchor.clip_on) return f.box;
+        plotcore::ItemCanvas c = canvas(f.setup.resolution);
+        c.clip_to(f.box);
+        anchor.clip = c.take_items().front().clip;
+        const plotcore::Frame& p = program_[id];
+        const double x0 = f.px(p.wx1), x1 = f.px(p.wx2), y0 = f.py(p.wy1), y1 = f.py(p.wy2);
+        return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
     }
 
     // The items of the part map from the box they were placed in onto this one, of frame f
@@ -169,7 +202,9 @@ class Relayout {
     double width_, height_;
     const plotcore::StyleWidths& widths_;
     const ColourTable& colours_;
+    const FrameViews& views_;
     std::map<std::uint32_t, plotcore::Frame> frames_;
+    std::map<std::uint32_t, plotcore::Frame> program_;     // the world the program set
     std::map<std::uint32_t, plotcore::Frame> old_frames_;  // as they were laid out before
     BoxMap map_;
 };
@@ -177,8 +212,9 @@ class Relayout {
 }  // namespace
 
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
-                      const plotcore::StyleWidths& widths, const ColourTable& colours) {
-    Relayout relayout(page_width, page_height, widths, colours);
+                      const plotcore::StyleWidths& widths, const ColourTable& colours,
+                      const FrameViews& views) {
+    Relayout relayout(page_width, page_height, widths, colours, views);
     for (const DrawItem& item : display.items()) {
         if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);
     }
@@ -192,6 +228,16 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
         if (display.replace_batch(i, std::move(laid_out))) ++relaid.batches;
     }
     return relaid;
+}
+
+std::vector<plotcore::Frame> shown_frames(const DisplayList& display, double page_width,
+                                          double page_height, const plotcore::StyleWidths& widths,
+                                          const ColourTable& colours, const FrameViews& views) {
+    Relayout relayout(page_width, page_height, widths, colours, views);
+    for (const DrawItem& item : display.items()) {
+        if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);
+    }
+    return relayout.frames();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "colour_table.h"
 #include "display_list.h"
+#include "frame_views.h"
 #include "plotcore/font_widths.h"
 #include "plotcore/frame_layout.h"
 #include "plotcore/item_canvas.h"
@@ -20,12 +21,22 @@ struct Relaid {
     std::vector<std::pair<lumora::plotcore::Frame, lumora::plotcore::Frame>> frames;
 };
 
+// The window's frames as they are laid out for the page and the views, with their numbers.
+std::vector<lumora::plotcore::Frame> shown_frames(const DisplayList& display, double page_width,
+                                                  double page_height,
+                                                  const lumora::plotcore::StyleWidths& widths,
+                                                  const ColourTable& colours,
+                                                  const FrameViews& views);
+
 // The item's colours as packed RGB: colour values (flagged) as the window's colour table
 // resolves them now, black where one names no colour.
 void resolve_colours(lumora::plotcore::Item& item, const ColourTable& colours);
 
-// A batch whose new items would not fit keeps its old.
+// A batch whose new items would not fit keeps its old. Frames are laid out for the ranges
+// in views: their boxes get ticks and numbers for them, and the items placed in their
+// world move with it, clipped to the box.
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
-                      const lumora::plotcore::StyleWidths& widths, const ColourTable& colours);
+                      const lumora::plotcore::StyleWidths& widths, const ColourTable& colours,
+                      const FrameViews& views = {});
 
 }  // namespace luwnd

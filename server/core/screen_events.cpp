@@ -97,12 +97,8 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     found->views.for_each([&state](std::uint8_t* words) { follow_page(state, words); });
     Relaid relaid;
     if (s.config.plot_extension) {
-        const lumora::plotcore::StyleWidths widths =
-            [&s](int style) -> const lumora::plotcore::FontWidths& {
-            return s.font_widths.get("", style);
-        };
-        relaid = relayout_plots(state.display, state.page_width, state.page_height, widths,
-                                state.colours);
+        relaid = relayout_plots(state.display, state.page_width, state.page_height,
+                                s.style_widths(), state.colours, state.plot_views);
         follow_frames(block, before, relaid);
     }
     if (s.trace.enabled()) {

@@ -10,6 +10,7 @@
 #include "colour_table.h"
 #include "display_list.h"
 #include "drawing_attributes.h"
+#include "frame_views.h"
 
 namespace luwnd {
 
@@ -47,6 +48,8 @@ struct WindowState {
     // 'B' 72: buffered frames begun and not yet ended. While above 0 the screen keeps what
     // it showed; files are written from the display list as it is.
     std::int32_t frame_depth = 0;
+    // The ranges the user zoomed or panned the window's plot frames to on screen.
+    FrameViews plot_views;
 };
 
 }  // namespace luwnd

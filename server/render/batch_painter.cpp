@@ -141,7 +141,10 @@ Pen pen_of(const plotcore::Stroke& stroke) {
 void paint_batch(const DrawItem& item, Canvas& canvas) {
     if (!item.batch) return;
     const Clip window = clip_of(item.rectangle);
-    bool clipped = false;
+    // The clip of the part being painted: the window's, or the box an anchor carries when
+    // the window shows its frame zoomed.
+    Clip part = window;
+    bool zoomed = false, clipped = false;
     for (const plotcore::Item& plot : *item.batch) {
         switch (plot.kind) {
             case plotcore::ItemKind::kPolyline:
@@ -166,10 +169,19 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 coloured_markers(plot, canvas);
                 break;
             case plotcore::ItemKind::kClip:
-                canvas.set_clip(clip_within(plot, window, item.transform));
-                clipped = plot.clip_on;
+                canvas.set_clip(clip_within(plot, part, item.transform));
+                clipped = plot.clip_on || zoomed;
                 break;
-            default:  // what a part was laid out from draws nothing
+            default:  // what a part was laid out from draws nothing, but may clip its part
+                if (plot.kind == plotcore::ItemKind::kAnchor && plot.clip_on) {
+                    part = clip_within(plot, window, item.transform);
+                    canvas.set_clip(part);
+                    zoomed = clipped = true;
+                } else if (zoomed) {
+                    part = window;
+                    canvas.set_clip(window);
+                    zoomed = clipped = false;
+                }
                 break;
         }
     }

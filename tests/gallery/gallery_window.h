@@ -32,6 +32,8 @@ class GalleryWindow {
     std::size_t commands() const { return scope_.fake.deliveries.size(); }
     // Resizes the window as the user would on screen; false when it is not open.
     bool resize(int width, int height);
+    // The window process the window is in.
+    luwnd::Core& core() { return *scope_.fake.core(); }
     // The window's picture after every command so far; an empty one when it is not open.
     luwnd::render::Picture picture();
 

@@ -30,6 +30,14 @@ inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip
                                            rounded(plot.clip.right), rounded(plot.clip.bottom), 1}
                     : luwnd::RectangleMode{};
             return;
+        case plotcore::ItemKind::kAnchor:  // zoomed on screen: its part keeps to the box
+            if (plot.clip_on) {
+                clip = {rounded(plot.clip.left), rounded(plot.clip.top), rounded(plot.clip.right),
+                        rounded(plot.clip.bottom), 1};
+                return;
+            }
+            item.kind = luwnd::ItemKind::kPolyline;
+            break;
         case plotcore::ItemKind::kText:
             item.kind = luwnd::ItemKind::kText;
             item.coords[0] = rounded(plot.points[0].x);

@@ -138,5 +138,25 @@ TEST(BatchPaint, AClipHoldsWithinItsBatchOnly) {
                                      "clip inside 10,20 110,90"}));
 }
 
+TEST(BatchPaint, AnAnchorZoomedOnScreenKeepsItsPartInsideItsBox) {
+    plotcore::Item zoomed;
+    zoomed.kind = plotcore::ItemKind::kAnchor;
+    zoomed.clip_on = true;
+    zoomed.clip = {20, 15, 40, 30};
+    plotcore::Item next;
+    next.kind = plotcore::ItemKind::kLabels;
+    DrawItem item = batch({zoomed, short_line(1), clip(true, {0, 0, 100, 20}), short_line(2),
+                           clip(false), short_line(3), next, short_line(4)});
+    const std::string pen = " pen=000000/solid/1/0/exact";
+    // The part's own clips only narrow the box; the next part is free of it.
+    EXPECT_EQ(calls_of(item),
+              (Calls{"clip inside 20,15 40,30", "polyline 1,1 1,2" + pen, "clip inside 20,15 40,20",
+                     "polyline 2,1 2,2" + pen, "clip inside 20,15 40,30", "polyline 3,1 3,2" + pen,
+                     "clip none", "polyline 4,1 4,2" + pen}));
+    // An anchor the window does not zoom changes nothing.
+    zoomed.clip_on = false;
+    EXPECT_EQ(calls_of(batch({zoomed, short_line(1)})), (Calls{"polyline 1,1 1,2" + pen}));
+}
+
 }  // namespace
 }  // namespace luwnd::test

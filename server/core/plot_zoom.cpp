@@ -1,0 +1,109 @@
+// What the user does to a window's plots on screen: zooming, panning and going back to
+// the program's ranges. The frame under the pointer is laid out anew for the ranges shown,
+// its ticks and numbers chosen for them, and its data follow at full precision.
+#include <algorithm>
+#include <cmath>
+
+#include "core_state.h"
+#include "plot_relayout.h"
+
+namespace luwnd {
+
+namespace plotcore = lumora::plotcore;
+
+namespace {
+
+bool inside(const plotcore::Rect& r, double x, double y) {
+    return x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1;
+}
+
+// The frame whose box holds the page point, else the one whose panel holds it; the latest
+// drawn first. Nothing when no frame is there.
+std::optional<plotcore::Frame> frame_under(const std::vector<plotcore::Frame>& frames, double x,
+                                           double y) {
+    for (bool box : {true, false}) {
+        for (auto f = frames.rbegin(); f != frames.rend(); ++f) {
+            if (inside(box ? f->box : f->panel, x, y)) return *f;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::size_t Core::State::relay_plots(Window& window) {
+    WindowState& state = window.state;
+    return relayout_plots(state.display, state.page_width, state.page_height, style_widths(),
+                          state.colours, state.plot_views)
+        .batches;
+}
+
+bool Core::change_plot_view(int window, std::int32_t x, std::int32_t y, const char* what,
+                            const ViewChange& change) {
+    State& s = *state_;
+    Window* found = s.windows.find(window);
+    if (found == nullptr || !s.config.plot_extension) return false;
+    WindowState& state = found->state;
+    // Device pixels run downward from the top; the layout's page runs upward.
+    const double px = x, py = state.page_height - y;
+    const std::vector<plotcore::Frame> frames =
+        shown_frames(state.display, state.page_width, state.page_height, s.style_widths(),
+                     state.colours, state.plot_views);
+    const std::optional<plotcore::Frame> frame = frame_under(frames, px, py);
+    if (!frame) return false;
+    const std::optional<plotcore::Ranges> ranges = change(*frame, px, py);
+    if (!ranges) return false;
+    state.plot_views[frame->id] = *ranges;
+    const std::size_t batches = s.relay_plots(*found);
+    if (s.trace.enabled()) {
+        TraceLine line;
+        line.add_word("event", what);
+        line.add("win", window);
+        line.add("frame", static_cast<std::int64_t>(frame->id));
+        line.add("plots", static_cast<std::int64_t>(batches));
+        s.trace.write(line);
+    }
+    return true;
+}
+
+bool Core::zoom_plot(int window, std::int32_t x, std::int32_t y, double factor) {
+    return change_plot_view(window, x, y, "zoom",
+                            [factor](const plotcore::Frame& f, double px, double py) {
+                                return plotcore::zoom_about(f, px, py, factor);
+                            });
+}
+
+bool Core::pan_plot(int window, std::int32_t x, std::int32_t y, std::int32_t dx, std::int32_t dy) {
+    // Dragged down the screen is up the page.
+    return change_plot_view(window, x, y, "pan",
+                            [dx, dy](const plotcore::Frame& f, double, double) {
+                                return plotcore::pan_by(f, dx, -static_cast<double>(dy));
+                            });
+}
+
+bool Core::zoom_plot_to(int window, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                        std::int32_t y1) {
+    return change_plot_view(window, x0, y0, "zoom", [&](const plotcore::Frame& f, double, double) {
+        const double h = f.page_height;
+        const plotcore::Rect r{static_cast<double>(std::min(x0, x1)), h - std::max(y0, y1),
+                               static_cast<double>(std::max(x0, x1)), h - std::min(y0, y1)};
+        return plotcore::zoom_to(f, r);
+    });
+}
+
+bool Core::reset_plot_views(int window) {
+    State& s = *state_;
+    Window* found = s.windows.find(window);
+    if (found == nullptr || found->state.plot_views.empty()) return false;
+    found->state.plot_views.clear();
+    s.relay_plots(*found);
+    if (s.trace.enabled()) {
+        TraceLine line;
+        line.add_word("event", "unzoom");
+        line.add("win", window);
+        s.trace.write(line);
+    }
+    return true;
+}
+
+}  // namespace luwnd
