@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "time_format.h"
 
 namespace lumora::plotcore {
 namespace {
@@ -80,6 +83,46 @@ std::optional<Ranges> zoom_to(const Frame& f, const Rect& r) {
     return ranges_for(
         f, {world_at(sx, f.box.x0, f.box.x1, r.x0), world_at(sx, f.box.x0, f.box.x1, r.x1)},
         {world_at(sy, f.box.y0, f.box.y1, r.y0), world_at(sy, f.box.y0, f.box.y1, r.y1)});
+}
+
+namespace {
+
+// A value in the digits that one pixel's step (in the axis's world) still changes.
+std::string readout_value(double world, double step, bool log) {
+    char text[64];
+    if (log) {
+        // A step of s in log10 is a relative change of s ln 10.
+        const int digits = std::clamp(
+            static_cast<int>(std::ceil(-std::log10(std::fabs(step) * 2.302585))) + 1, 1, 15);
+        std::snprintf(text, sizeof text, "%.*g", digits, std::pow(10.0, world));
+        return text;
+    }
+    const double size = std::max(std::fabs(world), std::fabs(step));
+    const int digits =
+        std::clamp(static_cast<int>(std::ceil(std::log10(size / std::fabs(step)))) + 1, 1, 15);
+    std::snprintf(text, sizeof text, "%.*g", digits, world == 0 ? 0.0 : world);
+    return text;
+}
+
+}  // namespace
+
+std::string point_readout(const Frame& f, double x, double y) {
+    if (f.box.width() <= 0 || f.box.height() <= 0) return {};
+    const Span sx = x_span(f), sy = y_span(f);
+    const double wx = world_at(sx, f.box.x0, f.box.x1, x), wy = world_at(sy, f.box.y0, f.box.y1, y);
+    const double step_x = (sx.hi - sx.lo) / f.box.width(),
+                 step_y = (sy.hi - sy.lo) / f.box.height();
+    if (!std::isfinite(wx) || !std::isfinite(wy) || step_x == 0 || step_y == 0) return {};
+    std::string text = "x = ";
+    if (f.time_x) {
+        const std::string& own = f.setup.formats.time;
+        const bool usable_format = !own.empty() && time_format_problem(own).empty();
+        text += format_time(usable_format ? own : "%Y-%m-%d %H:%M:%S", f.setup.time_origin + wx,
+                            std::fabs(step_x));
+    } else {
+        text += readout_value(wx, step_x, f.log_x);
+    }
+    return text + "  y = " + readout_value(wy, step_y, f.log_y);
 }
 
 }  // namespace lumora::plotcore

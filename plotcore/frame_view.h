@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "frame_layout.h"
 #include "geometry.h"
@@ -29,5 +30,10 @@ std::optional<Ranges> zoom_about(const Frame& f, double x, double y, double fact
 std::optional<Ranges> pan_by(const Frame& f, double dx, double dy);
 // The ranges of the world under the page rectangle r (pixels, y upward).
 std::optional<Ranges> zoom_to(const Frame& f, const Rect& r);
+
+// What the frame shows at the page point (x, y): "x = 2.51  y = 0.731", each value in as
+// many digits as tell one pixel from the next (a log axis's values as such; a time axis's
+// as a date and time in its time format, or ISO's when it has none).
+std::string point_readout(const Frame& f, double x, double y);
 
 }  // namespace lumora::plotcore

@@ -136,6 +136,9 @@ class Core {
                       std::int32_t y1);
     // Every plot of window n shows the program's ranges again; false when none was changed.
     bool reset_plot_views(int window);
+    // What the plot under the pixel (x, y) of window n shows there, in its own coordinates
+    // ("x = 2.51  y = 0.731"); empty when no plot frame is there.
+    std::string plot_readout(int window, std::int32_t x, std::int32_t y);
     // True between a handshake and the client's 'L' or its going away.
     bool client_connected() const;
     // True once any handshake was accepted.
@@ -171,6 +174,9 @@ class Core {
         const lumora::plotcore::Frame&, double x, double y)>;
     bool change_plot_view(int window, std::int32_t x, std::int32_t y, const char* what,
                           const ViewChange& change);
+    // The window's frame under the pixel (x, y), as it is shown, with the page point there.
+    std::optional<lumora::plotcore::Frame> plot_frame_at(int window, std::int32_t x, std::int32_t y,
+                                                         double& px, double& py);
 
     std::unique_ptr<State> state_;
 };

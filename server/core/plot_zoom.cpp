@@ -38,22 +38,38 @@ std::size_t Core::State::relay_plots(Window& window) {
         .batches;
 }
 
-bool Core::change_plot_view(int window, std::int32_t x, std::int32_t y, const char* what,
-                            const ViewChange& change) {
+std::optional<plotcore::Frame> Core::plot_frame_at(int window, std::int32_t x, std::int32_t y,
+                                                   double& px, double& py) {
     State& s = *state_;
     Window* found = s.windows.find(window);
-    if (found == nullptr || !s.config.plot_extension) return false;
-    WindowState& state = found->state;
+    if (found == nullptr || !s.config.plot_extension) return std::nullopt;
+    const WindowState& state = found->state;
     // Device pixels run downward from the top; the layout's page runs upward.
-    const double px = x, py = state.page_height - y;
-    const std::vector<plotcore::Frame> frames =
-        shown_frames(state.display, state.page_width, state.page_height, s.style_widths(),
-                     state.colours, state.plot_views);
-    const std::optional<plotcore::Frame> frame = frame_under(frames, px, py);
+    px = x;
+    py = state.page_height - y;
+    return frame_under(shown_frames(state.display, state.page_width, state.page_height,
+                                    s.style_widths(), state.colours, state.plot_views),
+                       px, py);
+}
+
+std::string Core::plot_readout(int window, std::int32_t x, std::int32_t y) {
+    double px = 0, py = 0;
+    const std::optional<plotcore::Frame> frame = plot_frame_at(window, x, y, px, py);
+    // Only inside the box: around it there is nothing of the plot to read.
+    if (!frame || !inside(frame->box, px, py)) return {};
+    return plotcore::point_readout(*frame, px, py);
+}
+
+bool Core::change_plot_view(int window, std::int32_t x, std::int32_t y, const char* what,
+                            const ViewChange& change) {
+    double px = 0, py = 0;
+    const std::optional<plotcore::Frame> frame = plot_frame_at(window, x, y, px, py);
     if (!frame) return false;
     const std::optional<plotcore::Ranges> ranges = change(*frame, px, py);
     if (!ranges) return false;
-    state.plot_views[frame->id] = *ranges;
+    State& s = *state_;
+    Window* found = s.windows.find(window);
+    found->state.plot_views[frame->id] = *ranges;
     const std::size_t batches = s.relay_plots(*found);
     if (s.trace.enabled()) {
         TraceLine line;

@@ -83,6 +83,8 @@
 //
 //   event=resize win=<n> w=<width> h=<height> unit=<unit_length> x0=<origin_x> y0=<origin_y>
 //   event=close win=<n> ends=<1 when the connected client was told to end, else 0>
+//   event=zoom|pan win=<n> frame=<the plot frame's number> plots=<batches laid out anew>
+//   event=unzoom win=<n>   (every plot back to the program's ranges)
 //
 // Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
 // printable range 0x20..0x7E as \xNN.

@@ -326,8 +326,10 @@ int main(int argc, char** argv) {
     // Windows offered for joining keep the process, shown or not.
     socket.keep_serving = [&] { return core.offers_join() || (shown && screen.any_shown()); };
     luwnd::posix::SavedPictures saved(target.directory, getpid());
+    luwnd::PlotGestures gestures(core);
     if (shown) {
         connect_window_events(screen, core, pictures, saved);
+        screen.gestures = &gestures;
         socket.extra_fd = screen.fd();
         // Events are handled between commands, so the core never sees two at once; a
         // resized window is drawn again at its new page size right away.
@@ -336,6 +338,7 @@ int main(int argc, char** argv) {
         socket.on_idle = [&] {
             do {
                 if (screen.handle_events()) sync();
+                screen.save_asked();
                 screen.show();
             } while (screen.events_queued());
         };

@@ -126,7 +126,10 @@ void X11Windows::create(int n, const render::Picture& picture) {
         hints.y = picture.y;
         XSetWMNormalHints(display_, view.id, &hints);
     }
-    XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask | KeyPressMask);
+    XSelectInput(display_, view.id,
+                 ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask |
+                     ButtonReleaseMask | PointerMotionMask);
+    view.number = n;
     XSetWMProtocols(display_, view.id, &delete_window_, 1);
     view.screen = cairo_xlib_surface_create(display_, view.id, DefaultVisual(display_, screen),
                                             side(picture.width), side(picture.height));
@@ -146,10 +149,17 @@ void X11Windows::destroy(View& view) {
 
 void X11Windows::retitle(View& view, const std::string& title) {
     view.title = title;
+    show_title(view);
+}
+
+// The program's title, and after it where the pointer is in the plot under it.
+void X11Windows::show_title(View& view) {
+    const std::string title = view.readout.empty() ? view.title : view.title + "   " + view.readout;
     XStoreName(display_, view.id, title.c_str());
     XChangeProperty(display_, view.id, net_wm_name_, utf8_string_, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(title.data()),
                     static_cast<int>(title.size()));
+    XFlush(display_);
 }
 
 // The image follows the picture as far as its progress says; a held picture leaves it
@@ -187,6 +197,7 @@ void X11Windows::copy_to_screen(View& view) {
     if (view.window_height > height)
         cairo_rectangle(cr, 0, height, width, view.window_height - height);
     cairo_fill(cr);
+    paint_overlays(view, cr);
     cairo_destroy(cr);
     cairo_surface_flush(view.screen);
     view.dirty = false;
@@ -261,24 +272,34 @@ void X11Windows::note_size(View& view, const XConfigureEvent& event) {
     view.dirty = true;
 }
 
+// A save waits until the events that came with it are handled and the pictures follow
+// them: it saves what the user sees after everything done before the key.
 void X11Windows::key_pressed(int n, XKeyEvent& event) {
-    if (!events.save) return;
+    if (plot_key(n, event)) return;
     switch (XLookupKeysym(&event, 0)) {
         case XK_s:
-            events.save(n, render::PictureFormat::kPng);
+            saves_.emplace_back(n, render::PictureFormat::kPng);
             break;
         case XK_v:
-            events.save(n, render::PictureFormat::kSvg);
+            saves_.emplace_back(n, render::PictureFormat::kSvg);
             break;
         case XK_p:
-            events.save(n, render::PictureFormat::kPdf);
+            saves_.emplace_back(n, render::PictureFormat::kPdf);
             break;
         default:
             break;
     }
 }
 
+void X11Windows::save_asked() {
+    const auto asked = std::move(saves_);
+    saves_.clear();
+    if (!events.save) return;
+    for (const auto& [n, format] : asked) events.save(n, format);
+}
+
 void X11Windows::close_by_user(int n) {
+    if (gestures != nullptr) gestures->forget(n);
     destroy(views_.at(n));
     views_.erase(n);
     dismissed_.insert(n);
@@ -301,12 +322,15 @@ bool X11Windows::handle_events() {
         if (event.type == Expose && event.xexpose.count == 0) view->dirty = true;
         if (event.type == ConfigureNotify) note_size(*view, event.xconfigure);
         if (event.type == KeyPress) key_pressed(n, event.xkey);
+        if (event.type == ButtonPress || event.type == ButtonRelease || event.type == MotionNotify)
+            pointer_event(n, event);
         if (event.type == ClientMessage && event.xclient.format == 32 &&
             static_cast<Atom>(event.xclient.data.l[0]) == delete_window_) {
             close_by_user(n);
             changed = true;
         }
     }
+    changed |= apply_gestures();
     // A drag sends many sizes; the page follows the last one only.
     for (auto& [n, view] : views_) {
         if (!view.resized) continue;

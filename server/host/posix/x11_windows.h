@@ -12,6 +12,8 @@
 //   closing it          closed(n), after the X window went away
 //   the keys            Ctrl+S or S: save as PNG; V: save as SVG; P: save as PDF
 //                       (save(n, format); Shift and Ctrl do not matter)
+//   the pointer         zooming and panning plots, and the other keys of PlotGestures
+//                       (server/core/plot_gestures.h), when the host gives it gestures
 #pragma once
 
 #include <X11/Xlib.h>
@@ -24,7 +26,10 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "server/core/plot_gestures.h"
 #include "server/render/output_target.h"
 #include "server/render/picture.h"
 #include "server/render/screen_progress.h"
@@ -57,6 +62,9 @@ class X11Windows {
     // Handles the events that arrived, telling `events` what the user did. True when a
     // window was resized or closed: the host then brings the pictures up to date.
     bool handle_events();
+    // Saves what the keys asked for since the last call (after handle_events, once the
+    // host has brought the pictures up to date).
+    void save_asked();
     // Copies changed pictures to the screen, at most once a frame: while commands keep
     // changing them, a copy due sooner is held back (see show_due_within_ms).
     void show();
@@ -75,6 +83,8 @@ class X11Windows {
     static void on_connection_lost(void (*cleanup)());
 
     WindowEvents events;
+    // What the pointer and the plot keys do; nullptr: nothing.
+    PlotGestures* gestures = nullptr;
 
   private:
     struct View {
@@ -84,7 +94,9 @@ class X11Windows {
         render::ScreenProgress progress;          // what the image holds of the picture
         int window_width = 0, window_height = 0;  // the X window, as last reported
         bool resized = false;                     // its size changed since last handled
+        int number = 0;
         std::string title;
+        std::string readout;  // shown after the title
         bool dirty = true;
         // The picture was rewritten but the image not yet made anew (see kFrame).
         bool behind = false;
@@ -104,6 +116,12 @@ class X11Windows {
     View* find(::Window id, int* number);
     void note_size(View& view, const XConfigureEvent& event);
     void key_pressed(int n, XKeyEvent& event);
+    // Pointer events and the plot keys (x11_gestures.cpp).
+    void pointer_event(int n, const XEvent& event);
+    bool plot_key(int n, XKeyEvent& event);
+    bool apply_gestures();
+    void paint_overlays(const View& view, cairo_t* cr) const;
+    void show_title(View& view);
     void close_by_user(int n);
 
     // A whole window costs milliseconds to copy, and a rewritten picture as much again to
@@ -118,7 +136,8 @@ class X11Windows {
     std::chrono::steady_clock::time_point last_shown_{};
     Atom delete_window_ = 0, net_wm_name_ = 0, utf8_string_ = 0;
     std::map<int, View> views_;
-    std::set<int> dismissed_;  // windows the user closed
+    std::set<int> dismissed_;                                   // windows the user closed
+    std::vector<std::pair<int, render::PictureFormat>> saves_;  // asked for, not yet done
 };
 
 }  // namespace luwnd::posix

@@ -93,7 +93,7 @@ void ScreenWindows::update() {
         View& view = it->second;
         if (view.title != title) {
             view.title = title;
-            SetWindowTextA(view.window, title.c_str());
+            show_title(view);
         }
         const auto since = std::chrono::steady_clock::now() - view.made;
         if (view.progress.needs_new_image(picture, view.image != nullptr) && since < kFrame) {
@@ -193,6 +193,7 @@ void ScreenWindows::paint(View& view) {
     fill(dc, RECT{width, 0, client.right, client.bottom}, surround);
     fill(dc, RECT{0, height, std::min<LONG>(width, client.right), client.bottom}, surround);
     DeleteObject(surround);
+    paint_overlays(static_cast<int>(GetWindowLongPtrA(view.window, 0)), dc);
     EndPaint(view.window, &paint_info);
 }
 
@@ -207,6 +208,7 @@ void ScreenWindows::closed_by_user(int n) {
     auto it = views_.find(n);
     if (it == views_.end()) return;
     core_.window_closed_by_user(n);
+    gestures_.forget(n);
     HWND window = it->second.window;
     views_.erase(it);
     dismissed_.insert(n);
@@ -233,6 +235,7 @@ void ScreenWindows::save(int n, MenuCommand format) {
 }
 
 LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (gesture(view, n, message, wparam, lparam)) return 0;
     switch (message) {
         case WM_PAINT:
             paint(view);

@@ -5,7 +5,9 @@
 // when the frame ends it is drawn and painted at once (at most once a frame, see kFrame). Resizing
 // a window resizes its page; a window the program closes goes away; one the user closes tells the
 // core, which ends the drawing program, and stays closed. Each window's File menu and Ctrl+S save
-// its picture without asking anything: see save_path.h for the names.
+// its picture without asking anything: see save_path.h for the names. The pointer and the
+// plot keys zoom and pan plots as PlotGestures (server/core/plot_gestures.h) says, and the
+// title reads out the place under the pointer.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +22,7 @@
 #include <string>
 
 #include "server/core/core.h"
+#include "server/core/plot_gestures.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/screen_progress.h"
 #include "server/render/window_pictures.h"
@@ -64,6 +67,7 @@ class ScreenWindows {
         std::unique_ptr<render::PageImage> image;
         render::ScreenProgress progress;  // what the image holds of the picture
         std::string title;
+        std::string readout;  // shown after the title
         // The picture was rewritten but the image not yet made anew (see kFrame); a
         // timer brings it up to date.
         bool behind = false;
@@ -85,6 +89,11 @@ class ScreenWindows {
     void closed_by_user(int n);
     void save(int n, MenuCommand format);
     std::string title_of(int n) const;
+    // The pointer and the plot keys (screen_gestures.cpp): true when the message was theirs.
+    bool gesture(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam);
+    void apply_gestures(View& view, int n);
+    void show_title(View& view);
+    void paint_overlays(int n, HDC dc) const;
 
     // A rewritten picture costs a whole page to draw: while a program rewrites it faster
     // than that (a live view), its image is made anew at most this often (60 times a
@@ -99,6 +108,7 @@ class ScreenWindows {
     HINSTANCE instance_ = nullptr;
     std::map<int, View> views_;
     std::set<int> dismissed_;  // windows the user closed, or that could not be made
+    PlotGestures gestures_{core_};
 };
 
 }  // namespace luwnd::win32

@@ -223,6 +223,70 @@ void VirtualDisplay::press_key(unsigned long window, const char* key, bool contr
     XSync(display_, False);
 }
 
+namespace {
+
+XEvent pointer_event(Display* display, unsigned long window, int type, int x, int y) {
+    XEvent event{};
+    event.xbutton.type = type;
+    event.xbutton.display = display;
+    event.xbutton.window = window;
+    event.xbutton.root = DefaultRootWindow(display);
+    event.xbutton.time = CurrentTime;
+    event.xbutton.same_screen = True;
+    event.xbutton.x = x;
+    event.xbutton.y = y;
+    return event;
+}
+
+}  // namespace
+
+void VirtualDisplay::click(unsigned long window, int x, int y, unsigned button) {
+    for (int type : {ButtonPress, ButtonRelease}) {
+        XEvent event = pointer_event(display_, window, type, x, y);
+        event.xbutton.button = button;
+        XSendEvent(display_, window, True,
+                   type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
+    }
+    XSync(display_, False);
+}
+
+void VirtualDisplay::move_pointer(unsigned long window, int x, int y) {
+    XEvent move = pointer_event(display_, window, MotionNotify, x, y);
+    XSendEvent(display_, window, True, PointerMotionMask, &move);
+    XSync(display_, False);
+}
+
+std::string VirtualDisplay::wait_for_title(unsigned long window, const std::string& part) {
+    std::string title;
+    for (int i = 0; i < 500; ++i) {
+        char* name = nullptr;
+        title.clear();
+        if (XFetchName(display_, window, &name) && name != nullptr) {
+            title = name;
+            XFree(name);
+        }
+        if (title.find(part) != std::string::npos) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return title;
+}
+
+void VirtualDisplay::drag(unsigned long window, int x0, int y0, int x1, int y1, unsigned button) {
+    XEvent press = pointer_event(display_, window, ButtonPress, x0, y0);
+    press.xbutton.button = button;
+    XSendEvent(display_, window, True, ButtonPressMask, &press);
+    constexpr int kMoves = 4;
+    for (int i = 1; i <= kMoves; ++i) {
+        XEvent move = pointer_event(display_, window, MotionNotify, x0 + (x1 - x0) * i / kMoves,
+                                    y0 + (y1 - y0) * i / kMoves);
+        XSendEvent(display_, window, True, PointerMotionMask, &move);
+    }
+    XEvent release = pointer_event(display_, window, ButtonRelease, x1, y1);
+    release.xbutton.button = button;
+    XSendEvent(display_, window, True, ButtonReleaseMask, &release);
+    XSync(display_, False);
+}
+
 void VirtualDisplay::cover_and_uncover(unsigned long window) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display_, window, &attributes)) return;

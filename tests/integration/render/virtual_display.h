@@ -61,6 +61,15 @@ class VirtualDisplay {
     void resize(unsigned long window, int width, int height);
     void close(unsigned long window);  // WM_DELETE_WINDOW
     void press_key(unsigned long window, const char* key, bool control = false);
+    // Presses and releases a pointer button at the window's pixel (x, y): 1 left, 3 right,
+    // 4 and 5 the wheel turned away from the user and towards.
+    void click(unsigned long window, int x, int y, unsigned button);
+    // Moves the pointer to the window's pixel (x, y).
+    void move_pointer(unsigned long window, int x, int y);
+    // Waits up to 5 s for the window's title to hold the text; the title as it is then.
+    std::string wait_for_title(unsigned long window, const std::string& part);
+    // Drags with the button held from (x0, y0) to (x1, y1) in a few moves.
+    void drag(unsigned long window, int x0, int y0, int x1, int y1, unsigned button);
     // Covers the window with a green one of the test's own and takes that away again:
     // the window has to paint what was covered anew.
     void cover_and_uncover(unsigned long window);

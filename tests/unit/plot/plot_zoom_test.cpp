@@ -13,6 +13,7 @@
 #include "client/include/lumora_plot.h"
 #include "client/plot/plot_state.h"
 #include "plotcore/items.h"
+#include "server/core/plot_gestures.h"
 #include "tests/gallery/gallery_window.h"
 #include "tests/unit/plot/plot_items_drawn.h"
 
@@ -133,6 +134,55 @@ TEST_F(PlotZoomTest, EachSubpageZoomsOnItsOwnAndNothingElseIsTouched) {
     // Erasing the window forgets the views with the frames.
     ASSERT_NE(lu_send_command_b4(), 0);
     EXPECT_FALSE(window_.core().reset_plot_views(window_.number()));
+}
+
+TEST_F(PlotZoomTest, GesturesGatherTheirEventsIntoOneLayoutAWindow) {
+    ASSERT_NE(lu_plot_frame(0, 10, 0, 10, 0), 0);
+    ASSERT_NE(lu_plot_line(5, kX, kY), 0);
+    const std::vector<plotcore::PointF> line = curve();
+    const auto x = static_cast<std::int32_t>(line[2].x), y = static_cast<std::int32_t>(line[2].y);
+    const int n = window_.number();
+    luwnd::PlotGestures gestures(window_.core());
+    EXPECT_TRUE(gestures.apply().empty()) << "nothing done";
+    // Wheel steps in and out cancel; the pointer's place is read out in the plot.
+    gestures.wheel(n, x, y, 2);
+    gestures.wheel(n, x, y, -2);
+    EXPECT_TRUE(gestures.apply().empty());
+    const std::string read = gestures.readout(n);
+    ASSERT_EQ(read.rfind("x = ", 0), 0u) << read;
+    EXPECT_NEAR(std::stod(read.substr(4)), 5.0, 0.05) << read;
+    gestures.wheel(n, x, y, 3);
+    EXPECT_EQ(gestures.apply(), std::vector<int>{n});
+    EXPECT_FALSE(numbers().contains("10"));
+    // A box dragged out shows as a band, and a click-sized one zooms nothing.
+    gestures.press(n, luwnd::PlotGestures::Drag::kZoomBox, x, y);
+    gestures.move(n, x + 40, y + 30);
+    ASSERT_TRUE(gestures.band(n));
+    EXPECT_EQ(gestures.band(n)->x1, x + 40);
+    gestures.move(n, x + 2, y + 2);
+    gestures.release(n, x + 2, y + 2);
+    EXPECT_FALSE(gestures.band(n));
+    EXPECT_TRUE(gestures.apply().empty());
+    // R: the program's numbers again; a pan by the pointer's moves adds up.
+    gestures.key(n, 'r');
+    EXPECT_EQ(gestures.apply(), std::vector<int>{n});
+    EXPECT_TRUE(numbers().contains("10"));
+    const auto half = static_cast<std::int32_t>(line[2].x - line[0].x);
+    gestures.press(n, luwnd::PlotGestures::Drag::kPan, x, y);
+    gestures.move(n, x - half / 2, y);
+    gestures.release(n, x - half, y);
+    EXPECT_EQ(gestures.apply(), std::vector<int>{n});
+    EXPECT_TRUE(numbers().contains("14"));
+    EXPECT_NEAR(curve()[4].x, line[2].x, 2.0);
+    // Outside the box: nothing to read.
+    gestures.move(n, 2, 2);
+    EXPECT_TRUE(gestures.apply().empty());
+    EXPECT_EQ(gestures.readout(n), "");
+    EXPECT_FALSE(gestures.help(n));
+    gestures.toggle_help(n);
+    EXPECT_TRUE(gestures.help(n));
+    gestures.forget(n);
+    EXPECT_FALSE(gestures.help(n));
 }
 
 }  // namespace

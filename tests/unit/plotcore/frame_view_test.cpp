@@ -81,5 +81,22 @@ TEST(FrameViewTest, RangesAFrameCannotShowAreRefused) {
     EXPECT_FALSE(pan_by(flat, 1, 1));
 }
 
+TEST(FrameViewTest, TheReadOutTellsOnePixelFromTheNext) {
+    // 10 units over 400 pixels: 0.025 a pixel.
+    EXPECT_EQ(point_readout(frame(0, 10, -1, 1), 200, 100), "x = 2.5  y = -0.5");
+    EXPECT_EQ(point_readout(frame(0, 10, -1, 1), 201, 100), "x = 2.525  y = -0.5");
+    EXPECT_EQ(point_readout(frame(1000, 1010, 0, 2e-6), 101, 51), "x = 1000.02  y = 1e-08");
+    // A log axis in values, not in their logarithms.
+    EXPECT_EQ(point_readout(frame(1, 10000, 0, 1, LU_PLOT_LOG_X), 300, 150), "x = 100  y = 0.5");
+    // A time axis as a date: 86400 s over 400 pixels, seconds in its own format or ISO's.
+    Frame days = frame(0, 86400, 0, 1, LU_PLOT_TIME_X);
+    days.setup.time_origin = 1.7e9;
+    EXPECT_EQ(point_readout(days, 300, 150), "x = 2023-11-15 10:13:20  y = 0.5");
+    days.setup.formats.time = "%H:%M";
+    EXPECT_EQ(point_readout(days, 300, 150), "x = 10:13  y = 0.5");
+    days.setup.formats.time = "%Q";  // not a format: ISO's instead
+    EXPECT_EQ(point_readout(days, 300, 150), "x = 2023-11-15 10:13:20  y = 0.5");
+}
+
 }  // namespace
 }  // namespace lumora::plotcore
