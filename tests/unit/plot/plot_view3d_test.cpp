@@ -266,5 +266,37 @@ TEST_F(PlotView3dTest, TheReferenceFormsTakeFortranTexts) {
     EXPECT_TRUE(label);
 }
 
+// A window that takes no plot batches gets the same drawing through the drawing
+// operations: the box's label where the batch would put it, the line through the same
+// projected points.
+TEST(PlotView3dRoadsTest, WithoutBatchesTheDrawingOperationsDrawTheSame) {
+    std::vector<luwnd::DrawItem> drawn[2];
+    const float x[] = {0, 0.5f, 1}, y[] = {10, 15, 20}, z[] = {100, 150, 200};
+    for (bool batches : {true, false}) {
+        reset_plot_state();
+        gallery::GalleryWindow window(640, 480, 96, batches);
+        ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window.number());
+        ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 1, 10, 20, 100, 200, 30, 120, 0), window.number());
+        ASSERT_EQ(lu_plot_box3d("", "along x", 0, 0, "", "", 0, 0, "", "", 0, 0), window.number());
+        ASSERT_EQ(lu_plot_line3d(3, x, y, z), window.number());
+        for (const luwnd::DrawItem& item : items_drawn(window.picture()))
+            // (A batch's descriptions come out as polylines of no points.)
+            if (item.kind == luwnd::ItemKind::kText ||
+                (item.kind == luwnd::ItemKind::kPolyline && !item.points.empty()))
+                drawn[batches ? 0 : 1].push_back(item);
+    }
+    reset_plot_state();
+    ASSERT_EQ(drawn[0].size(), 2u);
+    ASSERT_EQ(drawn[1].size(), drawn[0].size());
+    for (std::size_t i = 0; i < drawn[0].size(); ++i) {
+        EXPECT_EQ(drawn[1][i].kind, drawn[0][i].kind);
+        EXPECT_EQ(drawn[1][i].text, drawn[0][i].text);
+        for (std::size_t k = 0; k < drawn[0][i].points.size(); ++k)
+            EXPECT_NEAR(drawn[1][i].points[k], drawn[0][i].points[k], 1) << i;
+        for (std::size_t k = 0; k < 2; ++k)
+            EXPECT_NEAR(drawn[1][i].coords[k], drawn[0][i].coords[k], 1) << i;
+    }
+}
+
 }  // namespace
 }  // namespace lumora::plot
