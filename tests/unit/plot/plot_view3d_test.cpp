@@ -298,5 +298,85 @@ TEST(PlotView3dRoadsTest, WithoutBatchesTheDrawingOperationsDrawTheSame) {
     }
 }
 
+// A resized window lays the frame out again: the 3-D line and the box's corners land where
+// a window of the new size draws them.
+TEST(PlotView3dResizeTest, TheLineAndTheBoxFollowTheFrame) {
+    const float x[] = {0, 0.5f, 1}, y[] = {10, 15, 20}, z[] = {100, 150, 200};
+    std::vector<plotcore::PointF> seen[2];
+    for (bool resize : {false, true}) {
+        reset_plot_state();
+        gallery::GalleryWindow window(resize ? 640 : 900, resize ? 480 : 500);
+        ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window.number());
+        ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 1, 10, 20, 100, 200, 30, 250, 0), window.number());
+        ASSERT_EQ(lu_plot_box3d("b", "", 0, 0, "b", "", 0, 0, "bc", "", 0, 0), window.number());
+        ASSERT_EQ(lu_plot_line3d(3, x, y, z), window.number());
+        if (resize) {
+            ASSERT_TRUE(window.resize(900, 500));
+        }
+        for (ItemKind kind : {ItemKind::kSegments, ItemKind::kPolyline})
+            for (const plotcore::Item& item : batch_items_of(window.picture(), kind))
+                seen[resize].insert(seen[resize].end(), item.points.begin(), item.points.end());
+    }
+    reset_plot_state();
+    // Four edges of two ends, and the line's three points.
+    ASSERT_EQ(seen[0].size(), 11u);
+    ASSERT_EQ(seen[1].size(), seen[0].size());
+    for (std::size_t i = 0; i < seen[0].size(); ++i) {
+        EXPECT_NEAR(seen[1][i].x, seen[0][i].x, 0.01) << i;
+        EXPECT_NEAR(seen[1][i].y, seen[0][i].y, 0.01) << i;
+    }
+}
+
+// A log z axis: decades numbered as powers of ten, data placed by their logarithms, and
+// values <= 0 breaking the line.
+TEST_F(PlotView3dTest, ALogAxisNumbersDecadesAndPlacesTheLogarithms) {
+    ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window_.number());
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 1, 10, 20, 1, 1000, 30, 30, LU_VIEW3D_LOG_Z),
+              window_.number());
+    ASSERT_EQ(lu_plot_box3d("", "", 0, 0, "", "", 0, 0, "bnt", "", 0, 0), window_.number());
+    std::vector<std::string> texts;
+    for (const plotcore::Item& t : batch_items_of(window_.picture(), ItemKind::kText))
+        texts.push_back(t.text.bytes);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "10"), 4) << "10^0 ... 10^3";
+    for (const char* exponent : {"0", "1", "2", "3"})
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), exponent), 1) << exponent;
+    // The middle of the box at z = 10^1.5 lands on the middle of the frame's world.
+    const double middle = std::pow(10.0, 1.5);
+    const double x[] = {0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
+    const double y[] = {15, 15, 15, 15, 15, 15, 15};
+    const double z[] = {2, middle, 10, 0, 100, 200, 500};
+    ASSERT_EQ(lu_plot_line3d_d(7, x, y, z), window_.number());
+    const auto lines = batch_items_of(window_.picture(), ItemKind::kPolyline);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].points.size(), 3u);
+    EXPECT_EQ(lines[1].points.size(), 3u);
+    const Frame& f = state().frame;
+    EXPECT_NEAR(lines[0].points[1].x, f.px(0) + 0.5, 1e-3);
+    EXPECT_NEAR(lines[0].points[1].y, f.page_height - f.py(0.15) + 0.5, 1e-3);
+}
+
+// Straight from above (vertical edges seen end on), boxes far smaller and far larger than
+// the frame, and huge azimuths: drawn, with every position a number.
+TEST_F(PlotView3dTest, ExtremeViewsDrawOnlyFinitePositions) {
+    const float x[] = {0, 1}, y[] = {10, 20}, z[] = {100, 200};
+    for (float size : {1e-30f, 1.0f, 1e30f}) {
+        for (float alt : {90.0f, 1e-3f}) {
+            ASSERT_EQ(lu_plot_frame(-1, 1, -1, 1, LU_PLOT_NO_BOX), window_.number());
+            ASSERT_EQ(lu_plot_view3d(size, size, size, 0, 1, 10, 20, 100, 200, alt, 1e30f, 0),
+                      window_.number());
+            EXPECT_EQ(lu_plot_box3d("bnts", "x", 0, 0, "bnts", "y", 0, 0, "bcmnstg", "z", 0, 0),
+                      window_.number());
+            EXPECT_EQ(lu_plot_line3d(2, x, y, z), window_.number());
+            EXPECT_EQ(lu_plot_points3d(2, x, y, z, 1), window_.number());
+        }
+    }
+    for (const auto& op : window_.picture().items) {
+        if (op.item.kind != luwnd::ItemKind::kBatch) continue;
+        for (const plotcore::Item& item : *op.item.batch)
+            for (PointF p : item.points) ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+    }
+    EXPECT_EQ(window_.errors(), "");
+}
+
 }  // namespace
 }  // namespace lumora::plot
