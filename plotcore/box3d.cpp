@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "marked_text.h"
+#include "number_format.h"
 
 namespace lumora::plotcore {
 namespace {
@@ -63,19 +64,23 @@ PageEdge edge(const Frame& f, const View3d& v, int axis, Corner c, Vec in) {
     return e;
 }
 
-Ticks edge_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, double h) {
+// The ticks of the axis along the edge; its numbers in the format (empty: as chosen).
+Ticks edge_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, double h,
+                 const std::string& format) {
     const double lo = std::min(e.first, e.second), hi = std::max(e.first, e.second);
     const Vec a = e.along();
     const Measure across = [&](const Ticks& t, std::size_t i) {
         return std::fabs(a.x) * tick_label_width(c, t, i, h) +
                std::fabs(a.y) * h * (t.powers ? 1.3 : 1.0);
     };
+    Relabel relabel;
+    if (!format.empty()) relabel = [&](Ticks& t) { format_tick_labels(t, format, o.log); };
     // An edge seen end on has no room for ticks.
     if (e.length() < 1) return {};
     if (o.log)
         return fit_log_ticks(lo, hi, e.length(), h * 0.5, static_cast<int>(std::min(o.step, 1e3)),
-                             across, o.fixed);
-    return fit_linear_ticks(lo, hi, e.length(), h * 0.5, o.step, o.subdivisions, across);
+                             across, o.fixed, relabel);
+    return fit_linear_ticks(lo, hi, e.length(), h * 0.5, o.step, o.subdivisions, across, relabel);
 }
 
 void draw_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, const Ticks& t,
@@ -162,10 +167,11 @@ void draw_label(LayoutCanvas& c, const PageEdge& e, const std::string& text, dou
 
 // One axis on its edge: the edge line (draw_edge), ticks, numbers and label.
 void draw_axis(LayoutCanvas& c, const Frame& f, const PageEdge& e, const AxisOptions& o,
-               bool draw_edge, bool numbers, const std::string& label, Taken& taken) {
+               bool draw_edge, bool numbers, const std::string& label, Taken& taken,
+               const std::string& format = {}) {
     const double h = f.text_height;
     const FrameStyle& style = f.setup.style;
-    const Ticks t = edge_ticks(c, e, o, h);
+    const Ticks t = edge_ticks(c, e, o, h, format);
     c.set_pen(style.box, 0, 1);
     if (draw_edge) {
         const Vec a = e.at(e.first), b = e.at(e.second);
@@ -228,10 +234,11 @@ void draw_box3d(LayoutCanvas& c, const Frame& f, const View3d& v, const Box3dAxe
     const PageEdge y = edge(f, v, 1, b.front, {to_far_x.x - front.x, to_far_x.y - front.y});
     const PageEdge z_left = edge(f, v, 2, b.left, {1, 0});
     const PageEdge z_right = edge(f, v, 2, b.right, {-1, 0});
-    if (a.z.grid) draw_back_grid(c, f, v, b, edge_ticks(c, z_left, a.z, f.text_height));
+    if (a.z.grid) draw_back_grid(c, f, v, b, edge_ticks(c, z_left, a.z, f.text_height, {}));
     Taken taken;
-    draw_axis(c, f, x, a.x, a.x.low, a.x.numbers_low, a.x_label, taken);
-    draw_axis(c, f, y, a.y, a.y.low, a.y.numbers_low, a.y_label, taken);
+    const NumberFormats& formats = f.setup.formats;
+    draw_axis(c, f, x, a.x, a.x.low, a.x.numbers_low, a.x_label, taken, formats.x);
+    draw_axis(c, f, y, a.y, a.y.low, a.y.numbers_low, a.y_label, taken, formats.y);
     // The z label goes with the numbers on the right when there are some there.
     const bool label_right = a.z.numbers_high;
     draw_axis(c, f, z_left, a.z, a.z.low, a.z.numbers_low, label_right ? "" : a.z_label, taken);

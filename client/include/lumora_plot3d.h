@@ -45,7 +45,8 @@ int lu_plot_view3d_(int* result, const float* base_width, const float* base_dept
  * edges that meet at the corner nearest the viewer, and their ticks run across the base.
  * For z: b the vertical edge over the base's leftmost corner (n: numbers left of it),
  * c the one over its rightmost corner (m: numbers right of it), g grid lines at the major
- * ticks round the two back walls. Whether an axis is logarithmic is the view's. step and
+ * ticks round the two back walls. Whether an axis is logarithmic is the view's; the x and
+ * y numbers take the formats of the frame's (lu_plot_set_number_format). step and
  * subticks as lu_plot_box takes them; a label (NULL or empty: none) stands beyond the
  * numbers, along its edge (the z label beside the numbers on the right when there are
  * some there, else on the left). Result: 0 without a 3-D view on the current frame. */

@@ -378,5 +378,22 @@ TEST_F(PlotView3dTest, ExtremeViewsDrawOnlyFinitePositions) {
     EXPECT_EQ(window_.errors(), "");
 }
 
+// The x and y numbers take the formats of the frame's x and y numbers; z's are chosen.
+TEST_F(PlotView3dTest, BaseAxesNumberInTheFramesFormats) {
+    ASSERT_EQ(lu_plot_set_number_format(LU_PLOT_X_NUMBERS, "%.2f m"), window_.number());
+    view(30);
+    ASSERT_EQ(lu_plot_box3d("bn", "", 0, 0, "bn", "", 0, 0, "bn", "", 0, 0), window_.number());
+    std::vector<std::string> texts;
+    for (const plotcore::Item& t : batch_items_of(window_.picture(), ItemKind::kText))
+        texts.push_back(t.text.bytes);
+    const auto metres = std::count_if(texts.begin(), texts.end(), [](const std::string& t) {
+        return t.size() > 2 && t.compare(t.size() - 2, 2, " m") == 0;
+    });
+    EXPECT_GE(metres, 3);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "0.00 m"), 1);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "10"), 1) << "y as chosen";
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "200"), 1) << "z as chosen";
+}
+
 }  // namespace
 }  // namespace lumora::plot
