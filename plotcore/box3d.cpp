@@ -48,8 +48,8 @@ Vec on_page(const Frame& f, const View3d& v, const Point3& w) {
     return {f.px(p.x), f.py(p.y)};
 }
 
-// The edge of axis `axis` from corner c (its own index at the first end) to its second
-// end; its ticks point towards `inner`, a page point on the box's side of it.
+// The edge of axis `axis` through corner c (its own index is set to each end in turn); its
+// ticks point along `in`, a page direction into the box.
 PageEdge edge(const Frame& f, const View3d& v, int axis, Corner c, Vec in) {
     PageEdge e;
     e.first = v.end(axis, 0);
@@ -69,7 +69,8 @@ Ticks edge_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, doubl
                  const std::string& format) {
     const double lo = std::min(e.first, e.second), hi = std::max(e.first, e.second);
     const Vec a = e.along();
-    const Measure across = [&](const Ticks& t, std::size_t i) {
+    // How far a horizontal number reaches along the edge.
+    const Measure along = [&](const Ticks& t, std::size_t i) {
         return std::fabs(a.x) * tick_label_width(c, t, i, h) +
                std::fabs(a.y) * h * (t.powers ? 1.3 : 1.0);
     };
@@ -79,8 +80,8 @@ Ticks edge_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, doubl
     if (e.length() < 1) return {};
     if (o.log)
         return fit_log_ticks(lo, hi, e.length(), h * 0.5, static_cast<int>(std::min(o.step, 1e3)),
-                             across, o.fixed, relabel);
-    return fit_linear_ticks(lo, hi, e.length(), h * 0.5, o.step, o.subdivisions, across, relabel);
+                             along, o.fixed, relabel);
+    return fit_linear_ticks(lo, hi, e.length(), h * 0.5, o.step, o.subdivisions, along, relabel);
 }
 
 void draw_ticks(LayoutCanvas& c, const PageEdge& e, const AxisOptions& o, const Ticks& t,
