@@ -18,13 +18,6 @@ constexpr double kNumberGap = 0.3;
 
 constexpr int kZeroLineStyle = 2;
 
-// The text of label i as drawn: plain, or 10 with an exponent.
-double label_width(LayoutCanvas& c, const Ticks& t, std::size_t i, double h) {
-    if (t.powers) return power_width(c, {t.labels[i], h});
-    c.set_text(h, 0, kLeftBase, kKeep);
-    return c.measure_text(t.labels[i]).width;
-}
-
 Relabel number_relabel(const std::string& format, bool log) {
     if (format.empty()) return {};
     return [&format, log](Ticks& t) { format_tick_labels(t, format, log); };
@@ -44,7 +37,7 @@ Ticks choose(LayoutCanvas& c, const Frame& f, bool x_axis, const AxisOptions& o,
     const double lo = x_axis ? std::min(f.wx1, f.wx2) : std::min(f.wy1, f.wy2);
     const double hi = x_axis ? std::max(f.wx1, f.wx2) : std::max(f.wy1, f.wy2);
     const Measure along = [&](const Ticks& t, std::size_t i) {
-        return x_axis ? label_width(c, t, i, h) : h * (t.powers ? 1.3 : 1.0);
+        return x_axis ? tick_label_width(c, t, i, h) : h * (t.powers ? 1.3 : 1.0);
     };
     const double gap = x_axis ? h : h * 0.5;
     const NumberFormats& formats = f.setup.formats;
@@ -120,13 +113,6 @@ void draw_zero(LayoutCanvas& c, const Frame& f, bool x_axis) {
         c.draw_line(f.px(0), f.box.y0, f.px(0), f.box.y1);
 }
 
-// The common factor "×10" with the exponent, written once beside an axis's numbers.
-PowerText exponent_label(const Ticks& t, double h) {
-    return {std::to_string(t.exponent), h,
-            "\xD7"
-            "10"};
-}
-
 // Number i of the ticks at (x, y): a power of ten from its left end, else plain text
 // with the alignment.
 void draw_number(LayoutCanvas& c, const Ticks& t, std::size_t i, double x, double y, double h,
@@ -147,12 +133,12 @@ double draw_x_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
         low ? f.box.y0 - out - kNumberGap * h - 0.8 * h : f.box.y1 + out + kNumberGap * h + 0.2 * h;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         const double x = f.px(t.major[i]);
-        draw_number(c, t, i, t.powers ? x - label_width(c, t, i, h) / 2 : x, base, h, kCentreBase,
-                    f.setup.style.numbers);
+        draw_number(c, t, i, t.powers ? x - tick_label_width(c, t, i, h) / 2 : x, base, h,
+                    kCentreBase, f.setup.style.numbers);
     }
     // The common exponent beyond the numbers' far end: below them, or above them on top.
     if (t.exponent != 0) {
-        const PowerText p = exponent_label(t, h);
+        const PowerText p = tick_exponent_label(t, h);
         draw_power(c, f.box.x1 - power_width(c, p), base + (low ? -1.3 : 1.3) * h, p,
                    f.setup.style.numbers);
     }
@@ -166,7 +152,7 @@ double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
     const double h = f.text_height, out = o.outward && o.ticks ? kMajorTick * h : 0;
     double widest = 0;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
-        const double w = label_width(c, t, i, h);
+        const double w = tick_label_width(c, t, i, h);
         widest = std::max(widest, w);
         const double y = f.py(t.major[i]) - 0.35 * h;
         const double x =
@@ -174,7 +160,7 @@ double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
         draw_number(c, t, i, x, y, h, kLeftBase, f.setup.style.numbers);
     }
     if (t.exponent != 0) {
-        const PowerText p = exponent_label(t, h);
+        const PowerText p = tick_exponent_label(t, h);
         const double x = low ? f.box.x0 - out - kNumberGap * h - std::min(widest, power_width(c, p))
                              : f.box.x1 + out + kNumberGap * h;
         draw_power(c, x, f.box.y1 + 0.4 * h, p, f.setup.style.numbers);
@@ -183,6 +169,18 @@ double draw_y_numbers(LayoutCanvas& c, const Frame& f, const AxisOptions& o, con
 }
 
 }  // namespace
+
+PowerText tick_exponent_label(const Ticks& t, double h) {
+    return {std::to_string(t.exponent), h,
+            "\xD7"
+            "10"};
+}
+
+double tick_label_width(LayoutCanvas& c, const Ticks& t, std::size_t i, double h) {
+    if (t.powers) return power_width(c, {t.labels[i], h});
+    c.set_text(h, 0, kLeftBase, kKeep);
+    return c.measure_text(t.labels[i]).width;
+}
 
 AxisOptions parse_axis_options(const char* letters, double step, int subdivisions) {
     AxisOptions o;

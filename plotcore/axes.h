@@ -23,6 +23,12 @@ struct AxisOptions {
 // Letters as lu_plot_box takes them; others are ignored.
 AxisOptions parse_axis_options(const char* letters, double step, int subdivisions);
 
+// The width of tick label i as drawn at text height h: plain, or 10 with an exponent.
+double tick_label_width(LayoutCanvas& canvas, const Ticks& ticks, std::size_t i, double h);
+
+// The common factor "×10" with the ticks' exponent, written once beside an axis's numbers.
+PowerText tick_exponent_label(const Ticks& ticks, double h);
+
 // The ticks of the frame's x axis (x_axis) or y axis as the options ask for them,
 // measured with the numbers' text look.
 Ticks axis_ticks(LayoutCanvas& canvas, const Frame& frame, bool x_axis, const AxisOptions& options,

@@ -73,6 +73,15 @@ std::string printed(const std::string& format, double v) {
 
 }  // namespace
 
+std::string message_number(double v) {
+    // The C libraries spell these each their own way.
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v > 0 ? "infinity" : "-infinity";
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
 std::string number_format_problem(std::string_view format) {
     if (format.size() > kMaxFormatBytes) return "more than 64 bytes";
     Conversion c;

@@ -25,6 +25,9 @@ struct NumberFormats {
 // %% is a percent sign. At most kMaxFormatBytes bytes.
 std::string number_format_problem(std::string_view format);
 
+// v as a message shows it: %g, and NaN, infinity and -infinity spelt the same everywhere.
+std::string message_number(double v);
+
 // v in a format that number_format_problem accepts. A value that the format rounds to
 // zero prints as zero, without a minus sign.
 std::string format_number(const std::string& format, double v);

@@ -26,6 +26,7 @@
 #include "lumora_files.h"
 #include "lumora_plain.h"
 #include "lumora_plot.h"
+#include "lumora_plot3d.h"
 #include "lumora_text.h"
 #include "lumora_windows.h"
 

@@ -66,12 +66,7 @@ int refuse(const std::string& why) {
 }
 
 std::string number_text(double v) {
-    // The C libraries spell these each their own way.
-    if (std::isnan(v)) return "NaN";
-    if (std::isinf(v)) return v > 0 ? "infinity" : "-infinity";
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
+    return plotcore::message_number(v);
 }
 
 int current_open_window() {

@@ -13,6 +13,7 @@
 #include "plotcore/frame_layout.h"
 #include "plotcore/legend_layout.h"
 #include "plotcore/twin_axis.h"
+#include "plotcore/view3d.h"
 
 namespace lumora::plot {
 
@@ -72,6 +73,9 @@ struct WindowPlot {
     ArrowStyle arrow = default_arrow_style();
     double vector_scale = 0;
     PlotTransform transform;  // of the data drawn from now on
+    // The 3-D view of lu_plot_view3d and the frame it belongs to: none on a later frame.
+    std::optional<View3d> view3d;
+    std::uint32_t view3d_frame = 0;
 };
 
 // Hatch k (modulo their number) of the window's hatches; an empty one (solid) when it

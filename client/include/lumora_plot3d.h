@@ -1,0 +1,86 @@
+/* Lumora: 3-D plots. A 3-D view puts a box of x, y and z ranges on the current frame,
+ * seen from an altitude and an azimuth; its box is drawn with ticks, numbers and labels
+ * on the edges that face the viewer, and lines and points in 3-D data coordinates are
+ * projected into it. Included by lumora.h; see there for the calling forms, and
+ * lumora_plot.h for the results, the refusals and the pen, which are the same here.
+ *
+ * Angles are in degrees. The altitude (above 0, at most 90) is how high the viewer
+ * stands above the base: 90 looks straight down on it. The azimuth turns the box about
+ * its vertical axis: at 0 the viewer looks at it from the side of y1, with x running to
+ * the right; as the azimuth grows the box turns counterclockwise as seen from above (the
+ * viewer goes round it clockwise). */
+#ifndef LUMORA_PLOT3D_H
+#define LUMORA_PLOT3D_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Options of lu_plot_view3d, to be added together: logarithmic x, y and z axes (the data
+ * operations then take the values themselves; values <= 0 there are left out). */
+#define LU_VIEW3D_LOG_X 1
+#define LU_VIEW3D_LOG_Y 2
+#define LU_VIEW3D_LOG_Z 4
+
+/* Sets the 3-D view of the current frame: a box of base_width by base_depth by height in
+ * the frame's world units (x across the base's width, y across its depth, z up) for the
+ * data ranges x1 ... x2, y1 ... y2 and z1 ... z2, seen from the altitude and the azimuth,
+ * with the middle of the box as drawn on the middle of the frame's world. Reversed
+ * ranges run an axis the other way. The view lasts until the next frame. Refused (0,
+ * with a message): no frame, a size that is not a finite number above 0, a range with
+ * an end that is NaN or infinite, with equal ends or (on a log axis) not above 0, an
+ * altitude not above 0 and at most 90, an azimuth that is not finite, other options. */
+int lu_plot_view3d(float base_width, float base_depth, float height, float x1, float x2, float y1,
+                   float y2, float z1, float z2, float altitude, float azimuth, int options);
+int lu_plot_view3d_(int* result, const float* base_width, const float* base_depth,
+                    const float* height, const float* x1, const float* x2, const float* y1,
+                    const float* y2, const float* z1, const float* z2, const float* altitude,
+                    const float* azimuth, const int* options);
+
+/* Draws the box of the current 3-D view with options per axis, letters in any order, as
+ * lu_plot_box takes them: b the axis's edge, t major ticks, s subticks, n numbers, f a log
+ * axis's decades in fixed point, o ticks outward; the x and y axes lie on the base's two
+ * edges that meet at the corner nearest the viewer, and their ticks run across the base.
+ * For z: b the vertical edge over the base's leftmost corner (n: numbers left of it),
+ * c the one over its rightmost corner (m: numbers right of it), g grid lines at the major
+ * ticks round the two back walls. Whether an axis is logarithmic is the view's; the x and
+ * y numbers take the formats of the frame's (lu_plot_set_number_format). step and
+ * subticks as lu_plot_box takes them; a label (NULL or empty: none) stands beyond the
+ * numbers, along its edge (the z label beside the numbers on the right when there are
+ * some there, else on the left). Result: 0 without a 3-D view on the current frame. */
+int lu_plot_box3d(const char* x_options, const char* x_label, float x_step, int x_subticks,
+                  const char* y_options, const char* y_label, float y_step, int y_subticks,
+                  const char* z_options, const char* z_label, float z_step, int z_subticks);
+int lu_plot_box3d_(int* result, const char* x_options, const char* x_label, const float* x_step,
+                   const int* x_subticks, const char* y_options, const char* y_label,
+                   const float* y_step, const int* y_subticks, const char* z_options,
+                   const char* z_label, const float* z_step, const int* z_subticks,
+                   size_t x_options_length, size_t x_label_length, size_t y_options_length,
+                   size_t y_label_length, size_t z_options_length, size_t z_label_length);
+
+/* A line through n > 1 points (x[i], y[i], z[i]) of the 3-D view's data, with the
+ * current pen, cut where it leaves the box. NaN or infinite values (and values <= 0 on a
+ * log axis) break the line. The _d forms take double arrays. Result: 0 without a 3-D
+ * view on the current frame. */
+int lu_plot_line3d(int n, const float* x, const float* y, const float* z);
+int lu_plot_line3d_(int* result, const int* n, const float* x, const float* y, const float* z);
+int lu_plot_line3d_d(int n, const double* x, const double* y, const double* z);
+int lu_plot_line3d_d_(int* result, const int* n, const double* x, const double* y, const double* z);
+
+/* A marker at each of n > 0 points (x[i], y[i], z[i]) of the 3-D view's data, in the
+ * pen's colour, marker codes and size as lu_plot_points takes them. Points outside the box
+ * are left out. */
+int lu_plot_points3d(int n, const float* x, const float* y, const float* z, int marker);
+int lu_plot_points3d_(int* result, const int* n, const float* x, const float* y, const float* z,
+                      const int* marker);
+int lu_plot_points3d_d(int n, const double* x, const double* y, const double* z, int marker);
+int lu_plot_points3d_d_(int* result, const int* n, const double* x, const double* y,
+                        const double* z, const int* marker);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* LUMORA_PLOT3D_H */
