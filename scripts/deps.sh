@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # dpkg-dev brings dpkg-shlibdeps, which gives the Debian package its dependencies.
-native=(cmake make g++ gfortran pkg-config dpkg-dev libgtest-dev googletest libbenchmark-dev
+native=(cmake make ccache g++ gfortran pkg-config dpkg-dev libgtest-dev googletest libbenchmark-dev
         libcairo2-dev libpango1.0-dev zlib1g-dev libx11-dev fonts-dejavu-core fonts-ipafont-gothic xvfb
         doxygen python3 libxml2-utils)
 windows=(googletest g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix

@@ -9,6 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh all
 jobs=$(nproc)
+# Every build below goes through ccache: what an earlier run compiled from the same
+# sources and flags is taken from it, in any clone (paths are taken relative to here).
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$PWD
+fi
 logs=build/test-logs
 mkdir -p "$logs"
 
