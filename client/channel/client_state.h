@@ -28,6 +28,8 @@ struct BlockTable {
     int connection_id = 0;
     char process_version[kNameSize] = {};
     char block_name[kNameSize] = {};
+    // 255 minus the opacity each window draws with now (0: opaque, a new window's).
+    std::uint8_t transparency[layout::kTableSize] = {};
 };
 
 // The one copy-data record: tag (dwData), and the length of the next delivery.

@@ -1,0 +1,49 @@
+// The opacity of what a window draws next ('B' 44). It is sent only when it changes, so
+// that a program that never makes anything translucent sends what it always sent.
+#include <cmath>
+#include <cstdint>
+
+#include "client/channel/primitives.h"
+#include "client/drawing/binding.h"
+#include "client/include/lumora.h"
+#include "client/plot/entry.h"
+
+using namespace lumora;
+
+namespace {
+
+constexpr std::int32_t kOpacityCommand = 44;
+constexpr int kOpaque = 255;
+
+int set_alpha(const char* entry, int window, float opacity) {
+    return plot::guarded(entry, [&] {
+        if (!(opacity >= 0.0f && opacity <= 1.0f))
+            return plot::refuse("the opacity " + plot::number_text(opacity) +
+                                " is not within 0 ... 1");
+        if (!is_open_window(window))
+            return window == 0 ? plot::refuse_no_window()
+                               : plot::refuse("window " + std::to_string(window) + " is not open");
+        const auto alpha = static_cast<int>(std::lround(opacity * kOpaque));
+        std::uint8_t& transparency = block_table().transparency[window];
+        if (kOpaque - alpha == transparency) return window;
+        const int answer = command_with_2int(window, 'B', kOpacityCommand, alpha);
+        if (answer == window) transparency = static_cast<std::uint8_t>(kOpaque - alpha);
+        return answer;
+    });
+}
+
+}  // namespace
+
+extern "C" {
+
+int lu_set_alpha_in_window(int window, float opacity) {
+    return set_alpha("lu_set_alpha_in_window", window, opacity);
+}
+int lu_set_alpha(float opacity) {
+    return set_alpha("lu_set_alpha", current_window(), opacity);
+}
+int lu_set_alpha_(int* result, const float* opacity) {
+    return plot::store(result, lu_set_alpha(value_at(opacity)));
+}
+
+}  // extern "C"
