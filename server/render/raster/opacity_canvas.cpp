@@ -12,15 +12,22 @@ void OpacityCanvas::settle() const {
 }
 
 void OpacityCanvas::draw(const std::function<void()>& drawing) {
-    if (alpha_ == 255) return drawing();
-    settle();
-    const OpacityLayer layer(pixels_);
+    if (alpha_ != 255 && !layer_) {
+        settle();
+        layer_.emplace(pixels_);
+    }
     drawing();
+}
+
+void OpacityCanvas::finish() {
+    if (!layer_) return;
     settle();
-    layer.lay_over(alpha_);
+    layer_->lay_over(alpha_);
+    layer_.reset();
 }
 
 void OpacityCanvas::clear(std::uint32_t rgb) {
+    finish();
     alpha_ = 255;
     inner_.clear(rgb);
 }
@@ -35,6 +42,7 @@ void OpacityCanvas::set_clip(const Clip& clip) {
 
 // The inner canvas keeps drawing opaquely: the layer makes the opacity.
 void OpacityCanvas::set_opacity(std::uint8_t alpha) {
+    finish();
     alpha_ = alpha;
 }
 

@@ -1,9 +1,13 @@
 // A canvas that draws translucently through another that draws only opaquely, into
-// pixels both share: each call with an opacity below 255 goes through an OpacityLayer.
-// Opaque calls pass straight through, so that they draw exactly as before.
+// pixels both share. What is drawn between two settings of the opacity (the painter sets
+// it for each display item) goes through one OpacityLayer and is laid over as a whole at
+// the next setting, a clear, finish() or the end: an item of many parts, a plot batch,
+// costs one copy of the page, and its parts do not darken where they overlap. Opaque
+// drawing passes straight through, so that it draws exactly as before.
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "opacity_layer.h"
 #include "server/render/canvas.h"
@@ -15,6 +19,12 @@ class OpacityCanvas : public Canvas {
     // inner draws into pixels; settle makes what it drew so far readable there (GdiFlush
     // on Windows). Both stay the caller's.
     OpacityCanvas(Canvas& inner, const PixelTarget& pixels, std::function<void()> settle = {});
+    ~OpacityCanvas() override { finish(); }
+    OpacityCanvas(const OpacityCanvas&) = delete;
+    OpacityCanvas& operator=(const OpacityCanvas&) = delete;
+
+    // Lays what was drawn translucently since the opacity was set over what was there.
+    void finish();
 
     void clear(std::uint32_t rgb) override;
     void set_transform(const Transform& transform) override;
@@ -35,7 +45,7 @@ class OpacityCanvas : public Canvas {
     void image(const ImagePixels& pixels, Point first, Point last, bool smooth) override;
 
   private:
-    // Runs the drawing on the inner canvas at the current opacity.
+    // Runs the drawing on the inner canvas, in the layer when the opacity is below 255.
     void draw(const std::function<void()>& drawing);
     void settle() const;
 
@@ -43,6 +53,7 @@ class OpacityCanvas : public Canvas {
     PixelTarget pixels_;
     std::function<void()> settle_;
     std::uint8_t alpha_ = 255;
+    std::optional<OpacityLayer> layer_;
 };
 
 }  // namespace luwnd::render::raster

@@ -61,6 +61,8 @@ TEST_F(OpacityCanvasTest, TranslucentCallsLieOverWhatWasThereAndLeaveTheRestAlon
     canvas_.rectangle({0, 0, 4, 8}, Pen{}, Fill{0xFF0000, 0});
     canvas_.set_opacity(128);
     canvas_.rectangle({2, 0, 6, 4}, Pen{}, Fill{0x0000FF, 0});
+    // The next setting lays it over.
+    canvas_.set_opacity(128);
     EXPECT_EQ(at(3, 1), 0x7F0080u);  // over red
     EXPECT_EQ(at(5, 1), 0x7F7FFFu);  // over white
     EXPECT_EQ(at(1, 1), 0xFF0000u);  // beside it
@@ -71,10 +73,32 @@ TEST_F(OpacityCanvasTest, TranslucentCallsLieOverWhatWasThereAndLeaveTheRestAlon
     EXPECT_TRUE(inner_.opacities.empty());
 }
 
+// The parts of one item are laid over as a whole: where they overlap, the page shows
+// through as much as under one part.
+TEST_F(OpacityCanvasTest, AnItemOfManyPartsIsLaidOverOnce) {
+    canvas_.clear(0xFFFFFF);
+    canvas_.set_opacity(128);
+    canvas_.rectangle({0, 0, 4, 4}, Pen{}, Fill{0x0000FF, 0});
+    canvas_.rectangle({2, 2, 6, 6}, Pen{}, Fill{0x0000FF, 0});
+    EXPECT_EQ(at(3, 3), 0x0000FFu);  // drawn, not laid over yet
+    canvas_.finish();
+    EXPECT_EQ(at(3, 3), 0x7F7FFFu);
+    EXPECT_EQ(at(1, 1), 0x7F7FFFu);
+    EXPECT_EQ(at(5, 5), 0x7F7FFFu);
+    EXPECT_EQ(at(7, 7), 0xFFFFFFu);
+    {
+        OpacityCanvas ending(inner_, target_);
+        ending.set_opacity(0);
+        ending.rectangle({0, 0, 8, 8}, Pen{}, Fill{0x000000, 0});
+    }
+    EXPECT_EQ(at(7, 7), 0xFFFFFFu) << "the end lays the last item over";
+}
+
 TEST_F(OpacityCanvasTest, OpaqueAndClearedCanvasesPassCallsStraightThrough) {
     canvas_.clear(0xFFFFFF);
     canvas_.set_opacity(0);
     canvas_.rectangle({0, 0, 8, 8}, Pen{}, Fill{0x123456, 0});
+    canvas_.finish();
     EXPECT_EQ(at(4, 4), 0xFFFFFFu);  // transparent: nothing shows
     canvas_.clear(0xFFFFFF);         // opaque again
     settled_ = 0;
