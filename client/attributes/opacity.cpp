@@ -24,10 +24,10 @@ int set_alpha(const char* entry, int window, float opacity) {
             return window == 0 ? plot::refuse_no_window()
                                : plot::refuse("window " + std::to_string(window) + " is not open");
         const auto alpha = static_cast<int>(std::lround(opacity * kOpaque));
-        std::uint8_t& transparency = block_table().transparency[window];
-        if (kOpaque - alpha == transparency) return window;
+        std::uint16_t& sent = block_table().opacity[window];
+        if (sent == 1 + alpha) return window;
         const int answer = command_with_2int(window, 'B', kOpacityCommand, alpha);
-        if (answer == window) transparency = static_cast<std::uint8_t>(kOpaque - alpha);
+        sent = answer == window ? static_cast<std::uint16_t>(1 + alpha) : 0;
         return answer;
     });
 }
