@@ -26,7 +26,7 @@ int set_alpha(const char* entry, int window, float opacity) {
         const auto alpha = static_cast<int>(std::lround(opacity * kOpaque));
         std::uint16_t& sent = block_table().opacity[window];
         if (sent == 1 + alpha) return window;
-        const int answer = command_with_2int(window, 'B', kOpacityCommand, alpha);
+        const int answer = command_with_3int(window, 'B', kOpacityCommand, alpha, 0);
         sent = answer == window ? static_cast<std::uint16_t>(1 + alpha) : 0;
         return answer;
     });
