@@ -14,6 +14,8 @@ namespace lumora {
 inline constexpr std::size_t kCommandBufferSize = 256;
 inline constexpr std::size_t kNameSize = 256;
 inline constexpr std::size_t kPathSize = 260;
+// BlockTable::opacity of a window that draws opaquely.
+inline constexpr std::uint16_t kOpaqueWindow = 1 + 255;
 
 struct BlockTable {
     platform::MappedView blocks[layout::kTableSize] = {};  // window n at index n; 0 unused
@@ -28,6 +30,9 @@ struct BlockTable {
     int connection_id = 0;
     char process_version[kNameSize] = {};
     char block_name[kNameSize] = {};
+    // 1 + the opacity (0 ... 255) each window draws with now, 0 when it is not known (a
+    // window joined from another program); a new window's is opaque.
+    std::uint16_t opacity[layout::kTableSize] = {};
 };
 
 // The one copy-data record: tag (dwData), and the length of the next delivery.

@@ -116,6 +116,11 @@ def read_headers(header_dir):
     return functions, constants, failures
 
 
+def plural(name):
+    """Whether an output's name says it holds many values (xs, colours; not lightness)."""
+    return name.endswith("s") and not name.endswith("ss")
+
+
 def classify_reference(fn, value_form):
     params = list(fn.params)
     fn.subroutine = bool(params) and params[0].name == "result" and params[0].type == "int" \
@@ -150,7 +155,7 @@ def classify_reference(fn, value_form):
         value = value_params.get(p.name)
         if value is not None and value.pointer and value.const:
             p.role = "array"
-        elif not p.const and (p.name.endswith("s") or p.name == "record"):
+        elif not p.const and (plural(p.name) or p.name == "record"):
             p.role = "array"
         elif p.type == "int" and p.const and LOGICAL_NAMES.match(p.name):
             p.role = "logical"
@@ -185,7 +190,7 @@ def classify_window(fn):
                 nxt.role = "size"
             continue
         if p.pointer:
-            p.role = "array" if p.const or p.name.endswith("s") or p.name == "record" else "scalar"
+            p.role = "array" if p.const or plural(p.name) or p.name == "record" else "scalar"
         elif p.type == "int" and LOGICAL_NAMES.match(p.name):
             p.role = "logical"
         else:

@@ -42,6 +42,15 @@ int lu_get_colour_entry(int entry, int* red, int* green, int* blue);
 int lu_get_colour_entry_(int* result, const int* entry, int* red, int* green, int* blue);
 int lu_get_colour_entry_in_window(int window, int entry, int* red, int* green, int* blue);
 
+/* The opacity of everything the window draws next (lines, figures, fills, markers, texts,
+ * points, pictures and plots), each laid over what lies under it: 0 transparent ... 1
+ * opaque, a new window's. Colours stay 24-bit; a window that is never given an opacity
+ * draws as before. Refused with a message: an opacity that is NaN or outside 0 ... 1, a
+ * window that is not open. Result: the window number, 0 when refused. */
+int lu_set_alpha(float opacity);
+int lu_set_alpha_(int* result, const float* opacity);
+int lu_set_alpha_in_window(int window, float opacity);
+
 /* ---- Device metrics ------------------------------------------------------------------ */
 
 /* Codes 1 ... 14 ask for a pair (1: drawing-area size, 2: screen size, 3: window size,

@@ -102,6 +102,16 @@ int lu_hls_colour_(const float* hue, const float* lightness, const float* satura
  * and a value (0 black ... 1 full brightness). -999 as lu_hls_colour. */
 int lu_hsv_colour(float hue, float saturation, float value);
 int lu_hsv_colour_(const float* hue, const float* saturation, const float* value);
+/* Back: the hue (degrees, 0 ... 360), lightness and saturation (0 ... 1) of an RGB colour
+ * value, as lu_hls_colour takes them; a grey has hue 0 and saturation 0. The variables
+ * may be NULL. Result: 1; 0, with a message and nothing written, for a colour number or
+ * a palette colour (they are a window's). */
+int lu_colour_to_hls(int colour, float* hue, float* lightness, float* saturation);
+int lu_colour_to_hls_(int* result, const int* colour, float* hue, float* lightness,
+                      float* saturation);
+/* The same for lu_hsv_colour: the hue, saturation and value of an RGB colour value. */
+int lu_colour_to_hsv(int colour, float* hue, float* saturation, float* value);
+int lu_colour_to_hsv_(int* result, const int* colour, float* hue, float* saturation, float* value);
 
 /* The colour values of values below the range, above it, and of NaN (any colour value:
  * lu_make_rgb_colour, an entry number, a palette colour); -1 keeps one, -2 brings back

@@ -21,6 +21,18 @@ double hls_component(double m1, double m2, double hue) {
     return m1;
 }
 
+// The hue of a colour that is no grey: its largest component hi, hi minus its smallest d.
+double hue_of(const Rgb& c, double hi, double d) {
+    double h = 0;
+    if (hi == c[0])
+        h = (c[1] - c[2]) / d;
+    else if (hi == c[1])
+        h = 2 + (c[2] - c[0]) / d;
+    else
+        h = 4 + (c[0] - c[1]) / d;
+    return turned(60 * h);
+}
+
 }  // namespace
 
 Rgb rgb_of_hls(const Hls& c) {
@@ -37,14 +49,14 @@ Hls hls_of_rgb(const Rgb& c) {
     const double l = (hi + lo) / 2, d = hi - lo;
     if (d <= 0) return {0, l, 0};
     const double s = l <= 0.5 ? d / (hi + lo) : d / (2 - hi - lo);
-    double h = 0;
-    if (hi == c[0])
-        h = (c[1] - c[2]) / d;
-    else if (hi == c[1])
-        h = 2 + (c[2] - c[0]) / d;
-    else
-        h = 4 + (c[0] - c[1]) / d;
-    return {turned(60 * h), l, s};
+    return {hue_of(c, hi, d), l, s};
+}
+
+Hsv hsv_of_rgb(const Rgb& c) {
+    const double hi = std::max({c[0], c[1], c[2]}), lo = std::min({c[0], c[1], c[2]});
+    const double d = hi - lo;
+    if (d <= 0) return {0, 0, hi};
+    return {hue_of(c, hi, d), d / hi, hi};
 }
 
 Rgb rgb_of_hsv(double hue, double saturation, double value) {

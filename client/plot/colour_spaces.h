@@ -18,12 +18,18 @@ struct Hls {
     double hue, lightness, saturation;
 };
 
+struct Hsv {
+    double hue, saturation, value;
+};
+
 // sRGB of a hue (any number of degrees, taken round the circle), lightness and
 // saturation; and back (a grey has hue 0 and saturation 0).
 Rgb rgb_of_hls(const Hls& c);
 Hls hls_of_rgb(const Rgb& c);
-// sRGB of a hue, saturation and value (brightness).
+// sRGB of a hue, saturation and value (brightness); and back (a grey has hue 0 and
+// saturation 0).
 Rgb rgb_of_hsv(double hue, double saturation, double value);
+Hsv hsv_of_rgb(const Rgb& c);
 
 // OKLab of an sRGB colour and back (out-of-gamut results are clamped into sRGB).
 Lab oklab_of_rgb(const Rgb& c);

@@ -42,12 +42,41 @@ int set_colour_map(int map, float low, float high) {
     return 1;
 }
 
-// Why a colour cannot be a control point ("" when it can): only RGB colour values carry
-// their colour with them (colour numbers and palette colours are a window's).
-std::string control_colour_problem(int colour, int i) {
+// Why a colour, named so, has no colour of its own ("" when it has): only RGB colour
+// values carry their colour with them (colour numbers and palette colours are a window's).
+std::string rgb_colour_problem(int colour, const std::string& name) {
     if ((static_cast<std::uint32_t>(colour) & 0xFF000000u) == 0x02000000u) return "";
-    return "colour " + std::to_string(i + 1) + " (" + std::to_string(colour) +
+    return name + " (" + std::to_string(colour) +
            ") is not an RGB colour value (lu_make_rgb_colour, lu_hls_colour, lu_hsv_colour)";
+}
+
+// Packed RGB (red << 16 ...) of an RGB colour value (0x02bbggrr).
+std::uint32_t packed_of_colour_value(int colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
+
+// Writes the three components where there are variables.
+void put(float* first, float* second, float* third, double a, double b, double c) {
+    if (first != nullptr) *first = static_cast<float>(a);
+    if (second != nullptr) *second = static_cast<float>(b);
+    if (third != nullptr) *third = static_cast<float>(c);
+}
+
+int colour_to_hls(int colour, float* hue, float* lightness, float* saturation) {
+    if (const std::string why = rgb_colour_problem(colour, "the colour"); !why.empty())
+        return refuse(why);
+    const Hls c = hls_of_rgb(rgb_of_packed(packed_of_colour_value(colour)));
+    put(hue, lightness, saturation, c.hue, c.lightness, c.saturation);
+    return 1;
+}
+
+int colour_to_hsv(int colour, float* hue, float* saturation, float* value) {
+    if (const std::string why = rgb_colour_problem(colour, "the colour"); !why.empty())
+        return refuse(why);
+    const Hsv c = hsv_of_rgb(rgb_of_packed(packed_of_colour_value(colour)));
+    put(hue, saturation, value, c.hue, c.saturation, c.value);
+    return 1;
 }
 
 int define_colour_map(int map, int n, const float* positions, const int* colours, int blend) {
@@ -65,10 +94,10 @@ int define_colour_map(int map, int n, const float* positions, const int* colours
                       " is not LU_MAP_BLEND_RGB, _HLS or _OKLAB (0 ... 2)");
     std::vector<std::uint32_t> rgb;
     for (int i = 0; i < n; ++i) {
-        if (const std::string why = control_colour_problem(colours[i], i); !why.empty())
+        const std::string name = "colour " + std::to_string(i + 1);
+        if (const std::string why = rgb_colour_problem(colours[i], name); !why.empty())
             return refuse(why);
-        const auto c = static_cast<std::uint32_t>(colours[i]);
-        rgb.push_back((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
+        rgb.push_back(packed_of_colour_value(colours[i]));
     }
     if (const std::string why = positions_problem(positions, n); !why.empty()) return refuse(why);
     define_own_map(
@@ -147,6 +176,27 @@ int lu_hsv_colour(float hue, float saturation, float value) {
 
 int lu_hsv_colour_(const float* hue, const float* saturation, const float* value) {
     return lu_hsv_colour(hue ? *hue : NAN, saturation ? *saturation : NAN, value ? *value : NAN);
+}
+
+int lu_colour_to_hls(int colour, float* hue, float* lightness, float* saturation) {
+    return guarded(__func__, [&] { return colour_to_hls(colour, hue, lightness, saturation); });
+}
+
+int lu_colour_to_hls_(int* result, const int* colour, float* hue, float* lightness,
+                      float* saturation) {
+    return guarded(__func__, [&] {
+        return store(result, lu_colour_to_hls(at(colour), hue, lightness, saturation));
+    });
+}
+
+int lu_colour_to_hsv(int colour, float* hue, float* saturation, float* value) {
+    return guarded(__func__, [&] { return colour_to_hsv(colour, hue, saturation, value); });
+}
+
+int lu_colour_to_hsv_(int* result, const int* colour, float* hue, float* saturation, float* value) {
+    return guarded(__func__, [&] {
+        return store(result, lu_colour_to_hsv(at(colour), hue, saturation, value));
+    });
 }
 
 int lu_colour_of_value(float value) {

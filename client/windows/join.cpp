@@ -89,6 +89,7 @@ void map_joined_window(int k, int n) {
         end_program(1);
     }
     table.blocks[n] = view;
+    table.opacity[n] = 0;  // whatever the other program set
     table.process_number = k;
     ++table.open_count;
     make_current(n);

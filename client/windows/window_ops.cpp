@@ -63,6 +63,7 @@ int map_new_window(int n) {
         return 0;
     }
     table.blocks[n] = view;
+    table.opacity[n] = kOpaqueWindow;
     make_current(n);
     ++table.open_count;
     return n;

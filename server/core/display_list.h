@@ -60,6 +60,9 @@ struct PlotShape {
 
 struct DrawItem {
     ItemKind kind = ItemKind::kLine;
+    // The window's opacity when the item was drawn ('B' 44), 255 opaque; one byte, in
+    // what the kind's padding leaves, so that an item costs no more memory.
+    std::uint8_t alpha = 255;
     std::array<std::int32_t, 8> coords{};  // x, y pairs in device units
     int point_count = 0;
     std::int32_t arg1 = 0, arg2 = 0;

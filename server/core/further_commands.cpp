@@ -75,6 +75,10 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             if (slots.p2 < 0 || slots.p2 > 3) return refuse("value");
             state.picture_format = slots.p2;
             return n;
+        case further::kOpacity:
+            if (slots.p2 < 0 || slots.p2 > further::kOpaque) return refuse("value");
+            state.alpha = static_cast<std::uint8_t>(slots.p2);
+            return n;
         case further::kSavePicture:
             return save_picture(window, n, line);
         case lumora::plotcore::kPlotBlock:

@@ -66,6 +66,11 @@
 //                                             2 SVG, 3 PDF (not asked: without a
 //                                             display as LUMORA_OUTPUT_FORMAT says,
 //                                             with one none)
+//  'B' 44         slot 2 a (0 .. 255)         the opacity of everything drawn next  n
+//                                             in the window, each item over what
+//                                             lies under it: 0 transparent, 255
+//                                             opaque (a new window's); erasing
+//                                             keeps it
 //  'B' 50         text the file name          writes the window's picture now to   n; 0 when
 //                                             that file, in the format its         nothing was
 //                                             extension names: .png, .svg, .pdf    written: the
@@ -134,6 +139,7 @@ inline constexpr std::int32_t kOnTop = 29;
 inline constexpr std::int32_t kSavePreset = 32;
 inline constexpr std::int32_t kApplyPreset = 33;
 inline constexpr std::int32_t kPictureFormat = 34;
+inline constexpr std::int32_t kOpacity = 44;
 inline constexpr std::int32_t kSavePicture = 50;
 // 'B' 70 .. 74: the plot extension, in plotcore/plot_commands.h.
 
@@ -147,6 +153,9 @@ inline constexpr std::int32_t kOpenWindows = 1;
 inline constexpr std::int32_t kProcessNumber = 2;
 inline constexpr std::int32_t kCurrentWindow = 3;
 inline constexpr std::int32_t kPresetsSaved = 4;
+
+// The opacity of 'B' 44 that draws as before.
+inline constexpr std::int32_t kOpaque = 255;
 
 // Longest window title taken.
 inline constexpr std::size_t kMaxTitle = 255;

@@ -102,6 +102,9 @@ class Canvas {
     // The device transform of the calls that follow (see Transform).
     virtual void set_transform(const Transform& transform) = 0;
     virtual void set_clip(const Clip& clip) = 0;
+    // The opacity of the calls that follow, pictures too: 0 transparent .. 255 opaque,
+    // each call laid over what lies under it. clear() makes them opaque again.
+    virtual void set_opacity(std::uint8_t alpha) = 0;
 
     virtual void line(Point from, Point to, const Pen& pen) = 0;
     virtual void polyline(std::span<const Point> points, const Pen& pen) = 0;

@@ -91,6 +91,7 @@ void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_heigh
     const DrawItem& item = op.item;
     canvas.set_transform(item.transform);
     canvas.set_clip(clip_of(item.rectangle));
+    canvas.set_opacity(item.alpha);
     switch (item.kind) {
         case ItemKind::kLine:
             canvas.line({static_cast<double>(item.coords[0]), static_cast<double>(item.coords[1])},

@@ -141,6 +141,22 @@ program module_calls
   call lu_plot_line(ir, 2, [1.0, 2.0], [4.0, 5.0])
   call check(calls == k, 'the subroutine is no longer called')
 
+  ! The opacity, REAL or DOUBLE PRECISION; a colour taken apart and built again.
+  call lu_set_alpha(ir, 0.5)
+  call check(ir == iw, 'lu_set_alpha with a REAL')
+  call lu_set_alpha(ir, 1.0d0)
+  call check(ir == iw, 'lu_set_alpha with a DOUBLE PRECISION')
+  call lu_set_alpha(ir, 1.5)
+  call check(ir == 0, 'an opacity beyond 1 is refused')
+  call check(lu_set_alpha_in_window(iw, 0.25) == iw, 'lu_set_alpha_in_window')
+  call lu_colour_to_hls(ir, lu_make_rgb_colour(0, 0, 128), r(1), r(2), r(3))
+  call check(ir == 1 .and. abs(r(1) - 240.0) < 0.01 .and. abs(r(3) - 1.0) < 0.01, &
+             'lu_colour_to_hls gives the hue and saturation')
+  call check(lu_hls_colour(r(1), r(2), r(3)) == lu_make_rgb_colour(0, 0, 128), &
+             'and lu_hls_colour builds the colour again')
+  call lu_colour_to_hsv(ir, lu_make_rgb_colour(0, 0, 128), d(1), d(2), d(3))
+  call check(ir == 1 .and. abs(d(3) - 128d0 / 255d0) < 1d-6, 'lu_colour_to_hsv into DOUBLE PRECISION')
+
   call lu_quit_with_flag(ir, .false.)
   call check(ir /= 0, 'lu_quit_with_flag takes a LOGICAL')
   if (failures > 0) stop 1

@@ -1,6 +1,7 @@
 # Runs an example program headless and checks that it ends cleanly and, where the window
 # process draws, that it left a picture.
 #   -DPROGRAM=<exe> [-DEMULATOR=<wine>] -DPICTURES=<folder> -DEXPECT_PICTURE=ON|OFF
+#   [-DMIN_BYTES=<the least size of a picture with figures, 4000 unless given>]
 file(REMOVE_RECURSE ${PICTURES})
 file(MAKE_DIRECTORY ${PICTURES})
 set(ENV{LUMORA_OUTPUT} ${PICTURES})
@@ -18,19 +19,22 @@ endif()
 if(NOT EXPECT_PICTURE)
   return()
 endif()
-# The window process writes the picture as it ends, just after the program; wait until a
-# whole PNG file with the figures is there (one far larger than an empty page).
+# The window process writes the pictures as it ends, just after the program; wait until a
+# whole PNG file with the figures is there (one far larger than an empty page; a page of a
+# few flat squares packs small, so any of the program's pages will do).
+if(NOT MIN_BYTES)
+  set(MIN_BYTES 4000)
+endif()
 set(size 0)
 foreach(attempt RANGE 100)
   file(GLOB pictures ${PICTURES}/luwnd-*.png)
-  if(pictures)
-    list(GET pictures 0 picture)
+  foreach(picture IN LISTS pictures)
     file(SIZE ${picture} size)
     file(READ ${picture} signature LIMIT 8 HEX)
-    if(size GREATER 4000 AND signature STREQUAL "89504e470d0a1a0a")
+    if(size GREATER MIN_BYTES AND signature STREQUAL "89504e470d0a1a0a")
       return()
     endif()
-  endif()
+  endforeach()
   execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 0.1)
 endforeach()
 message(FATAL_ERROR "${PROGRAM} left no picture with figures in ${PICTURES} (${pictures}, ${size} bytes)")

@@ -167,10 +167,7 @@ void ScreenWindows::draw_new_items(View& view, const render::Picture& picture) {
         view.image = render::render_page(picture);
         view.made = std::chrono::steady_clock::now();
     } else {
-        render::GdiCanvas canvas(view.image->dc(), view.image->width(), view.image->height(),
-                                 view.image->pixels());
-        for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
-            render::paint(picture.items[i], picture.width, picture.height, canvas);
+        render::paint_items(*view.image, picture, view.progress.drawn());
     }
     GdiFlush();
     view.progress.drew(picture);

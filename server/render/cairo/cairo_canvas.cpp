@@ -15,9 +15,9 @@ namespace {
 // Far outside any page, for the clip that keeps the outside of a box.
 constexpr double kFar = 1 << 22;
 
-void set_rgb(cairo_t* cr, std::uint32_t rgb) {
-    cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                         (rgb & 0xFF) / 255.0);
+void set_rgb(cairo_t* cr, std::uint32_t rgb, double alpha = 1.0) {
+    cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                          (rgb & 0xFF) / 255.0, alpha);
 }
 
 // Dash lengths in pixels (alternate: every other pixel, whatever the width).
@@ -105,6 +105,7 @@ CairoCanvas::CairoCanvas(cairo_surface_t* surface, int width, int height, bool r
 void CairoCanvas::clear(std::uint32_t rgb) {
     cairo_matrix_init_identity(&matrix_);
     clip_ = {};
+    alpha_ = 1.0;
     cairo_t* cr = cairo_create(surface_);
     set_rgb(cr, rgb);
     cairo_paint(cr);
@@ -118,6 +119,10 @@ void CairoCanvas::set_transform(const Transform& t) {
 
 void CairoCanvas::set_clip(const Clip& clip) {
     clip_ = clip;
+}
+
+void CairoCanvas::set_opacity(std::uint8_t alpha) {
+    alpha_ = alpha / 255.0;
 }
 
 cairo_t* CairoCanvas::begin() const {
@@ -141,7 +146,7 @@ void CairoCanvas::draw(const PathBuilder& path, const std::function<void(cairo_t
     cairo_identity_matrix(cr);  // pen widths are device pixels whatever the transform
     setup(cr);
     VectorMix vector = vector_mix(effective, rgb);
-    set_rgb(cr, vector.rgb);
+    set_rgb(cr, vector.rgb, alpha_);
     cairo_set_operator(cr, vector.op);
     stroke ? cairo_stroke(cr) : cairo_fill(cr);
     cairo_destroy(cr);
@@ -154,7 +159,7 @@ void CairoCanvas::show(const std::function<void(cairo_t*)>& paint, std::uint32_t
     cairo_t* cr = begin();
     if (cr == nullptr) return;
     VectorMix vector = vector_mix(effective, rgb);
-    set_rgb(cr, vector.rgb);
+    set_rgb(cr, vector.rgb, alpha_);
     cairo_set_operator(cr, vector.op);
     paint(cr);
     cairo_destroy(cr);
@@ -173,7 +178,7 @@ void CairoCanvas::draw_raster_mix(const PathBuilder& path,
     setup(cr);
     cairo_set_source_rgb(cr, 1, 1, 1);
     stroke ? cairo_stroke(cr) : cairo_fill(cr);
-    mask.apply(surface_, rgb, mix);
+    mask.apply(surface_, rgb, mix, alpha_);
 }
 
 void CairoCanvas::fill_path(const PathBuilder& path, cairo_fill_rule_t rule,

@@ -2,7 +2,8 @@
 // is drawn into a mask and each covered pixel is combined bitwise with the pen colour. On
 // vector surfaces (SVG, PDF) they are approximated: black, white and no-operation exactly,
 // "not pen" with the inverted colour, "not" as the difference from white, "xor pen" as
-// the difference from the pen colour, and every other mode as plain drawing.
+// the difference from the pen colour, and every other mode as plain drawing. The opacity
+// lays the colour over what is there in its share, after the mix mode on image surfaces.
 #pragma once
 
 #include <cairo.h>
@@ -26,6 +27,7 @@ class CairoCanvas : public Canvas {
     void clear(std::uint32_t rgb) override;
     void set_transform(const Transform& transform) override;
     void set_clip(const Clip& clip) override;
+    void set_opacity(std::uint8_t alpha) override;
     void line(Point from, Point to, const Pen& pen) override;
     void polyline(std::span<const Point> points, const Pen& pen) override;
     void bezier(std::span<const Point> points, const Pen& pen) override;
@@ -59,6 +61,8 @@ class CairoCanvas : public Canvas {
     // texts stay glyphs (real, searchable text with its font embedded) and not outlines.
     void show(const std::function<void(cairo_t*)>& paint, std::uint32_t rgb,
               std::int32_t mix) const;
+    // Fills the context's path with its source at the opacity.
+    void cover(cairo_t* cr) const;
     void draw_raster_mix(const PathBuilder& path, const std::function<void(cairo_t*)>& setup,
                          bool stroke, std::uint32_t rgb, std::int32_t mix) const;
 
@@ -68,6 +72,7 @@ class CairoCanvas : public Canvas {
     SvgTextLayer* texts_;
     cairo_matrix_t matrix_;
     Clip clip_;
+    double alpha_ = 1.0;
 };
 
 }  // namespace luwnd::render

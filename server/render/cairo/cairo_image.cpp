@@ -35,7 +35,7 @@ void CairoCanvas::image(const ImagePixels& pixels, Point first, Point last, bool
             cairo_surface_t* source = surface_over(raster.rgb.data(), raster.width, raster.height);
             cairo_set_source_surface(cr, source, raster.left, raster.top);
             cairo_rectangle(cr, raster.left, raster.top, raster.width, raster.height);
-            cairo_fill(cr);
+            cover(cr);
             cairo_surface_destroy(source);
         }
         cairo_destroy(cr);
@@ -49,9 +49,18 @@ void CairoCanvas::image(const ImagePixels& pixels, Point first, Point last, bool
     cairo_pattern_set_filter(pattern, smooth ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_NEAREST);
     cairo_pattern_set_extend(pattern, raster_ ? CAIRO_EXTEND_PAD : CAIRO_EXTEND_NONE);
     cairo_rectangle(cr, 0, 0, pixels.width, pixels.height);
-    cairo_fill(cr);
+    cover(cr);
     cairo_destroy(cr);
     cairo_surface_destroy(source);
+}
+
+void CairoCanvas::cover(cairo_t* cr) const {
+    if (alpha_ >= 1.0) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_clip(cr);
+    cairo_paint_with_alpha(cr, alpha_);
 }
 
 }  // namespace luwnd::render

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "server/render/mix_mode.h"
+#include "server/render/raster/pixel_blend.h"
 
 namespace luwnd::render {
 
@@ -22,7 +23,8 @@ RasterMask::~RasterMask() {
     cairo_surface_destroy(mask_);
 }
 
-void RasterMask::apply(cairo_surface_t* image, std::uint32_t rgb, std::int32_t mix) {
+void RasterMask::apply(cairo_surface_t* image, std::uint32_t rgb, std::int32_t mix, double alpha) {
+    const auto share = static_cast<std::uint8_t>(std::clamp(alpha, 0.0, 1.0) * 255 + 0.5);
     cairo_surface_flush(mask_);
     cairo_surface_flush(image);
     int width =
@@ -41,7 +43,8 @@ void RasterMask::apply(cairo_surface_t* image, std::uint32_t rgb, std::int32_t m
             if (m[x] < 128) continue;
             std::uint32_t pixel;
             std::memcpy(&pixel, row + 4 * x, 4);
-            pixel = 0xFF000000u | apply_mix(mix, rgb, pixel & 0xFFFFFF);
+            const std::uint32_t under = pixel & 0xFFFFFF;
+            pixel = 0xFF000000u | raster::lay_over(apply_mix(mix, rgb, under), under, share);
             std::memcpy(row + 4 * x, &pixel, 4);
         }
     }

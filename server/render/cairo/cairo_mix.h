@@ -19,8 +19,9 @@ class RasterMask {
 
     cairo_t* context() { return cr_; }
     // Combines every pixel of the image surface that the mask covers at least half with
-    // the colour by the mix mode 1 .. 16.
-    void apply(cairo_surface_t* image, std::uint32_t rgb, std::int32_t mix);
+    // the colour by the mix mode 1 .. 16, and lays the result over the pixel in the share
+    // alpha (0 .. 1) gives.
+    void apply(cairo_surface_t* image, std::uint32_t rgb, std::int32_t mix, double alpha = 1.0);
 
   private:
     cairo_surface_t* mask_;

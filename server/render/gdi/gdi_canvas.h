@@ -36,6 +36,9 @@ class GdiCanvas : public Canvas {
     void clear(std::uint32_t rgb) override;
     void set_transform(const Transform& transform) override;
     void set_clip(const Clip& clip) override;
+    // GDI draws opaquely; raster::OpacityCanvas makes translucent drawing on page images.
+    // A metafile shows every item opaque.
+    void set_opacity(std::uint8_t) override {}
     void line(Point from, Point to, const Pen& pen) override;
     void polyline(std::span<const Point> points, const Pen& pen) override;
     void bezier(std::span<const Point> points, const Pen& pen) override;

@@ -4,6 +4,7 @@
 
 #include "gdi_canvas.h"
 #include "server/render/painter.h"
+#include "server/render/raster/opacity_canvas.h"
 
 namespace luwnd::render {
 
@@ -45,15 +46,31 @@ raster::PixelTarget PageImage::pixels() const {
             valid() ? height_ : 0};
 }
 
+namespace {
+
+// GDI draws opaquely: translucent items go through a layer over the image's pixels.
+template <class Drawing>
+void on_canvas(PageImage& image, Drawing&& drawing) {
+    GdiCanvas gdi(image.dc(), image.width(), image.height(), image.pixels());
+    raster::OpacityCanvas canvas(gdi, image.pixels(), [] { GdiFlush(); });
+    drawing(canvas);
+}
+
+}  // namespace
+
 std::unique_ptr<PageImage> render_page(const Picture& picture) {
     auto image = std::make_unique<PageImage>(picture.width, picture.height);
     if (!image->valid()) return nullptr;
-    {
-        GdiCanvas canvas(image->dc(), image->width(), image->height(), image->pixels());
-        paint(picture, canvas);
-    }
+    on_canvas(*image, [&](Canvas& canvas) { paint(picture, canvas); });
     GdiFlush();
     return image;
+}
+
+void paint_items(PageImage& image, const Picture& picture, std::size_t first) {
+    on_canvas(image, [&](Canvas& canvas) {
+        for (std::size_t i = first; i < picture.items.size(); ++i)
+            paint(picture.items[i], picture.width, picture.height, canvas);
+    });
 }
 
 }  // namespace luwnd::render

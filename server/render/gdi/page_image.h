@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -47,5 +48,7 @@ class PageImage {
 // A new page image of the picture with the picture drawn; nullptr when GDI could not
 // make one of that size.
 std::unique_ptr<PageImage> render_page(const Picture& picture);
+// Draws the picture's items from `first` on over what the image shows.
+void paint_items(PageImage& image, const Picture& picture, std::size_t first);
 
 }  // namespace luwnd::render

@@ -11,6 +11,15 @@ std::uint8_t mix(std::uint32_t colour, std::uint32_t under, std::uint32_t covera
 
 }  // namespace
 
+std::uint32_t lay_over(std::uint32_t colour, std::uint32_t under, std::uint8_t share) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const std::uint32_t c = (colour >> shift) & 0xFF, u = (under >> shift) & 0xFF;
+        out |= std::uint32_t{mix(c, u, share)} << shift;
+    }
+    return out;
+}
+
 void blend_span(const PixelTarget& target, int y, int x, std::span<const std::uint8_t> coverage,
                 std::uint32_t rgb) {
     if (target.bits == nullptr || y < 0 || y >= target.height) return;

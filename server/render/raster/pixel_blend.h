@@ -21,4 +21,7 @@ struct PixelTarget {
 void blend_span(const PixelTarget& target, int y, int x, std::span<const std::uint8_t> coverage,
                 std::uint32_t rgb);
 
+// The packed RGB colour over the packed RGB under it in the share (255: the colour alone).
+std::uint32_t lay_over(std::uint32_t colour, std::uint32_t under, std::uint8_t share);
+
 }  // namespace luwnd::render::raster

@@ -62,7 +62,14 @@ std::string describe(const std::optional<Fill>& fill) {
 void RecordingCanvas::clear(std::uint32_t rgb) {
     transform_ = {};
     clip_ = {};
+    alpha_ = kOpaque;
     calls_.push_back("clear " + hex(rgb));
+}
+
+void RecordingCanvas::set_opacity(std::uint8_t alpha) {
+    if (alpha == alpha_) return;
+    alpha_ = alpha;
+    calls_.push_back("opacity " + std::to_string(alpha));
 }
 
 void RecordingCanvas::set_transform(const Transform& t) {

@@ -4,7 +4,8 @@
 //   "rect 0,0 10,10 pen=... fill=00ff00/0"  (fill: colour/mix, "-" for none)
 //   "text 5,6 \"Hi\" face=/h=16/a=900/al=0,1/st=0/c=000000"
 //   "image 0,0 100,50 src=20x10 smooth=1 sum=<FNV-1a 32 of the packed RGB words>"
-// Transform and clip calls are written only when they change something.
+//   "opacity 128"
+// Transform, clip and opacity calls are written only when they change something.
 #pragma once
 
 #include <string>
@@ -25,6 +26,7 @@ class RecordingCanvas : public Canvas {
     void clear(std::uint32_t rgb) override;
     void set_transform(const Transform& transform) override;
     void set_clip(const Clip& clip) override;
+    void set_opacity(std::uint8_t alpha) override;
     void line(Point from, Point to, const Pen& pen) override;
     void polyline(std::span<const Point> points, const Pen& pen) override;
     void bezier(std::span<const Point> points, const Pen& pen) override;
@@ -42,6 +44,8 @@ class RecordingCanvas : public Canvas {
   private:
     Transform transform_;
     Clip clip_;
+    static constexpr std::uint8_t kOpaque = 255;
+    std::uint8_t alpha_ = kOpaque;
     std::vector<std::string> calls_;
 };
 

@@ -3,6 +3,7 @@
 // the moment the program has exited, and never overwrite an earlier one.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -158,6 +159,58 @@ TEST_F(PictureSaveRun, NoPictureAtTheEndWhenTheProgramOrTheUserSaysNone) {
     EXPECT_EQ(errors_.find("LUMORA_OUTPUT_FORMAT"), std::string::npos) << errors_;
     EXPECT_EQ(run({"end:1"}).at("end:1"), 1);
     expect_complete_picture("luwnd-1-1.png");
+}
+
+// Each channel within two levels of the expected one.
+void expect_near(std::uint32_t rgb, std::uint32_t expected, const char* where) {
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int got = static_cast<int>((rgb >> shift) & 0xFF);
+        const int want = static_cast<int>((expected >> shift) & 0xFF);
+        EXPECT_LE(std::abs(got - want), 2) << where << std::hex << ": " << rgb;
+    }
+}
+
+// A trace without its connect line, which names the program's process.
+std::string trace_without_connect(const std::string& path) {
+    std::istringstream lines(read_file(path));
+    std::string kept, line;
+    while (std::getline(lines, line))
+        if (line.rfind("cmd=K ", 0) != 0) kept += line + "\n";
+    return kept;
+}
+
+// The blue square covers device x 48 .. 144, y 144 .. 264; the band y 230 .. 249.
+TEST_F(PictureSaveRun, AHalfTransparentSquareShowsWhatLiesUnderIt) {
+    set_environment("LUMORA_TRACE", path("half.trace").c_str());
+    EXPECT_EQ(run({"alpha:0.5", "a.png"}).at("alpha:0.5"), 1) << errors_;
+    EXPECT_NE(read_file(path("half.trace")).find("cmd=B win=1 p1=44 p2=128 p3=0 ret=1\n"),
+              std::string::npos);
+    const PngImage image = read_png(path("a.png"));
+    ASSERT_TRUE(image.loaded());
+    expect_near(image.at(96, 240), 0x7F0080, "over the red band");
+    expect_near(image.at(96, 200), 0x7F7FFF, "over the white page");
+    EXPECT_EQ(image.at(320, 240), kRed);
+}
+
+// A program that makes everything opaque sends and draws what one that never asks does;
+// opacities beyond 0 ... 1 are refused with a message.
+TEST_F(PictureSaveRun, AnOpaqueAlphaChangesNeitherThePictureNorTheTrace) {
+    set_environment("LUMORA_TRACE", path("plain.trace").c_str());
+    run({"box"});
+    set_environment("LUMORA_TRACE", path("opaque.trace").c_str());
+    EXPECT_EQ(run({"alpha:1"}).at("alpha:1"), 1) << errors_;
+    const std::string plain = trace_without_connect(path("plain.trace"));
+    EXPECT_NE(plain.find("cmd=A win=1 p1=22"), std::string::npos);
+    EXPECT_EQ(trace_without_connect(path("opaque.trace")), plain);
+    EXPECT_EQ(read_file(path("luwnd-1-1-1.png")), read_file(path("luwnd-1-1.png")));
+    set_environment("LUMORA_TRACE", nullptr);
+    std::map<std::string, int> refused = run({"alpha:1.5", "alpha:-0.25", "alpha:nan"});
+    for (const auto& [name, result] : refused) EXPECT_EQ(result, 0) << name;
+    EXPECT_NE(errors_.find("lu_set_alpha: the opacity 1.5 is not within 0 ... 1"),
+              std::string::npos)
+        << errors_;
+    EXPECT_NE(errors_.find("the opacity -0.25 is not"), std::string::npos) << errors_;
+    EXPECT_NE(errors_.find("the opacity NaN is not"), std::string::npos) << errors_;
 }
 
 TEST_F(PictureSaveRun, AMissingOutputFolderOrUnknownFormatWritesPngHere) {

@@ -35,6 +35,16 @@ TEST_F(JoinWindowTest, JoinsTheOfferedWindowAndDescribesIt) {
     EXPECT_EQ(b_commands(3), 0);  // this window process does not ask
 }
 
+// The joined window's opacity is whatever its program set: asking for an opaque one
+// sends the command, where a window of one's own is known to be opaque.
+TEST_F(JoinWindowTest, AJoinedWindowIsToldItsOpacityEvenWhenOpaque) {
+    offer_window_3(quiet_config());
+    ASSERT_EQ(lu_join_window(0, 0, 1, nullptr), 3);
+    EXPECT_EQ(lu_set_alpha(1.0f), 3);
+    EXPECT_EQ(lu_set_alpha(1.0f), 3);
+    EXPECT_EQ(b_commands(44), 1);
+}
+
 TEST_F(JoinWindowTest, APendingJoinTurnsInitializeAndTheFirstOpenIntoSettings) {
     offer_window_3(quiet_config());
     ASSERT_EQ(lu_join_window(0, 2, 1, nullptr), 3);

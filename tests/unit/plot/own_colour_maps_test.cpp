@@ -3,6 +3,7 @@
 // with their cause, leaving the current map as it was.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -67,6 +68,51 @@ TEST_F(OwnColourMapsTest, HlsAndHsvBuildTheColoursOfTheirModels) {
     EXPECT_EQ(lu_hls_colour_(&h, &l, &s), lu_hls_colour(h, l, s));
     EXPECT_EQ(lu_hsv_colour_(&h, &l, &s), lu_hsv_colour(h, l, s));
     EXPECT_EQ(lu_hls_colour_(nullptr, &l, &s), -999);
+}
+
+// The components as the models give them, within the rounding of an 8-bit colour.
+void expect_components(float a, float b, float c, std::array<float, 3> want, const char* what) {
+    EXPECT_NEAR(a, want[0], 0.5f) << what << ": hue";
+    EXPECT_NEAR(b, want[1], 0.003f) << what;
+    EXPECT_NEAR(c, want[2], 0.003f) << what;
+}
+
+TEST_F(OwnColourMapsTest, ColoursGoBackToTheirHlsAndHsvComponents) {
+    struct Known {
+        int colour;
+        std::array<float, 3> hls, hsv;
+    };
+    const Known known[] = {
+        {rgb_value(255, 0, 0), {0, 0.5f, 1}, {0, 1, 1}},
+        {rgb_value(0, 0, 128), {240, 0.251f, 1}, {240, 1, 0.502f}},
+        {rgb_value(255, 128, 0), {30.1f, 0.5f, 1}, {30.1f, 1, 1}},
+        {rgb_value(255, 0, 255), {300, 0.5f, 1}, {300, 1, 1}},
+        {rgb_value(64, 64, 64), {0, 0.251f, 0}, {0, 0, 0.251f}},  // a grey: hue 0
+        {rgb_value(191, 223, 255), {210, 0.875f, 1}, {210, 0.251f, 1}},
+    };
+    for (const Known& k : known) {
+        float a = -1, b = -1, c = -1;
+        ASSERT_EQ(lu_colour_to_hls(k.colour, &a, &b, &c), 1);
+        expect_components(a, b, c, k.hls, "HLS");
+        EXPECT_EQ(lu_hls_colour(a, b, c), k.colour) << "there and back";
+        ASSERT_EQ(lu_colour_to_hsv(k.colour, &a, &b, &c), 1);
+        expect_components(a, b, c, k.hsv, "HSV");
+        EXPECT_EQ(lu_hsv_colour(a, b, c), k.colour) << "there and back";
+    }
+    int result = 0;
+    const int navy = rgb_value(0, 0, 128);
+    float hue = -1;
+    EXPECT_EQ(lu_colour_to_hsv_(&result, &navy, &hue, nullptr, nullptr), 1);
+    EXPECT_EQ(result, 1);
+    EXPECT_NEAR(hue, 240, 0.01f);
+    // Colour numbers and palette colours have no colour of their own: nothing is written.
+    for (int window_colour : {5, 0x01000003, -999}) {
+        hue = -1;
+        EXPECT_EQ(lu_colour_to_hls(window_colour, &hue, nullptr, nullptr), 0);
+        EXPECT_EQ(lu_colour_to_hsv_(&result, &window_colour, &hue, nullptr, nullptr), 0);
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(hue, -1);
+    }
 }
 
 TEST(ColourSpaces, ConversionsComeBackToWhereTheyStarted) {

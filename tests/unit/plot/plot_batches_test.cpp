@@ -251,3 +251,38 @@ TEST_F(PlotBatchesTest, WindowsOpenedAgainAndSideBySideTakeTheirOwnBlocks) {
 
 }  // namespace
 }  // namespace lumora::plot
+
+namespace lumora::plot {
+namespace {
+
+// The opacity reaches the window once per change and applies to the plot drawn after it,
+// its batch and the window commands' drawing alike.
+TEST_F(PlotBatchesTest, PlotsDrawnAfterAnOpacityTakeIt) {
+    curve(100);
+    ASSERT_EQ(lu_plot_frame(0, 10, -1.2f, 1.2f, 0), window_.number());
+    std::size_t before = commands();
+    ASSERT_EQ(lu_set_alpha(1.0f), window_.number());
+    EXPECT_EQ(commands(), before);  // a new window is opaque already
+    ASSERT_EQ(lu_set_alpha(0.5f), window_.number());
+    int result = 0;
+    const float same = 0.5f;
+    ASSERT_EQ(lu_set_alpha_(&result, &same), window_.number());
+    EXPECT_EQ(result, window_.number());
+    EXPECT_EQ(commands(), before + 1);
+    ASSERT_EQ(lu_plot_line(100, x_.data(), y_.data()), window_.number());
+    lu_draw_line(0, 0, 1, 1);
+    const std::vector<DrawItem> drawn = batches();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].alpha, 255);
+    EXPECT_EQ(drawn[1].alpha, 128);
+    EXPECT_EQ(window_.picture().items.back().item.alpha, 128);
+    before = commands();
+    EXPECT_EQ(lu_set_alpha(1.5f), 0);
+    EXPECT_EQ(lu_set_alpha(std::nanf("")), 0);
+    EXPECT_EQ(lu_set_alpha(-0.01f), 0);
+    EXPECT_EQ(lu_set_alpha_in_window(window_.number() + 1, 0.5f), 0);
+    EXPECT_EQ(commands(), before);
+}
+
+}  // namespace
+}  // namespace lumora::plot

@@ -126,6 +126,24 @@ TEST_F(PlotResizeTest, AResizedWindowShowsItsPlotsAsAWindowOfThatSize) {
     }
 }
 
+// A plot drawn translucently stays so when it is laid out again.
+TEST_F(PlotResizeTest, LaidOutAgainAPlotKeepsItsOpacity) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_set_alpha(0.25f), 0);
+    draw_plots();
+    const auto opacities = [&] {
+        std::vector<int> out;
+        for (const auto& op : window.picture().items)
+            if (op.item.kind == luwnd::ItemKind::kBatch) out.push_back(op.item.alpha);
+        return out;
+    };
+    const std::vector<int> before = opacities();
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(std::count(before.begin(), before.end(), 64), std::ptrdiff_t(before.size()));
+    ASSERT_TRUE(window.resize(900, 500));
+    EXPECT_EQ(opacities(), before);
+}
+
 TEST_F(PlotResizeTest, ResizingBackGivesTheFirstPicture) {
     const Batches first = drawn_at(640, 480, [](auto&) {});
     const Batches back = drawn_at(640, 480, [](gallery::GalleryWindow& w) {

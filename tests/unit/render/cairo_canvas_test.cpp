@@ -17,6 +17,7 @@
 #include "server/render/cairo/cairo_text_measure.h"
 #include "server/render/cairo/picture_file.h"
 #include "server/render/painter.h"
+#include "translucent_scenes.h"
 
 namespace luwnd::render {
 namespace {
@@ -350,6 +351,30 @@ TEST_F(CairoCanvasTest, VectorFilesEmbedPicturesAsImages) {
         // One image of noise: its pixels and little else, not a figure per pixel.
         EXPECT_LT(content.size(), 4 * rgb.size());
     }
+}
+
+// Translucent items: every kind laid over what is under it.
+TEST_F(CairoCanvasTest, TranslucentItemsLieOverWhatIsUnderThem) {
+    picture_ = test::translucent_picture();
+    render();
+    test::expect_translucent_pixels([&](int x, int y) { return pixel(x, y); });
+    // Opaque, the same items paint their own colours.
+    for (PaintItem& op : picture_.items) op.item.alpha = 255;
+    render();
+    EXPECT_EQ(pixel(65, 65), kBlue);
+    EXPECT_EQ(pixel(150, 10), kBlack);
+    EXPECT_EQ(pixel(180, 104), kRed);
+    EXPECT_EQ(pixel(20, 100), 0x00FF00u);
+}
+
+// Mix mode 7 (xor) on white gives the inverted colour; at half opacity half of it.
+TEST_F(CairoCanvasTest, RasterMixModesApplyBeforeTheOpacity) {
+    DrawItem box = item(ItemKind::kBox22, {0, 0, 40, 40}, kBlack);
+    box.pen.mix = 7;
+    box.alpha = test::kHalf;
+    add(box, 0x00FF00);
+    render();
+    EXPECT_TRUE(test::near_rgb(pixel(20, 20), 0xFF80FF));
 }
 
 }  // namespace

@@ -178,6 +178,32 @@ TEST_F(PainterTest, TransformAndRectangleApplyToTheDrawingsAfterThem) {
                                "line 0,0 1,1 pen=000000/solid/1/0"}));
 }
 
+// 'B' 44 sets the opacity of what the window draws next; items keep the one they had.
+TEST_F(PainterTest, OpacityAppliesToTheDrawingsAfterItAndOnlyWhenSet) {
+    line(1, 0, 0, 1, 1);
+    EXPECT_EQ(slot('B', 1, 44, 128), 1);
+    line(1, 2, 2, 3, 3);
+    font(1, 16, 0, 0, 0, 0);
+    put_text(1, "A");
+    ASSERT_EQ(slot('A', 1, 15, 5, 5), 1);
+    EXPECT_EQ(slot('B', 1, 44, 255), 1);
+    line(1, 4, 4, 5, 5);
+    const Calls drawn = calls(1);
+    ASSERT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(drawn[0], "line 0,0 1,1 pen=000000/solid/1/0");
+    EXPECT_EQ(drawn[1], "opacity 128");
+    EXPECT_EQ(drawn[2], "line 2,2 3,3 pen=000000/solid/1/0");
+    EXPECT_EQ(drawn[3].substr(0, 13), "text 5,5 \"A\" ");
+    EXPECT_EQ(drawn[4], "opacity 255");
+    // Erasing keeps the opacity; values beyond 0 .. 255 are refused and change nothing.
+    EXPECT_EQ(slot('B', 1, 44, 0), 1);
+    EXPECT_EQ(slot('B', 1, 4), 1);
+    EXPECT_EQ(slot('B', 1, 44, 256), 0);
+    EXPECT_EQ(slot('B', 1, 44, -1), 0);
+    line(1, 0, 0, 1, 1);
+    EXPECT_EQ(calls(1), (Calls{"opacity 0", "line 0,0 1,1 pen=000000/solid/1/0"}));
+}
+
 TEST_F(PainterTest, PicturesGoToTheCanvasWithTheirCornersAndPixels) {
     words(1, layout::kText, {2, 1, 5, 60, 45, 20, 2, 0, 0x020000FF, 0x02FF0000});
     ASSERT_EQ(slot('B', 1, 60, 2, 1), 1);
