@@ -44,6 +44,8 @@ struct CoreConfig {
     // Scripted answers of the file-name dialog and the text query (see text_dialogs.h);
     // when not given, LUMORA_FILE_ANSWERS and LUMORA_QUERY_ANSWERS.
     std::optional<std::string> file_answers, query_answers;
+    // Scripted events (see event_script.h); when not given, LUMORA_EVENTS.
+    std::optional<std::string> events;
     // Real dialogs a host with a display provides (not owned); nullptr: the scripted ones.
     TextDialogs* dialogs = nullptr;
     // Measures texts with the renderer's fonts (not owned); nullptr: the estimate of
@@ -124,6 +126,12 @@ class Core {
     // sends afterwards except 'L' is answered 0x80000002: the client quits and ends with
     // status 0. Returns whether a client was told so.
     bool window_closed_by_user(int window);
+    // The user pressed a key or a mouse button in window n (at a pixel of its page): kept
+    // in the window's queue until the program asks for it ('B' 80).
+    void window_event(int window, const WindowEvent& event);
+    // The program waiting in window n for a click or a key, and the band it pulls; none
+    // when no program waits there.
+    std::optional<CursorWait> cursor_wait(int window) const;
     // True between a handshake and the client's 'L' or its going away.
     bool client_connected() const;
     // True once any handshake was accepted.

@@ -194,6 +194,23 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
     return relaid;
 }
 
+std::vector<plotcore::Frame> window_frames(const DisplayList& display, double page_width,
+                                           double page_height,
+                                           const plotcore::StyleWidths& widths) {
+    std::vector<plotcore::Frame> frames;
+    for (const DrawItem& item : display.items()) {
+        if (item.kind != ItemKind::kBatch || !item.batch) continue;
+        for (const Item& part : *item.batch) {
+            if (part.kind != PlotKind::kFrame) continue;
+            const plotcore::LayoutSource& s = part.source;
+            plotcore::ItemCanvas c(widths, kUtf8Texts, page_height, s.setup.resolution);
+            frames.push_back(plotcore::lay_out_frame(c, s.setup, page_width, page_height));
+            frames.back().id = s.frame;
+        }
+    }
+    return frames;
+}
+
 namespace {
 
 void resolve(std::uint32_t& colour, const ColourTable& colours) {

@@ -28,4 +28,9 @@ void resolve_colours(lumora::plotcore::Item& item, const ColourTable& colours);
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
                       const lumora::plotcore::StyleWidths& widths, const ColourTable& colours);
 
+// The frames of the window's plots as laid out on its page now, in the order drawn.
+std::vector<lumora::plotcore::Frame> window_frames(const DisplayList& display, double page_width,
+                                                   double page_height,
+                                                   const lumora::plotcore::StyleWidths& widths);
+
 }  // namespace luwnd

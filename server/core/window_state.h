@@ -10,6 +10,7 @@
 #include "colour_table.h"
 #include "display_list.h"
 #include "drawing_attributes.h"
+#include "window_events.h"
 
 namespace luwnd {
 
@@ -47,6 +48,11 @@ struct WindowState {
     // 'B' 72: buffered frames begun and not yet ended. While above 0 the screen keeps what
     // it showed; files are written from the display list as it is.
     std::int32_t frame_depth = 0;
+    // 'B' 80: what the user did, not yet read; the program waiting for it, if one is; the
+    // frame its last point was read in (0: the window's world), where a band's anchor lies.
+    EventQueue events;
+    std::optional<CursorWait> cursor_wait;
+    std::uint32_t last_event_frame = 0;
 };
 
 }  // namespace luwnd
