@@ -90,9 +90,8 @@ bool Core::State::reports_close(char letter, const std::uint8_t* data, std::size
     if (letter != 'B' || length != 3 || data[2] != 0) return false;
     Window* window = windows.find(data[1] - 32);
     if (window == nullptr) return false;
-    const WindowEvent* next = window->state.events.front();
     return layout::read_i32(window->block, layout::kParam1) == further::kNextEvent &&
-           next != nullptr && next->kind == EventKind::kClose;
+           window->state.events.holds(EventKind::kClose);
 }
 
 }  // namespace luwnd

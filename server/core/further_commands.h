@@ -127,7 +127,8 @@
 //                                             2 rectangle, 3 two horizontal lines,
 //                                             4 two vertical lines, 5 horizontal
 //                                             line, 6 vertical line, 7 cross-hair.
-//                                             A close is answered even after it ended
+//                                             Until a close is read, 'B' 80 is
+//                                             answered even though the close ended
 //                                             the program's other commands
 //
 // Presets belong to the process, so that one window can take what another saved.

@@ -52,7 +52,11 @@ class EventQueue {
         events_.pop_front();
         return event;
     }
-    const WindowEvent* front() const { return events_.empty() ? nullptr : &events_.front(); }
+    bool holds(EventKind kind) const {
+        for (const WindowEvent& event : events_)
+            if (event.kind == kind) return true;
+        return false;
+    }
     std::size_t size() const { return events_.size(); }
     std::size_t dropped() const { return dropped_; }
 
