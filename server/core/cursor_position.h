@@ -21,6 +21,7 @@ struct CursorPoint {
 
 struct Pixel {
     std::int32_t x = 0, y = 0;  // from the upper left corner of the page
+    bool operator==(const Pixel&) const = default;
 };
 
 using Frames = std::vector<lumora::plotcore::Frame>;

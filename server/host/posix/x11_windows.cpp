@@ -126,7 +126,9 @@ void X11Windows::create(int n, const render::Picture& picture) {
         hints.y = picture.y;
         XSetWMNormalHints(display_, view.id, &hints);
     }
-    XSelectInput(display_, view.id, ExposureMask | StructureNotifyMask | KeyPressMask);
+    XSelectInput(
+        display_, view.id,
+        ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | PointerMotionMask);
     XSetWMProtocols(display_, view.id, &delete_window_, 1);
     view.screen = cairo_xlib_surface_create(display_, view.id, DefaultVisual(display_, screen),
                                             side(picture.width), side(picture.height));
@@ -187,6 +189,7 @@ void X11Windows::copy_to_screen(View& view) {
     if (view.window_height > height)
         cairo_rectangle(cr, 0, height, width, view.window_height - height);
     cairo_fill(cr);
+    draw_band(view, cr);
     cairo_destroy(cr);
     cairo_surface_flush(view.screen);
     view.dirty = false;
@@ -261,23 +264,6 @@ void X11Windows::note_size(View& view, const XConfigureEvent& event) {
     view.dirty = true;
 }
 
-void X11Windows::key_pressed(int n, XKeyEvent& event) {
-    if (!events.save) return;
-    switch (XLookupKeysym(&event, 0)) {
-        case XK_s:
-            events.save(n, render::PictureFormat::kPng);
-            break;
-        case XK_v:
-            events.save(n, render::PictureFormat::kSvg);
-            break;
-        case XK_p:
-            events.save(n, render::PictureFormat::kPdf);
-            break;
-        default:
-            break;
-    }
-}
-
 void X11Windows::close_by_user(int n) {
     destroy(views_.at(n));
     views_.erase(n);
@@ -301,12 +287,15 @@ bool X11Windows::handle_events() {
         if (event.type == Expose && event.xexpose.count == 0) view->dirty = true;
         if (event.type == ConfigureNotify) note_size(*view, event.xconfigure);
         if (event.type == KeyPress) key_pressed(n, event.xkey);
+        if (event.type == ButtonPress) button_pressed(n, event.xbutton);
+        if (event.type == MotionNotify) view->pointer = Pixel{event.xmotion.x, event.xmotion.y};
         if (event.type == ClientMessage && event.xclient.format == 32 &&
             static_cast<Atom>(event.xclient.data.l[0]) == delete_window_) {
             close_by_user(n);
             changed = true;
         }
     }
+    for (auto& [n, view] : views_) follow_band(n, view);
     // A drag sends many sizes; the page follows the last one only.
     for (auto& [n, view] : views_) {
         if (!view.resized) continue;

@@ -1,5 +1,7 @@
 #include "screen_windows.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -17,8 +19,6 @@ constexpr char kClassName[] = "LumoraGraphicsWindow";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 // Around the page when the window is larger than it.
 constexpr COLORREF kSurround = RGB(191, 191, 191);
-// The character Ctrl+S types.
-constexpr WPARAM kControlS = 0x13;
 
 int side(std::int32_t value) {
     return std::clamp(value, 1, render::kMaxGdiPageSide);
@@ -91,6 +91,7 @@ void ScreenWindows::update() {
             if (it == views_.end()) continue;
         }
         View& view = it->second;
+        follow_band(view, n);  // a program may have begun or ended its wait
         if (view.title != title) {
             view.title = title;
             SetWindowTextA(view.window, title.c_str());
@@ -193,6 +194,7 @@ void ScreenWindows::paint(View& view) {
     fill(dc, RECT{width, 0, client.right, client.bottom}, surround);
     fill(dc, RECT{0, height, std::min<LONG>(width, client.right), client.bottom}, surround);
     DeleteObject(surround);
+    draw_band(view, dc);
     EndPaint(view.window, &paint_info);
 }
 
@@ -251,8 +253,20 @@ LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LP
             closed_by_user(n);
             return 0;
         case WM_CHAR:
-            if (wparam != kControlS) break;
-            save(n, kSavePng);
+            typed(view, n, wparam);
+            return 0;
+        case WM_LBUTTONDOWN:
+            button_pressed(n, kButtonLeft, lparam);
+            return 0;
+        case WM_MBUTTONDOWN:
+            button_pressed(n, kButtonMiddle, lparam);
+            return 0;
+        case WM_RBUTTONDOWN:
+            button_pressed(n, kButtonRight, lparam);
+            return 0;
+        case WM_MOUSEMOVE:
+            view.pointer = Pixel{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            follow_band(view, n);
             return 0;
         case WM_COMMAND:
             if (LOWORD(wparam) == kSavePng || LOWORD(wparam) == kSaveEmf)

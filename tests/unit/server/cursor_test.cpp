@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core_fixture.h"
+#include "server/core/cursor_band.h"
 #include "server/core/cursor_position.h"
 #include "server/core/event_script.h"
 
@@ -136,6 +137,31 @@ TEST_F(CursorPositionTest, AFrameDrawnLaterLiesOnTop) {
     EXPECT_EQ(cursor_point(frames, words_, {200, 150}).frame, 2u);
     // No frame with that number: the window's world.
     EXPECT_EQ(cursor_pixel(frames, words_, 7, 1.0, 1.0)->x, 100);
+}
+
+TEST(CursorBand, EachModeDrawsItsLines) {
+    const CursorWait anchored{0, 10, 20, true};
+    const Pixel c{50, 60};
+    auto lines = [&](int mode, bool with_anchor = true) {
+        CursorWait w = anchored;
+        w.mode = mode;
+        w.anchored = with_anchor;
+        return band_lines(w, c, 400, 300);
+    };
+    using Lines = std::vector<BandLine>;
+    EXPECT_EQ(lines(0), Lines{});
+    EXPECT_EQ(lines(1), (Lines{{{10, 20}, {50, 60}}}));
+    EXPECT_EQ(lines(2), (Lines{{{10, 20}, {50, 20}},
+                               {{50, 20}, {50, 60}},
+                               {{50, 60}, {10, 60}},
+                               {{10, 60}, {10, 20}}}));
+    EXPECT_EQ(lines(3), (Lines{{{0, 20}, {400, 20}}, {{0, 60}, {400, 60}}}));
+    EXPECT_EQ(lines(4), (Lines{{{10, 0}, {10, 300}}, {{50, 0}, {50, 300}}}));
+    EXPECT_EQ(lines(5, false), (Lines{{{0, 60}, {400, 60}}}));
+    EXPECT_EQ(lines(6, false), (Lines{{{50, 0}, {50, 300}}}));
+    EXPECT_EQ(lines(7, false), (Lines{{{0, 60}, {400, 60}}, {{50, 0}, {50, 300}}}));
+    for (int mode = 1; mode <= 4; ++mode) EXPECT_EQ(lines(mode, false), Lines{}) << mode;
+    EXPECT_EQ(lines(8), Lines{});
 }
 
 class NextEventTest : public CoreFixture {
