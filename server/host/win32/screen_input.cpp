@@ -30,7 +30,10 @@ void ScreenWindows::typed(View& view, int n, WPARAM character) {
     core_.window_event(n, {EventKind::kKey, static_cast<std::int32_t>(character), p.x, p.y});
 }
 
-void ScreenWindows::button_pressed(int n, std::int32_t key, LPARAM position) {
+void ScreenWindows::button_pressed(int n, UINT message, LPARAM position) {
+    const std::int32_t key = message == WM_LBUTTONDOWN   ? kButtonLeft
+                             : message == WM_MBUTTONDOWN ? kButtonMiddle
+                                                         : kButtonRight;
     const auto x = static_cast<std::int32_t>(static_cast<short>(LOWORD(position)));
     const auto y = static_cast<std::int32_t>(static_cast<short>(HIWORD(position)));
     core_.window_event(n, {EventKind::kButton, key, x, y});

@@ -256,13 +256,9 @@ LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LP
             typed(view, n, wparam);
             return 0;
         case WM_LBUTTONDOWN:
-            button_pressed(n, kButtonLeft, lparam);
-            return 0;
         case WM_MBUTTONDOWN:
-            button_pressed(n, kButtonMiddle, lparam);
-            return 0;
         case WM_RBUTTONDOWN:
-            button_pressed(n, kButtonRight, lparam);
+            button_pressed(n, message, lparam);
             return 0;
         case WM_MOUSEMOVE:
             view.pointer = Pixel{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};

@@ -95,7 +95,7 @@ class ScreenWindows {
     void save(int n, MenuCommand format);
     // Keys, buttons and the pointer (screen_input.cpp).
     void typed(View& view, int n, WPARAM character);
-    void button_pressed(int n, std::int32_t key, LPARAM position);
+    void button_pressed(int n, UINT message, LPARAM position);
     void follow_band(View& view, int n);
     static void draw_band(const View& view, HDC dc);
     std::string title_of(int n) const;
