@@ -209,17 +209,42 @@ void VirtualDisplay::close(unsigned long window) {
     XSync(display_, False);
 }
 
+namespace {
+
+// A key or button event of the type in the window, as the X server would address it.
+template <class InputEvent>
+void address(InputEvent& event, int type, Display* display, unsigned long window) {
+    event.type = type;
+    event.display = display;
+    event.window = window;
+    event.root = DefaultRootWindow(display);
+    event.time = CurrentTime;
+    event.same_screen = True;
+}
+
+}  // namespace
+
 void VirtualDisplay::press_key(unsigned long window, const char* key, bool control) {
     XEvent event{};
-    event.xkey.type = KeyPress;
-    event.xkey.display = display_;
-    event.xkey.window = window;
-    event.xkey.root = DefaultRootWindow(display_);
-    event.xkey.time = CurrentTime;
-    event.xkey.same_screen = True;
+    address(event.xkey, KeyPress, display_, window);
     event.xkey.state = control ? ControlMask : 0;
     event.xkey.keycode = XKeysymToKeycode(display_, XStringToKeysym(key));
     XSendEvent(display_, window, True, KeyPressMask, &event);
+    XSync(display_, False);
+}
+
+void VirtualDisplay::move_pointer(unsigned long window, int x, int y) {
+    XWarpPointer(display_, None, window, 0, 0, 0, 0, x, y);
+    XSync(display_, False);
+}
+
+void VirtualDisplay::click(unsigned long window, int x, int y, unsigned button) {
+    XEvent event{};
+    address(event.xbutton, ButtonPress, display_, window);
+    event.xbutton.x = x;
+    event.xbutton.y = y;
+    event.xbutton.button = button;
+    XSendEvent(display_, window, True, ButtonPressMask, &event);
     XSync(display_, False);
 }
 

@@ -61,6 +61,9 @@ class VirtualDisplay {
     void resize(unsigned long window, int width, int height);
     void close(unsigned long window);  // WM_DELETE_WINDOW
     void press_key(unsigned long window, const char* key, bool control = false);
+    // Moves the pointer to the window's pixel, and presses mouse button 1 ... 3 there.
+    void move_pointer(unsigned long window, int x, int y);
+    void click(unsigned long window, int x, int y, unsigned button);
     // Covers the window with a green one of the test's own and takes that away again:
     // the window has to paint what was covered anew.
     void cover_and_uncover(unsigned long window);
