@@ -53,6 +53,10 @@ extern "C" {
 int lu_get_cursor(float* x, float* y, int* key);
 int lu_get_cursor_(int* result, float* x, float* y, int* key);
 int lu_get_cursor_in_window(int window, float* x, float* y, int* key);
+/* lu_get_cursor with the point in double precision, for ranges that single precision
+ * cannot tell apart (a time axis far from its origin). */
+int lu_get_cursor_double(double* x, double* y, int* key);
+int lu_get_cursor_double_(int* result, double* x, double* y, int* key);
 
 /* lu_get_cursor with a rubber band LU_BAND_... pulled from the anchor (xref, yref), a
  * point in the world of the last point read from the window (its own world before
@@ -62,6 +66,11 @@ int lu_get_cursor_band_(int* result, const int* mode, const float* xref, const f
                         float* x, float* y, int* key);
 int lu_get_cursor_band_in_window(int window, int mode, float xref, float yref, float* x,
                                  float* y, int* key);
+/* lu_get_cursor_band with the anchor and the point in double precision. */
+int lu_get_cursor_band_double(int mode, double xref, double yref, double* x, double* y,
+                              int* key);
+int lu_get_cursor_band_double_(int* result, const int* mode, const double* xref,
+                               const double* yref, double* x, double* y, int* key);
 
 /* Returns at once with the next event of the current window: kind LU_EVENT_..., for a key
  * or button x, y and key as lu_get_cursor gives them, for a resize x, y the new width and

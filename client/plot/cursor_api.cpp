@@ -17,14 +17,13 @@ namespace {
 // Between two asks of a waiting program: well within a frame of the screen.
 constexpr int kAskAgainMs = 4;
 
-void put(float* out, double v) {
-    if (out != nullptr) *out = static_cast<float>(v);
-}
-void put(int* out, int v) {
-    if (out != nullptr) *out = v;
+template <typename T, typename V>
+void put(T* out, V v) {
+    if (out != nullptr) *out = static_cast<T>(v);
 }
 
-int wait_for_cursor(int window, int mode, float xref, float yref, float* x, float* y, int* key) {
+template <typename Real>
+int wait_for_cursor(int window, int mode, double xref, double yref, Real* x, Real* y, int* key) {
     put(key, 0);
     if (!is_open_window(window)) return refuse_no_window();
     if (mode < LU_BAND_NONE || mode > LU_BAND_CROSS_HAIR)
@@ -51,8 +50,8 @@ int wait_for_cursor(int window, int mode, float xref, float yref, float* x, floa
 int poll_event(int window, int* kind, float* x, float* y, int* key) {
     put(kind, LU_EVENT_NONE);
     put(key, 0);
-    put(x, 0.0);
-    put(y, 0.0);
+    put(x, 0);
+    put(y, 0);
     if (!is_open_window(window)) return refuse_no_window();
     const std::optional<CursorEvent> event = next_cursor_event(window, LU_BAND_NONE, 0, 0, false);
     if (!event) return 0;
@@ -83,6 +82,16 @@ int lu_get_cursor_band_(int* result, const int* mode, const float* xref, const f
         return store(result, lu_get_cursor_band(at(mode), at(xref), at(yref), x, y, key));
     });
 }
+int lu_get_cursor_band_double(int mode, double xref, double yref, double* x, double* y, int* key) {
+    return guarded(__func__,
+                   [&] { return wait_for_cursor(current_window(), mode, xref, yref, x, y, key); });
+}
+int lu_get_cursor_band_double_(int* result, const int* mode, const double* xref, const double* yref,
+                               double* x, double* y, int* key) {
+    return guarded(__func__, [&] {
+        return store(result, lu_get_cursor_band_double(at(mode), at(xref), at(yref), x, y, key));
+    });
+}
 
 int lu_get_cursor_in_window(int window, float* x, float* y, int* key) {
     return guarded(__func__,
@@ -93,6 +102,13 @@ int lu_get_cursor(float* x, float* y, int* key) {
 }
 int lu_get_cursor_(int* result, float* x, float* y, int* key) {
     return guarded(__func__, [&] { return store(result, lu_get_cursor(x, y, key)); });
+}
+int lu_get_cursor_double(double* x, double* y, int* key) {
+    return guarded(
+        __func__, [&] { return wait_for_cursor(current_window(), LU_BAND_NONE, 0, 0, x, y, key); });
+}
+int lu_get_cursor_double_(int* result, double* x, double* y, int* key) {
+    return guarded(__func__, [&] { return store(result, lu_get_cursor_double(x, y, key)); });
 }
 
 int lu_poll_event_in_window(int window, int* kind, float* x, float* y, int* key) {

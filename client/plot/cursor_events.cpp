@@ -27,12 +27,12 @@ void read_point(const std::uint8_t* block, CursorEvent& event) {
 
 }  // namespace
 
-std::optional<CursorEvent> next_cursor_event(int window, int mode, float xref, float yref,
+std::optional<CursorEvent> next_cursor_event(int window, int mode, double xref, double yref,
                                              bool waits) {
     std::uint8_t* block = window_block(window);
     if (block == nullptr) return std::nullopt;
-    layout::write_f32(block, layout::kResult1, xref);
-    layout::write_f32(block, layout::kResult2, yref);
+    layout::write_f64(block, layout::kResult1, xref);
+    layout::write_f64(block, layout::kResult3, yref);
     const std::int32_t answer = command_with_3int(window, 'B', kNextEvent, mode, waits ? 1 : 0);
     block = window_block(window);  // the answer may have ended the connection
     if (answer == 0 || block == nullptr) return std::nullopt;

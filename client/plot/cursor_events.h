@@ -18,7 +18,7 @@ struct CursorEvent {
 // Asks window n for its next event; waits = the program waits for a click or a key, the
 // screen showing the band (mode, anchor) meanwhile. nullopt when the window process did
 // not answer (the window is not open, or the process takes no such command).
-std::optional<CursorEvent> next_cursor_event(int window, int mode, float xref, float yref,
+std::optional<CursorEvent> next_cursor_event(int window, int mode, double xref, double yref,
                                              bool waits);
 
 }  // namespace lumora::plot

@@ -45,8 +45,8 @@ std::optional<WindowEvent> Core::State::take_event(Window& window, int n) {
 
 std::int32_t Core::State::next_event(Window& window, int n, const Slots& slots, TraceLine& line) {
     const std::int32_t mode = slots.p2, waits = slots.p3;
-    const float ax = layout::read_f32(window.block, layout::kResult1);
-    const float ay = layout::read_f32(window.block, layout::kResult2);
+    const double ax = layout::read_f64(window.block, layout::kResult1);
+    const double ay = layout::read_f64(window.block, layout::kResult3);
     line.add("mode", mode);
     line.add("wait", waits);
     if (mode < 0 || mode > kLastBandMode || (waits != 0 && waits != 1)) return refuse("value");

@@ -113,11 +113,11 @@
 //                 slot 3 1 while the program  its queue, else from LUMORA_EVENTS
 //                 waits for a click or key,   (event_script.h). result1 the kind:
 //                 0 for a look; 240 xref,     0 none, 1 key, 2 button, 3 resize,
-//                 244 yref (f32) the band's   4 close; result2 the character code,
-//                 anchor in the world of the  the button ('A' left, 'D' middle, 'X'
-//                 last point read (modes      right), or for none 1 when events can
-//                 1 .. 4: finite)             still come (a screen, or a script not
-//                                             used up), else 0; result3, result4 the
+//                 248 yref (f64, the low      4 close; result2 the character code,
+//                 word first) the band's      the button ('A' left, 'D' middle, 'X'
+//                 anchor in the world of the  right), or for none 1 when events can
+//                 last point read (modes      still come (a screen, or a script not
+//                 1 .. 4: finite)             used up), else 0; result3, result4 the
 //                                             pixel (resize: width, height); text
 //                                             "x y f": the pixel's world point in the
 //                                             plot under it (cursor_position.h),

@@ -109,6 +109,14 @@ TEST_F(PlotCursorTest, APollReturnsAtOnceWithNothingThenTheKey) {
     EXPECT_EQ(key, 'q');
     EXPECT_EQ(lu_poll_event(nullptr, nullptr, nullptr, nullptr), w.number());
     EXPECT_EQ(w.fake().paused_ms, 0);
+    // The double forms give the point in double precision.
+    w.fake().core()->window_event(w.number(), {EventKind::kKey, 'r', 48, 0});
+    double dx = 0, dy = 0;
+    int result = 0;
+    EXPECT_EQ(lu_get_cursor_double_(&result, &dx, &dy, &key), w.number());
+    EXPECT_EQ(key, 'r');
+    EXPECT_NEAR(dx, 48.0 / 240, 1e-6);  // the default world: the page's shorter side is 1
+    EXPECT_NEAR(dy, 1.0, 1e-6);
 }
 
 TEST_F(PlotCursorTest, AWaitingProgramAsksAgainUntilTheUserClicks) {

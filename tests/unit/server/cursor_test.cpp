@@ -173,9 +173,9 @@ class NextEventTest : public CoreFixture {
         ASSERT_EQ(send_text("K,4711,d;p;v"), kId);
         ASSERT_EQ(open(), 1);
     }
-    std::int32_t ask(int mode = 0, int waits = 0, float ax = 0, float ay = 0) {
-        layout::write_f32(window_block(1), layout::kResult1, ax);
-        layout::write_f32(window_block(1), layout::kResult2, ay);
+    std::int32_t ask(int mode = 0, int waits = 0, double ax = 0, double ay = 0) {
+        layout::write_f64(window_block(1), layout::kResult1, ax);
+        layout::write_f64(window_block(1), layout::kResult3, ay);
         return slot('B', 1, kNextEvent, mode, waits);
     }
     WindowEvent answer() {
@@ -215,15 +215,17 @@ TEST_F(NextEventTest, QueuedEventsComeInOrderWithTheirWorldPoints) {
 }
 
 TEST_F(NextEventTest, AWaitingProgramPullsItsBandUntilAnEventComes) {
-    const float ax = layout::read_f32(window_block(1), layout::kWorldX1);
-    EXPECT_EQ(ask(2, 1, ax, 0.5f), 1);
+    // The default world has the unit of the page's shorter side, y up from the bottom.
+    const double unit = word(1, layout::kUnitLength), height = word(1, layout::kPageHeight);
+    EXPECT_EQ(ask(2, 1, 100 / unit, (height - 40) / unit), 1);
     const auto wait = core_->cursor_wait(1);
     ASSERT_TRUE(wait);
     EXPECT_EQ(wait->mode, 2);
     EXPECT_TRUE(wait->anchored);
-    EXPECT_EQ(wait->anchor_x, 0);
+    EXPECT_EQ(wait->anchor_x, 100);
+    EXPECT_EQ(wait->anchor_y, 40);
     core_->window_event(1, {EventKind::kButton, kButtonRight, 5, 5});
-    EXPECT_EQ(ask(2, 1, ax, 0.5f), 1);
+    EXPECT_EQ(ask(2, 1, 0, 0), 1);
     EXPECT_FALSE(core_->cursor_wait(1));
     // A look in passing is no wait.
     EXPECT_EQ(ask(7, 0), 1);
