@@ -17,6 +17,12 @@ namespace {
 // Between two asks of a waiting program: well within a frame of the screen.
 constexpr int kAskAgainMs = 4;
 
+// An ask the window process did not answer: an older one that keeps no events, unless the
+// window has gone meanwhile.
+int unanswered(int window) {
+    return is_open_window(window) ? refuse("the window process keeps no events") : 0;
+}
+
 template <typename T, typename V>
 void put(T* out, V v) {
     if (out != nullptr) *out = static_cast<T>(v);
@@ -34,7 +40,8 @@ int wait_for_cursor(int window, int mode, double xref, double yref, Real* x, Rea
                       " is not a point");
     while (true) {
         const std::optional<CursorEvent> event = next_cursor_event(window, mode, xref, yref, true);
-        if (!event || event->kind == LU_EVENT_CLOSE) return 0;
+        if (!event) return unanswered(window);
+        if (event->kind == LU_EVENT_CLOSE) return 0;
         if (event->kind == LU_EVENT_KEY || event->kind == LU_EVENT_BUTTON) {
             put(x, event->x);
             put(y, event->y);
@@ -54,7 +61,7 @@ int poll_event(int window, int* kind, float* x, float* y, int* key) {
     put(y, 0);
     if (!is_open_window(window)) return refuse_no_window();
     const std::optional<CursorEvent> event = next_cursor_event(window, LU_BAND_NONE, 0, 0, false);
-    if (!event) return 0;
+    if (!event) return unanswered(window);
     put(kind, event->kind);
     const bool resized = event->kind == LU_EVENT_RESIZE;
     put(x, resized ? event->pixel_x : event->x);

@@ -126,8 +126,9 @@ class Core {
     // sends afterwards except 'L' is answered 0x80000002: the client quits and ends with
     // status 0. Returns whether a client was told so.
     bool window_closed_by_user(int window);
-    // The user pressed a key or a mouse button in window n (at a pixel of its page): kept
-    // in the window's queue until the program asks for it ('B' 80).
+    // The user pressed a key or a mouse button in window n (at a pixel of its page; the
+    // event's kind says which): kept in the window's queue until the program asks for it
+    // ('B' 80).
     void window_event(int window, const WindowEvent& event);
     // The program waiting in window n for a click or a key, and the band it pulls; none
     // when no program waits there.

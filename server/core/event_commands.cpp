@@ -82,7 +82,7 @@ std::int32_t Core::State::next_event(Window& window, int n, const Slots& slots, 
     if (event.kind != EventKind::kNone) state.cursor_wait.reset();
     char reply[96];
     std::snprintf(reply, sizeof reply, "%.17g %.17g %u", point.x, point.y, point.frame);
-    line.add_text("text", put_reply_text(window.block, reply));
+    line.add_text("reply", put_reply_text(window.block, reply));
     return n;
 }
 

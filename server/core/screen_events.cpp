@@ -91,7 +91,17 @@ bool Core::window_closed_by_user(int window) {
 }
 
 void Core::window_event(int window, const WindowEvent& event) {
-    if (Window* found = state_->windows.find(window)) found->state.events.push(event);
+    Window* found = state_->windows.find(window);
+    if (found == nullptr) return;
+    found->state.events.push(event);
+    if (!state_->trace.enabled()) return;
+    TraceLine line;
+    line.add_word("event", event.kind == EventKind::kKey ? "key" : "button");
+    line.add("win", window);
+    line.add("key", event.key);
+    line.add("x", event.x);
+    line.add("y", event.y);
+    state_->trace.write(line);
 }
 
 std::optional<CursorWait> Core::cursor_wait(int window) const {

@@ -209,9 +209,12 @@ TEST_F(NextEventTest, QueuedEventsComeInOrderWithTheirWorldPoints) {
     EXPECT_EQ(frame, 0);
     EXPECT_EQ(ask(), 1);
     EXPECT_EQ(answer().key, kButtonLeft);
-    EXPECT_NE(trace().find("cmd=B win=1 p1=80 p2=0 p3=0 mode=0 wait=0 event=button r1=2 r2=65"),
+    const std::string lines = trace();
+    EXPECT_NE(lines.find("event=key win=1 key=113 x=10 y=20"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("cmd=B win=1 p1=80 p2=0 p3=0 mode=0 wait=0 event=button r1=2 r2=65"),
               std::string::npos)
-        << trace();
+        << lines;
+    EXPECT_NE(lines.find("reply=\"0 0 0\""), std::string::npos) << lines;
 }
 
 TEST_F(NextEventTest, AWaitingProgramPullsItsBandUntilAnEventComes) {
