@@ -185,6 +185,8 @@ struct Core::State {
     // Events 'B' 80 (event_commands.cpp).
     std::int32_t next_event(Window& window, int n, const Slots& slots, TraceLine& line);
     std::optional<WindowEvent> take_event(Window& window, int n);
+    // The frames of the window's plots as laid out on its page now (cursor_position.h).
+    std::vector<lumora::plotcore::Frame> window_frames_now(const Window& window);
     // Whether the command asks window n for its next event while a close waits there: it
     // is answered even after the close ended the program's other commands.
     bool reports_close(char letter, const std::uint8_t* data, std::size_t length);

@@ -53,24 +53,28 @@ std::int32_t Core::State::next_event(Window& window, int n, const Slots& slots, 
     const bool anchored = mode < kFirstFreeBand && mode != 0;
     if (anchored && (!std::isfinite(ax) || !std::isfinite(ay))) return refuse("value");
     WindowState& state = window.state;
-    const auto widths = [this](int style) -> const lumora::plotcore::FontWidths& {
-        return font_widths.get("", style);
+    // Laying the frames out costs a little: only where a pixel or a point needs them.
+    std::optional<Frames> laid_out;
+    const auto frames = [&]() -> const Frames& {
+        if (!laid_out) laid_out = window_frames_now(window);
+        return *laid_out;
     };
-    const Frames frames = config.plot_extension ? window_frames(state.display, state.page_width,
-                                                                state.page_height, widths)
-                                                : Frames{};
-    if (waits == 1) {
-        const auto anchor = cursor_pixel(frames, window.block, state.last_event_frame, ax, ay);
-        state.cursor_wait = CursorWait{mode, anchor ? anchor->x : 0, anchor ? anchor->y : 0,
-                                       anchored && anchor.has_value()};
-    } else {
+    const bool same_wait = state.cursor_wait && state.cursor_wait->mode == mode &&
+                           state.cursor_wait->world_x == ax && state.cursor_wait->world_y == ay;
+    if (waits == 0) {
         state.cursor_wait.reset();
+    } else if (!same_wait) {
+        const auto anchor =
+            anchored ? cursor_pixel(frames(), window.block, state.last_event_frame, ax, ay)
+                     : std::nullopt;
+        state.cursor_wait = CursorWait{
+            mode, anchor ? anchor->x : 0, anchor ? anchor->y : 0, anchor.has_value(), ax, ay};
     }
     const WindowEvent event = take_event(window, n).value_or(WindowEvent{});
     line.add_word("event", kind_word(event.kind));
     CursorPoint point;
     if (event.kind == EventKind::kKey || event.kind == EventKind::kButton) {
-        point = cursor_point(frames, window.block, {event.x, event.y});
+        point = cursor_point(frames(), window.block, {event.x, event.y});
         state.last_event_frame = point.frame;
     }
     // Nothing now: result2 tells whether anything can still come (a screen, or a script
@@ -84,6 +88,15 @@ std::int32_t Core::State::next_event(Window& window, int n, const Slots& slots, 
     std::snprintf(reply, sizeof reply, "%.17g %.17g %u", point.x, point.y, point.frame);
     line.add_text("reply", put_reply_text(window.block, reply));
     return n;
+}
+
+Frames Core::State::window_frames_now(const Window& window) {
+    if (!config.plot_extension) return {};
+    const WindowState& state = window.state;
+    return window_frames(state.display, state.page_width, state.page_height,
+                         [this](int style) -> const lumora::plotcore::FontWidths& {
+                             return font_widths.get("", style);
+                         });
 }
 
 bool Core::State::reports_close(char letter, const std::uint8_t* data, std::size_t length) {

@@ -32,7 +32,8 @@ struct WindowEvent {
 struct CursorWait {
     std::int32_t mode = 0;
     std::int32_t anchor_x = 0, anchor_y = 0;
-    bool anchored = false;  // the anchor has a pixel
+    bool anchored = false;            // the anchor has a pixel
+    double world_x = 0, world_y = 0;  // the anchor as the program gave it
 };
 
 class EventQueue {
