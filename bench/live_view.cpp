@@ -1,8 +1,10 @@
 // A live view through the real window process: the window is erased and a frame with a
 // grid and a 200-point curve (a sine moving along) is drawn again, FRAMES times (400
 // unless given), each time inside a buffered frame, so that the screen only ever shows
-// whole frames. "unbuffered" draws the same without the frames, to compare.
-//   live_view [FRAMES] [unbuffered]
+// whole frames. "unbuffered" draws the same without the frames, to compare; "polled" also
+// looks for the user's events after each frame (lu_poll_event), as a view that stops on
+// 'q' does.
+//   live_view [FRAMES] [unbuffered|polled]
 // Prints the seconds in all and the milliseconds per frame, and the calls refused.
 #include <chrono>
 #include <cmath>
@@ -46,18 +48,26 @@ int draw_frame(int k, bool buffered, std::vector<float>& x, std::vector<float>& 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 400;
     const bool buffered = !(argc > 2 && std::strcmp(argv[2], "unbuffered") == 0);
+    const bool polled = argc > 2 && std::strcmp(argv[2], "polled") == 0;
     if (frames <= 0) {
-        std::fprintf(stderr, "usage: live_view [FRAMES] [unbuffered]\n");
+        std::fprintf(stderr, "usage: live_view [FRAMES] [unbuffered|polled]\n");
         return 2;
     }
     if (lu_open_window(0) == 0) return 1;
     std::vector<float> x(kPoints), y(kPoints);
     int refused = 0;
     const auto start = Clock::now();
-    for (int k = 0; k < frames; ++k) refused += draw_frame(k, buffered, x, y);
+    for (int k = 0; k < frames; ++k) {
+        refused += draw_frame(k, buffered, x, y);
+        int kind = LU_EVENT_NONE;
+        if (polled && lu_poll_event(&kind, nullptr, nullptr, nullptr) == 0) ++refused;
+    }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%d frames %s: %.3f s, %.3f ms a frame, %d calls refused\n", frames,
-                buffered ? "buffered" : "unbuffered", seconds, 1000 * seconds / frames, refused);
+                polled     ? "polled"
+                : buffered ? "buffered"
+                           : "unbuffered",
+                seconds, 1000 * seconds / frames, refused);
     lu_quit();
     return refused == 0 ? 0 : 1;
 }

@@ -31,4 +31,6 @@ for example in figures_c sine_c plots_c plot_kinds_c markup_c publication_c styl
   strip_chart_c fields_c live_view_c; do
   run "$example" ""
 done
+# Nobody clicks here: the two clicks of the cursor example are scripted.
+(export LUMORA_EVENTS="click 1 120 300,click 1 500 120" && run cursor_c "")
 run fourier_f90 "64\n1\n"

@@ -113,6 +113,23 @@ inline void write_f32(std::uint8_t* block, std::size_t offset, float value) {
     write_i32(block, offset, static_cast<std::int32_t>(bits));
 }
 
+// A double in two words, the low one first.
+inline double read_f64(const std::uint8_t* block, std::size_t offset) {
+    const std::uint64_t bits =
+        static_cast<std::uint32_t>(read_i32(block, offset)) |
+        std::uint64_t{static_cast<std::uint32_t>(read_i32(block, offset + 4))} << 32;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+inline void write_f64(std::uint8_t* block, std::size_t offset, double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    write_i32(block, offset, static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
+    write_i32(block, offset + 4, static_cast<std::int32_t>(static_cast<std::uint32_t>(bits >> 32)));
+}
+
 // Window character of a command: the window number plus 32.
 inline constexpr char window_char(int window) {
     return static_cast<char>(window + 32);

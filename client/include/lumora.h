@@ -21,6 +21,7 @@
 
 #include "lumora_arrays.h"
 #include "lumora_attributes.h"
+#include "lumora_cursor.h"
 #include "lumora_drawing.h"
 #include "lumora_fields.h"
 #include "lumora_files.h"

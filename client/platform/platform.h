@@ -87,6 +87,9 @@ class Platform {
     virtual int poll_key() = 0;
     // Reads one key without waiting for Enter, echoing it when echo is true.
     virtual int read_key(bool echo) = 0;
+    // Sleeps about ms milliseconds, so that a program waiting for news of the window
+    // process asks again without keeping a core busy.
+    virtual void pause(int ms) = 0;
 
     // The program's environment, with the conventions of GetEnvironmentVariableA: the
     // length without the NUL when the value fits into size bytes, the size it needs (NUL

@@ -79,6 +79,7 @@ Core::State::State(BlockHost& block_host, CoreConfig core_config)
       windows(block_host),
       settings(parse_options(config.options)),
       answers(given_or_environment(config.answers, "LUMORA_ANSWERS")),
+      event_script(given_or_environment(config.events, "LUMORA_EVENTS")),
       scripted_dialogs(given_or_environment(config.file_answers, "LUMORA_FILE_ANSWERS"),
                        given_or_environment(config.query_answers, "LUMORA_QUERY_ANSWERS")),
       font_widths(config.text_measure) {
@@ -111,7 +112,7 @@ std::int32_t Core::State::dispatch(std::uint32_t tag, const std::uint8_t* data, 
     auto letter = static_cast<char>(data[0]);
     if (tag != 1) return refuse("tag");
     // A window the user closed ends the program: everything but its quit is answered so.
-    if (end_requested && letter != 'L') {
+    if (end_requested && letter != 'L' && !reports_close(letter, data, length)) {
         refusal = "closed";
         return kEndProgram;
     }
@@ -212,6 +213,7 @@ void Core::client_gone() {
         if (Window* window = s.windows.find(n)) {
             window->transfer.discard();
             window->image_transfer.discard();
+            window->state.cursor_wait.reset();
         }
     }
     if (s.offering) {

@@ -44,6 +44,8 @@ struct CoreConfig {
     // Scripted answers of the file-name dialog and the text query (see text_dialogs.h);
     // when not given, LUMORA_FILE_ANSWERS and LUMORA_QUERY_ANSWERS.
     std::optional<std::string> file_answers, query_answers;
+    // Scripted events (see event_script.h); when not given, LUMORA_EVENTS.
+    std::optional<std::string> events;
     // Real dialogs a host with a display provides (not owned); nullptr: the scripted ones.
     TextDialogs* dialogs = nullptr;
     // Measures texts with the renderer's fonts (not owned); nullptr: the estimate of
@@ -139,6 +141,13 @@ class Core {
     // What the plot under the pixel (x, y) of window n shows there, in its own coordinates
     // ("x = 2.51  y = 0.731"); empty when no plot frame is there.
     std::string plot_readout(int window, std::int32_t x, std::int32_t y);
+    // The user pressed a key or a mouse button in window n (at a pixel of its page; the
+    // event's kind says which): kept in the window's queue until the program asks for it
+    // ('B' 80).
+    void window_event(int window, const WindowEvent& event);
+    // The program waiting in window n for a click or a key, and the band it pulls; none
+    // when no program waits there.
+    std::optional<CursorWait> cursor_wait(int window) const;
     // True between a handshake and the client's 'L' or its going away.
     bool client_connected() const;
     // True once any handshake was accepted.

@@ -10,6 +10,7 @@
 #include "answer_script.h"
 #include "core.h"
 #include "display_list.h"
+#include "event_script.h"
 #include "font_widths_cache.h"
 #include "plotcore/item_canvas.h"
 #include "presets.h"
@@ -38,6 +39,7 @@ struct Core::State {
     ProcessMetrics metrics;
     ProcessSettings settings;
     AnswerScript answers;
+    EventScript event_script;
     PresetTable presets;
     std::uint8_t* process_block = nullptr;
     std::string process_name;
@@ -187,6 +189,17 @@ struct Core::State {
     std::int32_t draw_batch(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t font_widths_reply(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t remove_element(Window& window, int n, const Slots& slots, TraceLine& line);
+    // What the user does on screen (screen_events.cpp).
+    bool resize_window(int window, std::int32_t width, std::int32_t height);
+    bool window_closed_by_user(int window);
+    // Events 'B' 80 (event_commands.cpp).
+    std::int32_t next_event(Window& window, int n, const Slots& slots, TraceLine& line);
+    std::optional<WindowEvent> take_event(Window& window, int n);
+    // The frames of the window's plots as laid out on its page now (cursor_position.h).
+    std::vector<lumora::plotcore::Frame> window_frames_now(const Window& window);
+    // Whether the command asks window n for its next event while a close waits there: it
+    // is answered even after the close ended the program's other commands.
+    bool reports_close(char letter, const std::uint8_t* data, std::size_t length);
     // Presets 'B' 32, 'B' 33 (preset_commands.cpp).
     std::int32_t save_preset(Window& window, int n, const Slots& slots, TraceLine& line);
     std::int32_t apply_preset(Window& window, int n, const Slots& slots, TraceLine& line);

@@ -88,6 +88,8 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             return plot_command(window, n, slots, line);
         case lumora::plotcore::kBufferedFrame:
             return buffered_frame(window, n, slots, line);
+        case further::kNextEvent:
+            return next_event(window, n, slots, line);
         default:
             return refuse("unknown");
     }

@@ -111,6 +111,31 @@
 //                                                                                       there is
 //                                                                                       none
 //
+// What the user does to a window (keys, mouse buttons, resizes, the close) is queued per
+// window (window_events.h: at most 64, the oldest dropped first) until the program reads it.
+//
+//  'B' 80         slot 2 a band mode 0 .. 7,  the next event of the window: from     n
+//                 slot 3 1 while the program  its queue, else from LUMORA_EVENTS
+//                 waits for a click or key,   (event_script.h). result1 the kind:
+//                 0 for a look; 240 xref,     0 none, 1 key, 2 button, 3 resize,
+//                 248 yref (f64, the low      4 close; result2 the character code,
+//                 word first) the band's      the button ('A' left, 'D' middle, 'X'
+//                 anchor in the world of the  right), or for none 1 when events can
+//                 last point read (modes      still come (a screen, or a script not
+//                 1 .. 4: finite)             used up), else 0; result3, result4 the
+//                                             pixel (resize: width, height); text
+//                                             "x y f": the pixel's world point in the
+//                                             plot under it (cursor_position.h),
+//                                             frame f, 0 the window's world. While
+//                                             a program waits the screen shows its
+//                                             band: 0 none, 1 line from the anchor,
+//                                             2 rectangle, 3 two horizontal lines,
+//                                             4 two vertical lines, 5 horizontal
+//                                             line, 6 vertical line, 7 cross-hair.
+//                                             Until a close is read, 'B' 80 is
+//                                             answered even though the close ended
+//                                             the program's other commands
+//
 // Presets belong to the process, so that one window can take what another saved.
 #pragma once
 
@@ -141,6 +166,7 @@ inline constexpr std::int32_t kApplyPreset = 33;
 inline constexpr std::int32_t kPictureFormat = 34;
 inline constexpr std::int32_t kOpacity = 44;
 inline constexpr std::int32_t kSavePicture = 50;
+inline constexpr std::int32_t kNextEvent = 80;
 // 'B' 70 .. 74: the plot extension, in plotcore/plot_commands.h.
 
 // 'B' 1 kinds.

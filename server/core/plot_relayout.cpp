@@ -86,16 +86,6 @@ class Relayout {
         return out;
     }
 
-    // Each frame as it is laid out now, numbered.
-    std::vector<plotcore::Frame> frames() const {
-        std::vector<plotcore::Frame> out;
-        for (auto [id, f] : frames_) {
-            f.id = id;
-            out.push_back(f);
-        }
-        return out;
-    }
-
     // Each frame as it was and as it is now.
     std::vector<std::pair<plotcore::Frame, plotcore::Frame>> moved() const {
         std::vector<std::pair<plotcore::Frame, plotcore::Frame>> out;
@@ -230,14 +220,25 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
     return relaid;
 }
 
-std::vector<plotcore::Frame> shown_frames(const DisplayList& display, double page_width,
-                                          double page_height, const plotcore::StyleWidths& widths,
-                                          const ColourTable& colours, const FrameViews& views) {
-    Relayout relayout(page_width, page_height, widths, colours, views);
+std::vector<plotcore::Frame> window_frames(const DisplayList& display, double page_width,
+                                           double page_height,
+                                           const plotcore::StyleWidths& widths,
+                                           const FrameViews& views) {
+    std::vector<plotcore::Frame> frames;
     for (const DrawItem& item : display.items()) {
-        if (item.kind == ItemKind::kBatch && item.batch) relayout.frames_of(*item.batch);
+        if (item.kind != ItemKind::kBatch || !item.batch) continue;
+        for (const Item& part : *item.batch) {
+            if (part.kind != PlotKind::kFrame) continue;
+            const plotcore::LayoutSource& s = part.source;
+            const auto view = views.find(s.frame);
+            plotcore::ItemCanvas c(widths, kUtf8Texts, page_height, s.setup.resolution);
+            frames.push_back(plotcore::lay_out_frame(
+                c, view == views.end() ? s.setup : plotcore::with_ranges(s.setup, view->second),
+                page_width, page_height));
+            frames.back().id = s.frame;
+        }
     }
-    return relayout.frames();
+    return frames;
 }
 
 namespace {

@@ -21,13 +21,6 @@ struct Relaid {
     std::vector<std::pair<lumora::plotcore::Frame, lumora::plotcore::Frame>> frames;
 };
 
-// The window's frames as they are laid out for the page and the views, with their numbers.
-std::vector<lumora::plotcore::Frame> shown_frames(const DisplayList& display, double page_width,
-                                                  double page_height,
-                                                  const lumora::plotcore::StyleWidths& widths,
-                                                  const ColourTable& colours,
-                                                  const FrameViews& views);
-
 // The item's colours as packed RGB: colour values (flagged) as the window's colour table
 // resolves them now, black where one names no colour.
 void resolve_colours(lumora::plotcore::Item& item, const ColourTable& colours);
@@ -38,5 +31,12 @@ void resolve_colours(lumora::plotcore::Item& item, const ColourTable& colours);
 Relaid relayout_plots(DisplayList& display, double page_width, double page_height,
                       const lumora::plotcore::StyleWidths& widths, const ColourTable& colours,
                       const FrameViews& views = {});
+
+// The frames of the window's plots as laid out on its page now, in the order drawn, each
+// for the ranges it shows (views), with its number.
+std::vector<lumora::plotcore::Frame> window_frames(const DisplayList& display, double page_width,
+                                                   double page_height,
+                                                   const lumora::plotcore::StyleWidths& widths,
+                                                   const FrameViews& views);
 
 }  // namespace luwnd

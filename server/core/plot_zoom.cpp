@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core_state.h"
+#include "cursor_position.h"
 #include "plot_relayout.h"
 
 namespace luwnd {
@@ -15,18 +16,6 @@ namespace {
 
 bool inside(const plotcore::Rect& r, double x, double y) {
     return x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1;
-}
-
-// The frame whose box holds the page point, else the one whose panel holds it; the latest
-// drawn first. Nothing when no frame is there.
-std::optional<plotcore::Frame> frame_under(const std::vector<plotcore::Frame>& frames, double x,
-                                           double y) {
-    for (bool box : {true, false}) {
-        for (auto f = frames.rbegin(); f != frames.rend(); ++f) {
-            if (inside(box ? f->box : f->panel, x, y)) return *f;
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -47,9 +36,9 @@ std::optional<plotcore::Frame> Core::plot_frame_at(int window, std::int32_t x, s
     // Device pixels run downward from the top; the layout's page runs upward.
     px = x;
     py = state.page_height - y;
-    return frame_under(shown_frames(state.display, state.page_width, state.page_height,
-                                    s.style_widths(), state.colours, state.plot_views),
-                       px, py);
+    const Frames frames = s.window_frames_now(*found);
+    const plotcore::Frame* under = frame_under(frames, px, py);
+    return under != nullptr ? std::optional<plotcore::Frame>(*under) : std::nullopt;
 }
 
 std::string Core::plot_readout(int window, std::int32_t x, std::int32_t y) {

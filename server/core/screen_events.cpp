@@ -83,7 +83,34 @@ void follow_frames(std::uint8_t* words, const ViewWords& before, const Relaid& r
 }  // namespace
 
 bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
-    State& s = *state_;
+    return state_->resize_window(window, width, height);
+}
+
+bool Core::window_closed_by_user(int window) {
+    return state_->window_closed_by_user(window);
+}
+
+void Core::window_event(int window, const WindowEvent& event) {
+    Window* found = state_->windows.find(window);
+    if (found == nullptr) return;
+    found->state.events.push(event);
+    if (!state_->trace.enabled()) return;
+    TraceLine line;
+    line.add_word("event", event.kind == EventKind::kKey ? "key" : "button");
+    line.add("win", window);
+    line.add("key", event.key);
+    line.add("x", event.x);
+    line.add("y", event.y);
+    state_->trace.write(line);
+}
+
+std::optional<CursorWait> Core::cursor_wait(int window) const {
+    Window* found = state_->windows.find(window);
+    return found == nullptr ? std::nullopt : found->state.cursor_wait;
+}
+
+bool Core::State::resize_window(int window, std::int32_t width, std::int32_t height) {
+    State& s = *this;
     Window* found = s.windows.find(window);
     if (found == nullptr) return false;
     WindowState& state = found->state;
@@ -91,6 +118,7 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     state.page_width = std::clamp(width, 1, ProcessMetrics::kMaxPage);
     const auto tallest = static_cast<std::int32_t>(ProcessMetrics::kMaxPageArea / state.page_width);
     state.page_height = std::clamp(height, 1, std::min(ProcessMetrics::kMaxPage, tallest));
+    state.events.push({EventKind::kResize, 0, state.page_width, state.page_height});
     const ViewWords before = view_words(block);
     follow_page(state, block);
     // A view restored later must describe the new drawing area as well.
@@ -116,12 +144,13 @@ bool Core::resize_window(int window, std::int32_t width, std::int32_t height) {
     return true;
 }
 
-bool Core::window_closed_by_user(int window) {
-    State& s = *state_;
+bool Core::State::window_closed_by_user(int window) {
+    State& s = *this;
     Window* closed = s.windows.find(window);
     const bool tell = s.connected && closed != nullptr;
     if (tell) s.end_requested = true;
     if (closed != nullptr) {
+        closed->state.events.push({EventKind::kClose, 0, 0, 0});
         // What the user closed is gone from the screen: nobody can join it any more.
         closed->closed_on_screen = true;
         if (s.offering) {

@@ -33,6 +33,8 @@
 //     'B' 72       depth=<the buffered-frame depth after it (unchanged when refused)>
 //     'B' 73       face="<face>" (its first 255 characters)
 //     'B' 74       removed=<the element's items removed>
+//     'B' 80       mode= wait= (slots 2, 3) event=<none, key, button, resize, close>
+//                  r1= r2= r3= r4= (the answer words) reply="<x y frame>"
 //     'B' 19, 'B' 41  unit=<unit_length> x0=<origin_x> y0=<origin_y> as recomputed
 //     'B' 25       x0= y0= (the restored origin)
 //     'B' 31       r1= r2= r3= r4= (the viewport in device pixels: left, top, right, bottom)
@@ -85,6 +87,8 @@
 //   event=close win=<n> ends=<1 when the connected client was told to end, else 0>
 //   event=zoom|pan win=<n> frame=<the plot frame's number> plots=<batches laid out anew>
 //   event=unzoom win=<n>   (every plot back to the program's ranges)
+//   event=key win=<n> key=<character code> x=<pixel> y=<pixel>
+//   event=button win=<n> key=<'A' 65, 'D' 68 or 'X' 88> x=<pixel> y=<pixel>
 //
 // Texts are quoted; a quote or backslash inside is written \" or \\, a byte outside the
 // printable range 0x20..0x7E as \xNN.

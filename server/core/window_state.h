@@ -11,6 +11,7 @@
 #include "display_list.h"
 #include "drawing_attributes.h"
 #include "frame_views.h"
+#include "window_events.h"
 
 namespace luwnd {
 
@@ -51,6 +52,11 @@ struct WindowState {
     std::int32_t frame_depth = 0;
     // The ranges the user zoomed or panned the window's plot frames to on screen.
     FrameViews plot_views;
+    // 'B' 80: what the user did, not yet read; the program waiting for it, if one is; the
+    // frame its last point was read in (0: the window's world), where a band's anchor lies.
+    EventQueue events;
+    std::optional<CursorWait> cursor_wait;
+    std::uint32_t last_event_frame = 0;
 };
 
 }  // namespace luwnd

@@ -32,7 +32,8 @@ const std::pair<std::string, std::vector<std::uint8_t>>& this_program() {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(int width, int height, int dpi, bool plot_batches) {
+GalleryWindow::GalleryWindow(int width, int height, int dpi, bool plot_batches,
+                             const std::function<void(luwnd::CoreConfig&)>& adjust) {
     // A fresh program: no plotting state (frames, resolutions, colour map) of the last.
     reset_client_state();
     plot::reset_plot_state();
@@ -44,6 +45,8 @@ GalleryWindow::GalleryWindow(int width, int height, int dpi, bool plot_batches) 
     config.options += " /dpi" + std::to_string(dpi);
     config.plot_extension = plot_batches;
     config.answers = std::string();
+    config.events = std::string();
+    if (adjust) adjust(config);
     scope_.fake.start_server(config);
     scope_.fake.module_file = this_program().first;
     scope_.fake.files[this_program().first] = this_program().second;

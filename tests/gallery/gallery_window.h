@@ -3,6 +3,7 @@
 // follows it command by command the way the real host keeps it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "client/platform/fake/fake_platform.h"
@@ -18,8 +19,10 @@ class GalleryWindow {
     // Connects a fresh client to a fresh window process and opens one window of the size
     // (width 0: the default size for the resolution), at the resolution; plot_batches
     // false: a window process without plot batches.
+    // adjust may change the window process's settings before it starts.
     explicit GalleryWindow(int width = kWidth, int height = kHeight, int dpi = 96,
-                           bool plot_batches = true);
+                           bool plot_batches = true,
+                           const std::function<void(luwnd::CoreConfig&)>& adjust = {});
     ~GalleryWindow();
     GalleryWindow(const GalleryWindow&) = delete;
     GalleryWindow& operator=(const GalleryWindow&) = delete;
@@ -34,6 +37,8 @@ class GalleryWindow {
     bool resize(int width, int height);
     // The window process the window is in.
     luwnd::Core& core() { return *scope_.fake.core(); }
+    // The fake system the client runs on, with the window process in it.
+    platform::FakePlatform& fake() { return scope_.fake; }
     // The window's picture after every command so far; an empty one when it is not open.
     luwnd::render::Picture picture();
 

@@ -72,6 +72,7 @@ class FakePlatform : public Platform {
     std::string output;
     std::string input;                // read by read_input_char, then -1
     std::deque<int> keys;             // poll_key sees them, read_key takes them
+    long long paused_ms = 0;          // what pause was asked for, in all
     std::vector<std::string> opened;  // names asked of open_block
     int unmapped = 0;                 // successful unmap_block calls
     bool fail_unmap = false;
@@ -114,6 +115,8 @@ class FakePlatform : public Platform {
 
     int poll_key() override { return keys.empty() ? 0 : 1; }
     int read_key(bool echo) override;
+    // Sleeps not at all: the pauses only add up.
+    void pause(int ms) override { paused_ms += ms; }
 
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
     bool is_program_file(const char* path) override;

@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -84,6 +85,13 @@ int PosixPlatform::poll_key() {
 
 int PosixPlatform::read_key(bool echo) {
     return posix::read_one_key(echo);
+}
+
+void PosixPlatform::pause(int ms) {
+    timespec wanted{ms / 1000, (ms % 1000) * 1000000L};
+    // A signal cuts the sleep short: the rest is slept after it.
+    while (ms > 0 && nanosleep(&wanted, &wanted) != 0 && errno == EINTR) {
+    }
 }
 
 std::uint32_t PosixPlatform::get_environment(const char* name, char* buffer, std::uint32_t size) {

@@ -115,6 +115,10 @@ int Win32Platform::read_key(bool echo) {
     return echo ? _getche() : _getch();
 }
 
+void Win32Platform::pause(int ms) {
+    Sleep(static_cast<DWORD>(ms > 0 ? ms : 0));
+}
+
 std::uint32_t Win32Platform::get_environment(const char* name, char* buffer, std::uint32_t size) {
     const DWORD result = GetEnvironmentVariableA(name, buffer, size);
     if (result == 0) error_ = GetLastError();

@@ -25,6 +25,7 @@ class Win32Platform : public Platform {
 
     int poll_key() override;
     int read_key(bool echo) override;
+    void pause(int ms) override;
 
     std::uint32_t get_environment(const char* name, char* buffer, std::uint32_t size) override;
     bool is_program_file(const char* path) override;

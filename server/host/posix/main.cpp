@@ -75,6 +75,10 @@ void connect_window_events(luwnd::posix::X11Windows& screen, luwnd::Core& core,
         core.resize_window(n, width, height);
     };
     screen.events.closed = [&core](int n) { core.window_closed_by_user(n); };
+    screen.events.input = [&core](int n, const luwnd::WindowEvent& event) {
+        core.window_event(n, event);
+    };
+    screen.events.cursor_wait = [&core](int n) { return core.cursor_wait(n); };
     screen.events.save = [&pictures, &saved](int n, luwnd::render::PictureFormat format) {
         auto it = pictures.open().find(n);
         if (it == pictures.open().end()) return;

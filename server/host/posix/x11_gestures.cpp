@@ -18,8 +18,9 @@ constexpr double kHelpText = 13;  // pixels
 
 }  // namespace
 
+// While a program waits for a click, the buttons are its alone.
 void X11Windows::pointer_event(int n, const XEvent& event) {
-    if (gestures == nullptr) return;
+    if (gestures == nullptr || waited_for(n)) return;
     if (event.type == MotionNotify) {
         gestures->move(n, event.xmotion.x, event.xmotion.y);
         return;

@@ -198,6 +198,7 @@ void X11Windows::copy_to_screen(View& view) {
         cairo_rectangle(cr, 0, height, width, view.window_height - height);
     cairo_fill(cr);
     paint_overlays(view, cr);
+    draw_band(view, cr);
     cairo_destroy(cr);
     cairo_surface_flush(view.screen);
     view.dirty = false;
@@ -272,25 +273,6 @@ void X11Windows::note_size(View& view, const XConfigureEvent& event) {
     view.dirty = true;
 }
 
-// A save waits until the events that came with it are handled and the pictures follow
-// them: it saves what the user sees after everything done before the key.
-void X11Windows::key_pressed(int n, XKeyEvent& event) {
-    if (plot_key(n, event)) return;
-    switch (XLookupKeysym(&event, 0)) {
-        case XK_s:
-            saves_.emplace_back(n, render::PictureFormat::kPng);
-            break;
-        case XK_v:
-            saves_.emplace_back(n, render::PictureFormat::kSvg);
-            break;
-        case XK_p:
-            saves_.emplace_back(n, render::PictureFormat::kPdf);
-            break;
-        default:
-            break;
-    }
-}
-
 void X11Windows::save_asked() {
     const auto asked = std::move(saves_);
     saves_.clear();
@@ -322,6 +304,8 @@ bool X11Windows::handle_events() {
         if (event.type == Expose && event.xexpose.count == 0) view->dirty = true;
         if (event.type == ConfigureNotify) note_size(*view, event.xconfigure);
         if (event.type == KeyPress) key_pressed(n, event.xkey);
+        if (event.type == ButtonPress) button_pressed(n, event.xbutton);
+        if (event.type == MotionNotify) view->pointer = Pixel{event.xmotion.x, event.xmotion.y};
         if (event.type == ButtonPress || event.type == ButtonRelease || event.type == MotionNotify)
             pointer_event(n, event);
         if (event.type == ClientMessage && event.xclient.format == 32 &&
@@ -330,6 +314,7 @@ bool X11Windows::handle_events() {
             changed = true;
         }
     }
+    for (auto& [n, view] : views_) follow_band(n, view);
     changed |= apply_gestures();
     // A drag sends many sizes; the page follows the last one only.
     for (auto& [n, view] : views_) {

@@ -11,9 +11,15 @@
 //                       events that arrived together are handled (only the last size counts)
 //   closing it          closed(n), after the X window went away
 //   the keys            Ctrl+S or S: save as PNG; V: save as SVG; P: save as PDF
-//                       (save(n, format); Shift and Ctrl do not matter)
-//   the pointer         zooming and panning plots, and the other keys of PlotGestures
-//                       (server/core/plot_gestures.h), when the host gives it gestures
+//                       (save(n, format); Shift and Ctrl do not matter); every other key
+//                       that gives a character goes to input(n, event), for the program
+//                       to read; while a program waits in the window for a click or a
+//                       key (cursor_wait), every key goes to it and none saves
+//   mouse buttons       left, middle, right: input(n, event) at the pointer's pixel
+//   the pointer         while a program waits, its rubber band (cursor_band.h) follows
+//                       the pointer, drawn over the picture; while none waits, the wheel,
+//                       the buttons and the plot keys zoom and pan plots as PlotGestures
+//                       (server/core/plot_gestures.h) says, when the host gives it gestures
 #pragma once
 
 #include <X11/Xlib.h>
@@ -24,12 +30,15 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "server/core/cursor_band.h"
 #include "server/core/plot_gestures.h"
+#include "server/core/window_events.h"
 #include "server/render/output_target.h"
 #include "server/render/picture.h"
 #include "server/render/screen_progress.h"
@@ -40,6 +49,8 @@ struct WindowEvents {
     std::function<void(int window, std::int32_t width, std::int32_t height)> resized;
     std::function<void(int window)> closed;
     std::function<void(int window, render::PictureFormat format)> save;
+    std::function<void(int window, const WindowEvent& event)> input;
+    std::function<std::optional<CursorWait>(int window)> cursor_wait;
 };
 
 class X11Windows {
@@ -101,6 +112,9 @@ class X11Windows {
         // The picture was rewritten but the image not yet made anew (see kFrame).
         bool behind = false;
         std::chrono::steady_clock::time_point made{};  // when the image was last made anew
+        // The pointer's pixel, once known, and the band drawn over the picture there.
+        std::optional<Pixel> pointer;
+        std::vector<BandLine> band;
     };
 
     void create(int n, const render::Picture& picture);
@@ -115,8 +129,14 @@ class X11Windows {
     bool any_behind() const;
     View* find(::Window id, int* number);
     void note_size(View& view, const XConfigureEvent& event);
+    // What the user does with keys, buttons and pointer (x11_input.cpp).
     void key_pressed(int n, XKeyEvent& event);
-    // Pointer events and the plot keys (x11_gestures.cpp).
+    bool save_key(int n, KeySym key);
+    void button_pressed(int n, const XButtonEvent& event);
+    void follow_band(int n, View& view);
+    void draw_band(const View& view, cairo_t* cr) const;
+    // Pointer events and the plot keys while no program waits (x11_gestures.cpp).
+    bool waited_for(int n) const;
     void pointer_event(int n, const XEvent& event);
     bool plot_key(int n, XKeyEvent& event);
     bool apply_gestures();

@@ -1,5 +1,7 @@
 #include "screen_windows.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -17,8 +19,6 @@ constexpr char kClassName[] = "LumoraGraphicsWindow";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 // Around the page when the window is larger than it.
 constexpr COLORREF kSurround = RGB(191, 191, 191);
-// The character Ctrl+S types.
-constexpr WPARAM kControlS = 0x13;
 
 int side(std::int32_t value) {
     return std::clamp(value, 1, render::kMaxGdiPageSide);
@@ -91,6 +91,7 @@ void ScreenWindows::update() {
             if (it == views_.end()) continue;
         }
         View& view = it->second;
+        follow_band(view, n);  // a program may have begun or ended its wait
         if (view.title != title) {
             view.title = title;
             show_title(view);
@@ -191,6 +192,7 @@ void ScreenWindows::paint(View& view) {
     fill(dc, RECT{0, height, std::min<LONG>(width, client.right), client.bottom}, surround);
     DeleteObject(surround);
     paint_overlays(static_cast<int>(GetWindowLongPtrA(view.window, 0)), dc);
+    draw_band(view, dc);
     EndPaint(view.window, &paint_info);
 }
 
@@ -232,7 +234,8 @@ void ScreenWindows::save(int n, MenuCommand format) {
 }
 
 LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (gesture(view, n, message, wparam, lparam)) return 0;
+    // While a program waits for a click or a key, the pointer and the keys are its alone.
+    if (!core_.cursor_wait(n)) gesture(view, n, message, wparam, lparam);
     switch (message) {
         case WM_PAINT:
             paint(view);
@@ -251,8 +254,16 @@ LRESULT ScreenWindows::handle(View& view, int n, UINT message, WPARAM wparam, LP
             closed_by_user(n);
             return 0;
         case WM_CHAR:
-            if (wparam != kControlS) break;
-            save(n, kSavePng);
+            typed(view, n, wparam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            button_pressed(n, message, lparam);
+            return 0;
+        case WM_MOUSEMOVE:
+            view.pointer = Pixel{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            follow_band(view, n);
             return 0;
         case WM_COMMAND:
             if (LOWORD(wparam) == kSavePng || LOWORD(wparam) == kSaveEmf)

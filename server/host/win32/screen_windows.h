@@ -5,9 +5,12 @@
 // when the frame ends it is drawn and painted at once (at most once a frame, see kFrame). Resizing
 // a window resizes its page; a window the program closes goes away; one the user closes tells the
 // core, which ends the drawing program, and stays closed. Each window's File menu and Ctrl+S save
-// its picture without asking anything: see save_path.h for the names. The pointer and the
-// plot keys zoom and pan plots as PlotGestures (server/core/plot_gestures.h) says, and the
-// title reads out the place under the pointer.
+// its picture without asking anything: see save_path.h for the names. Typed characters and
+// the mouse buttons go to the core for the program to read; while a program waits in a
+// window for a click or a key, Ctrl+S goes to it too, and its rubber band follows the
+// pointer over the picture (screen_input.cpp). While none waits, the pointer and the plot
+// keys zoom and pan plots as PlotGestures (server/core/plot_gestures.h) says, and the
+// title reads out the place under the pointer (screen_gestures.cpp).
 #pragma once
 
 #include <windows.h>
@@ -18,10 +21,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "server/core/core.h"
+#include "server/core/cursor_band.h"
 #include "server/core/plot_gestures.h"
 #include "server/render/gdi/page_image.h"
 #include "server/render/screen_progress.h"
@@ -72,6 +78,9 @@ class ScreenWindows {
         // timer brings it up to date.
         bool behind = false;
         std::chrono::steady_clock::time_point made{};  // when the image was last made anew
+        // The pointer's pixel, once known, and the band drawn over the picture there.
+        std::optional<Pixel> pointer;
+        std::vector<BandLine> band;
     };
     struct Creation {
         ScreenWindows* self;
@@ -88,8 +97,13 @@ class ScreenWindows {
     void resized(int n, int width, int height);
     void closed_by_user(int n);
     void save(int n, MenuCommand format);
+    // Keys, buttons and the pointer (screen_input.cpp).
+    void typed(View& view, int n, WPARAM character);
+    void button_pressed(int n, UINT message, LPARAM position);
+    void follow_band(View& view, int n);
+    static void draw_band(const View& view, HDC dc);
     std::string title_of(int n) const;
-    // The pointer and the plot keys (screen_gestures.cpp): true when the message was theirs.
+    // The pointer and the plot keys (screen_gestures.cpp): true when the message was one.
     bool gesture(View& view, int n, UINT message, WPARAM wparam, LPARAM lparam);
     void apply_gestures(View& view, int n);
     void show_title(View& view);

@@ -209,14 +209,24 @@ void VirtualDisplay::close(unsigned long window) {
     XSync(display_, False);
 }
 
+namespace {
+
+// A key or button event of the type in the window, as the X server would address it.
+template <class InputEvent>
+void address(InputEvent& event, int type, Display* display, unsigned long window) {
+    event.type = type;
+    event.display = display;
+    event.window = window;
+    event.root = DefaultRootWindow(display);
+    event.time = CurrentTime;
+    event.same_screen = True;
+}
+
+}  // namespace
+
 void VirtualDisplay::press_key(unsigned long window, const char* key, bool control) {
     XEvent event{};
-    event.xkey.type = KeyPress;
-    event.xkey.display = display_;
-    event.xkey.window = window;
-    event.xkey.root = DefaultRootWindow(display_);
-    event.xkey.time = CurrentTime;
-    event.xkey.same_screen = True;
+    address(event.xkey, KeyPress, display_, window);
     event.xkey.state = control ? ControlMask : 0;
     event.xkey.keycode = XKeysymToKeycode(display_, XStringToKeysym(key));
     XSendEvent(display_, window, True, KeyPressMask, &event);
@@ -227,12 +237,7 @@ namespace {
 
 XEvent pointer_event(Display* display, unsigned long window, int type, int x, int y) {
     XEvent event{};
-    event.xbutton.type = type;
-    event.xbutton.display = display;
-    event.xbutton.window = window;
-    event.xbutton.root = DefaultRootWindow(display);
-    event.xbutton.time = CurrentTime;
-    event.xbutton.same_screen = True;
+    address(event.xbutton, type, display, window);
     event.xbutton.x = x;
     event.xbutton.y = y;
     return event;
@@ -251,8 +256,7 @@ void VirtualDisplay::click(unsigned long window, int x, int y, unsigned button) 
 }
 
 void VirtualDisplay::move_pointer(unsigned long window, int x, int y) {
-    XEvent move = pointer_event(display_, window, MotionNotify, x, y);
-    XSendEvent(display_, window, True, PointerMotionMask, &move);
+    XWarpPointer(display_, None, window, 0, 0, 0, 0, x, y);
     XSync(display_, False);
 }
 

@@ -64,7 +64,7 @@ class VirtualDisplay {
     // Presses and releases a pointer button at the window's pixel (x, y): 1 left, 3 right,
     // 4 and 5 the wheel turned away from the user and towards.
     void click(unsigned long window, int x, int y, unsigned button);
-    // Moves the pointer to the window's pixel (x, y).
+    // Moves the pointer to the window's pixel (x, y), as the user would.
     void move_pointer(unsigned long window, int x, int y);
     // Waits up to 5 s for the window's title to hold the text; the title as it is then.
     std::string wait_for_title(unsigned long window, const std::string& part);

@@ -37,6 +37,8 @@ class CoreFixture : public ::testing::Test {
         c.trace_path = trace_path_;
         c.options = options_;
         c.answers = answers_;
+        c.events = events_;
+        c.windows_stay_shown = stay_shown_;
         c.max_items = max_items_;
         c.max_drawing_bytes = max_drawing_bytes_;
         c.screen_dpi = screen_dpi_;
@@ -99,6 +101,8 @@ class CoreFixture : public ::testing::Test {
     std::string trace_path_;
     std::string options_;
     std::optional<std::string> answers_ = std::string();  // no script: every answer yes
+    std::optional<std::string> events_ = std::string();   // no scripted events
+    bool stay_shown_ = false;
     std::size_t max_items_ = DisplayList::kMaxItems;
     std::size_t max_drawing_bytes_ = DrawingBudget::kDefaultBytes;
     std::int32_t screen_dpi_ = 96;
