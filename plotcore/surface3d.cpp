@@ -22,7 +22,10 @@ std::vector<std::size_t> back_to_front(const View3d& view, const HeightField& fi
         for (int i = 0; i < cx; ++i) {
             const double x =
                 (field.x[static_cast<std::size_t>(i)] + field.x[std::size_t(i) + 1]) / 2;
-            near[std::size_t(j) * std::size_t(cx) + std::size_t(i)] = view.nearness({x, y, mid_z});
+            // A cell without a place (a value <= 0 on a log axis) is left out later;
+            // first here, so that the order stays a strict one.
+            const double n = view.nearness({x, y, mid_z});
+            near[std::size_t(j) * std::size_t(cx) + std::size_t(i)] = std::isnan(n) ? -HUGE_VAL : n;
         }
     }
     std::vector<std::size_t> order(near.size());

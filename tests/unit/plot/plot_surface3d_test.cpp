@@ -237,6 +237,19 @@ TEST_F(PlotSurface3dTest, NaNAndPointsBeyondTheBoxLeaveHoles) {
     EXPECT_GT(xs[2], xs[0] + 100);
 }
 
+// On a log x axis the cells over x <= 0 are left out, the others drawn.
+TEST_F(PlotSurface3dTest, CellsOverValuesALogAxisCannotTakeAreLeftOut) {
+    ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window_.number());
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 1, 1000, 0, 2, 0, 4, 30, 30, LU_VIEW3D_LOG_X),
+              window_.number());
+    const double x[] = {-1, 0, 1, 10, 100, 1000}, y[] = {0, 1, 2};
+    double z[6][3];
+    for (auto& column : z)
+        for (double& v : column) v = 2;
+    ASSERT_EQ(lu_plot_mesh3d_d(&z[0][0], 6, 3, LU_ROW_MAJOR, x, y, LU_MESH_X), window_.number());
+    EXPECT_EQ(polygons().size(), 3u * 2u);
+}
+
 // A mesh of both lines: white cells outlined in the pen, painted back to front (from the
 // top of the page down when the mesh is flat); lines along x alone are level on the page
 // seen from the front, lines along y alone run up it.
