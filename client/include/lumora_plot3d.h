@@ -98,7 +98,7 @@ int lu_plot_points3d_d_(int* result, const int* n, const double* x, const double
  * LU_SURFACE_MAP_RANGE over the map's range; LU_SURFACE_FACETS outlines each cell with
  * the pen. Cells are drawn from the farthest from the viewer to the nearest, so that
  * nearer ones hide what lies behind them. A cell with a NaN corner (or one <= 0 on a log
- * axis) or a corner outside the view's box is left out. The whole surface travels in one
+ * axis) or a corner outside the view's box is left out. Each call sends its drawing as one
  * batch. The _d forms take double arrays. Result: the window number; 0 with a message
  * without a 3-D view on the current frame, for a null array, nx or ny below 2, an
  * unknown layout, x or y not finite or not strictly rising or falling, other options. */
