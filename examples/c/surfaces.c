@@ -29,8 +29,7 @@ static void stage(const char* title, float azimuth) {
     check(
         lu_plot_view3d(1.2f, 1.2f, 0.8f, -2.0f, 2.0f, -2.0f, 2.0f, -0.6f, 1.1f, 35.0f, azimuth, 0),
         "lu_plot_view3d");
-    check(lu_plot_box3d("bnts", "x", 0, 0, "bnts", "y", 0, 0, "bcnst", "z", 0, 0),
-          "lu_plot_box3d");
+    check(lu_plot_box3d("bnts", "x", 0, 0, "bnts", "y", 0, 0, "bcnst", "z", 0, 0), "lu_plot_box3d");
     check(lu_plot_labels(NULL, NULL, title), "lu_plot_labels");
 }
 
