@@ -28,7 +28,7 @@ run() {
 # The Fortran twins of the C programs draw the same pictures (the example tests check
 # that each draws); the Fourier program is shown by its Fortran form.
 for example in figures_c sine_c plots_c plot_kinds_c markup_c publication_c styles_c \
-  strip_chart_c fields_c live_view_c; do
+  strip_chart_c fields_c live_view_c surfaces_c; do
   run "$example" ""
 done
 # Nobody clicks here: the two clicks of the cursor example are scripted.

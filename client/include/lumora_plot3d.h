@@ -79,6 +79,52 @@ int lu_plot_points3d_d(int n, const double* x, const double* y, const double* z,
 int lu_plot_points3d_d_(int* result, const int* n, const double* x, const double* y,
                         const double* z, const int* marker);
 
+/* Options of lu_plot_surface3d and lu_plot_mesh3d, numbered apart from the view's so
+ * that one passed to the wrong operation is refused: the surface's cells outlined with
+ * the pen (facets); the surface coloured over the colour map's own range rather than the
+ * view's z range; the mesh's lines along x (at each y), along y (at each x), or both
+ * added together. */
+#define LU_SURFACE_FACETS 8
+#define LU_SURFACE_MAP_RANGE 16
+#define LU_MESH_X 32
+#define LU_MESH_Y 64
+
+/* A surface z over the grid x[nx] by y[ny] of the 3-D view's data (nx, ny > 1; x and y
+ * each strictly rising or falling, finite): z (i, j) over (x[i], y[j]), in the layout of
+ * the field operations (LU_ROW_MAJOR: z[i * ny + j]; LU_COLUMN_MAJOR: z[i + j * nx]; the
+ * reference forms take Fortran's Z(NX, NY)). Each cell between four neighbouring points
+ * is filled in the colour of its corners' mean z in the current colour map, over the
+ * view's z range (z1 in the map's first colour, z2 in its last) or with
+ * LU_SURFACE_MAP_RANGE over the map's range; LU_SURFACE_FACETS outlines each cell with
+ * the pen. Cells are drawn from the farthest from the viewer to the nearest, so that
+ * nearer ones hide what lies behind them. A cell with a NaN corner (or one <= 0 on a log
+ * axis) or a corner outside the view's box is left out. Each call sends its drawing as one
+ * batch. The _d forms take double arrays. Result: the window number; 0 with a message
+ * without a 3-D view on the current frame, for a null array, nx or ny below 2, an
+ * unknown layout, x or y not finite or not strictly rising or falling, other options. */
+int lu_plot_surface3d(const float* z, int nx, int ny, int layout, const float* x, const float* y,
+                      int options);
+int lu_plot_surface3d_(int* result, const float* z, const int* nx, const int* ny, const float* x,
+                       const float* y, const int* options);
+int lu_plot_surface3d_d(const double* z, int nx, int ny, int layout, const double* x,
+                        const double* y, int options);
+int lu_plot_surface3d_d_(int* result, const double* z, const int* nx, const int* ny,
+                         const double* x, const double* y, const int* options);
+
+/* A mesh over the same grid as lu_plot_surface3d takes it: lines in the pen along x
+ * (LU_MESH_X), along y (LU_MESH_Y) or both (their sum), with the lines hidden that the
+ * surface hides. Each cell is drawn from the farthest to the nearest, filled in white
+ * and with its lines on it, so that nearer cells cover what lies behind them. Refused as
+ * lu_plot_surface3d is, and for options that are not LU_MESH_X, LU_MESH_Y or their sum. */
+int lu_plot_mesh3d(const float* z, int nx, int ny, int layout, const float* x, const float* y,
+                   int options);
+int lu_plot_mesh3d_(int* result, const float* z, const int* nx, const int* ny, const float* x,
+                    const float* y, const int* options);
+int lu_plot_mesh3d_d(const double* z, int nx, int ny, int layout, const double* x, const double* y,
+                     int options);
+int lu_plot_mesh3d_d_(int* result, const double* z, const int* nx, const int* ny, const double* x,
+                      const double* y, const int* options);
+
 #ifdef __cplusplus
 }
 #endif

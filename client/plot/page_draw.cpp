@@ -461,6 +461,20 @@ bool fill_shape(const std::vector<double>& xy, int colour) {
     return draw_polygon({xy.begin(), xy.end()}, 0);
 }
 
+bool fill_outlined(const std::vector<double>& xy, int colour) {
+    if (xy.size() < 6) return true;
+    if (recorder().on() && !transforming())
+        return recorder().polygon(xy, colour, true, false), true;
+    {
+        const PenScope pen;
+        if (!fill_shape(xy, colour)) return false;
+    }
+    std::vector<float> outline(xy.begin(), xy.end());
+    outline.push_back(outline[0]);
+    outline.push_back(outline[1]);
+    return draw_polyline(outline);
+}
+
 bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     if (transforming()) return fill_shape({x0, y0, x1, y0, x1, y1, x0, y1}, colour);
     if (recorder().on())

@@ -118,6 +118,8 @@ bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, i
 // A polygon of x, y pairs filled with a colour value, without outline (rule 0, alternate);
 // where drawing is not recorded the pen takes the colour, so keep it in a PenScope.
 bool fill_shape(const std::vector<double>& xy, int colour);
+// The same outlined with the pen; where drawing is not recorded, the pen is kept.
+bool fill_outlined(const std::vector<double>& xy, int colour);
 // A box filled with a colour value, without outline; and a box outlined with the pen.
 bool fill_box(double x0, double y0, double x1, double y1, int colour);
 bool outline_box(double x0, double y0, double x1, double y1);

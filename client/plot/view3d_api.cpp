@@ -9,11 +9,27 @@
 #include "fortran_text.h"
 #include "plotcore/box3d.h"
 #include "plotcore/clip3d.h"
+#include "view3d_target.h"
 
 using namespace lumora::plot;
 using lumora::plotcore::Point3;
 using lumora::plotcore::View3d;
 using lumora::plotcore::View3dSetup;
+
+namespace lumora::plot {
+
+DataTarget view_target() {
+    DataTarget t = data_target();
+    if (t.window == 0) return t;
+    if (!t.state->view3d || t.state->view3d_frame != t.frame().id) {
+        refuse("window " + std::to_string(t.window) +
+               "'s frame has no 3-D view: call lu_plot_view3d first");
+        t.window = 0;
+    }
+    return t;
+}
+
+}  // namespace lumora::plot
 
 namespace {
 
@@ -37,19 +53,6 @@ int set_view(View3dSetup setup, int options) {
     t.state->view3d.emplace(setup);
     t.state->view3d_frame = f.id;
     return t.window;
-}
-
-// The current frame with its 3-D view, ready for drawing; window 0 (and refused) when
-// there is none.
-DataTarget view_target() {
-    DataTarget t = data_target();
-    if (t.window == 0) return t;
-    if (!t.state->view3d || t.state->view3d_frame != t.frame().id) {
-        refuse("window " + std::to_string(t.window) +
-               "'s frame has no 3-D view: call lu_plot_view3d first");
-        t.window = 0;
-    }
-    return t;
 }
 
 struct AxisText {
