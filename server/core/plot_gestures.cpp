@@ -1,5 +1,6 @@
 #include "plot_gestures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -40,16 +41,17 @@ void PlotGestures::release(int window, std::int32_t x, std::int32_t y) {
 
 void PlotGestures::wheel(int window, std::int32_t x, std::int32_t y, int steps) {
     move(window, x, y);
-    states_[window].zoom *= std::pow(kWheelStep, std::clamp(steps, -64, 64));
+    int& sum = states_[window].zoom_steps;
+    sum = std::clamp(sum + steps, -64, 64);
 }
 
 void PlotGestures::key(int window, char key) {
     State& s = states_[window];
-    if (key == '+') s.zoom *= kWheelStep;
-    if (key == '-') s.zoom /= kWheelStep;
+    if (key == '+') s.zoom_steps = std::min(s.zoom_steps + 1, 64);
+    if (key == '-') s.zoom_steps = std::max(s.zoom_steps - 1, -64);
     if (key == 'r') {
         s.reset = true;
-        s.zoom = 1;
+        s.zoom_steps = 0;
         s.pan_x = s.pan_y = 0;
         s.zoom_to.reset();
     }
@@ -72,7 +74,8 @@ bool PlotGestures::apply(int window, State& s) {
     if (s.reset) changed = core_.reset_plot_views(window);
     if (s.pan_x != 0 || s.pan_y != 0)
         changed |= core_.pan_plot(window, s.from_x, s.from_y, s.pan_x, s.pan_y);
-    if (s.zoom != 1) changed |= core_.zoom_plot(window, s.x, s.y, s.zoom);
+    if (s.zoom_steps != 0)
+        changed |= core_.zoom_plot(window, s.x, s.y, std::pow(kWheelStep, s.zoom_steps));
     if (s.zoom_to)
         changed |=
             core_.zoom_plot_to(window, s.zoom_to->x0, s.zoom_to->y0, s.zoom_to->x1, s.zoom_to->y1);
@@ -83,7 +86,7 @@ bool PlotGestures::apply(int window, State& s) {
     }
     if (s.moved || changed) s.readout = core_.plot_readout(window, s.x, s.y);
     s.pan_x = s.pan_y = 0;
-    s.zoom = 1;
+    s.zoom_steps = 0;
     s.zoom_to.reset();
     s.reset = s.moved = false;
     return changed;

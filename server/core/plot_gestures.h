@@ -59,7 +59,7 @@ class PlotGestures {
         std::optional<Drag> drag;
         std::int32_t from_x = 0, from_y = 0;  // where the drag started
         std::int32_t pan_x = 0, pan_y = 0;    // panned so far, not yet applied
-        double zoom = 1;                      // zoomed so far, not yet applied
+        int zoom_steps = 0;                   // wheel steps so far, not yet applied
         std::optional<Band> zoom_to;          // a rectangle to zoom to, not yet applied
         bool reset = false, help = false, moved = false;
         std::string readout;
