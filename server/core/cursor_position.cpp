@@ -15,15 +15,15 @@ namespace {
 // Pixels of a page lie within this much of it; further is no pixel at all.
 constexpr double kMaxPixel = 1 << 20;
 
-bool holds(const Rect& r, double x, double y) {
-    return r.width() > 0 && r.height() > 0 && x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1;
-}
-
 double page_height(const std::uint8_t* words) {
     return layout::read_i32(words, layout::kPageHeight);
 }
 
 }  // namespace
+
+bool holds(const Rect& r, double x, double y) {
+    return r.width() > 0 && r.height() > 0 && x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1;
+}
 
 const Frame* frame_under(const Frames& frames, double x, double y) {
     for (auto it = frames.rbegin(); it != frames.rend(); ++it)

@@ -26,6 +26,9 @@ struct Pixel {
 
 using Frames = std::vector<lumora::plotcore::Frame>;
 
+// Whether the rectangle (of some size) holds the page point.
+bool holds(const lumora::plotcore::Rect& r, double x, double y);
+
 // The last frame drawn whose box (or, failing that, panel) holds the page point (pixels,
 // y upward); nullptr when none does.
 const lumora::plotcore::Frame* frame_under(const Frames& frames, double x, double y);

@@ -12,14 +12,6 @@ namespace luwnd {
 
 namespace plotcore = lumora::plotcore;
 
-namespace {
-
-bool inside(const plotcore::Rect& r, double x, double y) {
-    return x >= r.x0 && x <= r.x1 && y >= r.y0 && y <= r.y1;
-}
-
-}  // namespace
-
 std::size_t Core::State::relay_plots(Window& window) {
     WindowState& state = window.state;
     return relayout_plots(state.display, state.page_width, state.page_height, style_widths(),
@@ -45,7 +37,7 @@ std::string Core::plot_readout(int window, std::int32_t x, std::int32_t y) {
     double px = 0, py = 0;
     const std::optional<plotcore::Frame> frame = plot_frame_at(window, x, y, px, py);
     // Only inside the box: around it there is nothing of the plot to read.
-    if (!frame || !inside(frame->box, px, py)) return {};
+    if (!frame || !holds(frame->box, px, py)) return {};
     return plotcore::point_readout(*frame, px, py);
 }
 
@@ -57,7 +49,7 @@ bool Core::change_plot_view(int window, std::int32_t x, std::int32_t y, const ch
     const std::optional<plotcore::Ranges> ranges = change(*frame, px, py);
     if (!ranges) return false;
     State& s = *state_;
-    Window* found = s.windows.find(window);
+    Window* found = s.windows.find(window);  // there: plot_frame_at found it
     found->state.plot_views[frame->id] = *ranges;
     const std::size_t batches = s.relay_plots(*found);
     if (s.trace.enabled()) {
