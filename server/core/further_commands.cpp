@@ -113,8 +113,8 @@ std::int32_t Core::State::grid(Window& window, int n, TraceLine& line) {
 std::int32_t Core::State::erase(Window& window, int n, TraceLine& line) {
     line.add("removed", static_cast<std::int64_t>(window.state.display.size()));
     window.state.display.clear();
-    // The frames zoomed on screen are gone with it.
-    window.state.plot_views.clear();
+    // The frames zoomed on screen are gone with it; a live view draws them again.
+    leave_views_behind(window.state.plot_views);
     return n;
 }
 

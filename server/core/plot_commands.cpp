@@ -80,7 +80,8 @@ std::int32_t Core::State::draw_batch(Window& window, int n, const Slots& slots, 
     resolve_colours(batch.items, window.state.colours);
     DrawItem item;
     item.kind = ItemKind::kBatch;
-    item.batch = std::make_shared<const plotcore::Items>(std::move(batch.items));
+    const auto items = std::make_shared<const plotcore::Items>(std::move(batch.items));
+    item.batch = items;
     item.element = h;
     item.transform = window.state.transform;
     item.rectangle = window.state.rectangle;
@@ -96,8 +97,13 @@ std::int32_t Core::State::draw_batch(Window& window, int n, const Slots& slots, 
         added = display.insert(at, std::move(item));
     }
     if (!added) return refuse(display.full() ? "bounds" : "memory");
-    // A frame the user zoomed on screen shows what the program adds to it in the same view.
-    if (!window.state.plot_views.empty()) relay_plots(window);
+    // A frame the user zoomed on screen shows what the program adds to it in the same view,
+    // and a frame drawn again as it was keeps the view.
+    FrameViews& views = window.state.plot_views;
+    if (!views.empty()) {
+        take_over_views(views, *items, frame_numbers(display));
+        relay_plots(window);
+    }
     layout::write_i32(window.block, layout::kResult1, count);
     return n;
 }

@@ -104,7 +104,7 @@ class Relayout {
     // panned it to.
     plotcore::FrameSetup shown(const plotcore::LayoutSource& s) const {
         const auto view = views_.find(s.frame);
-        return view == views_.end() ? s.setup : plotcore::with_ranges(s.setup, view->second);
+        return view == views_.end() ? s.setup : plotcore::with_ranges(s.setup, view->second.shown);
     }
 
     plotcore::ItemCanvas canvas(double resolution) const {
@@ -221,8 +221,7 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
 }
 
 std::vector<plotcore::Frame> window_frames(const DisplayList& display, double page_width,
-                                           double page_height,
-                                           const plotcore::StyleWidths& widths,
+                                           double page_height, const plotcore::StyleWidths& widths,
                                            const FrameViews& views) {
     std::vector<plotcore::Frame> frames;
     for (const DrawItem& item : display.items()) {
@@ -233,12 +232,24 @@ std::vector<plotcore::Frame> window_frames(const DisplayList& display, double pa
             const auto view = views.find(s.frame);
             plotcore::ItemCanvas c(widths, kUtf8Texts, page_height, s.setup.resolution);
             frames.push_back(plotcore::lay_out_frame(
-                c, view == views.end() ? s.setup : plotcore::with_ranges(s.setup, view->second),
+                c,
+                view == views.end() ? s.setup : plotcore::with_ranges(s.setup, view->second.shown),
                 page_width, page_height));
             frames.back().id = s.frame;
         }
     }
     return frames;
+}
+
+std::set<std::uint32_t> frame_numbers(const DisplayList& display) {
+    std::set<std::uint32_t> numbers;
+    for (const DrawItem& item : display.items()) {
+        if (item.kind != ItemKind::kBatch || !item.batch) continue;
+        for (const Item& part : *item.batch) {
+            if (part.kind == PlotKind::kFrame) numbers.insert(part.source.frame);
+        }
+    }
+    return numbers;
 }
 
 namespace {

@@ -4,6 +4,8 @@
 // kept on the page as they are stay where they are.
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <vector>
 
 #include "colour_table.h"
@@ -38,5 +40,8 @@ std::vector<lumora::plotcore::Frame> window_frames(const DisplayList& display, d
                                                    double page_height,
                                                    const lumora::plotcore::StyleWidths& widths,
                                                    const FrameViews& views);
+
+// The numbers of the frames the window's plots hold.
+std::set<std::uint32_t> frame_numbers(const DisplayList& display);
 
 }  // namespace luwnd

@@ -50,7 +50,10 @@ bool Core::change_plot_view(int window, std::int32_t x, std::int32_t y, const ch
     if (!ranges) return false;
     State& s = *state_;
     Window* found = s.windows.find(window);  // there: plot_frame_at found it
-    found->state.plot_views[frame->id] = *ranges;
+    FrameViews& views = found->state.plot_views;
+    // The frame was laid out as shown; the program's own setup is the view's, if it has one.
+    const auto old = views.find(frame->id);
+    views[frame->id] = {old != views.end() ? old->second.program : frame->setup, *ranges};
     const std::size_t batches = s.relay_plots(*found);
     if (s.trace.enabled()) {
         TraceLine line;
@@ -91,8 +94,14 @@ bool Core::zoom_plot_to(int window, std::int32_t x0, std::int32_t y0, std::int32
 bool Core::reset_plot_views(int window) {
     State& s = *state_;
     Window* found = s.windows.find(window);
-    if (found == nullptr || found->state.plot_views.empty()) return false;
-    found->state.plot_views.clear();
+    if (found == nullptr) return false;
+    FrameViews& views = found->state.plot_views;
+    // Views left by erased frames change nothing shown.
+    const std::set<std::uint32_t> shown = frame_numbers(found->state.display);
+    const bool changed =
+        std::ranges::any_of(views, [&](const auto& v) { return shown.contains(v.first); });
+    views.clear();
+    if (!changed) return false;
     s.relay_plots(*found);
     if (s.trace.enabled()) {
         TraceLine line;

@@ -131,8 +131,31 @@ TEST_F(PlotZoomTest, EachSubpageZoomsOnItsOwnAndNothingElseIsTouched) {
     EXPECT_FALSE(after.contains("8"));
     EXPECT_FALSE(window_.core().zoom_plot(window_.number() + 1, 160, 240, 2)) << "no window";
     EXPECT_FALSE(window_.core().zoom_plot(window_.number(), 160, 240, 1e15)) << "too narrow";
-    // Erasing the window forgets the views with the frames.
+    // Erased, nothing shown is zoomed.
     ASSERT_NE(lu_send_command_b4(), 0);
+    EXPECT_FALSE(window_.core().reset_plot_views(window_.number()));
+}
+
+TEST_F(PlotZoomTest, AFrameDrawnAgainAfterAnEraseKeepsTheZoomAsALiveViewNeedsIt) {
+    const auto draw = [](float top) {
+        ASSERT_NE(lu_send_command_b4(), 0);
+        ASSERT_NE(lu_plot_frame(0, top, 0, top, 0), 0);
+        ASSERT_NE(lu_plot_line(5, kX, kY), 0);
+    };
+    draw(10);
+    ASSERT_TRUE(window_.core().zoom_plot(window_.number(), 320, 240, 4));
+    const std::set<std::string> zoomed = numbers();
+    ASSERT_FALSE(zoomed.contains("10"));
+    // The next picture of the live view: a frame of a new number, made as the last one.
+    draw(10);
+    EXPECT_EQ(numbers(), zoomed);
+    draw(10);
+    EXPECT_EQ(numbers(), zoomed) << "and the one after";
+    // A frame made otherwise shows its own ranges, and the view is let go at the next erase.
+    draw(20);
+    EXPECT_TRUE(numbers().contains("20"));
+    draw(10);
+    EXPECT_TRUE(numbers().contains("10")) << "the view did not wait longer than one picture";
     EXPECT_FALSE(window_.core().reset_plot_views(window_.number()));
 }
 
