@@ -3,6 +3,7 @@
 #include <string>
 
 #include "client/include/lumora.h"
+#include "client/include/lumora_plot.h"
 
 namespace lumora::gallery {
 namespace {
@@ -171,6 +172,22 @@ void draw_figure_kinds(const Tweak&) {
     }
 }
 
+// Patterns 0 ... 8 of lu_plot_hatch, each a square of the plotting layer outlined after.
+void draw_hatch_patterns(const Tweak&) {
+    lu_plot_frame(0, 9, -0.3f, 1, LU_PLOT_NO_BOX);
+    for (int p = 0; p <= 8; ++p) {
+        const float x0 = float(p) + 0.1f, x1 = x0 + 0.8f;
+        const float xs[] = {x0, x1, x1, x0, x0}, ys[] = {0, 0, 0.9f, 0.9f, 0};
+        lu_set_pen(kNavy, 0, 0, 0);
+        lu_plot_hatch(p);
+        lu_plot_fill(4, xs, ys);
+        lu_plot_hatch(LU_HATCH_SOLID);
+        lu_plot_line(5, xs, ys);
+        lu_set_font(0.12f, 0, 1, 0, kBlack, nullptr);
+        lu_draw_text(x0 + 0.4f, -0.1f, std::to_string(p).c_str());
+    }
+}
+
 }  // namespace
 
 const std::vector<Scene>& swatches() {
@@ -179,7 +196,7 @@ const std::vector<Scene>& swatches() {
         {"pen-widths", draw_pen_widths, {}},           {"mix-modes", draw_mix_modes, {}},
         {"colour-table", draw_colour_table, {}},       {"marker-types", draw_marker_types, {}},
         {"rectangle-modes", draw_rectangle_modes, {}}, {"figures", draw_figure_kinds, {}},
-        {"colour-maps", draw_colour_maps, {}},
+        {"colour-maps", draw_colour_maps, {}},         {"hatch-patterns", draw_hatch_patterns, {}},
     };
     return list;
 }
