@@ -563,9 +563,12 @@ int lu_plot_layer_in_window(int window, int layer);
 /* Options of lu_plot_strip_create, added together and to LU_PLOT_GRID, LU_PLOT_TIME_X and
  * LU_PLOT_AXES: the x range scrolls with the newest point (it stands at the right end)
  * instead of jumping on by half its width when a point passes the right end; the y range
- * grows to take a point outside it, with a tenth of its height to spare beyond it. */
+ * grows to take a point outside it, with a tenth of its height to spare beyond it; the x
+ * range keeps its left end and grows to hold every point, by 30 % of its width at a time
+ * (accumulate: nothing scrolls out of sight; not with LU_PLOT_STRIP_SCROLL). */
 #define LU_PLOT_STRIP_SCROLL 256
 #define LU_PLOT_STRIP_AUTO_Y 512
+#define LU_PLOT_STRIP_ACCUMULATE 4096
 
 /* Makes a strip chart in the next panel of the current window: a frame from x 0 to
  * x_width (> 0) by y1 ... y2 (y1 < y2) with the labels (as lu_plot_labels takes them) and
@@ -588,6 +591,13 @@ int lu_plot_strip_create_(int* result, const float* x_width, const float* y1, co
 int lu_plot_strip_pen(int strip, int pen, int colour, int line_style, const char* legend_text);
 int lu_plot_strip_pen_(int* result, const int* strip, const int* pen, const int* colour,
                        const int* line_style, const char* legend_text, size_t legend_text_length);
+
+/* Where a strip chart's legend stands: a corner or edge as lu_plot_legend takes it (1 ... 11;
+ * outside places need a frame with room there, which a chart's has not: 1 ... 8 fit). The
+ * default is 2, inside the box at its upper left. The chart is drawn again. Result: the
+ * chart's window number; 0 (with a message) for another corner or no such chart. */
+int lu_plot_strip_legend(int strip, int corner);
+int lu_plot_strip_legend_(int* result, const int* strip, const int* corner);
 
 /* Adds the point (x, y) to a pen of a strip chart, in the chart's window (whichever window
  * is current). The pen's line gets one segment more, at the cost of one short batch; the

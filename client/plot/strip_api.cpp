@@ -19,8 +19,12 @@ using namespace lumora::plot;
 
 namespace {
 
-constexpr int kStripOptions =
-    LU_PLOT_STRIP_SCROLL | LU_PLOT_STRIP_AUTO_Y | LU_PLOT_GRID | LU_PLOT_TIME_X | LU_PLOT_AXES;
+constexpr int kStripOptions = LU_PLOT_STRIP_SCROLL | LU_PLOT_STRIP_AUTO_Y |
+                              LU_PLOT_STRIP_ACCUMULATE | LU_PLOT_GRID | LU_PLOT_TIME_X |
+                              LU_PLOT_AXES;
+// Places of lu_plot_legend inside the box or on its edges: a chart's frame has no room
+// outside.
+constexpr int kStripLegendCorners = 8;
 
 // The chart's window is the current one while a call on the chart runs: the plotting
 // layer draws in the current window, and the program's choice is given back after.
@@ -69,7 +73,13 @@ bool create_arguments_taken(float x_width, float y1, float y2, int pens, int opt
     if ((options & ~kStripOptions) != 0) {
         return refuse("options " + std::to_string(options) +
                       ": a strip chart takes LU_PLOT_STRIP_SCROLL, LU_PLOT_STRIP_AUTO_Y, "
-                      "LU_PLOT_GRID, LU_PLOT_TIME_X and LU_PLOT_AXES") != 0;
+                      "LU_PLOT_STRIP_ACCUMULATE, LU_PLOT_GRID, LU_PLOT_TIME_X and "
+                      "LU_PLOT_AXES") != 0;
+    }
+    if ((options & LU_PLOT_STRIP_SCROLL) != 0 && (options & LU_PLOT_STRIP_ACCUMULATE) != 0) {
+        return refuse(
+                   "LU_PLOT_STRIP_SCROLL and LU_PLOT_STRIP_ACCUMULATE together: a range "
+                   "either moves on or grows") != 0;
     }
     return true;
 }
@@ -111,6 +121,18 @@ int set_strip_pen(int strip, int pen, int colour, int line_style, const char* le
     if (colour != -1) p.colour = colour;
     if (line_style != -1) p.line_style = line_style;
     if (legend_text != nullptr) p.legend = legend_text;
+    const ChartWindow in(chart->window);
+    return draw_strip(strip, *chart) ? chart->window : 0;
+}
+
+int set_strip_legend(int strip, int corner) {
+    StripChart* chart = find_chart(strip);
+    if (chart == nullptr) return 0;
+    if (corner < 1 || corner > kStripLegendCorners) {
+        return refuse("the corner " + std::to_string(corner) +
+                      " is not within 1 ... 8 (inside the box or on its edges)");
+    }
+    chart->legend_corner = corner;
     const ChartWindow in(chart->window);
     return draw_strip(strip, *chart) ? chart->window : 0;
 }
@@ -181,6 +203,14 @@ int lu_plot_strip_pen_(int* result, const int* strip, const int* pen, const int*
         return store(result,
                      set_strip_pen(at(strip), at(pen), at(colour), at(line_style), text.c_str()));
     });
+}
+
+int lu_plot_strip_legend(int strip, int corner) {
+    return guarded(__func__, [&] { return set_strip_legend(strip, corner); });
+}
+int lu_plot_strip_legend_(int* result, const int* strip, const int* corner) {
+    return guarded(__func__,
+                   [&] { return store(result, set_strip_legend(at(strip), at(corner))); });
 }
 
 int lu_plot_strip_add(int strip, int pen, float x, float y) {

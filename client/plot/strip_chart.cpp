@@ -14,7 +14,17 @@ namespace {
 constexpr int kLayersPerChart = 16;
 constexpr int kLayerSets = (plotcore::kMaxElement - kFirstStripLayer + 1) / kLayersPerChart;
 static_assert(kLayersPerChart > kMaxStripPens);
-constexpr double kYSpare = 0.1;  // of the height, beyond a point that grows the y range
+constexpr double kYSpare = 0.1;          // of the height, beyond a point that grows the y range
+constexpr double kAccumulateStep = 1.3;  // the width's growth at a time
+
+// The width grown by whole steps until the range from x_min holds x (x beyond its end).
+double grown_width(const StripRanges& r, double x) {
+    // All the steps at once: a point far ahead costs no loop over the gap.
+    const double steps = std::ceil(std::log((x - r.x_min) / r.width) / std::log(kAccumulateStep));
+    double width = r.width * std::pow(kAccumulateStep, std::max(steps, 1.0));
+    if (r.x_min + width < x) width = x - r.x_min;  // rounding left it short
+    return width;
+}
 
 struct Charts {
     std::map<int, StripChart> by_handle;
@@ -85,6 +95,8 @@ bool fit_point(StripRanges& r, int options, double x, double y) {
         moved = true;
         if ((options & LU_PLOT_STRIP_SCROLL) != 0) {
             r.x_min = x - r.width;
+        } else if ((options & LU_PLOT_STRIP_ACCUMULATE) != 0) {
+            r.width = grown_width(r, x);
         } else {
             // All the halves at once: a point far ahead costs no loop over the gap.
             const double half = r.width / 2;

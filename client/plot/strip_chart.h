@@ -42,6 +42,7 @@ struct StripChart {
     FrameSetup setup;  // of its first frame: panel, style, text scale, time origin
     Frame frame;       // as last drawn
     std::vector<StripPen> pens;
+    int legend_corner = 2;  // as lu_plot_legend takes it: inside at the upper left
     bool has_legend() const;
 };
 
@@ -59,7 +60,8 @@ inline constexpr int kFirstStripLayer = 0x3FF00000;
 int strip_layer(int handle, int k);
 
 // Moves the ranges so that they show the point: on x by halves of the width until it
-// lies inside, or with LU_PLOT_STRIP_SCROLL so that it stands at the right end; with
+// lies inside, or with LU_PLOT_STRIP_SCROLL so that it stands at the right end, or with
+// LU_PLOT_STRIP_ACCUMULATE by widening the range 30 % at a time from its left end; with
 // LU_PLOT_STRIP_AUTO_Y the y range grows past it by a tenth of its height. True when
 // they moved.
 bool fit_point(StripRanges& ranges, int options, double x, double y);

@@ -12,9 +12,6 @@ namespace {
 
 constexpr std::size_t kAppendsBeforeRedraw = 512;
 constexpr int kFrameOptions = LU_PLOT_GRID | LU_PLOT_TIME_X | LU_PLOT_AXES;
-// Inside the box at its upper left, away from the newest points on the right; a legend
-// outside would need room of its texts' width.
-constexpr int kLegendPlace = 2;
 
 // Ends a buffered frame begun in its window, whichever way the drawing ends.
 class BufferedFrame {
@@ -41,7 +38,7 @@ void decorate(const StripChart& chart) {
         if (!pen.legend.empty())
             lu_plot_legend_entry(pen.legend.c_str(), pen.colour, pen.line_style, 0);
     }
-    lu_plot_legend(kLegendPlace);
+    lu_plot_legend(chart.legend_corner);
 }
 
 // The line through points first ... last - 1 of the pen, clipped to the frame's box.

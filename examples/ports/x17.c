@@ -1,7 +1,8 @@
 /* x17: PLplot's example 17 in Lumora's idiom: a strip chart of four pens fed one point
  * at a time over 100 seconds: a random walk ("sum"), a slow sine ("sin"), the sine times
  * noise ("sin*noi") and the sine plus noise ("sin+noi"), each pen in its colour and dash
- * style, with a legend, and a y range that grows to take the random walk. Pen n takes a
+ * style, with a legend at the lower left, an x range that grows from 0 ... 10 to hold every
+ * point and a y range that grows to take the random walk. Pen n takes a
  * point at the steps not divisible by n + 1, as in the original. The original sleeps
  * 10 ms a step to show time passing; this port does not wait. Every call is checked: a
  * failed one ends the program with status 1. */
@@ -38,11 +39,13 @@ int main(void) {
     check(lu_plot_set_colours(lu_make_rgb_colour(255, 0, 0), lu_make_rgb_colour(255, 0, 0),
                               lu_make_rgb_colour(0, 170, 0), lu_make_rgb_colour(0, 170, 0), -1),
           "lu_plot_set_colours");
-    /* The original accumulates: its x range grows from 0 ... 10 to hold every point. A
-     * Lumora chart keeps a fixed width, so it is made as wide as the whole run. */
-    const int strip = lu_plot_strip_create(100.0f, -0.1f, 0.1f, kPens, LU_PLOT_STRIP_AUTO_Y, "t",
-                                           "", "Strip chart demo");
+    /* As the original: the x range grows from 0 ... 10 by 30 % at a time to hold every
+     * point, the y range grows to take the random walk, the legend stands low at the left. */
+    const int strip = lu_plot_strip_create(10.0f, -0.1f, 0.1f, kPens,
+                                           LU_PLOT_STRIP_AUTO_Y | LU_PLOT_STRIP_ACCUMULATE, "t", "",
+                                           "Strip chart demo");
     check(strip, "lu_plot_strip_create");
+    check(lu_plot_strip_legend(strip, 3), "lu_plot_strip_legend");
     for (int pen = 1; pen <= kPens; ++pen)
         check(lu_plot_strip_pen(strip, pen, colours[pen - 1], styles[pen - 1], names[pen - 1]),
               "lu_plot_strip_pen");

@@ -136,6 +136,43 @@ TEST_F(PlotStripTest, ScrollingKeepsTheNewestPointAtTheRightEnd) {
     EXPECT_EQ(shown_frame(strip).x2, 12.75);
 }
 
+TEST_F(PlotStripTest, AccumulatingGrowsTheRangeFromItsLeftEndAndKeepsEveryPoint) {
+    const int strip = chart(10, 1, LU_PLOT_STRIP_ACCUMULATE);
+    for (int x = 0; x <= 10; ++x) lu_plot_strip_add(strip, 1, static_cast<float>(x), 0);
+    EXPECT_EQ(shown_frame(strip).x2, 10);
+    lu_plot_strip_add(strip, 1, 10.5f, 0);
+    EXPECT_EQ(shown_frame(strip).x1, 0);
+    EXPECT_DOUBLE_EQ(shown_frame(strip).x2, 13) << "30 % wider";
+    // Far ahead: as many steps as it takes at once, 10 x 1.3^6 = 48.27.
+    lu_plot_strip_add(strip, 1, 40, 0);
+    EXPECT_EQ(shown_frame(strip).x1, 0);
+    EXPECT_NEAR(shown_frame(strip).x2, 48.26809, 1e-4);
+    EXPECT_EQ(strip_chart(strip)->pens[0].points.size(), 13u) << "nothing scrolled away";
+    EXPECT_EQ(line_points(strip, 1).size(), 13u) << "drawn again whole";
+    EXPECT_EQ(chart(10, 1, LU_PLOT_STRIP_ACCUMULATE | LU_PLOT_STRIP_SCROLL), 0);
+    EXPECT_TRUE(told("LU_PLOT_STRIP_SCROLL and LU_PLOT_STRIP_ACCUMULATE together"));
+}
+
+TEST_F(PlotStripTest, TheLegendStandsInTheCornerAsked) {
+    const int strip = chart(10, 1, 0);
+    ASSERT_EQ(lu_plot_strip_pen(strip, 1, -1, -1, "walk"), window_.number());
+    ASSERT_EQ(lu_plot_strip_legend(strip, 3), window_.number());
+    const plotcore::Frame f = plot_state(window_.number()).frame;
+    bool found = false;
+    for (const DrawItem& d : element(strip_layer(strip, 0))) {
+        for (const plotcore::Item& item : *d.batch) {
+            if (item.kind != plotcore::ItemKind::kText || item.text.bytes != "walk") continue;
+            found = true;
+            EXPECT_LT(item.points[0].x, (f.box.x0 + f.box.x1) / 2) << "at the left";
+            EXPECT_GT(item.points[0].y, kHeight - (f.box.y0 + f.box.y1) / 2) << "low";
+        }
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(lu_plot_strip_legend(strip, 9), 0);
+    EXPECT_TRUE(told("the corner 9 is not within 1 ... 8"));
+    EXPECT_EQ(lu_plot_strip_legend(strip + 1, 1), 0);
+}
+
 TEST_F(PlotStripTest, TheYRangeGrowsOnlyWhenAskedTo) {
     const int fixed = chart(10, 1, 0);
     lu_plot_strip_add(fixed, 1, 0, 0);
