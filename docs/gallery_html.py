@@ -142,7 +142,8 @@ def page_html(markdown, targets):
         elif kind == "list":
             parts.append(list_html(lines, targets))
         else:
-            parts.append("<p>" + inline(" ".join(l.strip() for l in lines), targets) + "</p>")
+            text = " ".join(line.strip() for line in lines)
+            parts.append("<p>" + inline(text, targets) + "</p>")
     return ("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
             f"<title>{html.escape(title)}</title>\n<style>\n{STYLE}</style>\n</head>\n<body>\n"
             + "\n".join(parts) + "\n</body>\n</html>\n")
