@@ -25,7 +25,8 @@ int set_arrow_style(int shape, int n, const float* x, const float* y, int fill, 
         return window;
     }
     if (shape < 0 || shape > kNamedArrows)
-        return refuse(std::to_string(shape) + " is no arrow shape: 0 (points) or LU_ARROW_...");
+        return refuse("shape " + std::to_string(shape) +
+                      " is none of 0 (points), LU_ARROW_BARBS ... LU_ARROW_WHOLE (1 ... 3)");
     if (shape != 0 && !no_points)
         return refuse("a named shape takes no points (n " + std::to_string(n) + ")");
     if (fill != 0 && fill != 1) return refuse("fill " + std::to_string(fill) + " is not 0 or 1");

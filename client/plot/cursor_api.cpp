@@ -2,6 +2,7 @@
 // the user did in passing. The window process queues the events; a waiting program asks
 // again every few milliseconds, so that the window process never stops for it.
 #include <cmath>
+#include <string>
 
 #include "client/drawing/binding.h"
 #include "client/include/lumora_cursor.h"
@@ -31,9 +32,10 @@ void put(T* out, V v) {
 template <typename Real>
 int wait_for_cursor(int window, int mode, double xref, double yref, Real* x, Real* y, int* key) {
     put(key, 0);
-    if (!is_open_window(window)) return refuse_no_window();
+    if (!is_open_window(window)) return refuse_closed_window(window);
     if (mode < LU_BAND_NONE || mode > LU_BAND_CROSS_HAIR)
-        return refuse("the band must be one of LU_BAND_NONE ... LU_BAND_CROSS_HAIR");
+        return refuse("band " + std::to_string(mode) +
+                      " is none of LU_BAND_NONE ... LU_BAND_CROSS_HAIR (0 ... 7)");
     const bool anchored = mode != LU_BAND_NONE && mode < LU_BAND_HORIZONTAL_LINE;
     if (anchored && (!std::isfinite(xref) || !std::isfinite(yref)))
         return refuse("the anchor " + number_text(xref) + ", " + number_text(yref) +
@@ -59,7 +61,7 @@ int poll_event(int window, int* kind, float* x, float* y, int* key) {
     put(key, 0);
     put(x, 0);
     put(y, 0);
-    if (!is_open_window(window)) return refuse_no_window();
+    if (!is_open_window(window)) return refuse_closed_window(window);
     const std::optional<CursorEvent> event = next_cursor_event(window, LU_BAND_NONE, 0, 0, false);
     if (!event) return unanswered(window);
     put(kind, event->kind);

@@ -19,12 +19,13 @@ double on_axis(double v, bool log) {
 
 }  // namespace
 
-bool has_points(int n, int least, std::initializer_list<const void*> arrays) {
+bool has_points(int n, int least, std::initializer_list<const void*> arrays,
+                const char* points_call) {
     if (n < least) {
         const std::string given = "n = " + std::to_string(n);
         if (least == 1) return refuse(given + ": there are no points to draw") != 0;
-        return refuse("a line needs at least 2 points, not " + given +
-                      " (lu_plot_points draws single points)") != 0;
+        return refuse("a line needs at least 2 points, not " + given + " (" + points_call +
+                      " draws single points)") != 0;
     }
     for (const void* a : arrays) {
         if (a == nullptr) return refuse("an array of values is a null pointer") != 0;

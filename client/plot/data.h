@@ -12,8 +12,10 @@
 namespace lumora::plot {
 
 // Whether a data call has its points: at least `least` of them (1, or 2 for a line), in
-// arrays that are there; refused with the reason if not.
-bool has_points(int n, int least, std::initializer_list<const void*> arrays);
+// arrays that are there; refused with the reason if not. A line of one point is pointed
+// to `points_call`, the call of its family that draws single points.
+bool has_points(int n, int least, std::initializer_list<const void*> arrays,
+                const char* points_call = "lu_plot_points");
 
 // The current window's frame ready for data; window 0 (and refused) when there is none.
 struct DataTarget {

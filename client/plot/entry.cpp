@@ -81,6 +81,11 @@ int refuse_no_frame(int window) {
     return refuse("window " + std::to_string(window) + " has no frame: call lu_plot_frame first");
 }
 
+int refuse_closed_window(int window) {
+    if (window == 0) return refuse_no_window();
+    return refuse("window " + std::to_string(window) + " is not open");
+}
+
 bool colour_or_minus_one(int v) {
     return v == -1 || (v >= 0 && plotcore::is_valid_colour_value(static_cast<std::uint32_t>(v)));
 }

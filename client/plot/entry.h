@@ -44,6 +44,9 @@ bool colour_or_minus_one(int v);
 // The refusals that say which call comes first.
 int refuse_no_window();           // no window is open
 int refuse_no_frame(int window);  // the window has no frame yet
+// A call that names a window (the _in_window forms) when that window is not open: as
+// refuse_no_window for window 0 (what the current window is when none is open).
+int refuse_closed_window(int window);
 
 // Runs the body of the entry point `entry` and returns its result; 0, with a message,
 // when it throws a standard exception (out of memory above all), so that none leaves

@@ -98,7 +98,7 @@ std::vector<Point3> world_points(const View3d& view, int n, const T* x, const T*
 
 template <typename T>
 int line3d(int n, const T* x, const T* y, const T* z) {
-    if (!has_points(n, 2, {x, y, z})) return 0;
+    if (!has_points(n, 2, {x, y, z}, "lu_plot_points3d")) return 0;
     const DataTarget t = view_target();
     if (t.window == 0) return 0;
     const View3d& view = *t.state->view3d;

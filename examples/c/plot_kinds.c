@@ -1,8 +1,9 @@
 /*
- * plot_kinds: one small plot of each kind the plotting layer draws, on a page of twelve
+ * plot_kinds: one small plot of each kind the plotting layer draws, on a page of sixteen
  * panels: lines with a legend, markers with error bars, log axes, a time axis, a step
  * line, a histogram, bars, a pie, a polar plot, box-and-whiskers, filled contours with a
- * colour bar, and arrows over contour lines. Each kind is one function, so that the
+ * colour bar, arrows over contour lines, hatched bars, a map through a plot transform, a
+ * 3-D line and a 3-D surface. Each kind is one function, so that the
  * guide's pictures of the kinds are drawn by this very code. Every call is checked: the
  * program ends with status 1 and names the call that failed.
  *
@@ -204,14 +205,87 @@ static void kind_arrows(void) {
     ok(lu_draw_vectors(u, v, COARSE, COARSE, LU_COLUMN_MAJOR, -3, -3, 3, 3, 0), "lu_draw_vectors");
 }
 
+/* The bars of kind_bars hatched: each series in a pattern of its own. */
+static void kind_hatched(void) {
+    const float values[] = {3, 5, 2, 4, 2, 4, 3, 5, 1, 2, 4, 3};
+    const int patterns[] = {LU_HATCH_UP_45, LU_HATCH_HORIZONTAL, LU_HATCH_CROSSED_45};
+    ok(lu_plot_frame(0.4f, 4.6f, 0, 6, 0), "lu_plot_frame");
+    ok(lu_plot_labels("quarter", "units", "hatched bars"), "lu_plot_labels");
+    ok(lu_plot_hatch_cycle(3, patterns), "lu_plot_hatch_cycle");
+    ok(lu_plot_bars(4, 3, values, 0), "lu_plot_bars");
+    ok(lu_plot_hatch(LU_HATCH_SOLID), "lu_plot_hatch");
+}
+
+/* Meridians and parallels every 30 degrees drawn in longitude and latitude through the
+ * orthographic transform: the globe seen from above 20 E, 40 N, inside its outline (a
+ * circle of radius 180 / pi in the world, drawn without the transform). */
+static void kind_transform(void) {
+    float lon[N], lat[N];
+    ok(lu_plot_frame(-60, 60, -60, 60, LU_PLOT_EQUAL | LU_PLOT_NO_BOX), "lu_plot_frame");
+    ok(lu_plot_labels("", "", "plot transform"), "lu_plot_labels");
+    ok(lu_set_plot_transform_code(LU_TRANSFORM_ORTHOGRAPHIC, 20, 40), "lu_set_plot_transform_code");
+    for (int m = -180; m < 180; m += 30) {
+        for (int i = 0; i < N; ++i) {
+            lon[i] = (float)m;
+            lat[i] = -90 + 180 * (float)i / (N - 1);
+        }
+        ok(lu_plot_line(N, lon, lat), "lu_plot_line");
+    }
+    for (int p = -60; p <= 60; p += 30) {
+        for (int i = 0; i < N; ++i) {
+            lon[i] = -180 + 360 * (float)i / (N - 1);
+            lat[i] = (float)p;
+        }
+        ok(lu_plot_line(N, lon, lat), "lu_plot_line");
+    }
+    ok(lu_set_plot_transform_code(0, 0, 0), "lu_set_plot_transform_code");
+    for (int i = 0; i < N; ++i) {
+        lon[i] = 57.2958f * cosf(6.2832f * (float)i / (N - 1));
+        lat[i] = 57.2958f * sinf(6.2832f * (float)i / (N - 1));
+    }
+    ok(lu_plot_line(N, lon, lat), "lu_plot_line");
+}
+
+/* Three turns of a helix in a 3-D view, its box numbered on the edges facing the viewer. */
+static void kind_line3d(void) {
+    float x[N], y[N], z[N];
+    for (int i = 0; i < N; ++i) {
+        const float t = 3 * 6.2832f * (float)i / (N - 1);
+        x[i] = cosf(t);
+        y[i] = sinf(t);
+        z[i] = t / 6.2832f;
+    }
+    ok(lu_plot_frame(-1, 1, -0.9f, 1.1f, LU_PLOT_NO_BOX), "lu_plot_frame");
+    ok(lu_plot_view3d(1.1f, 1.1f, 1, -1, 1, -1, 1, 0, 3, 30, 40, 0), "lu_plot_view3d");
+    ok(lu_plot_box3d("bnt", "x", 0, 0, "bnt", "y", 0, 0, "bcnt", "z", 0, 0), "lu_plot_box3d");
+    ok(lu_plot_labels(NULL, NULL, "3-D line"), "lu_plot_labels");
+    ok(lu_plot_line3d(N, x, y, z), "lu_plot_line3d");
+}
+
+/* The hills of the contour plots as a surface in the colours of its height. */
+static void kind_surface3d(void) {
+    static float z[SIDE * SIDE];
+    float axis[SIDE];
+    hills(z, SIDE);
+    for (int i = 0; i < SIDE; ++i) axis[i] = -3 + 6 * ((float)i + 0.5f) / (float)SIDE;
+    ok(lu_plot_frame(-1, 1, -0.9f, 1.1f, LU_PLOT_NO_BOX), "lu_plot_frame");
+    ok(lu_plot_view3d(1.2f, 1.2f, 0.8f, -3, 3, -3, 3, -1, 1.2f, 35, 40, 0), "lu_plot_view3d");
+    ok(lu_plot_box3d("bnt", "x", 0, 0, "bnt", "y", 0, 0, "bcnt", "z", 0, 0), "lu_plot_box3d");
+    ok(lu_plot_labels(NULL, NULL, "3-D surface"), "lu_plot_labels");
+    ok(lu_set_colour_map(LU_MAP_VIRIDIS, -1, 1.2f), "lu_set_colour_map");
+    ok(lu_plot_surface3d(z, SIDE, SIDE, LU_COLUMN_MAJOR, axis, axis, LU_SURFACE_FACETS),
+       "lu_plot_surface3d");
+}
+
 #ifndef PLOT_KINDS_NO_MAIN
 int main(void) {
     void (*const kinds[])(void) = {
-        kind_lines,           kind_errors, kind_log, kind_time,  kind_step,
-        kind_histogram,       kind_bars,   kind_pie, kind_polar, kind_box_whisker,
-        kind_filled_contours, kind_arrows};
+        kind_lines,           kind_errors, kind_log,     kind_time,      kind_step,
+        kind_histogram,       kind_bars,   kind_pie,     kind_polar,     kind_box_whisker,
+        kind_filled_contours, kind_arrows, kind_hatched, kind_transform, kind_line3d,
+        kind_surface3d};
     ok(lu_open_window(0), "lu_open_window");
-    ok(lu_plot_subpages(4, 3), "lu_plot_subpages");
+    ok(lu_plot_subpages(4, 4), "lu_plot_subpages");
     for (size_t k = 0; k < sizeof kinds / sizeof kinds[0]; ++k) kinds[k]();
     lu_quit();
     return 0;

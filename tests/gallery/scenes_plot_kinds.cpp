@@ -29,6 +29,10 @@ const std::vector<Scene>& plot_kind_pictures() {
         {"box-whisker", draw_kind<kind_box_whisker>, {}},
         {"filled-contours", draw_kind<kind_filled_contours>, {}},
         {"contours-arrows", draw_kind<kind_arrows>, {}},
+        {"hatched-bars", draw_kind<kind_hatched>, {}},
+        {"plot-transform", draw_kind<kind_transform>, {}},
+        {"line-3d", draw_kind<kind_line3d>, {}},
+        {"surface-3d", draw_kind<kind_surface3d>, {}},
     };
     return list;
 }

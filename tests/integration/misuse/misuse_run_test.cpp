@@ -1,6 +1,8 @@
-// A program that misuses the plotting layer and the fields gets, for each mistake, the
-// result 0 and one message naming the call and the cause (a mistake repeated in a loop is
-// told once), and goes on drawing afterwards: natively, and under Wine.
+// A program that misuses the plotting layer, the fields, the 3-D view, cursor input,
+// opacity, colour conversions, transforms, gridding and arrow styles gets, for each
+// mistake, the result 0 and one message naming the call and the cause (a mistake repeated
+// in a loop is told once), and goes on drawing afterwards: natively, and under Wine. A
+// wait for the cursor without a screen or scripted events gives up at once.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,6 +27,14 @@ struct Expected {
 const Expected kCases[] = {
     {"no_window_line", "lu_plot_line: no window is open: call lu_open_window first"},
     {"no_window_frame", "lu_plot_frame: no window is open: call lu_open_window first"},
+    {"no_window_view3d", "lu_plot_view3d: no window is open: call lu_open_window first"},
+    {"no_window_alpha", "lu_set_alpha: no window is open: call lu_open_window first"},
+    {"no_window_cursor", "lu_get_cursor: no window is open: call lu_open_window first"},
+    {"no_window_poll", "lu_poll_event: no window is open: call lu_open_window first"},
+    {"no_window_transform",
+     "lu_set_plot_transform_code: no window is open: call lu_open_window first"},
+    {"no_window_arrow", "lu_set_arrow_style: no window is open: call lu_open_window first"},
+    {"view3d_before_frame", "lu_plot_view3d: window 1 has no frame: call lu_plot_frame first"},
     {"line_before_frame", "lu_plot_line: window 1 has no frame: call lu_plot_frame first"},
     {"points_before_frame", "lu_plot_points: window 1 has no frame: call lu_plot_frame first"},
     {"labels_before_frame", "lu_plot_labels: window 1 has no frame: call lu_plot_frame first"},
@@ -60,6 +70,58 @@ const Expected kCases[] = {
      "lu_draw_colour_bar: the gap 0.02 and width 0 must be finite numbers, "
      "the width above 0"},
     {"colour_map", "lu_set_colour_map: map 9 is not 0 (the current one)"},
+    {"line3d_without_view",
+     "lu_plot_line3d: window 1's frame has no 3-D view: call lu_plot_view3d first"},
+    {"box3d_without_view",
+     "lu_plot_box3d: window 1's frame has no 3-D view: call lu_plot_view3d first"},
+    {"surface_without_view",
+     "lu_plot_surface3d: window 1's frame has no 3-D view: call lu_plot_view3d first"},
+    {"view3d_nan_range", "lu_plot_view3d: the z range NaN ... 1 is not finite"},
+    {"view3d_no_width", "lu_plot_view3d: the base width 0 is not a finite number above 0"},
+    {"view3d_options", "lu_plot_view3d: options 99 are not a sum of LU_VIEW3D_LOG_X, _Y and _Z"},
+    {"view3d_altitude",
+     "lu_plot_view3d: the altitude infinity is not above 0 and at most 90 degrees"},
+    {"line3d_single_point",
+     "lu_plot_line3d: a line needs at least 2 points, not n = 1 (lu_plot_points3d draws "
+     "single points)"},
+    {"line3d_null_array", "lu_plot_line3d: an array of values is a null pointer"},
+    {"points3d_marker", "lu_plot_points3d: marker 7 is not a marker code"},
+    {"surface_one_row", "lu_plot_surface3d: a grid of 1 x 4 points: both sides need 2 or more"},
+    {"surface_flat_axis", "lu_plot_surface3d: the grid's x values do not strictly rise or fall"},
+    {"surface_options",
+     "lu_plot_surface3d: options 1 are not a sum of LU_SURFACE_FACETS and LU_SURFACE_MAP_RANGE"},
+    {"mesh_options", "lu_plot_mesh3d: options 8 are not LU_MESH_X, LU_MESH_Y or their sum"},
+    {"mesh_huge_grid", "lu_plot_mesh3d: a field of more than 67108864 values"},
+    {"cursor_band",
+     "lu_get_cursor_band: band 9 is none of LU_BAND_NONE ... LU_BAND_CROSS_HAIR (0 ... 7)"},
+    {"cursor_anchor", "lu_get_cursor_band: the anchor NaN, 0 is not a point"},
+    {"cursor_no_events",
+     "lu_get_cursor: no event can come: there is no screen and no scripted event left"},
+    {"cursor_closed_window", "lu_get_cursor_in_window: window 7 is not open"},
+    {"alpha_nan", "lu_set_alpha: the opacity NaN is not within 0 ... 1"},
+    {"alpha_two", "lu_set_alpha: the opacity 2 is not within 0 ... 1"},
+    {"hls_colour_number", "lu_colour_to_hls: the colour (5) is not an RGB colour value"},
+    {"hsv_not_a_colour", "lu_colour_to_hsv: the colour (-5) is not an RGB colour value"},
+    {"transform_code", "lu_set_plot_transform_code: transform 99 is none of LU_TRANSFORM_POLAR"},
+    {"transform_latitude",
+     "lu_set_plot_transform_code: transform 24 with p1 = 0, p2 = 95: the centre's latitude p2 "
+     "must be -90 ... 90"},
+    {"grid_two_samples",
+     "lu_grid_data: the samples need three places not on one line to interpolate between"},
+    {"grid_null_array", "lu_grid_data: one of the arrays is a null pointer"},
+    {"grid_method", "lu_grid_data: method 1 is none of LU_GRID_NEAREST"},
+    {"grid_no_side", "lu_grid_data: a grid of 0 x 2 points: each side at least 1"},
+    {"on_grid_null", "lu_draw_contours_on_grid: the grid's positions xg are a null pointer"},
+    {"on_grid_code",
+     "lu_fill_contours_on_grid: grid 5 is not LU_GRID_AXES (1) or LU_GRID_POINTS (2)"},
+    {"on_grid_axis",
+     "lu_fill_contours_on_grid: the grid's y positions are neither strictly rising nor "
+     "strictly falling"},
+    {"on_grid_infinite", "lu_draw_vectors_on_grid: the grid's x positions hold an infinity"},
+    {"arrow_shape",
+     "lu_set_arrow_style: shape 9 is none of 0 (points), LU_ARROW_BARBS ... LU_ARROW_WHOLE"},
+    {"arrow_points", "lu_set_arrow_style: a shape of 1 points is not 2 ... 64 points"},
+    {"arrow_head", "lu_set_arrow_style: the head NaN is not 0 (scaled) or a size of up to 1000"},
 };
 
 class PlotMisuseRun : public ::testing::Test {
@@ -73,6 +135,8 @@ class PlotMisuseRun : public ::testing::Test {
         set_environment("LUMORADIR", native_path(LUWND_DIR).c_str());
         set_environment("LUMORA_OUTPUT", dir_.c_str());
         set_environment("LUMORA_TRACE", nullptr);
+        // No scripted clicks: the cursor case must find that none can come.
+        set_environment("LUMORA_EVENTS", nullptr);
     }
     void TearDown() override {
         std::error_code ignored;

@@ -1,0 +1,2 @@
+/* A program the gallery shows. */
+int main(void) { return 0; }
