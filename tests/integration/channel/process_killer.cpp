@@ -15,11 +15,18 @@ void kill_window_process(lumora::platform::WindowHandle handle) {
 #else
 #include <signal.h>
 
+#include <cstdio>
+
 #include <chrono>
 #include <thread>
 
 void kill_window_process(lumora::platform::WindowHandle handle) {
     const auto pid = static_cast<pid_t>(handle);
+    // 0 or -1 would signal the process group or every process the user may signal.
+    if (pid <= 1) {
+        std::fprintf(stderr, "no window process to kill (pid %d)\n", static_cast<int>(pid));
+        return;
+    }
     ::kill(pid, SIGKILL);
     // It is not our child, so it stays in the process table until the test reaps it;
     // a moment is enough for the kernel to close its socket.

@@ -32,11 +32,20 @@ long window_process() {
     return static_cast<long>(lumora::block_table().window_handle);
 }
 
+// The window process's pid, or the end of the run: a pid of 0 or -1 would signal the
+// whole process group or every process the user may signal.
+pid_t window_pid() {
+    const long pid = window_process();
+    if (pid > 1) return static_cast<pid_t>(pid);
+    std::fprintf(stderr, "page_client: no window process to signal (pid %ld)\n", pid);
+    std::exit(3);
+}
+
 // A child that sends the signal to the window process after a pause, while we wait.
-void signal_later(long pid, int sig, int delay_ms) {
+void signal_later(pid_t pid, int sig, int delay_ms) {
     if (fork() == 0) {
         usleep(static_cast<useconds_t>(delay_ms) * 1000);
-        kill(static_cast<pid_t>(pid), sig);
+        kill(pid, sig);
         _exit(0);
     }
 }
@@ -85,8 +94,8 @@ int join(int lines) {
 int stopped() {
     lu_open_window(0);
     lu_draw_line(0.0f, 0.0f, 1.0f, 1.0f);
-    const long pid = window_process();
-    kill(static_cast<pid_t>(pid), SIGSTOP);
+    const pid_t pid = window_pid();
+    kill(pid, SIGSTOP);
     signal_later(pid, SIGKILL, 300);
     lu_draw_line(1.0f, 0.0f, 0.0f, 1.0f);  // posted: goes on
     lu_count_drawings();                   // waits until the window process is gone
@@ -116,7 +125,7 @@ int leave(int lines) {
 
 int killed() {
     lu_open_window(0);
-    signal_later(window_process(), SIGKILL, 100);
+    signal_later(window_pid(), SIGKILL, 100);
     for (long i = 0; i < 100000000L; ++i) lu_draw_line(0.0f, 0.0f, 1.0f, 1.0f);
     std::printf("survived\n");
     return 0;
