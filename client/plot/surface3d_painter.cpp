@@ -154,16 +154,17 @@ class Painter {
     }
 
     // A cell, then the contour pieces on it in the caller's pen, so that they lie on it
-    // and nearer cells cover them.
+    // and nearer cells cover them. Where drawing is not recorded a fill leaves the pen
+    // changed: with contours each cell keeps it.
     bool cell_with_contours(std::size_t cell, const Corners& c) {
-        const auto first =
-            std::lower_bound(on_surface_.begin(), on_surface_.end(), cell,
-                             [](const CellContour& p, std::size_t k) { return p.cell < k; });
-        if (first == on_surface_.end() || first->cell != cell) return piece(c);
+        if (on_surface_.empty()) return piece(c);
         {
             const PenScope keep;
             if (!piece(c)) return false;
         }
+        const auto first =
+            std::lower_bound(on_surface_.begin(), on_surface_.end(), cell,
+                             [](const CellContour& p, std::size_t k) { return p.cell < k; });
         for (auto p = first; p != on_surface_.end() && p->cell == cell; ++p) {
             const plotcore::Point2 a = view_.project(p->from), b = view_.project(p->to);
             if (!draw_polyline({float(a.x), float(a.y), float(b.x), float(b.y)})) return false;

@@ -390,5 +390,51 @@ TEST_F(PlotSurface3dDecorationTest, RefusedArgumentsChangeNothingAndSayWhy) {
         EXPECT_NE(errors.find(cause), std::string::npos) << cause << "\n" << errors;
 }
 
+// A window that takes no plot batches gets the contour pieces on the surface through the
+// drawing operations, in the caller's pen (a fill before them leaves no pen of its own),
+// and coloured mesh lines each in its colour.
+TEST(PlotSurface3dDecorationRoadsTest, WithoutBatchesContoursAndColouredLinesKeepTheirPens) {
+    reset_plot_state();
+    gallery::GalleryWindow window(640, 480, 96, false);
+    ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window.number());
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 4, 0, 2, 0, 4, 30, 30, 0), window.number());
+    const float x[] = {0, 1, 2, 3, 4}, y[] = {0, 1, 2}, levels[] = {1.5f, 2.5f};
+    float z[5][3];
+    for (int i = 0; i < 5; ++i)
+        for (float& v : z[i]) v = float(i);
+    const int pen = 0x02000000 | 200;
+    ASSERT_NE(lu_set_pen(pen, 2, 1, 0), 0);
+    ASSERT_EQ(lu_plot_contours3d(2, levels, LU_CONTOURS3D_SURFACE), window.number());
+    ASSERT_EQ(lu_plot_surface3d(&z[0][0], 5, 3, LU_ROW_MAJOR, x, y, 0), window.number());
+    std::size_t lines = 0;
+    for (const luwnd::DrawItem& item : items_drawn(window.picture())) {
+        if (item.kind != luwnd::ItemKind::kPolyline) continue;
+        ++lines;
+        EXPECT_EQ(item.pen.colour, pen);
+        EXPECT_EQ(item.pen.style, 2);
+    }
+    EXPECT_EQ(lines, 4u);
+
+    lu_erase_window();
+    ASSERT_EQ(lu_plot_contours3d(0, nullptr, 0), window.number());
+    ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window.number());
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 4, 0, 2, 0, 4, 30, 0, 0), window.number());
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 4);
+    ASSERT_EQ(lu_plot_mesh3d(&z[0][0], 5, 3, LU_ROW_MAJOR, x, y, LU_MESH_Y | LU_MESH_COLOURED),
+              window.number());
+    std::vector<int> colours;
+    for (const luwnd::DrawItem& item : items_drawn(window.picture())) {
+        if (item.kind != luwnd::ItemKind::kPolyline) continue;
+        EXPECT_EQ(item.pen.style, 2);
+        colours.push_back(item.pen.colour);
+    }
+    ASSERT_EQ(colours.size(), 16u);
+    for (float h : {0.0f, 4.0f})
+        EXPECT_NE(std::find(colours.begin(), colours.end(), lu_colour_of_value(h)), colours.end())
+            << h;
+    lu_set_colour_map(LU_MAP_SEQUENTIAL, 0, 1);
+    reset_plot_state();
+}
+
 }  // namespace
 }  // namespace lumora::plot
