@@ -59,17 +59,24 @@ std::vector<std::array<int, 2>> mesh_lines(int options) {
     return {{0, 1}, {1, 2}, {2, 3}, {3, 0}};
 }
 
-// Lines each in the map's colour of the mean height of its ends, on a white piece.
+// Lines each in the map's colour of the mean height of its ends, on a white piece. Lines
+// of one colour are drawn one after the other, so that they travel as one item.
 bool coloured_lines(const std::vector<double>& xy, const Corners& c,
                     const std::vector<std::array<int, 2>>& lines, const Colouring& colours) {
     {
         const PenScope pen;
         if (!fill_shape(xy, colour_value_of(kWhite))) return false;
     }
-    for (const auto& [a, b] : lines) {
-        const auto ua = static_cast<std::size_t>(a), ub = static_cast<std::size_t>(b);
-        if (!set_pen(colours.of_height((c[ua].z + c[ub].z) / 2), -1, -1)) return false;
-        if (!line_between(xy, a, b)) return false;
+    std::vector<std::pair<std::int32_t, std::array<int, 2>>> by_colour;
+    for (const auto& line : lines) {
+        const auto a = static_cast<std::size_t>(line[0]), b = static_cast<std::size_t>(line[1]);
+        by_colour.emplace_back(colours.of_height((c[a].z + c[b].z) / 2), line);
+    }
+    std::stable_sort(by_colour.begin(), by_colour.end(),
+                     [](const auto& p, const auto& q) { return p.first < q.first; });
+    for (const auto& [colour, line] : by_colour) {
+        if (!set_pen(colour, -1, -1)) return false;
+        if (!line_between(xy, line[0], line[1])) return false;
     }
     return true;
 }
