@@ -35,8 +35,6 @@ std::vector<std::size_t> back_to_front(const View3d& view, const HeightField& fi
     return order;
 }
 
-namespace {
-
 // In the box, or beyond it by no more than single precision's rounding of its ends (a
 // range given as floats round data in double), so that the extreme cells stay.
 bool within_box(const View3d& view, const Point3& p) {
@@ -49,8 +47,6 @@ bool within_box(const View3d& view, const Point3& p) {
     }
     return true;
 }
-
-}  // namespace
 
 bool cell_corners(const View3d& view, const HeightField& field, std::size_t cell,
                   std::array<Point3, 4>& corners) {

@@ -26,6 +26,10 @@ struct HeightField {
 // cells are therefore ordered by how near the middle of their base is.
 std::vector<std::size_t> back_to_front(const View3d& view, const HeightField& field);
 
+// Whether a point lies in the box, or beyond it by no more than single precision's
+// rounding of its ends.
+bool within_box(const View3d& view, const Point3& p);
+
 // The four corners of a cell going round it, false when one is missing (NaN) or lies
 // outside the view's box (by more than a float's rounding of its ends).
 bool cell_corners(const View3d& view, const HeightField& field, std::size_t cell,

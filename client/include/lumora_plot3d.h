@@ -89,6 +89,19 @@ int lu_plot_points3d_d_(int* result, const int* n, const double* x, const double
 #define LU_MESH_X 32
 #define LU_MESH_Y 64
 
+/* More options of lu_plot_surface3d and lu_plot_mesh3d: the mesh's lines in the colour
+ * map's colour of their height (mesh only); sides hanging from the borders that face the
+ * viewer down to the box's base (both); the surface shaded by the light of
+ * lu_plot_light3d instead of coloured by height (surface only). */
+#define LU_MESH_COLOURED 128
+#define LU_SURFACE_SIDES 256
+#define LU_SURFACE_LIT 512
+
+/* Where lu_plot_contours3d's lines are drawn, to be added together: on the box's base,
+ * and on the surface or mesh itself. */
+#define LU_CONTOURS3D_BASE 1024
+#define LU_CONTOURS3D_SURFACE 2048
+
 /* A surface z over the grid x[nx] by y[ny] of the 3-D view's data (nx, ny > 1; x and y
  * each strictly rising or falling, finite): z (i, j) over (x[i], y[j]), in the layout of
  * the field operations (LU_ROW_MAJOR: z[i * ny + j]; LU_COLUMN_MAJOR: z[i + j * nx]; the
@@ -124,6 +137,25 @@ int lu_plot_mesh3d_d(const double* z, int nx, int ny, int layout, const double* 
                      int options);
 int lu_plot_mesh3d_d_(int* result, const double* z, const int* nx, const int* ny, const double* x,
                       const double* y, const int* options);
+
+/* Contour lines at n levels (data values of z) for the surfaces and meshes the current
+ * window draws from now on, in the pen: with LU_CONTOURS3D_BASE on the box's base, with
+ * LU_CONTOURS3D_SURFACE on the surface at their height, hidden where nearer cells hide
+ * it. n = 0 (levels may then be NULL) draws none again. The _d form takes doubles.
+ * Result: the window number; 0 with a message without a window, for n below 0 or above
+ * 10000, NULL levels, a level that is NaN or infinite, other places, or none for n > 0. */
+int lu_plot_contours3d(int n, const float* levels, int where);
+int lu_plot_contours3d_(int* result, const int* n, const float* levels, const int* where);
+int lu_plot_contours3d_d(int n, const double* levels, int where);
+int lu_plot_contours3d_d_(int* result, const int* n, const double* levels, const int* where);
+
+/* Puts the light that LU_SURFACE_LIT shades by at the point (x, y, z) of the 3-D view's
+ * data, for the surfaces the current window draws from now on; until then the light
+ * stands far behind the viewer. A cell facing the light takes the colour map's last
+ * colour, one edge on or turned away its first. Result: the window number; 0 with a
+ * message without a window or for a coordinate that is NaN or infinite. */
+int lu_plot_light3d(float x, float y, float z);
+int lu_plot_light3d_(int* result, const float* x, const float* y, const float* z);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 // and the time origin.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <set>
 #include <string>
@@ -76,6 +77,12 @@ struct WindowPlot {
     // The 3-D view of lu_plot_view3d and the frame it belongs to: none on a later frame.
     std::optional<View3d> view3d;
     std::uint32_t view3d_frame = 0;
+    // Of the surfaces and meshes from now on: contour levels (data values) and where they
+    // are drawn (LU_CONTOURS3D_...), and the light's point in the view's data (none: far
+    // behind the viewer).
+    std::vector<double> contours3d;
+    int contours3d_places = 0;
+    std::optional<std::array<double, 3>> light3d;
 };
 
 // Hatch k (modulo their number) of the window's hatches; an empty one (solid) when it

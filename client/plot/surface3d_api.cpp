@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "client/include/lumora.h"
-#include "colour_maps.h"
 #include "entry.h"
 #include "field_grid.h"
 #include "fields_common.h"
+#include "plot_state.h"
 #include "plotcore/surface3d.h"
+#include "surface3d_painter.h"
 #include "view3d_target.h"
 
 using namespace lumora::plot;
@@ -22,9 +23,10 @@ using lumora::plotcore::View3d;
 
 namespace {
 
-constexpr int kSurfaceOptions = LU_SURFACE_FACETS | LU_SURFACE_MAP_RANGE;
-constexpr int kMeshOptions = LU_MESH_X | LU_MESH_Y;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr int kSurfaceOptions =
+    LU_SURFACE_FACETS | LU_SURFACE_MAP_RANGE | LU_SURFACE_SIDES | LU_SURFACE_LIT;
+constexpr int kMeshLines = LU_MESH_X | LU_MESH_Y;
+constexpr int kMeshExtras = LU_MESH_COLOURED | LU_SURFACE_MAP_RANGE | LU_SURFACE_SIDES;
 
 // The grid positions along one axis: there, finite, and strictly rising or falling.
 template <typename T>
@@ -67,29 +69,6 @@ HeightField height_field(const View3d& view, const Grid& grid, const T* x, const
     return f;
 }
 
-std::vector<double> projected(const View3d& view, const std::array<Point3, 4>& corners) {
-    std::vector<double> xy;
-    xy.reserve(8);
-    for (const Point3& c : corners) {
-        const lumora::plotcore::Point2 p = view.project(c);
-        xy.push_back(p.x);
-        xy.push_back(p.y);
-    }
-    return xy;
-}
-
-// The map the surface's cells take their colours from, and what a cell's value is: the
-// mean of its corners' z in the view's world, over the view's z range; or, over the
-// map's own range, that mean in data values.
-struct Colouring {
-    ColourMap map;
-    bool log_data = false;
-    std::int32_t of(const std::array<Point3, 4>& c) const {
-        const double mean = (c[0].z + c[1].z + c[2].z + c[3].z) / 4;
-        return colour_of(map, log_data ? std::pow(10.0, mean) : mean);
-    }
-};
-
 Colouring colouring(const View3d& view, int options) {
     Colouring c{current_colour_map()};
     if ((options & LU_SURFACE_MAP_RANGE) != 0) {
@@ -101,25 +80,16 @@ Colouring colouring(const View3d& view, int options) {
     return c;
 }
 
-bool line_between(const std::vector<double>& xy, int a, int b) {
-    return draw_polyline(
-        {float(xy[2 * a]), float(xy[2 * a + 1]), float(xy[2 * b]), float(xy[2 * b + 1])});
-}
-
-// A mesh cell: white, with its lines along x (its edges at its two y values) or along y.
-bool mesh_cell(const std::vector<double>& xy, int options) {
-    const std::int32_t white = colour_value_of(kWhite);
-    if (options == kMeshOptions) return fill_outlined(xy, white);
-    {
-        const PenScope pen;
-        if (!fill_shape(xy, white)) return false;
-    }
-    if (options == LU_MESH_X) return line_between(xy, 0, 1) && line_between(xy, 3, 2);
-    return line_between(xy, 0, 3) && line_between(xy, 1, 2);
-}
-
-bool surface_cell(const std::vector<double>& xy, int options, std::int32_t colour) {
-    return (options & LU_SURFACE_FACETS) != 0 ? fill_outlined(xy, colour) : fill_shape(xy, colour);
+// The light's point in the view's world; refused (nothing, and false) when a log axis
+// cannot take it.
+bool light_of(const View3d& view, const WindowPlot& s, std::optional<Point3>& light) {
+    if (!s.light3d) return true;
+    const auto& [x, y, z] = *s.light3d;
+    const Point3 w = view.world(x, y, z);
+    if (std::isnan(w.x) || std::isnan(w.y) || std::isnan(w.z))
+        return refuse("the light's position is not above 0 on a log axis of the view") != 0;
+    light = w;
+    return true;
 }
 
 template <typename T>
@@ -130,34 +100,34 @@ int draw_cells(const T* z, int nx, int ny, int layout, const T* x, const T* y, i
     const DataTarget t = view_target();
     if (t.window == 0) return 0;
     const View3d& view = *t.state->view3d;
+    SurfaceLook look;
+    look.mesh = mesh;
+    look.options = options;
+    look.colours = colouring(view, options);
+    if ((options & LU_SURFACE_LIT) != 0 && !light_of(view, *t.state, look.light)) return 0;
+    look.levels = t.state->contours3d;
+    look.places = t.state->contours3d_places;
     const HeightField field = height_field(view, *grid, x, y);
-    const Colouring colours = colouring(view, options);
     use_frame_world(t.page, t.frame());
     const PenScope pen;
-    std::array<Point3, 4> corners;
-    for (std::size_t cell : lumora::plotcore::back_to_front(view, field)) {
-        if (!cell_corners(view, field, cell, corners)) continue;
-        const std::vector<double> xy = projected(view, corners);
-        const bool ok =
-            mesh ? mesh_cell(xy, options) : surface_cell(xy, options, colours.of(corners));
-        if (window_refused(ok)) return 0;
-    }
-    return t.window;
+    return paint_surface(view, *grid, field, look) ? t.window : 0;
 }
 
 template <typename T>
 int surface(const T* z, int nx, int ny, int layout, const T* x, const T* y, int options) {
     if ((options & ~kSurfaceOptions) != 0)
         return refuse("options " + std::to_string(options) +
-                      " are not a sum of LU_SURFACE_FACETS and LU_SURFACE_MAP_RANGE");
+                      " are not a sum of LU_SURFACE_FACETS, LU_SURFACE_MAP_RANGE, "
+                      "LU_SURFACE_SIDES and LU_SURFACE_LIT");
     return draw_cells(z, nx, ny, layout, x, y, options, false);
 }
 
 template <typename T>
 int mesh(const T* z, int nx, int ny, int layout, const T* x, const T* y, int options) {
-    if (options != LU_MESH_X && options != LU_MESH_Y && options != kMeshOptions)
+    if ((options & kMeshLines) == 0 || (options & ~(kMeshLines | kMeshExtras)) != 0)
         return refuse("options " + std::to_string(options) +
-                      " are not LU_MESH_X, LU_MESH_Y or their sum");
+                      " are not LU_MESH_X, LU_MESH_Y or their sum, with any of "
+                      "LU_MESH_COLOURED, LU_SURFACE_MAP_RANGE and LU_SURFACE_SIDES added");
     return draw_cells(z, nx, ny, layout, x, y, options, true);
 }
 

@@ -1,10 +1,11 @@
 /* x21: PLplot's example 21 in Lumora's idiom: 500 random samples of
  * z = exp(-r^2) cos(2 pi r) in -0.2 ... 0.6 by -0.2 ... 0.6, first shown as coloured
  * crosses, then gridded onto 25 x 20 points by each of Lumora's gridding methods and
- * drawn as filled contours of 16 levels, one panel a method. Grid points outside the
- * samples' convex hull stay missing (NaN) for the linear and natural neighbour methods
- * and are left empty. Every call is checked: a failed one ends the program with status
- * 1. */
+ * drawn as filled contours of 16 levels, one panel a method, then the same grids as
+ * meshes coloured by height with the 16 levels' contours on the base, seen from altitude
+ * 30 and azimuth -40. Grid points outside the samples' convex hull stay missing (NaN)
+ * for the linear and natural neighbour methods and are left empty. Every call is
+ * checked: a failed one ends the program with status 1. */
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -71,21 +72,64 @@ static void value_range(const float* grid, const float* z, float* low, float* hi
     *high += 0.01f;
 }
 
+/* A method's grid, its value range and the levels over it. */
+struct Gridded {
+    float xg[kNx], yg[kNy], grid[kNx * kNy], levels[kLevels], low, high;
+};
+
+static void grid_by(const float* x, const float* y, const float* z, int method, struct Gridded* g) {
+    for (int i = 0; i < kNx; ++i) g->xg[i] = kLow + (kHigh - kLow) * (float)i / (kNx - 1);
+    for (int j = 0; j < kNy; ++j) g->yg[j] = kLow + (kHigh - kLow) * (float)j / (kNy - 1);
+    check(lu_grid_data(x, y, z, kSamples, g->xg, kNx, g->yg, kNy, LU_COLUMN_MAJOR, method, 0,
+                       g->grid),
+          "lu_grid_data");
+    value_range(g->grid, z, &g->low, &g->high);
+    for (int k = 0; k < kLevels; ++k)
+        g->levels[k] = g->low + (g->high - g->low) * (float)k / (kLevels - 1);
+}
+
 static void method_panel(const float* x, const float* y, const float* z, int method,
                          const char* title, int map) {
-    float xg[kNx], yg[kNy], grid[kNx * kNy], levels[kLevels], low, high;
-    for (int i = 0; i < kNx; ++i) xg[i] = kLow + (kHigh - kLow) * (float)i / (kNx - 1);
-    for (int j = 0; j < kNy; ++j) yg[j] = kLow + (kHigh - kLow) * (float)j / (kNy - 1);
-    check(lu_grid_data(x, y, z, kSamples, xg, kNx, yg, kNy, LU_COLUMN_MAJOR, method, 0, grid),
-          "lu_grid_data");
-    value_range(grid, z, &low, &high);
-    for (int k = 0; k < kLevels; ++k) levels[k] = low + (high - low) * (float)k / (kLevels - 1);
-    check(lu_set_colour_map(map, low, high), "lu_set_colour_map");
+    struct Gridded g;
+    grid_by(x, y, z, method, &g);
+    check(lu_set_colour_map(map, g.low, g.high), "lu_set_colour_map");
     check(lu_plot_frame(kLow, kHigh, kLow, kHigh, LU_PLOT_EQUAL), "lu_plot_frame");
     check(lu_plot_labels("X", "Y", title), "lu_plot_labels");
-    check(lu_fill_contours_on_grid(grid, kNx, kNy, LU_COLUMN_MAJOR, xg, yg, LU_GRID_AXES, levels,
-                                   kLevels),
+    check(lu_fill_contours_on_grid(g.grid, kNx, kNy, LU_COLUMN_MAJOR, g.xg, g.yg, LU_GRID_AXES,
+                                   g.levels, kLevels),
           "lu_fill_contours_on_grid");
+}
+
+/* The same grid as a mesh coloured by height over its value range, the levels on the
+ * base. */
+static void method_mesh(const float* x, const float* y, const float* z, int method,
+                        const char* title, int map) {
+    struct Gridded g;
+    grid_by(x, y, z, method, &g);
+    check(lu_set_colour_map(map, g.low, g.high), "lu_set_colour_map");
+    check(lu_plot_frame(-1.1f, 0.75f, -0.65f, 1.2f, LU_PLOT_NO_BOX), "lu_plot_frame");
+    check(lu_plot_view3d(1, 1, 1, kLow, kHigh, kLow, kHigh, g.low, g.high, 30, -40, 0),
+          "lu_plot_view3d");
+    check(lu_plot_box3d("bnt", "X", 0, 0, "bnt", "Y", 0, 0, "bcfnt", "Z", 0.5f, 0),
+          "lu_plot_box3d");
+    check(lu_plot_labels(NULL, NULL, title), "lu_plot_labels");
+    check(lu_set_pen(lu_make_rgb_colour(0, 0, 0), 0, 1, -1), "lu_set_pen");
+    check(lu_plot_contours3d(kLevels, g.levels, LU_CONTOURS3D_BASE), "lu_plot_contours3d");
+    check(lu_plot_mesh3d(g.grid, kNx, kNy, LU_COLUMN_MAJOR, g.xg, g.yg,
+                         LU_MESH_X | LU_MESH_Y | LU_MESH_COLOURED),
+          "lu_plot_mesh3d");
+}
+
+typedef void (*Panel)(const float*, const float*, const float*, int, const char*, int);
+
+/* One page of the four methods, each on its panel. */
+static void methods_page(const float* x, const float* y, const float* z, int map, Panel panel) {
+    check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_subpages(2, 2), "lu_plot_subpages");
+    panel(x, y, z, LU_GRID_LINEAR, "Delaunay Linear Interpolation", map);
+    panel(x, y, z, LU_GRID_NATURAL, "Natural Neighbors Interpolation", map);
+    panel(x, y, z, LU_GRID_INVERSE_DISTANCE, "KNN Inv. Distance Weighted", map);
+    panel(x, y, z, LU_GRID_NEAREST, "Nearest Neighbour", map);
 }
 
 int main(void) {
@@ -93,12 +137,8 @@ int main(void) {
     create_data(x, y, z);
     const int map = define_map();
     samples_page(x, y, z, map);
-    check(lu_open_window(0), "lu_open_window");
-    check(lu_plot_subpages(2, 2), "lu_plot_subpages");
-    method_panel(x, y, z, LU_GRID_LINEAR, "Delaunay Linear Interpolation", map);
-    method_panel(x, y, z, LU_GRID_NATURAL, "Natural Neighbors Interpolation", map);
-    method_panel(x, y, z, LU_GRID_INVERSE_DISTANCE, "KNN Inv. Distance Weighted", map);
-    method_panel(x, y, z, LU_GRID_NEAREST, "Nearest Neighbour", map);
+    methods_page(x, y, z, map, method_panel);
+    methods_page(x, y, z, map, method_mesh);
     lu_quit();
     return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "plotcore/hatch.h"
@@ -96,6 +97,20 @@ inline void add_plot_item(const plotcore::Item& plot, luwnd::RectangleMode& clip
         item.points.push_back(rounded(p.y));
     }
     out.push_back(item);
+}
+
+// Packed RGB of a colour value (0x02bbggrr).
+inline std::uint32_t rgb_of(int value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    return (v & 0xFFu) << 16 | (v & 0xFF00u) | (v >> 16 & 0xFFu);
+}
+
+// The mean of an item's points.
+inline plotcore::PointF middle(const plotcore::Item& item) {
+    plotcore::PointF m{0, 0};
+    for (plotcore::PointF p : item.points)
+        m.x += p.x / float(item.points.size()), m.y += p.y / float(item.points.size());
+    return m;
 }
 
 // The plot items of one kind in the picture's batches, in order.

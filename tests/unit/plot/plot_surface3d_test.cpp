@@ -108,19 +108,6 @@ TEST(Surface3dOrderTest, ACellWithAMissingCornerOrOneBeyondTheBoxIsLeftOut) {
     EXPECT_EQ(corners[2].z, f.z[2 * 7 + 6]);
 }
 
-// Packed RGB of a colour value (0x02bbggrr).
-std::uint32_t rgb_of(int value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    return (v & 0xFFu) << 16 | (v & 0xFF00u) | (v >> 16 & 0xFFu);
-}
-
-PointF middle(const plotcore::Item& item) {
-    PointF m{0, 0};
-    for (PointF p : item.points)
-        m.x += p.x / float(item.points.size()), m.y += p.y / float(item.points.size());
-    return m;
-}
-
 class PlotSurface3dTest : public ::testing::Test {
   protected:
     PlotSurface3dTest() : window_(640, 480, 96, true) { reset_plot_state(); }
