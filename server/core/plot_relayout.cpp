@@ -38,6 +38,11 @@ struct BoxMap {
     }
     void move(Item& item) const {
         for (plotcore::PointF& p : item.points) p = {x(p.x), y(p.y)};
+        if (item.kind == PlotKind::kGradient) {
+            plotcore::Gradient& g = item.gradient;
+            g.from = {x(g.from.x), y(g.from.y)};
+            g.to = {x(g.to.x), y(g.to.y)};
+        }
         if (item.kind == PlotKind::kMarkers) item.marker.size = scaled(item.marker.size);
         for (float& size : item.sizes) size = scaled(size);
         if (item.kind == PlotKind::kClip && item.clip_on) {
@@ -221,8 +226,7 @@ Relaid relayout_plots(DisplayList& display, double page_width, double page_heigh
 }
 
 std::vector<plotcore::Frame> window_frames(const DisplayList& display, double page_width,
-                                           double page_height,
-                                           const plotcore::StyleWidths& widths,
+                                           double page_height, const plotcore::StyleWidths& widths,
                                            const FrameViews& views) {
     std::vector<plotcore::Frame> frames;
     for (const DrawItem& item : display.items()) {
@@ -257,6 +261,7 @@ void resolve_colours(plotcore::Item& item, const ColourTable& colours) {
     resolve(item.text.rgb, colours);
     resolve(item.marker.rgb, colours);
     for (std::uint32_t& colour : item.colours) resolve(colour, colours);
+    for (plotcore::GradientStop& stop : item.gradient.stops) resolve(stop.rgb, colours);
 }
 
 }  // namespace luwnd
