@@ -20,9 +20,7 @@ int set_alpha(const char* entry, int window, float opacity) {
         if (!(opacity >= 0.0f && opacity <= 1.0f))
             return plot::refuse("the opacity " + plot::number_text(opacity) +
                                 " is not within 0 ... 1");
-        if (!is_open_window(window))
-            return window == 0 ? plot::refuse_no_window()
-                               : plot::refuse("window " + std::to_string(window) + " is not open");
+        if (!is_open_window(window)) return plot::refuse_closed_window(window);
         const auto alpha = static_cast<int>(std::lround(opacity * kOpaque));
         std::uint16_t& sent = block_table().opacity[window];
         if (sent == 1 + alpha) return window;

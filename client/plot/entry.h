@@ -44,6 +44,8 @@ bool colour_or_minus_one(int v);
 // The refusals that say which call comes first.
 int refuse_no_window();           // no window is open
 int refuse_no_frame(int window);  // the window has no frame yet
+// A window named by number that is not open (0: none is).
+int refuse_closed_window(int window);
 
 // Runs the body of the entry point `entry` and returns its result; 0, with a message,
 // when it throws a standard exception (out of memory above all), so that none leaves
