@@ -99,7 +99,7 @@ TEST_F(PlotGradientTest, TheBackgroundFillsTheBoxAndFollowsAResize) {
     ASSERT_EQ(g.size(), 1u);
     top = 1e9f, bottom = -1e9f;
     for (plotcore::PointF p : g[0].points) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
-    EXPECT_LT(bottom, 300);
+    EXPECT_LT(bottom, 300.0f);
     EXPECT_NEAR(g[0].gradient.from.y, bottom, 0.01) << "the axis moves with the box";
     EXPECT_NEAR(g[0].gradient.to.y, top, 0.01);
 }
