@@ -1,6 +1,7 @@
 # Shared by the whole-process comparisons (strip_compare.sh, scatter_compare.sh,
-# grid_image_compare.sh, griddata_compare.sh, translucent_compare.sh): sourced, with $out
-# the folder whose times.txt holds one line per run.
+# grid_image_compare.sh, griddata_compare.sh, translucent_compare.sh,
+# gradient_compare.sh): sourced, with $out the folder whose times.txt holds one line per
+# run.
 
 seconds() { # command...: the wall time of the command in seconds
     start=$(date +%s.%N)

@@ -343,8 +343,17 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     hatch.hatch = {{0.7853982f, 8}, {-0.7853982f, 12.5f}};
     plotcore::Item hatched_legend = legend;
     hatched_legend.source.legend[0].hatch = {{0.5235988f, 8}};
+    // A bar filled with a gradient of three stops, one a colour value, one translucent.
+    plotcore::Item gradient;
+    gradient.kind = plotcore::ItemKind::kGradient;
+    gradient.points = bar.points;
+    gradient.gradient = {
+        {40.5f, 120},
+        {80.25f, 60},
+        {{0, 0xFF0000, 255}, {0.5f, plotcore::kColourValueFlag | 5, 128}, {1, 0x0000FF, 0}}};
     return {{"frame", {frame, ticks, label}},
             {"hatch", {clip_on, hatch, clip_off, formatted, hatched_legend}},
+            {"gradient", {clip_on, gradient, clip_off}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},
             {"strip", {strip, bar, ticks, label}},

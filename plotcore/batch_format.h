@@ -38,6 +38,13 @@
 //                     set of parallel lines, at whole multiples of the spacing from the
 //                     page's origin, nothing drawn between them (see hatch.h, which also
 //                     bounds the lines an item draws)
+//   kKindGradient     u8 rule (0 even-odd, 1 nonzero), u8 0, u16 0, point from, point to
+//                     (apart: the gradient's axis, offset 0 at from and 1 at to), u32 m
+//                     (2 .. kMaxGradientStops) stops, each f32 offset (0 .. 1, none below
+//                     the one before), u32 rgb, u8 alpha (0 transparent .. 255 opaque),
+//                     u8 0, u16 0; u32 n >= 3, n points: the polygon filled with a linear
+//                     gradient, the colours blended between the stops along the axis and
+//                     the same across it, the first stop's before it and the last's beyond
 //
 // Seven kinds draw nothing: they say what the items after them (up to the next of these
 // seven) were laid out from, so that the window process can lay them out again when the
@@ -144,6 +151,9 @@ inline constexpr std::uint8_t kKindHatch = 14;
 inline constexpr float kMaxHatchAngle = 6.2832f;  // a turn
 inline constexpr float kMinHatchSpacing = 1.0f / 64;
 inline constexpr std::uint8_t kKindColouredMarkers = 15;
+inline constexpr std::uint8_t kKindGradient = 16;
+inline constexpr std::size_t kMaxGradientStops = 256;
+inline constexpr std::size_t kGradientStopBytes = 12;
 inline constexpr std::size_t kMaxLegendEntries = 32;
 inline constexpr float kMaxLegendOffset = 100.0f;
 inline constexpr float kMaxBesideUnits = 16.0f;

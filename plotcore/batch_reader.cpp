@@ -101,6 +101,31 @@ void read_hatch(Reader& r, Item& item) {
     r.points(item.points, 3, 1);
 }
 
+void read_gradient(Reader& r, Item& item) {
+    const std::uint8_t rule = r.u8();
+    if (rule > 1) r.fail("unknown fill rule");
+    item.nonzero = rule == 1;
+    r.skip(3);
+    Gradient& g = item.gradient;
+    g.from = r.point();
+    g.to = r.point();
+    if (r.ok() && g.from == g.to) r.fail("gradient axis of no length");
+    const std::uint32_t m = r.u32();
+    if (m < 2 || m > kMaxGradientStops) return r.fail("wrong gradient stop count");
+    if (m > r.left() / kGradientStopBytes) return r.fail("truncated");
+    g.stops.resize(m);
+    float last = 0;
+    for (GradientStop& stop : g.stops) {
+        stop.offset = r.f32();
+        if (!(stop.offset >= last && stop.offset <= 1)) r.fail("gradient offset out of order");
+        last = stop.offset;
+        stop.rgb = r.colour();
+        stop.alpha = r.u8();
+        r.skip(3);
+    }
+    r.points(item.points, 3, 1);
+}
+
 void read_payload(Reader& r, std::uint8_t kind, Item& item, std::size_t length) {
     switch (kind) {
         case kKindPolyline:
@@ -121,6 +146,8 @@ void read_payload(Reader& r, std::uint8_t kind, Item& item, std::size_t length) 
             return read_clip(r, item);
         case kKindHatch:
             return read_hatch(r, item);
+        case kKindGradient:
+            return read_gradient(r, item);
         case kKindFrame:
         case kKindBox:
         case kKindLabels:

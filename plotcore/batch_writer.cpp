@@ -28,6 +28,9 @@ std::size_t payload_size(const Item& item) {
             return 20;
         case ItemKind::kHatch:
             return kStrokeBytes + 4 + 8 * item.hatch.size() + points;
+        case ItemKind::kGradient:
+            return 4 + 2 * kPointBytes + 4 + kGradientStopBytes * item.gradient.stops.size() +
+                   points;
         default:
             return layout_payload_size(item);
     }
@@ -44,6 +47,23 @@ void write_coloured_markers(Writer& w, const Item& item) {
         w.f32(item.sizes[i]);
         w.u32(item.colours[i]);
     }
+}
+
+void write_gradient(Writer& w, const Item& item) {
+    w.u8(item.nonzero ? 1 : 0);
+    w.u8(0);
+    w.u16(0);
+    w.point(item.gradient.from);
+    w.point(item.gradient.to);
+    w.u32(static_cast<std::uint32_t>(item.gradient.stops.size()));
+    for (const GradientStop& stop : item.gradient.stops) {
+        w.f32(stop.offset);
+        w.u32(stop.rgb);
+        w.u8(stop.alpha);
+        w.u8(0);
+        w.u16(0);
+    }
+    w.points(item.points);
 }
 
 void write_payload(Writer& w, const Item& item) {
@@ -104,6 +124,9 @@ void write_payload(Writer& w, const Item& item) {
             w.u16(0);
             w.hatch(item.hatch);
             w.points(item.points);
+            break;
+        case ItemKind::kGradient:
+            write_gradient(w, item);
             break;
         default:
             write_layout(w, item);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "batch_format.h"
+#include "gradient.h"
 #include "hatch.h"
 
 namespace lumora::plotcore {
@@ -155,6 +156,17 @@ void ItemCanvas::hatch(const std::vector<double>& xy, int colour, const Hatch& h
     item.hatch = scaled_hatch(hatch, resolution_);
     item.points = place_all(*this, xy);
     if (item.points.size() >= 3 && !item.hatch.empty()) add(std::move(item));
+}
+
+void ItemCanvas::gradient(const std::vector<double>& xy, std::vector<GradientStop> stops,
+                          double angle, bool nonzero) {
+    Item item;
+    item.kind = ItemKind::kGradient;
+    item.nonzero = nonzero;
+    item.points = place_all(*this, xy);
+    item.gradient.stops = std::move(stops);
+    gradient_axis(item.points, angle, item.gradient);
+    if (item.points.size() >= 3 && item.gradient.from != item.gradient.to) add(std::move(item));
 }
 
 void ItemCanvas::clip_to(const Rect& box) {

@@ -68,6 +68,11 @@ class ItemCanvas : public LayoutCanvas {
     // Hatched with lines of a colour value, one pixel wide at 96 dpi; the hatch's spacings
     // grow with the resolution too. Nothing for a hatch without lines.
     void hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, bool nonzero);
+    // Filled with a linear gradient at an angle (radians, counterclockwise on the page)
+    // across the polygon's reach (gradient_axis); the stops' colours packed RGB.
+    // Nothing for a polygon without reach along the angle.
+    void gradient(const std::vector<double>& xy, std::vector<GradientStop> stops, double angle,
+                  bool nonzero);
     // Clips what follows to the box (page pixels, the box's edge pixels inside); off again
     // with clip_off.
     void clip_to(const Rect& box);

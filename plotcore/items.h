@@ -70,6 +70,24 @@ enum class ItemKind : std::uint8_t {
     kTwin = 13,
     kHatch = 14,
     kColouredMarkers = 15,
+    kGradient = 16,
+};
+
+// A colour of a gradient at its offset along the gradient's axis (0 at its start, 1 at
+// its end), with its opacity (255 opaque).
+struct GradientStop {
+    float offset = 0;
+    std::uint32_t rgb = 0;
+    std::uint8_t alpha = 255;
+    bool operator==(const GradientStop&) const = default;
+};
+
+// A linear gradient: the colour changes along the axis from `from` to `to` and stays the
+// same across it; before the start the first stop's colour, beyond the end the last's.
+struct Gradient {
+    PointF from, to;
+    std::vector<GradientStop> stops;
+    bool operator==(const Gradient&) const = default;
 };
 
 // What a part of a batch was laid out from, so that the window process can lay it out
@@ -105,9 +123,11 @@ struct LayoutSource {
 struct Item {
     ItemKind kind = ItemKind::kPolyline;
     Stroke stroke;               // polyline, segments, polygon outline, hatch lines
-    std::vector<PointF> points;  // polyline, segments, polygon, markers, hatch; text: its anchor
-    bool filled = false, outlined = true, nonzero = false;  // polygon; nonzero: hatch too
+    std::vector<PointF> points;  // polyline, segments, polygon, markers, hatch, gradient;
+                                 // text: its anchor
+    bool filled = false, outlined = true, nonzero = false;  // polygon; nonzero: hatch, gradient
     Hatch hatch;                 // hatch: its line sets, spacing in page pixels
+    Gradient gradient;           // gradient: the polygon's colours
     std::uint32_t fill_rgb = 0;  // polygon
     TextLook text;
     MarkerShape marker;  // markers; coloured markers: type, filled and line width

@@ -51,6 +51,22 @@ int lu_set_alpha(float opacity);
 int lu_set_alpha_(int* result, const float* opacity);
 int lu_set_alpha_in_window(int window, float opacity);
 
+/* How everything the window draws next is laid over what lies under it, each call's
+ * drawing (a figure, a text, a picture, one plotting call) as a whole, the page taken as
+ * drawn over its background colour: LU_COMPOSE_OVER over it (a new window's);
+ * LU_COMPOSE_REPLACE in place of it, so that what lies under the drawing is gone and the
+ * background shows through where the drawing is translucent; LU_COMPOSE_XOR what lies
+ * under the drawing fades to the background by the drawing's opacity, the drawing's own
+ * colours not drawn. The opacity (lu_set_alpha) and the pen's mix mode apply as before.
+ * Refused with a message: another mode, a window that is not open. Result: the window
+ * number, 0 when refused. */
+#define LU_COMPOSE_OVER 0
+#define LU_COMPOSE_REPLACE 1
+#define LU_COMPOSE_XOR 2
+int lu_set_compositing(int mode);
+int lu_set_compositing_(int* result, const int* mode);
+int lu_set_compositing_in_window(int window, int mode);
+
 /* ---- Device metrics ------------------------------------------------------------------ */
 
 /* Codes 1 ... 14 ask for a pair (1: drawing-area size, 2: screen size, 3: window size,

@@ -116,7 +116,9 @@ int lu_colour_to_hsv_(int* result, const int* colour, float* hue, float* saturat
 /* The colour values of values below the range, above it, and of NaN (any colour value:
  * lu_make_rgb_colour, an entry number, a palette colour); -1 keeps one, -2 brings back
  * the map's own (its first colour, its last colour, and mid grey, red for LU_MAP_GREY);
- * other negative values are ignored. Result: 1. */
+ * other negative values are ignored. Without a colour set for it, NaN leaves its cells
+ * transparent in field pictures and filled contours (what lies under them shows); the
+ * map's own colour for it is what lu_colour_of_value answers. Result: 1. */
 int lu_set_colour_map_extremes(int under, int over, int invalid);
 int lu_set_colour_map_extremes_(int* result, const int* under, const int* over, const int* invalid);
 /* The colour value of a value in the current map and range: an RGB colour value inside

@@ -462,6 +462,47 @@ int lu_plot_hatch_cycle_(int* result, const int* n, const int* patterns);
 int lu_plot_fill(int n, const float* x, const float* y);
 int lu_plot_fill_(int* result, const int* n, const float* x, const float* y);
 
+/* A polygon of n >= 3 points (x[i], y[i]) in the frame's coordinates, as PLplot's
+ * plgradient: filled with a linear gradient from colour `from` to colour `to` (RGB colour
+ * values, or colour entries 0 ... 35 as they are now), even-odd, clipped to the box, not
+ * outlined. The colours change along the direction `angle` (degrees counterclockwise from
+ * the page's x axis, as the polygon is drawn; any finite angle) and stay the same across
+ * it: `from` on the polygon's first point that way, `to` on its last. The opacities of
+ * lu_plot_gradient_opacity apply at the two ends. Points that are not finite (or <= 0
+ * on a log axis) are left out. Result: the window number; 0 (with a message) without a
+ * frame, with fewer points, a NULL array, an angle that is not finite or another colour.
+ * The _d forms take double arrays and a double angle. */
+int lu_plot_fill_gradient(int n, const float* x, const float* y, float angle, int from, int to);
+int lu_plot_fill_gradient_(int* result, const int* n, const float* x, const float* y,
+                           const float* angle, const int* from, const int* to);
+int lu_plot_fill_gradient_d(int n, const double* x, const double* y, double angle, int from,
+                            int to);
+int lu_plot_fill_gradient_d_(int* result, const int* n, const double* x, const double* y,
+                             const double* angle, const int* from, const int* to);
+
+/* The same along the current colour map (lu_set_colour_map): its first colour on the
+ * polygon's first point along the angle, its last on the last, every colour of the map
+ * at its place between them. */
+int lu_plot_fill_gradient_map(int n, const float* x, const float* y, float angle);
+int lu_plot_fill_gradient_map_(int* result, const int* n, const float* x, const float* y,
+                               const float* angle);
+int lu_plot_fill_gradient_map_d(int n, const double* x, const double* y, double angle);
+int lu_plot_fill_gradient_map_d_(int* result, const int* n, const double* x, const double* y,
+                                 const double* angle);
+
+/* The frame's whole box filled with a gradient from colour `from` to colour `to` along
+ * `angle`, as lu_plot_fill_gradient fills a polygon: a background for what is drawn next.
+ * Result: the window number; 0 (with a message) as lu_plot_fill_gradient. */
+int lu_plot_background_gradient(float angle, int from, int to);
+int lu_plot_background_gradient_(int* result, const float* angle, const int* from, const int* to);
+
+/* The opacity (0 transparent ... 1 opaque) of the current window's gradients from now on
+ * at their first and at their last colour, blended between; both 1 at the start. It
+ * multiplies the window's opacity (lu_set_alpha). Result: the window number; 0 (with a
+ * message) for an opacity outside 0 ... 1 or no window, changing nothing. */
+int lu_plot_gradient_opacity(float from, float to);
+int lu_plot_gradient_opacity_(int* result, const float* from, const float* to);
+
 /* ---- Further plot kinds ------------------------------------------------------------- */
 
 /* Option of lu_plot_bars: the series stacked on each other instead of side by side. */

@@ -77,13 +77,13 @@ int refuse_no_window() {
     return refuse("no window is open: call lu_open_window first");
 }
 
-int refuse_no_frame(int window) {
-    return refuse("window " + std::to_string(window) + " has no frame: call lu_plot_frame first");
+int refuse_closed_window(int window) {
+    return window == 0 ? refuse_no_window()
+                       : refuse("window " + std::to_string(window) + " is not open");
 }
 
-int refuse_closed_window(int window) {
-    if (window == 0) return refuse_no_window();
-    return refuse("window " + std::to_string(window) + " is not open");
+int refuse_no_frame(int window) {
+    return refuse("window " + std::to_string(window) + " has no frame: call lu_plot_frame first");
 }
 
 bool colour_or_minus_one(int v) {

@@ -1,6 +1,7 @@
 // A field as a picture on a grid: each value's cell a quadrilateral between four corner
 // positions, in the colour the even picture gives the value. The cells travel as filled
 // polygons in the plot batches, a run of cells of one colour along a row as one.
+#include <cmath>
 #include <string>
 
 #include "client/include/lumora.h"
@@ -24,11 +25,20 @@ constexpr long long kMaxCells = 1000000;
 // a missing cell stay exact.
 constexpr double kOverlap = 0.5;
 
-bool cell_known(const Placement2d& corners, int i, int j) {
-    if (i < 0 || j < 0 || i + 1 >= corners.nx || j + 1 >= corners.ny) return false;
-    return corners.known(i, j) && corners.known(i + 1, j) && corners.known(i, j + 1) &&
-           corners.known(i + 1, j + 1);
-}
+// The cells of the field and which of them are drawn: those with four known corners,
+// and a value unless missing values leave holes (no colour given for them).
+struct Cells {
+    const Grid& field;
+    const Placement2d& corners;
+    bool holes = false;
+
+    bool drawn(int i, int j) const {
+        if (i < 0 || j < 0 || i + 1 >= corners.nx || j + 1 >= corners.ny) return false;
+        if (holes && std::isnan(field.at(i, j))) return false;
+        return corners.known(i, j) && corners.known(i + 1, j) && corners.known(i, j + 1) &&
+               corners.known(i + 1, j + 1);
+    }
+};
 
 // Cells i0 ... i1 of row j, and whether the run reaches into the row above (every cell
 // above it is known, or none of them).
@@ -39,13 +49,13 @@ struct Run {
 
 // The run's outline along the grid's lines, through every grid point on its way so that
 // each stretch lies within one cell.
-std::vector<double> run_outline(const Placement2d& corners, const Run& run) {
+std::vector<double> run_outline(const Cells& cells, const Run& run) {
     const int j = run.j, end = run.i1 + 1;
-    const double ei = cell_known(corners, end, j) ? kOverlap : 0;
+    const double ei = cells.drawn(end, j) ? kOverlap : 0;
     const double ej = run.up ? kOverlap : 0;
     std::vector<double> xy;
     const auto put = [&](double a, double b) {
-        const WorldPoint p = corners.at(a, b);
+        const WorldPoint p = cells.corners.at(a, b);
         xy.push_back(p.x);
         xy.push_back(p.y);
     };
@@ -54,7 +64,7 @@ std::vector<double> run_outline(const Placement2d& corners, const Run& run) {
         put(end + ei, j);
         put(end + ei, j + 1);
     }
-    if (ei > 0 && ej > 0 && cell_known(corners, end, j + 1))
+    if (ei > 0 && ej > 0 && cells.drawn(end, j + 1))
         put(end + ei, j + 1 + ej);
     else
         put(end, j + 1);
@@ -68,21 +78,22 @@ int draw_cells(const Grid& field, const Placement2d& corners) {
     if (window == 0) return refuse_no_window();
     const ColourMap& map = current_colour_map();
     const std::array<std::int32_t, 256> palette = palette_of(map);
+    const Cells cells{field, corners, map.invalid < 0};
     use_field_space(window_view());
     const PenScope pen;
     for (int j = 0; j < field.ny; ++j)
         for (int i = 0; i < field.nx;) {
-            if (!cell_known(corners, i, j)) {
+            if (!cells.drawn(i, j)) {
                 ++i;
                 continue;
             }
             const std::uint8_t colour = palette_index(map, field.at(i, j));
-            Run run{i, i, j, cell_known(corners, i, j + 1)};
-            while (run.i1 + 1 < field.nx && cell_known(corners, run.i1 + 1, j) &&
+            Run run{i, i, j, cells.drawn(i, j + 1)};
+            while (run.i1 + 1 < field.nx && cells.drawn(run.i1 + 1, j) &&
                    palette_index(map, field.at(run.i1 + 1, j)) == colour &&
-                   cell_known(corners, run.i1 + 1, j + 1) == run.up)
+                   cells.drawn(run.i1 + 1, j + 1) == run.up)
                 ++run.i1;
-            if (window_refused(fill_shape(run_outline(corners, run), palette[colour]))) return 0;
+            if (window_refused(fill_shape(run_outline(cells, run), palette[colour]))) return 0;
             i = run.i1 + 1;
         }
     return window;

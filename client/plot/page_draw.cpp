@@ -9,11 +9,13 @@
 #include "client/channel/client_state.h"
 #include "client/drawing/coordinates.h"
 #include "client/include/lumora.h"
+#include "colour_maps.h"
 #include "data_transform.h"
 #include "frame.h"
 #include "plot_lane.h"
 #include "plot_recorder.h"
 #include "plotcore/batch_format.h"
+#include "plotcore/gradient.h"
 #include "plotcore/hatch.h"
 
 namespace lumora::plot {
@@ -403,32 +405,70 @@ plotcore::PointF batch_point(double x, double y, const Page& page) {
     return {static_cast<float>(x + 0.5), static_cast<float>(page.height - y + 0.5)};
 }
 
+// The window's world and batch coordinates of its page, both ways: where the drawing
+// operations draw what a batch item would have drawn.
+struct WorldOnPage {
+    Page page = current_page();
+    Frame f = frame_of(window_view(), page);
+
+    // The world's x, y pairs as a batch's polygon, those that are not finite or lie too
+    // far left out.
+    std::vector<plotcore::PointF> polygon(const std::vector<double>& xy) const {
+        std::vector<plotcore::PointF> out;
+        for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+            const double x = f.px(xy[i]), y = f.py(xy[i + 1]);
+            if (std::isfinite(x) && std::isfinite(y) && std::fabs(x) < plotcore::kMaxCoordinate &&
+                std::fabs(y) < plotcore::kMaxCoordinate)
+                out.push_back(batch_point(x, y, page));
+        }
+        return out;
+    }
+    float wx(float bx) const {
+        return static_cast<float>(f.wx1 + (bx - 0.5 - f.box.x0) / f.box.width() * (f.wx2 - f.wx1));
+    }
+    float wy(float by) const {
+        return static_cast<float>(f.wy1 + (page.height - (by - 0.5) - f.box.y0) / f.box.height() *
+                                              (f.wy2 - f.wy1));
+    }
+};
+
 // The lines of a hatch drawn with the drawing operations in the window's world: found
 // where a batch finds them, on the page, and taken back into the world.
 bool draw_hatch_lines(const std::vector<double>& xy, const Hatch& hatch, bool nonzero) {
-    const Page page = current_page();
-    if (!page.ok) return false;
-    const Frame f = frame_of(window_view(), page);
-    std::vector<plotcore::PointF> polygon;
-    for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
-        const double x = f.px(xy[i]), y = f.py(xy[i + 1]);
-        if (std::isfinite(x) && std::isfinite(y) && std::fabs(x) < plotcore::kMaxCoordinate &&
-            std::fabs(y) < plotcore::kMaxCoordinate)
-            polygon.push_back(batch_point(x, y, page));
-    }
-    const std::vector<plotcore::PointF> ends =
-        plotcore::hatch_segments(polygon, nonzero, plotcore::scaled_hatch(hatch, page.resolution));
-    auto wx = [&](float bx) {
-        return f.wx1 + (bx - 0.5 - f.box.x0) / f.box.width() * (f.wx2 - f.wx1);
-    };
-    auto wy = [&](float by) {
-        return f.wy1 + (page.height - (by - 0.5) - f.box.y0) / f.box.height() * (f.wy2 - f.wy1);
-    };
+    const WorldOnPage world;
+    if (!world.page.ok) return false;
+    const std::vector<plotcore::PointF> ends = plotcore::hatch_segments(
+        world.polygon(xy), nonzero, plotcore::scaled_hatch(hatch, world.page.resolution));
     bool ok = true;
     for (std::size_t i = 0; i + 1 < ends.size() && ok; i += 2) {
-        ok = lu_draw_line(static_cast<float>(wx(ends[i].x)), static_cast<float>(wy(ends[i].y)),
-                          static_cast<float>(wx(ends[i + 1].x)),
-                          static_cast<float>(wy(ends[i + 1].y))) != 0;
+        ok = lu_draw_line(world.wx(ends[i].x), world.wy(ends[i].y), world.wx(ends[i + 1].x),
+                          world.wy(ends[i + 1].y)) != 0;
+    }
+    return ok;
+}
+
+// A gradient drawn with the drawing operations: bands a pixel wide across its axis, each
+// a polygon in the colour of its middle, the pen as it was.
+bool draw_gradient_bands(const std::vector<double>& xy, std::vector<plotcore::GradientStop> stops,
+                         double angle, int rule) {
+    const WorldOnPage world;
+    if (!world.page.ok) return false;
+    plotcore::Gradient gradient;
+    gradient.stops = std::move(stops);
+    const std::vector<plotcore::PointF> polygon = world.polygon(xy);
+    plotcore::gradient_axis(polygon, angle, gradient);
+    const PenScope pen;
+    constexpr int kPenStyleNone = 5;
+    bool ok = true;
+    for (const plotcore::GradientBand& band : plotcore::gradient_bands(polygon, gradient, 1.0)) {
+        std::vector<float> points;
+        for (plotcore::PointF p : band.points) {
+            points.push_back(world.wx(p.x));
+            points.push_back(world.wy(p.y));
+        }
+        const int colour = colour_value_of(band.colour.rgb);
+        ok = ok && set_pen(colour, kPenStyleNone, -1) &&
+             lu_draw_polygon(points.data(), static_cast<int>(points.size() / 2), rule) != 0;
     }
     return ok;
 }
@@ -446,6 +486,19 @@ bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, i
     if (recorder().on()) return recorder().hatch(xy, colour, hatch, nonzero), true;
     const PenScope pen;
     return set_pen(colour, 0, 1) && draw_hatch_lines(xy, hatch, nonzero);
+}
+
+bool draw_gradient(const std::vector<double>& xy, std::vector<plotcore::GradientStop> stops,
+                   double angle, int rule) {
+    if (xy.size() < 6) return true;
+    if (transforming()) {
+        const std::vector<double> outline = transformed_outline(xy);
+        const TransformPause pause;
+        return draw_gradient(outline, std::move(stops), angle, rule);
+    }
+    if (recorder().on())
+        return recorder().gradient(xy, std::move(stops), angle, rule == kWindingRule), true;
+    return draw_gradient_bands(xy, std::move(stops), angle, rule);
 }
 
 bool fill_shape(const std::vector<double>& xy, int colour) {

@@ -115,6 +115,13 @@ bool draw_polygon(const std::vector<float>& points, int rule);
 // nothing between them, the pen as it was. Where drawing is not recorded, the drawing
 // operations draw the lines a batch's hatch would have, one by one.
 bool draw_hatch(const std::vector<double>& xy, int colour, const Hatch& hatch, int rule);
+// The polygon of x, y pairs filled with a linear gradient at an angle (radians,
+// counterclockwise on the page) across its reach, without outline (rule as
+// draw_polygon's); the stops' colours packed RGB. Where
+// drawing is not recorded, bands a pixel wide in the colours of their middles, opaque
+// (the window's opacity applies), the pen as it was.
+bool draw_gradient(const std::vector<double>& xy, std::vector<plotcore::GradientStop> stops,
+                   double angle, int rule);
 // A polygon of x, y pairs filled with a colour value, without outline (rule 0, alternate);
 // where drawing is not recorded the pen takes the colour, so keep it in a PenScope.
 bool fill_shape(const std::vector<double>& xy, int colour);

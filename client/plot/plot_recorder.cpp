@@ -152,6 +152,12 @@ void PlotRecorder::hatch(const std::vector<double>& xy, int colour, const plotco
     canvas_->hatch(on_page(xy), colour, hatch, nonzero);
 }
 
+void PlotRecorder::gradient(const std::vector<double>& xy,
+                            std::vector<plotcore::GradientStop> stops, double angle, bool nonzero) {
+    mark_section();
+    canvas_->gradient(on_page(xy), std::move(stops), angle, nonzero);
+}
+
 void PlotRecorder::text(double x, double y, const std::string& bytes) {
     mark_section();
     const std::vector<double> at = on_page({x, y});

@@ -61,6 +61,9 @@ class PlotRecorder {
     // Hatched with lines of a colour value (see ItemCanvas::hatch).
     void hatch(const std::vector<double>& xy, int colour, const plotcore::Hatch& hatch,
                bool nonzero);
+    // Filled with a linear gradient (see ItemCanvas::gradient).
+    void gradient(const std::vector<double>& xy, std::vector<plotcore::GradientStop> stops,
+                  double angle, bool nonzero);
     void text(double x, double y, const std::string& bytes);
     // Markers 0 .. 6 of size pixels across, in the pen's colour.
     void markers(const std::vector<double>& xy, int type, double size, bool filled);

@@ -56,6 +56,8 @@ struct WindowPlot {
     // (bar series, pie slices, contour bands, swatches of the legend) takes hatch k modulo
     // their number; none, or an empty hatch, fills solid.
     std::vector<Hatch> hatches;
+    // The opacity (0 ... 1) of the gradients from now on at their first and last colour.
+    double gradient_from_opacity = 1, gradient_to_opacity = 1;
     double text_scale = 1;
     double title_size = kDefaultTitleSize;  // in text heights, of the frames from now on
     plotcore::FrameStyle style;             // of the frames made from now on

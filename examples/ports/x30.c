@@ -1,14 +1,12 @@
 /* x30: PLplot's example 30 in Lumora's idiom: translucency. Page 1: nine squares in red,
  * green and blue, each overlapping the one before, from opaque to nearly transparent.
  * Page 2: twenty-five opaque squares under one large red square whose opacity rises from
- * nothing at the bottom to full at the top, in 128 bands. Every call is checked: a failed
+ * nothing at the bottom to full at the top, a gradient. Every call is checked: a failed
  * one ends the program with status 1. */
 #include <stdio.h>
 #include <stdlib.h>
 
 #include "lumora.h"
-
-enum { kBands = 128 };
 
 static void check(int result, const char* what) {
     if (result == 0 || result == -999) {
@@ -24,16 +22,10 @@ static int colour(int i) {
     return lu_make_rgb_colour(c[0], c[1], c[2]);
 }
 
-/* A new window whose world 0 ... 1 both ways lies on the viewport from `margin` to
- * 1 - `margin` of the whole page in each direction. */
-static void open_page(float margin) {
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+/* A new window whose world 0 ... 1 both ways lies on the whole page. */
+static void open_page(void) {
     check(lu_open_window(0), "lu_open_window");
     check(lu_set_viewport(0, 0, 0, 0), "lu_set_viewport");
-    check(lu_get_viewport(&x1, &y1, &x2, &y2), "lu_get_viewport");
-    const float w = x2 - x1, h = y2 - y1;
-    check(lu_set_viewport(x1 + margin * w, y1 + margin * h, x2 - margin * w, y2 - margin * h),
-          "lu_set_viewport");
     check(lu_set_world(0, 0, 1, 1), "lu_set_world");
 }
 
@@ -42,24 +34,30 @@ static void square(float x, float y, float side, int c) {
 }
 
 int main(void) {
-    open_page(0.0f);
+    open_page();
     for (int i = 0; i < 9; ++i) {
         check(lu_set_alpha(1.0f - (float)i / 9.0f), "lu_set_alpha");
         const float shift = 0.5f * (float)i / 9.0f;
         square(0.1f + shift, 0.1f + shift, 0.4f, colour(i));
     }
 
-    open_page(0.1f);
-    for (int i = 0; i < 5; ++i)
-        for (int j = 0; j < 5; ++j)
-            square(0.05f + 0.2f * (float)i, 0.05f + 0.2f * (float)j, 0.1f, colour(i));
-    /* PLplot's gradient through a colour map of 128 entries, its alpha 0 ... 1 upward. */
-    const int red = colour(0);
-    for (int k = 0; k < kBands; ++k) {
-        check(lu_set_alpha(((float)k + 0.5f) / kBands), "lu_set_alpha");
-        check(lu_draw_box_a22(0, (float)k / kBands, 1, (float)(k + 1) / kBands, red),
-              "lu_draw_box_a22");
+    /* Page 2 in a plot frame without its box: the squares and the gradient are fills in
+     * its world, where Lumora's frame puts its box. */
+    check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_frame(0, 1, 0, 1, LU_PLOT_NO_BOX), "lu_plot_frame");
+    for (int i = 0; i < 5; ++i) {
+        check(lu_set_pen(colour(i), 0, 0, -1), "lu_set_pen");
+        for (int j = 0; j < 5; ++j) {
+            const float x0 = 0.05f + 0.2f * (float)i, y0 = 0.05f + 0.2f * (float)j;
+            const float sx[] = {x0, x0 + 0.1f, x0 + 0.1f, x0},
+                        sy[] = {y0, y0, y0 + 0.1f, y0 + 0.1f};
+            check(lu_plot_fill(4, sx, sy), "lu_plot_fill");
+        }
     }
+    /* PLplot's gradient through a colour map of one red, its alpha 0 ... 1 upward. */
+    const float px[] = {0, 1, 1, 0}, py[] = {0, 0, 1, 1};
+    check(lu_plot_gradient_opacity(0, 1), "lu_plot_gradient_opacity");
+    check(lu_plot_fill_gradient(4, px, py, 90, colour(0), colour(0)), "lu_plot_fill_gradient");
     lu_quit();
     return 0;
 }

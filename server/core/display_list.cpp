@@ -11,13 +11,15 @@ std::size_t pixels_of(const DrawItem& item) {
     return item.image ? item.image->rgb.size() : 0;
 }
 
-// What the decoded plot items hold: each item, its points and its text bytes.
+// What the decoded plot items hold: each item, its points, its text bytes and its
+// gradient's stops.
 std::size_t batch_bytes(const DrawItem& item) {
     if (!item.batch) return 0;
     std::size_t bytes = 0;
     for (const lumora::plotcore::Item& plot : *item.batch) {
         bytes += sizeof plot + plot.points.size() * sizeof(lumora::plotcore::PointF) +
-                 plot.text.bytes.size();
+                 plot.text.bytes.size() +
+                 plot.gradient.stops.size() * sizeof(lumora::plotcore::GradientStop);
     }
     return bytes;
 }

@@ -63,6 +63,9 @@ struct DrawItem {
     // The window's opacity when the item was drawn ('B' 44), 255 opaque; one byte, in
     // what the kind's padding leaves, so that an item costs no more memory.
     std::uint8_t alpha = 255;
+    // The window's compositing when the item was drawn ('B' 47, kCompose...), one byte
+    // beside the opacity.
+    std::uint8_t compose = 0;
     std::array<std::int32_t, 8> coords{};  // x, y pairs in device units
     int point_count = 0;
     std::int32_t arg1 = 0, arg2 = 0;

@@ -63,6 +63,7 @@ bool Core::State::record(Window& window, DrawItem item, bool text_colour) {
     item.transform = state.transform;
     item.rectangle = state.rectangle;
     item.alpha = state.alpha;
+    item.compose = state.compose;
     item.rgb = state.colours.resolve(item_colour(state, item, text_colour)).value_or(0);
     return window.state.display.add(std::move(item));
 }

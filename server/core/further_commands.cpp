@@ -79,6 +79,11 @@ std::int32_t Core::State::further_b_command(Window& window, int n, const Slots& 
             if (slots.p2 < 0 || slots.p2 > further::kOpaque) return refuse("value");
             state.alpha = static_cast<std::uint8_t>(slots.p2);
             return n;
+        case further::kCompositing:
+            if (slots.p2 < further::kComposeOver || slots.p2 > further::kComposeXor)
+                return refuse("value");
+            state.compose = static_cast<std::uint8_t>(slots.p2);
+            return n;
         case further::kSavePicture:
             return save_picture(window, n, line);
         case lumora::plotcore::kPlotBlock:

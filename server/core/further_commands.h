@@ -71,6 +71,19 @@
 //                                             lies under it: 0 transparent, 255
 //                                             opaque (a new window's); erasing
 //                                             keeps it
+//  'B' 47         slot 2 m (0 .. 2)           how everything drawn next in the      n
+//                                             window is laid over what lies under
+//                                             it, each item as a whole, the page
+//                                             taken as drawn over its background
+//                                             colour: 0 over it (a new window's), 1
+//                                             replacing it (the background under
+//                                             the item, the item over that), 2
+//                                             xor (the item's own colours not
+//                                             drawn: what lies under it fades to
+//                                             the background by the item's
+//                                             opacity). The opacity ('B' 44) and
+//                                             mix modes apply as before; erasing
+//                                             keeps it
 //  'B' 50         text the file name          writes the window's picture now to   n; 0 when
 //                                             that file, in the format its         nothing was
 //                                             extension names: .png, .svg, .pdf    written: the
@@ -165,6 +178,7 @@ inline constexpr std::int32_t kSavePreset = 32;
 inline constexpr std::int32_t kApplyPreset = 33;
 inline constexpr std::int32_t kPictureFormat = 34;
 inline constexpr std::int32_t kOpacity = 44;
+inline constexpr std::int32_t kCompositing = 47;
 inline constexpr std::int32_t kSavePicture = 50;
 inline constexpr std::int32_t kNextEvent = 80;
 // 'B' 70 .. 74: the plot extension, in plotcore/plot_commands.h.
@@ -182,6 +196,11 @@ inline constexpr std::int32_t kPresetsSaved = 4;
 
 // The opacity of 'B' 44 that draws as before.
 inline constexpr std::int32_t kOpaque = 255;
+
+// The compositing modes of 'B' 47.
+inline constexpr std::int32_t kComposeOver = 0;
+inline constexpr std::int32_t kComposeReplace = 1;
+inline constexpr std::int32_t kComposeXor = 2;
 
 // Longest window title taken.
 inline constexpr std::size_t kMaxTitle = 255;

@@ -86,6 +86,7 @@ std::int32_t Core::State::draw_batch(Window& window, int n, const Slots& slots, 
     item.transform = window.state.transform;
     item.rectangle = window.state.rectangle;
     item.alpha = window.state.alpha;
+    item.compose = window.state.compose;
     DisplayList& display = window.state.display;
     bool added = false;
     if (h == 0) {

@@ -38,6 +38,11 @@ struct BoxMap {
     }
     void move(Item& item) const {
         for (plotcore::PointF& p : item.points) p = {x(p.x), y(p.y)};
+        if (item.kind == PlotKind::kGradient) {
+            plotcore::Gradient& g = item.gradient;
+            g.from = {x(g.from.x), y(g.from.y)};
+            g.to = {x(g.to.x), y(g.to.y)};
+        }
         if (item.kind == PlotKind::kMarkers) item.marker.size = scaled(item.marker.size);
         for (float& size : item.sizes) size = scaled(size);
         if (item.kind == PlotKind::kClip && item.clip_on) {
@@ -268,6 +273,7 @@ void resolve_colours(plotcore::Item& item, const ColourTable& colours) {
     resolve(item.text.rgb, colours);
     resolve(item.marker.rgb, colours);
     for (std::uint32_t& colour : item.colours) resolve(colour, colours);
+    for (plotcore::GradientStop& stop : item.gradient.stops) resolve(stop.rgb, colours);
 }
 
 }  // namespace luwnd

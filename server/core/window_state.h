@@ -47,6 +47,7 @@ struct WindowState {
     std::optional<std::int32_t> background;     // 'B' 23: a colour value; none: white
     std::optional<std::int32_t> marker_colour;  // 'A' 18: a colour value; none: the pen's
     std::uint8_t alpha = 255;                   // 'B' 44: the opacity of what is drawn next
+    std::uint8_t compose = 0;                   // 'B' 47: the compositing of what is drawn next
     // 'B' 72: buffered frames begun and not yet ended. While above 0 the screen keeps what
     // it showed; files are written from the display list as it is.
     std::int32_t frame_depth = 0;

@@ -66,6 +66,12 @@ void hatch(const plotcore::Item& item, Canvas& canvas) {
         canvas.line(point_of(ends[i]), point_of(ends[i + 1]), pen);
 }
 
+void gradient(const plotcore::Item& item, Canvas& canvas) {
+    canvas.gradient_polygon(points_of(item.points),
+                            item.nonzero ? FillRule::kWinding : FillRule::kAlternate,
+                            item.gradient);
+}
+
 void text(const plotcore::Item& item, Canvas& canvas) {
     const plotcore::TextLook& look = item.text;
     if (item.points.empty()) return;
@@ -158,6 +164,9 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 break;
             case plotcore::ItemKind::kHatch:
                 hatch(plot, canvas);
+                break;
+            case plotcore::ItemKind::kGradient:
+                gradient(plot, canvas);
                 break;
             case plotcore::ItemKind::kText:
                 text(plot, canvas);

@@ -2,9 +2,9 @@
 // item's transform like every drawing. Strokes take their fractional widths and the five
 // dash styles scaled with the width (see dash_pattern.h); a line of one point is a dot as
 // wide as the stroke. Polygons are filled and outlined with their fill rule; hatched ones
-// get the lines of plotcore's hatch_segments, each drawn as a line with the stroke. Texts are
-// drawn in the default face with their height, angle, anchor and style. Markers: see
-// marker_painter.h. A clip item keeps the items after it in the batch inside its box
+// get the lines of plotcore's hatch_segments, each drawn as a line with the stroke; gradients go to
+// the canvas whole. Texts are drawn in the default face with their height, angle, anchor and style.
+// Markers: see marker_painter.h. A clip item keeps the items after it in the batch inside its box
 // (within the window's own clip when that keeps an inside); the clip in force before the
 // batch applies again after it.
 #pragma once

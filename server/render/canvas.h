@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "plotcore/items.h"
 #include "server/core/drawing_attributes.h"
 #include "server/core/image_pixels.h"
 
@@ -113,6 +114,11 @@ class Canvas {
     // Closed figures are filled first (when a fill is given), then outlined.
     virtual void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
                          std::optional<Fill> fill) = 0;
+    // Filled with a linear gradient (plotcore/items.h: its axis in the coordinates of the
+    // points, its stops' colours packed RGB with their opacity under the canvas's own),
+    // not outlined.
+    virtual void gradient_polygon(std::span<const Point> points, FillRule rule,
+                                  const lumora::plotcore::Gradient& gradient) = 0;
     virtual void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) = 0;
     virtual void rounded_rectangle(const Box& box, double corner_width, double corner_height,
                                    const Pen& pen, std::optional<Fill> fill) = 0;

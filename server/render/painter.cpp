@@ -5,8 +5,10 @@
 #include <numbers>
 
 #include "array_painter.h"
+#include "background_canvas.h"
 #include "batch_painter.h"
 #include "marker_painter.h"
+#include "server/core/further_commands.h"
 
 namespace luwnd::render {
 namespace {
@@ -87,7 +89,8 @@ void paint_text(const DrawItem& item, Canvas& canvas) {
 
 }  // namespace
 
-void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_height, Canvas& canvas) {
+void paint_item(const PaintItem& op, std::int32_t page_width, std::int32_t page_height,
+                Canvas& canvas) {
     const DrawItem& item = op.item;
     canvas.set_transform(item.transform);
     canvas.set_clip(clip_of(item.rectangle));
@@ -132,6 +135,18 @@ void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_heigh
     }
 }
 
+void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_height, Canvas& canvas,
+           std::uint32_t background) {
+    const std::uint8_t compose = op.item.compose;
+    if (compose == further::kComposeReplace || compose == further::kComposeXor) {
+        const bool xor_mode = compose == further::kComposeXor;
+        BackgroundCanvas under(canvas, background & 0xFFFFFF, xor_mode ? op.item.alpha : 255);
+        paint_item(op, page_width, page_height, under);
+        if (xor_mode) return;
+    }
+    paint_item(op, page_width, page_height, canvas);
+}
+
 Pen pen_of(const PenState& state, std::uint32_t rgb) {
     return {rgb & 0xFFFFFF, dash_of(state.style), std::clamp(state.width, 1, kMaxDeviceLength),
             state.mix};
@@ -166,7 +181,8 @@ TextStyle text_style_of(const FontState& font, std::uint32_t rgb) {
 
 void paint(const Picture& picture, Canvas& canvas) {
     canvas.clear(picture.background);
-    for (const PaintItem& op : picture.items) paint(op, picture.width, picture.height, canvas);
+    for (const PaintItem& op : picture.items)
+        paint(op, picture.width, picture.height, canvas, picture.background);
 }
 
 }  // namespace luwnd::render

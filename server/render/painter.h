@@ -22,6 +22,11 @@
 // Plot batches: at full precision, see batch_painter.h.
 // The page is cleared to the window's background colour (white unless set).
 //
+// Compositing ('B' 47) treats the page as drawn over its background colour: an item
+// that replaces goes first as a shape of the background, opaque, and then over it; an
+// item in xor goes only as that shape, at the item's opacity, so what lies under it
+// fades to the background. Each item goes as a whole, as its opacity does.
+//
 // The transform of 'A' 7 maps every coordinate of the drawings after it. The rectangle
 // of 'A' 8 clips the drawings after it, in device pixels: mode 1 and 3 keep what lies
 // inside it, 2 and 4 what lies outside; mode 0 does not clip.
@@ -38,8 +43,9 @@ Clip clip_of(const RectangleMode& rectangle);
 Box box_of(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 TextStyle text_style_of(const FontState& font, std::uint32_t rgb);
 
-// One drawing on a page of that size.
-void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_height, Canvas& canvas);
+// One drawing on a page of that size and background colour (packed RGB).
+void paint(const PaintItem& op, std::int32_t page_width, std::int32_t page_height, Canvas& canvas,
+           std::uint32_t background = 0xFFFFFF);
 // The whole picture: the page in its background colour, then every drawing in order.
 void paint(const Picture& picture, Canvas& canvas);
 

@@ -175,7 +175,8 @@ void X11Windows::draw_new_items(View& view, const render::Picture& picture) {
     } else {
         render::CairoCanvas canvas(view.image, side(picture.width), side(picture.height), true);
         for (std::size_t i = view.progress.drawn(); i < picture.items.size(); ++i)
-            render::paint(picture.items[i], picture.width, picture.height, canvas);
+            render::paint(picture.items[i], picture.width, picture.height, canvas,
+                          picture.background);
         cairo_surface_flush(view.image);
     }
     view.progress.drew(picture);

@@ -36,7 +36,7 @@ cairo_surface_t* band_surface(cairo_surface_t* image, int top, int rows) {
 void paint_items(Items items, const Picture& page, cairo_surface_t* surface, int page_width,
                  int page_height) {
     CairoCanvas canvas(surface, page_width, page_height, true);
-    for (const PaintItem& op : items) paint(op, page.width, page.height, canvas);
+    for (const PaintItem& op : items) paint(op, page.width, page.height, canvas, page.background);
     cairo_surface_flush(surface);
 }
 

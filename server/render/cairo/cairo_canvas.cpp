@@ -229,6 +229,28 @@ void CairoCanvas::polygon(std::span<const Point> points, FillRule rule, const Pe
     stroke_path(path, pen);
 }
 
+// A true gradient: vector files carry it as one, not as bands.
+void CairoCanvas::gradient_polygon(std::span<const Point> points, FillRule rule,
+                                   const lumora::plotcore::Gradient& gradient) {
+    cairo_t* cr = begin();
+    if (cr == nullptr) return;
+    points_path(cr, points, 0, true);
+    cairo_pattern_t* pattern =
+        cairo_pattern_create_linear(gradient.from.x, gradient.from.y, gradient.to.x, gradient.to.y);
+    for (const lumora::plotcore::GradientStop& stop : gradient.stops) {
+        cairo_pattern_add_color_stop_rgba(pattern, stop.offset, ((stop.rgb >> 16) & 0xFF) / 255.0,
+                                          ((stop.rgb >> 8) & 0xFF) / 255.0,
+                                          (stop.rgb & 0xFF) / 255.0, stop.alpha / 255.0 * alpha_);
+    }
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_set_source(cr, pattern);
+    cairo_set_fill_rule(
+        cr, rule == FillRule::kWinding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pattern);
+    cairo_destroy(cr);
+}
+
 void CairoCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {
     if (fill) {
         fill_path(

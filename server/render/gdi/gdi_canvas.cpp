@@ -8,6 +8,7 @@
 #include "gdi_coordinates.h"
 #include "gdi_pen.h"
 #include "page_bounds.h"
+#include "server/render/gradient_bands.h"
 #include "server/render/mix_mode.h"
 #include "server/render/raster/antialiased_painter.h"
 #include "server/render/raster/ellipse_outline.h"
@@ -233,6 +234,13 @@ void GdiCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen&
     auto shape = [&](HDC dc) { Polygon(dc, p.data(), static_cast<int>(p.size())); };
     if (fill && !smooth_fill(points, rule, *fill, pen)) fill_shape(shape, rule, *fill);
     if (!smooth_stroke(points, true, pen)) stroke_shape(shape, pen);
+}
+
+// GDI's GradientFill shades rectangles and triangles between their corners' colours
+// only: a gradient of many stops across a polygon at any angle is painted in bands.
+void GdiCanvas::gradient_polygon(std::span<const Point> points, FillRule rule,
+                                 const lumora::plotcore::Gradient& gradient) {
+    paint_gradient_bands(*this, points, rule, gradient, 255, false);
 }
 
 void GdiCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {

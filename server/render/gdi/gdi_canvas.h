@@ -44,6 +44,8 @@ class GdiCanvas : public Canvas {
     void bezier(std::span<const Point> points, const Pen& pen) override;
     void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
                  std::optional<Fill> fill) override;
+    void gradient_polygon(std::span<const Point> points, FillRule rule,
+                          const lumora::plotcore::Gradient& gradient) override;
     void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
     void rounded_rectangle(const Box& box, double corner_width, double corner_height,
                            const Pen& pen, std::optional<Fill> fill) override;

@@ -69,7 +69,7 @@ std::unique_ptr<PageImage> render_page(const Picture& picture) {
 void paint_items(PageImage& image, const Picture& picture, std::size_t first) {
     on_canvas(image, [&](Canvas& canvas) {
         for (std::size_t i = first; i < picture.items.size(); ++i)
-            paint(picture.items[i], picture.width, picture.height, canvas);
+            paint(picture.items[i], picture.width, picture.height, canvas, picture.background);
     });
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "server/render/gradient_bands.h"
+
 namespace luwnd::render::raster {
 
 OpacityCanvas::OpacityCanvas(Canvas& inner, const PixelTarget& pixels, std::function<void()> settle)
@@ -61,6 +63,12 @@ void OpacityCanvas::bezier(std::span<const Point> points, const Pen& pen) {
 void OpacityCanvas::polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
                             std::optional<Fill> fill) {
     draw([&] { inner_.polygon(points, rule, pen, fill); });
+}
+
+// Bands, each laid over with its stop's opacity under the canvas's.
+void OpacityCanvas::gradient_polygon(std::span<const Point> points, FillRule rule,
+                                     const lumora::plotcore::Gradient& gradient) {
+    paint_gradient_bands(*this, points, rule, gradient, alpha_, true);
 }
 
 void OpacityCanvas::rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) {

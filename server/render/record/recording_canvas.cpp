@@ -108,6 +108,21 @@ void RecordingCanvas::polygon(std::span<const Point> list, FillRule rule, const 
                      describe(pen) + " " + describe(fill));
 }
 
+void RecordingCanvas::gradient_polygon(std::span<const Point> list, FillRule rule,
+                                       const lumora::plotcore::Gradient& gradient) {
+    std::string stops;
+    for (const lumora::plotcore::GradientStop& stop : gradient.stops) {
+        char text[40];
+        std::snprintf(text, sizeof text, " %s:%06x/%u", number(stop.offset).c_str(), stop.rgb,
+                      unsigned{stop.alpha});
+        stops += text;
+    }
+    calls_.push_back(std::string("gradient ") +
+                     (rule == FillRule::kWinding ? "winding" : "alternate") + points(list) +
+                     " axis=" + number(gradient.from.x) + "," + number(gradient.from.y) + " " +
+                     number(gradient.to.x) + "," + number(gradient.to.y) + stops);
+}
+
 void RecordingCanvas::rectangle(const Box& b, const Pen& pen, std::optional<Fill> fill) {
     calls_.push_back("rect " + box(b) + " " + describe(pen) + " " + describe(fill));
 }

@@ -4,6 +4,7 @@
 //   "rect 0,0 10,10 pen=... fill=00ff00/0"  (fill: colour/mix, "-" for none)
 //   "text 5,6 \"Hi\" face=/h=16/a=900/al=0,1/st=0/c=000000"
 //   "image 0,0 100,50 src=20x10 smooth=1 sum=<FNV-1a 32 of the packed RGB words>"
+//   "gradient alternate 0,0 9,0 9,9 axis=0,0 9,0 0:ff0000/255 1:0000ff/128"
 //   "opacity 128"
 // Transform, clip and opacity calls are written only when they change something.
 #pragma once
@@ -32,6 +33,8 @@ class RecordingCanvas : public Canvas {
     void bezier(std::span<const Point> points, const Pen& pen) override;
     void polygon(std::span<const Point> points, FillRule rule, const Pen& pen,
                  std::optional<Fill> fill) override;
+    void gradient_polygon(std::span<const Point> points, FillRule rule,
+                          const lumora::plotcore::Gradient& gradient) override;
     void rectangle(const Box& box, const Pen& pen, std::optional<Fill> fill) override;
     void rounded_rectangle(const Box& box, double corner_width, double corner_height,
                            const Pen& pen, std::optional<Fill> fill) override;

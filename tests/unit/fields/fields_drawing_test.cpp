@@ -1,5 +1,6 @@
 // The field operations end to end through the drawing operations (a window process
 // without plot batches): what the window process receives and keeps.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <set>
@@ -13,7 +14,8 @@ namespace {
 
 TEST_F(FieldsTest, AFieldImageCarriesEachValuesColourInBothLayouts) {
     ASSERT_EQ(lu_set_colour_map(LU_MAP_GREY, 0, 1), 1);
-    ASSERT_EQ(lu_set_colour_map_extremes(0x0200FF00, -1, -1), 1);
+    // NaN in a colour of its own: the picture goes whole.
+    ASSERT_EQ(lu_set_colour_map_extremes(0x0200FF00, -1, 0x020000FF), 1);
     // Value (i, j) for nx = 3, ny = 2: row j = 0 is 0, 0.5, NaN; row j = 1 is 1, -1, 2.
     const float row_major[] = {0, 1, 0.5f, -1, NAN, 2};
     ASSERT_EQ(lu_draw_field_image(row_major, 3, 2, LU_ROW_MAJOR, 1, 1, 4, 3, 0), window());
@@ -26,7 +28,7 @@ TEST_F(FieldsTest, AFieldImageCarriesEachValuesColourInBothLayouts) {
     ASSERT_EQ(item.image->width, 3);
     std::vector<std::uint32_t> want = {plot::map_colour(LU_MAP_GREY, 0.5 / 253),
                                        plot::map_colour(LU_MAP_GREY, 126.5 / 253),
-                                       0x808080 == 0 ? 0 : 0xFF0000,  // NaN in the grey map
+                                       0xFF0000,  // NaN: the colour set
                                        plot::map_colour(LU_MAP_GREY, 252.5 / 253),
                                        0x00FF00,                           // under: the colour set
                                        plot::map_colour(LU_MAP_GREY, 1)};  // over: the last colour
@@ -44,6 +46,33 @@ TEST_F(FieldsTest, AFieldImageCarriesEachValuesColourInBothLayouts) {
     EXPECT_EQ(items().back().image->rgb, want);
     EXPECT_EQ(lu_draw_field_image(row_major, 3, 2, 7, 1, 1, 4, 3, 0), 0);
     EXPECT_EQ(lu_set_colour_map(9, 0, 1), 0);
+}
+
+TEST_F(FieldsTest, MissingValuesLeaveHolesInAFieldImage) {
+    // 4 x 3 values, NaN at (1, 0), (2, 0) and (1, 1): rows 0 and 1 differ, row 2 is whole.
+    const float nan = NAN;
+    const float column_major[] = {0, nan, nan, 3, 4, nan, 6, 7, 8, 9, 10, 11};
+    const std::size_t from = items().size();
+    ASSERT_EQ(lu_draw_field_image(column_major, 4, 3, LU_COLUMN_MAJOR, 0, 0, 4, 3, 0), window());
+    const std::vector<const luwnd::DrawItem*> pieces = of_kind(luwnd::ItemKind::kImage, from);
+    // (0, 0 .. 1) as one column, (3, 0), (2, 1 .. 1) with (3, 1), and row 2 whole.
+    ASSERT_EQ(pieces.size(), 4u);
+    std::size_t pixels = 0;
+    for (const luwnd::DrawItem* piece : pieces) {
+        pixels += piece->image->rgb.size();
+        EXPECT_EQ(std::count(piece->image->rgb.begin(), piece->image->rgb.end(),
+                             packed(plot::invalid_colour(plot::current_colour_map()))),
+                  0);
+    }
+    EXPECT_EQ(pixels, 12u - 3u) << "every known value once, no missing one";
+    // Pieces side by side share their edges: the world 0 ... 4 spans device 0 ... 4 * 60.
+    std::set<std::int32_t> xs;
+    for (const luwnd::DrawItem* piece : pieces) xs.insert({piece->coords[0], piece->coords[2]});
+    EXPECT_EQ(xs, (std::set<std::int32_t>{0, 60, 120, 180, 240}));
+    // All missing: nothing drawn, and no refusal.
+    const float none[] = {nan, nan};
+    EXPECT_EQ(lu_draw_field_image(none, 2, 1, LU_ROW_MAJOR, 0, 0, 4, 3, 0), window());
+    EXPECT_EQ(of_kind(luwnd::ItemKind::kImage, from).size(), 4u);
 }
 
 TEST_F(FieldsTest, ContoursOfAPlaneAreStraightPolylinesAtTheirLevels) {

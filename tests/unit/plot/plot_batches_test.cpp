@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "client/include/lumora.h"
@@ -282,6 +283,36 @@ TEST_F(PlotBatchesTest, PlotsDrawnAfterAnOpacityTakeIt) {
     EXPECT_EQ(lu_set_alpha(-0.01f), 0);
     EXPECT_EQ(lu_set_alpha_in_window(window_.number() + 1, 0.5f), 0);
     EXPECT_EQ(commands(), before);
+}
+
+TEST_F(PlotBatchesTest, PlotsDrawnAfterACompositingModeTakeIt) {
+    curve(100);
+    ASSERT_EQ(lu_plot_frame(0, 10, -1.2f, 1.2f, 0), window_.number());
+    int result = 0;
+    const int mode = LU_COMPOSE_REPLACE;
+    ASSERT_EQ(lu_set_compositing_(&result, &mode), window_.number());
+    EXPECT_EQ(result, window_.number());
+    ASSERT_EQ(lu_plot_line(100, x_.data(), y_.data()), window_.number());
+    ASSERT_EQ(lu_set_compositing_in_window(window_.number(), LU_COMPOSE_XOR), window_.number());
+    ASSERT_EQ(lu_plot_line(100, x_.data(), y_.data()), window_.number());
+    const std::vector<DrawItem> drawn = batches();
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_EQ(drawn[0].compose, LU_COMPOSE_OVER);
+    EXPECT_EQ(drawn[1].compose, LU_COMPOSE_REPLACE);
+    EXPECT_EQ(drawn[2].compose, LU_COMPOSE_XOR);
+    const std::size_t before = commands();
+    EXPECT_EQ(lu_set_compositing(3), 0);
+    EXPECT_EQ(lu_set_compositing(-1), 0);
+    EXPECT_EQ(lu_set_compositing_in_window(window_.number() + 1, LU_COMPOSE_OVER), 0);
+    EXPECT_EQ(commands(), before);
+    const std::string errors = window_.errors();
+    const std::string closed = "lu_set_compositing_in_window: window " +
+                               std::to_string(window_.number() + 1) + " is not open";
+    for (const std::string& cause :
+         {std::string("lu_set_compositing: mode 3 is not LU_COMPOSE_OVER, LU_COMPOSE_REPLACE or "
+                      "LU_COMPOSE_XOR"),
+          std::string("mode -1 is not"), closed})
+        EXPECT_NE(errors.find(cause), std::string::npos) << cause << " in " << errors;
 }
 
 }  // namespace

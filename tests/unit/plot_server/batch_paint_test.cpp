@@ -9,6 +9,7 @@
 
 #include "plotcore/items.h"
 #include "server/core/display_list.h"
+#include "server/render/gradient_bands.h"
 #include "server/render/painter.h"
 #include "server/render/record/recording_canvas.h"
 
@@ -156,6 +157,59 @@ TEST(BatchPaint, AnAnchorZoomedOnScreenKeepsItsPartInsideItsBox) {
     // An anchor the window does not zoom changes nothing.
     zoomed.clip_on = false;
     EXPECT_EQ(calls_of(batch({zoomed, short_line(1)})), (Calls{"polyline 1,1 1,2" + pen}));
+}
+
+plotcore::Item graded() {
+    plotcore::Item item;
+    item.kind = plotcore::ItemKind::kGradient;
+    item.nonzero = true;
+    item.points = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
+    item.gradient = {{0, 1}, {4, 1}, {{0, 0xFF0000, 255}, {1, 0x0000FF, 55}}};
+    return item;
+}
+
+TEST(BatchPaint, AGradientGoesToTheCanvasWhole) {
+    EXPECT_EQ(calls_of(batch({graded()})),
+              (Calls{"gradient winding 0,0 4,0 4,2 0,2 axis=0,1 4,1 0:ff0000/255 1:0000ff/55"}));
+}
+
+TEST(BatchPaint, BandsOfAGradientTakeTheirStopsOpacityWhereTheCanvasDrawsIt) {
+    const plotcore::Item g = graded();
+    const std::vector<render::Point> points = {{0, 0}, {4, 0}, {4, 2}, {0, 2}};
+    render::RecordingCanvas translucent;
+    render::paint_gradient_bands(translucent, points, render::FillRule::kWinding, g.gradient, 200,
+                                 true);
+    // Four bands a pixel wide, each in its middle's colour at its opacity under 200, and
+    // the canvas's opacity back at the end.
+    EXPECT_EQ(
+        translucent.calls(),
+        (Calls{"opacity 180", "polygon winding 0,0 1,0 1,2 0,2 pen=000000/none/1/0 fill=df0020/0",
+               "opacity 141", "polygon winding 1,0 2,0 2,2 1,2 pen=000000/none/1/0 fill=9f0060/0",
+               "opacity 101", "polygon winding 2,0 3,0 3,2 2,2 pen=000000/none/1/0 fill=60009f/0",
+               "opacity 62", "polygon winding 3,0 4,0 4,2 3,2 pen=000000/none/1/0 fill=2000df/0",
+               "opacity 200"}));
+    render::RecordingCanvas opaque;
+    render::paint_gradient_bands(opaque, points, render::FillRule::kWinding, g.gradient, 255,
+                                 false);
+    ASSERT_EQ(opaque.calls().size(), 4u);
+    EXPECT_EQ(opaque.calls()[0].rfind("polygon", 0), 0u) << "no opacity set";
+}
+
+TEST(BatchPaint, CompositingPaintsTheBackgroundShapeFirst) {
+    DrawItem square = batch({graded()});
+    square.alpha = 100;
+    const auto calls = [&](std::uint8_t mode) {
+        square.compose = mode;
+        render::RecordingCanvas canvas;
+        render::paint(render::PaintItem{square, std::nullopt}, 640, 480, canvas, 0x102030);
+        return canvas.calls();
+    };
+    const std::string shape = "polygon winding 0,0 4,0 4,2 0,2 pen=102030/none/1/0 fill=102030/0";
+    const std::string drawn =
+        "gradient winding 0,0 4,0 4,2 0,2 axis=0,1 4,1 0:ff0000/255 1:0000ff/55";
+    EXPECT_EQ(calls(0), (Calls{"opacity 100", drawn}));
+    EXPECT_EQ(calls(1), (Calls{shape, "opacity 100", drawn})) << "replacing: opaque first";
+    EXPECT_EQ(calls(2), (Calls{"opacity 100", shape})) << "xor: the shape at the opacity only";
 }
 
 }  // namespace

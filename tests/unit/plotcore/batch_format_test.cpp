@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "plotcore/batch_format.h"
 #include "plotcore/batch_reader.h"
@@ -329,6 +330,72 @@ TEST(PlotBatch, AnEmptyBatchIsValidAndShortBytesAreNot) {
         const Bytes header = encode_batch({});
         EXPECT_FALSE(read_batch(std::span(header.data(), n)).ok) << n;
     }
+}
+
+}  // namespace
+}  // namespace lumora::plotcore
+
+namespace lumora::plotcore {
+namespace {
+
+Item graded() {
+    Item g = polyline(5);
+    g.kind = ItemKind::kGradient;
+    g.stroke = {};
+    g.nonzero = true;
+    g.gradient.from = {1.5f, 2.25f};
+    g.gradient.to = {90.75f, 40.5f};
+    g.gradient.stops = {{0, 0xFF0000, 255}, {0.25f, kColourValueFlag | 3, 128}, {1, 0x0000FF, 0}};
+    return g;
+}
+
+TEST(PlotBatch, GradientsReadBackExactly) {
+    const Item g = graded();
+    const Bytes bytes = encode_batch({g, polyline(3)});
+    const ReadResult read = read_batch(bytes);
+    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_EQ(read.items.size(), 2u);
+    EXPECT_EQ(read.items[0], g);
+    EXPECT_EQ(bytes.size(), kHeaderBytes + encoded_size(g) + encoded_size(polyline(3)));
+    // One polygon cannot be split: a batch too small for it sends nothing.
+    EXPECT_TRUE(encode_batches({g}, kHeaderBytes + encoded_size(g) - 1).empty());
+    EXPECT_EQ(encode_batches({g}, kHeaderBytes + encoded_size(g)).size(), 1u);
+}
+
+TEST(PlotBatch, RefusesGradientsOutOfBounds) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    std::vector<std::pair<const char*, std::function<void(Item&)>>> faults = {
+        {"axis of no length", [](Item& g) { g.gradient.to = g.gradient.from; }},
+        {"axis end not finite", [&](Item& g) { g.gradient.to.x = nan; }},
+        {"one stop", [](Item& g) { g.gradient.stops.resize(1); }},
+        {"257 stops",
+         [](Item& g) {
+             g.gradient.stops.resize(kMaxGradientStops + 1, {1, 0, 0});
+         }},
+        {"offsets back", [](Item& g) { g.gradient.stops[2].offset = 0.1f; }},
+        {"offset beyond 1", [](Item& g) { g.gradient.stops[2].offset = 1.01f; }},
+        {"offset below 0", [](Item& g) { g.gradient.stops[0].offset = -0.01f; }},
+        {"offset NaN", [&](Item& g) { g.gradient.stops[1].offset = nan; }},
+        {"colour value out of range",
+         [](Item& g) { g.gradient.stops[0].rgb = kColourValueFlag | 36; }},
+        {"two points", [](Item& g) { g.points.resize(2); }},
+    };
+    for (const auto& [what, fault] : faults) {
+        Item g = graded();
+        fault(g);
+        const ReadResult read = read_batch(encode_batch({g}));
+        EXPECT_FALSE(read.ok) << what;
+        EXPECT_TRUE(read.items.empty()) << what;
+    }
+    Bytes rule = encode_batch({graded()});
+    rule[kHeaderBytes + kItemHeaderBytes] = 2;  // the fill rule
+    EXPECT_EQ(read_batch(rule).error, "unknown fill rule");
+    Bytes count = encode_batch({graded()});
+    count[kHeaderBytes + kItemHeaderBytes + 4 + 2 * kPointBytes] = 200;  // stops beyond the item
+    EXPECT_FALSE(read_batch(count).ok);
+    Item sharp = graded();
+    sharp.gradient.stops[1].offset = 0;  // equal offsets: a sharp step
+    EXPECT_TRUE(read_batch(encode_batch({sharp})).ok);
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ class FillingCanvas : public Canvas {
     void polyline(std::span<const Point>, const Pen&) override {}
     void bezier(std::span<const Point>, const Pen&) override {}
     void polygon(std::span<const Point>, FillRule, const Pen&, std::optional<Fill>) override {}
+    void gradient_polygon(std::span<const Point>, FillRule,
+                          const lumora::plotcore::Gradient&) override {}
     void rectangle(const Box& box, const Pen&, std::optional<Fill> fill) override {
         for (int y = 0; y < target_.height; ++y)
             for (int x = 0; x < target_.width; ++x)

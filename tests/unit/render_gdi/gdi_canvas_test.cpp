@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
+#include "plotcore/items.h"
 #include "server/render/gdi/gdi_canvas.h"
 #include "server/render/gdi/gdi_text_measure.h"
 #include "server/render/gdi/page_image.h"
@@ -398,6 +400,65 @@ TEST_F(GdiCanvasTest, PicturesFillTheirBoxUnderTheClipAndTheTransform) {
     EXPECT_EQ(pixel(180, 30), kWhite);  // clipped away
     EXPECT_EQ(pixel(118, 108), kRed);   // 20 x 20 from (100, 90)
     EXPECT_EQ(pixel(122, 100), kWhite);
+}
+
+// Each channel within `within` of the colour's.
+bool close_to(std::uint32_t got, std::uint32_t want, int within = 6) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(got >> shift & 0xFF) - int(want >> shift & 0xFF)) > within) return false;
+    return true;
+}
+
+// A batch of one polygon over the page, filled with a gradient or with a colour.
+DrawItem plot_batch(lumora::plotcore::Item plot) {
+    DrawItem i;
+    i.kind = ItemKind::kBatch;
+    i.batch = std::make_shared<const lumora::plotcore::Items>(lumora::plotcore::Items{plot});
+    return i;
+}
+lumora::plotcore::Item page_polygon(float left, float right) {
+    lumora::plotcore::Item plot;
+    plot.kind = lumora::plotcore::ItemKind::kPolygon;
+    plot.filled = true;
+    plot.outlined = false;
+    plot.points = {{left, 0}, {right, 0}, {right, 120}, {left, 120}};
+    return plot;
+}
+
+TEST_F(GdiCanvasTest, GradientsGoInBandsAPixelWideFromStopToStop) {
+    lumora::plotcore::Item g = page_polygon(0, 200);
+    g.kind = lumora::plotcore::ItemKind::kGradient;
+    g.gradient = {{50, 0}, {150, 0}, {{0, 0xFF0000, 255}, {0.5f, 0x00FF00, 255}, {1, 0x0000FF, 0}}};
+    add(plot_batch(g));
+    render();
+    for (int y : {5, 60, 115}) {
+        EXPECT_TRUE(close_to(pixel(10, y), kRed)) << std::hex << pixel(10, y);
+        EXPECT_TRUE(close_to(pixel(75, y), 0x808000)) << std::hex << pixel(75, y);
+        EXPECT_TRUE(close_to(pixel(100, y), 0x00FF00)) << std::hex << pixel(100, y);
+        // The last stop transparent: the blue fades into the page.
+        EXPECT_TRUE(close_to(pixel(125, y), 0x7FBFBF, 10)) << std::hex << pixel(125, y);
+        EXPECT_TRUE(close_to(pixel(190, y), kWhite)) << std::hex << pixel(190, y);
+    }
+}
+
+TEST_F(GdiCanvasTest, CompositingModesAsCairoDrawsThem) {
+    lumora::plotcore::Item red = page_polygon(20, 100), blue = page_polygon(60, 180);
+    red.fill_rgb = kRed;
+    blue.fill_rgb = kBlue;
+    for (int mode : {0, 1, 2}) {
+        picture_.items.clear();
+        add(plot_batch(red));
+        DrawItem over = plot_batch(blue);
+        over.alpha = 77;
+        over.compose = static_cast<std::uint8_t>(mode);
+        add(over);
+        render();
+        const std::uint32_t want[3][2] = {
+            {0xB2004D, 0xB2B2FF}, {0xB2B2FF, 0xB2B2FF}, {0xFF4D4D, kWhite}};
+        EXPECT_TRUE(close_to(pixel(80, 60), want[mode][0])) << mode << std::hex << pixel(80, 60);
+        EXPECT_TRUE(close_to(pixel(140, 60), want[mode][1])) << mode << std::hex << pixel(140, 60);
+        EXPECT_EQ(pixel(40, 60), kRed) << int(mode);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The further window commands: grid, marker colour, points, queries, window settings and
 // presets, each with its answer and its refusals.
+#include <cstdint>
+
 #include "core_fixture.h"
 
 namespace luwnd::test {
@@ -146,6 +148,25 @@ TEST_F(FurtherTest, WindowSettingsTakeValidValuesOnly) {
     EXPECT_EQ(slot('B', 1, 34, 2), 1);
     EXPECT_EQ(slot('B', 1, 34, 4), 0);
     EXPECT_EQ(state(1).picture_format, 2);
+}
+
+TEST_F(FurtherTest, CompositingIsKeptByWhatIsDrawnNextAndSurvivesAnErase) {
+    ASSERT_EQ(slot('A', 1, 11, 0, 0), 1);
+    ASSERT_EQ(slot('A', 1, 20, 5, 5), 1);
+    EXPECT_EQ(slot('B', 1, 47, 2), 1);
+    ASSERT_EQ(slot('B', 1, 44, 77), 1);
+    ASSERT_EQ(slot('A', 1, 20, 9, 9), 1);
+    for (std::int32_t bad : {-1, 3, 255, INT32_MIN}) EXPECT_EQ(slot('B', 1, 47, bad), 0) << bad;
+    EXPECT_EQ(state(1).compose, 2);
+    ASSERT_EQ(items(1).size(), 2u);
+    EXPECT_EQ(items(1)[0].compose, 0) << "drawn before";
+    EXPECT_EQ(items(1)[1].compose, 2);
+    EXPECT_EQ(items(1)[1].alpha, 77);
+    ASSERT_EQ(slot('B', 1, 4), 1);
+    EXPECT_EQ(state(1).compose, 2) << "erasing keeps it";
+    EXPECT_EQ(slot('B', 1, 47, 0), 1);
+    ASSERT_EQ(slot('A', 1, 20, 1, 1), 1);
+    EXPECT_EQ(items(1).back().compose, 0);
 }
 
 TEST_F(FurtherTest, TitleComesFromOpenAndFromTheTextArea) {

@@ -176,6 +176,14 @@ TEST(TraceText, NoFileNoTrace) {
     file.write(line);  // harmless
 }
 
+TEST_F(TraceTest, CompositingIsTracedWithItsSlots) {
+    open();
+    slot('B', 1, 47, 1);
+    slot('B', 1, 47, 7);
+    EXPECT_EQ(lines().back(), "cmd=B win=1 p1=47 p2=7 p3=0 ret=0 err=value");
+    EXPECT_EQ(lines()[lines().size() - 2], "cmd=B win=1 p1=47 p2=1 p3=0 ret=1");
+}
+
 TEST_F(TraceTest, PicturesTraceTheirHeaderChunksAndSum) {
     open();
     words(1, layout::kText, {1, 1, 10, 20, 30, 40, 0, 0});
