@@ -107,8 +107,9 @@ struct Item {
     Stroke stroke;               // polyline, segments, polygon outline, hatch lines
     std::vector<PointF> points;  // polyline, segments, polygon, markers, hatch; text: its anchor
     bool filled = false, outlined = true, nonzero = false;  // polygon; nonzero: hatch too
-    Hatch hatch;                 // hatch: its line sets, spacing in page pixels
-    std::uint32_t fill_rgb = 0;  // polygon
+    Hatch hatch;                    // hatch: its line sets, spacing in page pixels
+    std::uint32_t fill_rgb = 0;     // polygon
+    std::uint8_t fill_alpha = 255;  // polygon: the fill's opacity (the outline's is whole)
     TextLook text;
     MarkerShape marker;  // markers; coloured markers: type, filled and line width
     // Coloured markers: each point's size (pixels across) and colour (as MarkerShape's).

@@ -410,6 +410,14 @@ int lu_plot_legend_at(int position, float dx, float dy, int columns, int backgro
 int lu_plot_legend_at_(int* result, const int* position, const float* dx, const float* dy,
                        const int* columns, const int* background);
 
+/* The opacity (0 transparent ... 1 opaque, the default) of the backgrounds of the legends
+ * lu_plot_legend_at draws after it in the current window: what lies below shows through
+ * the background, while the legend's outline, samples and texts stay opaque. Result: the
+ * window number; 0 (with a message) without a window or for an opacity that is NaN or
+ * outside 0 ... 1, changing nothing. */
+int lu_plot_legend_opacity(float opacity);
+int lu_plot_legend_opacity_(int* result, const float* opacity);
+
 /* ---- Hatched fills ------------------------------------------------------------------ */
 
 /* Patterns of lu_plot_hatch, as PLplot's plpsty numbers them: solid (the default), lines

@@ -50,6 +50,7 @@ struct WindowPlot {
     // Of the legend entries added from now on: a colour value, -1 their own colour, or
     // kFrameLabels that of the frame's labels.
     int legend_text_colour = kFrameLabels;
+    int legend_alpha = 255;  // the opacity of the placed legends' backgrounds, 0 ... 255
     int next_colour = 0;
     // The hatches of the fills from now on: the k-th fill of a call that fills several
     // (bar series, pie slices, contour bands, swatches of the legend) takes hatch k modulo
