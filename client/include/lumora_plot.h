@@ -524,6 +524,19 @@ int lu_plot_polar_grid(float ring_step, int spoke_step, int ring_colour, int spo
 int lu_plot_polar_grid_(int* result, const float* ring_step, const int* spoke_step,
                         const int* ring_colour, const int* spoke_colour);
 
+/* Options of lu_plot_polar_options, added together: the spokes drawn over the rings and the
+ * outer circle (by default they lie under them), and no radius numbers below the 0 degree
+ * spoke (the spokes' numbers stay). */
+#define LU_POLAR_SPOKES_OVER_RINGS 1
+#define LU_POLAR_NO_RADIUS_NUMBERS 2
+
+/* The options (a sum of LU_POLAR_...; 0 the default) of the polar frames made after it in
+ * the current window; lu_plot_polar_grid leaves them as they are. Result: the window
+ * number; 0 (with a message) without a window or for options that are no such sum,
+ * changing nothing. */
+int lu_plot_polar_options(int options);
+int lu_plot_polar_options_(int* result, const int* options);
+
 /* A line through n > 1 points of angle theta[i] (radians, counterclockwise from the
  * right) and radius r[i], clipped to the frame. */
 int lu_plot_polar_line(int n, const float* theta, const float* r);

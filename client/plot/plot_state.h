@@ -24,12 +24,13 @@ inline constexpr int kFrameLabels = -2;
 
 // The grid of polar frames (lu_plot_polar_grid): rings every ring_step of the radius (0:
 // at the radius ticks), spokes every spoke_step degrees, and their colours (kFrameColour:
-// the grid's).
+// the grid's); options a sum of LU_POLAR_... (lu_plot_polar_options).
 inline constexpr int kDefaultSpokeStep = 30;
 struct PolarGrid {
     double ring_step = 0;
     int spoke_step = kDefaultSpokeStep;
     int ring_colour = kFrameColour, spoke_colour = kFrameColour;
+    int options = 0;
 };
 
 struct WindowPlot {
