@@ -146,6 +146,24 @@ TEST_F(PlotLegendTest, ATranslucentBackgroundLeavesSamplesAndTextsWhole) {
         << window.errors();
 }
 
+// Drawn with the drawing operations, the background takes its share of the window's own
+// opacity, and the window's opacity comes back for the outline, samples and texts.
+TEST_F(PlotLegendTest, WithoutBatchesTheBackgroundAloneIsTranslucent) {
+    gallery::GalleryWindow window(640, 480, 96, false);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    ASSERT_EQ(lu_plot_legend_opacity(0.5f), window.number());
+    ASSERT_EQ(lu_plot_legend_entry("a", kRed, 0, 0), window.number());
+    ASSERT_EQ(lu_set_alpha(0.5f), window.number());
+    ASSERT_EQ(lu_plot_legend_at(LU_PLOT_LEGEND_TOP | LU_PLOT_LEGEND_RIGHT, 0, 0, 1, 0x02FFFFFF),
+              window.number());
+    std::vector<std::uint8_t> alphas;
+    for (const auto& op : window.picture().items)
+        if (alphas.empty() ? op.item.alpha != 255 : op.item.alpha != alphas.back())
+            alphas.push_back(op.item.alpha);
+    EXPECT_EQ(alphas, (std::vector<std::uint8_t>{64, 128})) << "the background, then the rest";
+    EXPECT_EQ(window.errors(), "");
+}
+
 TEST_F(PlotLegendTest, APlaceOfLuPlotLegendDrawsAsThatPositionDoes) {
     gallery::GalleryWindow window(640, 480);
     ASSERT_NE(lu_plot_frame(0, 1, 0, 1, LU_PLOT_ROOM_RIGHT), 0);
