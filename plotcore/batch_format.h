@@ -14,7 +14,8 @@
 //   kKindPolyline     stroke, u32 n >= 1, n points: a line through them (one point: a dot)
 //   kKindSegments     stroke, u32 n (even), n points: separate lines from point 2i to 2i+1
 //   kKindPolygon      u8 flags (1 filled, 2 outlined), u8 rule (0 even-odd, 1 nonzero),
-//                     u16 0, u32 fill rgb, stroke, u32 n >= 3, n points
+//                     u8 the fill's transparency (255 - its opacity: 0 opaque), u8 0,
+//                     u32 fill rgb, stroke, u32 n >= 3, n points
 //   kKindText         point, f32 height (em, pixels), f32 angle (radians, counterclockwise),
 //                     u8 horizontal (0 left, 1 centre, 2 right), u8 vertical (0 top,
 //                     1 baseline, 2 bottom), u8 style (1 bold, 2 italic, 4 the bytes are
@@ -76,12 +77,14 @@
 //                     the sixteen sums of LU_PLOT_LEGEND_...), u8 columns (1 .. 32), u16 0,
 //                     f32 dx, dy (text heights, at most kMaxLegendOffset either way), u32
 //                     background (a colour value, or 0xFFFFFFFF for neither background nor
-//                     outline); then n entries: u32 colour value, i8 line style (-1 none,
-//                     0 .. 9), u8 marker (0 .. 16, as lu_plot_points takes it), u16 kind (0;
-//                     when placed 1 for a filled box, 2 for a hatched box), when placed u32
-//                     text colour value, for a hatched box u32 sets (1 .. kMaxHatchSets) and
-//                     the sets (f32 angle as kKindHatch bounds it, f32 spacing in pixels
-//                     at 96 dpi, kMinHatchSpacing .. kMaxWidth), text (u32 byte count, the bytes)
+//                     outline), where the u16 after columns is the background's
+//                     transparency (255 - its opacity: 0 opaque; the outline stays whole); then n
+//                     entries: u32 colour value, i8 line style (-1 none, 0 .. 9), u8 marker (0 ..
+//                     16, as lu_plot_points takes it), u16 kind (0; when placed 1 for a filled box,
+//                     2 for a hatched box), when placed u32 text colour value, for a hatched box
+//                     u32 sets (1 .. kMaxHatchSets) and the sets (f32 angle as kKindHatch bounds
+//                     it, f32 spacing in pixels at 96 dpi, kMinHatchSpacing .. kMaxWidth), text
+//                     (u32 byte count, the bytes)
 //   kKindBeside       f32 left, top, right, bottom, f32 gap, f32 width: items placed in a
 //                     strip beside the frame's box (a colour bar), the strip's box when
 //                     they were placed; the strip begins gap right of the box and is width

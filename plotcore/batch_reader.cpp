@@ -18,7 +18,8 @@ void read_polygon(Reader& r, Item& item) {
     const std::uint8_t rule = r.u8();
     if (rule > 1) r.fail("unknown fill rule");
     item.nonzero = rule == 1;
-    r.skip(2);
+    item.fill_alpha = static_cast<std::uint8_t>(255 - r.u8());
+    r.skip(1);
     item.fill_rgb = r.colour();
     item.stroke = r.stroke();
     r.points(item.points, 3, 1);

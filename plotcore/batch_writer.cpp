@@ -77,7 +77,8 @@ void write_payload(Writer& w, const Item& item) {
             w.u8(static_cast<std::uint8_t>((item.filled ? kPolygonFilled : 0) |
                                            (item.outlined ? kPolygonOutlined : 0)));
             w.u8(item.nonzero ? 1 : 0);
-            w.u16(0);
+            w.u8(static_cast<std::uint8_t>(255 - item.fill_alpha));
+            w.u8(0);
             w.u32(item.fill_rgb);
             w.stroke(item.stroke);
             w.points(item.points);

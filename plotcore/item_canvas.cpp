@@ -109,10 +109,12 @@ void ItemCanvas::polyline(const std::vector<double>& xy) {
     if (!item.points.empty()) add(std::move(item));
 }
 
-void ItemCanvas::polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero) {
+void ItemCanvas::polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero,
+                         int fill_alpha) {
     Item item;
     item.kind = ItemKind::kPolygon;
     item.filled = fill >= 0;
+    item.fill_alpha = static_cast<std::uint8_t>(std::clamp(fill_alpha, 0, 255));
     item.fill_rgb = item.filled ? batch_colour(fill) : 0;
     item.outlined = outline && pen_.style != kNoLine;
     item.nonzero = nonzero;
@@ -238,6 +240,11 @@ void ItemCanvas::draw_polyline(const std::vector<float>& xy) {
 
 void ItemCanvas::fill_box(double x0, double y0, double x1, double y1, int colour) {
     polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false);
+}
+
+void ItemCanvas::fill_translucent_box(double x0, double y0, double x1, double y1, int colour,
+                                      int alpha) {
+    polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false, alpha);
 }
 
 void ItemCanvas::outline_box(double x0, double y0, double x1, double y1) {

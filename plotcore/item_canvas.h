@@ -58,8 +58,10 @@ class ItemCanvas : public LayoutCanvas {
 
     // x, y pairs in page pixels; pairs that are not finite are left out.
     void polyline(const std::vector<double>& xy);
-    // Filled with a colour value (or not, -1) and outlined with the pen (or not).
-    void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
+    // Filled with a colour value (or not, -1) in an opacity (0 ... 255) and outlined with
+    // the pen (or not).
+    void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero,
+                 int fill_alpha = 255);
     void markers(const std::vector<double>& xy, int type, double size, bool filled);
     // Markers 0 .. 6, each of its own size (pixels across) and colour value; points that
     // are not finite are left out with their sizes and colours.
@@ -89,6 +91,8 @@ class ItemCanvas : public LayoutCanvas {
     void draw_polyline(const std::vector<float>& xy) override;
     void fill_box(double x0, double y0, double x1, double y1, int colour) override;
     void outline_box(double x0, double y0, double x1, double y1) override;
+    void fill_translucent_box(double x0, double y0, double x1, double y1, int colour,
+                              int alpha) override;
     void draw_markers(const std::vector<double>& xy, int type, bool filled, double pixels) override;
     void hatch_polygon(const std::vector<double>& xy, int colour, const Hatch& h) override;
 

@@ -126,9 +126,10 @@ struct Item {
     std::vector<PointF> points;  // polyline, segments, polygon, markers, hatch, gradient;
                                  // text: its anchor
     bool filled = false, outlined = true, nonzero = false;  // polygon; nonzero: hatch, gradient
-    Hatch hatch;                 // hatch: its line sets, spacing in page pixels
-    Gradient gradient;           // gradient: the polygon's colours
-    std::uint32_t fill_rgb = 0;  // polygon
+    Hatch hatch;                    // hatch: its line sets, spacing in page pixels
+    Gradient gradient;              // gradient: the polygon's colours
+    std::uint32_t fill_rgb = 0;     // polygon
+    std::uint8_t fill_alpha = 255;  // polygon: the fill's opacity (the outline's is whole)
     TextLook text;
     MarkerShape marker;  // markers; coloured markers: type, filled and line width
     // Coloured markers: each point's size (pixels across) and colour (as MarkerShape's).

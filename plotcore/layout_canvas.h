@@ -70,6 +70,10 @@ class LayoutCanvas {
     virtual void draw_polyline(const std::vector<float>& xy) = 0;
     virtual void fill_box(double x0, double y0, double x1, double y1, int colour) = 0;
     virtual void outline_box(double x0, double y0, double x1, double y1) = 0;
+    // A box filled with a colour value in an opacity of 0 ... 255 (255: as fill_box) over
+    // what lies below it.
+    virtual void fill_translucent_box(double x0, double y0, double x1, double y1, int colour,
+                                      int alpha) = 0;
     // Markers 1 .. 6 of pixels across centred on the x, y pairs, in the pen's colour.
     virtual void draw_markers(const std::vector<double>& xy, int type, bool filled,
                               double pixels) = 0;

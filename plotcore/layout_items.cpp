@@ -234,7 +234,8 @@ void write_legend(Writer& w, const LayoutSource& s) {
         const LegendPlacement& p = s.placement;
         w.u8(static_cast<std::uint8_t>(p.position));
         w.u8(static_cast<std::uint8_t>(p.columns));
-        w.u16(0);
+        w.u8(static_cast<std::uint8_t>(255 - p.background_alpha));
+        w.u8(0);
         w.f32(static_cast<float>(p.dx));
         w.f32(static_cast<float>(p.dy));
         w.u32(static_cast<std::uint32_t>(p.background));
@@ -256,7 +257,8 @@ void write_legend(Writer& w, const LayoutSource& s) {
 void read_placement(Reader& r, LegendPlacement& p) {
     p.position = r.u8();
     p.columns = r.u8();
-    r.skip(2);
+    p.background_alpha = 255 - r.u8();
+    r.skip(1);
     p.dx = r.f32();
     p.dy = r.f32();
     const std::uint32_t background = r.u32();

@@ -160,7 +160,7 @@ void draw_legend(LayoutCanvas& c, const Frame& f, const LegendPlacement& p,
     const LegendLayout l = layout_legend(f.box, p, widths, h, clearance_of(f), f.panel);
     const Rect& r = l.frame;
     if (p.background != -1) {
-        c.fill_box(r.x0, r.y0, r.x1, r.y1, p.background);
+        c.fill_translucent_box(r.x0, r.y0, r.x1, r.y1, p.background, p.background_alpha);
         c.set_pen(f.setup.style.box, 0, 1);
         c.outline_box(r.x0, r.y0, r.x1, r.y1);
     }

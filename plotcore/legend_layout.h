@@ -43,6 +43,7 @@ struct LegendPlacement {
     double dx = 0, dy = 0;  // an offset in text heights, to the right and up
     int columns = 1;        // entries fill the rows from the left
     int background = rgb_colour_value(255, 255, 255);  // with an outline; -1 neither
+    int background_alpha = 255;  // the background's opacity 0 ... 255; the outline's is whole
     bool operator==(const LegendPlacement&) const = default;
 };
 

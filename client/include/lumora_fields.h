@@ -365,6 +365,31 @@ int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const
                            const float* levels, const int* count, const int* caps,
                            const char* title, size_t title_length);
 
+/* Options of lu_draw_colour_bar_shaped besides the caps (LU_BAR_CAP_UNDER, _OVER), added
+ * together: the caps counted within the bar's length, so that they end where the bar of
+ * that length would and keep off a bar on the neighbouring side; the numbers (and their
+ * ticks) on the near side, facing the viewport, or on both sides (neither: the far side);
+ * the title on the near side, or beyond the bar's low end or its high end and cap (below
+ * and above an upright bar, left and right of a lying one; none: the far side). */
+#define LU_BAR_CAPS_INSIDE 4
+#define LU_BAR_NUMBERS_NEAR 8
+#define LU_BAR_NUMBERS_BOTH 16
+#define LU_BAR_TITLE_NEAR 32
+#define LU_BAR_TITLE_LOW_END 64
+#define LU_BAR_TITLE_HIGH_END 128
+
+/* A colour bar as lu_draw_colour_bar_at draws it, `length` (0.01 ... 1) of the side long
+ * and centred on it, with options: a sum of the caps and the other LU_BAR_... options, one
+ * place of the numbers and one of the title at most. A bar whose caps within its length
+ * leave it less than a tenth of that length keeps the tenth. Result: as
+ * lu_draw_colour_bar_at's; 0, with a message, also for options that are no such sum and a
+ * length outside 0.01 ... 1 or NaN. */
+int lu_draw_colour_bar_shaped(int side, float gap, float width, float length, const float* levels,
+                              int count, int options, const char* title);
+int lu_draw_colour_bar_shaped_(int* result, const int* side, const float* gap, const float* width,
+                               const float* length, const float* levels, const int* count,
+                               const int* options, const char* title, size_t title_length);
+
 /* ---- Arrow styles and key arrows ----------------------------------------------------- */
 
 /* The named arrow shapes of lu_set_arrow_style: barbs (a line from tail to tip and two

@@ -410,6 +410,14 @@ int lu_plot_legend_at(int position, float dx, float dy, int columns, int backgro
 int lu_plot_legend_at_(int* result, const int* position, const float* dx, const float* dy,
                        const int* columns, const int* background);
 
+/* The opacity (0 transparent ... 1 opaque, the default) of the backgrounds of the legends
+ * lu_plot_legend_at draws after it in the current window: what lies below shows through
+ * the background, while the legend's outline, samples and texts stay opaque. Result: the
+ * window number; 0 (with a message) without a window or for an opacity that is NaN or
+ * outside 0 ... 1, changing nothing. */
+int lu_plot_legend_opacity(float opacity);
+int lu_plot_legend_opacity_(int* result, const float* opacity);
+
 /* ---- Hatched fills ------------------------------------------------------------------ */
 
 /* Patterns of lu_plot_hatch, as PLplot's plpsty numbers them: solid (the default), lines
@@ -556,6 +564,19 @@ int lu_plot_polar_frame_(int* result, const float* r_max);
 int lu_plot_polar_grid(float ring_step, int spoke_step, int ring_colour, int spoke_colour);
 int lu_plot_polar_grid_(int* result, const float* ring_step, const int* spoke_step,
                         const int* ring_colour, const int* spoke_colour);
+
+/* Options of lu_plot_polar_options, added together: the spokes drawn over the rings and the
+ * outer circle (by default they lie under them), and no radius numbers below the 0 degree
+ * spoke (the spokes' numbers stay). */
+#define LU_POLAR_SPOKES_OVER_RINGS 1
+#define LU_POLAR_NO_RADIUS_NUMBERS 2
+
+/* The options (a sum of LU_POLAR_...; 0 the default) of the polar frames made after it in
+ * the current window; lu_plot_polar_grid leaves them as they are. Result: the window
+ * number; 0 (with a message) without a window or for options that are no such sum,
+ * changing nothing. */
+int lu_plot_polar_options(int options);
+int lu_plot_polar_options_(int* result, const int* options);
 
 /* A line through n > 1 points of angle theta[i] (radians, counterclockwise from the
  * right) and radius r[i], clipped to the frame. */

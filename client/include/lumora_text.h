@@ -20,7 +20,8 @@ extern "C" {
  * 1 centre, 2 right) and row alignment / 3 (0 top, 1 baseline, 2 bottom): 0 top left,
  * 1 top centre, 2 top right, 3 baseline left, 4 baseline centre, 5 baseline right,
  * 6 bottom left, 7 bottom centre, 8 bottom right. Style bits: 1 bold, 2 italic,
- * 4 underline, 8 strikeout. Pictures of every code: the guide, "Numeric codes". */
+ * 4 underline, 8 strikeout, 32 oblique (the upright letters slanted; with 2, italic; on
+ * Windows GDI draws it as italic). Pictures of every code: the guide, "Numeric codes". */
 int lu_set_font(float height, float angle, int alignment, int style, int colour, const char* face);
 int lu_set_font_(int* result, const float* height, const float* angle, const int* alignment,
                  const int* style, const int* colour, const char* face, size_t face_length);

@@ -1,7 +1,8 @@
 // A colour bar beside the viewport, on any side of it: the current colour map as a picture
 // (or the bands of filled contours as boxes) in a strip of its own coordinate system, 0 ... 1
 // across and the values along it (x across and y up right or left of the viewport, x along
-// and y across above or below it), with ticks and numbers on its far side.
+// and y across above or below it), with ticks and numbers on its far side, its near side or
+// both, as long as the side or a fraction of it.
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -29,8 +30,9 @@ namespace {
 constexpr int kLeftOnBaseline = 3, kRightOnBaseline = 5;
 constexpr int kCentreTop = 1, kCentreBottom = 7;
 constexpr std::size_t kMaxLevelTicks = 12;
-constexpr float kTickStart = 0.7f;   // ticks reach in from the far edge (across 1)
-constexpr float kNumberGap = 0.35f;  // bar widths between the bar and its numbers
+constexpr float kTickStart = 0.7f;      // ticks reach in from the far edge (across 1)
+constexpr float kNumberGap = 0.35f;     // bar widths between the bar and its numbers
+constexpr float kMinBarLength = 0.01f;  // of the side
 
 // Keeps the caller's viewport and world window and puts them back on leaving, however
 // the bar ends.
@@ -63,7 +65,7 @@ class ViewScope {
 constexpr float kBarReach = 8;
 
 // The bar's world: 0 ... 1 across the strip on the side of the viewport, `from` + gap
-// (normalized units) beyond its edge, the values along it.
+// (normalized units) beyond its edge, the values low ... high along the whole side.
 View bar_view(const View& window, int side, float from, float width, double low, double high) {
     View bar = window;
     const float left = std::min(window.vx1, window.vx2), right = std::max(window.vx1, window.vx2);
@@ -123,18 +125,23 @@ void use_reaching_view(const View& bar, int side) {
 // its units.
 struct BarSpace {
     double along = 1, across = 1;  // pixels
-    double low = 0, high = 1;
+    double low = 0, high = 1;      // the bar's ends
     bool recorded = false;
     int side = plotcore::kSideRight;
+    // The values at the ends of the strip: the bar's, unless it is shorter than the side.
+    double world_low = 0, world_high = 1;
     bool upright() const { return plotcore::is_upright_side(side); }
-    // Ticks, numbers and title stand beyond across 1 right of the viewport and above it,
-    // beyond across 0 left of it and below it.
+    // The far side, beyond across 1 right of the viewport and above it, beyond across 0
+    // left of it and below it; the near side faces the viewport.
     bool far_high() const { return side == plotcore::kSideRight || side == plotcore::kSideAbove; }
-    double along_per_pixel() const { return (high - low) / along; }
+    // Whether the far (or near) side is beyond across 1.
+    bool high_side(bool far) const { return far_high() == far; }
+    double along_per_pixel() const { return (world_high - world_low) / along; }
+    double bar_pixels() const { return (high - low) / along_per_pixel(); }
     double x_per_pixel() const { return upright() ? 1 / across : along_per_pixel(); }
     double y_per_pixel() const { return upright() ? along_per_pixel() : 1 / across; }
-    // Across: `by` (bar widths) beyond the bar's far edge.
-    double beyond(double by) const { return far_high() ? 1 + by : -by; }
+    // Across: `by` (bar widths) beyond the bar's edge on the high or low side.
+    static double beyond(double by, bool high) { return high ? 1 + by : -by; }
 };
 
 // World x, y of a value along the bar and a place across it.
@@ -239,7 +246,9 @@ plotcore::Ticks level_ticks(const std::vector<double>& levels, double pixels_per
 }
 
 // What a bar shows beside its colours: end caps for values under and over its range
-// (LU_BAR_CAP_...) and a title beyond its numbers.
+// (LU_BAR_CAP_...) and a title beyond its numbers; where the numbers and the title stand,
+// whether the caps count within the bar's length (the other LU_BAR_... options), and the
+// length as a fraction of the side.
 struct BarEnds {
     BarEnds() = default;
     BarEnds(int c, std::string t) : caps(c), title(std::move(t)) {}
@@ -247,7 +256,33 @@ struct BarEnds {
     BarEnds(int c, const char* t) : caps(c), title(t != nullptr ? t : "") {}
     int caps = 0;
     std::string title;
+    int places = 0;
+    double length = 1;
+    bool numbers_far() const { return (places & LU_BAR_NUMBERS_NEAR) == 0; }
+    bool numbers_near() const {
+        return (places & (LU_BAR_NUMBERS_NEAR | LU_BAR_NUMBERS_BOTH)) != 0;
+    }
+    bool caps_inside() const { return (places & LU_BAR_CAPS_INSIDE) != 0; }
+    int cap_count() const {
+        return ((caps & LU_BAR_CAP_UNDER) != 0 ? 1 : 0) + ((caps & LU_BAR_CAP_OVER) != 0 ? 1 : 0);
+    }
 };
+
+// The values at the strip's ends for a bar of low ... high: the bar fills the middle
+// `length` of the side (along pixels), less its caps when they count within it, each as
+// long as the bar is wide (across pixels); a bar left shorter than a tenth of that part
+// keeps that tenth.
+std::pair<double, double> strip_range(double low, double high, double along, double across,
+                                      const BarEnds& ends) {
+    const double caps = ends.caps_inside() ? ends.cap_count() * across : 0;
+    if (!(high > low) || !(along > 0) || (ends.length >= 1 && caps == 0)) return {low, high};
+    const double part = ends.length * along;
+    const double bar = std::max(part - caps, 0.1 * part);
+    double start = (along - bar - caps) / 2;
+    if (ends.caps_inside() && (ends.caps & LU_BAR_CAP_UNDER) != 0) start += across;
+    const double per_pixel = (high - low) / bar;
+    return {low - per_pixel * start, low + per_pixel * (along - start)};
+}
 
 // The length of a cap along the bar, in values: the bar's width.
 double cap_length(const BarSpace& space) {
@@ -261,14 +296,14 @@ double number_line(const BarSpace& space, double h) {
 
 // "x10" with the common exponent as an axis shows it: above the top of an upright bar,
 // beyond the high end (and its cap) of one above or below the viewport, level with the
-// numbers' baselines.
-void draw_exponent(const BarSpace& space, const BarEnds& ends, int exponent, double h) {
+// numbers' baselines on their side (high: beyond across 1).
+void draw_exponent(const BarSpace& space, const BarEnds& ends, int exponent, double h, bool high) {
     double x = 0, y = space.high + 0.5 * h * space.y_per_pixel();
     if (!space.upright()) {
         x = space.high + ((ends.caps & LU_BAR_CAP_OVER) != 0 ? cap_length(space) : 0) +
             0.5 * h * space.x_per_pixel();
-        y = space.far_high() ? 1 + kNumberGap + 0.3 * h * space.y_per_pixel()
-                             : -kNumberGap - 0.9 * h * space.y_per_pixel();
+        y = high ? 1 + kNumberGap + 0.3 * h * space.y_per_pixel()
+                 : -kNumberGap - 0.9 * h * space.y_per_pixel();
     }
     set_number_text(space, kLeftOnBaseline);
     const std::string base =
@@ -281,27 +316,22 @@ void draw_exponent(const BarSpace& space, const BarEnds& ends, int exponent, dou
     draw_text(x, y + 0.45 * h * space.y_per_pixel(), std::to_string(exponent));
 }
 
-// The numbers' alignment: on their baseline beside an upright bar, centred on their value
-// above or below a bar above or below the viewport.
-int number_alignment(const BarSpace& space) {
-    switch (space.side) {
-        case plotcore::kSideLeft:
-            return kRightOnBaseline;
-        case plotcore::kSideAbove:
-            return kCentreBottom;
-        case plotcore::kSideBelow:
-            return kCentreTop;
-        default:
-            return kLeftOnBaseline;
-    }
+// The numbers' alignment on the high side (beyond across 1) or the low side: on their
+// baseline beside an upright bar, centred on their value above or below a lying one.
+int number_alignment(const BarSpace& space, bool high) {
+    if (space.upright()) return high ? kLeftOnBaseline : kRightOnBaseline;
+    return high ? kCentreBottom : kCentreTop;
 }
 
-void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, const BarEnds& ends, double h) {
-    const double tick_from = space.far_high() ? kTickStart : 1 - kTickStart;
-    const double edge = space.far_high() ? 1 : 0;
+// Ticks and numbers on the high side (beyond across 1) or the low side, in the text look
+// set for them.
+void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, const BarEnds& ends, double h,
+                  bool high) {
+    const double tick_from = high ? kTickStart : 1 - kTickStart;
+    const double edge = high ? 1 : 0;
     // Beside an upright bar the baseline stands a little below the value, so that the
     // number's middle meets its tick.
-    const double number_at = space.far_high() ? 1 + kNumberGap : -kNumberGap;
+    const double number_at = high ? 1 + kNumberGap : -kNumberGap;
     const double drop = space.upright() ? 0.35 * h * space.y_per_pixel() : 0;
     for (std::size_t i = 0; i < t.major.size(); ++i) {
         const auto v = static_cast<float>(t.major[i]);
@@ -310,7 +340,7 @@ void draw_numbers(const plotcore::Ticks& t, const BarSpace& space, const BarEnds
         const BarPoint n = at(space, v - drop, number_at);
         draw_text(n.x, n.y, t.labels[i]);
     }
-    if (t.exponent != 0) draw_exponent(space, ends, t.exponent, h);
+    if (t.exponent != 0) draw_exponent(space, ends, t.exponent, h, high);
 }
 
 // A triangle from the bar's end at `base` to its tip, filled with a colour value and
@@ -340,25 +370,44 @@ bool draw_caps(const ColourMap& map, const BarSpace& space, int caps) {
     return ok;
 }
 
-// The title along the bar beyond its numbers: beside an upright bar reading upward
-// beyond its widest number, above or below a bar above or below the viewport beyond
-// their line.
-bool draw_title(const plotcore::Ticks& t, const BarSpace& space, double h,
-                const std::string& title) {
+// The title beyond the bar's low or high end and its cap: below or above an upright bar,
+// left or right of a lying one, level with the bar's middle.
+bool draw_end_title(const BarSpace& space, const BarEnds& ends, double h, bool high_end) {
+    const int cap = high_end ? LU_BAR_CAP_OVER : LU_BAR_CAP_UNDER;
+    const double past =
+        ((ends.caps & cap) != 0 ? cap_length(space) : 0) + 0.4 * h * space.along_per_pixel();
+    const double value = high_end ? space.high + past : space.low - past;
+    if (space.upright()) {
+        set_number_text(space, high_end ? kCentreBottom : kCentreTop);
+        return draw_text(0.5, value, ends.title);
+    }
+    set_number_text(space, high_end ? kLeftOnBaseline : kRightOnBaseline);
+    return draw_text(value, 0.5 - 0.35 * h * space.y_per_pixel(), ends.title);
+}
+
+// The title along the bar on the far or near side, beyond the numbers when they stand
+// there: beside an upright bar reading upward beyond its widest number, above or below a
+// lying bar beyond their line; or beyond one of its ends.
+bool draw_title(const plotcore::Ticks& t, const BarSpace& space, double h, const BarEnds& ends) {
+    if ((ends.places & (LU_BAR_TITLE_LOW_END | LU_BAR_TITLE_HIGH_END)) != 0)
+        return draw_end_title(space, ends, h, (ends.places & LU_BAR_TITLE_HIGH_END) != 0);
+    const bool far = (ends.places & LU_BAR_TITLE_NEAR) == 0;
+    const bool numbered = far ? ends.numbers_far() : ends.numbers_near();
+    const bool high = space.high_side(far);
     const double middle = (space.low + space.high) / 2;
-    const int align = space.far_high() == space.upright() ? kCentreTop : kCentreBottom;
+    const int align = high == space.upright() ? kCentreTop : kCentreBottom;
     if (!space.upright()) {
-        const double beyond = kNumberGap + number_line(space, h) + 0.3 * h * space.y_per_pixel();
+        const double reach =
+            kNumberGap + (numbered ? number_line(space, h) + 0.3 * h * space.y_per_pixel() : 0);
         set_number_text(space, align);
-        return draw_text(middle, space.beyond(beyond), title);
+        return draw_text(middle, BarSpace::beyond(reach, high), ends.title);
     }
     double widest = 0;
     for (const std::string& label : t.labels)
         widest = std::max(widest, width_in_world(space, label));
-    const double x = space.far_high() ? 1 + kNumberGap + widest + 0.6 * h * space.x_per_pixel()
-                                      : -(kNumberGap + widest + 0.6 * h * space.x_per_pixel());
+    const double reach = kNumberGap + (numbered ? widest + 0.6 * h * space.x_per_pixel() : 0);
     set_number_text(space, align);
-    return turn_text(0.25, align) && draw_text(x, middle, title);
+    return turn_text(0.25, align) && draw_text(BarSpace::beyond(reach, high), middle, ends.title);
 }
 
 // The bar in its world, recorded in the strip or through the window's viewport and world.
@@ -370,7 +419,7 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const Bar
     const BarPoint b = at(space, static_cast<float>(space.high), 1);
     ok = outline_box(a.x, a.y, b.x, b.y) && ok;
     ok = draw_caps(map, space, ends.caps) && ok;
-    const double h = set_number_text(space, number_alignment(space));
+    const double h = set_number_text(space, number_alignment(space, space.far_high()));
     const std::string& format =
         plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).bar_format;
     const auto relabel = [&format](plotcore::Ticks& t) {
@@ -392,24 +441,56 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const Bar
         }
         ticks = level_ticks(levels, 1 / space.along_per_pixel(), apart);
     } else {
-        ticks = plotcore::fit_linear_ticks(space.low, space.high, space.along, 0.5 * h, 0, 0,
+        ticks = plotcore::fit_linear_ticks(space.low, space.high, space.bar_pixels(), 0.5 * h, 0, 0,
                                            length, space.upright() ? plotcore::Relabel{} : relabel);
     }
     relabel(ticks);
-    draw_numbers(ticks, space, ends, h);
-    if (!ends.title.empty()) ok = draw_title(ticks, space, h, ends.title) && ok;
+    if (ends.numbers_far()) draw_numbers(ticks, space, ends, h, space.far_high());
+    if (ends.numbers_near()) {
+        set_number_text(space, number_alignment(space, !space.far_high()));
+        draw_numbers(ticks, space, ends, h, !space.far_high());
+    }
+    if (!ends.title.empty()) ok = draw_title(ticks, space, h, ends) && ok;
     return ok;
 }
 
-// The bar's space from the pixels of its strip, width x height.
-BarSpace bar_space(int side, double width, double height, double low, double high, bool recorded) {
+// The bar's space from the pixels of its strip, width x height, and the values at the
+// strip's ends.
+BarSpace bar_space(int side, double width, double height, double low, double high,
+                   std::pair<double, double> world, bool recorded) {
     const bool upright = plotcore::is_upright_side(side);
-    return {upright ? height : width, upright ? width : height, low, high, recorded, side};
+    return {upright ? height : width,
+            upright ? width : height,
+            low,
+            high,
+            recorded,
+            side,
+            world.first,
+            world.second};
 }
 
-BarSpace recorded_space(int side, const Frame& strip, double low, double high) {
+BarSpace recorded_space(int side, const Frame& strip, double low, double high,
+                        std::pair<double, double> world) {
     return bar_space(side, std::fabs(strip.box.width()), std::fabs(strip.box.height()), low, high,
-                     true);
+                     world, true);
+}
+
+constexpr int kBarOptions = LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER | LU_BAR_CAPS_INSIDE |
+                            LU_BAR_NUMBERS_NEAR | LU_BAR_NUMBERS_BOTH | LU_BAR_TITLE_NEAR |
+                            LU_BAR_TITLE_LOW_END | LU_BAR_TITLE_HIGH_END;
+
+// Why options and a length are refused: empty when they are good.
+std::string shape_refused(int options, float length) {
+    const int numbers = options & (LU_BAR_NUMBERS_NEAR | LU_BAR_NUMBERS_BOTH);
+    const int title = options & (LU_BAR_TITLE_NEAR | LU_BAR_TITLE_LOW_END | LU_BAR_TITLE_HIGH_END);
+    if ((options & ~kBarOptions) != 0 || (numbers & (numbers - 1)) != 0 ||
+        (title & (title - 1)) != 0)
+        return "the options " + std::to_string(options) +
+               " are no sum of LU_BAR_... with one place of the numbers and one of the title at "
+               "most";
+    if (!(length >= kMinBarLength && length <= 1))
+        return "the length " + number_text(length) + " is not within 0.01 ... 1 of the side";
+    return {};
 }
 
 // Recorded in the bar's world when the window takes plot batches, so that the window's
@@ -440,28 +521,45 @@ int colour_bar(int side, float gap, float width, const float* given, int count,
     double low = banded ? levels.front() : std::min(map.low, map.high);
     double high = banded ? levels.back() : std::max(map.low, map.high);
     // The bar's world window is single precision, as a frame's.
-    if (high - low > std::numeric_limits<float>::max())
-        return refuse("the bar's values span beyond single precision (3.4e38)");
     const View view = window_view();
-    if (const std::optional<Frame> strip = use_beside_space(view, side, gap, width, low, high)) {
-        const bool ok = draw_bar(map, levels, recorded_space(side, *strip, low, high), ends);
+    const double unit = current_page().unit;
+    const bool upright = plotcore::is_upright_side(side);
+    const auto world = strip_range(
+        low, high, std::fabs(upright ? view.vy2 - view.vy1 : view.vx2 - view.vx1) * unit,
+        width * unit, ends);
+    if (!(world.second - world.first <= std::numeric_limits<float>::max()))
+        return refuse("the bar's values span beyond single precision (3.4e38)");
+    if (const std::optional<Frame> strip =
+            use_beside_space(view, side, gap, width, world.first, world.second)) {
+        const bool ok = draw_bar(map, levels, recorded_space(side, *strip, low, high, world), ends);
         end_description();
         return ok ? window : 0;
     }
     // Right of the viewport and above it the gap counts from its edge.
     const bool cleared = side == plotcore::kSideLeft || side == plotcore::kSideBelow;
     const auto from = static_cast<float>(cleared ? bar_clearance(view, side) + gap : gap);
-    const View bar = bar_view(view, side, from, width, low, high);
+    const View bar = bar_view(view, side, from, width, world.first, world.second);
     if (const std::optional<Frame> strip = use_view_space(bar))
-        return draw_bar(map, levels, recorded_space(side, *strip, low, high), ends) ? window : 0;
+        return draw_bar(map, levels, recorded_space(side, *strip, low, high, world), ends) ? window
+                                                                                           : 0;
     const ViewScope kept;
     if (!kept.saved()) return 0;
     use_reaching_view(bar, side);
-    const double unit = current_page().unit;
     const BarSpace space = bar_space(side, std::fabs(bar.vx2 - bar.vx1) * unit,
-                                     std::fabs(bar.vy2 - bar.vy1) * unit, low, high, false);
+                                     std::fabs(bar.vy2 - bar.vy1) * unit, low, high, world, false);
     return draw_bar(map, levels, space, ends) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
                                               : 0;
+}
+
+// A bar with the options that place its numbers, title and caps, and a length.
+int shaped_bar(int side, float gap, float width, float length, const float* levels, int count,
+               int options, std::string title) {
+    if (const std::string cause = shape_refused(options, length); !cause.empty())
+        return refuse(cause);
+    BarEnds ends{options & (LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER), std::move(title)};
+    ends.places = options & ~(LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER);
+    ends.length = length;
+    return colour_bar(side, gap, width, levels, count, ends);
 }
 
 }  // namespace
@@ -513,6 +611,24 @@ int lu_draw_colour_bar_at_(int* result, const int* side, const float* gap, const
         const BarEnds ends{arg(caps), fortran_text(title, title_length)};
         return stored(result,
                       colour_bar(arg(side), arg(gap), arg(width), levels, arg(count), ends));
+    });
+}
+
+int lu_draw_colour_bar_shaped(int side, float gap, float width, float length, const float* levels,
+                              int count, int options, const char* title) {
+    return guarded(__func__, [&] {
+        return shaped_bar(side, gap, width, length, levels, count, options,
+                          title != nullptr ? title : "");
+    });
+}
+
+int lu_draw_colour_bar_shaped_(int* result, const int* side, const float* gap, const float* width,
+                               const float* length, const float* levels, const int* count,
+                               const int* options, const char* title, size_t title_length) {
+    return guarded(__func__, [&] {
+        return stored(result,
+                      shaped_bar(arg(side), arg(gap), arg(width), arg(length), levels, arg(count),
+                                 arg(options), fortran_text(title, title_length)));
     });
 }
 

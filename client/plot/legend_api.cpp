@@ -141,7 +141,17 @@ int draw_placed(int position, float dx, float dy, int columns, int background) {
         return refuse(std::to_string(columns) + " columns: there must be 1 ... 32");
     if (!colour_or_minus_one(background))
         return refuse(std::to_string(background) + " is no colour value (-1: no background)");
-    return draw_gathered_legend(0, {position, dx, dy, columns, background});
+    const int alpha = plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).legend_alpha;
+    return draw_gathered_legend(0, {position, dx, dy, columns, background, alpha});
+}
+
+int set_legend_opacity(float opacity) {
+    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    if (window == 0) return refuse_no_window();
+    if (!(opacity >= 0.0f && opacity <= 1.0f))
+        return refuse("the opacity " + number_text(opacity) + " is not within 0 ... 1");
+    plot_state(window).legend_alpha = static_cast<int>(std::lround(opacity * 255.0f));
+    return window;
 }
 
 }  // namespace
@@ -198,6 +208,14 @@ int lu_plot_legend_at_(int* result, const int* position, const float* dx, const 
         return store(result,
                      draw_placed(at(position), at(dx), at(dy), at(columns), at(background)));
     });
+}
+
+int lu_plot_legend_opacity(float opacity) {
+    return guarded(__func__, [&] { return set_legend_opacity(opacity); });
+}
+
+int lu_plot_legend_opacity_(int* result, const float* opacity) {
+    return guarded(__func__, [&] { return store(result, set_legend_opacity(at(opacity))); });
 }
 
 }  // extern "C"

@@ -7,6 +7,7 @@
 
 #include "client/channel/block_layout.h"
 #include "client/channel/client_state.h"
+#include "client/drawing/binding.h"
 #include "client/drawing/coordinates.h"
 #include "client/include/lumora.h"
 #include "colour_maps.h"
@@ -535,6 +536,19 @@ bool fill_box(double x0, double y0, double x1, double y1, int colour) {
     return lu_draw_box_a22(float(x0), float(y0), float(x1), float(y1), colour) != 0;
 }
 
+bool fill_translucent_box(double x0, double y0, double x1, double y1, int colour, int alpha) {
+    if (alpha >= 255) return fill_box(x0, y0, x1, y1, colour);
+    if (recorder().on() && !transforming()) {
+        recorder().polygon({x0, y0, x1, y0, x1, y1, x0, y1}, colour, false, false, alpha);
+        return true;
+    }
+    const std::uint16_t sent = block_table().opacity[current_window()];
+    const double now = (sent == 0 ? kOpaqueWindow : sent) - 1;
+    if (lu_set_alpha(static_cast<float>(now * alpha / (255.0 * 255.0))) == 0) return false;
+    const bool drawn = fill_box(x0, y0, x1, y1, colour);
+    return lu_set_alpha(static_cast<float>(now / 255.0)) != 0 && drawn;
+}
+
 bool outline_box(double x0, double y0, double x1, double y1) {
     if (transforming())
         return draw_polyline({float(x0), float(y0), float(x1), float(y0), float(x1), float(y1),
@@ -638,6 +652,10 @@ class PageCanvas : public plotcore::LayoutCanvas {
     }
     void outline_box(double x0, double y0, double x1, double y1) override {
         plot::outline_box(x0, y0, x1, y1);
+    }
+    void fill_translucent_box(double x0, double y0, double x1, double y1, int colour,
+                              int alpha) override {
+        plot::fill_translucent_box(x0, y0, x1, y1, colour, alpha);
     }
     void draw_markers(const std::vector<double>& xy, int type, bool filled,
                       double pixels) override {

@@ -130,6 +130,9 @@ bool fill_outlined(const std::vector<double>& xy, int colour);
 // A box filled with a colour value, without outline; and a box outlined with the pen.
 bool fill_box(double x0, double y0, double x1, double y1, int colour);
 bool outline_box(double x0, double y0, double x1, double y1);
+// A box filled as fill_box in an opacity of 0 ... 255 over what lies below; where drawing
+// is not recorded, through the window's opacity, which comes back afterwards.
+bool fill_translucent_box(double x0, double y0, double x1, double y1, int colour, int alpha);
 
 // Markers (type 1 ... 6) centred on x, y pairs in the pen's colour: pixels across; units,
 // the same size in the window's world along y, for windows that draw them one by one.

@@ -141,9 +141,10 @@ void PlotRecorder::polyline(const std::vector<double>& xy) {
     canvas_->polyline(on_page(xy));
 }
 
-void PlotRecorder::polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero) {
+void PlotRecorder::polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero,
+                           int fill_alpha) {
     mark_section();
-    canvas_->polygon(on_page(xy), fill, outline, nonzero);
+    canvas_->polygon(on_page(xy), fill, outline, nonzero, fill_alpha);
 }
 
 void PlotRecorder::hatch(const std::vector<double>& xy, int colour, const plotcore::Hatch& hatch,

@@ -56,8 +56,10 @@ class PlotRecorder {
 
     void line(double x1, double y1, double x2, double y2);
     void polyline(const std::vector<double>& xy);
-    // A polygon filled with a colour value (or not, -1) and outlined with the pen (or not).
-    void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero);
+    // A polygon filled with a colour value (or not, -1) in an opacity (0 ... 255) and
+    // outlined with the pen (or not).
+    void polygon(const std::vector<double>& xy, int fill, bool outline, bool nonzero,
+                 int fill_alpha = 255);
     // Hatched with lines of a colour value (see ItemCanvas::hatch).
     void hatch(const std::vector<double>& xy, int colour, const plotcore::Hatch& hatch,
                bool nonzero);

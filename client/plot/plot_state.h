@@ -25,12 +25,13 @@ inline constexpr int kFrameLabels = -2;
 
 // The grid of polar frames (lu_plot_polar_grid): rings every ring_step of the radius (0:
 // at the radius ticks), spokes every spoke_step degrees, and their colours (kFrameColour:
-// the grid's).
+// the grid's); options a sum of LU_POLAR_... (lu_plot_polar_options).
 inline constexpr int kDefaultSpokeStep = 30;
 struct PolarGrid {
     double ring_step = 0;
     int spoke_step = kDefaultSpokeStep;
     int ring_colour = kFrameColour, spoke_colour = kFrameColour;
+    int options = 0;
 };
 
 struct WindowPlot {
@@ -51,6 +52,7 @@ struct WindowPlot {
     // Of the legend entries added from now on: a colour value, -1 their own colour, or
     // kFrameLabels that of the frame's labels.
     int legend_text_colour = kFrameLabels;
+    int legend_alpha = 255;  // the opacity of the placed legends' backgrounds, 0 ... 255
     int next_colour = 0;
     // The hatches of the fills from now on: the k-th fill of a call that fills several
     // (bar series, pie slices, contour bands, swatches of the legend) takes hatch k modulo

@@ -107,20 +107,28 @@ void spoke_numbers(const Disc& d, const PolarGrid& g, int colour) {
     }
 }
 
+void spokes(const Disc& d, const PolarGrid& g, int frame_grid) {
+    set_pen(own_or_frame(g.spoke_colour, frame_grid), 0, 1);
+    const double reach = d.scale * d.r_max;
+    for (int k = 0; k < spoke_count(g); ++k) {
+        const double a = d.angle(k, g);
+        draw_line(d.cx, d.cy, d.cx + reach * std::cos(a), d.cy + reach * std::sin(a));
+    }
+}
+
 void draw_polar(const Frame& f, double r_max, const PolarGrid& g) {
     const double cx = f.px(0);
     const Disc d{cx, f.py(0), (f.px(r_max) - cx) / r_max, r_max, f.text_height};
     const PolarTicks p = polar_ticks(g, r_max, d.scale * r_max, d.h);
-    set_pen(own_or_frame(g.spoke_colour, grid_colour(f)), 0, 1);
-    for (int k = 0; k < spoke_count(g); ++k) {
-        const double a = d.angle(k, g), reach = d.scale * r_max;
-        draw_line(cx, d.cy, cx + reach * std::cos(a), d.cy + reach * std::sin(a));
-    }
+    const bool spokes_over = (g.options & LU_POLAR_SPOKES_OVER_RINGS) != 0;
+    if (!spokes_over) spokes(d, g, grid_colour(f));
     set_pen(own_or_frame(g.ring_colour, grid_colour(f)), 0, 1);
     for (double v : p.rings) ring(cx, d.cy, d.scale * v);
     set_pen(f.setup.style.box, 0, 1);
     ring(cx, d.cy, d.scale * r_max);
-    radius_numbers(d, p.numbered, f.setup.style.numbers);
+    if (spokes_over) spokes(d, g, grid_colour(f));
+    if ((g.options & LU_POLAR_NO_RADIUS_NUMBERS) == 0)
+        radius_numbers(d, p.numbered, f.setup.style.numbers);
     spoke_numbers(d, g, f.setup.style.numbers);
 }
 

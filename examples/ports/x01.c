@@ -3,10 +3,22 @@
  * numbers share no exponent), sin(x)/x with lines through zero and a wider pen, and a sine
  * over 0 ... 360 degrees with fixed tick steps and a dashed grid. PLplot's colours (on
  * its black page) are kept where a white page can show them: yellow is drawn darker.
- * Every call is checked: a failed one ends the program with status 1. */
+ * Options as PLplot's: -locate then reports each click or key in the plots' coordinates
+ * until Escape (or until no event can come: a headless run takes LUMORA_EVENTS), and -xor
+ * runs a marker along the first curve, each drawn and erased by drawing it again in the
+ * pen's XOR mix. Every call is checked: a failed one ends the program with status 1. */
+#if !defined(_WIN32)
+#define _POSIX_C_SOURCE 199309L
+#endif
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <time.h>
+#endif
 
 #include "lumora.h"
 
@@ -36,8 +48,50 @@ static void pen(int index, int style, int width) {
     check(lu_set_pen(pl_colour(index), style, width, -1), "lu_set_pen");
 }
 
-/* y = yoff + yscale x^2 at 60 points of x = xscale (i + 1) / 60, circles at every tenth. */
-static void squares(float xscale, float yscale, float yoff) {
+static int locate_mode, test_xor;
+
+/* A twentieth of a second between the steps of the animation, as PLplot's example waits. */
+static void pause_a_little(void) {
+#if defined(_WIN32)
+    Sleep(50);
+#else
+    const struct timespec step = {0, 50000000L};
+    nanosleep(&step, NULL);
+#endif
+}
+
+enum { kMixPen = 0, kMixXor = 7 };
+
+/* A circle run along the curve: drawn in the XOR mix, then drawn again, which takes it
+ * away and leaves the picture as it was. */
+static void xor_animation(const float* x, const float* y, float size) {
+    check(lu_set_marker(3, size, -1, 0, 0), "lu_set_marker");
+    check(lu_set_pen(pl_colour(4), 0, 0, kMixXor), "lu_set_pen (XOR)");
+    for (int i = 0; i < 60; ++i) {
+        check(lu_draw_marker(x[i], y[i]), "lu_draw_marker");
+        pause_a_little();
+        check(lu_draw_marker(x[i], y[i]), "lu_draw_marker (erasing)");
+    }
+    check(lu_set_pen(pl_colour(4), 0, 0, kMixPen), "lu_set_pen");
+}
+
+/* Reports each click and key until Escape, or until no event can come. */
+static void locate(void) {
+    for (;;) {
+        float x = 0.0f, y = 0.0f;
+        int key = 0;
+        if (lu_get_cursor(&x, &y, &key) == 0 || key == 27) break;
+        printf("wx = %f,  wy = %f, key = 0x%02x%s\n", x, y, key,
+               key == LU_BUTTON_LEFT     ? " (left button)"
+               : key == LU_BUTTON_MIDDLE ? " (middle button)"
+               : key == LU_BUTTON_RIGHT  ? " (right button)"
+                                         : "");
+    }
+}
+
+/* y = yoff + yscale x^2 at 60 points of x = xscale (i + 1) / 60, circles at every tenth;
+ * the first of them runs the XOR animation when asked. */
+static void squares(float xscale, float yscale, float yoff, int do_test) {
     float x[60], y[60], xs[6], ys[6];
     for (int i = 0; i < 60; ++i) {
         x[i] = xscale * (float)(i + 1) / 60.0f;
@@ -55,6 +109,7 @@ static void squares(float xscale, float yscale, float yoff) {
     check(lu_plot_points(6, xs, ys, 3), "lu_plot_points");
     pen(3, 0, 0);
     check(lu_plot_line(60, x, y), "lu_plot_line");
+    if (do_test && test_xor) xor_animation(x, y, (y[59] - y[0]) / 40.0f);
 }
 
 static void sinc(void) {
@@ -89,13 +144,24 @@ static void sine(void) {
     check(lu_plot_line(101, x, y), "lu_plot_line");
 }
 
-int main(void) {
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "-locate") == 0)
+            locate_mode = 1;
+        else if (strcmp(argv[i], "-xor") == 0)
+            test_xor = 1;
+        else {
+            fprintf(stderr, "port_x01: unknown option %s (-locate, -xor)\n", argv[i]);
+            return 2;
+        }
+    }
     check(lu_open_window(0), "lu_open_window");
     check(lu_plot_subpages(2, 2), "lu_plot_subpages");
-    squares(6.0f, 1.0f, 0.0f);
-    squares(1.0f, 0.0014f, 0.0185f);
+    squares(6.0f, 1.0f, 0.0f, 1);
+    squares(1.0f, 0.0014f, 0.0185f, 0);
     sinc();
     sine();
+    if (locate_mode) locate();
     lu_quit();
     return 0;
 }

@@ -29,6 +29,9 @@ int main(void) {
     check(lu_plot_set_colours(red, yellow, -1, lu_make_rgb_colour(0, 150, 130), -1),
           "lu_plot_set_colours");
     check(lu_plot_polar_grid(0.1f, 30, red, yellow), "lu_plot_polar_grid");
+    /* PLplot draws its spokes after the circles and numbers only the angles. */
+    check(lu_plot_polar_options(LU_POLAR_SPOKES_OVER_RINGS | LU_POLAR_NO_RADIUS_NUMBERS),
+          "lu_plot_polar_options");
     check(lu_plot_polar_frame(1.0f), "lu_plot_polar_frame");
     check(lu_set_pen(lu_make_rgb_colour(0, 170, 0), 0, 0, -1), "lu_set_pen");
     check(lu_plot_polar_line(kPoints, theta, r), "lu_plot_polar_line");

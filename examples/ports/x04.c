@@ -1,8 +1,8 @@
 /* x04: PLplot's example 4 in Lumora's idiom: the Bode plot of a single-pole low-pass
  * filter on two pages. Page 1: the amplitude in dB over a log frequency axis with a
  * "-20 dB/decade" note turned along the slope, and the phase shift with asterisks on a
- * second y scale at the right (a twin axis); a legend with a background in the upper
- * right corner. Page 2: the amplitude alone, the frequencies in fixed point, with a grid
+ * second y scale at the right (a twin axis); a legend on a translucent background in
+ * the upper right corner. Page 2: the amplitude alone, the frequencies in fixed point, with a grid
  * at ticks and subticks. Each page is a window of its own. Every call is checked: a
  * failed one ends the program with status 1. */
 #include <math.h>
@@ -90,6 +90,8 @@ static void page(int with_phase) {
         check(lu_plot_points(kPoints, freq, phase, 2), "lu_plot_points (phase)");
         check(lu_plot_legend_entry("Phase shift", green(), 0, 2), "lu_plot_legend_entry");
     }
+    /* PLplot's background is translucent (opacity 0.7); the texts and samples stay whole. */
+    check(lu_plot_legend_opacity(0.7f), "lu_plot_legend_opacity");
     check(lu_plot_legend_at(LU_PLOT_LEGEND_RIGHT | LU_PLOT_LEGEND_TOP, 0.0f, 0.0f, 1,
                             lu_make_rgb_colour(224, 224, 224)),
           "lu_plot_legend_at");

@@ -127,8 +127,8 @@ static void font_page(void) {
         snprintf(line, sizeof line,
                  "Page 12, %s, %s, %s:  The quick brown fox jumps over the lazy dog", family[f],
                  style[s], weight[w]);
-        /* Lumora's styles have no oblique: it takes the italic. */
-        const int bits = (w ? 1 : 0) | (s ? 2 : 0);
+        /* Style bits: 1 bold, 2 italic, 32 oblique. */
+        const int bits = (w ? 1 : 0) | (s == 1 ? 2 : 0) | (s == 2 ? 32 : 0);
         check(lu_set_font(0.022f, 0.0f, 3, bits, 0, face[f]), "lu_set_font");
         check(lu_draw_text(0.0f, 1.0f - ((float)i + 0.5f) * 0.03f, line), "lu_draw_text");
     }

@@ -100,6 +100,7 @@ static void page(const struct texts* t) {
     check(lu_plot_legend_text_colour(-1), "lu_plot_legend_text_colour");
     check(lu_plot_legend_entry(t->legend[0], yellow(), 0, 0), "lu_plot_legend_entry");
     check(lu_plot_legend_entry(t->legend[1], green(), 0, 2), "lu_plot_legend_entry");
+    check(lu_plot_legend_opacity(0.7f), "lu_plot_legend_opacity");
     check(lu_plot_legend_at(LU_PLOT_LEGEND_RIGHT | LU_PLOT_LEGEND_TOP, 0.0f, 0.0f, 1,
                             lu_make_rgb_colour(224, 224, 224)),
           "lu_plot_legend_at");

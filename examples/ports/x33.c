@@ -5,11 +5,13 @@
  * and in two or three columns inside it. Page 3: legends of one to five entries in a
  * staircase, filled column by column in rows of three. Page 4: the kinds of entries:
  * none, boxes, lines, markers and lines with markers, in colours, marker kinds, line
- * styles and widths. Pages 5 to 8: a representative set of PLplot's colour-bar pages,
- * a box with a colour bar on each of its four sides, each titled with its kind and side:
- * the map as a continuous strip without caps, nine shade levels with both caps, the strip
- * with the low cap, shades with the high cap. Each page is a window of its own. Every
- * call is checked: a failed one ends the program with status 1. */
+ * styles and widths. Pages 5 to 20: PLplot's colour-bar pages, a box with a bar half as
+ * long as each of its four sides, each titled with its side and the place of its title:
+ * for each kind (the continuous map as PLplot's image and gradient, nine shade levels
+ * evenly and unevenly spaced) and each place of the titles (left, right, top, bottom) a
+ * page of four panels, one for each choice of caps (none, low, high, both). Each page is
+ * a window of its own. Every call is checked: a failed one ends the program with
+ * status 1. */
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -231,41 +233,82 @@ static void kinds(void) {
     }
 }
 
-/* One colour-bar page: a box with room on every side and a bar on each side of it, of
- * the kind (shades: nine levels, else the continuous map) and with the caps. */
-static void colour_bar_page(const char* kind, int shades, int caps) {
+/* The kinds of PLplot's colour-bar pages: the continuous map ("image" and "gradient"
+ * both) or nine shade levels, spaced evenly or not. */
+enum { kImage, kGradient, kShades, kUnevenShades, kKinds };
+static const char* const kind_names[kKinds] = {"Image", "Gradient", "Shade", "Shade, uneven"};
+
+/* Where PLplot puts a bar's label ("Label left" ... "Label bottom") for a bar on each side
+ * (left, right, above, below): its far or near side, or beyond its low or high end. */
+enum { kLabelLeft, kLabelRight, kLabelTop, kLabelBottom, kLabelSides };
+static const char* const label_names[kLabelSides] = {"Label left", "Label right", "Label top",
+                                                     "Label bottom"};
+static int title_place(int label, int side) {
+    const int upright = side == LU_BAR_LEFT || side == LU_BAR_RIGHT;
+    switch (label) {
+        case kLabelLeft:
+            return !upright ? LU_BAR_TITLE_LOW_END : side == LU_BAR_LEFT ? 0 : LU_BAR_TITLE_NEAR;
+        case kLabelRight:
+            return !upright ? LU_BAR_TITLE_HIGH_END : side == LU_BAR_RIGHT ? 0 : LU_BAR_TITLE_NEAR;
+        case kLabelTop:
+            return upright ? LU_BAR_TITLE_HIGH_END : side == LU_BAR_ABOVE ? 0 : LU_BAR_TITLE_NEAR;
+        default:
+            return upright ? LU_BAR_TITLE_LOW_END : side == LU_BAR_BELOW ? 0 : LU_BAR_TITLE_NEAR;
+    }
+}
+
+static const int cap_options[4] = {0, LU_BAR_CAP_UNDER, LU_BAR_CAP_OVER,
+                                   LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER};
+static const char* const cap_names[4] = {"No caps", "Low cap", "High cap", "Low and high caps"};
+
+/* One panel of a colour-bar page: a box with room on every side and a bar half as long as
+ * each side of it, of the kind, with the caps (within its length) and the label's place. */
+static void colour_bar_panel(int kind, int label, int cap) {
     static const int sides[4] = {LU_BAR_LEFT, LU_BAR_RIGHT, LU_BAR_ABOVE, LU_BAR_BELOW};
-    static const char* const side_names[4] = {"Left", "Right", "Upper", "Lower"};
-    float levels[9];
+    static const char* const side_names[4] = {"Left", "Right", "Top", "Bottom"};
+    static const float even[9] = {-2, -1, 0, 1, 2, 3, 4, 5, 6};
+    static const float uneven[9] = {-1, 2, 2.6f, 3.4f, 6, 7, 8, 9, 10};
+    const float* levels = kind == kShades ? even : kind == kUnevenShades ? uneven : NULL;
     char text[64];
-    for (int i = 0; i < 9; ++i) levels[i] = -1.0f + 0.25f * (float)i;
-    check(lu_open_window(0), "lu_open_window");
     check(lu_plot_frame(0.0f, 1.0f, 0.0f, 1.0f,
                         LU_PLOT_NO_BOX | LU_PLOT_ROOM_LEFT | LU_PLOT_ROOM_RIGHT |
                             LU_PLOT_ROOM_ABOVE | LU_PLOT_ROOM_BELOW),
           "lu_plot_frame");
     check(lu_plot_box("bc", 0.0f, 0, "bc", 0.0f, 0), "lu_plot_box");
-    snprintf(text, sizeof text, "Colour bars: %s", kind);
+    snprintf(text, sizeof text, "%s colour bars - %s", kind_names[kind], cap_names[cap]);
     check(lu_plot_labels(NULL, NULL, text), "lu_plot_labels");
-    check(lu_set_colour_map(LU_MAP_SEQUENTIAL, -1.0f, 1.0f), "lu_set_colour_map");
-    check(lu_set_colour_map_extremes(-2, -2, -1), "lu_set_colour_map_extremes");
     for (int k = 0; k < 4; ++k) {
-        snprintf(text, sizeof text, "%s Color Bar (%s)", kind, side_names[k]);
-        check(lu_draw_colour_bar_at(sides[k], 0.02f, 0.04f, shades ? levels : NULL, shades ? 9 : 0,
-                                    caps, text),
-              "lu_draw_colour_bar_at");
+        snprintf(text, sizeof text, "%s, %s", side_names[k], label_names[label]);
+        check(lu_draw_colour_bar_shaped(
+                  sides[k], 0.03f, 0.025f, 0.5f, levels, levels ? 9 : 0,
+                  cap_options[cap] | LU_BAR_CAPS_INSIDE | title_place(label, sides[k]), text),
+              "lu_draw_colour_bar_shaped");
     }
 }
 
+/* PLplot's colour-bar pages of a kind and label place, one for each choice of caps, as
+ * the four panels of one page. */
+static void colour_bar_page(int kind, int label) {
+    check(lu_open_window(0), "lu_open_window");
+    check(lu_plot_subpages(2, 2), "lu_plot_subpages");
+    check(lu_plot_set_text_scale(0.75f), "lu_plot_set_text_scale");
+    check(lu_set_colour_map(LU_MAP_SEQUENTIAL, kind == kUnevenShades ? -1.0f : -2.0f,
+                            kind == kUnevenShades ? 10.0f : 6.0f),
+          "lu_set_colour_map");
+    check(lu_set_colour_map_extremes(-2, -2, -1), "lu_set_colour_map_extremes");
+    for (int cap = 0; cap < 4; ++cap) colour_bar_panel(kind, label, cap);
+}
+
 int main(void) {
+    /* Pages of 1024 x 768 pixels, so that the colour-bar pages' four panels have room. */
+    check(lu_initialize(-1, -1, -1, 1024, 768, -1, -1, -1, -1), "lu_initialize");
     positions();
     arrangements();
     staircase();
     kinds();
-    colour_bar_page("Image", 0, 0);
-    colour_bar_page("Shade", 1, LU_BAR_CAP_UNDER | LU_BAR_CAP_OVER);
-    colour_bar_page("Gradient", 0, LU_BAR_CAP_UNDER);
-    colour_bar_page("Shade", 1, LU_BAR_CAP_OVER);
+    for (int kind = 0; kind < kKinds; ++kind) {
+        for (int label = 0; label < kLabelSides; ++label) colour_bar_page(kind, label);
+    }
     lu_quit();
     return 0;
 }

@@ -49,13 +49,22 @@ void segments(const plotcore::Item& item, Canvas& canvas) {
         canvas.line(point_of(item.points[i]), point_of(item.points[i + 1]), pen);
 }
 
-void polygon(const plotcore::Item& item, Canvas& canvas) {
+void polygon(const plotcore::Item& item, std::uint8_t alpha, Canvas& canvas) {
     Pen pen = pen_of(item.stroke);
+    const FillRule rule = item.nonzero ? FillRule::kWinding : FillRule::kAlternate;
+    const bool translucent = item.filled && item.fill_alpha != 255;
+    if (translucent) {
+        // The fill alone in its own share of the item's opacity, then the outline whole.
+        Pen none = pen;
+        none.dash = DashStyle::kNone;
+        canvas.set_opacity(static_cast<std::uint8_t>(alpha * item.fill_alpha / 255));
+        canvas.polygon(points_of(item.points), rule, none, Fill{item.fill_rgb & 0xFFFFFF, 0});
+        canvas.set_opacity(alpha);
+    }
     if (!item.outlined) pen.dash = DashStyle::kNone;
     std::optional<Fill> fill;
-    if (item.filled) fill = Fill{item.fill_rgb & 0xFFFFFF, 0};
-    canvas.polygon(points_of(item.points), item.nonzero ? FillRule::kWinding : FillRule::kAlternate,
-                   pen, fill);
+    if (item.filled && !translucent) fill = Fill{item.fill_rgb & 0xFFFFFF, 0};
+    if (item.outlined || fill) canvas.polygon(points_of(item.points), rule, pen, fill);
 }
 
 void hatch(const plotcore::Item& item, Canvas& canvas) {
@@ -160,7 +169,7 @@ void paint_batch(const DrawItem& item, Canvas& canvas) {
                 segments(plot, canvas);
                 break;
             case plotcore::ItemKind::kPolygon:
-                polygon(plot, canvas);
+                polygon(plot, item.alpha, canvas);
                 break;
             case plotcore::ItemKind::kHatch:
                 hatch(plot, canvas);

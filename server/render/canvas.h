@@ -81,6 +81,9 @@ inline constexpr std::int32_t kTextStrikeout = 8;
 // The bytes are UTF-8 whatever the platform reads (plot texts only; the drawing
 // operations never set it).
 inline constexpr std::int32_t kTextUtf8 = 16;
+// Slanted upright letters rather than an italic face where the system tells them apart
+// (Pango); GDI has the italic only.
+inline constexpr std::int32_t kTextOblique = 32;
 
 struct TextStyle {
     std::string face;    // bytes as sent, read like the text; empty: the default face

@@ -174,7 +174,8 @@ TextStyle text_style_of(const FontState& font, std::uint32_t rgb) {
     std::int32_t align = font.align >= 0 && font.align <= 8 ? font.align : 0;
     style.h_align = static_cast<HAlign>(align % 3);
     style.v_align = static_cast<VAlign>(align / 3);
-    style.style = font.style & (kTextBold | kTextItalic | kTextUnderline | kTextStrikeout);
+    style.style =
+        font.style & (kTextBold | kTextItalic | kTextUnderline | kTextStrikeout | kTextOblique);
     style.rgb = rgb & 0xFFFFFF;
     return style;
 }

@@ -2,6 +2,8 @@
 # process draws, that it left a picture.
 #   -DPROGRAM=<exe> [-DEMULATOR=<wine>] -DPICTURES=<folder> -DEXPECT_PICTURE=ON|OFF
 #   [-DMIN_BYTES=<the least size of a picture with figures, 4000 unless given>]
+#   [-DARGS=<the program's arguments, a list>] [-DEXPECT_OUTPUT=<a regular expression the
+#   program's output must match>]
 file(REMOVE_RECURSE ${PICTURES})
 file(MAKE_DIRECTORY ${PICTURES})
 set(ENV{LUMORA_OUTPUT} ${PICTURES})
@@ -11,10 +13,13 @@ if(EMULATOR)
 endif()
 set(input ${PICTURES}/enter.txt)
 file(WRITE ${input} "\n")  # a console program started under Wine asks for Enter at quit
-execute_process(COMMAND ${EMULATOR} ${PROGRAM} INPUT_FILE ${input}
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} ${ARGS} INPUT_FILE ${input}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${PROGRAM}: status ${status}\n${out}\n${err}")
+endif()
+if(EXPECT_OUTPUT AND NOT out MATCHES "${EXPECT_OUTPUT}")
+  message(FATAL_ERROR "${PROGRAM}: the output does not match ${EXPECT_OUTPUT}:\n${out}\n${err}")
 endif()
 if(NOT EXPECT_PICTURE)
   return()

@@ -23,6 +23,8 @@ PangoFontDescription* font_of(const TextStyle& style) {
     if ((style.style & kTextBold) != 0) pango_font_description_set_weight(font, PANGO_WEIGHT_BOLD);
     if ((style.style & kTextItalic) != 0)
         pango_font_description_set_style(font, PANGO_STYLE_ITALIC);
+    else if ((style.style & kTextOblique) != 0)
+        pango_font_description_set_style(font, PANGO_STYLE_OBLIQUE);
     return font;
 }
 

@@ -160,7 +160,10 @@ void SvgTextLayer::add_line(const cairo_matrix_t& matrix, PangoLayoutIter* iter,
     element += attribute("font-family", xml_text(families_of(line)));
     element += attribute("font-size", number(style.height));
     if ((style.style & kTextBold) != 0) element += attribute("font-weight", "bold");
-    if ((style.style & kTextItalic) != 0) element += attribute("font-style", "italic");
+    if ((style.style & kTextItalic) != 0)
+        element += attribute("font-style", "italic");
+    else if ((style.style & kTextOblique) != 0)
+        element += attribute("font-style", "oblique");
     const char* text = pango_layout_get_text(layout);
     element += ">" + xml_text(std::string(text + line->start_index, line->length)) + "</text>\n";
     elements_ += element;

@@ -31,11 +31,12 @@ HFONT create_font(const TextStyle& style) {
     int angle = std::isfinite(tenths) ? static_cast<int>(std::lround(std::fmod(tenths, 3600))) : 0;
     std::string face = style.face.empty() ? kDefaultFace : style.face;
     if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
-    return CreateFontA(
-        -height, 0, angle, angle, (style.style & kTextBold) ? FW_BOLD : FW_NORMAL,
-        (style.style & kTextItalic) ? TRUE : FALSE, (style.style & kTextUnderline) ? TRUE : FALSE,
-        (style.style & kTextStrikeout) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-        CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    return CreateFontA(-height, 0, angle, angle, (style.style & kTextBold) ? FW_BOLD : FW_NORMAL,
+                       (style.style & (kTextItalic | kTextOblique)) ? TRUE : FALSE,
+                       (style.style & kTextUnderline) ? TRUE : FALSE,
+                       (style.style & kTextStrikeout) ? TRUE : FALSE, DEFAULT_CHARSET,
+                       OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
 std::wstring wide_from_utf8(std::string_view bytes) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,50 @@ TEST_F(PlotLegendTest, ALegendAboveTheBoxStandsInTheRoomLeftBelowTheTitle) {
     const Frame& f = plot_state(window.number()).frame;
     EXPECT_LT(title.points[0].y, top) << "the title's foot above the legend";
     EXPECT_LT(bottom, static_cast<float>(480 - f.box.y1)) << "the legend above the box";
+    EXPECT_EQ(window.errors(), "");
+}
+
+// Only the background takes the legend's opacity, and keeps it when laid out again.
+TEST_F(PlotLegendTest, ATranslucentBackgroundLeavesSamplesAndTextsWhole) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    int result = 0;
+    const float half = 0.5f;
+    ASSERT_EQ(lu_plot_legend_opacity_(&result, &half), window.number());
+    EXPECT_EQ(result, window.number());
+    ASSERT_EQ(lu_plot_legend_swatch("red part", kRed), window.number());
+    ASSERT_EQ(lu_plot_legend_at(LU_PLOT_LEGEND_TOP | LU_PLOT_LEGEND_RIGHT, 0, 0, 1, 0x02FFFFFF),
+              window.number());
+    for (const char* when : {"drawn", "laid out again"}) {
+        const Drawn d = legend_of(window);
+        ASSERT_EQ(d.fills.size(), 2u) << when;
+        EXPECT_EQ(d.fills[0].fill_alpha, 128) << when << ": the background";
+        EXPECT_EQ(d.fills[1].fill_alpha, 255) << when << ": the swatch";
+        ASSERT_TRUE(window.resize(800, 600));
+    }
+    EXPECT_EQ(lu_plot_legend_opacity(1.5f), 0);
+    EXPECT_EQ(lu_plot_legend_opacity(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(plot_state(window.number()).legend_alpha, 128) << "nothing changed";
+    EXPECT_NE(window.errors().find("lu_plot_legend_opacity: the opacity 1.5 is not within 0 ... 1"),
+              std::string::npos)
+        << window.errors();
+}
+
+// Drawn with the drawing operations, the background takes its share of the window's own
+// opacity, and the window's opacity comes back for the outline, samples and texts.
+TEST_F(PlotLegendTest, WithoutBatchesTheBackgroundAloneIsTranslucent) {
+    gallery::GalleryWindow window(640, 480, 96, false);
+    ASSERT_NE(lu_plot_frame(0, 1, 0, 1, 0), 0);
+    ASSERT_EQ(lu_plot_legend_opacity(0.5f), window.number());
+    ASSERT_EQ(lu_plot_legend_entry("a", kRed, 0, 0), window.number());
+    ASSERT_EQ(lu_set_alpha(0.5f), window.number());
+    ASSERT_EQ(lu_plot_legend_at(LU_PLOT_LEGEND_TOP | LU_PLOT_LEGEND_RIGHT, 0, 0, 1, 0x02FFFFFF),
+              window.number());
+    std::vector<std::uint8_t> alphas;
+    for (const auto& op : window.picture().items)
+        if (alphas.empty() ? op.item.alpha != 255 : op.item.alpha != alphas.back())
+            alphas.push_back(op.item.alpha);
+    EXPECT_EQ(alphas, (std::vector<std::uint8_t>{64, 128})) << "the background, then the rest";
     EXPECT_EQ(window.errors(), "");
 }
 

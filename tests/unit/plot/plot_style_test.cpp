@@ -208,6 +208,50 @@ TEST_F(PlotStyleTest, APolarGridTakesItsStepsAndColours) {
     EXPECT_EQ(window.errors(), "");
 }
 
+// The item of each kind drawn last in a colour, counted in drawing order.
+std::map<std::uint32_t, std::size_t> last_drawn(gallery::GalleryWindow& window) {
+    std::map<std::uint32_t, std::size_t> last;
+    std::size_t n = 0;
+    each_item(window, [&](const plotcore::Item& item) {
+        ++n;
+        if (item.kind == plotcore::ItemKind::kSegments ||
+            item.kind == plotcore::ItemKind::kPolyline)
+            last[item.stroke.rgb] = n;
+    });
+    return last;
+}
+
+// The spokes go over the rings and the outer circle when asked, the radius numbers can be
+// left out, and the grid's own settings leave both options alone.
+TEST_F(PlotStyleTest, PolarOptionsOrderTheSpokesAndDropTheRadiusNumbers) {
+    gallery::GalleryWindow window(640, 480);
+    ASSERT_EQ(lu_plot_set_colours(kRed, -1, -1, -1, -1), window.number());
+    ASSERT_EQ(lu_plot_polar_grid(0.1f, 0, kGreen, kBlue), window.number());
+    ASSERT_NE(lu_plot_polar_frame(1.0f), 0);
+    std::map<std::uint32_t, std::size_t> order = last_drawn(window);
+    EXPECT_LT(order.at(resolved(kBlue)), order.at(resolved(kGreen))) << "spokes under rings";
+    EXPECT_TRUE(strokes_of(window).texts.contains("0.5"));
+    lu_send_command_b4();
+    int result = 0;
+    const int options = LU_POLAR_SPOKES_OVER_RINGS | LU_POLAR_NO_RADIUS_NUMBERS;
+    ASSERT_EQ(lu_plot_polar_options_(&result, &options), window.number());
+    EXPECT_EQ(result, window.number());
+    ASSERT_EQ(lu_plot_polar_grid(0.1f, 0, kGreen, kBlue), window.number());
+    ASSERT_NE(lu_plot_polar_frame(1.0f), 0);
+    order = last_drawn(window);
+    EXPECT_GT(order.at(resolved(kBlue)), order.at(resolved(kRed))) << "over the outer circle";
+    const Strokes s = strokes_of(window);
+    EXPECT_EQ(s.lines.at(resolved(kBlue)), 12);
+    for (const char* gone : {"0.5", "1.0"}) EXPECT_FALSE(s.texts.contains(gone)) << gone;
+    EXPECT_TRUE(s.texts.contains("330")) << "the spokes keep their numbers";
+    EXPECT_EQ(lu_plot_polar_options(4), 0);
+    EXPECT_EQ(lu_plot_polar_options(-1), 0);
+    EXPECT_EQ(plot_state(window.number()).polar_grid.options, options) << "nothing changed";
+    EXPECT_NE(window.errors().find("lu_plot_polar_options: the options 4 are no sum"),
+              std::string::npos)
+        << window.errors();
+}
+
 // A ring step too small for its radius leaves the inner rings out; the numbers stay.
 TEST_F(PlotStyleTest, TooManyRingsAreLeftOut) {
     gallery::GalleryWindow window(640, 480);

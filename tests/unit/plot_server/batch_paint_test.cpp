@@ -117,6 +117,30 @@ TEST(BatchPaint, PolygonsTextsAndMarkers) {
         }));
 }
 
+// A translucent fill goes alone in its share of the item's opacity; the outline stays whole.
+TEST(BatchPaint, ATranslucentFillLeavesItsOutlineOpaque) {
+    plotcore::Item box = stroked(plotcore::ItemKind::kPolygon, {{1, 1}, {9, 1}, {9, 5}},
+                                 {0x102030, 1, plotcore::Dash::kSolid});
+    box.filled = true;
+    box.fill_rgb = 0xE0E0E0;
+    box.fill_alpha = 128;
+    plotcore::Item fill_only = box;
+    fill_only.outlined = false;
+    DrawItem item = batch({box, fill_only});
+    item.alpha = 200;
+    const std::string points = " 1,1 9,1 9,5 pen=102030/";
+    EXPECT_EQ(calls_of(item), (Calls{
+                                  "opacity 200",
+                                  "opacity 100",
+                                  "polygon alternate" + points + "none/1/0/exact fill=e0e0e0/0",
+                                  "opacity 200",
+                                  "polygon alternate" + points + "solid/1/0/exact fill=-",
+                                  "opacity 100",
+                                  "polygon alternate" + points + "none/1/0/exact fill=e0e0e0/0",
+                                  "opacity 200",
+                              }));
+}
+
 plotcore::Item short_line(float x) {
     return stroked(plotcore::ItemKind::kPolyline, {{x, 1}, {x, 2}}, {0, 1, plotcore::Dash::kSolid});
 }

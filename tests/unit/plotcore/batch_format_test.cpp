@@ -53,6 +53,7 @@ Items one_of_each() {
     poly.outlined = false;
     poly.nonzero = true;
     poly.fill_rgb = 0xFF8000;
+    poly.fill_alpha = 77;
     items.push_back(poly);
     Item text;
     text.kind = ItemKind::kText;
@@ -90,6 +91,7 @@ TEST(PlotBatch, ReadsBackEveryKindExactly) {
         }
         if (a.kind == ItemKind::kPolygon) {
             EXPECT_EQ(a.fill_rgb, b.fill_rgb);
+            EXPECT_EQ(a.fill_alpha, b.fill_alpha);
             EXPECT_EQ(std::tie(a.filled, a.outlined, a.nonzero),
                       std::tie(b.filled, b.outlined, b.nonzero));
         }

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -190,6 +192,39 @@ TEST_F(CairoCanvasTest, TextDrawsDarkPixelsWhereItsAlignmentPutsIt) {
     render();
     EXPECT_GT(dark_pixels(0, 35, 100, 60), 30);
     EXPECT_EQ(dark_pixels(100, 60, 200, 120), 0);
+}
+
+// How far right the dark pixels of the rows top ... bottom lie on average.
+double mean_dark_x(const std::function<std::uint32_t(int, int)>& pixel, int top, int bottom) {
+    double sum = 0;
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const std::uint32_t rgb = pixel(x, y);
+            if (((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) >= 3 * 128) continue;
+            sum += x;
+            ++count;
+        }
+    }
+    return count > 0 ? sum / count : 0;
+}
+
+// Oblique letters lean to the right: the tops of upright strokes stand right of their feet.
+TEST_F(CairoCanvasTest, ObliqueTextLeansWhereUprightTextStandsStraight) {
+    double lean[2] = {0, 0};
+    for (int oblique = 0; oblique < 2; ++oblique) {
+        picture_.items.clear();
+        DrawItem text = item(ItemKind::kText, {20, 10}, kBlack);
+        text.text = "IIII";
+        text.font.size = 80;
+        text.font.style = oblique != 0 ? 32 : 0;
+        add(text);
+        render();
+        const auto at = [this](int x, int y) { return pixel(x, y); };
+        lean[oblique] = mean_dark_x(at, 20, 45) - mean_dark_x(at, 65, 90);
+    }
+    EXPECT_LT(std::fabs(lean[0]), 1.5) << "upright";
+    EXPECT_GT(lean[1], 4) << "oblique";
 }
 
 // A program that measures a text and places it by that measure must find it there.

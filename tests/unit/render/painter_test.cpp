@@ -79,6 +79,14 @@ TEST_F(PainterTest, TextsCarryHeightAngleAlignmentStyleAndColour) {
                                "text 5,6 \"caf\xE9\" face=Serif/h=12/a=0/al=1,2/st=0/c=800000"}));
 }
 
+// Oblique (32) reaches the canvas with the other style bits; 16, which no style is, does not.
+TEST_F(PainterTest, ObliqueIsAStyleOfItsOwn) {
+    font(1, 12, 0, 0, 32 | 16 | 1, 0);
+    put_text(1, "Hi");
+    ASSERT_EQ(slot('A', 1, 15, 1, 2), 1);
+    EXPECT_EQ(calls(1), (Calls{"text 1,2 \"Hi\" face=/h=12/a=0/al=0,0/st=33/c=000000"}));
+}
+
 // The canvas reads the bytes in its platform's encoding, so they reach it unchanged:
 // Shift-JIS, and bytes that happen to form UTF-8 too.
 TEST_F(PainterTest, TextBytesReachTheCanvasAsTheProgramSentThem) {

@@ -183,6 +183,16 @@ TEST_F(SvgTextTest, EveryTextIsTextWhereItsGlyphsAre) {
     EXPECT_NEAR(texts[5].start().first, 20, 0.01);
 }
 
+// The style bits reach the file: oblique alone, and italic where both are asked.
+TEST_F(SvgTextTest, ObliqueTextsSayTheirStyle) {
+    add_text(10, 20, "slanted").font.style = 32;
+    add_text(10, 60, "italic").font.style = 32 | 2;
+    const std::vector<SvgText> texts = texts_of(write_svg());
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].attributes.at("font-style"), "oblique");
+    EXPECT_EQ(texts[1].attributes.at("font-style"), "italic");
+}
+
 TEST_F(SvgTextTest, APictureWithoutTextHasNoTextLayer) {
     DrawItem line;
     line.kind = ItemKind::kLine;
