@@ -271,7 +271,8 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item label;
     label.kind = plotcore::ItemKind::kText;
     label.points = {{170.5f, 230}};
-    label.text = {12.5f, 0.5f, plotcore::HAlign::kCentre, plotcore::VAlign::kTop, 1, 0, "x label"};
+    label.text = {12.5f,     0.5f, plotcore::HAlign::kCentre, plotcore::VAlign::kTop, 1, 0,
+                  "x label", {}};
     plotcore::Item bar = stroked(plotcore::ItemKind::kPolygon,
                                  {{60, 200}, {70.5f, 200}, {70.5f, 120.25f}, {60, 120.25f}});
     bar.filled = true;
