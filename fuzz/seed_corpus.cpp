@@ -344,7 +344,12 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     hatch.hatch = {{0.7853982f, 8}, {-0.7853982f, 12.5f}};
     plotcore::Item hatched_legend = legend;
     hatched_legend.source.legend[0].hatch = {{0.5235988f, 8}};
+    // A text in a plane of a 3-D view: turned, foreshortened and sheared by its matrix.
+    plotcore::Item in_plane = label;
+    in_plane.text.angle = 0;
+    in_plane.text.matrix = plotcore::BatchTextMatrix{0.87f, -0.25f, 0.5f, 0.43f};
     return {{"frame", {frame, ticks, label}},
+            {"text-in-plane", {frame, in_plane, subscript}},
             {"hatch", {clip_on, hatch, clip_off, formatted, hatched_legend}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},
             {"formats-twin-legend", {formatted, ticks, twin, label, legend, label}},

@@ -1,7 +1,7 @@
 /* Lumora: 3-D plots. A 3-D view puts a box of x, y and z ranges on the current frame,
  * seen from an altitude and an azimuth; its box is drawn with ticks, numbers and labels
- * on the edges that face the viewer, and lines and points in 3-D data coordinates are
- * projected into it. Included by lumora.h; see there for the calling forms, and
+ * on the edges that face the viewer, and lines, points, polygons and texts in 3-D data
+ * coordinates are projected into it. Included by lumora.h; see there for the calling forms, and
  * lumora_plot.h for the results, the refusals and the pen, which are the same here.
  *
  * Angles are in degrees. The altitude (above 0, at most 90) is how high the viewer

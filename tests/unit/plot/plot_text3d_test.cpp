@@ -279,6 +279,28 @@ TEST_F(PlotText3dTest, TheReferenceFormsDrawTheSame) {
     EXPECT_EQ(t[3], t[1]);
 }
 
+// A window that takes no plot batches draws a text in 3-D with the drawing operations,
+// turned along its projected baseline.
+TEST(PlotText3dRoadsTest, WithoutBatchesTheTextIsTurnedAlongItsBaseline) {
+    reset_plot_state();
+    gallery::GalleryWindow window(640, 480, 96, false);
+    ASSERT_EQ(lu_plot_frame(-1.2f, 1.2f, -1.2f, 1.5f, LU_PLOT_NO_BOX), window.number());
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 1, 0, 1, 0, 1, 30, 30, 0), window.number());
+    ASSERT_EQ(lu_plot_text3d(0.5f, 0.5f, 0, 1, 0, 0, 0, 1, 0, 0, "Flat"), window.number());
+    const Frame& f = plot_state(window.number()).frame;
+    const auto& v = *plot_state(window.number()).view3d;
+    const plotcore::Point2 a = v.project(v.world(0, 0, 0)), b = v.project(v.world(1, 0, 0));
+    const double turns = std::atan2(f.py(b.y) - f.py(a.y), f.px(b.x) - f.px(a.x)) / (2 * M_PI);
+    std::vector<luwnd::DrawItem> texts;
+    for (const luwnd::DrawItem& item : items_drawn(window.picture()))
+        if (item.kind == luwnd::ItemKind::kText) texts.push_back(item);
+    reset_plot_state();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "Flat");
+    const double drawn = texts[0].font.angle / 3600.0;
+    EXPECT_NEAR(std::remainder(drawn - turns, 1.0), 0, 1.0 / 3600);
+}
+
 #ifndef _WIN32
 // Cairo's SVG keeps the text with its picture as the text's transform.
 TEST_F(PlotText3dTest, AnSvgKeepsTheTextsPicture) {
