@@ -271,7 +271,8 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
     plotcore::Item label;
     label.kind = plotcore::ItemKind::kText;
     label.points = {{170.5f, 230}};
-    label.text = {12.5f, 0.5f, plotcore::HAlign::kCentre, plotcore::VAlign::kTop, 1, 0, "x label"};
+    label.text = {12.5f,     0.5f, plotcore::HAlign::kCentre, plotcore::VAlign::kTop, 1, 0,
+                  "x label", {}};
     plotcore::Item bar = stroked(plotcore::ItemKind::kPolygon,
                                  {{60, 200}, {70.5f, 200}, {70.5f, 120.25f}, {60, 120.25f}});
     bar.filled = true;
@@ -351,7 +352,12 @@ std::vector<std::pair<const char*, plotcore::Items>> batch_seeds() {
         {40.5f, 120},
         {80.25f, 60},
         {{0, 0xFF0000, 255}, {0.5f, plotcore::kColourValueFlag | 5, 128}, {1, 0x0000FF, 0}}};
+    // A text in a plane of a 3-D view: turned, foreshortened and sheared by its matrix.
+    plotcore::Item in_plane = label;
+    in_plane.text.angle = 0;
+    in_plane.text.matrix = plotcore::BatchTextMatrix{0.87f, -0.25f, 0.5f, 0.43f};
     return {{"frame", {frame, ticks, label}},
+            {"text-in-plane", {frame, in_plane, subscript}},
             {"hatch", {clip_on, hatch, clip_off, formatted, hatched_legend}},
             {"gradient", {clip_on, gradient, clip_off}},
             {"styled-frame", {styled, ticks, label, subscript, symbol}},

@@ -19,10 +19,14 @@
 //   kKindText         point, f32 height (em, pixels), f32 angle (radians, counterclockwise),
 //                     u8 horizontal (0 left, 1 centre, 2 right), u8 vertical (0 top,
 //                     1 baseline, 2 bottom), u8 style (1 bold, 2 italic, 4 the bytes are
-//                     UTF-8 on every platform), u8 0, u32 rgb, u32 byte count (at most
-//                     kMaxTextBytes), the bytes (UTF-8 on Linux, the program's code page on
-//                     Windows, as lu_draw_text's, unless style 4 says UTF-8: the named
-//                     symbols of text markup)
+//                     UTF-8 on every platform), u8 flags (0, or kTextHasMatrix), u32 rgb,
+//                     u32 byte count (at most kMaxTextBytes), the bytes (UTF-8 on Linux, the
+//                     program's code page on Windows, as lu_draw_text's, unless style 4 says
+//                     UTF-8: the named symbols of text markup); with kTextHasMatrix the
+//                     angle is 0 and f32 xx, xy, yx, yy follow: the text's own point (u, w),
+//                     u along the baseline and w down, stands at (xx u + xy w, yx u + yy w)
+//                     from the anchor (each at most kMaxTextMatrixEntry either way, the
+//                     determinant at least kMinTextMatrixArea either way)
 //   kKindMarkers      u8 type (the marker types of lu_set_marker, 0 .. kMaxMarkerType),
 //                     u8 filled (0 or 1), u16 0, f32 size (pixels across), f32 line width
 //                     (pixels), u32 rgb, u32 n >= 1, n points: one marker centred on each
@@ -171,6 +175,10 @@ inline constexpr float kMaxWidth = 1000.0f;  // pen widths and marker sizes
 inline constexpr float kMaxTextHeight = 10000.0f;
 inline constexpr std::uint8_t kTextUtf8Bytes = 4;  // text style: UTF-8 on every platform
 inline constexpr std::uint8_t kMaxTextStyle = 7;
+inline constexpr std::uint8_t kTextHasMatrix = 1;
+inline constexpr float kMaxTextMatrixEntry = 64.0f;
+// Below this a text's picture is a sliver seen edge on, drawn as nothing at all.
+inline constexpr float kMinTextMatrixArea = 1.0e-3f;
 inline constexpr int kMaxDash = 4;
 inline constexpr std::uint32_t kColourValueFlag = 0x80000000u;
 

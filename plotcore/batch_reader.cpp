@@ -25,6 +25,20 @@ void read_polygon(Reader& r, Item& item) {
     r.points(item.points, 3, 1);
 }
 
+// A text's picture: finite, bounded and not flattened into a line; the angle it replaces 0.
+void read_text_matrix(Reader& r, TextLook& t) {
+    BatchTextMatrix m;
+    for (float* v : {&m.xx, &m.xy, &m.yx, &m.yy}) {
+        *v = r.f32();
+        if (!std::isfinite(*v) || std::fabs(*v) > kMaxTextMatrixEntry)
+            return r.fail("text matrix out of range");
+    }
+    const double area = double(m.xx) * m.yy - double(m.xy) * m.yx;
+    if (!(std::fabs(area) >= kMinTextMatrixArea)) return r.fail("text matrix flattened");
+    if (t.angle != 0) return r.fail("text with both an angle and a matrix");
+    t.matrix = m;
+}
+
 void read_text(Reader& r, Item& item) {
     item.points = {r.point()};
     TextLook& t = item.text;
@@ -37,11 +51,13 @@ void read_text(Reader& r, Item& item) {
     t.v_align = static_cast<VAlign>(v);
     t.style = r.u8();
     if (t.style > kMaxTextStyle) r.fail("unknown text style");
-    r.skip(1);
+    const std::uint8_t flags = r.u8();
+    if (flags > kTextHasMatrix) r.fail("unknown text flags");
     t.rgb = r.colour();
     const std::uint32_t n = r.u32();
     if (n > kMaxTextBytes) return r.fail("text too long");
     t.bytes = r.text(n);
+    if (flags == kTextHasMatrix) read_text_matrix(r, t);
 }
 
 // The type and fill of markers of either kind.

@@ -19,7 +19,7 @@ std::size_t payload_size(const Item& item) {
         case ItemKind::kPolygon:
             return 8 + kStrokeBytes + points;
         case ItemKind::kText:
-            return kPointBytes + 16 + 4 + item.text.bytes.size();
+            return kPointBytes + 16 + 4 + item.text.bytes.size() + (item.text.matrix ? 16 : 0);
         case ItemKind::kMarkers:
             return 16 + points;
         case ItemKind::kColouredMarkers:
@@ -91,10 +91,13 @@ void write_payload(Writer& w, const Item& item) {
             w.u8(static_cast<std::uint8_t>(t.h_align));
             w.u8(static_cast<std::uint8_t>(t.v_align));
             w.u8(t.style);
-            w.u8(0);
+            w.u8(t.matrix ? kTextHasMatrix : 0);
             w.u32(t.rgb);
             w.u32(static_cast<std::uint32_t>(t.bytes.size()));
             for (char c : t.bytes) w.u8(static_cast<std::uint8_t>(c));
+            if (t.matrix) {
+                for (float v : {t.matrix->xx, t.matrix->xy, t.matrix->yx, t.matrix->yy}) w.f32(v);
+            }
             break;
         }
         case ItemKind::kMarkers:

@@ -152,18 +152,49 @@ double draw_numbers(LayoutCanvas& c, const PageEdge& e, const Ticks& t, double f
     return reach;
 }
 
-// The label along the edge, read from left to right (or upwards), `from` pixels outward
-// of its middle.
+// How a text along the edge reads: left to right (or upwards) along a, on the outward side
+// of its baseline or under it (align's row), reversed when that runs against the edge.
+struct Reading {
+    Vec a, out;
+    int row = 0;  // 0 top, 2 bottom, as Align counts rows
+    bool reversed = false;
+};
+
+Reading reading(const PageEdge& e) {
+    Reading r;
+    r.a = e.along();
+    r.reversed = r.a.x < -1e-9 || (std::fabs(r.a.x) <= 1e-9 && r.a.y < 0);
+    if (r.reversed) r.a = -1.0 * r.a;
+    r.out = -1.0 * e.in;
+    const Vec up{-r.a.y, r.a.x};
+    r.row = r.out.x * up.x + r.out.y * up.y < 0 ? 0 : 2;
+    return r;
+}
+
+double turns_of(Vec a) {
+    return std::atan2(a.y, a.x) / (2 * std::numbers::pi);
+}
+
+// The label along the edge, `from` pixels outward of its middle.
 void draw_label(LayoutCanvas& c, const PageEdge& e, const std::string& text, double from, double h,
                 int colour) {
     if (text.empty()) return;
-    Vec a = e.along();
-    if (a.x < -1e-9 || (std::fabs(a.x) <= 1e-9 && a.y < 0)) a = -1.0 * a;
-    const Vec out = -1.0 * e.in, up{-a.y, a.x};
-    const int align = out.x * up.x + out.y * up.y < 0 ? kCentreTop : kCentreBottom;
-    const Vec at = e.at((e.first + e.second) / 2) + from * out;
-    const double turns = std::atan2(a.y, a.x) / (2 * std::numbers::pi);
-    draw_marked_text(c, at.x, at.y, text, {h, turns, align, colour});
+    const Reading r = reading(e);
+    const Vec at = e.at((e.first + e.second) / 2) + from * r.out;
+    draw_marked_text(c, at.x, at.y, text, {h, turns_of(r.a), kCentreTop + 3 * r.row, colour});
+}
+
+// A text along the edge, `from` pixels outward of it: its anchor `position` of the way along
+// the edge as it is read (0 its left or lower end), `justification` of the way along the
+// text (0 its start, 1 its end).
+void draw_along(LayoutCanvas& c, const PageEdge& e, const std::string& text, double from,
+                double position, double justification, double h, int colour) {
+    if (text.empty()) return;
+    const Reading r = reading(e);
+    const double start = r.reversed ? e.second : e.first, end = r.reversed ? e.first : e.second;
+    const double shift = justification * marked_text_size(c, text, h).width;
+    const Vec at = e.at(start + position * (end - start)) + from * r.out + -shift * r.a;
+    draw_marked_text(c, at.x, at.y, text, {h, turns_of(r.a), kLeftTop + 3 * r.row, colour});
 }
 
 // One axis on its edge: the edge line (draw_edge), ticks, numbers and label.
@@ -209,6 +240,19 @@ void draw_back_grid(LayoutCanvas& c, const Frame& f, const View3d& v, const Base
     c.draw_line(low.x, low.y, high.x, high.y);
 }
 
+// The edge of an axis: x and y on the base, through the front corner (primary) or the
+// back one; z over the base's leftmost corner (primary) or its rightmost. The ticks of a
+// base edge run across the base, towards the opposite edge.
+PageEdge box_edge(const Frame& f, const View3d& v, const BaseCorners& b, int axis, bool secondary) {
+    if (axis == 2)
+        return secondary ? edge(f, v, 2, b.right, {-1, 0}) : edge(f, v, 2, b.left, {1, 0});
+    const Corner from = secondary ? b.back : b.front;
+    // The corner across the base from `from`, over the edge's other axis.
+    const Corner to = axis == 0 ? Corner{from.i, 1 - from.j, 0} : Corner{1 - from.i, from.j, 0};
+    const Vec p = on_page(f, v, v.corner(from)), q = on_page(f, v, v.corner(to));
+    return edge(f, v, axis, from, {q.x - p.x, q.y - p.y});
+}
+
 }  // namespace
 
 BaseCorners base_corners(const View3d& v) {
@@ -227,14 +271,8 @@ BaseCorners base_corners(const View3d& v) {
 
 void draw_box3d(LayoutCanvas& c, const Frame& f, const View3d& v, const Box3dAxes& a) {
     const BaseCorners b = base_corners(v);
-    const Vec front = on_page(f, v, v.corner(b.front));
-    // The ticks of each base edge run across the base, towards the far side.
-    const Vec to_far_y = on_page(f, v, v.corner({b.front.i, 1 - b.front.j, 0}));
-    const Vec to_far_x = on_page(f, v, v.corner({1 - b.front.i, b.front.j, 0}));
-    const PageEdge x = edge(f, v, 0, b.front, {to_far_y.x - front.x, to_far_y.y - front.y});
-    const PageEdge y = edge(f, v, 1, b.front, {to_far_x.x - front.x, to_far_x.y - front.y});
-    const PageEdge z_left = edge(f, v, 2, b.left, {1, 0});
-    const PageEdge z_right = edge(f, v, 2, b.right, {-1, 0});
+    const PageEdge x = box_edge(f, v, b, 0, false), y = box_edge(f, v, b, 1, false);
+    const PageEdge z_left = box_edge(f, v, b, 2, false), z_right = box_edge(f, v, b, 2, true);
     if (a.z.grid) draw_back_grid(c, f, v, b, edge_ticks(c, z_left, a.z, f.text_height, {}));
     Taken taken;
     const NumberFormats& formats = f.setup.formats;
@@ -246,6 +284,12 @@ void draw_box3d(LayoutCanvas& c, const Frame& f, const View3d& v, const Box3dAxe
     if (a.z.high || a.z.numbers_high)
         draw_axis(c, f, z_right, a.z, a.z.high, a.z.numbers_high, label_right ? a.z_label : "",
                   taken);
+}
+
+void draw_edge_text(LayoutCanvas& c, const Frame& f, const View3d& v, const EdgeText& t) {
+    const PageEdge e = box_edge(f, v, base_corners(v), t.axis, t.secondary);
+    const double h = f.text_height;
+    draw_along(c, e, t.text, t.displacement * h, t.position, t.justification, h, t.colour);
 }
 
 }  // namespace lumora::plotcore

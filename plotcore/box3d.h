@@ -31,4 +31,20 @@ BaseCorners base_corners(const View3d& view);
 void draw_box3d(LayoutCanvas& canvas, const Frame& frame, const View3d& view,
                 const Box3dAxes& axes);
 
+// A text beside an edge of the box: the edge of axis (0 x, 1 y, 2 z) on which
+// draw_box3d puts the axis (primary) or the one opposite it across the base (secondary:
+// the x or y edge through the back corner, the z edge over the rightmost corner). It runs
+// along the edge, read from left to right (or upwards), displacement text heights outward
+// of it (below 0: inward), its anchor position of the way along the edge as it is read,
+// justification of the way along the text (0 its start, 1 its end).
+struct EdgeText {
+    int axis = 0;
+    bool secondary = false;
+    double displacement = 0, position = 0.5, justification = 0.5;
+    std::string text;
+    int colour = kBlack;
+};
+void draw_edge_text(LayoutCanvas& canvas, const Frame& frame, const View3d& view,
+                    const EdgeText& text);
+
 }  // namespace lumora::plotcore

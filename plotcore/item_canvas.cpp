@@ -204,6 +204,10 @@ int ItemCanvas::set_text_style(int style) {
     return std::exchange(font_.style, style);
 }
 
+void ItemCanvas::set_text_matrix(const std::optional<TextMatrix>& matrix) {
+    font_.matrix = matrix;
+}
+
 TextSize ItemCanvas::measure_text(const std::string& text) {
     const auto h = static_cast<float>(font_.height);
     const FontWidths& widths = widths_(font_.style & kTextStyles);
@@ -221,6 +225,13 @@ void ItemCanvas::draw_text(double x, double y, const std::string& bytes) {
     TextLook& t = item.text;
     t.height = static_cast<float>(std::max(font_.height, 1.0));
     t.angle = static_cast<float>(font_.angle * 2 * std::numbers::pi);
+    if (font_.matrix) {
+        // Batch coordinates run down the page, and so does the text's own y.
+        const TextMatrix& m = *font_.matrix;
+        t.angle = 0;
+        t.matrix = BatchTextMatrix{static_cast<float>(m.xx), static_cast<float>(-m.xy),
+                                   static_cast<float>(-m.yx), static_cast<float>(m.yy)};
+    }
     t.h_align = static_cast<HAlign>(font_.align % 3);
     t.v_align = static_cast<VAlign>(font_.align / 3);
     t.style = static_cast<std::uint8_t>(font_.style & kTextStyles);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct CanvasPen {
 // (1 bold, 2 italic; the others are not drawn).
 struct CanvasFont {
     double height = 12, angle = 0;
+    std::optional<TextMatrix> matrix;  // in place of the angle
     int align = 0;
     int colour = 0;
     int style = 0;
@@ -85,6 +87,7 @@ class ItemCanvas : public LayoutCanvas {
     void set_pen(int colour, int style, int width) override;
     void set_text(double height, double angle, int align, int colour) override;
     int set_text_style(int style) override;
+    void set_text_matrix(const std::optional<TextMatrix>& matrix) override;
     TextSize measure_text(const std::string& text) override;
     void draw_text(double x, double y, const std::string& text) override;
     void draw_line(double x1, double y1, double x2, double y2) override;

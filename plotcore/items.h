@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,14 +35,22 @@ struct Stroke {
 enum class HAlign : std::uint8_t { kLeft, kCentre, kRight };
 enum class VAlign : std::uint8_t { kTop, kBaseline, kBottom };
 
+// A text's picture in batch coordinates: its point (u, w), u along the baseline and w
+// down from it, stands at (xx * u + xy * w, yx * u + yy * w) from its anchor.
+struct BatchTextMatrix {
+    float xx = 1, xy = 0, yx = 0, yy = 1;
+    bool operator==(const BatchTextMatrix&) const = default;
+};
+
 struct TextLook {
     float height = 12;  // em height, pixels
-    float angle = 0;    // radians, counterclockwise
+    float angle = 0;    // radians, counterclockwise; 0 with a matrix
     HAlign h_align = HAlign::kLeft;
     VAlign v_align = VAlign::kBaseline;
     std::uint8_t style = 0;  // 1 bold, 2 italic
     std::uint32_t rgb = 0;
     std::string bytes;
+    std::optional<BatchTextMatrix> matrix;  // in place of the angle
     bool operator==(const TextLook&) const = default;
 };
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,14 @@ struct HatchLines {
 using Hatch = std::vector<HatchLines>;
 inline constexpr std::size_t kMaxHatchSets = 2;
 
+// An affine picture of a text: a point (u, v) of the text's own plane, u pixels along its
+// baseline and v up from it at its height, stands xx * u + xy * v right of its anchor and
+// yx * u + yy * v above it on the page. A text drawn in a plane of a 3-D view is turned,
+// foreshortened and sheared this way.
+struct TextMatrix {
+    double xx = 1, xy = 0, yx = 0, yy = 1;
+};
+
 class LayoutCanvas {
   public:
     virtual ~LayoutCanvas() = default;
@@ -63,6 +72,9 @@ class LayoutCanvas {
     // Style bits (see kUtf8Text) of the texts measured and drawn from now on; the previous
     // ones come back.
     virtual int set_text_style(int style) = 0;
+    // The picture of the texts drawn from now on, in place of their angle; none: turned by
+    // the angle. A canvas that can only turn texts turns them by set_text's angle.
+    virtual void set_text_matrix(const std::optional<TextMatrix>& matrix) = 0;
     // Width and height of a text's line in the current text look, in pixels.
     virtual TextSize measure_text(const std::string& text) = 0;
     virtual void draw_text(double x, double y, const std::string& text) = 0;

@@ -62,6 +62,12 @@ Placed place_runs(LayoutCanvas& c, const std::vector<MarkupRun>& runs, double he
     return placed;
 }
 
+// The picture of a text turned counterclockwise by the angle in turns.
+TextMatrix turned(double angle) {
+    const double turn = angle * 2 * std::numbers::pi;
+    return {std::cos(turn), -std::sin(turn), std::sin(turn), std::cos(turn)};
+}
+
 }  // namespace
 
 TextSize marked_text_size(LayoutCanvas& canvas, const std::string& text, double height) {
@@ -75,10 +81,15 @@ TextSize marked_text_size(LayoutCanvas& canvas, const std::string& text, double 
 }
 
 void draw_marked_text(LayoutCanvas& canvas, double x, double y, const std::string& text,
-                      const MarkedLook& look) {
+                      const MarkedLook& look, const std::optional<TextMatrix>& matrix) {
+    const TextMatrix m = matrix ? *matrix : turned(look.angle);
+    // A canvas that can only turn texts turns them along the picture's baseline.
+    const double angle = matrix ? std::atan2(m.yx, m.xx) / (2 * std::numbers::pi) : look.angle;
+    canvas.set_text_matrix(matrix);
     if (!has_markup(text)) {
-        canvas.set_text(look.height, look.angle, look.align, look.colour);
+        canvas.set_text(look.height, angle, look.align, look.colour);
         canvas.draw_text(x, y, text);
+        canvas.set_text_matrix(std::nullopt);
         return;
     }
     const std::vector<MarkupRun> runs = parse_markup(text);
@@ -87,17 +98,16 @@ void draw_marked_text(LayoutCanvas& canvas, double x, double y, const std::strin
     const int column = look.align % 3, row = look.align / 3;
     const double u0 = -placed.width * 0.5 * column;
     const double v0 = row == 0 ? -placed.ascent : row == 2 ? placed.descent : 0;
-    const double turn = look.angle * 2 * std::numbers::pi;
-    const double cos = std::cos(turn), sin = std::sin(turn);
     const int base = canvas.set_text_style(0);
     for (const PlacedRun& p : placed.runs) {
         if (p.run->bytes.empty()) continue;
         const double u = u0 + p.x, v = v0 + p.run->raise * look.height;
-        canvas.set_text(p.height, look.angle, kLeftBase, look.colour);
+        canvas.set_text(p.height, angle, kLeftBase, look.colour);
         canvas.set_text_style(p.style);
-        canvas.draw_text(x + u * cos - v * sin, y + u * sin + v * cos, p.run->bytes);
+        canvas.draw_text(x + m.xx * u + m.xy * v, y + m.yx * u + m.yy * v, p.run->bytes);
     }
     canvas.set_text_style(base);
+    canvas.set_text_matrix(std::nullopt);
 }
 
 }  // namespace lumora::plotcore

@@ -105,6 +105,12 @@ Point2 View3d::project(const Point3& w) const {
     return {setup_.centre_x + across, setup_.centre_y + away * sin_alt_ + b.z * cos_alt_};
 }
 
+Point2 View3d::project_step(const Point3& b) const {
+    const double across = b.x * cos_az_ - b.y * sin_az_;
+    const double away = b.x * sin_az_ + b.y * cos_az_;
+    return {across, away * sin_alt_ + b.z * cos_alt_};
+}
+
 double View3d::nearness(const Point3& w) const {
     const Point3 b = box_units(w);
     return b.x * towards_[0] + b.y * towards_[1] + b.z * towards_[2];

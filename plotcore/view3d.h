@@ -58,6 +58,8 @@ class View3d {
     Point3 box_units(const Point3& w) const;
     // A world point on the frame's 2-D world.
     Point2 project(const Point3& w) const;
+    // How far a step in box units moves a point on the frame's 2-D world.
+    Point2 project_step(const Point3& step) const;
     // How near the viewer a world point is, in box units along the line of sight: the
     // larger, the nearer.
     double nearness(const Point3& w) const;

@@ -1,7 +1,7 @@
 /* Lumora: 3-D plots. A 3-D view puts a box of x, y and z ranges on the current frame,
  * seen from an altitude and an azimuth; its box is drawn with ticks, numbers and labels
- * on the edges that face the viewer, and lines and points in 3-D data coordinates are
- * projected into it. Included by lumora.h; see there for the calling forms, and
+ * on the edges that face the viewer, and lines, points, polygons and texts in 3-D data
+ * coordinates are projected into it. Included by lumora.h; see there for the calling forms, and
  * lumora_plot.h for the results, the refusals and the pen, which are the same here.
  *
  * Angles are in degrees. The altitude (above 0, at most 90) is how high the viewer
@@ -78,6 +78,59 @@ int lu_plot_points3d_(int* result, const int* n, const float* x, const float* y,
 int lu_plot_points3d_d(int n, const double* x, const double* y, const double* z, int marker);
 int lu_plot_points3d_d_(int* result, const int* n, const double* x, const double* y,
                         const double* z, const int* marker);
+
+/* The outline of a polygon through n > 2 points (x[i], y[i], z[i]) of the 3-D view's data,
+ * with the current pen: side i, from point i to point i + 1, is drawn where draw[i] is not
+ * 0 (draw holds n - 1 flags; the outline is closed by repeating the first point at the
+ * end), cut where it leaves the box. The polygon is left out when the viewer sees its back:
+ * with counterclockwise 1 its front is the face on which its points run counterclockwise,
+ * with 0 the one on which they run clockwise. NaN or infinite values break the outline.
+ * The _d forms take double arrays. Result: the window number; 0 with a message without a
+ * 3-D view on the current frame, for n below 3, a null array, counterclockwise not 0 or 1. */
+int lu_plot_polygon3d(int n, const float* x, const float* y, const float* z, const int* draw,
+                      int counterclockwise);
+int lu_plot_polygon3d_(int* result, const int* n, const float* x, const float* y, const float* z,
+                       const int* draw, const int* counterclockwise);
+int lu_plot_polygon3d_d(int n, const double* x, const double* y, const double* z, const int* draw,
+                        int counterclockwise);
+int lu_plot_polygon3d_d_(int* result, const int* n, const double* x, const double* y,
+                         const double* z, const int* draw, const int* counterclockwise);
+
+/* A text in a plane of the 3-D view, in the pen's colour at the frame's text height, with
+ * markup as lu_plot_labels takes it: it stands at the data point (x, y, z), its baseline
+ * along the data direction (dx, dy, dz) and its up a text height long along (sx, sy, sz),
+ * which shears (and flattens) it when that is not square to the baseline; a shear of 0,
+ * 0, 0 stands it upright in the plane that faces the viewer. The viewer sees it turned,
+ * foreshortened and sheared with its plane (mirrored from behind; nothing of it edge on or
+ * sheared flat); facing the viewer it keeps its height where the frame's world has equal
+ * scales. The point lies justification of the way along the text (0 its start, 0.5 its
+ * middle, 1 its end) and half a capital's height above its baseline. NULL or empty:
+ * nothing drawn. Result: the window number; 0 with a message without a 3-D view on the
+ * current frame, for a point outside the view's world (not finite, or <= 0 on a log axis),
+ * a direction of no length, a shear along the baseline, a frame's world that would
+ * stretch the text more than 64 times one way, a justification that is not finite. */
+int lu_plot_text3d(float x, float y, float z, float dx, float dy, float dz, float sx, float sy,
+                   float sz, float justification, const char* text);
+int lu_plot_text3d_(int* result, const float* x, const float* y, const float* z, const float* dx,
+                    const float* dy, const float* dz, const float* sx, const float* sy,
+                    const float* sz, const float* justification, const char* text,
+                    size_t text_length);
+
+/* A text beside an edge of the 3-D view's box, in the pen's colour at the frame's text
+ * height, with markup: edge "xp", "yp" or "zp" the edge on which lu_plot_box3d draws that
+ * axis (x and y through the base's front corner, z over its leftmost corner), "xs", "ys"
+ * or "zs" the one opposite it (x and y through the back corner, z over the rightmost
+ * corner), in either case. The text runs along the edge, read from left to right (or
+ * upwards), displacement text heights out from it the way its ticks point (across the base
+ * for x and y, sideways for z; below 0 inward), its anchor at position (0 ... 1) of the way
+ * along the edge as it is read, justification of the way along the text (0 its start, 1
+ * its end). Result: the window number; 0 with a message without a 3-D view, for another
+ * edge, a displacement, position or justification that is not finite. */
+int lu_plot_edge_text3d(const char* edge, float displacement, float position, float justification,
+                        const char* text);
+int lu_plot_edge_text3d_(int* result, const char* edge, const float* displacement,
+                         const float* position, const float* justification, const char* text,
+                         size_t edge_length, size_t text_length);
 
 /* Options of lu_plot_surface3d and lu_plot_mesh3d, numbered apart from the view's so
  * that one passed to the wrong operation is refused: the surface's cells outlined with

@@ -639,6 +639,10 @@ class PageCanvas : public plotcore::LayoutCanvas {
         plot::set_text(height, angle, align, colour);
     }
     int set_text_style(int style) override { return plot::set_text_style(style); }
+    // The drawing operations only turn texts: set_text's angle stands for the picture.
+    void set_text_matrix(const std::optional<plotcore::TextMatrix>& matrix) override {
+        if (recorder().on()) recorder().font().matrix = matrix;
+    }
     TextSize measure_text(const std::string& text) override { return plot::measure_text(text); }
     void draw_text(double x, double y, const std::string& text) override {
         plot::draw_text(x, y, text);

@@ -29,6 +29,19 @@ DataTarget view_target() {
     return t;
 }
 
+void draw_runs(const Page& page, const Frame& frame, const std::vector<plotcore::Run2>& runs) {
+    use_frame_world(page, frame);
+    for (const auto& run : runs) {
+        std::vector<float> xy;
+        xy.reserve(2 * run.size());
+        for (const plotcore::Point2& p : run) {
+            xy.push_back(static_cast<float>(p.x));
+            xy.push_back(static_cast<float>(p.y));
+        }
+        draw_polyline(xy);
+    }
+}
+
 }  // namespace lumora::plot
 
 namespace {
@@ -87,32 +100,12 @@ int draw_box(const AxisText& x, const AxisText& y, const AxisText& z) {
 }
 
 template <typename T>
-std::vector<Point3> world_points(const View3d& view, int n, const T* x, const T* y, const T* z) {
-    std::vector<Point3> out;
-    out.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        out.push_back(view.world(static_cast<double>(x[i]), static_cast<double>(y[i]),
-                                 static_cast<double>(z[i])));
-    return out;
-}
-
-template <typename T>
 int line3d(int n, const T* x, const T* y, const T* z) {
     if (!has_points(n, 2, {x, y, z}, "lu_plot_points3d")) return 0;
     const DataTarget t = view_target();
     if (t.window == 0) return 0;
     const View3d& view = *t.state->view3d;
-    const auto runs = clip_line3d(view, world_points(view, n, x, y, z));
-    use_frame_world(t.page, t.frame());
-    for (const auto& run : runs) {
-        std::vector<float> xy;
-        xy.reserve(2 * run.size());
-        for (const lumora::plotcore::Point2& p : run) {
-            xy.push_back(static_cast<float>(p.x));
-            xy.push_back(static_cast<float>(p.y));
-        }
-        draw_polyline(xy);
-    }
+    draw_runs(t.page, t.frame(), clip_line3d(view, view_world_points(view, n, x, y, z)));
     return t.window;
 }
 
@@ -125,7 +118,7 @@ int points3d(int n, const T* x, const T* y, const T* z, int marker) {
     MarkerLook look;
     if (!plot_marker(t.frame(), marker, kMarkerSize * t.frame().text_height, look)) return 0;
     std::vector<double> xy;
-    for (const Point3& w : world_points(view, n, x, y, z)) {
+    for (const Point3& w : view_world_points(view, n, x, y, z)) {
         if (!view.inside(w)) continue;
         const lumora::plotcore::Point2 p = view.project(w);
         xy.push_back(p.x);

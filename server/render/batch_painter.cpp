@@ -87,6 +87,8 @@ void text(const plotcore::Item& item, Canvas& canvas) {
     TextStyle style;
     style.height = look.height;
     style.angle = look.angle;
+    if (look.matrix)
+        style.shape = TextShape{look.matrix->xx, look.matrix->xy, look.matrix->yx, look.matrix->yy};
     style.h_align = static_cast<HAlign>(look.h_align);
     style.v_align = static_cast<VAlign>(look.v_align);
     style.style = look.style & (kTextBold | kTextItalic);

@@ -85,10 +85,18 @@ inline constexpr std::int32_t kTextUtf8 = 16;
 // (Pango); GDI has the italic only.
 inline constexpr std::int32_t kTextOblique = 32;
 
+// A text's affine picture: its own point (u, w), u along the baseline and w down from it,
+// stands at (xx u + xy w, yx u + yy w) pixels from its anchor.
+struct TextShape {
+    double xx = 1, xy = 0, yx = 0, yy = 1;
+    bool operator==(const TextShape&) const = default;
+};
+
 struct TextStyle {
-    std::string face;    // bytes as sent, read like the text; empty: the default face
-    double height = 16;  // em height in pixels
-    double angle = 0;    // radians, counterclockwise on the screen
+    std::string face;                // bytes as sent, read like the text; empty: the default face
+    double height = 16;              // em height in pixels
+    double angle = 0;                // radians, counterclockwise on the screen
+    std::optional<TextShape> shape;  // in place of the angle (plot texts only)
     HAlign h_align = HAlign::kLeft;
     VAlign v_align = VAlign::kTop;
     std::int32_t style = 0;  // kTextBold | kTextItalic | ...

@@ -1,9 +1,10 @@
 // Texts through Pango: the face (with fontconfig's fallback for characters it lacks, so
 // Japanese texts find a Japanese font), the em height in pixels, the style bits, the
-// angle and the anchor of the nine alignments. In images the text becomes a path, so that
-// it takes the clip, the transform and the mix modes like every other drawing; in SVG and
-// PDF it is shown as glyphs. PDF keeps glyphs as text in an embedded font; Cairo's SVG
-// writes them as outlines, and the SVG text layer (svg_text_layer.h) adds the text.
+// angle (or the affine picture of a text in a 3-D plane) and the anchor of the nine alignments. In
+// images the text becomes a path, so that it takes the clip, the transform and the mix modes like
+// every other drawing; in SVG and PDF it is shown as glyphs. PDF keeps glyphs as text in an
+// embedded font; Cairo's SVG writes them as outlines, and the SVG text layer (svg_text_layer.h)
+// adds the text.
 #include "cairo_text.h"
 
 #include "cairo_canvas.h"
@@ -61,7 +62,14 @@ void place_text(cairo_t* cr, Point at, const std::string& utf8, const TextStyle&
     anchor_offset(layout, style, dx, dy);
     cairo_save(cr);
     cairo_translate(cr, at.x, at.y);
-    cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
+    if (style.shape) {
+        const TextShape& m = *style.shape;
+        cairo_matrix_t shape;
+        cairo_matrix_init(&shape, m.xx, m.yx, m.xy, m.yy, 0, 0);
+        cairo_transform(cr, &shape);
+    } else {
+        cairo_rotate(cr, -style.angle);  // counterclockwise on a y-down page
+    }
     cairo_move_to(cr, dx, dy);
     as_path ? pango_cairo_layout_path(cr, layout) : pango_cairo_show_layout(cr, layout);
     if (texts != nullptr) texts->add(cr, layout, dx, dy, style, clip);

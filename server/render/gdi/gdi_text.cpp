@@ -1,9 +1,9 @@
 // Texts with GDI: a TrueType font of the em height, the angle as escapement and
-// orientation in tenths of a degree, the style bits as weight, italic, underline and
-// strikeout, and the nine alignments as the DC's text alignment. TextOutA reads the bytes
-// in the ANSI code page. GDI draws texts without the mix mode, so a text with a mix mode
-// other than plain drawing is drawn into a coverage mask first and each covered pixel is
-// combined with the text colour, as the other canvases do.
+// orientation in tenths of a degree (or a text's affine picture as a world transform), the style
+// bits as weight, italic, underline and strikeout, and the nine alignments as the DC's text
+// alignment. TextOutA reads the bytes in the ANSI code page. GDI draws texts without the mix mode,
+// so a text with a mix mode other than plain drawing is drawn into a coverage mask first and each
+// covered pixel is combined with the text colour, as the other canvases do.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -110,17 +110,49 @@ bool GdiCanvas::text_reaches_page(Point at, const std::string& bytes,
     if (!reaches_page(xform_, anchor, 0, kGdiCoordinateLimit, 0, 0)) return false;
     double height = std::clamp(style.height, 1.0, 16384.0);
     double reach = height * kGlyphReach * (static_cast<double>(bytes.size()) + 1);
+    // A shaped text reaches as far as its picture stretches the text's own plane.
+    if (style.shape) {
+        const TextShape& m = *style.shape;
+        reach *= std::max(1.0, std::hypot(m.xx, m.yx) + std::hypot(m.xy, m.yy));
+    }
     return reaches_page(xform_, anchor, reach, 0, width_, height_);
 }
 
+namespace {
+
+// The world transform of a text with an affine picture: the text's own plane, its anchor
+// at the origin, taken by the picture onto the page and then by the page's transform.
+// False when GDI refused it.
+bool shaped_transform(HDC dc, const XFORM& page, Point at, const TextShape& m) {
+    XFORM shape{};
+    shape.eM11 = static_cast<FLOAT>(m.xx);
+    shape.eM21 = static_cast<FLOAT>(m.xy);
+    shape.eM12 = static_cast<FLOAT>(m.yx);
+    shape.eM22 = static_cast<FLOAT>(m.yy);
+    shape.eDx = static_cast<FLOAT>(at.x);
+    shape.eDy = static_cast<FLOAT>(at.y);
+    XFORM both{};
+    return CombineTransform(&both, &shape, &page) && SetWorldTransform(dc, &both);
+}
+
+}  // namespace
+
 void GdiCanvas::draw_text(Point at, const std::string& bytes, const TextStyle& style, HDC dc,
                           COLORREF colour) const {
-    if (!SetWorldTransform(dc, &xform_)) return;
-    Selected font(dc, create_font(style));
-    SetTextAlign(dc, alignment_of(style));
+    // A shaped text is drawn unturned at its own origin; the transform places it.
+    TextStyle own = style;
+    if (style.shape) {
+        if (!shaped_transform(dc, xform_, at, *style.shape)) return;
+        own.angle = 0;
+        at = {0, 0};
+    } else if (!SetWorldTransform(dc, &xform_)) {
+        return;
+    }
+    Selected font(dc, create_font(own));
+    SetTextAlign(dc, alignment_of(own));
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
-    if ((style.style & kTextUtf8) != 0) {
+    if ((own.style & kTextUtf8) != 0) {
         const std::wstring wide = wide_from_utf8(bytes);
         TextOutW(dc, coordinate(at.x), coordinate(at.y), wide.data(),
                  static_cast<int>(wide.size()));

@@ -248,6 +248,106 @@ TEST_F(PlotView3dTest, RefusedArgumentsDrawNothingAndSayWhy) {
         EXPECT_NE(errors.find(cause), std::string::npos) << cause << "\n" << errors;
 }
 
+// The faces of a cube in the box, each counterclockwise as seen from outside: with the
+// counterclockwise front the viewer sees the three facing them, with the clockwise one
+// the other three; each drawn face is one closed outline at its projected corners.
+TEST_F(PlotView3dTest, PolygonsShowTheFacesTheirFrontTurnsToTheViewer) {
+    view(30);
+    const double faces[6][4][3] = {
+        {{0.2, 12, 120}, {0.2, 12, 180}, {0.2, 18, 180}, {0.2, 18, 120}},
+        {{0.8, 12, 120}, {0.8, 18, 120}, {0.8, 18, 180}, {0.8, 12, 180}},
+        {{0.2, 12, 120}, {0.8, 12, 120}, {0.8, 12, 180}, {0.2, 12, 180}},
+        {{0.2, 18, 120}, {0.2, 18, 180}, {0.8, 18, 180}, {0.8, 18, 120}},
+        {{0.2, 12, 120}, {0.2, 18, 120}, {0.8, 18, 120}, {0.8, 12, 120}},
+        {{0.2, 12, 180}, {0.8, 12, 180}, {0.8, 18, 180}, {0.2, 18, 180}},
+    };
+    const int all[4] = {1, 1, 1, 1};
+    std::vector<int> drawn[2];
+    for (int front = 0; front < 2; ++front) {
+        for (int f = 0; f < 6; ++f) {
+            double x[5], y[5], z[5];
+            for (int i = 0; i < 5; ++i) {
+                x[i] = faces[f][i % 4][0], y[i] = faces[f][i % 4][1], z[i] = faces[f][i % 4][2];
+            }
+            const std::size_t before =
+                batch_items_of(window_.picture(), ItemKind::kPolyline).size();
+            ASSERT_EQ(lu_plot_polygon3d_d(5, x, y, z, all, front), window_.number());
+            const auto lines = batch_items_of(window_.picture(), ItemKind::kPolyline);
+            if (lines.size() == before) continue;
+            drawn[front].push_back(f);
+            ASSERT_EQ(lines.size(), before + 1);
+            ASSERT_EQ(lines.back().points.size(), 5u);
+            for (int i = 0; i < 5; ++i) {
+                const PointF want = placed(state().view3d->world(x[i], y[i], z[i]));
+                EXPECT_NEAR(lines.back().points[i].x, want.x, 1e-3);
+                EXPECT_NEAR(lines.back().points[i].y, want.y, 1e-3);
+            }
+        }
+    }
+    ASSERT_EQ(drawn[1].size(), 3u);
+    ASSERT_EQ(drawn[0].size(), 3u);
+    for (int f : drawn[1]) EXPECT_EQ(std::count(drawn[0].begin(), drawn[0].end(), f), 0) << f;
+    // Each face seen has its outward normal towards the viewer.
+    const auto& t = state().view3d->towards_viewer();
+    for (int f : drawn[1]) {
+        const int axis = f / 2, side = f % 2 == 0 ? -1 : 1;
+        EXPECT_GT(side * t[static_cast<std::size_t>(axis)], 0) << f;
+    }
+}
+
+// Only the flagged sides are drawn, and the float and reference forms draw as the double
+// ones do.
+TEST_F(PlotView3dTest, PolygonSidesFollowTheirFlagsInEveryForm) {
+    view(30);
+    // Facing the viewer from y1: the side at y = 10 seen counterclockwise.
+    const float x[] = {0.2f, 0.8f, 0.8f, 0.2f, 0.2f}, y[] = {10, 10, 10, 10, 10},
+                z[] = {120, 120, 180, 180, 120};
+    const int sides[] = {1, 0, 1, 0}, n = 5, front = 1;
+    ASSERT_EQ(lu_plot_polygon3d(n, x, y, z, sides, front), window_.number());
+    int result = -1;
+    lu_plot_polygon3d_(&result, &n, x, y, z, sides, &front);
+    EXPECT_EQ(result, window_.number());
+    const double xd[] = {0.2, 0.8, 0.8, 0.2, 0.2}, yd[] = {10, 10, 10, 10, 10},
+                 zd[] = {120, 120, 180, 180, 120};
+    lu_plot_polygon3d_d_(&result, &n, xd, yd, zd, sides, &front);
+    EXPECT_EQ(result, window_.number());
+    // Two separate sides: one item of two segments a call.
+    const auto lines = batch_items_of(window_.picture(), ItemKind::kSegments);
+    ASSERT_EQ(lines.size(), 3u);
+    for (const auto& line : lines) EXPECT_EQ(line.points, lines[0].points);
+    ASSERT_EQ(lines[0].points.size(), 4u);
+    EXPECT_NEAR(lines[0].points[1].x, placed(state().view3d->world(0.8, 10, 120)).x, 1e-3);
+    EXPECT_NEAR(lines[0].points[2].x, placed(state().view3d->world(0.8, 10, 180)).x, 1e-3);
+    EXPECT_NEAR(lines[0].points[2].y, placed(state().view3d->world(0.8, 10, 180)).y, 1e-3);
+}
+
+TEST_F(PlotView3dTest, PolygonArgumentsAreRefusedWithTheirCause) {
+    const float x[] = {0.2f, 0.8f, 0.5f}, y[] = {12, 12, 12}, z[] = {120, 120, 180};
+    const int sides[] = {1, 1};
+    ASSERT_EQ(lu_plot_frame(-1, 1, -1, 1, LU_PLOT_NO_BOX), window_.number());
+    EXPECT_EQ(lu_plot_polygon3d(3, x, y, z, sides, 1), 0);
+    ASSERT_EQ(lu_plot_view3d(1, 1, 1, 0, 1, 10, 20, 100, 200, 30, 30, 0), window_.number());
+    EXPECT_EQ(lu_plot_polygon3d(2, x, y, z, sides, 1), 0);
+    EXPECT_EQ(lu_plot_polygon3d(-5, x, y, z, sides, 1), 0);
+    EXPECT_EQ(lu_plot_polygon3d(3, x, nullptr, z, sides, 1), 0);
+    EXPECT_EQ(lu_plot_polygon3d(3, x, y, z, nullptr, 1), 0);
+    EXPECT_EQ(lu_plot_polygon3d(3, x, y, z, sides, 2), 0);
+    EXPECT_EQ(lu_plot_polygon3d_(nullptr, nullptr, x, y, z, sides, nullptr), 0);
+    EXPECT_TRUE(batch_items_of(window_.picture(), ItemKind::kPolyline).empty());
+    EXPECT_TRUE(batch_items_of(window_.picture(), ItemKind::kSegments).empty());
+    const std::string errors = window_.errors();
+    for (const char* cause : {
+             "lu_plot_polygon3d: window 1's frame has no 3-D view",
+             "lu_plot_polygon3d: a polygon needs at least 3 points, not n = 2",
+             "lu_plot_polygon3d: a polygon needs at least 3 points, not n = -5",
+             "lu_plot_polygon3d: an array of values is a null pointer",
+             "lu_plot_polygon3d: the flags of the sides are a null pointer",
+             "lu_plot_polygon3d: the front 2 is neither 1 (counterclockwise) nor 0 (clockwise)",
+             "lu_plot_polygon3d: a polygon needs at least 3 points, not n = 0",
+         })
+        EXPECT_NE(errors.find(cause), std::string::npos) << cause << "\n" << errors;
+}
+
 // The reference form of the box reads blank-padded texts as Fortran passes them.
 TEST_F(PlotView3dTest, TheReferenceFormsTakeFortranTexts) {
     const float one = 1, x1 = 0, x2 = 1, y1 = 10, y2 = 20, z1 = 100, z2 = 200, alt = 30, az = 30;

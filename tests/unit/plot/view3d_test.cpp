@@ -1,14 +1,17 @@
 // The 3-D view as plain functions: where the box's corners land for each quadrant of the
-// azimuth, which base corner faces the viewer, the setups refused, and lines cut to the
-// box.
+// azimuth, which base corner faces the viewer, the setups refused, lines cut to the box,
+// and polygons left out by the face the viewer sees.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 #include "plotcore/box3d.h"
 #include "plotcore/clip3d.h"
+#include "plotcore/polygon3d.h"
 #include "plotcore/view3d.h"
 
 namespace lumora::plotcore {
@@ -192,6 +195,74 @@ TEST(View3dTest, LinesAreCutWhereTheyLeaveTheBox) {
     EXPECT_TRUE(near(runs[3][0], {5, -5, 150}));
     EXPECT_TRUE(near(runs[3][1], {5, 5, 150}));
     EXPECT_TRUE(clip_line3d(v, {w(20, 0, 150), w(30, 0, 150)}).empty());
+}
+
+// The faces of a cube inside the box, each with its corners counterclockwise as seen from
+// outside: the viewer sees a face's front exactly where its outward normal points towards
+// the viewer, from every quadrant and from high and low; a clockwise front sees the others.
+TEST(Polygon3dTest, TheViewerSeesTheFacesWhoseFrontTurnsTowardsThem) {
+    struct Face {
+        int axis, side;  // the outward normal: +1 or -1 along the axis
+        Point3 corners[4];
+    };
+    const Face faces[] = {
+        {0, -1, {{2, -2, 120}, {2, -2, 180}, {2, 2, 180}, {2, 2, 120}}},
+        {0, 1, {{8, -2, 120}, {8, 2, 120}, {8, 2, 180}, {8, -2, 180}}},
+        {1, -1, {{2, -2, 120}, {8, -2, 120}, {8, -2, 180}, {2, -2, 180}}},
+        {1, 1, {{2, 2, 120}, {2, 2, 180}, {8, 2, 180}, {8, 2, 120}}},
+        {2, -1, {{2, -2, 120}, {2, 2, 120}, {8, 2, 120}, {8, -2, 120}}},
+        {2, 1, {{2, -2, 180}, {8, -2, 180}, {8, 2, 180}, {2, 2, 180}}},
+    };
+    for (double azimuth : {20.0, 110.0, 200.0, 290.0}) {
+        for (double altitude : {15.0, 75.0}) {
+            const View3d v(setup(azimuth, altitude));
+            int seen = 0;
+            for (const Face& f : faces) {
+                std::vector<Point3> corners(std::begin(f.corners), std::end(f.corners));
+                const bool towards = f.side * v.towards_viewer()[f.axis] > 0;
+                EXPECT_EQ(front_seen(v, corners, {true, false}), towards)
+                    << azimuth << " " << altitude << " face " << f.axis << f.side;
+                EXPECT_EQ(front_seen(v, corners, {false, false}), !towards);
+                EXPECT_EQ(front_seen(v, corners, {true, true}), !towards);
+                seen += towards ? 1 : 0;
+            }
+            EXPECT_EQ(seen, 3);
+        }
+    }
+}
+
+// Sides are drawn where their flag is set, neighbours joined into one run, and cut where
+// they leave the box; a polygon seen from its back draws nothing whatever its flags.
+TEST(Polygon3dTest, OnlyFlaggedSidesAreDrawnCutToTheBox) {
+    const View3d v(setup(0, 30));
+    auto near = [&](Point2 p, Point3 q) { return distance(p, v.project(q)) < 1e-9; };
+    // In the plane y = 0, counterclockwise as the viewer at azimuth 0 sees it (x to the
+    // right, z up), its right side beyond x = 10.
+    const std::vector<Point3> square = {
+        {2, 0, 120}, {12, 0, 120}, {12, 0, 180}, {2, 0, 180}, {2, 0, 120}};
+    auto runs = polygon3d_runs(v, square, {true, true, true, true}, {});
+    ASSERT_EQ(runs.size(), 2u);
+    ASSERT_EQ(runs[0].size(), 2u);
+    EXPECT_TRUE(near(runs[0][0], {2, 0, 120}));
+    EXPECT_TRUE(near(runs[0][1], {10, 0, 120}));
+    ASSERT_EQ(runs[1].size(), 3u);
+    EXPECT_TRUE(near(runs[1][0], {10, 0, 180}));
+    EXPECT_TRUE(near(runs[1][2], {2, 0, 120}));
+    // The first and third sides only: two runs of one side each.
+    runs = polygon3d_runs(v, square, {true, false, true, false}, {});
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_TRUE(near(runs[1][0], {10, 0, 180}));
+    EXPECT_TRUE(near(runs[1][1], {2, 0, 180}));
+    EXPECT_TRUE(polygon3d_runs(v, square, {false, false, false, false}, {}).empty());
+    const std::vector<Point3> backwards(square.rbegin(), square.rend());
+    EXPECT_TRUE(polygon3d_runs(v, backwards, {true, true, true, true}, {}).empty());
+    EXPECT_EQ(polygon3d_runs(v, backwards, {true, true, true, true}, {false, false}).size(), 2u);
+    // A corner that is not a number breaks the outline and leaves the facing to the rest.
+    const std::vector<Point3> broken = {
+        {2, 0, 120}, {8, 0, 120}, {kNaN, 0, 150}, {2, 0, 180}, {2, 0, 120}};
+    runs = polygon3d_runs(v, broken, {true, true, true, true}, {});
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_TRUE(near(runs[1][1], {2, 0, 120}));
 }
 
 }  // namespace

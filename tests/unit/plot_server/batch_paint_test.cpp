@@ -92,7 +92,8 @@ TEST(BatchPaint, PolygonsTextsAndMarkers) {
                  plotcore::VAlign::kBottom,
                  3,
                  0x112233,
-                 "Hi"};
+                 "Hi",
+                 {}};
     plotcore::Item circles;
     circles.kind = plotcore::ItemKind::kMarkers;
     circles.marker = {3, true, 5, 0.5f, 0x0000FF};

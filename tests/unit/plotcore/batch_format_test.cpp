@@ -58,7 +58,7 @@ Items one_of_each() {
     Item text;
     text.kind = ItemKind::kText;
     text.points = {{12.34375f, 56.78125f}};
-    text.text = {14.5f, 1.5707964f, HAlign::kCentre, VAlign::kTop, 2, 0x0000FF, "E_kin ω"};
+    text.text = {14.5f, 1.5707964f, HAlign::kCentre, VAlign::kTop, 2, 0x0000FF, "E_kin ω", {}};
     items.push_back(text);
     Item markers = polyline(7);
     markers.kind = ItemKind::kMarkers;
@@ -172,15 +172,29 @@ void poke_f32(Bytes& bytes, std::size_t at, float v) {
     std::memcpy(bytes.data() + at, &v, sizeof v);
 }
 
+// A way to spoil a good batch, and the check that each one refuses the batch whole.
+struct Spoil {
+    const char* what;
+    std::function<void(Bytes&)> spoil;
+};
+
+void expect_each_refused(const Bytes& good, const std::vector<Spoil>& cases) {
+    ASSERT_TRUE(read_batch(good).ok);
+    for (const Spoil& c : cases) {
+        Bytes bad = good;
+        c.spoil(bad);
+        const ReadResult read = read_batch(bad);
+        EXPECT_FALSE(read.ok) << c.what;
+        EXPECT_TRUE(read.items.empty()) << c.what;
+        EXPECT_FALSE(read.error.empty()) << c.what;
+    }
+}
+
 TEST(PlotBatch, RefusesMalformedBatchesWhole) {
     const Bytes good = encode_batch({polyline(3)});
     // Header 16, item header 8, stroke 12, count 4, then the points.
     const std::size_t first_x = kHeaderBytes + kItemHeaderBytes + kStrokeBytes + 4;
-    struct Case {
-        const char* what;
-        std::function<void(Bytes&)> spoil;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<Spoil> cases = {
         {"magic", [](Bytes& b) { b[0] ^= 1; }},
         {"version", [](Bytes& b) { b[4] = 9; }},
         {"count beyond the bytes", [](Bytes& b) { b[8] = 200; }},
@@ -196,15 +210,7 @@ TEST(PlotBatch, RefusesMalformedBatchesWhole) {
         {"colour beyond 24 bits", [](Bytes& b) { b[kHeaderBytes + kItemHeaderBytes + 3] = 1; }},
         {"point count beyond the payload", [&](Bytes& b) { b[first_x - 4] = 0xFF; }},
     };
-    ASSERT_TRUE(read_batch(good).ok);
-    for (const Case& c : cases) {
-        Bytes bad = good;
-        c.spoil(bad);
-        const ReadResult read = read_batch(bad);
-        EXPECT_FALSE(read.ok) << c.what;
-        EXPECT_TRUE(read.items.empty()) << c.what;
-        EXPECT_FALSE(read.error.empty()) << c.what;
-    }
+    expect_each_refused(good, cases);
 }
 
 TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
@@ -230,6 +236,61 @@ TEST(PlotBatch, RefusesOutOfRangeFieldsOfEachKind) {
     EXPECT_FALSE(read_batch(encode_batch({odd})).ok);
     Item empty = polyline(0);
     EXPECT_FALSE(read_batch(encode_batch({empty})).ok);
+}
+
+// A text with a picture: the bytes of the same text without one, and the matrix after them.
+TEST(PlotBatch, ATextMatrixTravelsOnlyWhenThereIsOne) {
+    Item plain = one_of_each()[4];
+    plain.text.angle = 0;
+    Item shaped = plain;
+    shaped.text.matrix = BatchTextMatrix{0.75f, -0.5f, 0.125f, 1.25f};
+    const Bytes without = encode_batch({plain}), with = encode_batch({shaped});
+    ASSERT_EQ(with.size(), without.size() + 16);
+    // The flags byte follows the style; all else up to the matrix is the same.
+    const std::size_t flags = kHeaderBytes + kItemHeaderBytes + kPointBytes + 8 + 3;
+    EXPECT_EQ(without[flags], 0);
+    EXPECT_EQ(with[flags], kTextHasMatrix);
+    for (std::size_t i = kHeaderBytes + kItemHeaderBytes; i < without.size(); ++i) {
+        if (i != flags) {
+            EXPECT_EQ(with[i], without[i]) << i;
+        }
+    }
+    const ReadResult read = read_batch(with);
+    ASSERT_TRUE(read.ok) << read.error;
+    ASSERT_EQ(read.items.size(), 1u);
+    EXPECT_EQ(read.items[0].text, shaped.text);
+    EXPECT_FALSE(read_batch(without).items[0].text.matrix.has_value());
+}
+
+// A matrix that is not finite, beyond its bounds, flattened into a line, or with an angle
+// beside it refuses the batch; so do flags nobody writes.
+TEST(PlotBatch, RefusesACorruptTextMatrix) {
+    Item shaped = one_of_each()[4];
+    shaped.text.angle = 0;
+    shaped.text.matrix = BatchTextMatrix{};
+    const Bytes good = encode_batch({shaped});
+    const std::size_t matrix = good.size() - 16;
+    const std::size_t angle = kHeaderBytes + kItemHeaderBytes + kPointBytes + 4;
+    const std::size_t flags = angle + 4 + 3;
+    const std::vector<Spoil> cases = {
+        {"not a number", [&](Bytes& b) { poke_f32(b, matrix + 4, std::nanf("")); }},
+        {"infinite", [&](Bytes& b) { poke_f32(b, matrix, INFINITY); }},
+        {"too large", [&](Bytes& b) { poke_f32(b, matrix + 12, kMaxTextMatrixEntry * 2); }},
+        {"flattened",
+         [&](Bytes& b) {
+             const float rows[] = {1, 2, 2, 4};
+             for (std::size_t i = 0; i < 4; ++i) poke_f32(b, matrix + 4 * i, rows[i]);
+         }},
+        {"a sliver", [&](Bytes& b) { poke_f32(b, matrix + 12, kMinTextMatrixArea / 2); }},
+        {"an angle beside it", [&](Bytes& b) { poke_f32(b, angle, 0.5f); }},
+        {"unknown flags", [&](Bytes& b) { b[flags] = 2; }},
+        {"a matrix cut short", [](Bytes& b) { b.resize(b.size() - 4); }},
+    };
+    expect_each_refused(good, cases);
+    // Mirrored is a picture too (a text seen from behind).
+    Bytes mirrored = good;
+    poke_f32(mirrored, matrix, -1);
+    EXPECT_TRUE(read_batch(mirrored).ok);
 }
 
 Item coloured_markers(std::size_t n) {

@@ -169,7 +169,7 @@ TEST_F(GdiBatchTest, TextsAreDrawnAtTheirAnchor) {
     plotcore::Item text;
     text.kind = plotcore::ItemKind::kText;
     text.points = {{100.4f, 60.4f}};
-    text.text = {20, 0, plotcore::HAlign::kCentre, plotcore::VAlign::kBaseline, 0, 0, "Hello"};
+    text.text = {20, 0, plotcore::HAlign::kCentre, plotcore::VAlign::kBaseline, 0, 0, "Hello", {}};
     add({text});
     render();
     int left_dark = 0, right_dark = 0, below = 0;
@@ -181,6 +181,28 @@ TEST_F(GdiBatchTest, TextsAreDrawnAtTheirAnchor) {
     EXPECT_GT(left_dark, 20) << "centred on its anchor";
     EXPECT_GT(right_dark, 20);
     EXPECT_EQ(below, 0) << "above its baseline";
+}
+
+// A text with a picture is drawn through it: the one turned a quarter counterclockwise and
+// sheared stands above its anchor, left of it, where the plain one runs to the right.
+TEST_F(GdiBatchTest, TextsWithAMatrixAreDrawnThroughIt) {
+    plotcore::Item text;
+    text.kind = plotcore::ItemKind::kText;
+    text.points = {{100, 100}};
+    text.text = {20, 0, plotcore::HAlign::kLeft, plotcore::VAlign::kBaseline, 0, 0, "Hello", {}};
+    text.text.matrix = plotcore::BatchTextMatrix{0, 1, -1, 0.5f};
+    add({text});
+    render();
+    int above = 0, right = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (pixel(x, y) == kWhite) continue;
+            above += y < 96 && x < 102 ? 1 : 0;
+            right += x > 104 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(above, 40) << "up the page along its baseline";
+    EXPECT_EQ(right, 0) << "nothing where the unturned text would run";
 }
 
 }  // namespace
