@@ -89,8 +89,11 @@ const Expected kCases[] = {
     {"surface_one_row", "lu_plot_surface3d: a grid of 1 x 4 points: both sides need 2 or more"},
     {"surface_flat_axis", "lu_plot_surface3d: the grid's x values do not strictly rise or fall"},
     {"surface_options",
-     "lu_plot_surface3d: options 1 are not a sum of LU_SURFACE_FACETS and LU_SURFACE_MAP_RANGE"},
-    {"mesh_options", "lu_plot_mesh3d: options 8 are not LU_MESH_X, LU_MESH_Y or their sum"},
+     "lu_plot_surface3d: options 1 are not a sum of LU_SURFACE_FACETS, LU_SURFACE_MAP_RANGE, "
+     "LU_SURFACE_SIDES and LU_SURFACE_LIT"},
+    {"mesh_options",
+     "lu_plot_mesh3d: options 8 are not LU_MESH_X, LU_MESH_Y or their sum, with any of "
+     "LU_MESH_COLOURED, LU_SURFACE_MAP_RANGE and LU_SURFACE_SIDES added"},
     {"mesh_huge_grid", "lu_plot_mesh3d: a field of more than 67108864 values"},
     {"cursor_band",
      "lu_get_cursor_band: band 9 is none of LU_BAND_NONE ... LU_BAND_CROSS_HAIR (0 ... 7)"},

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <regex>
 #include <string>
 #include <vector>
@@ -89,7 +90,7 @@ TEST_F(PlotText3dTest, AFrontTextInTheXzPlaneIsUnshearedAndForeshortened) {
     EXPECT_GT(m.xx, 0);
     EXPECT_NEAR(m.xy, 0, 1e-6);
     EXPECT_NEAR(m.yx, 0, 1e-6);
-    EXPECT_NEAR(m.yy / m.xx, std::cos(kAltitude * M_PI / 180) / aspect(), 1e-5);
+    EXPECT_NEAR(m.yy / m.xx, std::cos(kAltitude * std::numbers::pi / 180) / aspect(), 1e-5);
     // Where the world's scales differ, the text stretches with the box and keeps its area.
     EXPECT_NEAR(m.xx * m.xx / aspect(), 1, 1e-5);
 }
@@ -211,7 +212,7 @@ TEST_F(PlotText3dTest, EdgeTextsRunAlongTheirEdgeAtTheirDisplacement) {
     const PointF a = placed(0, front.y, 100), e = placed(1, front.y, 100);
     const PointF dir{e.x - a.x, e.y - a.y};
     const double turned = -std::atan2(dir.y, dir.x);  // counterclockwise on the page
-    EXPECT_NEAR(std::remainder(t[0].text.angle - turned, M_PI), 0, 1e-4);
+    EXPECT_NEAR(std::remainder(t[0].text.angle - turned, std::numbers::pi), 0, 1e-4);
     EXPECT_FALSE(t[0].text.matrix.has_value());
     const PointF p = t[0].points[0];
     const PointF across = step(0, front.y, 100, 0, front.y == 10 ? 10 : -10, 0);
@@ -220,7 +221,7 @@ TEST_F(PlotText3dTest, EdgeTextsRunAlongTheirEdgeAtTheirDisplacement) {
     // z secondary: over the rightmost corner, upright, starting at its lower end.
     const plotcore::Point3 right = v.corner(b.right);
     const PointF low = placed(right.x, right.y, 100);
-    EXPECT_NEAR(t[1].text.angle, M_PI / 2, 1e-6);
+    EXPECT_NEAR(t[1].text.angle, std::numbers::pi / 2, 1e-6);
     EXPECT_NEAR(t[1].points[0].y, low.y, 1e-3);
     EXPECT_NEAR(t[1].points[0].x, low.x + 1.5 * h, 0.01);
 }
@@ -290,7 +291,8 @@ TEST(PlotText3dRoadsTest, WithoutBatchesTheTextIsTurnedAlongItsBaseline) {
     const Frame& f = plot_state(window.number()).frame;
     const auto& v = *plot_state(window.number()).view3d;
     const plotcore::Point2 a = v.project(v.world(0, 0, 0)), b = v.project(v.world(1, 0, 0));
-    const double turns = std::atan2(f.py(b.y) - f.py(a.y), f.px(b.x) - f.px(a.x)) / (2 * M_PI);
+    const double turns =
+        std::atan2(f.py(b.y) - f.py(a.y), f.px(b.x) - f.px(a.x)) / (2 * std::numbers::pi);
     std::vector<luwnd::DrawItem> texts;
     for (const luwnd::DrawItem& item : items_drawn(window.picture()))
         if (item.kind == luwnd::ItemKind::kText) texts.push_back(item);
