@@ -25,6 +25,7 @@ const std::vector<Scene>& scenes() {
         {"colour_bar_sides", draw_colour_bar_sides, {}, 640, 480},
         {"hatches", draw_hatches, {}, 640, 480},
         {"fields_on_grids", draw_fields_on_grids, {}},
+        {"colours", draw_colours, {}, 640, 480},
     };
     return list;
 }

@@ -43,6 +43,7 @@ void draw_colour_bar_sides(const Tweak& tweak);
 void draw_fields_on_grids(const Tweak& tweak);
 void draw_plots(const Tweak& tweak);
 void draw_hatches(const Tweak& tweak);
+void draw_colours(const Tweak& tweak);
 
 // World coordinates one unit a pixel over the whole drawing area, y upward from the
 // bottom edge.
