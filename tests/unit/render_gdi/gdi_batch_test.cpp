@@ -194,8 +194,8 @@ TEST_F(GdiBatchTest, TextsWithAMatrixAreDrawnThroughIt) {
     add({text});
     render();
     int above = 0, right = 0;
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 200; ++x) {
+    for (int y = 0; y < picture_.height; ++y) {
+        for (int x = 0; x < picture_.width; ++x) {
             if (pixel(x, y) == kWhite) continue;
             above += y < 96 && x < 102 ? 1 : 0;
             right += x > 104 ? 1 : 0;
