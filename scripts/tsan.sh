@@ -25,7 +25,9 @@ g++ "${flags[@]}" -o "$out/banded_paint_tsan" tests/unit/render/banded_paint_tes
   server/render/cairo/*.cpp server/render/painter.cpp server/render/array_painter.cpp \
   server/render/dash_pattern.cpp server/render/image_resample.cpp \
   server/render/marker_painter.cpp server/render/mix_mode.cpp server/render/text_bytes.cpp \
-  server/render/batch_painter.cpp server/render/raster/pixel_blend.cpp plotcore/hatch.cpp \
+  server/render/batch_painter.cpp server/render/background_canvas.cpp \
+  server/render/gradient_bands.cpp server/render/raster/pixel_blend.cpp plotcore/hatch.cpp \
+  plotcore/gradient.cpp \
   -lgtest -lgtest_main $cairo -lz &
 pids+=($!)
 # shellcheck disable=SC2086
