@@ -345,13 +345,23 @@ int lu_set_plot_transform_code_(int* result, const int* code, const float* p1, c
 
 /* ---- Colours and legends ------------------------------------------------------------ */
 
-/* Colour i (any integer, taken modulo 8) of the default cycle of eight colours, distinct
- * and readable on white, as an RGB colour value: 0 blue (0, 90, 181), 1 red (215, 48,
- * 31), 2 green (0, 135, 62), 3 orange (230, 120, 0), 4 purple (118, 60, 165), 5 brown
- * (140, 80, 40), 6 magenta (200, 40, 150), 7 teal (0, 128, 140). The reference form
- * returns it as its function value. */
+/* Colour i (any integer, taken modulo the cycle's length) of the current window's colour
+ * cycle, as a colour value: the window's own (lu_plot_colour_cycle) or the default cycle
+ * of eight colours, distinct and readable on white, as RGB colour values: 0 blue (0, 90,
+ * 181), 1 red (215, 48, 31), 2 green (0, 135, 62), 3 orange (230, 120, 0), 4 purple (118,
+ * 60, 165), 5 brown (140, 80, 40), 6 magenta (200, 40, 150), 7 teal (0, 128, 140). Without
+ * a window: the default cycle's. The reference form returns it as its function value. */
 int lu_plot_colour(int index);
 int lu_plot_colour_(const int* index);
+
+/* The colours (n colour values, 1 ... 64) of the current window's cycle from now on:
+ * pie slices, bar series, filled histograms, strip chart pens and lu_plot_next_colour
+ * take them in turn; n = 0 (colours may then be NULL) brings back the default cycle.
+ * The next colour starts again at the first. Result: the window number; 0 (with a
+ * message) without a window, for n outside 0 ... 64, NULL colours or a number that is no
+ * colour value, changing nothing. */
+int lu_plot_colour_cycle(int n, const int* colours);
+int lu_plot_colour_cycle_(int* result, const int* n, const int* colours);
 
 /* Sets the pen to the next colour of the cycle (each frame starts again with the first)
  * and returns that colour value; 0 without a window. */

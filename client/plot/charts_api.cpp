@@ -56,7 +56,7 @@ int bars(int groups, int series, const float* values, int options) {
                 x1 = x0 + kGroupWidth / series;
             }
             filled_box(world_x(f, x0), world_y(f, y0), world_x(f, x1), world_y(f, y1),
-                       cycle_colour(s), hatch_of(*t.state, static_cast<std::size_t>(s)));
+                       cycle_colour(*t.state, s), hatch_of(*t.state, static_cast<std::size_t>(s)));
         }
     }
     return t.window;

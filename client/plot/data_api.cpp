@@ -120,7 +120,7 @@ void draw_bins(const DataTarget& t, const std::vector<long>& counts, double x1, 
     const double base = f.log_y ? std::pow(10.0, world_rect(f).y0) : 0;
     ClipScope clip(f);
     if (filled) {
-        const int colour = cycle_colour(t.state->next_colour++);
+        const int colour = cycle_colour(*t.state, t.state->next_colour++);
         const Hatch& hatch = hatch_of(*t.state, 0);
         for (std::size_t i = 0; i < counts.size(); ++i) {
             if (counts[i] == 0) continue;

@@ -161,7 +161,7 @@ void draw_slices(const std::vector<Slice>& slices, double r, int outline, const 
         if (slices[i].extent == 0) continue;
         std::vector<float> slice = {0, 0};
         add_arc(slice, r, slices[i].from, slices[i].from + slices[i].extent);
-        const int colour = cycle_colour(static_cast<int>(i));
+        const int colour = cycle_colour(s, static_cast<int>(i));
         if (const Hatch& hatch = hatch_of(s, i); !hatch.empty()) {
             draw_hatch({slice.begin(), slice.end()}, colour, hatch, 0);
         } else {

@@ -54,6 +54,7 @@ struct WindowPlot {
     int legend_text_colour = kFrameLabels;
     int legend_alpha = 255;  // the opacity of the placed legends' backgrounds, 0 ... 255
     int next_colour = 0;
+    std::vector<int> colours;  // the colour cycle from now on; empty: the default eight
     // The hatches of the fills from now on: the k-th fill of a call that fills several
     // (bar series, pie slices, contour bands, swatches of the legend) takes hatch k modulo
     // their number; none, or an empty hatch, fills solid.

@@ -98,7 +98,8 @@ int create_chart(float x_width, float y1, float y2, int pens, int options, const
     made.y_label = text_of(y_label);
     made.title = text_of(title);
     made.pens.resize(static_cast<std::size_t>(pens));
-    for (int i = 0; i < pens; ++i) made.pens[static_cast<std::size_t>(i)].colour = cycle_colour(i);
+    for (int i = 0; i < pens; ++i)
+        made.pens[static_cast<std::size_t>(i)].colour = cycle_colour(plot_state(window), i);
     const int strip = keep_strip_chart(std::move(made));
     if (strip == 0) return refuse("64 strip charts exist: delete one first (lu_plot_strip_delete)");
     StripChart& chart = *strip_chart(strip);
