@@ -111,7 +111,12 @@ std::vector<std::int64_t> send_keys(lumora::test::VirtualDisplay& screen, unsign
 int report(const std::vector<Record>& records, const std::vector<std::int64_t>& sent) {
     std::vector<std::int64_t> frames;
     std::vector<Record> seen;
-    for (const Record& r : records) (r.key == 0 ? (void)frames.push_back(r.ns) : seen.push_back(r));
+    for (const Record& r : records) {
+        if (r.key == 0)
+            frames.push_back(r.ns);
+        else
+            seen.push_back(r);
+    }
     if (seen.size() < sent.size() || frames.size() < 2) {
         std::printf("only %zu of %zu keys seen in %zu frames\n", seen.size(), sent.size(),
                     frames.size());

@@ -31,7 +31,7 @@ using namespace lumora::plot;
 namespace {
 
 int take_next_colour() {
-    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    const int window = current_open_window();
     if (window == 0) return 0;
     WindowPlot& s = plot_state(window);
     const int colour = cycle_colour(s, s.next_colour++);

@@ -199,8 +199,7 @@ bool draw_map_strip(const ColourMap& map, const BarSpace& space) {
 // The numbers' text: the height of the plot frame's numbers when the window has a frame,
 // so that the bar matches its axes, else the window's text font; the height in pixels.
 double set_number_text(const BarSpace& space, int align) {
-    const plotcore::Frame& frame =
-        plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).frame;
+    const plotcore::Frame& frame = plot_state(current_open_window()).frame;
     if (!frame.set) {
         turn_text(0, align);
         return measure_window_text("0").height;
@@ -420,8 +419,7 @@ bool draw_bar(const ColourMap& map, const std::vector<double>& levels, const Bar
     ok = outline_box(a.x, a.y, b.x, b.y) && ok;
     ok = draw_caps(map, space, ends.caps) && ok;
     const double h = set_number_text(space, number_alignment(space, space.far_high()));
-    const std::string& format =
-        plot_state(lu_get_viewport(nullptr, nullptr, nullptr, nullptr)).bar_format;
+    const std::string& format = plot_state(current_open_window()).bar_format;
     const auto relabel = [&format](plotcore::Ticks& t) {
         if (!format.empty()) plotcore::format_tick_labels(t, format, false);
     };
@@ -512,7 +510,7 @@ int colour_bar(int side, float gap, float width, const float* given, int count,
         return refuse("caps " + std::to_string(ends.caps) +
                       " is not a sum of LU_BAR_CAP_UNDER and LU_BAR_CAP_OVER");
     }
-    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     const ColourMap& map = current_colour_map();
     std::vector<double> levels;
@@ -547,8 +545,7 @@ int colour_bar(int side, float gap, float width, const float* given, int count,
     use_reaching_view(bar, side);
     const BarSpace space = bar_space(side, std::fabs(bar.vx2 - bar.vx1) * unit,
                                      std::fabs(bar.vy2 - bar.vy1) * unit, low, high, world, false);
-    return draw_bar(map, levels, space, ends) ? lu_get_viewport(nullptr, nullptr, nullptr, nullptr)
-                                              : 0;
+    return draw_bar(map, levels, space, ends) ? current_open_window() : 0;
 }
 
 // A bar with the options that place its numbers, title and caps, and a length.

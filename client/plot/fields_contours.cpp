@@ -128,7 +128,7 @@ bool draw_level(const Grid& grid, const CellRanges& cells, const Placement2d& wh
 template <class Level>
 int draw_contours(const Grid& grid, const Placement2d& where, const Level* given, int count,
                   int labels) {
-    const int window = lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     DeviceScale scale;
     const bool labelled = labels != 0 && device_scale(where, scale);

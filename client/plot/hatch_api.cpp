@@ -18,10 +18,6 @@ constexpr float kPatternSpacing = 8;  // pixels at 96 dpi
 constexpr float kLeastSpacing = 0.5f, kMostSpacing = 1000;
 constexpr int kMostInCycle = 64;
 
-int current_window() {
-    return lu_get_viewport(nullptr, nullptr, nullptr, nullptr);
-}
-
 bool pattern_taken(int pattern) {
     if (pattern >= 0 && pattern <= kHatchPatterns) return true;
     return refuse("pattern " + std::to_string(pattern) + " is not 0 ... 8") != 0;
@@ -33,7 +29,7 @@ int set_cycle(int n, const int* patterns) {
     if (patterns == nullptr) return refuse("the patterns are a null pointer");
     for (int i = 0; i < n; ++i)
         if (!pattern_taken(patterns[i])) return 0;
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     std::vector<Hatch> hatches;
     for (int i = 0; i < n; ++i) hatches.push_back(hatch_pattern(patterns[i], kPatternSpacing));
@@ -57,7 +53,7 @@ int set_lines(int n, const float* angles, const float* spacings) {
         const double degrees = std::remainder(double(angles[i]), 360.0);
         hatch.push_back({static_cast<float>(degrees * std::numbers::pi / 180), spacings[i]});
     }
-    const int window = current_window();
+    const int window = current_open_window();
     if (window == 0) return refuse_no_window();
     plot_state(window).hatches = {hatch};
     return window;
